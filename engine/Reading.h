@@ -1,0 +1,34 @@
+// One whole reading from BirthData: engine, retrograde marks, summary,
+// chart cells and both Manglik verdicts, in the driver's order.
+#pragma once
+
+#include "engine/Records.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace varelio {
+
+// A dosha-cancellation rule that applied: its number (1 to 5) and a sentence.
+struct Cancellation {
+    int rule = 0;
+    std::string reason;
+};
+
+struct Reading {
+    BirthData birthData;
+    ChartState chartState;
+    ReadingSummary summary;
+    std::array<bool, 5> retrogradeFlags{};      // Mercury, Venus, Mars, Jupiter, Saturn
+    std::array<std::string, 12> chartCells;     // sign cells, Aries first
+    std::array<std::string, 6> manglikCaptions; // Lagna lines 0-2, Moon lines 3-5
+    std::array<std::optional<Cancellation>, 2> cancellations;  // Lagna, Moon
+};
+
+// Runs every step after the form has been copied into reading.birthData:
+// ComputeAngles, ComputeMoon, ComputePlanets, MarkRetrogrades, the summary,
+// the chart cells, then EvaluateManglik from the ascendant and from the Moon.
+void ComputeReading(Reading& reading);
+
+}  // namespace varelio

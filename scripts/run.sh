@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+
+cmake --preset default
+cmake --build --preset default -j "$(nproc)"
+exec build/default/app/varelio "$@"
