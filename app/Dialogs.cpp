@@ -1,0 +1,58 @@
+#include "app/Dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace varelio::app {
+
+void QtDialogs::message(QWidget* parent, const QString& text, MessageIcon icon, const QString& title)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::Error: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+static QString runFileDialog(QWidget* parent, const FileRequest& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.initialName.isEmpty())
+        dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const FileRequest& request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const FileRequest& request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace varelio::app

@@ -1,0 +1,46 @@
+// Every message box and file or print dialog of the program goes through this
+// interface, so tests can answer them (see tests/app/ScriptedDialogs.h).
+#pragma once
+
+#include "engine/Form.h"
+
+#include <QString>
+
+class QWidget;
+class QPrinter;
+
+namespace varelio::app {
+
+inline const QString kMessageTitle = QStringLiteral("Varelio");
+
+struct FileRequest {
+    QString title;
+    QString filter;          // Qt form, e.g. "Varelio (*.vrl)"
+    QString defaultSuffix;   // without the dot, e.g. "vrl"
+    QString initialName;
+    bool confirmOverwrite = true;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // One OK button.
+    virtual void message(QWidget* parent, const QString& text, MessageIcon icon,
+                         const QString& title = kMessageTitle) = 0;
+    // Empty when the user cancels.
+    virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;
+    virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;
+    // Page ranges and print-to-file are disabled; true when the user confirms.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+};
+
+// The real dialogs: QMessageBox, QFileDialog, QPrintDialog.
+class QtDialogs final : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text, MessageIcon icon, const QString& title) override;
+    QString saveFileName(QWidget* parent, const FileRequest& request) override;
+    QString openFileName(QWidget* parent, const FileRequest& request) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+}  // namespace varelio::app
