@@ -1,0 +1,43 @@
+// The file commands of the reading and input windows: saved readings, the
+// text export, the JPEG picture and printing. The windows only wire them up.
+#pragma once
+
+#include "app/Dialogs.h"
+#include "engine/Form.h"
+#include "engine/Reading.h"
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace varelio::app {
+
+// "Save &As": writes the reading's birth data (zoneIndex is the input window's
+// time-zone list position) to a chosen *.vrl file. lastSavedFileName is shared
+// with the text export. Returns true when a file was written.
+bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int zoneIndex,
+                 QString& lastSavedFileName);
+
+// "&Open Previously Saved Reading": asks for a file and fills form from it
+// (a value that does not fit its list leaves that entry as it was). Returns
+// true when the form was filled and the driver should run.
+bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form);
+
+// "&Export Chart As Text". Returns true when a file was written.
+bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading,
+                       QString& lastSavedFileName);
+
+// "Save As &JPEG": a picture of readingChild's client area. lastJpegName is
+// the picture dialog's remembered name. Returns the written path, or empty.
+QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingChild, QString& lastJpegName);
+
+// "&Print": the printer dialog; on confirmation readingChild, scaled to one page.
+void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingChild);
+
+// Whether Qt's JPEG writer is present; tests can pretend it is missing.
+bool JpegWriterAvailable();
+void SetJpegWriterAvailableForTesting(std::optional<bool> forced);
+
+}  // namespace varelio::app
