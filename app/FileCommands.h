@@ -3,14 +3,14 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/SaveForm.h"
 #include "engine/Form.h"
 #include "engine/Reading.h"
 
 #include <QString>
 
-#include <optional>
-
 class QWidget;
+class QPrinter;
 
 namespace varelio::app {
 
@@ -35,9 +35,9 @@ QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingChild, QSt
 
 // "&Print": the printer dialog; on confirmation readingChild, scaled to one page.
 void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingChild);
+// The same on a printer the caller prepared (a PDF file, for instance).
+void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingChild, QPrinter& printer);
 
-// Whether Qt's JPEG writer is present; tests can pretend it is missing.
-bool JpegWriterAvailable();
-void SetJpegWriterAvailableForTesting(std::optional<bool> forced);
+// JpegWriterAvailable() and its test seam live in app/SaveForm.h.
 
 }  // namespace varelio::app

@@ -1,0 +1,68 @@
+// modSaveForm: a picture of the reading window saved as a JPEG file. The
+// window is captured, written as a temporary BMP beside the target, converted
+// by the JPEG writer, and the BMP removed. An existing file is never
+// overwritten: a free numbered name ("chart_001.jpg") is chosen instead.
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace varelio::app {
+
+// The window's client area at screen resolution, as it is drawn now.
+QImage CaptureWindow(QWidget& window);
+
+struct PathParts {
+    QString folder;    // without the trailing separator ("/" for the root)
+    QString fileName;
+};
+
+// Splits at the last "/". A path without one leaves both parts empty.
+PathParts SplitPath(const QString& path);
+
+// A regular file that is not hidden (no dot-file) and not a folder.
+bool FileExists(const QString& path);
+
+// The local clock; tests hand in a fixed one.
+using LocalClock = std::function<QDateTime()>;
+QDateTime CurrentLocalTime();
+
+// "YYYYMMDDHHMMSSmmm" from the local date and time; shortForm keeps "YYYYMMDD".
+QString TimestampName(bool shortForm, const LocalClock& clock = CurrentLocalTime);
+
+// A full path in folder (the program's own folder when empty) that names no
+// existing file: fileName itself (".bmp" turned into ".jpg", ".jpg" added
+// when it has no dot), else the first free of "name_001.jpg" .. "name_999.jpg".
+// All 999 taken: shows the "too many copies" message and returns empty.
+QString UniqueFileName(QString folder, QString fileName, Dialogs& dialogs, QWidget* parent,
+                       const LocalClock& clock = CurrentLocalTime);
+
+// Converts a BMP file into a JPEG file with the given quality (0..100). The
+// JPEG appears whole or not at all. On failure *error (if given) says why.
+bool BmpToJpeg(const QString& bmpPath, const QString& jpegPath, int quality, QString* error = nullptr);
+
+// Saves captured as a JPEG at a free name derived from path (the name cut at
+// its first "." with ".jpg" added). A failure is reported in a message box
+// naming the file and the reason. Returns the written path, or empty.
+QString SaveWindowAsJpeg(const QString& path, const QImage& captured, Dialogs& dialogs, QWidget* parent,
+                         const LocalClock& clock = CurrentLocalTime);
+
+// Whether Qt's JPEG writer is present: the picture export needs it, so the
+// input validation refuses to calculate without it. Tests may force the answer.
+bool JpegWriterAvailable();
+void SetJpegWriterAvailableForTesting(std::optional<bool> forced);
+
+// The message box for a file that could not be written or read: title
+// "Varelio", error icon, the file's path and the reason.
+void ShowFileFailure(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& reason,
+                     bool writing = true);
+
+}  // namespace varelio::app

@@ -1,0 +1,350 @@
+// The picture module: path splitting, free numbered names, the timestamp
+// name, the capture and the BMP-to-JPEG save with its failure messages.
+#include "app/SaveForm.h"
+#include "ScriptedDialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+using namespace varelio::app;
+using varelio::MessageIcon;
+
+namespace {
+
+const QDateTime kFixedTime(QDate(2024, 3, 7), QTime(9, 5, 3, 42));
+
+QDateTime FixedClock()
+{
+    return kFixedTime;
+}
+
+void Touch(const QString& path, const QByteArray& content = "x")
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(content);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList BmpFilesIn(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.bmp"), QStringLiteral("*.BMP")},
+                                  QDir::Files | QDir::Hidden);
+}
+
+// A small stand-in for the reading window: a coloured area with a label.
+class SampleWindow : public QWidget {
+public:
+    SampleWindow()
+    {
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, QColor(154, 54, 171));
+        setPalette(pal);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(new QLabel(QStringLiteral("Varelio"), this));
+        resize(173, 91);
+    }
+};
+
+}  // namespace
+
+class TestSaveForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { SetJpegWriterAvailableForTesting(std::nullopt); }
+
+    void splitPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("plain") << "/home/user/charts/chart.jpg" << "/home/user/charts" << "chart.jpg";
+        QTest::newRow("no separator") << "chart.jpg" << "" << "";
+        QTest::newRow("root") << "/chart.jpg" << "/" << "chart.jpg";
+        QTest::newRow("trailing separator") << "/a/b/" << "/a/b" << "";
+        QTest::newRow("dotted folder") << "rel/b.c/d" << "rel/b.c" << "d";
+        QTest::newRow("empty") << "" << "" << "";
+    }
+    void splitPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, folder);
+        QFETCH(QString, fileName);
+        const PathParts parts = SplitPath(path);
+        QCOMPARE(parts.folder, folder);
+        QCOMPARE(parts.fileName, fileName);
+    }
+
+    void timestampName_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("full");
+        QTest::newRow("padded") << kFixedTime << "20240307090503042";
+        QTest::newRow("last instant of a year")
+            << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59, 999)) << "19991231235959999";
+        QTest::newRow("midnight") << QDateTime(QDate(2050, 1, 1), QTime(0, 0)) << "20500101000000000";
+    }
+    void timestampName()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, full);
+        const LocalClock clock = [now] { return now; };
+        QCOMPARE(TimestampName(false, clock), full);
+        QCOMPARE(TimestampName(true, clock), full.left(8));
+    }
+
+    void timestampNameUsesTheRealClock()
+    {
+        const QDateTime before = QDateTime::currentDateTime();
+        const QString name = TimestampName(false);
+        QCOMPARE(name.size(), 17);
+        const QDateTime parsed = QDateTime::fromString(name, QStringLiteral("yyyyMMddHHmmsszzz"));
+        QVERIFY2(parsed.isValid(), qPrintable(name));
+        QVERIFY2(qAbs(parsed.msecsTo(before)) < 60'000, qPrintable(name + " vs " + before.toString()));
+    }
+
+    void fileExists()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Touch(dir.filePath("plain.jpg"));
+        Touch(dir.filePath(".hidden.jpg"));
+        QVERIFY(QDir(dir.path()).mkdir("folder.jpg"));
+        QVERIFY(FileExists(dir.filePath("plain.jpg")));
+        QVERIFY(!FileExists(dir.filePath(".hidden.jpg")));
+        QVERIFY(!FileExists(dir.filePath("folder.jpg")));
+        QVERIFY(!FileExists(dir.filePath("missing.jpg")));
+    }
+
+    void uniqueFileNameForms_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no dot") << "chart" << "chart.jpg";
+        QTest::newRow("bmp") << "chart.bmp" << "chart.jpg";
+        QTest::newRow("every bmp") << "a.bmp.bmp" << "a.jpg.jpg";
+        QTest::newRow("upper-case BMP kept") << "chart.BMP" << "chart.BMP";
+        QTest::newRow("other extension kept") << "chart.png" << "chart.png";
+        QTest::newRow("empty: date") << "" << "20240307.jpg";
+    }
+    void uniqueFileNameForms()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        QCOMPARE(UniqueFileName(dir.path(), fileName, dialogs, nullptr, FixedClock), dir.path() + "/" + expected);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void uniqueFileNameFolders()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        QCOMPARE(UniqueFileName(dir.path() + "/", "c.jpg", dialogs, nullptr), dir.path() + "/c.jpg");
+        QCOMPARE(UniqueFileName(dir.path() + "//", "c.jpg", dialogs, nullptr), dir.path() + "/c.jpg");
+        QCOMPARE(UniqueFileName("", "c.jpg", dialogs, nullptr),
+                 QCoreApplication::applicationDirPath() + "/c.jpg");
+    }
+
+    void uniqueFileNameCounts()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        Touch(dir.filePath("chart.jpg"));
+        QCOMPARE(UniqueFileName(dir.path(), "chart.jpg", dialogs, nullptr), dir.filePath("chart_001.jpg"));
+        Touch(dir.filePath("chart_001.jpg"));
+        QCOMPARE(UniqueFileName(dir.path(), "chart.jpg", dialogs, nullptr), dir.filePath("chart_002.jpg"));
+        // A gap is filled first.
+        Touch(dir.filePath("chart_003.jpg"));
+        QCOMPARE(UniqueFileName(dir.path(), "chart.jpg", dialogs, nullptr), dir.filePath("chart_002.jpg"));
+        // Every dot takes the counter.
+        Touch(dir.filePath("a.b.jpg"));
+        QCOMPARE(UniqueFileName(dir.path(), "a.b.jpg", dialogs, nullptr), dir.filePath("a_001.b_001.jpg"));
+        // Hidden files and folders do not count as taken.
+        QVERIFY(QDir(dir.path()).mkdir("map.jpg"));
+        QCOMPARE(UniqueFileName(dir.path(), "map.jpg", dialogs, nullptr), dir.filePath("map.jpg"));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void uniqueFileNameGivesUpAfter999()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        Touch(dir.filePath("chart.jpg"));
+        for (int n = 1; n <= 999; ++n)
+            Touch(dir.filePath(QStringLiteral("chart_%1.jpg").arg(n, 3, 10, QLatin1Char('0'))));
+        const qsizetype filesBefore = QDir(dir.path()).entryList(QDir::Files).size();
+
+        QCOMPARE(UniqueFileName(dir.path(), "chart.jpg", dialogs, nullptr), QString());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("There are too many Copies of this file  chart.jpg"));
+        QCOMPARE(dialogs.messages[0].title, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILEchart.jpg"));
+        QVERIFY(dialogs.messages[0].icon == MessageIcon::Critical);
+
+        // The whole save writes nothing either.
+        SampleWindow window;
+        QCOMPARE(SaveWindowAsJpeg(dir.filePath("chart.jpg"), CaptureWindow(window), dialogs, nullptr), QString());
+        QCOMPARE(dialogs.messages.size(), 2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), filesBefore);
+    }
+
+    void captureHasTheClientAreaSize()
+    {
+        SampleWindow window;
+        window.resize(211, 97);
+        const QImage picture = CaptureWindow(window);
+        const qreal ratio = window.devicePixelRatioF();
+        QCOMPARE(picture.size(), (QSizeF(211, 97) * ratio).toSize());
+        QCOMPARE(picture.pixelColor(2, 2), QColor(154, 54, 171));
+    }
+
+    void savesNumberedCopiesAndLeavesTheFirst()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        SampleWindow window;
+        const QImage picture = CaptureWindow(window);
+
+        const QString first = SaveWindowAsJpeg(dir.filePath("chart.jpg"), picture, dialogs, nullptr);
+        QCOMPARE(first, dir.filePath("chart.jpg"));
+        const QByteArray firstBytes = ReadAll(first);
+        QVERIFY(firstBytes.startsWith("\xFF\xD8"));  // a JPEG stream
+
+        QCOMPARE(SaveWindowAsJpeg(dir.filePath("chart.jpg"), picture, dialogs, nullptr), dir.filePath("chart_001.jpg"));
+        QCOMPARE(SaveWindowAsJpeg(dir.filePath("chart.jpg"), picture, dialogs, nullptr), dir.filePath("chart_002.jpg"));
+        QCOMPARE(ReadAll(first), firstBytes);
+        QCOMPARE(BmpFilesIn(dir.path()), QStringList());
+        QVERIFY(dialogs.messages.isEmpty());
+
+        const QImage saved(dir.filePath("chart_002.jpg"));
+        QCOMPARE(saved.size(), picture.size());
+        // Quality 100 keeps a flat colour within a small error.
+        const QColor corner = saved.pixelColor(3, 3);
+        QVERIFY2(qAbs(corner.red() - 154) <= 4 && qAbs(corner.green() - 54) <= 4 && qAbs(corner.blue() - 171) <= 4,
+                 qPrintable(corner.name()));
+    }
+
+    void nameIsCutAtItsFirstDot_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("two dots") << "reading.final.png" << "reading.jpg";
+        QTest::newRow("no dot") << "reading" << "reading.jpg";
+        QTest::newRow("upper-case JPG") << "reading.JPG" << "reading.jpg";
+        QTest::newRow("leading dot") << ".profile" << ".jpg";
+    }
+    void nameIsCutAtItsFirstDot()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        SampleWindow window;
+        QCOMPARE(SaveWindowAsJpeg(dir.filePath(chosen), CaptureWindow(window), dialogs, nullptr),
+                 dir.filePath(written));
+        QVERIFY(QFile::exists(dir.filePath(written)));
+        QCOMPARE(BmpFilesIn(dir.path()), QStringList());
+    }
+
+    void usersBmpOfTheSameNameSurvives()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        SampleWindow window;
+        const QByteArray mine = "the user's own bitmap";
+        Touch(dir.filePath("x.bmp"), mine);
+        QCOMPARE(SaveWindowAsJpeg(dir.filePath("x.jpg"), CaptureWindow(window), dialogs, nullptr), dir.filePath("x.jpg"));
+        QCOMPARE(ReadAll(dir.filePath("x.bmp")), mine);
+        QCOMPARE(BmpFilesIn(dir.path()), QStringList{"x.bmp"});
+        QVERIFY(!QImage(dir.filePath("x.jpg")).isNull());
+    }
+
+    void missingFolderIsReported()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        SampleWindow window;
+        const QString target = dir.filePath("no-such-folder/chart.jpg");
+        QCOMPARE(SaveWindowAsJpeg(target, CaptureWindow(window), dialogs, nullptr), QString());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].title, QStringLiteral("Varelio"));
+        QVERIFY(dialogs.messages[0].icon == MessageIcon::Error);
+        QVERIFY2(dialogs.messages[0].text.contains(target), qPrintable(dialogs.messages[0].text));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void unwritableTargetLeavesNoBmp()
+    {
+        // A folder where the picture should go: the BMP can be written but
+        // the JPEG cannot, and the BMP must still go away.
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("chart.jpg"));
+        ScriptedDialogs dialogs;
+        SampleWindow window;
+        QCOMPARE(SaveWindowAsJpeg(dir.filePath("chart.jpg"), CaptureWindow(window), dialogs, nullptr), QString());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages[0].text.contains(dir.filePath("chart.jpg")), qPrintable(dialogs.messages[0].text));
+        QCOMPARE(BmpFilesIn(dir.path()), QStringList());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void missingJpegWriter()
+    {
+        QVERIFY(JpegWriterAvailable());  // the plugin ships with Qt here
+        SetJpegWriterAvailableForTesting(false);
+        QVERIFY(!JpegWriterAvailable());
+
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        SampleWindow window;
+        QCOMPARE(SaveWindowAsJpeg(dir.filePath("chart.jpg"), CaptureWindow(window), dialogs, nullptr), QString());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].icon == MessageIcon::Error);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+        SetJpegWriterAvailableForTesting(std::nullopt);
+        QVERIFY(JpegWriterAvailable());
+    }
+
+    void bmpToJpeg()
+    {
+        QTemporaryDir dir;
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(QColor(10, 200, 30));
+        QVERIFY(image.save(dir.filePath("in.bmp"), "BMP"));
+
+        QString error;
+        QVERIFY2(BmpToJpeg(dir.filePath("in.bmp"), dir.filePath("out.jpg"), 100, &error), qPrintable(error));
+        const QImage out(dir.filePath("out.jpg"), "JPEG");
+        QCOMPARE(out.size(), QSize(40, 30));
+
+        // A missing source: no output, a reason.
+        QVERIFY(!BmpToJpeg(dir.filePath("none.bmp"), dir.filePath("none.jpg"), 100, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(dir.filePath("none.jpg")));
+
+        // A failed conversion leaves an earlier file of the target name whole.
+        Touch(dir.filePath("keep.jpg"), "earlier");
+        Touch(dir.filePath("broken.bmp"), "not a bitmap");
+        QVERIFY(!BmpToJpeg(dir.filePath("broken.bmp"), dir.filePath("keep.jpg"), 100, &error));
+        QCOMPARE(ReadAll(dir.filePath("keep.jpg")), QByteArray("earlier"));
+    }
+};
+
+QTEST_MAIN(TestSaveForm)
+#include "tst_saveform.moc"
