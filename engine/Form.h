@@ -4,8 +4,11 @@
 
 #include "engine/Records.h"
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace varelio {
 
@@ -41,10 +44,46 @@ struct ValidationFailure {
 
 // First failing check, or nothing when the form may be calculated.
 // converterAvailable: whether the JPEG writer the picture export needs is present.
+// The window's lists always hold a selection; a form whose day, month, year,
+// hour, minute or zone position lies outside its list (no selection) cannot
+// be calculated and is refused just before the date checks, with the date
+// checks' text "Please Enter Correct Date Or Month!" (information, step 11).
 std::optional<ValidationFailure> ValidateForm(const FormValues& form, bool converterAvailable);
 
+// The window's state when it opens: every list on its first entry (day 1,
+// January, 1901, hour 0, minute 0, zone row 0), "North" and "East", DST clear,
+// all text fields empty.
+FormValues InitialFormValues();
+
+// Entries of the input window's lists.
+inline constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March", "April", "May", "June",
+    "July", "August", "September", "October", "November", "December"};
+inline constexpr int kDayEntries = 31;     // "1" .. "31"
+inline constexpr int kYearEntries = 150;   // "1901" .. "2050"
+inline constexpr int kFirstYear = 1901;
+inline constexpr int kHourEntries = 25;    // "0" .. "24"
+inline constexpr int kMinuteEntries = 60;  // "0" .. "59"
+
+enum class FormList { Day, Year, Hour, Minute };
+
+// Text of a number list's entry at a position ("" outside the list).
+std::string ListEntryText(FormList list, int index);
+// Position of the entry whose text equals text exactly, or -1.
+int FindListEntry(FormList list, std::string_view text);
+
+// A text field's number the way the driver converts it: blanks around it are
+// ignored, an optional sign, decimal digits, and a value that fits a 16-bit
+// integer; anything else does not convert.
+std::optional<std::int16_t> ParseFormNumber(std::string_view text);
+
+// The text without leading and trailing blanks (only the blank, U+0020).
+std::string TrimBlanks(std::string_view text);
+
 // Copies a validated form into BirthData in the driver's order
-// (zone corrections from the time-zone table row at zoneIndex).
+// (zone corrections from the time-zone table row at zoneIndex). A list position
+// outside its list, or a number text that does not convert, leaves its field
+// as it was.
 void CopyFormToBirthData(const FormValues& form, BirthData& birth);
 
 }  // namespace varelio

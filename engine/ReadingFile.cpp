@@ -1,0 +1,186 @@
+#include "engine/ReadingFile.h"
+
+#include "engine/Cp1252.h"
+#include "engine/Tables.h"
+
+#include <algorithm>
+
+namespace varelio {
+namespace {
+
+// The degree and minute fields of the input window take at most 3 characters.
+constexpr std::size_t kNumberFieldLength = 3;
+
+// The line indexes of the file.
+enum Line : std::size_t {
+    kName, kMonth, kDay, kYear, kHour, kMinute, kZone,
+    kLonDeg, kLonMin, kLatDeg, kLatMin, kEast, kSouth, kDst,
+    kCity, kState, kCountry,
+};
+
+std::string Flag(bool value) { return value ? "True" : "False"; }
+
+// Windows-1252 bytes of a trimmed text, when every one survives the shift.
+std::optional<std::string> StorableBytes(std::string_view text) {
+    auto bytes = Utf8ToCp1252(TrimBlanks(text));
+    if (!bytes) {
+        return std::nullopt;
+    }
+    for (const char c : *bytes) {
+        if (static_cast<unsigned char>(c) + kLineShift > 255) {
+            return std::nullopt;
+        }
+    }
+    return bytes;
+}
+
+// The first characters of a UTF-8 text, counted as characters, not bytes.
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t pos = 0;
+    for (std::size_t seen = 0; pos < text.size() && seen < count; ++seen) {
+        ++pos;
+        while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) {
+            ++pos;
+        }
+    }
+    return text.substr(0, pos);
+}
+
+// Flag lines hold exactly "True" or "False"; anything else is no flag.
+std::optional<bool> ParseFlag(const std::string& line) {
+    if (line == "True") return true;
+    if (line == "False") return false;
+    return std::nullopt;
+}
+
+void SelectEntry(FormList list, const std::string& line, int& index) {
+    const int found = FindListEntry(list, line);
+    if (found >= 0) {
+        index = found;
+    }
+}
+
+}  // namespace
+
+std::string EncodeLine(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const int code = static_cast<unsigned char>(c) + kLineShift;
+        if (code <= 255) {
+            out.push_back(static_cast<char>(code));
+        }
+    }
+    return out;
+}
+
+std::string DecodeLine(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const int code = static_cast<unsigned char>(c);
+        if (code >= kLineShift) {
+            out.push_back(static_cast<char>(code - kLineShift));
+        }
+    }
+    return out;
+}
+
+ReadingFileResult ComposeReadingFile(const BirthData& birth, int zoneIndex) {
+    struct Value {
+        std::string_view field;
+        std::string text;
+    };
+    const std::array<Value, kReadingFileLines> values = {{
+        {"name", birth.name},
+        {"month", std::to_string(birth.month)},
+        {"day", std::to_string(birth.day)},
+        {"year", std::to_string(birth.year)},
+        {"hour", std::to_string(birth.hour)},
+        {"minute", std::to_string(birth.minute)},
+        {"time zone", std::to_string(zoneIndex)},
+        {"longitude degrees", std::to_string(birth.lonDegrees)},
+        {"longitude minutes", std::to_string(birth.lonMinutes)},
+        {"latitude degrees", std::to_string(birth.latDegrees)},
+        {"latitude minutes", std::to_string(birth.latMinutes)},
+        {"east", Flag(birth.east)},
+        {"south", Flag(birth.south)},
+        {"daylight saving", Flag(birth.dst)},
+        {"city", birth.city},
+        {"state", birth.state},
+        {"country", birth.country},
+    }};
+
+    ReadingFileResult result;
+    std::string file;
+    for (const Value& value : values) {
+        const auto bytes = StorableBytes(value.text);
+        if (!bytes) {
+            result.refusedField = std::string(value.field);
+            return result;
+        }
+        file += EncodeLine(*bytes);
+        file += "\r\n";
+    }
+    result.bytes = std::move(file);
+    return result;
+}
+
+ReadingLines DecodeReadingFile(std::string_view fileBytes) {
+    ReadingLines lines;
+    const std::string_view data = fileBytes.substr(0, std::min(fileBytes.size(), kReadingFileMaxBytes));
+    std::size_t pos = 0;
+    for (std::size_t line = 0; line < lines.size() && pos < data.size(); ++line) {
+        const std::size_t end = std::min(data.find_first_of("\r\n", pos), data.size());
+        const std::string_view raw = data.substr(pos, std::min(end - pos, kReadingLineMaxBytes));
+        lines[line] = Cp1252ToUtf8(DecodeLine(raw));
+        pos = end;
+        if (pos < data.size() && data[pos] == '\r') {
+            ++pos;
+        }
+        if (pos < data.size() && data[pos] == '\n') {
+            ++pos;
+        }
+    }
+    return lines;
+}
+
+void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
+    form.name = lines[kName];
+
+    if (const auto month = ParseFormNumber(lines[kMonth]); month && *month >= 1 && *month <= 12) {
+        form.monthIndex = *month - 1;
+    }
+    SelectEntry(FormList::Day, lines[kDay], form.dayIndex);
+    SelectEntry(FormList::Year, lines[kYear], form.yearIndex);
+    SelectEntry(FormList::Hour, lines[kHour], form.hourIndex);
+    SelectEntry(FormList::Minute, lines[kMinute], form.minuteIndex);
+    if (const auto zone = ParseFormNumber(lines[kZone]); zone && *zone >= 0 && *zone < kTimeZoneCount) {
+        form.zoneIndex = *zone;
+    }
+
+    form.lonDeg = FirstCharacters(lines[kLonDeg], kNumberFieldLength);
+    form.lonMin = FirstCharacters(lines[kLonMin], kNumberFieldLength);
+    form.latDeg = FirstCharacters(lines[kLatDeg], kNumberFieldLength);
+    form.latMin = FirstCharacters(lines[kLatMin], kNumberFieldLength);
+
+    if (const auto east = ParseFlag(lines[kEast])) {
+        form.lonDirection = *east ? 0 : 1;
+    }
+    if (const auto south = ParseFlag(lines[kSouth])) {
+        form.latDirection = *south ? 1 : 0;
+    }
+    if (const auto dst = ParseFlag(lines[kDst])) {
+        form.dst = *dst;
+    }
+
+    form.city = lines[kCity];
+    form.state = lines[kState];
+    form.country = lines[kCountry];
+}
+
+bool HasReadingFileExtension(std::string_view path) {
+    return path.size() >= 3 && path.substr(path.size() - 3) == "vrl";
+}
+
+}  // namespace varelio

@@ -1,0 +1,121 @@
+#include "engine/TextExport.h"
+
+#include "engine/Cp1252.h"
+#include "engine/Form.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace varelio {
+namespace {
+
+constexpr std::array<std::string_view, 12> kSignAbbreviations = {
+    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+constexpr std::array<std::string_view, 12> kSanskritSignNames = {
+    "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha", "Kanya",
+    "Thula", "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena"};
+// The traditional ruler of each sign, Aries first, as a body index.
+constexpr std::array<int, 12> kSignLords = {
+    kMars, kVenus, kMercury, kMoon, kSun, kMercury,
+    kVenus, kMars, kJupiter, kSaturn, kSaturn, kJupiter};
+constexpr std::array<std::string_view, 7> kLordNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+
+// A separator line holds a lone CR, so with its line end it reads CR CR LF.
+constexpr std::string_view kSeparator = "\r";
+
+std::optional<int> SignIndex(std::string_view abbreviation) {
+    for (std::size_t i = 0; i < kSignAbbreviations.size(); ++i) {
+        if (kSignAbbreviations[i] == abbreviation) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+// A body's sign from its short-form position text: characters 4 to 6.
+std::optional<int> BodySign(const Reading& reading, int body) {
+    const std::string& text = reading.chartState.bodyPositionText[static_cast<std::size_t>(body)];
+    if (text.size() < 6) {
+        return std::nullopt;
+    }
+    return SignIndex(std::string_view(text).substr(3, 3));
+}
+
+std::string MonthName(int month) {
+    return month >= 1 && month <= 12 ? std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) : std::string();
+}
+
+}  // namespace
+
+std::string HouseLordLine(const Reading& reading, int house) {
+    std::string line = "House " + std::to_string(house);
+    const auto lagna = SignIndex(reading.summary.lagnaAbbreviation);
+    if (!lagna || house < 1 || house > 12) {
+        return line + ": sign unknown";
+    }
+    const auto sign = static_cast<std::size_t>((*lagna + house - 1) % 12);
+    const int lord = kSignLords[sign];
+    line += " (" + std::string(kSanskritSignNames[sign]) + "): lord " +
+            std::string(kLordNames[static_cast<std::size_t>(lord)]);
+    const auto lordSign = BodySign(reading, lord);
+    if (!lordSign) {
+        return line + ", position unknown";
+    }
+    return line + " in house " + std::to_string((*lordSign - *lagna + 12) % 12 + 1);
+}
+
+std::string ComposeTextExport(const Reading& reading) {
+    const BirthData& birth = reading.birthData;
+    const ChartState& chart = reading.chartState;
+    const ReadingSummary& summary = reading.summary;
+    using std::to_string;
+
+    std::array<std::string, kTextExportLines> lines;
+    std::size_t n = 0;
+    lines[n++] = "Name: " + birth.name;
+    lines[n++] = "Date of Birth: " + MonthName(birth.month) + " " + to_string(birth.day) + ", " + to_string(birth.year);
+    lines[n++] = "Time of Birth: " + to_string(birth.hour) + " Hour " + to_string(birth.minute) + " Minute";
+    // Unlike the time line, both coordinate lines end in a blank.
+    lines[n++] = "Latitude: " + to_string(birth.latDegrees) + " Degree " + to_string(birth.latMinutes) + " Minute ";
+    lines[n++] = "Longitude: " + to_string(birth.lonDegrees) + " Degree " + to_string(birth.lonMinutes) + " Minute ";
+    lines[n++] = "City: " + birth.city;
+    lines[n++] = "State: " + birth.state;
+    lines[n++] = "Country: " + birth.country;
+    lines[n++] = kSeparator;
+    lines[n++] = "Planetary Position";
+    for (std::size_t body = kSun; body <= kKetu; ++body) {
+        lines[n++] = chart.bodyNames[body] + " " + chart.bodyPositionText[body];
+    }
+    lines[n++] = kSeparator;
+    lines[n++] = "Other Planetary Details";
+    lines[n++] = "Ayanamsa: " + summary.ayanamsaDisplay;
+    lines[n++] = "Lagna / Asc: " + summary.lagnaSignName;
+    lines[n++] = "Nakshatra: " + summary.nakshatraDisplay;
+    lines[n++] = "Rashi / Moon Sign: " + chart.moonRashiName;
+    lines[n++] = "Pada: " + summary.nakshatraPada;
+    lines[n++] = "Lord: " + summary.nakshatraLord;
+    lines[n++] = kSeparator;
+    lines[n++] = "House Lord Interpretation";
+    for (int house = 1; house <= 12; ++house) {
+        lines[n++] = HouseLordLine(reading, house);
+    }
+
+    std::string file;
+    for (const std::string& line : lines) {
+        if (line == kSeparator) {
+            file += line;
+        } else {
+            // A name read from a crafted file may hold control characters; they
+            // must not break the file's line count.
+            for (char c : Utf8ToCp1252Lossy(line)) {
+                file += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+            }
+        }
+        file += "\r\n";
+    }
+    return file;
+}
+
+}  // namespace varelio
