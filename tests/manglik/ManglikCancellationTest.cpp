@@ -1,0 +1,118 @@
+#include "manglik/Manglik.h"
+
+#include "ChartFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace varelio {
+namespace {
+
+using testing::MakeChart;
+using testing::Pos;
+
+enum Sign { Ari, Tau, Gem, Can, Leo, Vir, Lib, Sco, Sag, Cap, Aqu, Pis };
+
+// Ascendant 05 Aries, Mars 3rd (Gemini), Moon in Gemini: no rule applies.
+// The lord of Aries is Mars, and nothing stands within 10 degrees of 05 Aries.
+std::array<std::string, 11> QuietPositions() {
+    return {Pos(Tau), Pos(Gem), Pos(Tau), Pos(Tau), Pos(Gem), Pos(Vir), Pos(Vir), Pos(Vir), Pos(Pis, 20),
+            Pos(Ari, 5), Pos(Cap)};
+}
+
+struct RuleCase {
+    const char* note;
+    std::array<std::string, 11> positions;
+    std::string moonSignName;
+    bool lagnaRun;
+    int expectedRule;  // 0: none applies
+    std::string expectedReason;
+};
+
+std::array<std::string, 11> With(std::array<std::string, 11> positions,
+                                 std::initializer_list<std::pair<int, std::string>> changes) {
+    for (const auto& [body, text] : changes) positions[static_cast<std::size_t>(body)] = text;
+    return positions;
+}
+
+TEST(ManglikCancellation, FirstApplicableRuleIsReported) {
+    const auto quiet = QuietPositions();
+    const RuleCase cases[] = {
+        {"nothing applies", quiet, "Gemini", true, 0, ""},
+        {"Mars in Leo", With(quiet, {{kMars, Pos(Leo)}}), "Gemini", true, 1, "Mars in Leo"},
+        {"Mars in Aquarius", With(quiet, {{kMars, Pos(Aqu)}}), "Gemini", true, 1, "Mars in Aquarius"},
+        {"2nd in Gemini", With(quiet, {{kMars, Pos(Gem)}, {kAscendant, Pos(Tau, 5)}}), "Gemini", true, 2,
+         "Mars in house 2 in Gemini"},
+        {"4th in Scorpio", With(quiet, {{kMars, Pos(Sco)}, {kAscendant, Pos(Leo, 5)}}), "Gemini", true, 2,
+         "Mars in house 4 in Scorpio"},
+        {"7th in Capricorn", With(quiet, {{kMars, Pos(Cap)}, {kAscendant, Pos(Can, 5)}}), "Gemini", true, 2,
+         "Mars in house 7 in Capricorn"},
+        {"8th in Pisces", With(quiet, {{kMars, Pos(Pis)}, {kAscendant, Pos(Leo, 5)}}), "Gemini", true, 2,
+         "Mars in house 8 in Pisces"},
+        {"12th in Taurus", With(quiet, {{kMars, Pos(Tau)}, {kAscendant, Pos(Gem, 5)}}), "Gemini", true, 2,
+         "Mars in house 12 in Taurus"},
+        // Mars is also the lord of Aries, so the chain goes on to rule 4.
+        {"7th but in Libra", With(quiet, {{kMars, Pos(Lib)}}), "Gemini", true, 4,
+         "Lord of the Lagna sign, Mars, stands in house 7"},
+        {"Moon in Cancer", quiet, "Cancer", true, 3, "Moon sign is Cancer"},
+        {"Moon in Leo", quiet, "Leo", false, 3, "Moon sign is Leo"},
+        {"Moon in Capricorn", quiet, "Capricorn", true, 0, ""},
+        {"rules 1 and 3 both apply", With(quiet, {{kMars, Pos(Leo)}}), "Cancer", true, 1, "Mars in Leo"},
+        // Taurus rising: its lord Venus in Leo, the 4th; Mars 3rd (Cancer).
+        {"lord in 4th", With(quiet, {{kAscendant, Pos(Tau, 28)}, {kVenus, Pos(Leo)}, {kMars, Pos(Can)}}), "Gemini",
+         true, 4, "Lord of the Lagna sign, Venus, stands in house 4"},
+        {"lord in 2nd", With(quiet, {{kAscendant, Pos(Tau, 28)}, {kVenus, Pos(Gem)}, {kMars, Pos(Can)}}), "Gemini",
+         true, 0, ""},
+        // Moon run from a Gemini Moon: its lord Mercury stands with it in house 1.
+        {"lord with the Moon", With(quiet, {{kMercury, Pos(Gem, 1)}, {kMars, Pos(Can)}}), "Gemini", false, 4,
+         "Lord of the Moon sign, Mercury, stands in house 1"},
+        {"Jupiter across Pisces-Aries", With(quiet, {{kJupiter, Pos(Pis, 28)}}), "Gemini", true, 5,
+         "Jupiter is close to the ascendant"},
+        {"Saturn 10 degrees on", With(quiet, {{kSaturn, "15 Ari 59"}}), "Gemini", true, 5,
+         "Saturn is close to the ascendant"},
+        {"Saturn 11 degrees on", With(quiet, {{kSaturn, "16 Ari 00"}}), "Gemini", true, 0, ""},
+        {"Mercury before Ketu", With(quiet, {{kMercury, Pos(Ari, 0)}, {kKetu, Pos(Ari, 6)}}), "Gemini", true, 5,
+         "Mercury is close to the ascendant"},
+        {"Rahu near the Moon", With(quiet, {{kRahu, Pos(Gem, 25)}, {kMars, Pos(Can)}}), "Gemini", false, 5,
+         "Rahu is close to the Moon"},
+        {"Venus close does not count", With(quiet, {{kVenus, Pos(Ari, 6)}}), "Gemini", true, 0, ""},
+        {"close but degrees unreadable", With(quiet, {{kJupiter, "x5 Ari 00"}}), "Gemini", true, 0, ""},
+    };
+    for (const RuleCase& c : cases) {
+        const ChartState chart = MakeChart(c.positions, c.moonSignName);
+        const std::string& reference = chart.bodyPositionText[c.lagnaRun ? kAscendant : kMoon];
+        const ManglikEvaluation e = EvaluateManglik(reference, "Mars", c.lagnaRun, chart);
+        SCOPED_TRACE(std::string(c.note) + ": reference " + reference + ", Mars " + chart.bodyPositionText[kMars]);
+        if (c.expectedRule == 0) {
+            EXPECT_FALSE(e.cancellation.has_value()) << "got rule " << e.cancellation->rule << " '"
+                                                     << e.cancellation->reason << "'";
+            continue;
+        }
+        ASSERT_TRUE(e.cancellation.has_value()) << "expected rule " << c.expectedRule;
+        EXPECT_EQ(e.cancellation->rule, c.expectedRule);
+        EXPECT_EQ(e.cancellation->reason, c.expectedReason);
+    }
+}
+
+TEST(ManglikCancellation, NeverChangesTheCaptions) {
+    // Mars in Leo from a Leo ascendant: cancelled by rule 1, still house 1 and Manglik.
+    const ChartState chart = MakeChart(With(QuietPositions(), {{kMars, Pos(Leo)}, {kAscendant, Pos(Leo)}}));
+    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "Mars", true, chart);
+    ASSERT_TRUE(e.cancellation.has_value());
+    EXPECT_EQ(e.cancellation->rule, 1);
+    EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is 50%");
+    EXPECT_EQ(e.captions[2], "The person is Manglik");
+}
+
+TEST(ManglikCancellation, RulesNeedingNoReferenceStillApplyToBrokenReference) {
+    const ChartState chart = MakeChart(With(QuietPositions(), {{kMars, Pos(Aqu)}}));
+    const ManglikEvaluation e = EvaluateManglik("broken", "Mars", true, chart);
+    ASSERT_TRUE(e.cancellation.has_value());
+    EXPECT_EQ(e.cancellation->rule, 1);
+    EXPECT_EQ(e.captions[2], "The person's Manglik status could not be determined");
+
+    const ManglikEvaluation none = EvaluateManglik("", "Mars", true, MakeChart(QuietPositions()));
+    EXPECT_FALSE(none.cancellation.has_value());
+}
+
+}  // namespace
+}  // namespace varelio

@@ -1,0 +1,184 @@
+#include "manglik/Manglik.h"
+
+#include "ChartFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace varelio {
+namespace {
+
+using testing::MakeChart;
+using testing::Pos;
+using testing::SignAt;
+
+// Ascendant in lagnaSign, Moon in moonSign, Mars in marsSign; the rest parked
+// where they decide nothing about Mars.
+ChartState ChartWith(int lagnaSign, int moonSign, int marsSign) {
+    return MakeChart({Pos(0), Pos(moonSign), Pos(1), Pos(1), Pos(marsSign), Pos(5), Pos(5), Pos(5), Pos(11),
+                      Pos(lagnaSign), Pos(9)});
+}
+
+const std::map<int, std::pair<std::string, bool>> kExpectedByHouse = {
+    {1, {"50%", true}},    {2, {"0.0625%", true}},  {3, {"0%", false}},  {4, {"0.125%", true}},
+    {5, {"0%", false}},    {6, {"0%", false}},      {7, {"25%", true}},  {8, {"100%", true}},
+    {9, {"0%", false}},    {10, {"0%", false}},     {11, {"0%", false}}, {12, {"0.0625%", true}},
+};
+
+TEST(ManglikVerdict, EveryHouseFromEveryReferenceSignOnBothRuns) {
+    for (int reference = 0; reference < 12; ++reference) {
+        for (int house = 1; house <= 12; ++house) {
+            const int marsSign = (reference + house - 1) % 12;
+            const auto& [percentage, manglik] = kExpectedByHouse.at(house);
+            for (bool lagnaRun : {true, false}) {
+                // The other reference is put one sign on, so it cannot be mistaken for this one.
+                const ChartState chart = lagnaRun ? ChartWith(reference, reference + 1, marsSign)
+                                                  : ChartWith(reference + 1, reference, marsSign);
+                const std::string& referenceText = chart.bodyPositionText[lagnaRun ? kAscendant : kMoon];
+                const ManglikEvaluation e = EvaluateManglik(referenceText, "Mars", lagnaRun, chart);
+                SCOPED_TRACE("reference " + referenceText + ", Mars " + chart.bodyPositionText[kMars] +
+                             (lagnaRun ? ", Lagna run" : ", Moon run"));
+                EXPECT_EQ(e.marsHouse, house);
+                EXPECT_EQ(e.doshaPercentage, percentage);
+                EXPECT_EQ(e.manglik, manglik);
+                const std::string from = lagnaRun ? "Lagna" : "Moon";
+                EXPECT_EQ(e.captions[0], "Position of Mars from " + from + " is " + std::to_string(house));
+                EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is " + percentage);
+                EXPECT_EQ(e.captions[2], manglik ? "The person is Manglik" : "The person is Non Manglik");
+            }
+        }
+    }
+}
+
+TEST(ManglikVerdict, MarsInAscendantSignIsHouseOneWithoutLeadingZero) {
+    const ChartState chart = ChartWith(6, 2, 6);
+    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "Mars", true, chart);
+    EXPECT_EQ(e.captions[0], "Position of Mars from Lagna is 1");
+    EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is 50%");
+    EXPECT_EQ(e.captions[2], "The person is Manglik");
+}
+
+TEST(ManglikVerdict, CountWrapsFromPiscesToAries) {
+    const ChartState chart = ChartWith(11, 2, 0);
+    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "Mars", true, chart);
+    EXPECT_EQ(e.marsHouse, 2);
+    EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is 0.0625%");
+    EXPECT_EQ(e.captions[2], "The person is Manglik");
+}
+
+TEST(ManglikVerdict, LagnaAndMoonRunsAreIndependent) {
+    // Mars in Gemini: 3rd from an Aries ascendant, 8th from a Scorpio Moon.
+    const ChartState chart = ChartWith(0, 7, 2);
+    const ManglikEvaluation lagna = EvaluateManglik(chart.bodyPositionText[kAscendant], "Mars", true, chart);
+    const ManglikEvaluation moon = EvaluateManglik(chart.bodyPositionText[kMoon], "Mars", false, chart);
+    EXPECT_EQ(lagna.captions[0], "Position of Mars from Lagna is 3");
+    EXPECT_EQ(lagna.captions[1], "Percentage of Mangala dosha is 0%");
+    EXPECT_EQ(lagna.captions[2], "The person is Non Manglik");
+    EXPECT_EQ(moon.captions[0], "Position of Mars from Moon is 8");
+    EXPECT_EQ(moon.captions[1], "Percentage of Mangala dosha is 100%");
+    EXPECT_EQ(moon.captions[2], "The person is Manglik");
+}
+
+TEST(ManglikVerdict, DegreesAndMinutesPlayNoPart) {
+    ChartState chart = ChartWith(3, 3, 4);
+    chart.bodyPositionText[kAscendant] = "29 Can 59";
+    chart.bodyPositionText[kMars] = "00 Leo 00";
+    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "Mars", true, chart);
+    EXPECT_EQ(e.marsHouse, 2);
+}
+
+TEST(ManglikVerdict, TargetOtherThanMarsDecidesPercentageButNotHouseLine) {
+    // Saturn in Libra is the 7th from Aries, Mars in Gemini the 3rd.
+    const ChartState chart = MakeChart({Pos(0), Pos(2), Pos(1), Pos(1), Pos(2), Pos(5), Pos(6), Pos(5), Pos(11),
+                                        Pos(0), Pos(9)});
+    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "Saturn", true, chart);
+    EXPECT_EQ(e.captions[0], "Position of Mars from Lagna is 3");
+    EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is 25%");
+    EXPECT_EQ(e.captions[2], "The person is Manglik");
+}
+
+TEST(ManglikVerdict, TargetIsFoundAmongSeveralOccupants) {
+    // Sun, Moon, Mercury, Venus and Mars all in Taurus, 2nd from Aries.
+    const ChartState chart = MakeChart({Pos(1), Pos(1), Pos(1), Pos(1), Pos(1), Pos(5), Pos(5), Pos(5), Pos(11),
+                                        Pos(0), Pos(9)});
+    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "Mars", true, chart);
+    EXPECT_EQ(e.doshaPercentage, "0.0625%");
+    EXPECT_TRUE(e.manglik);
+}
+
+TEST(ManglikVerdict, LaterEvaluationKeepsNothingFromEarlierOnes) {
+    // First chart: Saturn in the ascendant's sign; second: Saturn 3rd from it.
+    const ChartState first = MakeChart({Pos(0), Pos(1), Pos(1), Pos(1), Pos(4), Pos(5), Pos(0), Pos(5), Pos(11),
+                                        Pos(0), Pos(9)});
+    const ChartState second = MakeChart({Pos(0), Pos(1), Pos(1), Pos(1), Pos(4), Pos(5), Pos(2), Pos(5), Pos(11),
+                                         Pos(0), Pos(9)});
+    const ManglikEvaluation fresh = EvaluateManglik(second.bodyPositionText[kAscendant], "Saturn", true, second);
+    for (int round = 0; round < 3; ++round) {
+        const ManglikEvaluation a = EvaluateManglik(first.bodyPositionText[kAscendant], "Saturn", true, first);
+        EXPECT_EQ(a.doshaPercentage, "50%");
+        const ManglikEvaluation b = EvaluateManglik(second.bodyPositionText[kAscendant], "Saturn", true, second);
+        EXPECT_EQ(b.captions, fresh.captions) << "round " << round;
+        EXPECT_EQ(b.doshaPercentage, "0%");
+    }
+}
+
+TEST(ManglikTables, HoldNamesAndLordsWithEmptyLastSlot) {
+    ManglikTables tables;
+    tables.signNames[12] = "left over";
+    BuildManglikTables(tables);
+    BuildManglikTables(tables);
+    EXPECT_EQ(tables.signNames[0], "Aries");
+    EXPECT_EQ(tables.signNames[8], "Sagittarius");
+    EXPECT_EQ(tables.signNames[11], "Pisces");
+    EXPECT_EQ(tables.signLords[3], "Moon");
+    EXPECT_EQ(tables.signLords[10], "Saturn");
+    EXPECT_EQ(tables.signLords[11], "Jupiter");
+    EXPECT_EQ(tables.signNames[12], "");
+    for (int k = 0; k < 12; ++k) EXPECT_EQ(tables.signNames[k].substr(0, 3), SignAt(k)) << "sign " << k;
+}
+
+struct BrokenCase {
+    std::string reference;
+    std::string mars;
+    const char* note;
+};
+
+TEST(ManglikVerdict, TextsWithoutValidSignSayUnknown) {
+    const BrokenCase cases[] = {
+        {"", Pos(2), "empty reference"},
+        {"05", Pos(2), "reference too short for a sign"},
+        {"05 Ar", Pos(2), "reference cut inside the sign"},
+        {"05 Xyz 07", Pos(2), "unknown abbreviation"},
+        {"05 ari 07", Pos(2), "comparison is case-sensitive"},
+        {"garbage text", Pos(2), "garbage"},
+        {Pos(0), "", "empty Mars text"},
+        {Pos(0), "15 Mar", "Mars text with no sign"},
+    };
+    for (const BrokenCase& c : cases) {
+        ChartState chart = ChartWith(0, 2, 2);
+        chart.bodyPositionText[kMars] = c.mars;
+        for (bool lagnaRun : {true, false}) {
+            const ManglikEvaluation e = EvaluateManglik(c.reference, "Mars", lagnaRun, chart);
+            SCOPED_TRACE(std::string(c.note) + ": reference '" + c.reference + "', Mars '" + c.mars + "'");
+            EXPECT_EQ(e.marsHouse, 0);
+            EXPECT_EQ(e.doshaPercentage, "");
+            EXPECT_FALSE(e.manglik);
+            EXPECT_EQ(e.captions[0], std::string("Position of Mars from ") + (lagnaRun ? "Lagna" : "Moon") +
+                                         " is unknown");
+            EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is unknown");
+            EXPECT_EQ(e.captions[2], "The person's Manglik status could not be determined");
+        }
+    }
+}
+
+TEST(ManglikVerdict, UnknownTargetNameCannotBeJudged) {
+    const ChartState chart = ChartWith(0, 2, 0);
+    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "mars", true, chart);
+    EXPECT_EQ(e.captions[0], "Position of Mars from Lagna is 1");
+    EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is unknown");
+    EXPECT_EQ(e.captions[2], "The person's Manglik status could not be determined");
+}
+
+}  // namespace
+}  // namespace varelio
