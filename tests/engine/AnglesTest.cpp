@@ -1,0 +1,163 @@
+#include "engine/Angles.h"
+
+#include "Births.h"
+#include "engine/AngleText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace varelio {
+namespace {
+
+TEST(JulianDayOfDate, CivilDatesAtNoon) {
+    struct Case { int year, month, day; double expected; };
+    const Case cases[] = {
+        {2000, 1, 1, 2451545},
+        {1900, 1, 1, 2415021},   // one day after the 1900 epoch (January 0.5)
+        {1970, 1, 1, 2440588},
+        {2050, 12, 31, 2470172},
+        {2004, 2, 29, 2453065},
+        {1901, 1, 1, 2415386},
+        // The Gregorian correction only starts above 2299171.
+        {1582, 10, 15, 2299171},
+        {1582, 10, 16, 2299162},
+        {1582, 10, 4, 2299160},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JulianDayOfDate(c.month, c.day, c.year), c.expected)
+            << c.year << "-" << c.month << "-" << c.day;
+    }
+}
+
+TEST(JulianDayOfDate, ConsecutiveDaysAcrossTheProgramsYears) {
+    const int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    double previous = JulianDayOfDate(12, 31, 1900);
+    for (int year = 1901; year <= 2050; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            int days = monthDays[month - 1];
+            if (month == 2 && year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) days = 29;
+            for (int day = 1; day <= days; ++day) {
+                const double jd = JulianDayOfDate(month, day, year);
+                ASSERT_EQ(jd, previous + 1) << year << "-" << month << "-" << day;
+                previous = jd;
+            }
+        }
+    }
+}
+
+TEST(ArcTan2, QuadrantsAndAxes) {
+    struct Case { double y, x, expected; };
+    const Case cases[] = {
+        {1, 1, kPi / 4},
+        {1, -1, kPi - kPi / 4},
+        {-1, -1, -(kPi - kPi / 4)},
+        {-1, 1, -kPi / 4},
+        {2, 0, kPi / 2},
+        {-2, 0, -kPi / 2},
+        {0, 0, 0},
+        {0, 3, 0},
+        // The deliberate difference from atan2: the negative x axis gives 0.
+        {0, -3, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(ArcTan2(c.y, c.x), c.expected, 1e-14) << "y " << c.y << " x " << c.x;
+    }
+}
+
+TEST(WrapDegrees, OneCorrectionStepOnly) {
+    struct Case { double x, expected; };
+    const Case cases[] = {
+        {-10, 350}, {370, 10}, {360, 360}, {0, 0}, {-400, -40}, {800, 440},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WrapDegrees(c.x), c.expected) << "x " << c.x;
+}
+
+TEST(AyanamsaAt, PrecessionPlusShortNutation) {
+    // Without the nutation term the ayanamsa is -22.4614 at the epoch and
+    // -23.8578 a century later; the term never exceeds 18.5 arc-seconds.
+    EXPECT_NEAR(AyanamsaAt(0), -80861.27 / 3600, 18.5 / 3600);
+    EXPECT_NEAR(AyanamsaAt(1), -(80861.27 + 5025.64 + 1.11) / 3600, 18.5 / 3600);
+    EXPECT_NEAR(AyanamsaAt(1), -23.86183, 5e-6);
+    const double atEpoch = (1.27 * std::sin(2013816.0 / 3600 * kDegToRad)
+                            + 17.23 * std::sin((-933060.0 / 3600) * kDegToRad) - 80861.27) / 3600;
+    EXPECT_NEAR(AyanamsaAt(0), atEpoch, 1e-12);
+}
+
+TEST(ObserverPosition, WestAndNorthArePositive) {
+    BirthData birth;
+    birth.lonDegrees = 77;
+    birth.lonMinutes = 13;
+    birth.latDegrees = 28;
+    birth.latMinutes = 38;
+    birth.east = true;
+    birth.south = true;
+    EXPECT_NEAR(ObserverLongitude(birth), -(77 + 13.0 / 60), 1e-12);
+    EXPECT_NEAR(ObserverLatitude(birth), -(28 + 38.0 / 60), 1e-12);
+    birth.east = false;
+    birth.south = false;
+    EXPECT_NEAR(ObserverLongitude(birth), 77 + 13.0 / 60, 1e-12);
+    EXPECT_NEAR(ObserverLatitude(birth), 28 + 38.0 / 60, 1e-12);
+}
+
+TEST(ComputeAngles, DelhiMillennium) {
+    const BirthData birth = test::DelhiMillennium();
+    ChartState chart;
+    ComputeAngles(birth, chart);
+
+    EXPECT_EQ(chart.universalTime, 12.0);
+    EXPECT_EQ(chart.julianDayNumber, 2451545);
+    EXPECT_NEAR(chart.centuries1900, 1.0, 1e-15);
+    EXPECT_NEAR(chart.localSiderealTime, 357.6775, 5e-5);
+    EXPECT_NEAR(chart.ayanamsa, -23.86183, 5e-6);
+    EXPECT_EQ(chart.ayanamsaText, "-23\u00B0 51' 42\"");
+    EXPECT_EQ(chart.ascendantText, "16\u00B0 21' 0\" Gem");
+    EXPECT_EQ(chart.midheavenText, "3\u00B0 36' 25\" Pis");
+
+    const TropicalAngles tropical = TropicalAnglesAt(chart.universalTime, chart.centuries1900,
+                                                     ObserverLongitude(birth), ObserverLatitude(birth));
+    EXPECT_NEAR(tropical.ascendant, 100.2120, 5e-5);
+    EXPECT_NEAR(tropical.midheaven, 357.4689, 5e-5);
+    EXPECT_NEAR(chart.ascendant, tropical.ascendant + chart.ayanamsa, 1e-12);
+    EXPECT_NEAR(chart.midheaven, tropical.midheaven + chart.ayanamsa, 1e-12);
+}
+
+// The ascendant is the ecliptic point rising in the East: its equatorial
+// position must lie on the horizon (altitude 0) and in the eastern half.
+TEST(TropicalAnglesAt, AscendantSitsOnTheEasternHorizon) {
+    const double latitudes[] = {-50, -23.5, 0, 10, 28.6, 51.5, 60};
+    for (double latitude : latitudes) {
+        for (double ut = 0; ut < 24; ut += 1.7) {
+            const TropicalAngles a = TropicalAnglesAt(ut, 0.9, -77.2, latitude);
+            const double lambda = a.ascendant * kDegToRad;
+            const double eps = a.obliquity * kDegToRad;
+            const double ra = std::atan2(std::sin(lambda) * std::cos(eps), std::cos(lambda));
+            const double dec = std::asin(std::sin(lambda) * std::sin(eps));
+            const double hourAngle = a.localSiderealTime * kDegToRad - ra;
+            const double phi = latitude * kDegToRad;
+            const double altitude = std::asin(std::sin(phi) * std::sin(dec)
+                                              + std::cos(phi) * std::cos(dec) * std::cos(hourAngle));
+            EXPECT_NEAR(altitude, 0.0, 1e-9) << "latitude " << latitude << " ut " << ut;
+            EXPECT_LT(std::sin(hourAngle), 1e-9) << "rising, not setting; latitude " << latitude << " ut " << ut;
+            // The midheaven culminates: its right ascension equals the sidereal time.
+            const double mc = a.midheaven * kDegToRad;
+            const double mcRa = std::atan2(std::sin(mc) * std::cos(eps), std::cos(mc));
+            EXPECT_NEAR(std::remainder(mcRa - a.localSiderealTime * kDegToRad, 2 * kPi), 0.0, 1e-9)
+                << "latitude " << latitude << " ut " << ut;
+        }
+    }
+}
+
+TEST(ComputeAngles, HourOutsideTheDayMovesTheJulianDate) {
+    // US Eastern Standard Time at a West longitude, 20:00 local: UT 25.0.
+    BirthData birth = test::MakeBirth(2000, 1, 1, 20, 0, 27);
+    birth.lonDegrees = 74;
+    ChartState chart;
+    ComputeAngles(birth, chart);
+    EXPECT_EQ(chart.universalTime, 25.0);
+    EXPECT_EQ(chart.julianDayNumber, 2451545);
+    EXPECT_NEAR(chart.centuries1900 * kDaysPerCentury, 2451545 - kEpoch1900 + 25.0 / 24 - 0.5, 1e-9);
+}
+
+}  // namespace
+}  // namespace varelio

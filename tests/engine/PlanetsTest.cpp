@@ -1,0 +1,182 @@
+#include "engine/Planets.h"
+
+#include "Births.h"
+#include "engine/AngleText.h"
+#include "engine/Angles.h"
+#include "engine/Moon.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace varelio {
+namespace {
+
+TEST(DayNumber, CountsFromTwoThousandNoon) {
+    struct Case { int year, month, day, hour, minute; double expected; };
+    const Case cases[] = {
+        {2000, 1, 1, 12, 0, 0.0},
+        {2000, 1, 1, 0, 0, -0.5},
+        {2000, 1, 1, 18, 0, 0.25},
+        {1999, 12, 31, 20, 30, -1 + 8.5 / 24},
+        {2000, 3, 1, 12, 0, 60.0},
+        {1900, 3, 1, 12, 0, -36465.0},
+        {2050, 12, 31, 12, 0, 18627.0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(DayNumber(c.year, c.month, c.day, c.hour, c.minute), c.expected, 1e-9)
+            << c.year << "-" << c.month << "-" << c.day << " " << c.hour << ":" << c.minute;
+    }
+}
+
+TEST(DayNumber, MatchesTheJulianDayOverTheProgramsYears) {
+    for (int year = 1901; year <= 2050; year += 3) {
+        for (int month = 1; month <= 12; ++month) {
+            const double fromJulianDay = JulianDayOfDate(month, 28, year) - kEpochJ2000;
+            EXPECT_EQ(DayNumber(year, month, 28, 12, 0), fromJulianDay) << year << "-" << month << "-28";
+        }
+    }
+}
+
+TEST(ReduceRadians, IntoOneTurn) {
+    struct Case { double x, expected; };
+    const Case cases[] = {
+        {0.0, 0.0},
+        {1.0, 1.0},
+        {kTwoPi + 1.0, 1.0},
+        {-1.0, kTwoPi - 1.0},
+        {-kTwoPi - 1.0, kTwoPi - 1.0},
+        {-2 * kTwoPi, 0.0},
+        {100 * kTwoPi + 0.5, 0.5},
+    };
+    for (const Case& c : cases) EXPECT_NEAR(ReduceRadians(c.x), c.expected, 1e-9) << "x " << c.x;
+}
+
+// The true anomaly must satisfy Kepler's equation through the eccentric
+// anomaly it implies.
+TEST(TrueAnomaly, SolvesKeplersEquation) {
+    const double eccentricities[] = {0.0, 0.0068, 0.0167, 0.0934, 0.2056};
+    for (double e : eccentricities) {
+        for (double m = 0.0; m < kTwoPi; m += 0.137) {
+            const double v = TrueAnomaly(m, e);
+            ASSERT_GE(v, 0.0);
+            ASSERT_LT(v, kTwoPi);
+            const double eccentric = 2.0 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(v / 2));
+            const double meanBack = eccentric - e * std::sin(eccentric);
+            EXPECT_NEAR(std::remainder(meanBack - m, kTwoPi), 0.0, 1e-11) << "M " << m << " e " << e;
+        }
+    }
+}
+
+TEST(OrbitalElements, RatesAreArcSecondsPerCentury) {
+    const Elements atEpoch = OrbitalElements(kElementMars, 0.0);
+    const Elements century = OrbitalElements(kElementMars, kDaysPerCentury);
+    EXPECT_NEAR(atEpoch.a, 1.52366231, 1e-12);
+    EXPECT_NEAR(century.a, 1.52366231 - 0.00007221, 1e-12);
+    EXPECT_NEAR(century.N - atEpoch.N, -1020.19 / 3600 * kDegToRad, 1e-12);
+    EXPECT_NEAR(atEpoch.L, 355.45332 * kDegToRad, 1e-12);
+    EXPECT_GE(century.L, 0.0);
+    EXPECT_LT(century.L, kTwoPi);
+}
+
+TEST(GeocentricLongitude, DelhiMillennium) {
+    struct Case { int index; const char* body; double expected; };
+    const Case cases[] = {
+        {kElementMercury, "Mercury", 271.906}, {kElementVenus, "Venus", 241.578},
+        {kElementSun, "Sun", 280.380},         {kElementMars, "Mars", 327.983},
+        {kElementJupiter, "Jupiter", 25.361},  {kElementSaturn, "Saturn", 40.215},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(GeocentricLongitude(c.index, 0.0), c.expected, 5e-4) << c.body;
+    }
+}
+
+// An independent check over the program's years: the Sun of the low-accuracy
+// formula of Meeus (chapter 25), moved from the equinox of date to the fixed
+// J2000 equinox the elements refer to, stays within a few arc-minutes.
+TEST(GeocentricLongitude, SunAgreesWithTheLowAccuracySolarFormula) {
+    for (double d = -36000; d <= 18600; d += 97.3) {
+        const double t = d / kDaysPerCentury;
+        const double meanLongitude = 280.46646 + 36000.76983 * t;
+        const double anomaly = (357.52911 + 35999.05029 * t) * kDegToRad;
+        const double centre = (1.914602 - 0.004817 * t) * std::sin(anomaly)
+                              + (0.019993 - 0.000101 * t) * std::sin(2 * anomaly)
+                              + 0.000289 * std::sin(3 * anomaly);
+        const double precession = 5029.0966 / 3600 * t;
+        const double reference = meanLongitude + centre - precession;
+        const double difference = std::remainder(GeocentricLongitude(kElementSun, d) - reference, 360.0);
+        EXPECT_LT(std::fabs(difference), 0.05) << "day " << d << " differs by " << difference;
+    }
+}
+
+TEST(ComputePlanets, DelhiMillenniumPositionTable) {
+    const BirthData birth = test::DelhiMillennium();
+    ChartState chart;
+    ComputeAngles(birth, chart);
+    ComputeMoon(birth, chart);
+    ComputePlanets(birth, chart);
+
+    const char* expected[kBodyTableSlots] = {
+        "16 Sag 31", "19 Lib 27", "08 Sag 02", "07 Sco 42", "04 Aqu 07", "01 Ari 29",
+        "16 Ari 21", "10 Can 15", "10 Cap 15", "16 Gem 21", "03 Pis 36", "",
+    };
+    const char* english[kBodyTableSlots] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter",
+                                            "Saturn", "Rahu", "Ketu", "Ascendant", "Midheaven", ""};
+    const char* sanskrit[kBodyTableSlots] = {"Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru",
+                                             "Shani", "Rahu", "Ketu", "Ascendant", "Midheaven", ""};
+    for (std::size_t k = 0; k < kBodyTableSlots; ++k) {
+        EXPECT_EQ(chart.bodyPositionText[k], expected[k]) << "body " << k;
+        EXPECT_EQ(chart.bodyNames[k], english[k]) << "body " << k;
+        EXPECT_EQ(chart.bodyNamesSanskrit[k], sanskrit[k]) << "body " << k;
+    }
+    EXPECT_NEAR(RahuLongitude(0.0, chart.ayanamsa), 100.2607, 5e-5);
+    EXPECT_EQ(chart.planetPositionText[kElementSun], "16\u00B0 31' 4\" Sag");
+}
+
+TEST(ComputePlanets, MarksAndStaleTextsAreOverwritten) {
+    const BirthData birth = test::DelhiMillennium();
+    ChartState chart;
+    ComputeAngles(birth, chart);
+    ComputeMoon(birth, chart);
+    chart.bodyNamesSanskrit[kMars] = "Mangala (R) ";
+    chart.bodyPositionText[11] = "left over";
+    ComputePlanets(birth, chart);
+    EXPECT_EQ(chart.bodyNamesSanskrit[kMars], "Mangala");
+    EXPECT_EQ(chart.bodyPositionText[11], "");
+}
+
+// Ketu is always Rahu plus 180 degrees: the same minutes, the opposite sign.
+TEST(RahuLongitude, KetuOppositeOverManyYears) {
+    BirthData birth = test::DelhiMillennium();
+    for (int year = 1901; year <= 2050; year += 7) {
+        for (int month = 1; month <= 12; month += 5) {
+            birth.year = static_cast<std::int16_t>(year);
+            birth.month = static_cast<std::int16_t>(month);
+            ChartState chart;
+            ComputeAngles(birth, chart);
+            ComputeMoon(birth, chart);
+            ComputePlanets(birth, chart);
+            const std::string& rahu = chart.bodyPositionText[kRahu];
+            const std::string& ketu = chart.bodyPositionText[kKetu];
+            ASSERT_EQ(rahu.size(), 9u) << rahu;
+            ASSERT_EQ(ketu.size(), 9u) << ketu;
+            EXPECT_EQ(rahu.substr(0, 2), ketu.substr(0, 2)) << rahu << " / " << ketu;
+            EXPECT_EQ(rahu.substr(7), ketu.substr(7)) << rahu << " / " << ketu;
+            int rahuSign = -1, ketuSign = -1;
+            for (int s = 0; s < 12; ++s) {
+                if (rahu.substr(3, 3) == SignAbbreviation(s)) rahuSign = s;
+                if (ketu.substr(3, 3) == SignAbbreviation(s)) ketuSign = s;
+            }
+            EXPECT_EQ((rahuSign + 6) % 12, ketuSign) << rahu << " / " << ketu;
+        }
+    }
+}
+
+TEST(RahuLongitude, MovesBackwardsAboutNineteenDegreesAYear) {
+    const double start = RahuLongitude(0.0, -23.86);
+    const double later = RahuLongitude(365.25, -23.86);
+    EXPECT_NEAR(std::remainder(start - later, 360.0), 19.34, 0.05);
+}
+
+}  // namespace
+}  // namespace varelio

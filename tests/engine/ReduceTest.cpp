@@ -1,0 +1,37 @@
+#include "engine/Reduce.h"
+
+#include <gtest/gtest.h>
+
+namespace varelio {
+namespace {
+
+double LoopAtLeast(double x) { while (x >= 360) x -= 360; return x; }
+double LoopAbove(double x) { while (x > 360) x -= 360; return x; }
+double LoopBelowZero(double x) { while (x < 0) x += 360; return x; }
+
+// The constant-time reductions must give bit for bit what the loops give.
+TEST(Reduce, SameBitsAsTheRepeatedTurnLoops) {
+    const double samples[] = {0.0, -0.0, 1e-300, -1e-300, 1e-17, -1e-17, 359.9999999999999, 360.0,
+                              360.0000000000001, 720.0, -360.0, -720.0, -359.99999999999994,
+                              -1e-14, 481267.88134236, -476450.37, 1933.95, -1933.95,
+                              100.2607, 123456.789, -98765.4321, 3600.0};
+    for (double x : samples) {
+        EXPECT_EQ(SubtractWhileAtLeast(x, 360), LoopAtLeast(x)) << "x " << x;
+        EXPECT_EQ(SubtractWhileAbove(x, 360), LoopAbove(x)) << "x " << x;
+        EXPECT_EQ(AddWhileBelowZero(x, 360), LoopBelowZero(x)) << "x " << x;
+    }
+    for (double x = -500000; x < 500000; x += 977.123456789) {
+        ASSERT_EQ(SubtractWhileAtLeast(x, 360), LoopAtLeast(x)) << "x " << x;
+        ASSERT_EQ(SubtractWhileAbove(x, 360), LoopAbove(x)) << "x " << x;
+        ASSERT_EQ(AddWhileBelowZero(x, 360), LoopBelowZero(x)) << "x " << x;
+    }
+}
+
+TEST(Reduce, WholeTurnsLandOnTheLoopsEndPoints) {
+    EXPECT_EQ(SubtractWhileAtLeast(720, 360), 0.0);
+    EXPECT_EQ(SubtractWhileAbove(720, 360), 360.0);
+    EXPECT_EQ(AddWhileBelowZero(-720, 360), 0.0);
+}
+
+}  // namespace
+}  // namespace varelio
