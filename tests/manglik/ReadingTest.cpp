@@ -1,0 +1,159 @@
+#include "engine/Form.h"
+#include "engine/Reading.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace varelio {
+namespace {
+
+struct Birth {
+    int day, month, year, hour, minute, zone;
+    const char* latDeg;
+    const char* latMin;
+    bool south;
+    const char* lonDeg;
+    const char* lonMin;
+    bool west;
+    bool dst;
+};
+
+BirthData MakeBirth(const Birth& b) {
+    FormValues form;
+    form.name = "Test";
+    form.dayIndex = b.day - 1;
+    form.monthIndex = b.month - 1;
+    form.yearIndex = b.year - 1901;
+    form.hourIndex = b.hour;
+    form.minuteIndex = b.minute;
+    form.zoneIndex = b.zone;
+    form.latDeg = b.latDeg;
+    form.latMin = b.latMin;
+    form.latDirection = b.south ? 1 : 0;
+    form.lonDeg = b.lonDeg;
+    form.lonMin = b.lonMin;
+    form.lonDirection = b.west ? 1 : 0;
+    form.dst = b.dst;
+    form.city = "City";
+    form.state = "State";
+    form.country = "Country";
+    BirthData birth;
+    CopyFormToBirthData(form, birth);
+    return birth;
+}
+
+const Birth kDelhi2000 = {1, 1, 2000, 17, 30, 34, "28", "38", false, "77", "13", false, false};
+
+std::string Describe(const Birth& b) {
+    std::ostringstream out;
+    out << b.day << "/" << b.month << "/" << b.year << " " << b.hour << ":" << b.minute << " zone " << b.zone;
+    return out.str();
+}
+
+// Every field a reader of the reading can see, as one comparable text.
+std::string Flatten(const Reading& r) {
+    std::ostringstream out;
+    const ChartState& c = r.chartState;
+    for (const BodyTable* table : {&c.bodyNames, &c.bodyNamesSanskrit, &c.bodyPositionText}) {
+        for (const std::string& s : *table) out << s << "|";
+        out << "\n";
+    }
+    out << c.ascendantText << "|" << c.midheavenText << "|" << c.ayanamsaText << "|" << c.moonPositionText << "|"
+        << c.moonNakshatraName << "|" << c.moonRashiName << "|" << c.moonSignName << "|" << c.rahuText << "|"
+        << c.ketuText << "\n";
+    for (const std::string& s : c.planetPositionText) out << s << "|";
+    out << "\n"
+        << c.julianDayNumber << " " << c.universalTime << " " << c.centuries1900 << " " << c.localSiderealTime << " "
+        << c.obliquity << " " << c.ascendant << " " << c.midheaven << " " << c.ayanamsa << " " << c.moonLongitude
+        << "\n";
+    const ReadingSummary& s = r.summary;
+    out << s.ayanamsaDisplay << "|" << s.lagnaAbbreviation << "|" << s.lagnaSignName << "|" << s.nakshatraDisplay
+        << "|" << s.rashiDisplay << "|" << s.nakshatraLord << "|" << s.nakshatraPada << "\n";
+    for (bool f : r.retrogradeFlags) out << f;
+    out << "\n";
+    for (const std::string& cell : r.chartCells) out << cell << "|";
+    out << "\n";
+    for (const std::string& caption : r.manglikCaptions) out << caption << "|";
+    out << "\n";
+    for (const auto& cancellation : r.cancellations) {
+        if (cancellation) out << cancellation->rule << " " << cancellation->reason;
+        out << "|";
+    }
+    return out.str();
+}
+
+TEST(ComputeReading, DelhiMillenniumEveningCaptions) {
+    Reading reading;
+    reading.birthData = MakeBirth(kDelhi2000);
+    ComputeReading(reading);
+    const std::array<std::string, 6> expected = {
+        "Position of Mars from Lagna is 9", "Percentage of Mangala dosha is 0%", "The person is Non Manglik",
+        "Position of Mars from Moon is 5",  "Percentage of Mangala dosha is 0%", "The person is Non Manglik"};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(reading.manglikCaptions[i], expected[i]) << "caption " << i << "\n" << Flatten(reading);
+    }
+    // The Lagna sign's cell opens with "Asc".
+    int ascCells = 0;
+    for (const std::string& cell : reading.chartCells) ascCells += cell.rfind("Asc", 0) == 0 ? 1 : 0;
+    EXPECT_EQ(ascCells, 1) << Flatten(reading);
+}
+
+TEST(ComputeReading, SecondCallWithOtherBirthLeavesNothingBehind) {
+    // The pairs differ in signs and cell contents, the first two also in retrograde marks.
+    const std::pair<Birth, Birth> pairs[] = {
+        {kDelhi2000, {15, 8, 1985, 6, 5, 0, "40", "42", false, "74", "0", true, true}},
+        {{29, 2, 1988, 23, 59, 20, "33", "52", true, "151", "12", false, false}, kDelhi2000},
+        {{3, 11, 1950, 0, 0, 34, "19", "4", false, "72", "52", false, false},
+         {30, 6, 2041, 24, 0, 40, "51", "30", false, "0", "7", true, true}},
+    };
+    for (const auto& [first, second] : pairs) {
+        Reading fresh;
+        fresh.birthData = MakeBirth(second);
+        ComputeReading(fresh);
+
+        Reading reused;
+        reused.birthData = MakeBirth(first);
+        ComputeReading(reused);
+        const std::string firstFlat = Flatten(reused);
+        reused.birthData = MakeBirth(second);
+        ComputeReading(reused);
+
+        EXPECT_NE(firstFlat, Flatten(fresh)) << "pair should differ: " << Describe(first);
+        EXPECT_EQ(Flatten(reused), Flatten(fresh)) << Describe(first) << " then " << Describe(second);
+    }
+}
+
+TEST(ComputeReading, ChartCellsHoldEveryBodyOnceWithNodesOpposite) {
+    for (int year = 1905; year <= 2050; year += 7) {
+        for (int month : {1, 5, 9}) {
+            const Birth b = {month + 10, month, year, (year * 7) % 25, (year * 13) % 60, year % 71,
+                             "12", "0", year % 2 == 0, "88", "30", year % 3 == 0, false};
+            Reading reading;
+            reading.birthData = MakeBirth(b);
+            ComputeReading(reading);
+            int rahuCell = -1, ketuCell = -1, lines = 0;
+            for (int i = 0; i < 12; ++i) {
+                const std::string& cell = reading.chartCells[static_cast<std::size_t>(i)];
+                if (cell.empty()) continue;
+                lines += 1 + static_cast<int>(std::count(cell.begin(), cell.end(), '\n'));
+                if (cell.find("Rahu") != std::string::npos) rahuCell = i;
+                if (cell.find("Ketu") != std::string::npos) ketuCell = i;
+            }
+            SCOPED_TRACE(Describe(b) + "\n" + Flatten(reading));
+            EXPECT_EQ(lines, 10);  // "Asc" and the nine bodies
+            ASSERT_GE(rahuCell, 0);
+            ASSERT_GE(ketuCell, 0);
+            EXPECT_EQ((rahuCell - ketuCell + 12) % 12, 6);
+            // Retrograde flags and marks agree.
+            for (std::size_t k = 0; k < 5; ++k) {
+                const bool marked = reading.chartState.bodyNamesSanskrit[kMercury + k].ends_with(" (R) ");
+                EXPECT_EQ(marked, reading.retrogradeFlags[k]) << "planet " << k;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace varelio
