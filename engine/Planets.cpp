@@ -64,6 +64,22 @@ Heliocentric HeliocentricPosition(int index, double dayNumber) {
             r * std::sin(u) * std::sin(el.i)};
 }
 
+Heliocentric EarthPosition(double dayNumber) {
+    const Elements el = OrbitalElements(kElementSun, dayNumber);
+    const double meanAnomaly = ReduceRadians(el.L - el.p);
+    const double v = TrueAnomaly(meanAnomaly, el.e);
+    const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(v));
+    return {r * std::cos(v + el.p), r * std::sin(v + el.p), 0.0};
+}
+
+double GeocentricFrom(const Heliocentric& earth, int index, double dayNumber) {
+    // The Sun's row is the Earth's orbit: the Sun sits at the origin.
+    const Heliocentric body = index == kElementSun ? Heliocentric{0.0, 0.0, 0.0}
+                                                   : HeliocentricPosition(index, dayNumber);
+    const double longitude = ArcTan2(body.y - earth.y, body.x - earth.x) * 180.0 / kPi;
+    return AddWhileBelowZero(SubtractWhileAbove(longitude, 360.0), 360.0);
+}
+
 }  // namespace
 
 double DayNumber(int year, int month, int day, int hour, int minute) {
@@ -114,18 +130,7 @@ double ReduceRadians(double x) {
 }
 
 double GeocentricLongitude(int index, double dayNumber) {
-    const Heliocentric earth = [&] {
-        const Elements el = OrbitalElements(kElementSun, dayNumber);
-        const double meanAnomaly = ReduceRadians(el.L - el.p);
-        const double v = TrueAnomaly(meanAnomaly, el.e);
-        const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(v));
-        return Heliocentric{r * std::cos(v + el.p), r * std::sin(v + el.p), 0.0};
-    }();
-    // The Sun's row is the Earth's orbit: the Sun sits at the origin.
-    const Heliocentric body = index == kElementSun ? Heliocentric{0.0, 0.0, 0.0}
-                                                   : HeliocentricPosition(index, dayNumber);
-    const double longitude = ArcTan2(body.y - earth.y, body.x - earth.x) * 180.0 / kPi;
-    return AddWhileBelowZero(SubtractWhileAbove(longitude, 360.0), 360.0);
+    return GeocentricFrom(EarthPosition(dayNumber), index, dayNumber);
 }
 
 double RahuLongitude(double dayNumber, double ayanamsa) {
@@ -146,8 +151,9 @@ void ComputePlanets(const BirthData& birth, ChartState& chart) {
     const CivilMoment ut = PlanetUniversalMoment(birth);
     const double d = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
 
+    const Heliocentric earth = EarthPosition(d);
     for (int index = 0; index < kElementCount; ++index) {
-        const double sidereal = AddWhileBelowZero(GeocentricLongitude(index, d) - std::fabs(chart.ayanamsa), 360.0);
+        const double sidereal = AddWhileBelowZero(GeocentricFrom(earth, index, d) - std::fabs(chart.ayanamsa), 360.0);
         chart.planetPositionText[static_cast<std::size_t>(index)] = FormatLongForm(sidereal);
     }
 
