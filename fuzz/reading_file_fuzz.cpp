@@ -1,0 +1,30 @@
+// Feeds arbitrary bytes through the saved-reading reader into the input form,
+// then validates, copies and, when the form passes, computes and exports the
+// whole reading, so a crafted file that upsets anything downstream shows up.
+#include "engine/Form.h"
+#include "engine/Reading.h"
+#include "engine/ReadingFile.h"
+#include "engine/TextExport.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    varelio::FormValues form = varelio::InitialFormValues();
+    varelio::ApplyReadingLines(varelio::DecodeReadingFile(bytes), form);
+    if (varelio::ValidateForm(form, true)) {
+        return 0;
+    }
+    varelio::Reading reading;
+    varelio::CopyFormToBirthData(form, reading.birthData);
+    varelio::ComputeReading(reading);
+    (void)varelio::ComposeTextExport(reading);
+    // What was opened must save again, or be refused with a field named.
+    const auto saved = varelio::ComposeReadingFile(reading.birthData, form.zoneIndex);
+    if (!saved.bytes && saved.refusedField.empty()) {
+        __builtin_trap();
+    }
+    return 0;
+}
