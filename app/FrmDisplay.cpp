@@ -1,0 +1,199 @@
+#include "app/FrmDisplay.h"
+
+#include "app/RasiChart.h"
+#include "app/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace varelio::app {
+
+namespace {
+
+const QColor kOrange(255, 128, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kPurple(154, 54, 171);
+const QColor kMagenta(223, 38, 140);
+
+QLabel* MakeLabel(const QString& name, const QString& text, const QRect& place, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(place);
+    return label;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    colours.setColor(QPalette::Text, colour);
+    widget->setPalette(colours);
+}
+
+QGroupBox* MakeFrame(const QString& name, const QString& caption, const QRect& place, QWidget* parent)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(place);
+    return frame;
+}
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+QString DateOfBirthText(const BirthData& birth)
+{
+    static const char* const months[] = {"January", "February", "March",     "April",   "May",      "June",
+                                         "July",    "August",   "September", "October", "November", "December"};
+    const QString month = birth.month >= 1 && birth.month <= 12 ? QLatin1String(months[birth.month - 1]) : QString();
+    return QStringLiteral("Date of Birth: %1 %2, %3").arg(month).arg(birth.day).arg(birth.year);
+}
+
+QString TimeOfBirthText(const BirthData& birth)
+{
+    return QStringLiteral("Time of Birth: %1 HH %2 MM ").arg(birth.hour).arg(birth.minute);
+}
+
+FrmDisplay::FrmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QStringLiteral("Varelio v1.15"));
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
+
+    buildPositions();
+    buildVedicDetails();
+    buildPersonalDetails(birth);
+    picSouthRasi_ = new RasiChart(this);
+    picSouthRasi_->move(0, Px(1995));
+    buildInterpretation();
+
+    setFixedSize(Px(10750), Px(1995 + 5355));
+}
+
+QGroupBox* FrmDisplay::buildPositions()
+{
+    QGroupBox* frame =
+        MakeFrame(QStringLiteral("fraWestern"), QStringLiteral("Vedic Planetary Position"), TwipsRect(0, 0, 2895, 1900), this);
+    static const char* const names[] = {"Surya / Sun",     "Chandra / Moon", "Budha / Mercury", "Shukra / Venus",
+                                        "Mangala / Mars",  "Guru / Jupiter", "Shani / Saturn"};
+    for (int i = 0; i < 7; ++i) {
+        const int top = 240 + 225 * i;
+        MakeLabel(QStringLiteral("PlanetName%1").arg(i), QLatin1String(names[i]), TwipsRect(120, top, 1650, 225), frame);
+    }
+    for (int i = 0; i < kBodyCount; ++i) {
+        // Rahu to the midheaven are written too but sit below the frame's edge,
+        // so only Sun to Saturn show.
+        const int top = i < 7 ? 240 + 225 * i : 1900 + 225 * (i - 7);
+        planet_[i] = MakeLabel(QStringLiteral("Planet%1").arg(i), QString(), TwipsRect(1785, top, 1050, 225), frame);
+    }
+    return frame;
+}
+
+QGroupBox* FrmDisplay::buildVedicDetails()
+{
+    QGroupBox* frame =
+        MakeFrame(QStringLiteral("fraVedic"), QStringLiteral("Other Vedic Details"), TwipsRect(3000, 0, 3650, 1900), this);
+    struct Row {
+        const char* caption;
+        const char* valueName;
+        QLabel** value;
+    };
+    const Row rows[] = {
+        {"Ayanamsa", "lblAyanamsha", &lblAyanamsha_}, {"Lagna / Asc", "lblLagna", &lblLagna_},
+        {"Rashi/Moon Sign", "lblRashi", &lblRashi_},  {"Nakshatra", "lblNakshatra", &lblNakshatra_},
+        {"Pada", "lblPada", &lblPada_},               {"Lord", "lblLord", &lblLord_},
+    };
+    for (int k = 0; k < 6; ++k) {
+        const int top = 240 + 225 * k;
+        MakeLabel(QString(), QLatin1String(rows[k].caption), TwipsRect(120, top, 1650, 225), frame);
+        *rows[k].value = MakeLabel(QLatin1String(rows[k].valueName), QString(), TwipsRect(1785, top, 1800, 225), frame);
+    }
+    return frame;
+}
+
+QGroupBox* FrmDisplay::buildPersonalDetails(const BirthData& birth)
+{
+    QGroupBox* frame =
+        MakeFrame(QStringLiteral("Frame2"), QStringLiteral("Personal Details"), TwipsRect(6750, 0, 4000, 1900), this);
+    const std::pair<const char*, QString> lines[] = {
+        {"lblName", QStringLiteral("Name: ") + FromStd(birth.name)},
+        {"lblCity", QStringLiteral("City: ") + FromStd(birth.city)},
+        {"lblState", QStringLiteral("State: ") + FromStd(birth.state)},
+        {"lblCountry", QStringLiteral("Country: ") + FromStd(birth.country)},
+        {"lblDOB", DateOfBirthText(birth)},
+        {"lblTOB", TimeOfBirthText(birth)},
+        {"lblLatitude", QStringLiteral("Latitude: %1 Degree %2 Minute").arg(birth.latDegrees).arg(birth.latMinutes)},
+        {"lblLongitude", QStringLiteral("Longitude: %1 Degree %2 Minute").arg(birth.lonDegrees).arg(birth.lonMinutes)},
+    };
+    int k = 0;
+    for (const auto& [name, text] : lines) {
+        MakeLabel(QLatin1String(name), text, TwipsRect(120, 240 + 195 * k, 3820, 195), frame);
+        ++k;
+    }
+    return frame;
+}
+
+QGroupBox* FrmDisplay::buildInterpretation()
+{
+    QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), QStringLiteral("Manglik Interpretation"),
+                                 TwipsRect(5500, 1995, 5250, 5340), this);
+    struct Inner {
+        const char* name;
+        const char* caption;
+        int top;
+        QColor colour;
+    };
+    const Inner inners[] = {{"Frame1_1", "Ascendant (Lagna)", 360, kPurple}, {"Frame1_2", "Moon Sign (Rashi)", 1560, kMagenta}};
+    for (int f = 0; f < 2; ++f) {
+        QGroupBox* inner = MakeFrame(QLatin1String(inners[f].name), QLatin1String(inners[f].caption),
+                                     TwipsRect(120, inners[f].top, 5000, 1095), outer);
+        SetTextColour(inner, inners[f].colour);
+        for (int line = 0; line < 3; ++line) {
+            const int index = f * 3 + line;
+            QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(index), QStringLiteral("Result"),
+                                       TwipsRect(120, 240 + 240 * line, 4760, 225), inner);
+            SetTextColour(result, kOrange);
+            lblResult_[index] = result;
+        }
+    }
+    QLabel* note = MakeLabel(QStringLiteral("lblResult6"),
+                             QStringLiteral("P.S. Please consult an astrologer for further detailed consultations for "
+                                            "solving of Mangal Dosha."),
+                             TwipsRect(120, 3600, 4995, 435), outer);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetTextColour(note, kGreen);
+    lblResult_[6] = note;
+    return outer;
+}
+
+void FrmDisplay::fillVedicDetails(const ReadingSummary& summary)
+{
+    lblAyanamsha_->setText(FromStd(summary.ayanamsaDisplay));
+    lblLagna_->setText(FromStd(summary.lagnaSignName));
+    lblNakshatra_->setText(FromStd(summary.nakshatraDisplay));
+    lblRashi_->setText(FromStd(summary.rashiDisplay));
+    lblPada_->setText(FromStd(summary.nakshatraPada));
+    lblLord_->setText(FromStd(summary.nakshatraLord));
+}
+
+void FrmDisplay::fillPositions(const ChartState& chart)
+{
+    for (int i = 0; i < kBodyCount; ++i)
+        planet_[i]->setText(FromStd(chart.bodyPositionText[i]));
+}
+
+void FrmDisplay::fillVerdicts(const std::array<std::string, 6>& captions)
+{
+    for (int i = 0; i < 6; ++i)
+        lblResult_[i]->setText(FromStd(captions[i]));
+}
+
+}  // namespace varelio::app

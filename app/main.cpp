@@ -1,0 +1,27 @@
+// Varelio: starts the input window, one copy at a time.
+#include "app/Dialogs.h"
+#include "app/SingleInstance.h"
+#include "app/VarelioApp.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varelio"));
+    QApplication::setApplicationVersion(QStringLiteral(VARELIO_VERSION));
+    // Back closes the reading window before the input window reappears; the
+    // program ends only by the rules of VarelioApp.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    varelio::app::QtDialogs dialogs;
+    std::unique_ptr<QLockFile> lock;
+    if (!varelio::app::AcquireSingleInstance(varelio::app::DefaultLockPath(), dialogs, lock))
+        return 0;
+
+    varelio::app::VarelioApp program(dialogs);
+    QObject::connect(&program, &varelio::app::VarelioApp::finished, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    program.start();
+    return QApplication::exec();
+}

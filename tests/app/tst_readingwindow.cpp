@@ -1,0 +1,381 @@
+// The reading window driven through the application object: a full
+// calculation of the worked example, the menus' check marks, the button bar,
+// and the Back / New / Exit lifetime rules.
+#include "AppTestSupport.h"
+#include "ScriptedDialogs.h"
+
+#include "app/FrmDisplay.h"
+#include "app/MdiFrame.h"
+#include "app/RasiChart.h"
+#include "app/SaveForm.h"
+#include "app/VarelioApp.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+
+using namespace varelio;
+using namespace varelio::app;
+using namespace varelio::app::testing;
+
+namespace {
+
+QString LabelText(QObject& root, const QString& name)
+{
+    auto* label = root.findChild<QLabel*>(name);
+    return label ? label->text() : QStringLiteral("<no label %1>").arg(name);
+}
+
+// "Mars" in cell 10 and so on: the body lines of all twelve chart cells.
+QStringList CellLines(RasiChart& chart)
+{
+    QStringList lines;
+    for (int i = 0; i < 12; ++i) {
+        if (!chart.cellText(i).isEmpty())
+            lines += chart.cellText(i).split(QLatin1Char('\n'));
+    }
+    return lines;
+}
+
+}  // namespace
+
+class ReadingWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void workedExampleFillsTheWindow();
+    void personalDetailsOfAnotherReadingAfterBack();
+    void backKeepsTheEntriesAndNewShowsBeforeClosing();
+    void divisionalEntriesAndChartShareOneCheckMark();
+    void styleAndColourEntriesOnlyMoveMarks();
+    void hiddenToolbarReturnsWithTheNextReading();
+    void buttonsStayRightAligned();
+    void exitAndCloseBoxEndTheProgram_data();
+    void exitAndCloseBoxEndTheProgram();
+
+private:
+    MdiFrame* calculate(const FormValues& form);
+    QAction* action(const char* name) { return Child<QAction>(*program_->readingFrame(), QLatin1String(name)); }
+
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<VarelioApp> program_;
+};
+
+void ReadingWindowTest::init()
+{
+    SetJpegWriterAvailableForTesting(true);
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+    program_ = std::make_unique<VarelioApp>(*dialogs_);
+    program_->start();
+}
+
+void ReadingWindowTest::cleanup()
+{
+    program_.reset();
+    dialogs_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetJpegWriterAvailableForTesting(std::nullopt);
+}
+
+MdiFrame* ReadingWindowTest::calculate(const FormValues& form)
+{
+    program_->inputWindow().setFormValues(form);
+    Child<QPushButton>(program_->inputWindow(), "cmdCalculate")->click();
+    MdiFrame* frame = program_->readingFrame();
+    if (frame && !QTest::qWaitForWindowExposed(frame))
+        return nullptr;
+    return frame;
+}
+
+void ReadingWindowTest::workedExampleFillsTheWindow()
+{
+    MdiFrame* frame = calculate(WorkedExampleForm());
+    QVERIFY2(frame, qPrintable(dialogs_->messages.value(0).text));
+    QVERIFY(dialogs_->messages.isEmpty());
+    QVERIFY(frame->isVisible());
+    QVERIFY(!program_->inputWindow().isVisible());
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Varelio v1.15"));
+    QCOMPARE(frame->findChild<QMdiArea*>()->subWindowList().size(), 1);
+
+    FrmDisplay& view = frame->readingChild();
+    const std::pair<const char*, const char*> expected[] = {
+        {"Planet0", "16 Sag 31"},       {"Planet1", "19 Lib 27"},     {"Planet2", "08 Sag 02"},
+        {"Planet3", "07 Sco 42"},       {"Planet4", "04 Aqu 07"},     {"Planet5", "01 Ari 29"},
+        {"Planet6", "16 Ari 21"},       {"Planet7", "10 Can 15"},     {"Planet8", "10 Cap 15"},
+        {"Planet9", "16 Gem 21"},       {"Planet10", "03 Pis 36"},
+        {"lblAyanamsha", "23\u00B0 51' 42\""},
+        {"lblLagna", "Mithuna"},        {"lblRashi", "Thula"},        {"lblNakshatra", "Swati"},
+        {"lblLord", "Rahu"},            {"lblPada", "4"},
+        {"PlanetName0", "Surya / Sun"}, {"PlanetName6", "Shani / Saturn"},
+        {"lblName", "Name: Asha Rao"},  {"lblCity", "City: Delhi"},   {"lblState", "State: Delhi"},
+        {"lblCountry", "Country: India"},
+        {"lblDOB", "Date of Birth: January 1, 2000"},
+        {"lblTOB", "Time of Birth: 17 HH 30 MM "},
+        {"lblLatitude", "Latitude: 28 Degree 38 Minute"},
+        {"lblLongitude", "Longitude: 77 Degree 13 Minute"},
+        {"lblResult0", "Position of Mars from Lagna is 9"},
+        {"lblResult1", "Percentage of Mangala dosha is 0%"},
+        {"lblResult2", "The person is Non Manglik"},
+        {"lblResult3", "Position of Mars from Moon is 5"},
+        {"lblResult4", "Percentage of Mangala dosha is 0%"},
+        {"lblResult5", "The person is Non Manglik"},
+        {"lblResult6", "P.S. Please consult an astrologer for further detailed consultations for solving of Mangal Dosha."},
+    };
+    for (const auto& [name, text] : expected)
+        QCOMPARE(LabelText(view, QLatin1String(name)), QString::fromUtf8(text));
+
+    // Rahu to the midheaven are written but lie outside the visible frame.
+    auto* frameOfPositions = view.findChild<QWidget*>(QStringLiteral("fraWestern"));
+    for (int i = 7; i <= 10; ++i) {
+        auto* hidden = view.findChild<QLabel*>(QStringLiteral("Planet%1").arg(i));
+        QVERIFY(!frameOfPositions->rect().intersects(hidden->geometry()));
+    }
+    QVERIFY(frameOfPositions->rect().contains(view.findChild<QLabel*>(QStringLiteral("Planet6"))->geometry()));
+
+    const char* cells[12] = {"Guru\nShani (R) ", "", "Asc", "Rahu", "", "", "Chandra", "Shukra", "Surya\nBudha",
+                             "Ketu", "Mangala", ""};
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(view.rasiChart().cellText(i), QLatin1String(cells[i]));
+}
+
+void ReadingWindowTest::personalDetailsOfAnotherReadingAfterBack()
+{
+    QVERIFY(calculate(WorkedExampleForm()));
+    program_->Back();
+
+    FormValues other = WorkedExampleForm();
+    other.name = "Kiran";
+    other.monthIndex = 2;
+    other.dayIndex = 6;
+    other.yearIndex = 1985 - 1901;
+    other.hourIndex = 9;
+    other.minuteIndex = 5;
+    other.latDeg = "28";
+    other.latMin = "36";
+    other.latDirection = 1;
+    other.lonDeg = "153";
+    other.lonMin = "2";
+    other.zoneIndex = 8;
+    other.city = "Brisbane ";
+    other.state = "Queensland";
+    other.country = "Australia";
+    MdiFrame* frame = calculate(other);
+    QVERIFY(frame);
+    FrmDisplay& view = frame->readingChild();
+
+    const std::pair<const char*, const char*> expected[] = {
+        {"lblName", "Name: Kiran"},
+        {"lblCity", "City: Brisbane"},
+        {"lblDOB", "Date of Birth: March 7, 1985"},
+        {"lblTOB", "Time of Birth: 9 HH 5 MM "},
+        {"lblLatitude", "Latitude: 28 Degree 36 Minute"},
+        {"lblLongitude", "Longitude: 153 Degree 2 Minute"},
+    };
+    for (const auto& [name, text] : expected)
+        QCOMPARE(LabelText(view, QLatin1String(name)), QLatin1String(text));
+
+    // Nothing of the first chart remains: the ascendant and nine bodies, once each.
+    const QStringList lines = CellLines(view.rasiChart());
+    QCOMPARE(lines.size(), 10);
+    QCOMPARE(lines.count(QStringLiteral("Asc")), 1);
+    for (const char* body : {"Surya", "Chandra", "Rahu", "Ketu"})
+        QCOMPARE(lines.count(QLatin1String(body)), 1);
+    QVERIFY(LabelText(view, QStringLiteral("Planet0")) != QLatin1String("16 Sag 31"));
+    QVERIFY(LabelText(view, QStringLiteral("lblResult0")).startsWith(QLatin1String("Position of Mars from Lagna is ")));
+}
+
+void ReadingWindowTest::backKeepsTheEntriesAndNewShowsBeforeClosing()
+{
+    const QString entries = Describe(WorkedExampleForm());
+    QSignalSpy finished(program_.get(), &VarelioApp::finished);
+
+    MdiFrame* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    QPointer<MdiFrame> watched(frame);
+    Child<QPushButton>(*frame, "cmdBack")->click();
+    QVERIFY(program_->readingFrame() == nullptr);
+    QVERIFY(program_->inputWindow().isVisible());
+    QCOMPARE(Describe(program_->inputWindow().formValues()), entries);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(watched.isNull());
+
+    // New shows the input window first, while the frame is still open.
+    frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    bool frameOpenWhenInputShown = false;
+    class ShowWatcher : public QObject {
+    public:
+        ShowWatcher(MdiFrame* f, bool& flag) : frame_(f), flag_(flag) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Show)
+                flag_ = frame_ && frame_->isVisible();
+            return false;
+        }
+        QPointer<MdiFrame> frame_;
+        bool& flag_;
+    } watcher(frame, frameOpenWhenInputShown);
+    program_->inputWindow().installEventFilter(&watcher);
+    action("mnuNew")->trigger();
+    program_->inputWindow().removeEventFilter(&watcher);
+    QVERIFY(frameOpenWhenInputShown);
+    QVERIFY(program_->readingFrame() == nullptr);
+    QVERIFY(program_->inputWindow().isVisible());
+    QCOMPARE(Describe(program_->inputWindow().formValues()), entries);
+    QCOMPARE(finished.size(), 0);
+}
+
+void ReadingWindowTest::divisionalEntriesAndChartShareOneCheckMark()
+{
+    MdiFrame* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    RasiChart& chart = frame->readingChild().rasiChart();
+    QStringList before;
+    for (int i = 0; i < 12; ++i)
+        before << chart.cellText(i);
+
+    const char* group[] = {"mnuChart", "mnuSub_Hora", "mnuSub_Drekkana", "mnuSub_Sapthamsa",
+                           "mnuSub_Navamsa", "mnuSub_Dasamsa", "mnuSub_Dwadasamsa"};
+    auto checked = [&] {
+        QStringList names;
+        for (const char* name : group)
+            if (action(name)->isChecked())
+                names << QLatin1String(name);
+        return names.join(QLatin1Char(','));
+    };
+    QCOMPARE(checked(), QStringLiteral("mnuChart"));
+    for (const char* pick : {"mnuSub_Hora", "mnuSub_Navamsa", "mnuSub_Navamsa", "mnuChart", "mnuSub_Dwadasamsa"}) {
+        action(pick)->trigger();
+        QCOMPARE(checked(), QLatin1String(pick));
+    }
+
+    // "&Chart" brings a minimised reading child back.
+    frame->childWindow()->showMinimized();
+    action("mnuChart")->trigger();
+    QVERIFY(!frame->childWindow()->isMinimized());
+    QCOMPARE(checked(), QStringLiteral("mnuChart"));
+
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(chart.cellText(i), before[i]);
+    QCOMPARE(action("mnuSub_Dasamsa")->text(), QStringLiteral("&D&asamsa"));
+}
+
+void ReadingWindowTest::styleAndColourEntriesOnlyMoveMarks()
+{
+    MdiFrame* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    auto marks = [&](std::initializer_list<const char*> names) {
+        QString result;
+        for (const char* name : names)
+            result += action(name)->isChecked() ? QLatin1Char('x') : QLatin1Char('-');
+        return result;
+    };
+    QCOMPARE(marks({"mnuNorth", "mnuSouth", "mnuNatal"}), QStringLiteral("-x-"));
+    action("mnuNorth")->trigger();
+    QCOMPARE(marks({"mnuNorth", "mnuSouth", "mnuNatal"}), QStringLiteral("x--"));
+    action("mnuNatal")->trigger();
+    QCOMPARE(marks({"mnuNorth", "mnuSouth", "mnuNatal"}), QStringLiteral("--x"));
+    QVERIFY(frame->findChild<RasiChart*>(QStringLiteral("picSouthRasi"))->isVisible());
+
+    QCOMPARE(marks({"mnuColorOn", "mnuColorOff"}), QStringLiteral("-x"));
+    action("mnuColorOn")->trigger();
+    QCOMPARE(marks({"mnuColorOn", "mnuColorOff"}), QStringLiteral("-x"));
+    action("mnuColorOff")->trigger();
+    QCOMPARE(marks({"mnuColorOn", "mnuColorOff"}), QStringLiteral("-x"));
+
+    QCOMPARE(marks({"mnuStatusBar"}), QStringLiteral("x"));
+    action("mnuStatusBar")->trigger();
+    QCOMPARE(marks({"mnuStatusBar"}), QStringLiteral("-"));
+    action("mnuStatusBar")->trigger();
+    QCOMPARE(marks({"mnuStatusBar"}), QStringLiteral("x"));
+}
+
+void ReadingWindowTest::hiddenToolbarReturnsWithTheNextReading()
+{
+    MdiFrame* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    auto* toolbar = Child<QToolBar>(*frame, "TB");
+    QVERIFY(toolbar->isVisible());
+    QStringList keys;
+    for (QAction* button : toolbar->actions())
+        keys << button->objectName() + QLatin1Char('=') + button->toolTip();
+    QCOMPARE(keys.join(QLatin1Char(' ')), QStringLiteral("New=New Save=Save Print=Print Help=Help"));
+
+    action("mnuToolBar")->trigger();
+    QVERIFY(!toolbar->isVisible());
+    QVERIFY(!action("mnuToolBar")->isChecked());
+    action("mnuToolBar")->trigger();
+    QVERIFY(toolbar->isVisible());
+    action("mnuToolBar")->trigger();
+    QVERIFY(!toolbar->isVisible());
+
+    action("mnuBack")->trigger();
+    frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    QVERIFY(Child<QToolBar>(*frame, "TB")->isVisible());
+    QVERIFY(action("mnuToolBar")->isChecked());
+    action("mnuNorth")->trigger();
+    action("mnuBack")->trigger();
+    frame = calculate(WorkedExampleForm());
+    QVERIFY(action("mnuSouth")->isChecked());
+}
+
+void ReadingWindowTest::buttonsStayRightAligned()
+{
+    MdiFrame* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    auto* band = Child<QWidget>(*frame, "Picture1");
+    auto* exit = Child<QPushButton>(*frame, "cmdExit");
+    auto* back = Child<QPushButton>(*frame, "cmdBack");
+    auto* jpeg = Child<QPushButton>(*frame, "cmdSaveAsJPEG");
+    auto* heading = Child<QLabel>(*frame, "lblHeading");
+    QCOMPARE(jpeg->size(), QSize(105, 27));
+    QCOMPARE(back->size(), QSize(73, 27));
+
+    for (int width : {900, 1240, 1003}) {
+        frame->resize(width, 760);
+        QTRY_COMPARE(band->width(), frame->centralWidget()->width());
+        const QString where = QStringLiteral("width %1: exit %2 back %3 jpeg %4 band %5")
+                                  .arg(width).arg(exit->x()).arg(back->x()).arg(jpeg->x()).arg(band->width());
+        QVERIFY2(band->width() - (exit->x() + exit->width()) == 20, qPrintable(where));
+        QVERIFY2(exit->x() - (back->x() + back->width()) == 7, qPrintable(where));
+        QVERIFY2(back->x() - (jpeg->x() + jpeg->width()) == 7, qPrintable(where));
+        QVERIFY2(exit->y() == 8 && back->y() == 8 && jpeg->y() == 8, qPrintable(where));
+        QVERIFY2(qAbs(heading->x() * 2 + heading->width() - band->width()) <= 1, qPrintable(where));
+    }
+}
+
+void ReadingWindowTest::exitAndCloseBoxEndTheProgram_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("button") << "cmdExit";
+    QTest::newRow("menu") << "mnuExit";
+    QTest::newRow("close box") << "close";
+}
+
+void ReadingWindowTest::exitAndCloseBoxEndTheProgram()
+{
+    QFETCH(QString, how);
+    QSignalSpy finished(program_.get(), &VarelioApp::finished);
+    MdiFrame* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    if (how == QLatin1String("cmdExit"))
+        Child<QPushButton>(*frame, "cmdExit")->click();
+    else if (how == QLatin1String("mnuExit"))
+        action("mnuExit")->trigger();
+    else
+        frame->close();
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(program_->readingFrame() == nullptr);
+    QVERIFY(!program_->inputWindow().isVisible());
+}
+
+QTEST_MAIN(ReadingWindowTest)
+#include "tst_readingwindow.moc"
