@@ -13,6 +13,9 @@ struct CutAngle {
 };
 
 CutAngle Cut(double degrees) {
+    // The engine's angles are finite and small; anything else would make the
+    // integer conversions below undefined, so it is shown as zero.
+    if (!(std::fabs(degrees) < 1e15)) return {0, 0, 0};
     const double magnitude = std::fabs(degrees);
     const double whole = std::floor(magnitude);
     const double minutesExact = (magnitude - whole) * 60.0;

@@ -92,12 +92,5 @@ TEST(Utf8Helpers, CountCharactersNotBytes) {
     EXPECT_EQ(TrimBlanks("   "), "");
 }
 
-TEST(SignAbbreviation, OutsideTheZodiacIsEmpty) {
-    EXPECT_EQ(SignAbbreviation(0), "Ari");
-    EXPECT_EQ(SignAbbreviation(11), "Pis");
-    EXPECT_EQ(SignAbbreviation(12), "");
-    EXPECT_EQ(SignAbbreviation(-1), "");
-}
-
 }  // namespace
 }  // namespace varelio

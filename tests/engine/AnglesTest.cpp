@@ -84,22 +84,6 @@ TEST(AyanamsaAt, PrecessionPlusShortNutation) {
     EXPECT_NEAR(AyanamsaAt(0), atEpoch, 1e-12);
 }
 
-TEST(ObserverPosition, WestAndNorthArePositive) {
-    BirthData birth;
-    birth.lonDegrees = 77;
-    birth.lonMinutes = 13;
-    birth.latDegrees = 28;
-    birth.latMinutes = 38;
-    birth.east = true;
-    birth.south = true;
-    EXPECT_NEAR(ObserverLongitude(birth), -(77 + 13.0 / 60), 1e-12);
-    EXPECT_NEAR(ObserverLatitude(birth), -(28 + 38.0 / 60), 1e-12);
-    birth.east = false;
-    birth.south = false;
-    EXPECT_NEAR(ObserverLongitude(birth), 77 + 13.0 / 60, 1e-12);
-    EXPECT_NEAR(ObserverLatitude(birth), 28 + 38.0 / 60, 1e-12);
-}
-
 TEST(ComputeAngles, DelhiMillennium) {
     const BirthData birth = test::DelhiMillennium();
     ChartState chart;

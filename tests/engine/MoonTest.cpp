@@ -24,15 +24,6 @@ TEST(ComputeMoon, DelhiMillennium) {
     EXPECT_EQ(chart.moonSignName, "Libra");
 }
 
-TEST(MoonAyanamsaAt, DiffersFromTheCenturyFormulaByUnderAMinute) {
-    // Same instants expressed from both epochs (J2000 is T = 1 from 1900).
-    for (double t = -1.0; t <= 0.5; t += 0.01) {
-        const double centuriesFrom1900 = t + (kEpochJ2000 - kEpoch1900) / kDaysPerCentury;
-        const double difference = std::fabs(MoonAyanamsaAt(t) - AyanamsaAt(centuriesFrom1900)) * 3600;
-        EXPECT_LT(difference, 45.0) << "T " << t << " differ by " << difference << " arc-seconds";
-    }
-}
-
 // The series' mean motion: over one sidereal month the tropical Moon comes
 // back to nearly the same place, and it advances 12 to 15.5 degrees a day.
 TEST(MoonTropicalLongitude, MovesLikeTheMoon) {

@@ -27,11 +27,5 @@ TEST(Reduce, SameBitsAsTheRepeatedTurnLoops) {
     }
 }
 
-TEST(Reduce, WholeTurnsLandOnTheLoopsEndPoints) {
-    EXPECT_EQ(SubtractWhileAtLeast(720, 360), 0.0);
-    EXPECT_EQ(SubtractWhileAbove(720, 360), 360.0);
-    EXPECT_EQ(AddWhileBelowZero(-720, 360), 0.0);
-}
-
 }  // namespace
 }  // namespace varelio

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <map>
-#include <set>
 #include <string>
 
 namespace varelio {
@@ -48,13 +47,6 @@ TEST(TimeZoneTable, RowsNamedInTheList) {
         EXPECT_EQ(zone.timeZoneHourCorrection, c.hours) << "row " << c.row;
         EXPECT_EQ(zone.timeZoneMinuteCorrection, c.minutes) << "row " << c.row;
     }
-}
-
-TEST(TimeZoneTable, LookAlikeRowsStaySeparate) {
-    const auto& zones = InitTables().timeZoneTable;
-    std::set<std::string_view> texts;
-    for (const TimeZoneRow& zone : zones) texts.insert(zone.timeZoneNames);
-    EXPECT_EQ(texts.size(), zones.size()) << "every display text is distinct";
 }
 
 TEST(SignAbbreviationList, TwelveSignsThenAnEmptySlot) {
