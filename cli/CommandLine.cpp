@@ -1,0 +1,191 @@
+#include "cli/CommandLine.h"
+
+#include "engine/ReadingFile.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace varelio::cli {
+namespace {
+
+struct NumberOption {
+    const char* name;
+    int first;
+    int last;
+    int offset;  // list position = value - offset
+    int FormValues::*field;
+};
+
+constexpr NumberOption kNumberOptions[] = {
+    {"day", 1, 31, 1, &FormValues::dayIndex},
+    {"month", 1, 12, 1, &FormValues::monthIndex},
+    {"year", 1901, 2050, 1901, &FormValues::yearIndex},
+    {"hour", 0, 24, 0, &FormValues::hourIndex},
+    {"minute", 0, 59, 0, &FormValues::minuteIndex},
+    {"zone", 0, 70, 0, &FormValues::zoneIndex},
+};
+
+struct TextOption {
+    const char* name;
+    std::string FormValues::*field;
+    bool digitsOnly;  // the form's degree and minute fields: at most three digits
+};
+
+const TextOption kTextOptions[] = {
+    {"name", &FormValues::name, false},      {"city", &FormValues::city, false},
+    {"state", &FormValues::state, false},    {"country", &FormValues::country, false},
+    {"lat-deg", &FormValues::latDeg, true},  {"lat-min", &FormValues::latMin, true},
+    {"lon-deg", &FormValues::lonDeg, true},  {"lon-min", &FormValues::lonMin, true},
+};
+
+std::string Usage(const QString& problem) {
+    return ("varelio-cli: " + problem + "\nTry 'varelio-cli --help' for more information.").toStdString();
+}
+
+void AddOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        "Computes one Varelio reading (positions, Vedic details, Rasi chart and the Manglik verdict) and prints it.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {"name", "Person's name.", "text"},
+        {"day", "Day of birth, 1 to 31.", "N"},
+        {"month", "Month of birth, 1 (January) to 12.", "N"},
+        {"year", "Year of birth, 1901 to 2050.", "N"},
+        {"hour", "Hour of birth, local clock time, 0 to 24.", "N"},
+        {"minute", "Minute of birth, 0 to 59.", "N"},
+        {"zone", "Time zone: position in the input window's list, 0 to 70 (34 is Indian Time).", "ROW"},
+        {"dst", "Daylight saving time was in effect."},
+        {"lat-deg", "Latitude degrees, up to three digits.", "DEG"},
+        {"lat-min", "Latitude minutes, up to three digits.", "MIN"},
+        {"north", "Latitude is north (the default)."},
+        {"south", "Latitude is south."},
+        {"lon-deg", "Longitude degrees, up to three digits.", "DEG"},
+        {"lon-min", "Longitude minutes, up to three digits.", "MIN"},
+        {"east", "Longitude is east (the default)."},
+        {"west", "Longitude is west."},
+        {"city", "City of birth.", "text"},
+        {"state", "State of birth.", "text"},
+        {"country", "Country of birth.", "text"},
+        {"open", "Take the birth from a saved reading (*.vrl); other options override its values.", "FILE"},
+        {"format", "Output: json (default) or text (the text export's lines).", "json|text"},
+    });
+}
+
+// An option's value, the last one when given more than once.
+QString Value(const QCommandLineParser& parser, const char* name) { return parser.value(QString::fromLatin1(name)); }
+
+std::optional<std::string> ApplyNumbers(const QCommandLineParser& parser, FormValues& form) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
+    for (const NumberOption& option : kNumberOptions) {
+        if (!parser.isSet(QString::fromLatin1(option.name))) continue;
+        const QString text = Value(parser, option.name).trimmed();
+        const int value = digits.match(text).hasMatch() ? text.toInt() : -1;
+        if (value < option.first || value > option.last) {
+            return Usage(QStringLiteral("--%1 takes a whole number from %2 to %3, not '%4'")
+                             .arg(QString::fromLatin1(option.name))
+                             .arg(option.first)
+                             .arg(option.last)
+                             .arg(Value(parser, option.name)));
+        }
+        form.*option.field = value - option.offset;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyTexts(const QCommandLineParser& parser, FormValues& form) {
+    static const QRegularExpression upToThreeDigits(QStringLiteral("^[0-9]{0,3}$"));
+    for (const TextOption& option : kTextOptions) {
+        if (!parser.isSet(QString::fromLatin1(option.name))) continue;
+        const QString text = Value(parser, option.name);
+        if (option.digitsOnly && !upToThreeDigits.match(text).hasMatch()) {
+            return Usage(QStringLiteral("--%1 takes up to three digits, not '%2'")
+                             .arg(QString::fromLatin1(option.name), text));
+        }
+        form.*option.field = text.toStdString();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyDirections(const QCommandLineParser& parser, FormValues& form) {
+    if (parser.isSet("north") && parser.isSet("south")) return Usage("--north and --south exclude each other");
+    if (parser.isSet("east") && parser.isSet("west")) return Usage("--east and --west exclude each other");
+    if (parser.isSet("north")) form.latDirection = 0;
+    if (parser.isSet("south")) form.latDirection = 1;
+    if (parser.isSet("east")) form.lonDirection = 0;
+    if (parser.isSet("west")) form.lonDirection = 1;
+    if (parser.isSet("dst")) form.dst = true;
+    return std::nullopt;
+}
+
+// Fills form from a saved reading as the input window's open command does.
+std::optional<std::string> ApplySavedReading(const QString& path, FormValues& form) {
+    if (!HasReadingFileExtension(path.toStdString())) return std::string("Please Check The File.");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("varelio-cli: cannot read '%1': %2").arg(path, file.errorString()).toStdString();
+    }
+    const QByteArray bytes = file.read(static_cast<qint64>(kReadingFileMaxBytes));
+    ApplyReadingLines(DecodeReadingFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
+                      form);
+    return std::nullopt;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    CommandLine result;
+    result.form = InitialFormValues();
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    AddOptions(parser);
+
+    if (!parser.parse(arguments)) {
+        result.error = Usage(parser.errorText());
+        return result;
+    }
+    if (parser.isSet("help")) {
+        result.showHelp = true;
+        result.helpText = parser.helpText().toStdString();
+        return result;
+    }
+    if (parser.isSet("version")) {
+        result.showVersion = true;
+        result.versionText = "varelio-cli " VARELIO_VERSION "\n";
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.error = Usage(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return result;
+    }
+    if (parser.isSet("format")) {
+        const QString format = Value(parser, "format");
+        if (format == "json") {
+            result.format = OutputFormat::Json;
+        } else if (format == "text") {
+            result.format = OutputFormat::Text;
+        } else {
+            result.error = Usage(QStringLiteral("--format takes json or text, not '%1'").arg(format));
+            return result;
+        }
+    }
+    if (parser.isSet("open")) {
+        if (auto problem = ApplySavedReading(Value(parser, "open"), result.form)) {
+            result.error = *problem;
+            return result;
+        }
+    }
+    for (auto apply : {ApplyNumbers, ApplyTexts, ApplyDirections}) {
+        if (auto problem = apply(parser, result.form)) {
+            result.error = *problem;
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace varelio::cli

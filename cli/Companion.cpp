@@ -1,0 +1,48 @@
+#include "cli/Companion.h"
+
+#include "cli/CommandLine.h"
+#include "cli/ReadingJson.h"
+#include "engine/Reading.h"
+#include "engine/TextExport.h"
+
+#include <QJsonDocument>
+
+namespace varelio::cli {
+
+CompanionRun RunCompanion(const QStringList& arguments) {
+    CompanionRun run;
+    const CommandLine command = ParseCommandLine(arguments);
+    if (!command.error.empty()) {
+        run.exitCode = kExitRefused;
+        run.err = command.error + "\n";
+        return run;
+    }
+    if (command.showHelp) {
+        run.out = command.helpText;
+        return run;
+    }
+    if (command.showVersion) {
+        run.out = command.versionText;
+        return run;
+    }
+
+    // The companion writes no picture, so the JPEG converter is never missing.
+    if (const auto failure = ValidateForm(command.form, /*converterAvailable=*/true)) {
+        run.exitCode = kExitRefused;
+        run.err = failure->message + "\n";
+        return run;
+    }
+
+    Reading reading;
+    CopyFormToBirthData(command.form, reading.birthData);
+    ComputeReading(reading);
+
+    if (command.format == OutputFormat::Text) {
+        run.out = ComposeTextExport(reading);
+    } else {
+        run.out = QJsonDocument(ReadingToJson(reading)).toJson(QJsonDocument::Indented).toStdString();
+    }
+    return run;
+}
+
+}  // namespace varelio::cli

@@ -1,0 +1,105 @@
+#include "cli/ReadingJson.h"
+
+#include <QJsonArray>
+
+namespace varelio::cli {
+namespace {
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QJsonObject BirthDataJson(const BirthData& b) {
+    return QJsonObject{
+        {"name", Text(b.name)},
+        {"day", b.day},
+        {"month", b.month},
+        {"year", b.year},
+        {"hour", b.hour},
+        {"minute", b.minute},
+        {"zoneHoursAbs", b.zoneHoursAbs},
+        {"zoneMinutesAbs", b.zoneMinutesAbs},
+        {"lonDegrees", b.lonDegrees},
+        {"lonMinutes", b.lonMinutes},
+        {"latDegrees", b.latDegrees},
+        {"latMinutes", b.latMinutes},
+        {"east", b.east},
+        {"south", b.south},
+        {"dst", b.dst},
+        {"city", Text(b.city)},
+        {"state", Text(b.state)},
+        {"country", Text(b.country)},
+        {"zoneHours", b.zoneHours},
+        {"zoneMinutes", b.zoneMinutes},
+    };
+}
+
+QJsonObject SummaryJson(const ReadingSummary& s) {
+    return QJsonObject{
+        {"ayanamsaDisplay", Text(s.ayanamsaDisplay)},   {"lagnaAbbreviation", Text(s.lagnaAbbreviation)},
+        {"lagnaSignName", Text(s.lagnaSignName)},       {"nakshatraDisplay", Text(s.nakshatraDisplay)},
+        {"rashiDisplay", Text(s.rashiDisplay)},         {"nakshatraLord", Text(s.nakshatraLord)},
+        {"nakshatraPada", Text(s.nakshatraPada)},
+    };
+}
+
+// The eleven bodies, Sun to Midheaven; the table's empty last slot is left out.
+QJsonArray BodiesJson(const BodyTable& table) {
+    QJsonArray array;
+    for (int b = 0; b < kBodyCount; ++b) array.append(Text(table[static_cast<std::size_t>(b)]));
+    return array;
+}
+
+template <std::size_t N>
+QJsonArray TextsJson(const std::array<std::string, N>& texts) {
+    QJsonArray array;
+    for (const std::string& text : texts) array.append(Text(text));
+    return array;
+}
+
+QJsonValue CancellationJson(const std::optional<Cancellation>& cancellation) {
+    if (!cancellation) return QJsonValue::Null;
+    return QJsonObject{{"rule", cancellation->rule}, {"reason", Text(cancellation->reason)}};
+}
+
+QJsonObject RetrogradeJson(const std::array<bool, 5>& flags) {
+    static const char* const kPlanets[5] = {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+    QJsonObject object;
+    for (std::size_t k = 0; k < 5; ++k) object.insert(QString::fromLatin1(kPlanets[k]), flags[k]);
+    return object;
+}
+
+}  // namespace
+
+QJsonObject ReadingToJson(const Reading& reading) {
+    const ChartState& c = reading.chartState;
+    return QJsonObject{
+        {"birthData", BirthDataJson(reading.birthData)},
+        {"julianDayNumber", c.julianDayNumber},
+        {"universalTime", c.universalTime},
+        {"centuries1900", c.centuries1900},
+        {"localSiderealTime", c.localSiderealTime},
+        {"obliquity", c.obliquity},
+        {"ayanamsa", c.ayanamsa},
+        {"ascendant", c.ascendant},
+        {"midheaven", c.midheaven},
+        {"moonLongitude", c.moonLongitude},
+        {"ayanamsaText", Text(c.ayanamsaText)},
+        {"ascendantText", Text(c.ascendantText)},
+        {"midheavenText", Text(c.midheavenText)},
+        {"moonPositionText", Text(c.moonPositionText)},
+        {"moonNakshatraName", Text(c.moonNakshatraName)},
+        {"moonRashiName", Text(c.moonRashiName)},
+        {"moonSignName", Text(c.moonSignName)},
+        {"bodyNames", BodiesJson(c.bodyNames)},
+        {"bodyNamesSanskrit", BodiesJson(c.bodyNamesSanskrit)},
+        {"bodyPositionText", BodiesJson(c.bodyPositionText)},
+        {"summary", SummaryJson(reading.summary)},
+        {"manglik", TextsJson(reading.manglikCaptions)},
+        {"cancellation",
+         QJsonObject{{"lagna", CancellationJson(reading.cancellations[0])},
+                     {"moon", CancellationJson(reading.cancellations[1])}}},
+        {"retrograde", RetrogradeJson(reading.retrogradeFlags)},
+        {"chart", TextsJson(reading.chartCells)},
+    };
+}
+
+}  // namespace varelio::cli

@@ -1,0 +1,71 @@
+// The real executable: exit codes, and which stream carries what.
+#include "CliSupport.h"
+
+#include <QJsonArray>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace varelio::cli {
+namespace {
+
+using testing::DelhiArguments;
+using testing::DelhiWith;
+using testing::ParseJson;
+using testing::Show;
+
+struct ProcessRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+ProcessRun RunProcess(const QStringList& argsWithProgramName) {
+    QProcess process;
+    process.start(QStringLiteral(VARELIO_CLI_PATH), argsWithProgramName.mid(1));
+    ProcessRun run;
+    if (!process.waitForFinished(60000)) return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+TEST(VarelioCli, WorkedExample) {
+    const ProcessRun run = RunProcess(DelhiArguments());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const QJsonArray manglik = ParseJson(run.out)["manglik"].toArray();
+    ASSERT_EQ(manglik.size(), 6) << run.out;
+    EXPECT_EQ(manglik[0].toString(), "Position of Mars from Lagna is 9");
+    EXPECT_EQ(manglik[1].toString(), "Percentage of Mangala dosha is 0%");
+    EXPECT_EQ(manglik[2].toString(), "The person is Non Manglik");
+    EXPECT_EQ(manglik[3].toString(), "Position of Mars from Moon is 5");
+    EXPECT_EQ(manglik[4].toString(), "Percentage of Mangala dosha is 0%");
+    EXPECT_EQ(manglik[5].toString(), "The person is Non Manglik");
+}
+
+TEST(VarelioCli, ThirtyFirstOfAprilIsRefusedOnStandardError) {
+    const QStringList args = DelhiWith("--day", "31") << "--month" << "4";
+    const ProcessRun run = RunProcess(args);
+    EXPECT_EQ(run.exitCode, 2) << Show(args).toStdString();
+    EXPECT_EQ(run.err, "Please Enter Correct Date Or Month !\n");
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(VarelioCli, TextFormatKeepsCarriageReturns) {
+    const ProcessRun run = RunProcess(DelhiArguments() << "--format" << "text");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("Name: Test\r\n", 0), 0u) << run.out.substr(0, 40);
+    EXPECT_NE(run.out.find("\r\n\r\r\n"), std::string::npos);  // a separator line is a lone CR
+}
+
+TEST(VarelioCli, UnknownOptionExitsTwo) {
+    const ProcessRun run = RunProcess({"varelio-cli", "--nonsense"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("nonsense"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+}  // namespace
+}  // namespace varelio::cli
