@@ -157,7 +157,7 @@ FrmMain::FrmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
     connect(cmdOpen_, &QPushButton::clicked, this, &FrmMain::openRequested);
     connect(command1_, &QPushButton::clicked, this, &FrmMain::findPlace);
 
-    resize(900, 560);
+    resize(900, 480);
 }
 
 void FrmMain::buildMenus()

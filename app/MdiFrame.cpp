@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -47,6 +48,26 @@ QWidget* MakeBand(const char* name, int heightTwips, QWidget* parent)
     return band;
 }
 
+// The styles offer no printer picture; this one stands in when the desktop
+// theme has none either.
+QIcon PrinterGlyph()
+{
+    QPixmap glyph(20, 20);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(5.5, 1.5, 9, 7));    // paper in
+    painter.setBrush(QColor(120, 120, 130));
+    painter.drawRoundedRect(QRectF(1.5, 7.5, 17, 7), 1.5, 1.5);  // body
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(5.5, 12.5, 9, 6));   // paper out
+    painter.setPen(QColor(90, 200, 90));
+    painter.drawPoint(QPointF(16, 9.5));
+    return QIcon(glyph);
+}
+
 }  // namespace
 
 MdiFrame::MdiFrame(FrmDisplay* child, QWidget* parent) : QMainWindow(parent), child_(child)
@@ -77,8 +98,12 @@ MdiFrame::MdiFrame(FrmDisplay* child, QWidget* parent) : QMainWindow(parent), ch
     subWindow_->setWindowTitle(child_->windowTitle());
     subWindow_->adjustSize();
 
+    // Opens maximised; this is the size it comes back to.
     const QSize childSize = subWindow_->size();
     resize(childSize.width() + 80, childSize.height() + Px(420 + 900 + 645) + menuBar()->sizeHint().height() + 60);
+    if (const QScreen* shown = QGuiApplication::primaryScreen())
+        setGeometry(shown->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
 }
 
 void MdiFrame::buildMenus()
@@ -180,12 +205,13 @@ void MdiFrame::buildToolBar()
     const Button buttons[] = {
         {"New", "document-new", QStyle::SP_FileIcon},
         {"Save", "document-save", QStyle::SP_DialogSaveButton},
-        {"Print", "document-print", QStyle::SP_FileDialogDetailedView},
-        {"Help", "help-contents", QStyle::SP_DialogHelpButton},
+        {"Print", "document-print", QStyle::SP_CustomBase},
+        {"Help", "help-contents", QStyle::SP_MessageBoxQuestion},
     };
     for (const Button& button : buttons) {
         const QString key = QLatin1String(button.key);
-        QAction* action = tb_->addAction(QIcon::fromTheme(QLatin1String(button.theme), style()->standardIcon(button.fallback)), key);
+        const QIcon fallback = button.fallback == QStyle::SP_CustomBase ? PrinterGlyph() : style()->standardIcon(button.fallback);
+        QAction* action = tb_->addAction(QIcon::fromTheme(QLatin1String(button.theme), fallback), key);
         action->setObjectName(key);
         action->setToolTip(key);
     }
@@ -246,12 +272,11 @@ void MdiFrame::placeButtons()
 void MdiFrame::placeReadingChild()
 {
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-    const int screenWidth = shown ? shown->geometry().width() : mdiArea_->viewport()->width();
-    const int childWidth = subWindow_->width();
-    // Centred on the screen's width; kept inside the area when the frame is
-    // narrower than the screen, so the reading is never pushed out of sight.
-    const int room = std::max(0, mdiArea_->viewport()->width() - childWidth);
-    const int left = std::clamp((screenWidth - childWidth) / 2, 0, room);
+    const int areaWidth = mdiArea_->viewport()->width();
+    const int screenWidth = shown ? shown->geometry().width() : areaWidth;
+    // Centred on the screen's width, which is the area's width while the
+    // frame is maximised; a narrower frame centres it in what it has.
+    const int left = std::max(0, (std::min(screenWidth, areaWidth) - subWindow_->width()) / 2);
     subWindow_->move(left, 0);
 }
 
