@@ -149,29 +149,5 @@ TEST(MarkRetrogrades, NoPlanetRetrogradeLeavesEveryNamePlainAndDropsStaleMarks) 
     EXPECT_EQ(chart.bodyNamesSanskrit, kPlainNames);
 }
 
-TEST(MarkRetrogrades, OtherBodiesAreNeverTouched) {
-    // All five are never retrograde together in these years; four are.
-    std::optional<std::chrono::year_month_day> day;
-    std::array<bool, 5> four{};
-    for (std::size_t missing = 0; missing < 5 && !day; ++missing) {
-        four.fill(true);
-        four[missing] = false;
-        day = FirstDayRetrograde(four);
-    }
-    ASSERT_TRUE(day.has_value()) << "no day with four planets retrograde";
-    ChartState chart = FreshChart();
-    chart.bodyNamesSanskrit[kRahu] = "Rahu (R) ";  // whatever is there stays
-    EXPECT_EQ(MarkRetrogrades(Born(*day), chart), four);
-    for (int b : {kSun, kMoon, kKetu, kAscendant, kMidheaven}) {
-        EXPECT_EQ(chart.bodyNamesSanskrit[b], kPlainNames[b]) << "body " << b;
-    }
-    EXPECT_EQ(chart.bodyNamesSanskrit[kRahu], "Rahu (R) ");
-    EXPECT_EQ(chart.bodyNamesSanskrit[11], "");
-    for (std::size_t k = 0; k < 5; ++k) {
-        const std::string expected = kPlainNames[kMercury + k] + (four[k] ? " (R) " : "");
-        EXPECT_EQ(chart.bodyNamesSanskrit[kMercury + k], expected) << kRetrogradePlanets[k];
-    }
-}
-
 }  // namespace
 }  // namespace varelio::testing
