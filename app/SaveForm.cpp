@@ -47,6 +47,22 @@ bool OpenTemporaryBmp(const QString& finalPath, QFile& natural, QTemporaryFile& 
     return false;
 }
 
+// QSaveFile::commit() misses a failure of its own final flush (disk full, a
+// size limit) and would keep a cut-off file, so the flush is checked first.
+bool FlushAndCommit(QSaveFile& file, QString& error)
+{
+    if (!file.flush()) {
+        error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 QImage CaptureWindow(QWidget& window)
@@ -150,9 +166,25 @@ bool BmpToJpeg(const QString& bmpPath, const QString& jpegPath, int quality, QSt
         target.cancelWriting();
         return fail(writer.errorString());
     }
-    if (!target.commit())
-        return fail(target.errorString());
-    return true;
+    QString why;
+    return FlushAndCommit(target, why) || fail(why);
+}
+
+bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* error)
+{
+    QSaveFile file(path);
+    QString why;
+    if (!file.open(QIODevice::WriteOnly)) {
+        why = file.errorString();
+    } else if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        why = file.errorString();
+        file.cancelWriting();
+    } else if (FlushAndCommit(file, why)) {
+        return true;
+    }
+    if (error)
+        *error = why;
+    return false;
 }
 
 void ShowFileFailure(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& reason,
@@ -189,9 +221,11 @@ QString SaveWindowAsJpeg(const QString& path, const QImage& captured, Dialogs& d
     const QString bmpPath = bmp->fileName();
 
     QImageWriter bmpWriter(bmp, "bmp");
-    const bool bmpWritten = bmpWriter.write(captured) && bmp->flush();
+    bool bmpWritten = bmpWriter.write(captured);
     if (!bmpWritten)
-        error = bmpWriter.error() != QImageWriter::UnknownError ? bmpWriter.errorString() : bmp->errorString();
+        error = bmpWriter.errorString();
+    else if (!(bmpWritten = bmp->flush()))
+        error = bmp->errorString();
     bmp->close();
 
     const bool converted = bmpWritten && BmpToJpeg(bmpPath, finalPath, 100, &error);

@@ -6,6 +6,7 @@
 
 #include "app/Dialogs.h"
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QImage>
 #include <QString>
@@ -59,6 +60,10 @@ QString SaveWindowAsJpeg(const QString& path, const QImage& captured, Dialogs& d
 // input validation refuses to calculate without it. Tests may force the answer.
 bool JpegWriterAvailable();
 void SetJpegWriterAvailableForTesting(std::optional<bool> forced);
+
+// Writes bytes to path whole or not at all: an earlier file of that name
+// survives a failed write. On failure *error (if given) says why.
+bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* error = nullptr);
 
 // The message box for a file that could not be written or read: title
 // "Varelio", error icon, the file's path and the reason.

@@ -1,6 +1,7 @@
 // The picture module: path splitting, free numbered names, the timestamp
 // name, the capture and the BMP-to-JPEG save with its failure messages.
 #include "app/SaveForm.h"
+#include "FileSizeLimit.h"
 #include "ScriptedDialogs.h"
 
 #include <QCoreApplication>
@@ -301,6 +302,40 @@ private slots:
         QVERIFY2(dialogs.messages[0].text.contains(dir.filePath("chart.jpg")), qPrintable(dialogs.messages[0].text));
         QCOMPARE(BmpFilesIn(dir.path()), QStringList());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void fullDiskKeepsNothingHalfWritten()
+    {
+#ifdef Q_OS_UNIX
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        SampleWindow window;
+        const QImage picture = CaptureWindow(window);
+        QImage small(40, 30, QImage::Format_RGB32);
+        small.fill(Qt::darkGreen);
+        QVERIFY(small.save(dir.filePath("small.bmp"), "BMP"));
+        Touch(dir.filePath("keep.jpg"), "earlier");
+
+        QString saved = QStringLiteral("unset");
+        bool converted = true;
+        QString error;
+        {
+            // Neither the window's BMP nor any JPEG fits in 64 bytes.
+            FileSizeLimit limit(64);
+            QVERIFY(limit.ok());
+            saved = SaveWindowAsJpeg(dir.filePath("chart.jpg"), picture, dialogs, nullptr);
+            converted = BmpToJpeg(dir.filePath("small.bmp"), dir.filePath("keep.jpg"), 100, &error);
+        }
+        QCOMPARE(saved, QString());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages[0].text.contains(dir.filePath("chart.jpg")), qPrintable(dialogs.messages[0].text));
+        QVERIFY(!converted);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(ReadAll(dir.filePath("keep.jpg")), QByteArray("earlier"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"keep.jpg", "small.bmp"}));
+#else
+        QSKIP("needs a file size limit");
+#endif
     }
 
     void missingJpegWriter()

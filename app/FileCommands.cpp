@@ -1,0 +1,122 @@
+#include "app/FileCommands.h"
+
+#include "engine/ReadingFile.h"
+#include "engine/TextExport.h"
+
+#include <QFile>
+
+#include <string_view>
+
+namespace varelio::app {
+
+namespace {
+
+const QString kReadingFilter = QStringLiteral("Varelio (*.vrl)");
+const QString kReadingSuffix = QStringLiteral("vrl");
+
+bool WriteOrReport(const QString& path, const std::string& bytes, Dialogs& dialogs, QWidget* parent)
+{
+    QString reason;
+    if (WriteWholeFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason))
+        return true;
+    ShowFileFailure(dialogs, parent, path, reason);
+    return false;
+}
+
+}  // namespace
+
+bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int zoneIndex,
+                 QString& lastSavedFileName)
+{
+    FileRequest request;
+    request.title = kMessageTitle;
+    request.filter = kReadingFilter;
+    request.defaultSuffix = kReadingSuffix;
+    request.initialName = lastSavedFileName;
+    request.confirmOverwrite = true;
+    const QString path = dialogs.saveFileName(parent, request);
+    if (path.isEmpty())
+        return false;
+    // Kept even when the save below is refused or fails: the next dialog then
+    // offers the same name to try again.
+    lastSavedFileName = path;
+
+    const ReadingFileResult file = ComposeReadingFile(reading.birthData, zoneIndex);
+    if (!file.bytes) {
+        dialogs.message(parent,
+                        QStringLiteral("The %1 holds a character that a reading file cannot store. Nothing was saved.")
+                            .arg(QString::fromStdString(file.refusedField)),
+                        MessageIcon::Error, kMessageTitle);
+        return false;
+    }
+    return WriteOrReport(path, *file.bytes, dialogs, parent);
+}
+
+bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form)
+{
+    FileRequest request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = kReadingFilter;
+    request.defaultSuffix = kReadingSuffix;
+    request.confirmOverwrite = false;
+    const QString path = dialogs.openFileName(parent, request);
+    if (path.isEmpty())
+        return false;
+    if (!HasReadingFileExtension(path.toStdString())) {
+        dialogs.message(parent, QStringLiteral("Please Check The File."), MessageIcon::Error, kMessageTitle);
+        return false;
+    }
+
+    // A reading file is a few hundred bytes; whatever lies past the reader's
+    // limit is never looked at, so it is not read either.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowFileFailure(dialogs, parent, path, file.errorString(), false);
+        return false;
+    }
+    const QByteArray bytes = file.read(static_cast<qint64>(kReadingFileMaxBytes));
+    if (file.error() != QFileDevice::NoError) {
+        ShowFileFailure(dialogs, parent, path, file.errorString(), false);
+        return false;
+    }
+    file.close();
+
+    const ReadingLines lines = DecodeReadingFile(std::string_view(bytes.constData(), bytes.size()));
+    ApplyReadingLines(lines, form);
+    return true;
+}
+
+bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading, QString& lastSavedFileName)
+{
+    FileRequest request;
+    request.title = QStringLiteral("Select the destination text file ");
+    request.filter = QStringLiteral("Export Chart As Text (*.txt)");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.initialName = lastSavedFileName;
+    request.confirmOverwrite = true;
+    const QString path = dialogs.saveFileName(parent, request);
+    if (path.isEmpty())
+        return false;
+    lastSavedFileName = path;
+    return WriteOrReport(path, ComposeTextExport(reading), dialogs, parent);
+}
+
+QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingChild, QString& lastJpegName)
+{
+    // Captured before the dialog, as the window looked when the command came.
+    const QImage picture = CaptureWindow(readingChild);
+
+    FileRequest request;
+    request.filter = QStringLiteral("JPEG Image (*.jpg)");
+    request.defaultSuffix = QStringLiteral("jpg");
+    request.initialName = lastJpegName;
+    // The numbered names never overwrite anything, so there is nothing to ask.
+    request.confirmOverwrite = false;
+    const QString path = dialogs.saveFileName(parent, request);
+    if (path.isEmpty())
+        return {};
+    lastJpegName = path;
+    return SaveWindowAsJpeg(path, picture, dialogs, parent);
+}
+
+}  // namespace varelio::app

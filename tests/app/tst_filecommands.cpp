@@ -1,0 +1,452 @@
+// The file commands through scripted dialogs and real files: saving and
+// opening a reading, the text export and the JPEG command.
+#include "app/FileCommands.h"
+#include "ScriptedDialogs.h"
+
+#include "engine/Form.h"
+#include "engine/ReadingFile.h"
+#include "engine/TextExport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include "FileSizeLimit.h"
+
+using namespace varelio;
+using namespace varelio::app;
+
+namespace {
+
+FormValues SampleForm()
+{
+    FormValues form = InitialFormValues();
+    form.name = "Asha Rao";
+    form.dayIndex = 6;      // 7
+    form.monthIndex = 2;    // March
+    form.yearIndex = 84;    // 1985
+    form.hourIndex = 9;
+    form.minuteIndex = 5;
+    form.zoneIndex = 34;
+    form.latDeg = "18";
+    form.latMin = "58";
+    form.lonDeg = "72";
+    form.lonMin = "50";
+    form.latDirection = 0;
+    form.lonDirection = 0;
+    form.dst = false;
+    form.city = "Mumbai";
+    form.state = "Maharashtra";
+    form.country = "India";
+    return form;
+}
+
+// A reading whose birth data comes from the form; the computed parts are
+// filled by hand with plausible texts (the file commands only pass them on).
+Reading ReadingFor(const FormValues& form)
+{
+    Reading reading;
+    CopyFormToBirthData(form, reading.birthData);
+    const char* names[] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
+    const char* positions[] = {"22 Aqu 41", "03 Sag 12", "09 Pis 05", "21 Pis 30", "06 Ari 58",
+                               "17 Cap 02", "05 Sco 44", "27 Ari 10", "27 Lib 10"};
+    for (int b = 0; b < 9; ++b) {
+        reading.chartState.bodyNames[b] = names[b];
+        reading.chartState.bodyPositionText[b] = positions[b];
+    }
+    reading.chartState.bodyPositionText[kAscendant] = "14 Ari 20";
+    reading.chartState.moonRashiName = "Dhanu";
+    reading.summary.ayanamsaDisplay = "23\u00B0 38' 51\"";
+    reading.summary.lagnaAbbreviation = "Ari";
+    reading.summary.lagnaSignName = "Mesha";
+    reading.summary.nakshatraDisplay = "Mula";
+    reading.summary.rashiDisplay = "Dhanu";
+    reading.summary.nakshatraLord = "Ketu";
+    reading.summary.nakshatraPada = "2";
+    return reading;
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray Bytes(const std::string& text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Field-by-field comparison that names the field that differs.
+QString FormDifference(const FormValues& a, const FormValues& b)
+{
+    QStringList diff;
+    auto text = [&diff](const char* field, const std::string& x, const std::string& y) {
+        if (x != y)
+            diff << QStringLiteral("%1: \"%2\" vs \"%3\"").arg(field, QString::fromStdString(x), QString::fromStdString(y));
+    };
+    auto number = [&diff](const char* field, int x, int y) {
+        if (x != y)
+            diff << QStringLiteral("%1: %2 vs %3").arg(field).arg(x).arg(y);
+    };
+    text("name", a.name, b.name);
+    number("day", a.dayIndex, b.dayIndex);
+    number("month", a.monthIndex, b.monthIndex);
+    number("year", a.yearIndex, b.yearIndex);
+    number("hour", a.hourIndex, b.hourIndex);
+    number("minute", a.minuteIndex, b.minuteIndex);
+    number("zone", a.zoneIndex, b.zoneIndex);
+    text("latDeg", a.latDeg, b.latDeg);
+    text("latMin", a.latMin, b.latMin);
+    text("lonDeg", a.lonDeg, b.lonDeg);
+    text("lonMin", a.lonMin, b.lonMin);
+    number("latDirection", a.latDirection, b.latDirection);
+    number("lonDirection", a.lonDirection, b.lonDirection);
+    number("dst", a.dst, b.dst);
+    text("city", a.city, b.city);
+    text("state", a.state, b.state);
+    text("country", a.country, b.country);
+    return diff.join(QStringLiteral("; "));
+}
+
+}  // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saveThenOpenGivesTheSameForm_data()
+    {
+        QTest::addColumn<int>("variant");
+        QTest::newRow("Mumbai") << 0;
+        QTest::newRow("south, west, daylight saving, last entries") << 1;
+        QTest::newRow("accented name") << 2;
+    }
+    void saveThenOpenGivesTheSameForm()
+    {
+        QFETCH(int, variant);
+        FormValues form = SampleForm();
+        if (variant == 1) {
+            form.latDirection = 1;
+            form.lonDirection = 1;
+            form.dst = true;
+            form.dayIndex = 30;
+            form.monthIndex = 11;
+            form.yearIndex = kYearEntries - 1;
+            form.hourIndex = kHourEntries - 1;
+            form.minuteIndex = kMinuteEntries - 1;
+            form.zoneIndex = 70;
+            form.latDeg = "123";
+            form.lonMin = "0";
+        } else if (variant == 2) {
+            // Codes up to 235 survive the shift; "ü" (252) would not.
+            form.name = "Zoë Éclair";
+            form.city = "Besançon";
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath("asha.vrl");
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(path);
+        QString lastSaved = QStringLiteral("earlier.vrl");
+
+        const bool saved = SaveReading(nullptr, dialogs, ReadingFor(form), form.zoneIndex, lastSaved);
+        QVERIFY2(saved, qPrintable(dialogs.messages.isEmpty() ? QString() : dialogs.messages[0].text));
+        QCOMPARE(lastSaved, path);
+        QCOMPARE(dialogs.fileRequests.size(), 1);
+        const FileRequest save = dialogs.fileRequests[0];
+        QCOMPARE(save.title, QStringLiteral("Varelio"));
+        QCOMPARE(save.filter, QStringLiteral("Varelio (*.vrl)"));
+        QCOMPARE(save.defaultSuffix, QStringLiteral("vrl"));
+        QCOMPARE(save.initialName, QStringLiteral("earlier.vrl"));
+        QVERIFY(save.confirmOverwrite);
+        QCOMPARE(ReadAll(path).count("\r\n"), kReadingFileLines);
+
+        dialogs.setNextFileName(path);
+        FormValues opened = InitialFormValues();
+        QVERIFY(OpenSavedReading(nullptr, dialogs, opened));
+        const FileRequest open = dialogs.fileRequests[1];
+        QCOMPARE(open.title, QStringLiteral("Select the source file"));
+        QCOMPARE(open.filter, QStringLiteral("Varelio (*.vrl)"));
+        QCOMPARE(open.defaultSuffix, QStringLiteral("vrl"));
+        QCOMPARE(open.initialName, QString());
+        const QString diff = FormDifference(form, opened);
+        QVERIFY2(diff.isEmpty(), qPrintable(diff));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void cancelledSaveTouchesNothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kept.vrl");
+        WriteFile(path, "earlier save");
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(QString());
+        QString lastSaved = path;
+        QVERIFY(!SaveReading(nullptr, dialogs, ReadingFor(SampleForm()), 34, lastSaved));
+        QCOMPARE(lastSaved, path);
+        QCOMPARE(dialogs.fileRequests[0].initialName, path);
+        QCOMPARE(ReadAll(path), QByteArray("earlier save"));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void unstorableValueIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("outside the code page") << QStringLiteral("\u0100sha") << "Mumbai" << "name";
+        QTest::newRow("shifted past 255") << QStringLiteral("As\u00FFa") << "Mumbai" << "name";
+        QTest::newRow("city") << "Asha" << QStringLiteral("\u0915\u094B\u091A\u093F") << "city";
+    }
+    void unstorableValueIsRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, city);
+        QFETCH(QString, field);
+        FormValues form = SampleForm();
+        form.name = name.toStdString();
+        form.city = city.toStdString();
+        QTemporaryDir dir;
+        const QString fresh = dir.filePath("fresh.vrl");
+        const QString good = dir.filePath("good.vrl");
+        WriteFile(good, "good file");
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(fresh);
+        dialogs.setNextFileName(good);
+        QString lastSaved;
+
+        QVERIFY(!SaveReading(nullptr, dialogs, ReadingFor(form), 34, lastSaved));
+        QVERIFY(!QFile::exists(fresh));
+        QVERIFY(!SaveReading(nullptr, dialogs, ReadingFor(form), 34, lastSaved));
+        QCOMPARE(ReadAll(good), QByteArray("good file"));
+        // The chosen name is still offered next time.
+        QCOMPARE(lastSaved, good);
+
+        QCOMPARE(dialogs.messages.size(), 2);
+        const ShownMessage& shown = dialogs.messages[0];
+        QVERIFY2(shown.text.contains(QStringLiteral("The %1 ").arg(field)), qPrintable(shown.text));
+        QCOMPARE(shown.title, QStringLiteral("Varelio"));
+        QVERIFY(shown.icon == MessageIcon::Error);
+    }
+
+    void saveIntoMissingFolderIsReported()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("gone/asha.vrl");
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(path);
+        QString lastSaved;
+        QVERIFY(!SaveReading(nullptr, dialogs, ReadingFor(SampleForm()), 34, lastSaved));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages[0].text.contains(path), qPrintable(dialogs.messages[0].text));
+        QCOMPARE(dialogs.messages[0].title, QStringLiteral("Varelio"));
+        QVERIFY(dialogs.messages[0].icon == MessageIcon::Error);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void failedWriteKeepsTheEarlierFile()
+    {
+#ifdef Q_OS_UNIX
+        // A file size limit makes the write itself fail, whoever runs the test.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("asha.vrl");
+        WriteFile(path, "good");
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(path);
+        dialogs.setNextFileName(dir.filePath("export.txt"));
+        QString lastSaved;
+
+        bool written = true;
+        bool exported = true;
+        {
+            FileSizeLimit limit(16);
+            QVERIFY(limit.ok());
+            written = SaveReading(nullptr, dialogs, ReadingFor(SampleForm()), 34, lastSaved);
+            exported = ExportChartAsText(nullptr, dialogs, ReadingFor(SampleForm()), lastSaved);
+        }
+
+        QVERIFY(!written);
+        QVERIFY(!exported);
+        QCOMPARE(ReadAll(path), QByteArray("good"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"asha.vrl"});
+        QCOMPARE(dialogs.messages.size(), 2);
+        QVERIFY2(dialogs.messages[0].text.contains(path), qPrintable(dialogs.messages[0].text));
+        QVERIFY2(dialogs.messages[1].text.contains(dir.filePath("export.txt")), qPrintable(dialogs.messages[1].text));
+#else
+        QSKIP("needs a file size limit");
+#endif
+    }
+
+    void wrongExtensionIsRefused_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("upper case") << "asha.VRL";
+        QTest::newRow("mixed case") << "asha.Vrl";
+        QTest::newRow("text file") << "asha.txt";
+        QTest::newRow("trailing blank") << "asha.vrl ";
+    }
+    void wrongExtensionIsRefused()
+    {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        const FormValues form = SampleForm();
+        const ReadingFileResult file = ComposeReadingFile(ReadingFor(form).birthData, form.zoneIndex);
+        QVERIFY(file.bytes);
+        WriteFile(dir.filePath(fileName), Bytes(*file.bytes));
+
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(dir.filePath(fileName));
+        FormValues opened = InitialFormValues();
+        QVERIFY(!OpenSavedReading(nullptr, dialogs, opened));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("Please Check The File."));
+        QCOMPARE(dialogs.messages[0].title, QStringLiteral("Varelio"));
+        QVERIFY(dialogs.messages[0].icon == MessageIcon::Error);
+        const QString diff = FormDifference(InitialFormValues(), opened);
+        QVERIFY2(diff.isEmpty(), qPrintable(diff));
+    }
+
+    void openEdges()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        FormValues form = SampleForm();
+
+        // Cancelled: silent.
+        dialogs.setNextFileName(QString());
+        QVERIFY(!OpenSavedReading(nullptr, dialogs, form));
+        QVERIFY(dialogs.messages.isEmpty());
+
+        // Unreadable: the message names the file.
+        for (const QString& name : {QStringLiteral("missing.vrl"), QStringLiteral("folder.vrl")}) {
+            if (name.startsWith("folder"))
+                QVERIFY(QDir(dir.path()).mkdir(name));
+            dialogs.setNextFileName(dir.filePath(name));
+            QVERIFY2(!OpenSavedReading(nullptr, dialogs, form), qPrintable(name));
+            QVERIFY(!dialogs.messages.isEmpty());
+            QVERIFY2(dialogs.messages.last().text.contains(dir.filePath(name)), qPrintable(dialogs.messages.last().text));
+            QVERIFY(dialogs.messages.last().icon == MessageIcon::Error);
+        }
+        QCOMPARE(dialogs.messages.size(), 2);
+        const QString diff = FormDifference(SampleForm(), form);
+        QVERIFY2(diff.isEmpty(), qPrintable(diff));
+    }
+
+    void openReadsOnlyTheStartOfAHugeFile()
+    {
+        QTemporaryDir dir;
+        const FormValues form = SampleForm();
+        const ReadingFileResult file = ComposeReadingFile(ReadingFor(form).birthData, form.zoneIndex);
+        QVERIFY(file.bytes);
+        QByteArray bytes = Bytes(*file.bytes);
+        bytes += QByteArray(8 * 1024 * 1024, 'Z');
+        const QString path = dir.filePath("long.vrl");
+        WriteFile(path, bytes);
+
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(path);
+        FormValues opened = InitialFormValues();
+        QVERIFY(OpenSavedReading(nullptr, dialogs, opened));
+        const QString diff = FormDifference(form, opened);
+        QVERIFY2(diff.isEmpty(), qPrintable(diff));
+    }
+
+    void shortFileLeavesTheRestEmpty()
+    {
+        QTemporaryDir dir;
+        const FormValues form = SampleForm();
+        const ReadingFileResult file = ComposeReadingFile(ReadingFor(form).birthData, form.zoneIndex);
+        QVERIFY(file.bytes);
+        const QList<QByteArray> lines = Bytes(*file.bytes).split('\n');
+        const QString path = dir.filePath("short.vrl");
+        WriteFile(path, lines.mid(0, 10).join('\n') + '\n');
+
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(path);
+        FormValues opened = InitialFormValues();
+        QVERIFY(OpenSavedReading(nullptr, dialogs, opened));
+        QCOMPARE(opened.latDeg, form.latDeg);
+        QCOMPARE(opened.latMin, std::string());
+        QCOMPARE(opened.city, std::string());
+        QCOMPARE(opened.country, std::string());
+        const auto failure = ValidateForm(opened, true);
+        QVERIFY(failure);
+        QCOMPARE(QString::fromStdString(failure->message), QStringLiteral("Please Enter Minutes of Latitude"));
+    }
+
+    void exportWritesTheComposedBytes()
+    {
+        QTemporaryDir dir;
+        const Reading reading = ReadingFor(SampleForm());
+        const QString readingPath = dir.filePath("asha.vrl");
+        const QString exportPath = dir.filePath("asha.txt");
+        WriteFile(exportPath, QByteArray(20000, 'o'));  // an older, longer export
+
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(readingPath);
+        dialogs.setNextFileName(exportPath);
+        QString lastSaved;
+        QVERIFY(SaveReading(nullptr, dialogs, reading, 34, lastSaved));
+        QVERIFY(ExportChartAsText(nullptr, dialogs, reading, lastSaved));
+
+        const FileRequest request = dialogs.fileRequests[1];
+        QCOMPARE(request.initialName, readingPath);
+        QCOMPARE(request.title, QStringLiteral("Select the destination text file "));
+        QCOMPARE(request.filter, QStringLiteral("Export Chart As Text (*.txt)"));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("txt"));
+        QVERIFY(request.confirmOverwrite);
+        QCOMPARE(lastSaved, exportPath);
+        QCOMPARE(ReadAll(exportPath), Bytes(ComposeTextExport(reading)));
+        QVERIFY(ReadAll(exportPath).contains("Date of Birth: March 7, 1985\r\n"));
+
+        // Cancelled: the name stays, nothing changes.
+        dialogs.setNextFileName(QString());
+        QVERIFY(!ExportChartAsText(nullptr, dialogs, reading, lastSaved));
+        QCOMPARE(lastSaved, exportPath);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void saveAsJpeg()
+    {
+        QTemporaryDir dir;
+        QWidget window;
+        window.resize(157, 83);
+        ScriptedDialogs dialogs;
+        QString lastJpeg = QStringLiteral("before.jpg");
+
+        dialogs.setNextFileName(QString());
+        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), QString());
+        QCOMPARE(lastJpeg, QStringLiteral("before.jpg"));
+        const FileRequest request = dialogs.fileRequests[0];
+        QCOMPARE(request.title, QString());
+        QCOMPARE(request.filter, QStringLiteral("JPEG Image (*.jpg)"));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("jpg"));
+        QCOMPARE(request.initialName, QStringLiteral("before.jpg"));
+        QVERIFY(!request.confirmOverwrite);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+
+        const QString chosen = dir.filePath("chart.jpg");
+        dialogs.setNextFileName(chosen);
+        dialogs.setNextFileName(chosen);
+        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), chosen);
+        QCOMPARE(lastJpeg, chosen);
+        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), dir.filePath("chart_001.jpg"));
+        QCOMPARE(dialogs.fileRequests[2].initialName, chosen);
+        QCOMPARE(QImage(chosen).size(), (QSizeF(157, 83) * window.devicePixelRatioF()).toSize());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"chart.jpg", "chart_001.jpg"}));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
