@@ -2,6 +2,7 @@
 
 #include "engine/Cp1252.h"
 #include "engine/Form.h"
+#include "engine/SignNames.h"
 
 #include <array>
 #include <optional>
@@ -10,11 +11,6 @@
 namespace varelio {
 namespace {
 
-constexpr std::array<std::string_view, 12> kSignAbbreviations = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-constexpr std::array<std::string_view, 12> kSanskritSignNames = {
-    "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha", "Kanya",
-    "Thula", "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena"};
 // The traditional ruler of each sign, Aries first, as a body index.
 constexpr std::array<int, 12> kSignLords = {
     kMars, kVenus, kMercury, kMoon, kSun, kMercury,
@@ -26,8 +22,8 @@ constexpr std::array<std::string_view, 7> kLordNames = {
 constexpr std::string_view kSeparator = "\r";
 
 std::optional<int> SignIndex(std::string_view abbreviation) {
-    for (std::size_t i = 0; i < kSignAbbreviations.size(); ++i) {
-        if (kSignAbbreviations[i] == abbreviation) {
+    for (std::size_t i = 0; i < kSignNames.size(); ++i) {
+        if (kSignNames[i].abbreviation == abbreviation) {
             return static_cast<int>(i);
         }
     }
@@ -57,7 +53,7 @@ std::string HouseLordLine(const Reading& reading, int house) {
     }
     const auto sign = static_cast<std::size_t>((*lagna + house - 1) % 12);
     const int lord = kSignLords[sign];
-    line += " (" + std::string(kSanskritSignNames[sign]) + "): lord " +
+    line += " (" + std::string(kSignNames[sign].sanskrit) + "): lord " +
             std::string(kLordNames[static_cast<std::size_t>(lord)]);
     const auto lordSign = BodySign(reading, lord);
     if (!lordSign) {
