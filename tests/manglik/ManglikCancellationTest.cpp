@@ -51,6 +51,16 @@ TEST(ManglikCancellation, FirstApplicableRuleIsReported) {
         {"12th in Taurus", With(quiet, {{kMars, Pos(Tau)}, {kAscendant, Pos(Gem, 5)}}), "Gemini", true, 2,
          "Mars in house 12 in Taurus"},
         // Mars is also the lord of Aries, so the chain goes on to rule 4.
+        {"2nd in Virgo", With(quiet, {{kMars, Pos(Vir)}, {kAscendant, Pos(Leo, 5)}}), "Gemini", true, 2,
+         "Mars in house 2 in Virgo"},
+        {"4th in Aries", With(quiet, {{kMars, Pos(Ari)}, {kAscendant, Pos(Cap, 5)}}), "Gemini", true, 2,
+         "Mars in house 4 in Aries"},
+        {"7th in Cancer", With(quiet, {{kMars, Pos(Can)}, {kAscendant, Pos(Cap, 5)}}), "Gemini", true, 2,
+         "Mars in house 7 in Cancer"},
+        {"8th in Sagittarius", With(quiet, {{kMars, Pos(Sag)}, {kAscendant, Pos(Tau, 5)}}), "Gemini", true, 2,
+         "Mars in house 8 in Sagittarius"},
+        {"12th in Libra", With(quiet, {{kMars, Pos(Lib)}, {kAscendant, Pos(Sco, 5)}}), "Gemini", true, 2,
+         "Mars in house 12 in Libra"},
         {"7th but in Libra", With(quiet, {{kMars, Pos(Lib)}}), "Gemini", true, 4,
          "Lord of the Lagna sign, Mars, stands in house 7"},
         {"Moon in Cancer", quiet, "Cancer", true, 3, "Moon sign is Cancer"},
@@ -60,6 +70,10 @@ TEST(ManglikCancellation, FirstApplicableRuleIsReported) {
         // Taurus rising: its lord Venus in Leo, the 4th; Mars 3rd (Cancer).
         {"lord in 4th", With(quiet, {{kAscendant, Pos(Tau, 28)}, {kVenus, Pos(Leo)}, {kMars, Pos(Can)}}), "Gemini",
          true, 4, "Lord of the Lagna sign, Venus, stands in house 4"},
+        {"lord in 5th", With(quiet, {{kAscendant, Pos(Tau, 28)}, {kVenus, Pos(Vir)}, {kMars, Pos(Can)}}), "Gemini",
+         true, 4, "Lord of the Lagna sign, Venus, stands in house 5"},
+        {"lord Mars in 9th", With(quiet, {{kMars, Pos(Sag)}}), "Gemini", true, 4,
+         "Lord of the Lagna sign, Mars, stands in house 9"},
         {"lord in 2nd", With(quiet, {{kAscendant, Pos(Tau, 28)}, {kVenus, Pos(Gem)}, {kMars, Pos(Can)}}), "Gemini",
          true, 0, ""},
         // Moon run from a Gemini Moon: its lord Mercury stands with it in house 1.
