@@ -1,6 +1,8 @@
 // The file commands through scripted dialogs and real files: saving and
 // opening a reading, the text export and the JPEG command.
 #include "app/FileCommands.h"
+#include "app/FrmDisplay.h"
+#include "app/RasiChart.h"
 #include "ScriptedDialogs.h"
 
 #include "engine/Form.h"
@@ -13,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+#include <memory>
 
 #include "FileSizeLimit.h"
 
@@ -44,29 +48,24 @@ FormValues SampleForm()
     return form;
 }
 
-// A reading whose birth data comes from the form; the computed parts are
-// filled by hand with plausible texts (the file commands only pass them on).
+// The whole reading the driver would compute for a form.
 Reading ReadingFor(const FormValues& form)
 {
     Reading reading;
     CopyFormToBirthData(form, reading.birthData);
-    const char* names[] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
-    const char* positions[] = {"22 Aqu 41", "03 Sag 12", "09 Pis 05", "21 Pis 30", "06 Ari 58",
-                               "17 Cap 02", "05 Sco 44", "27 Ari 10", "27 Lib 10"};
-    for (int b = 0; b < 9; ++b) {
-        reading.chartState.bodyNames[b] = names[b];
-        reading.chartState.bodyPositionText[b] = positions[b];
-    }
-    reading.chartState.bodyPositionText[kAscendant] = "14 Ari 20";
-    reading.chartState.moonRashiName = "Dhanu";
-    reading.summary.ayanamsaDisplay = "23\u00B0 38' 51\"";
-    reading.summary.lagnaAbbreviation = "Ari";
-    reading.summary.lagnaSignName = "Mesha";
-    reading.summary.nakshatraDisplay = "Mula";
-    reading.summary.rashiDisplay = "Dhanu";
-    reading.summary.nakshatraLord = "Ketu";
-    reading.summary.nakshatraPada = "2";
+    ComputeReading(reading);
     return reading;
+}
+
+// The reading child as the driver fills it.
+std::unique_ptr<FrmDisplay> DisplayFor(const Reading& reading)
+{
+    auto display = std::make_unique<FrmDisplay>(reading.birthData);
+    display->fillVedicDetails(reading.summary);
+    display->fillPositions(reading.chartState);
+    display->rasiChart().FillRasiChart(reading.chartCells);
+    display->fillVerdicts(reading.manglikCaptions);
+    return display;
 }
 
 QByteArray ReadAll(const QString& path)
@@ -182,6 +181,16 @@ private slots:
         const QString diff = FormDifference(form, opened);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
         QVERIFY(dialogs.messages.isEmpty());
+
+        // And so the same reading.
+        const Reading before = ReadingFor(form);
+        const Reading after = ReadingFor(opened);
+        for (int b = 0; b < kBodyCount; ++b)
+            QCOMPARE(QString::fromStdString(after.chartState.bodyPositionText[b]),
+                     QString::fromStdString(before.chartState.bodyPositionText[b]));
+        for (std::size_t line = 0; line < before.manglikCaptions.size(); ++line)
+            QCOMPARE(QString::fromStdString(after.manglikCaptions[line]),
+                     QString::fromStdString(before.manglikCaptions[line]));
     }
 
     void cancelledSaveTouchesNothing()
@@ -419,8 +428,10 @@ private slots:
     void saveAsJpeg()
     {
         QTemporaryDir dir;
-        QWidget window;
-        window.resize(157, 83);
+        const std::unique_ptr<FrmDisplay> display = DisplayFor(ReadingFor(SampleForm()));
+        QWidget& window = *display;
+        const QSize clientSize = window.size();
+        QVERIFY(!clientSize.isEmpty());
         ScriptedDialogs dialogs;
         QString lastJpeg = QStringLiteral("before.jpg");
 
@@ -442,7 +453,7 @@ private slots:
         QCOMPARE(lastJpeg, chosen);
         QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), dir.filePath("chart_001.jpg"));
         QCOMPARE(dialogs.fileRequests[2].initialName, chosen);
-        QCOMPARE(QImage(chosen).size(), (QSizeF(157, 83) * window.devicePixelRatioF()).toSize());
+        QCOMPARE(QImage(chosen).size(), (QSizeF(clientSize) * window.devicePixelRatioF()).toSize());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"chart.jpg", "chart_001.jpg"}));
         QVERIFY(dialogs.messages.isEmpty());
     }
