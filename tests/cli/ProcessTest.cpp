@@ -60,12 +60,5 @@ TEST(VarelioCli, TextFormatKeepsCarriageReturns) {
     EXPECT_NE(run.out.find("\r\n\r\r\n"), std::string::npos);  // a separator line is a lone CR
 }
 
-TEST(VarelioCli, UnknownOptionExitsTwo) {
-    const ProcessRun run = RunProcess({"varelio-cli", "--nonsense"});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.err.find("nonsense"), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "");
-}
-
 }  // namespace
 }  // namespace varelio::cli
