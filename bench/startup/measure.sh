@@ -10,7 +10,6 @@ set -eu
 
 build=${1:-build/default}
 runs=${2:-15}
-display=:$((90 + $$ % 50))
 
 for tool in Xvfb xwininfo; do
     command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
@@ -19,11 +18,17 @@ for program in "$build/app/varelio" "$build/bench/startup/bare_window" "$build/b
     [ -x "$program" ] || { echo "missing $program: build targets varelio bare_window reading_shown" >&2; exit 1; }
 done
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number and writes it to fd 3.
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n1 "$work/display") QT_QPA_PLATFORM=xcb
+# A desktop session provides the runtime folder the single-instance lock uses.
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
 
 now_ms() { date +%s%N | cut -c1-13; }
 
@@ -34,10 +39,10 @@ time_to_window() {
     trap - EXIT
     title=$1; shift
     start=$(now_ms)
-    "$@" >/dev/null 2>"${TMPDIR:-/tmp}/varelio-measure.err" &
+    "$@" >/dev/null 2>"$work/launch.err" &
     pid=$!
     while ! xwininfo -name "$title" 2>/dev/null | grep -q "IsViewable"; do
-        if ! kill -0 "$pid" 2>/dev/null; then echo "$title ended early:" >&2; cat "${TMPDIR:-/tmp}/varelio-measure.err" >&2; exit 1; fi
+        if ! kill -0 "$pid" 2>/dev/null; then echo "$title ended early:" >&2; cat "$work/launch.err" "$work/xvfb.log" >&2; exit 1; fi
     done
     end=$(now_ms)
     kill "$pid"; wait "$pid" 2>/dev/null || true
