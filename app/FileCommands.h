@@ -16,16 +16,22 @@ namespace varelio::app {
 
 // "Save &As": writes the reading's birth data (zoneIndex is the input window's
 // time-zone list position) to a chosen *.vrl file. lastSavedFileName is shared
-// with the text export. Returns true when a file was written.
+// with the text export and takes the chosen name as soon as the dialog is
+// confirmed, even when the save is then refused (a value the file cannot
+// store, named in a message) or fails (a message names the file and reason;
+// an earlier file of that name is left whole). Returns true when written.
 bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int zoneIndex,
                  QString& lastSavedFileName);
 
 // "&Open Previously Saved Reading": asks for a file and fills form from it
-// (a value that does not fit its list leaves that entry as it was). Returns
-// true when the form was filled and the driver should run.
+// (a value that does not fit its list leaves that entry as it was). A name
+// not ending in "vrl" is refused with "Please Check The File."; a file that
+// cannot be read is reported. Returns true when the form was filled and the
+// driver should run.
 bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form);
 
-// "&Export Chart As Text". Returns true when a file was written.
+// "&Export Chart As Text": the bytes of ComposeTextExport, written whole or
+// not at all (a failure is reported). Returns true when a file was written.
 bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading,
                        QString& lastSavedFileName);
 

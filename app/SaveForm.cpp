@@ -25,19 +25,16 @@ constexpr int kMaxCopies = 999;
 bool OpenTemporaryBmp(const QString& finalPath, QFile& natural, QTemporaryFile& fallback, QFile*& chosen,
                       QString& error)
 {
-    QString bmpPath = finalPath;
-    if (bmpPath.endsWith(QLatin1String(".jpg")))
-        bmpPath.chop(4);
-    bmpPath += QLatin1String(".bmp");
+    QString base = finalPath;
+    if (base.endsWith(QLatin1String(".jpg")))
+        base.chop(4);
+    const QString bmpPath = base + QLatin1String(".bmp");
 
     natural.setFileName(bmpPath);
     if (!QFileInfo::exists(bmpPath) && natural.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         chosen = &natural;
         return true;
     }
-    QString base = finalPath;
-    if (base.endsWith(QLatin1String(".jpg")))
-        base.chop(4);
     fallback.setFileTemplate(base + QLatin1String("_XXXXXX.bmp"));
     if (fallback.open()) {
         chosen = &fallback;

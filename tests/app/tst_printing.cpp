@@ -48,8 +48,6 @@ private slots:
             << QSizeF(200, 100) << QRectF(0, 0, 400, 800) << QRectF(0, 300, 400, 200);
         QTest::newRow("tall content on a wide page")
             << QSizeF(100, 300) << QRectF(0, 0, 900, 600) << QRectF(350, 0, 200, 600);
-        QTest::newRow("offset page, same shape")
-            << QSizeF(50, 25) << QRectF(10, 20, 100, 50) << QRectF(10, 20, 100, 50);
         QTest::newRow("smaller page shrinks")
             << QSizeF(1000, 1000) << QRectF(0, 0, 300, 200) << QRectF(50, 0, 200, 200);
         QTest::newRow("empty content") << QSizeF(0, 10) << QRectF(0, 0, 100, 100) << QRectF();
