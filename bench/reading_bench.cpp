@@ -2,6 +2,7 @@
 // retrograde lookup, summary, chart cells, both Manglik verdicts), and the
 // Manglik pieces on their own.
 #include "engine/Form.h"
+#include "tests/support/SampleBirths.h"
 #include "engine/Reading.h"
 #include "manglik/ChartCells.h"
 #include "manglik/Manglik.h"
@@ -11,20 +12,8 @@
 namespace {
 
 varelio::Reading DelhiReading() {
-    varelio::FormValues form = varelio::InitialFormValues();
-    form.name = "Test";
-    form.yearIndex = 2000 - 1901;
-    form.hourIndex = 17;
-    form.minuteIndex = 30;
-    form.zoneIndex = 34;
-    form.latDeg = "28";
-    form.latMin = "38";
-    form.lonDeg = "77";
-    form.lonMin = "13";
-    form.city = form.state = "Delhi";
-    form.country = "India";
     varelio::Reading reading;
-    varelio::CopyFormToBirthData(form, reading.birthData);
+    varelio::CopyFormToBirthData(varelio::samples::DelhiForm("Test"), reading.birthData);
     return reading;
 }
 

@@ -9,6 +9,7 @@
 #include "app/FrmMain.h"
 #include "app/MdiFrame.h"
 #include "app/VarelioApp.h"
+#include "tests/support/SampleBirths.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,23 +26,7 @@ using namespace varelio::app;
 
 namespace {
 
-FormValues WorkedExample()
-{
-    FormValues form;
-    form.name = "Asha Rao";
-    form.yearIndex = 2000 - 1901;
-    form.hourIndex = 17;
-    form.minuteIndex = 30;
-    form.zoneIndex = 34;
-    form.latDeg = "28";
-    form.latMin = "38";
-    form.lonDeg = "77";
-    form.lonMin = "13";
-    form.city = "Delhi";
-    form.state = "Delhi";
-    form.country = "India";
-    return form;
-}
+FormValues WorkedExample() { return samples::DelhiForm(); }
 
 class FirstPaint final : public QObject {
 public:

@@ -4,6 +4,7 @@
 
 #include "app/FrmMain.h"
 #include "engine/Form.h"
+#include "tests/support/SampleBirths.h"
 
 #include <QObject>
 #include <QString>
@@ -12,28 +13,7 @@
 namespace varelio::app::testing {
 
 // 1 January 2000, 17:30, "Indian Time, IST, +5.3", 28 38 N, 77 13 E, Delhi.
-inline FormValues WorkedExampleForm()
-{
-    FormValues form;
-    form.name = "Asha Rao";
-    form.dayIndex = 0;
-    form.monthIndex = 0;
-    form.yearIndex = 2000 - 1901;
-    form.hourIndex = 17;
-    form.minuteIndex = 30;
-    form.zoneIndex = 34;
-    form.latDeg = "28";
-    form.latMin = "38";
-    form.latDirection = 0;
-    form.lonDeg = "77";
-    form.lonMin = "13";
-    form.lonDirection = 0;
-    form.dst = false;
-    form.city = "Delhi";
-    form.state = "Delhi";
-    form.country = "India";
-    return form;
-}
+inline FormValues WorkedExampleForm() { return samples::DelhiForm(); }
 
 template <typename T>
 T* Child(QObject& root, const QString& name)

@@ -1,5 +1,6 @@
 // The file commands through scripted dialogs and real files: saving and
 // opening a reading, the text export and the JPEG command.
+#include "tests/support/SampleBirths.h"
 #include "app/FileCommands.h"
 #include "app/FrmDisplay.h"
 #include "app/RasiChart.h"
@@ -27,37 +28,10 @@ using varelio::app::testing::Describe;
 
 namespace {
 
-FormValues SampleForm()
-{
-    FormValues form = InitialFormValues();
-    form.name = "Asha Rao";
-    form.dayIndex = 6;      // 7
-    form.monthIndex = 2;    // March
-    form.yearIndex = 84;    // 1985
-    form.hourIndex = 9;
-    form.minuteIndex = 5;
-    form.zoneIndex = 34;
-    form.latDeg = "18";
-    form.latMin = "58";
-    form.lonDeg = "72";
-    form.lonMin = "50";
-    form.latDirection = 0;
-    form.lonDirection = 0;
-    form.dst = false;
-    form.city = "Mumbai";
-    form.state = "Maharashtra";
-    form.country = "India";
-    return form;
-}
+FormValues SampleForm() { return samples::MumbaiForm(); }
 
 // The whole reading the driver would compute for a form.
-Reading ReadingFor(const FormValues& form)
-{
-    Reading reading;
-    CopyFormToBirthData(form, reading.birthData);
-    ComputeReading(reading);
-    return reading;
-}
+Reading ReadingFor(const FormValues& form) { return samples::ReadingOf(form); }
 
 // The reading child as the driver fills it.
 std::unique_ptr<FrmDisplay> DisplayFor(const Reading& reading)

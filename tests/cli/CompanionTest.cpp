@@ -6,6 +6,7 @@
 #include "engine/TextExport.h"
 
 #include "CliSupport.h"
+#include "tests/support/SampleBirths.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,29 +24,9 @@ using testing::DelhiWithoutFlag;
 using testing::ParseJson;
 using testing::Show;
 
-FormValues DelhiForm() {
-    FormValues form = InitialFormValues();
-    form.name = "Test";
-    form.yearIndex = 2000 - 1901;
-    form.hourIndex = 17;
-    form.minuteIndex = 30;
-    form.zoneIndex = 34;
-    form.latDeg = "28";
-    form.latMin = "38";
-    form.lonDeg = "77";
-    form.lonMin = "13";
-    form.city = "Delhi";
-    form.state = "Delhi";
-    form.country = "India";
-    return form;
-}
+FormValues DelhiForm() { return samples::DelhiForm("Test"); }
 
-Reading ReadingOf(const FormValues& form) {
-    Reading reading;
-    CopyFormToBirthData(form, reading.birthData);
-    ComputeReading(reading);
-    return reading;
-}
+using samples::ReadingOf;
 
 std::string Str(const QJsonValue& value) { return value.toString().toStdString(); }
 

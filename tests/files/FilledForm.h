@@ -3,29 +3,13 @@
 #pragma once
 
 #include "engine/Form.h"
+#include "tests/support/SampleBirths.h"
 
 #include <string>
 
 namespace varelio::testing {
 
-inline FormValues FilledForm() {
-    FormValues form = InitialFormValues();
-    form.name = "Asha Rao";
-    form.dayIndex = 6;     // 7
-    form.monthIndex = 2;   // March
-    form.yearIndex = 84;   // 1985
-    form.hourIndex = 9;
-    form.minuteIndex = 5;
-    form.zoneIndex = 34;   // Indian Time
-    form.latDeg = "18";
-    form.latMin = "58";
-    form.lonDeg = "72";
-    form.lonMin = "50";
-    form.city = "Mumbai";
-    form.state = "Maharashtra";
-    form.country = "India";
-    return form;
-}
+inline FormValues FilledForm() { return samples::MumbaiForm(); }
 
 inline std::string Describe(const FormValues& f) {
     using std::to_string;
