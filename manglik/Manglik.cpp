@@ -147,8 +147,10 @@ std::optional<Cancellation> LordInKendraOrTrikona(const Houses& houses, const Ma
     return std::nullopt;
 }
 
-// Close means within 10 whole degrees of arc, which also keeps it within the
-// same or a neighbouring sign; minutes are not used.
+// Close means in the same or a neighbouring sign (Pisces and Aries are
+// neighbours) and within 10 whole degrees of arc; minutes are not used. The
+// sign is checked on its own: a text whose degrees run past 29 must not bring
+// a body two signs away within reach.
 std::optional<Cancellation> BeneficNearReference(const std::string& referenceText, const Houses& houses,
                                                  const ManglikTables& tables, const ChartState& chart,
                                                  const char* referenceName) {
@@ -160,6 +162,8 @@ std::optional<Cancellation> BeneficNearReference(const std::string& referenceTex
         const int sign = SignIndexOf(SignAbbreviationOf(text), tables);
         const std::optional<int> degrees = DegreesOf(text);
         if (sign == kNoSign || !degrees) continue;
+        const int signsApart = (sign - houses.referenceSign + 12) % 12;
+        if (signsApart != 0 && signsApart != 1 && signsApart != 11) continue;
         const int apart = std::abs(sign * 30 + *degrees - referenceArc) % 360;
         if (std::min(apart, 360 - apart) <= 10) {
             return Cancellation{5, chart.bodyNames[b] + " is close to the " + referenceName};

@@ -88,6 +88,11 @@ TEST(ManglikCancellation, FirstApplicableRuleIsReported) {
          "Mercury is close to the ascendant"},
         {"Rahu near the Moon", With(quiet, {{kRahu, Pos(Gem, 25)}, {kMars, Pos(Can)}}), "Gemini", false, 5,
          "Rahu is close to the Moon"},
+        {"Saturn into the next sign", With(quiet, {{kAscendant, "25 Ari 50"}, {kSaturn, "05 Tau 00"}}), "Gemini",
+         true, 5, "Saturn is close to the ascendant"},
+        // Degrees past 29 put the arc one degree off, but Aries is two signs from Gemini.
+        {"two signs apart is never close", With(quiet, {{kAscendant, "00 Gem 00"}, {kSaturn, "59 Ari 00"}}),
+         "Gemini", true, 0, ""},
         {"Venus close does not count", With(quiet, {{kVenus, Pos(Ari, 6)}}), "Gemini", true, 0, ""},
         {"close but degrees unreadable", With(quiet, {{kJupiter, "x5 Ari 00"}}), "Gemini", true, 0, ""},
     };
@@ -104,6 +109,26 @@ TEST(ManglikCancellation, FirstApplicableRuleIsReported) {
         ASSERT_TRUE(e.cancellation.has_value()) << "expected rule " << c.expectedRule;
         EXPECT_EQ(e.cancellation->rule, c.expectedRule);
         EXPECT_EQ(e.cancellation->reason, c.expectedReason);
+    }
+}
+
+TEST(ManglikCancellation, LordCountsOnlyInHouses1_4_5_7_9And10) {
+    // Taurus rising, its lord Venus walked through every house; Mars 3rd
+    // (Cancer) and a Gemini Moon keep rules 1 to 3 out, and nothing else
+    // stands near 28 Taurus.
+    for (int house = 1; house <= 12; ++house) {
+        const bool counts = house == 1 || house == 4 || house == 5 || house == 7 || house == 9 || house == 10;
+        const ChartState chart = MakeChart(
+            With(QuietPositions(), {{kAscendant, Pos(Tau, 28)}, {kVenus, Pos(Tau + house - 1)}, {kMars, Pos(Can)}}));
+        const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "Mars", true, chart);
+        SCOPED_TRACE("Venus " + chart.bodyPositionText[kVenus] + ", house " + std::to_string(house));
+        if (!counts) {
+            EXPECT_FALSE(e.cancellation.has_value()) << "got rule " << e.cancellation->rule;
+            continue;
+        }
+        ASSERT_TRUE(e.cancellation.has_value()) << "expected rule 4";
+        EXPECT_EQ(e.cancellation->reason,
+                  "Lord of the Lagna sign, Venus, stands in house " + std::to_string(house));
     }
 }
 
