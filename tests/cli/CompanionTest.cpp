@@ -45,6 +45,17 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
     const ChartState& c = reading.chartState;
     const ReadingSummary& s = reading.summary;
 
+    // Readers depend on these names: none renamed, none missing, none extra.
+    QStringList expectedKeys = {
+        "birthData", "julianDayNumber", "universalTime", "centuries1900", "localSiderealTime", "obliquity",
+        "ayanamsa", "ascendant", "midheaven", "moonLongitude", "ayanamsaText", "ascendantText", "midheavenText",
+        "moonPositionText", "moonNakshatraName", "moonRashiName", "moonSignName", "bodyNames", "bodyNamesSanskrit",
+        "bodyPositionText", "summary", "manglik", "cancellation", "retrograde", "chart"};
+    expectedKeys.sort();
+    EXPECT_EQ(json.keys(), expectedKeys) << "actual: " << json.keys().join(' ').toStdString();
+    EXPECT_EQ(json["summary"].toObject().size(), 7);
+    EXPECT_EQ(json["cancellation"].toObject().keys(), (QStringList{"lagna", "moon"}));
+
     const std::pair<const char*, double> numbers[] = {
         {"julianDayNumber", c.julianDayNumber}, {"universalTime", c.universalTime}, {"centuries1900", c.centuries1900},
         {"localSiderealTime", c.localSiderealTime}, {"obliquity", c.obliquity}, {"ayanamsa", c.ayanamsa},
