@@ -12,8 +12,10 @@ void QtDialogs::message(QWidget* parent, const QString& text, MessageIcon icon, 
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
+    // The error icon is the stop sign, the same picture as the critical one;
+    // the exclamation mark would read as a mere warning.
     switch (icon) {
-    case MessageIcon::Error: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Error:
     case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
     }

@@ -1,0 +1,57 @@
+// The production message box: title, text, icon and its one OK button, read
+// off the real QMessageBox while it is open.
+#include "app/Dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace varelio;
+using namespace varelio::app;
+
+Q_DECLARE_METATYPE(varelio::MessageIcon)
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void messageBoxShowsTitleIconAndOneOk_data()
+    {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("error") << MessageIcon::Error << int(QMessageBox::Critical) << QStringLiteral("Varelio");
+        QTest::newRow("critical") << MessageIcon::Critical << int(QMessageBox::Critical)
+                                  << QStringLiteral(" UNABLE  TO  CREATE  NEW  FILEchart.jpg");
+        QTest::newRow("information") << MessageIcon::Information << int(QMessageBox::Information)
+                                     << QStringLiteral("Varelio");
+    }
+
+    void messageBoxShowsTitleIconAndOneOk()
+    {
+        QFETCH(MessageIcon, icon);
+        QFETCH(int, expected);
+        QFETCH(QString, title);
+
+        QString seen;
+        QTimer::singleShot(0, this, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                seen = QStringLiteral("no message box open");
+                return;
+            }
+            seen = QStringLiteral("%1|%2|%3|%4")
+                       .arg(box->windowTitle(), box->text())
+                       .arg(int(box->icon()))
+                       .arg(int(box->standardButtons()));
+            box->button(QMessageBox::Ok)->click();
+        });
+        QtDialogs dialogs;
+        dialogs.message(nullptr, QStringLiteral("Please Enter Your Name"), icon, title);
+        QCOMPARE(seen, QStringLiteral("%1|Please Enter Your Name|%2|%3").arg(title).arg(expected).arg(int(QMessageBox::Ok)));
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "tst_dialogs.moc"
