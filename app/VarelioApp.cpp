@@ -56,6 +56,8 @@ bool VarelioApp::CalculateReading()
 
     MdiFrame* previous = frame_;
     frame_ = new MdiFrame(display);
+    // The picture dialog remembers its name only while its reading window is open.
+    lastJpegName_.clear();
     frame_->setAttribute(Qt::WA_DeleteOnClose);
     wireFrame(*frame_);
     if (previous)

@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -57,6 +58,7 @@ private slots:
     void styleAndColourEntriesOnlyMoveMarks();
     void hiddenToolbarReturnsWithTheNextReading();
     void buttonsStayRightAligned();
+    void pictureDialogRemembersItsNamePerWindow();
     void exitAndCloseBoxEndTheProgram_data();
     void exitAndCloseBoxEndTheProgram();
 
@@ -350,6 +352,27 @@ void ReadingWindowTest::buttonsStayRightAligned()
         QVERIFY2(exit->y() == 8 && back->y() == 8 && jpeg->y() == 8, qPrintable(where));
         QVERIFY2(qAbs(heading->x() * 2 + heading->width() - band->width()) <= 1, qPrintable(where));
     }
+}
+
+void ReadingWindowTest::pictureDialogRemembersItsNamePerWindow()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString chosen = folder.filePath(QStringLiteral("chart.jpg"));
+    MdiFrame* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    dialogs_->setNextFileName(chosen);
+    Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();
+    Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();  // cancelled
+    QCOMPARE(dialogs_->fileRequests.size(), 2);
+    QCOMPARE(dialogs_->fileRequests.at(1).initialName, chosen);
+
+    action("mnuBack")->trigger();
+    frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();
+    QCOMPARE(dialogs_->fileRequests.size(), 3);
+    QCOMPARE(dialogs_->fileRequests.at(2).initialName, QString());
 }
 
 void ReadingWindowTest::exitAndCloseBoxEndTheProgram_data()
