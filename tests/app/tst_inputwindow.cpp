@@ -9,9 +9,12 @@
 #include "app/SaveForm.h"
 #include "app/VarelioApp.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -36,6 +39,7 @@ private slots:
     void cleanup();
 
     void listsStartAtTheirFirstEntries();
+    void labelsAndMenusCarryTheirTexts();
     void keyFilters_data();
     void keyFilters();
     void navigationAndShortcutsPassTheFilter();
@@ -74,6 +78,36 @@ void InputWindowTest::cleanup()
     dialogs_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetJpegWriterAvailableForTesting(std::nullopt);
+}
+
+void InputWindowTest::labelsAndMenusCarryTheirTexts()
+{
+    QStringList intro;
+    for (int i = 0; i < 3; ++i)
+        intro << Child<QLabel>(input(), QStringLiteral("lblIntro%1").arg(i))->text();
+    QCOMPARE(intro.value(0), QStringLiteral("Varelio displays if a person suffers from  problems created by planet Mars. "
+                                            "Manglik is also known as Mars Dosha, Mangal Dosha, Manglik Dosha, Mangalik "
+                                            "Dosha, Bhom Dosha or Kuja Dosha."));
+    QCOMPARE(intro.value(1), QStringLiteral("This can lead to a lot of delays, frustrations, obstacles and problems in "
+                                            "life. Knowing if you are a Manglik or not helps find remedies to these "
+                                            "problems."));
+    QCOMPARE(intro.value(2), QStringLiteral("One can be Manglik by Lagna (Ascendant) chart or by Chandra (Moon) chart "
+                                            "or by both."));
+    QCOMPARE(Child<QPushButton>(input(), "cmdCalculate")->text(), QStringLiteral("&Get My Manglik Reading"));
+    QCOMPARE(Child<QPushButton>(input(), "cmdOpen")->text(), QStringLiteral("&Open Previously Saved Reading"));
+    QCOMPARE(Child<QCheckBox>(input(), "chkDST")->text(), QStringLiteral("Daylight Saving Time"));
+
+    // The File menu exactly; Help may hold web links besides "&About Software".
+    QStringList file;
+    for (const QAction* entry : Child<QMenu>(input(), "mnuFile")->actions())
+        file << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    QCOMPARE(file.join(QLatin1Char('|')), QStringLiteral("Get My &Rasi Chart|-|&Exit"));
+    QStringList help;
+    for (const QAction* entry : Child<QMenu>(input(), "mnuHelp")->actions())
+        help << entry->text();
+    QVERIFY2(help.contains(QStringLiteral("&About Software")), qPrintable(help.join(QLatin1Char('|'))));
+    QCOMPARE(Child<QMenu>(input(), "mnuHelp")->title(), QStringLiteral("&Help"));
+    QCOMPARE(Child<QMenu>(input(), "mnuFile")->title(), QStringLiteral("&File"));
 }
 
 void InputWindowTest::listsStartAtTheirFirstEntries()

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -43,6 +45,21 @@ QStringList CellLines(RasiChart& chart)
     return lines;
 }
 
+// A menu's captions in order, "-" for a separator, submenus in brackets.
+QString MenuLayout(const QMenu& menu)
+{
+    QStringList entries;
+    for (const QAction* entry : menu.actions()) {
+        if (entry->isSeparator())
+            entries << QStringLiteral("-");
+        else if (entry->menu())
+            entries << entry->text() + QLatin1Char('[') + MenuLayout(*entry->menu()) + QLatin1Char(']');
+        else
+            entries << entry->text();
+    }
+    return entries.join(QLatin1Char('|'));
+}
+
 }  // namespace
 
 class ReadingWindowTest : public QObject {
@@ -54,6 +71,7 @@ private slots:
     void workedExampleFillsTheWindow();
     void personalDetailsOfAnotherReadingAfterBack();
     void backKeepsTheEntriesAndNewShowsBeforeClosing();
+    void menusHoldTheirEntriesAndSeparators();
     void divisionalEntriesAndChartShareOneCheckMark();
     void styleAndColourEntriesOnlyMoveMarks();
     void hiddenToolbarReturnsWithTheNextReading();
@@ -232,6 +250,29 @@ void ReadingWindowTest::backKeepsTheEntriesAndNewShowsBeforeClosing()
     QVERIFY(program_->inputWindow().isVisible());
     QCOMPARE(Describe(program_->inputWindow().formValues()), entries);
     QCOMPARE(finished.size(), 0);
+}
+
+void ReadingWindowTest::menusHoldTheirEntriesAndSeparators()
+{
+    MdiFrame* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    QStringList menus;
+    for (const QAction* top : frame->menuBar()->actions())
+        menus << top->text() + QLatin1Char('[') + MenuLayout(*top->menu()) + QLatin1Char(']');
+    QCOMPARE(menus.value(0), QStringLiteral("&File[&New|-|Save &As|Save As &JPEG|-|&Export Chart As Text|-|&Print|-|"
+                                            "&Back|-|E&xit]"));
+    QCOMPARE(menus.value(1), QStringLiteral("&View[&Toolbar|&Status Bar|-|&Chart Style[&North Indian|&South Indian|"
+                                            "&Natal Indian]|Colo&r Style[O&n|O&ff]|-|&Chart|&Divisional Charts[&Hora|"
+                                            "&Drekkana|&Sapthamsa|&Navamsa|&D&asamsa|D&wadasamsa]]"));
+    QCOMPARE(menus.value(2), QStringLiteral("&Help[&Online Help|&Visit Us Online|-|Check for Software &Update|-|"
+                                            "&About Software|&Donate|Make Money &Online]"));
+    QCOMPARE(menus.size(), 3);
+
+    const QStringList captions = {Child<QPushButton>(*frame, "cmdSaveAsJPEG")->text(),
+                                  Child<QPushButton>(*frame, "cmdBack")->text(),
+                                  Child<QPushButton>(*frame, "cmdExit")->text(),
+                                  Child<QLabel>(*frame, "lblHeading")->text()};
+    QCOMPARE(captions.join(QLatin1Char('|')), QStringLiteral("Save As &JPEG|&Back|E&xit|Varelio"));
 }
 
 void ReadingWindowTest::divisionalEntriesAndChartShareOneCheckMark()
