@@ -70,18 +70,8 @@ int FindListEntry(FormList list, std::string_view text) {
     return -1;
 }
 
-std::string TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 std::optional<std::int16_t> ParseFormNumber(std::string_view text) {
-    const std::string trimmed = TrimBlanks(text);
-    std::string_view digits = trimmed;
+    std::string_view digits = TrimBlanks(text);
     bool negative = false;
     if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
         negative = digits.front() == '-';

@@ -2,6 +2,7 @@
 // window and the companion share, and the copy of a valid form into BirthData.
 #pragma once
 
+#include "engine/AngleText.h"  // TrimBlanks: one trim for the form and the engine
 #include "engine/Records.h"
 
 #include <array>
@@ -76,9 +77,6 @@ int FindListEntry(FormList list, std::string_view text);
 // ignored, an optional sign, decimal digits, and a value that fits a 16-bit
 // integer; anything else does not convert.
 std::optional<std::int16_t> ParseFormNumber(std::string_view text);
-
-// The text without leading and trailing blanks (only the blank, U+0020).
-std::string TrimBlanks(std::string_view text);
 
 // Copies a validated form into BirthData in the driver's order
 // (zone corrections from the time-zone table row at zoneIndex). A list position
