@@ -31,6 +31,7 @@ void ComputeReading(Reading& reading) {
         reading.manglikCaptions[i] = std::move(lagna.captions[i]);
         reading.manglikCaptions[3 + i] = std::move(moon.captions[i]);
     }
+    reading.manglikVerdicts = {lagna.manglik, moon.manglik};
     reading.cancellations[0] = std::move(lagna.cancellation);
     reading.cancellations[1] = std::move(moon.cancellation);
 }

@@ -23,6 +23,7 @@ struct Reading {
     std::array<bool, 5> retrogradeFlags{};      // Mercury, Venus, Mars, Jupiter, Saturn
     std::array<std::string, 12> chartCells;     // sign cells, Aries first
     std::array<std::string, 6> manglikCaptions; // Lagna lines 0-2, Moon lines 3-5
+    std::array<bool, 2> manglikVerdicts{};      // Lagna, Moon: true for "The person is Manglik"
     std::array<std::optional<Cancellation>, 2> cancellations;  // Lagna, Moon
 };
 

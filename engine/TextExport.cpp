@@ -43,6 +43,25 @@ std::string MonthName(int month) {
     return month >= 1 && month <= 12 ? std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) : std::string();
 }
 
+// Marks the house that holds Mars or the Moon, the two points the verdict
+// counts from, with the dosha cancellation of that reckoning when the verdict
+// was Manglik and a cancellation rule applied.
+std::string VerdictNotes(const Reading& reading, std::size_t sign) {
+    std::string notes;
+    const auto note = [&](int body, std::string_view name, std::size_t run, std::string_view cancelled) {
+        if (BodySign(reading, body) != static_cast<int>(sign)) {
+            return;
+        }
+        notes += "; " + std::string(name) + " here";
+        if (reading.manglikVerdicts[run] && reading.cancellations[run]) {
+            notes += ", " + std::string(cancelled) + ": " + reading.cancellations[run]->reason;
+        }
+    };
+    note(kMars, "Mars", 0, "dosha cancelled");
+    note(kMoon, "Moon", 1, "dosha from the Moon cancelled");
+    return notes;
+}
+
 }  // namespace
 
 std::string HouseLordLine(const Reading& reading, int house) {
@@ -57,9 +76,11 @@ std::string HouseLordLine(const Reading& reading, int house) {
             std::string(kLordNames[static_cast<std::size_t>(lord)]);
     const auto lordSign = BodySign(reading, lord);
     if (!lordSign) {
-        return line + ", position unknown";
+        line += ", position unknown";
+    } else {
+        line += " in house " + std::to_string((*lordSign - *lagna + 12) % 12 + 1);
     }
-    return line + " in house " + std::to_string((*lordSign - *lagna + 12) % 12 + 1);
+    return line + VerdictNotes(reading, sign);
 }
 
 std::string ComposeTextExport(const Reading& reading) {

@@ -57,12 +57,31 @@ TEST(TextExport, TextsOutsideTheCodePageAndControlsBecomeQuestionMarks) {
     EXPECT_EQ(lines[7], "Country: Line?break?\r");
 }
 
-TEST(TextExport, CancellationsAddNothingAndABadMonthLeavesItsNameOut) {
+TEST(TextExport, ABadMonthLeavesItsNameOut) {
     Reading r = HandFilledReading();
-    r.cancellations[0] = Cancellation{2, "Mars in its own sign"};
-    EXPECT_EQ(ComposeTextExport(r), ComposeTextExport(HandFilledReading()));
     r.birthData.month = 13;
     EXPECT_EQ(LinesOf(ComposeTextExport(r))[1], "Date of Birth:  0, 0\r");
+}
+
+// Mars stands in house 11 and the Moon in house 12 of the hand-filled Gemini chart.
+TEST(HouseLordLine, MarksMarsAndTheMoonAndACancellationOnlyOfAManglikVerdict) {
+    Reading r = HandFilledReading();
+    EXPECT_EQ(HouseLordLine(r, 11), "House 11 (Mesha): lord Mars in house 11; Mars here");
+    EXPECT_EQ(HouseLordLine(r, 12), "House 12 (Vrishabha): lord Venus in house 10; Moon here");
+
+    r.cancellations = {Cancellation{1, "Mars in Leo"}, Cancellation{3, "Moon sign is Leo"}};
+    EXPECT_EQ(HouseLordLine(r, 11), "House 11 (Mesha): lord Mars in house 11; Mars here")
+        << "a Non Manglik verdict has nothing to cancel";
+
+    r.manglikVerdicts = {true, true};
+    EXPECT_EQ(HouseLordLine(r, 11), "House 11 (Mesha): lord Mars in house 11; Mars here, dosha cancelled: Mars in Leo");
+    EXPECT_EQ(HouseLordLine(r, 12),
+              "House 12 (Vrishabha): lord Venus in house 10; Moon here, dosha from the Moon cancelled: Moon sign is Leo");
+
+    r.chartState.bodyPositionText[kMoon] = "11 Ari 00";
+    EXPECT_EQ(HouseLordLine(r, 11),
+              "House 11 (Mesha): lord Mars in house 11; Mars here, dosha cancelled: Mars in Leo; "
+              "Moon here, dosha from the Moon cancelled: Moon sign is Leo");
 }
 
 TEST(HouseLordLine, CountsHousesFromTheLagnaSign) {
@@ -79,9 +98,9 @@ TEST(HouseLordLine, CountsHousesFromTheLagnaSign) {
         {"Gem", 6, "House 6 (Vrishcika): lord Mars in house 11"},
         {"Gem", 7, "House 7 (Dhanush): lord Jupiter in house 8"},
         {"Gem", 9, "House 9 (Kumbha): lord Saturn in house 6"},
-        {"Ari", 1, "House 1 (Mesha): lord Mars in house 1"},
+        {"Ari", 1, "House 1 (Mesha): lord Mars in house 1; Mars here"},
         {"Ari", 12, "House 12 (Meena): lord Jupiter in house 10"},
-        {"Pis", 2, "House 2 (Mesha): lord Mars in house 2"},
+        {"Pis", 2, "House 2 (Mesha): lord Mars in house 2; Mars here"},
         {"Cap", 12, "House 12 (Dhanush): lord Jupiter in house 1"},
         {"", 1, "House 1: sign unknown"},
         {"Gemini", 3, "House 3: sign unknown"},
