@@ -1,5 +1,8 @@
-// Sign abbreviations with their Sanskrit (rashi, Lagna) and English names.
+// Sign abbreviations with their Sanskrit (rashi, Lagna) and English names
+// and their traditional lords.
 #pragma once
+
+#include "engine/Records.h"
 
 #include <array>
 #include <string_view>
@@ -10,21 +13,23 @@ struct SignName {
     std::string_view abbreviation;
     std::string_view sanskrit;
     std::string_view english;
+    BodyIndex lord;
+    std::string_view lordName;
 };
 
 inline constexpr std::array<SignName, 12> kSignNames{{
-    {"Ari", "Mesha", "Aries"},
-    {"Tau", "Vrishabha", "Taurus"},
-    {"Gem", "Mithuna", "Gemini"},
-    {"Can", "Kataka", "Cancer"},
-    {"Leo", "Simha", "Leo"},
-    {"Vir", "Kanya", "Virgo"},
-    {"Lib", "Thula", "Libra"},
-    {"Sco", "Vrishcika", "Scorpio"},
-    {"Sag", "Dhanush", "Sagittarius"},
-    {"Cap", "Makara", "Capricorn"},
-    {"Aqu", "Kumbha", "Aquarius"},
-    {"Pis", "Meena", "Pisces"},
+    {"Ari", "Mesha", "Aries", kMars, "Mars"},
+    {"Tau", "Vrishabha", "Taurus", kVenus, "Venus"},
+    {"Gem", "Mithuna", "Gemini", kMercury, "Mercury"},
+    {"Can", "Kataka", "Cancer", kMoon, "Moon"},
+    {"Leo", "Simha", "Leo", kSun, "Sun"},
+    {"Vir", "Kanya", "Virgo", kMercury, "Mercury"},
+    {"Lib", "Thula", "Libra", kVenus, "Venus"},
+    {"Sco", "Vrishcika", "Scorpio", kMars, "Mars"},
+    {"Sag", "Dhanush", "Sagittarius", kJupiter, "Jupiter"},
+    {"Cap", "Makara", "Capricorn", kSaturn, "Saturn"},
+    {"Aqu", "Kumbha", "Aquarius", kSaturn, "Saturn"},
+    {"Pis", "Meena", "Pisces", kJupiter, "Jupiter"},
 }};
 
 // The first row whose abbreviation equals the text, or nullptr.

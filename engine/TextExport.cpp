@@ -11,13 +11,6 @@
 namespace varelio {
 namespace {
 
-// The traditional ruler of each sign, Aries first, as a body index.
-constexpr std::array<int, 12> kSignLords = {
-    kMars, kVenus, kMercury, kMoon, kSun, kMercury,
-    kVenus, kMars, kJupiter, kSaturn, kSaturn, kJupiter};
-constexpr std::array<std::string_view, 7> kLordNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
-
 // A separator line holds a lone CR, so with its line end it reads CR CR LF.
 constexpr std::string_view kSeparator = "\r";
 
@@ -71,10 +64,8 @@ std::string HouseLordLine(const Reading& reading, int house) {
         return line + ": sign unknown";
     }
     const auto sign = static_cast<std::size_t>((*lagna + house - 1) % 12);
-    const int lord = kSignLords[sign];
-    line += " (" + std::string(kSignNames[sign].sanskrit) + "): lord " +
-            std::string(kLordNames[static_cast<std::size_t>(lord)]);
-    const auto lordSign = BodySign(reading, lord);
+    line += " (" + std::string(kSignNames[sign].sanskrit) + "): lord " + std::string(kSignNames[sign].lordName);
+    const auto lordSign = BodySign(reading, kSignNames[sign].lord);
     if (!lordSign) {
         line += ", position unknown";
     } else {

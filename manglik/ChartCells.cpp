@@ -1,5 +1,6 @@
 #include "manglik/ChartCells.h"
 
+#include "engine/SignNames.h"
 #include "manglik/PositionText.h"
 
 #include <string_view>
@@ -8,13 +9,10 @@ namespace varelio {
 
 namespace {
 
-// The cells' signs, the same groups as signAbbreviationList.
-constexpr std::array<std::string_view, 12> kCellSigns = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-
+// Cell i holds sign i, Aries first.
 int CellOf(std::string_view abbreviation) {
     for (int i = 0; i < 12; ++i) {
-        if (kCellSigns[i] == abbreviation) return i;
+        if (kSignNames[static_cast<std::size_t>(i)].abbreviation == abbreviation) return i;
     }
     return -1;
 }

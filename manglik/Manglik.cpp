@@ -1,5 +1,6 @@
 #include "manglik/Manglik.h"
 
+#include "engine/SignNames.h"
 #include "manglik/PositionText.h"
 
 #include <cstdint>
@@ -9,15 +10,9 @@
 namespace varelio {
 
 void BuildManglikTables(ManglikTables& tables) {
-    static constexpr std::array<std::string_view, 12> kNames = {
-        "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-        "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-    static constexpr std::array<std::string_view, 12> kLords = {
-        "Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury",
-        "Venus", "Mars", "Jupiter", "Saturn", "Saturn", "Jupiter"};
-    for (std::size_t k = 0; k < 12; ++k) {
-        tables.signNames[k] = kNames[k];
-        tables.signLords[k] = kLords[k];
+    for (std::size_t k = 0; k < kSignNames.size(); ++k) {
+        tables.signNames[k] = kSignNames[k].english;
+        tables.signLords[k] = kSignNames[k].lordName;
     }
     tables.signNames[12].clear();
     tables.signLords[12].clear();
