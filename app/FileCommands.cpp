@@ -23,23 +23,33 @@ bool WriteOrReport(const QString& path, const std::string& bytes, Dialogs& dialo
     return false;
 }
 
+// The save dialog of the reading file and the text export: both start from the
+// one shared last name and store the choice at once. It is kept even when the
+// write then fails, so the next dialog offers the same name to try again.
+QString AskSharedSaveName(QWidget* parent, Dialogs& dialogs, const QString& title, const QString& filter,
+                          const QString& suffix, QString& lastSavedFileName)
+{
+    FileRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.defaultSuffix = suffix;
+    request.initialName = lastSavedFileName;
+    request.confirmOverwrite = true;
+    const QString path = dialogs.saveFileName(parent, request);
+    if (!path.isEmpty())
+        lastSavedFileName = path;
+    return path;
+}
+
 }  // namespace
 
 bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int zoneIndex,
                  QString& lastSavedFileName)
 {
-    FileRequest request;
-    request.title = kMessageTitle;
-    request.filter = kReadingFilter;
-    request.defaultSuffix = kReadingSuffix;
-    request.initialName = lastSavedFileName;
-    request.confirmOverwrite = true;
-    const QString path = dialogs.saveFileName(parent, request);
+    const QString path = AskSharedSaveName(parent, dialogs, kMessageTitle, kReadingFilter, kReadingSuffix,
+                                           lastSavedFileName);
     if (path.isEmpty())
         return false;
-    // Kept even when the save below is refused or fails: the next dialog then
-    // offers the same name to try again.
-    lastSavedFileName = path;
 
     const ReadingFileResult file = ComposeReadingFile(reading.birthData, zoneIndex);
     if (!file.bytes) {
@@ -88,16 +98,11 @@ bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form)
 
 bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading, QString& lastSavedFileName)
 {
-    FileRequest request;
-    request.title = QStringLiteral("Select the destination text file ");
-    request.filter = QStringLiteral("Export Chart As Text (*.txt)");
-    request.defaultSuffix = QStringLiteral("txt");
-    request.initialName = lastSavedFileName;
-    request.confirmOverwrite = true;
-    const QString path = dialogs.saveFileName(parent, request);
+    const QString path = AskSharedSaveName(parent, dialogs, QStringLiteral("Select the destination text file "),
+                                           QStringLiteral("Export Chart As Text (*.txt)"), QStringLiteral("txt"),
+                                           lastSavedFileName);
     if (path.isEmpty())
         return false;
-    lastSavedFileName = path;
     return WriteOrReport(path, ComposeTextExport(reading), dialogs, parent);
 }
 
