@@ -1,5 +1,7 @@
 #include "app/AboutBox.h"
 
+#include "VarelioVersion.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -19,7 +21,7 @@ void ShowAboutBox(QWidget* parent)
     big.setPointSize(big.pointSize() + 6);
     name->setFont(big);
     layout->addWidget(name);
-    layout->addWidget(new QLabel(QStringLiteral("Version 1.15"), &box));
+    layout->addWidget(new QLabel(QStringLiteral("Version " VARELIO_VERSION), &box));
     layout->addWidget(new QLabel(
         QStringLiteral("Computes a Vedic birth chart and tells whether a person is Manglik,\n"
                        "counting the house of Mars from the ascendant and from the Moon."),

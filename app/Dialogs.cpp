@@ -14,11 +14,7 @@ void QtDialogs::message(QWidget* parent, const QString& text, MessageIcon icon, 
     box.setText(text);
     // The error icon is the stop sign, the same picture as the critical one;
     // the exclamation mark would read as a mere warning.
-    switch (icon) {
-    case MessageIcon::Error:
-    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    }
+    box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Critical);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

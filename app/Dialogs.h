@@ -2,7 +2,7 @@
 // interface, so tests can answer them (see tests/app/ScriptedDialogs.h).
 #pragma once
 
-#include "engine/Form.h"
+#include "form/Form.h"
 
 #include <QString>
 
@@ -10,6 +10,16 @@ class QWidget;
 class QPrinter;
 
 namespace varelio::app {
+
+// The picture a message box shows: the stop sign for refused or missing input
+// and failures, the "i" for information.
+enum class MessageIcon { Error, Information };
+
+// The icon of a refused form's message.
+constexpr MessageIcon IconFor(Severity severity)
+{
+    return severity == Severity::Information ? MessageIcon::Information : MessageIcon::Error;
+}
 
 inline const QString kMessageTitle = QStringLiteral("Varelio");
 

@@ -1,7 +1,7 @@
 #include "app/FileCommands.h"
 
-#include "engine/ReadingFile.h"
-#include "engine/TextExport.h"
+#include "formats/ReadingFile.h"
+#include "formats/TextExport.h"
 
 #include <QFile>
 

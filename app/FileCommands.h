@@ -4,8 +4,8 @@
 
 #include "app/Dialogs.h"
 #include "app/SaveForm.h"
-#include "engine/Form.h"
-#include "engine/Reading.h"
+#include "form/Form.h"
+#include "reading/Reading.h"
 
 #include <QString>
 

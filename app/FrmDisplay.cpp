@@ -1,7 +1,9 @@
 #include "app/FrmDisplay.h"
 
 #include "app/RasiChart.h"
+#include "form/Form.h"
 #include "app/Twips.h"
+#include "VarelioVersion.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -47,9 +49,8 @@ QString FromStd(const std::string& text) { return QString::fromStdString(text); 
 
 QString DateOfBirthText(const BirthData& birth)
 {
-    static const char* const months[] = {"January", "February", "March",     "April",   "May",      "June",
-                                         "July",    "August",   "September", "October", "November", "December"};
-    const QString month = birth.month >= 1 && birth.month <= 12 ? QLatin1String(months[birth.month - 1]) : QString();
+    const std::string_view name = MonthName(birth.month);
+    const QString month = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     return QStringLiteral("Date of Birth: %1 %2, %3").arg(month).arg(birth.day).arg(birth.year);
 }
 
@@ -61,7 +62,7 @@ QString TimeOfBirthText(const BirthData& birth)
 FrmDisplay::FrmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QStringLiteral("Varelio v1.15"));
+    setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);

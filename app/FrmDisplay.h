@@ -4,7 +4,7 @@
 // driver fills the rest.
 #pragma once
 
-#include "engine/Records.h"
+#include "astro/Records.h"
 
 #include <QWidget>
 

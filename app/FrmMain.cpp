@@ -3,7 +3,8 @@
 #include "app/AboutBox.h"
 #include "app/KeyFilter.h"
 #include "app/WebLinks.h"
-#include "engine/Tables.h"
+#include "VarelioVersion.h"
+#include "form/TimeZones.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,8 +24,6 @@ namespace varelio::app {
 
 namespace {
 
-const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
 
 QComboBox* MakeList(const char* name, QWidget* parent)
 {
@@ -34,11 +33,12 @@ QComboBox* MakeList(const char* name, QWidget* parent)
     return list;
 }
 
-void FillNumbers(QComboBox* list, int first, int last)
+void FillNumbers(QComboBox* list, FormList which)
 {
+    const ListRange range = RangeOf(which);
     QStringList items;
-    items.reserve(last - first + 1);
-    for (int n = first; n <= last; ++n)
+    items.reserve(range.entries);
+    for (int n = range.firstValue; n <= range.lastValue(); ++n)
         items.append(QString::number(n));
     list->addItems(items);
 }
@@ -91,7 +91,7 @@ int Direction(const QRadioButton* first, const QRadioButton* second)
 FrmMain::FrmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Varelio v1.15"));
+    setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
     buildMenus();
 
     auto* central = new QWidget(this);
@@ -198,12 +198,12 @@ QWidget* FrmMain::buildBirthGroup()
     grid->addWidget(txtName_, 0, 1);
 
     cboMonth_ = MakeList("cboMonth", group);
-    for (const char* month : kMonthNames)
-        cboMonth_->addItem(QLatin1String(month));
+    for (const std::string_view month : kMonthNames)
+        cboMonth_->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
     cboDate_ = MakeList("cboDate", group);
-    FillNumbers(cboDate_, 1, 31);
+    FillNumbers(cboDate_, FormList::Day);
     cboYear_ = MakeList("cboYear", group);
-    FillNumbers(cboYear_, 1901, 2050);
+    FillNumbers(cboYear_, FormList::Year);
     auto* date = new QHBoxLayout;
     date->addWidget(cboMonth_, 2);
     date->addWidget(cboDate_, 1);
@@ -212,9 +212,9 @@ QWidget* FrmMain::buildBirthGroup()
     grid->addLayout(date, 1, 1);
 
     cboHour_ = MakeList("cboHour", group);
-    FillNumbers(cboHour_, 0, 24);
+    FillNumbers(cboHour_, FormList::Hour);
     cboMinute_ = MakeList("cboMinute", group);
-    FillNumbers(cboMinute_, 0, 59);
+    FillNumbers(cboMinute_, FormList::Minute);
     auto* time = new QHBoxLayout;
     time->addWidget(cboHour_);
     time->addWidget(cboMinute_);
@@ -232,7 +232,7 @@ QWidget* FrmMain::buildBirthGroup()
     cboTimeZone_->setMinimumContentsLength(30);
     QStringList zones;
     zones.reserve(kTimeZoneCount);
-    for (const TimeZoneRow& row : InitTables().timeZoneTable)
+    for (const TimeZoneRow& row : kTimeZoneTable)
         zones.append(QString::fromUtf8(row.timeZoneNames.data(), static_cast<qsizetype>(row.timeZoneNames.size())));
     cboTimeZone_->addItems(zones);
     grid->addWidget(new QLabel(QStringLiteral("Time Zone"), group), 4, 0);

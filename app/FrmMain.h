@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
-#include "engine/Form.h"
+#include "form/Form.h"
 
 #include <QMainWindow>
 

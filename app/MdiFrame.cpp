@@ -4,6 +4,7 @@
 #include "app/FrmDisplay.h"
 #include "app/Twips.h"
 #include "app/WebLinks.h"
+#include "VarelioVersion.h"
 
 #include <algorithm>
 
@@ -73,7 +74,7 @@ QIcon PrinterGlyph()
 MdiFrame::MdiFrame(FrmDisplay* child, QWidget* parent) : QMainWindow(parent), child_(child)
 {
     setObjectName(QStringLiteral("MDI"));
-    setWindowTitle(QStringLiteral("Varelio v1.15"));
+    setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
     setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar is shown and hidden only by "&Toolbar"
 
     buildMenus();

@@ -64,7 +64,7 @@ RasiChart::RasiChart(QWidget* parent) : QWidget(parent)
     }
 }
 
-void RasiChart::FillRasiChart(const std::array<std::string, 12>& cells)
+void RasiChart::setCells(const std::array<std::string, 12>& cells)
 {
     for (int i = 0; i < 12; ++i) {
         QLabel* label = lblPlanets_[i];

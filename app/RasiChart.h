@@ -19,7 +19,7 @@ public:
     explicit RasiChart(QWidget* parent = nullptr);
 
     // Cell texts, Aries first; the engine separates lines by CR LF.
-    void FillRasiChart(const std::array<std::string, 12>& cells);
+    void setCells(const std::array<std::string, 12>& cells);
     QString cellText(int sign) const;
 
     // The background alone, so a capture or a print can draw it too.

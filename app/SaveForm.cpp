@@ -122,7 +122,7 @@ QString UniqueFileName(QString folder, QString fileName, Dialogs& dialogs, QWidg
             return folder + candidate;
     }
     dialogs.message(parent, QStringLiteral("There are too many Copies of this file  ") + fileName,
-                    MessageIcon::Critical, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + fileName);
+                    MessageIcon::Error, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + fileName);
     return {};
 }
 

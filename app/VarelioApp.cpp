@@ -6,7 +6,7 @@
 #include "app/MdiFrame.h"
 #include "app/RasiChart.h"
 #include "app/SaveForm.h"
-#include "engine/Form.h"
+#include "form/Form.h"
 
 namespace varelio::app {
 
@@ -38,7 +38,7 @@ bool VarelioApp::CalculateReading()
 {
     const FormValues form = frmMain_->formValues();
     if (const auto failure = ValidateForm(form, JpegWriterAvailable())) {
-        dialogs_.message(frmMain_.get(), QString::fromStdString(failure->message), failure->icon);
+        dialogs_.message(frmMain_.get(), QString::fromStdString(failure->message), IconFor(failure->severity));
         frmMain_->focusField(failure->focus);
         return false;
     }
@@ -51,7 +51,7 @@ bool VarelioApp::CalculateReading()
     auto* display = new FrmDisplay(reading_.birthData);
     display->fillVedicDetails(reading_.summary);
     display->fillPositions(reading_.chartState);
-    display->rasiChart().FillRasiChart(reading_.chartCells);
+    display->rasiChart().setCells(reading_.chartCells);
     display->fillVerdicts(reading_.manglikCaptions);
 
     MdiFrame* previous = frame_;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
-#include "engine/Reading.h"
+#include "reading/Reading.h"
 
 #include <QObject>
 #include <QPointer>

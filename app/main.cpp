@@ -2,6 +2,7 @@
 #include "app/Dialogs.h"
 #include "app/SingleInstance.h"
 #include "app/VarelioApp.h"
+#include "VarelioVersion.h"
 
 #include <QApplication>
 

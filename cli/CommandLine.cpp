@@ -1,9 +1,9 @@
 #include "cli/CommandLine.h"
 
-#include "engine/ReadingFile.h"
+#include "formats/ReadingFile.h"
+#include "VarelioVersion.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QRegularExpression>
 
 #include <optional>
@@ -13,19 +13,17 @@ namespace {
 
 struct NumberOption {
     const char* name;
-    int first;
-    int last;
-    int offset;  // list position = value - offset
+    FormList list;  // the value is the list entry's value
     int FormValues::*field;
 };
 
 constexpr NumberOption kNumberOptions[] = {
-    {"day", 1, 31, 1, &FormValues::dayIndex},
-    {"month", 1, 12, 1, &FormValues::monthIndex},
-    {"year", 1901, 2050, 1901, &FormValues::yearIndex},
-    {"hour", 0, 24, 0, &FormValues::hourIndex},
-    {"minute", 0, 59, 0, &FormValues::minuteIndex},
-    {"zone", 0, 70, 0, &FormValues::zoneIndex},
+    {"day", FormList::Day, &FormValues::dayIndex},
+    {"month", FormList::Month, &FormValues::monthIndex},
+    {"year", FormList::Year, &FormValues::yearIndex},
+    {"hour", FormList::Hour, &FormValues::hourIndex},
+    {"minute", FormList::Minute, &FormValues::minuteIndex},
+    {"zone", FormList::Zone, &FormValues::zoneIndex},
 };
 
 struct TextOption {
@@ -83,15 +81,16 @@ std::optional<std::string> ApplyNumbers(const QCommandLineParser& parser, FormVa
     for (const NumberOption& option : kNumberOptions) {
         if (!parser.isSet(QString::fromLatin1(option.name))) continue;
         const QString text = Value(parser, option.name).trimmed();
+        const ListRange range = RangeOf(option.list);
         const int value = digits.match(text).hasMatch() ? text.toInt() : -1;
-        if (value < option.first || value > option.last) {
+        if (value < range.firstValue || value > range.lastValue()) {
             return Usage(QStringLiteral("--%1 takes a whole number from %2 to %3, not '%4'")
                              .arg(QString::fromLatin1(option.name))
-                             .arg(option.first)
-                             .arg(option.last)
+                             .arg(range.firstValue)
+                             .arg(range.lastValue())
                              .arg(Value(parser, option.name)));
         }
-        form.*option.field = value - option.offset;
+        form.*option.field = value - range.firstValue;
     }
     return std::nullopt;
 }
@@ -123,14 +122,16 @@ std::optional<std::string> ApplyDirections(const QCommandLineParser& parser, For
 
 // Fills form from a saved reading as the input window's open command does.
 std::optional<std::string> ApplySavedReading(const QString& path, FormValues& form) {
-    if (!HasReadingFileExtension(path.toStdString())) return std::string("Please Check The File.");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("varelio-cli: cannot read '%1': %2").arg(path, file.errorString()).toStdString();
+    const OpenedReading opened = OpenReadingFile(path.toStdString());
+    switch (opened.problem) {
+    case OpenProblem::NotAReadingFile: return std::string("Please Check The File.");
+    case OpenProblem::Unreadable:
+        return QStringLiteral("varelio-cli: cannot read '%1': %2")
+            .arg(path, QString::fromStdString(opened.reason))
+            .toStdString();
+    case OpenProblem::None: break;
     }
-    const QByteArray bytes = file.read(static_cast<qint64>(kReadingFileMaxBytes));
-    ApplyReadingLines(DecodeReadingFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
-                      form);
+    ApplyReadingLines(opened.lines, form);
     return std::nullopt;
 }
 

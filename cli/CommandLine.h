@@ -2,7 +2,7 @@
 // would hold it) and how the reading is to be printed.
 #pragma once
 
-#include "engine/Form.h"
+#include "form/Form.h"
 
 #include <QStringList>
 

@@ -2,8 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ReadingJson.h"
-#include "engine/Reading.h"
-#include "engine/TextExport.h"
+#include "reading/Reading.h"
+#include "formats/TextExport.h"
 
 #include <QJsonDocument>
 

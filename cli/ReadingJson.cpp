@@ -60,10 +60,12 @@ QJsonValue CancellationJson(const std::optional<Cancellation>& cancellation) {
     return QJsonObject{{"rule", cancellation->rule}, {"reason", Text(cancellation->reason)}};
 }
 
-QJsonObject RetrogradeJson(const std::array<bool, 5>& flags) {
-    static const char* const kPlanets[5] = {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+QJsonObject RetrogradeJson(const std::array<bool, kRetrogradeCount>& flags) {
     QJsonObject object;
-    for (std::size_t k = 0; k < 5; ++k) object.insert(QString::fromLatin1(kPlanets[k]), flags[k]);
+    for (std::size_t k = 0; k < flags.size(); ++k) {
+        const std::string_view planet = kBodyNamesEnglish[kMercury + k];
+        object.insert(QString::fromUtf8(planet.data(), static_cast<qsizetype>(planet.size())), flags[k]);
+    }
     return object;
 }
 

@@ -2,7 +2,7 @@
 // with scripts that read the output; never rename them.
 #pragma once
 
-#include "engine/Reading.h"
+#include "reading/Reading.h"
 
 #include <QJsonObject>
 

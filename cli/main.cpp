@@ -1,6 +1,7 @@
 // varelio-cli: one reading from the command line, printed as JSON or as the
 // text export. Run with --help for the options.
 #include "cli/Companion.h"
+#include "VarelioVersion.h"
 
 #include <QCoreApplication>
 

@@ -1,87 +1,47 @@
 #include "manglik/Manglik.h"
 
-#include "engine/SignNames.h"
-#include "manglik/PositionText.h"
+#include "astro/AngleText.h"
+#include "astro/Signs.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 #include <string_view>
 
 namespace varelio {
 
-void BuildManglikTables(ManglikTables& tables) {
-    for (std::size_t k = 0; k < kSignNames.size(); ++k) {
-        tables.signNames[k] = kSignNames[k].english;
-        tables.signLords[k] = kSignNames[k].lordName;
-    }
-    tables.signNames[12].clear();
-    tables.signLords[12].clear();
-}
-
 namespace {
 
-constexpr int kNoSign = -1;
+constexpr int kJudgedBodies = kKetu + 1;  // Sun .. Ketu stand in houses
 
-// The working lists of one evaluation; built fresh every time.
-struct Houses {
-    int referenceSign = kNoSign;             // k0, sign index of house 1
-    std::array<std::string_view, 13> signs;  // house h is signs[h-1]; the 13th repeats house 1
-    // Bit b set: body b stands in the house. Body order is the order the
-    // names would be listed in, so scanning bits low to high reads them in order.
-    std::array<std::uint16_t, 12> occupants{};
+// The chart as the verdict reads it: each body's sign and whole degrees, when
+// its position text holds them.
+struct SignChart {
+    std::array<std::optional<int>, kJudgedBodies> sign;
+    std::array<std::optional<int>, kJudgedBodies> degrees;
+    std::optional<int> referenceSign;
+    std::optional<int> referenceDegrees;
 };
 
-// First sign whose name begins with the three letters, or kNoSign.
-int SignIndexOf(std::string_view abbreviation, const ManglikTables& tables) {
-    if (abbreviation.size() != 3) return kNoSign;
-    for (int k = 0; k < 12; ++k) {
-        if (std::string_view(tables.signNames[k]).substr(0, 3) == abbreviation) return k;
+SignChart ReadSigns(ManglikReference reference, const ChartState& chart) {
+    SignChart signs;
+    for (std::size_t b = 0; b < kJudgedBodies; ++b) {
+        signs.sign[b] = SignOfPosition(chart.bodyPositionText[b]);
+        signs.degrees[b] = DegreesOf(chart.bodyPositionText[b]);
     }
-    return kNoSign;
+    const std::string& referenceText =
+        chart.bodyPositionText[reference == ManglikReference::Lagna ? kAscendant : kMoon];
+    signs.referenceSign = SignOfPosition(referenceText);
+    signs.referenceDegrees = DegreesOf(referenceText);
+    return signs;
 }
 
-// House 1 to 12 holding the sign abbreviation, or 0 when no house does.
-int HouseOf(std::string_view abbreviation, const Houses& houses) {
-    if (houses.referenceSign == kNoSign) return 0;
-    for (int h = 1; h <= 12; ++h) {
-        if (houses.signs[h - 1] == abbreviation) return h;
-    }
-    return 0;
+// House 1 to 12 of a sign counted from the reference sign, or 0 when either is unknown.
+int HouseOf(std::optional<int> sign, const SignChart& signs) {
+    if (!sign || !signs.referenceSign) return 0;
+    return (*sign - *signs.referenceSign + kSignCount) % kSignCount + 1;
 }
 
-Houses WalkHouses(std::string_view referenceSign, const ManglikTables& tables,
-                  const ChartState& chart) {
-    Houses houses;
-    houses.referenceSign = SignIndexOf(referenceSign, tables);
-    if (houses.referenceSign == kNoSign) return houses;
-    const int k0 = houses.referenceSign;
-    houses.signs[0] = referenceSign;
-    int h = 1;
-    for (int k = k0 + 1; k < 12; ++k) houses.signs[h++] = std::string_view(tables.signNames[k]).substr(0, 3);
-    for (int k = 0; k <= k0; ++k) houses.signs[h++] = std::string_view(tables.signNames[k]).substr(0, 3);
-
-    for (int b = kSun; b <= kKetu; ++b) {
-        const int house = HouseOf(SignAbbreviationOf(chart.bodyPositionText[b]), houses);
-        if (house != 0) houses.occupants[house - 1] |= static_cast<std::uint16_t>(1u << b);
-    }
-    return houses;
-}
-
-// First house (1 to 12) whose occupants include a body of that English name.
-bool HouseHolds(const Houses& houses, int house, std::string_view name, const ChartState& chart) {
-    for (int b = kSun; b <= kKetu; ++b) {
-        if ((houses.occupants[house - 1] & (1u << b)) != 0 && chart.bodyNames[b] == name) return true;
-    }
-    return false;
-}
-
-int FindTarget(const Houses& houses, std::string_view targetName, const ChartState& chart) {
-    if (houses.referenceSign == kNoSign) return 0;
-    for (int h = 1; h <= 12; ++h) {
-        if (HouseHolds(houses, h, targetName, chart)) return h;
-    }
-    return 0;
-}
+std::string EnglishName(int sign) { return std::string(kSignNames[static_cast<std::size_t>(sign)].english); }
 
 // The texts stand as the tradition this program follows writes them:
 // 2nd and 12th give "0.0625%", the 4th "0.125%".
@@ -101,12 +61,12 @@ HouseVerdict VerdictForHouse(int house) {
     }
 }
 
-std::optional<Cancellation> MarsInLeoOrAquarius(int marsSign, const ManglikTables& tables) {
-    if (marsSign == 4 || marsSign == 10) return Cancellation{1, "Mars in " + tables.signNames[marsSign]};
+std::optional<Cancellation> MarsInLeoOrAquarius(int marsSign) {
+    if (marsSign == 4 || marsSign == 10) return Cancellation{1, "Mars in " + EnglishName(marsSign)};
     return std::nullopt;
 }
 
-std::optional<Cancellation> MarsHouseSignPair(int marsHouse, int marsSign, const ManglikTables& tables) {
+std::optional<Cancellation> MarsHouseSignPair(int marsHouse, int marsSign) {
     struct Pair {
         int house;
         int signs[2];
@@ -115,99 +75,83 @@ std::optional<Cancellation> MarsHouseSignPair(int marsHouse, int marsSign, const
     static constexpr Pair kPairs[] = {{2, {2, 5}}, {4, {0, 7}}, {7, {3, 9}}, {8, {8, 11}}, {12, {1, 6}}};
     for (const Pair& pair : kPairs) {
         if (pair.house == marsHouse && (pair.signs[0] == marsSign || pair.signs[1] == marsSign)) {
-            return Cancellation{2, "Mars in house " + std::to_string(marsHouse) + " in " +
-                                       tables.signNames[marsSign]};
+            return Cancellation{2, "Mars in house " + std::to_string(marsHouse) + " in " + EnglishName(marsSign)};
         }
     }
     return std::nullopt;
 }
 
-std::optional<Cancellation> MoonInCancerOrLeo(const ChartState& chart) {
-    const std::string_view moonSign = chart.moonSignName;
-    if (moonSign.substr(0, 3) == "Can" || moonSign.substr(0, 3) == "Leo") {
-        return Cancellation{3, "Moon sign is " + chart.moonSignName};
-    }
+std::optional<Cancellation> MoonInCancerOrLeo(const SignChart& signs) {
+    const std::optional<int> moonSign = signs.sign[kMoon];
+    if (moonSign == 3 || moonSign == 4) return Cancellation{3, "Moon sign is " + EnglishName(*moonSign)};
     return std::nullopt;
 }
 
-std::optional<Cancellation> LordInKendraOrTrikona(const Houses& houses, const ManglikTables& tables,
-                                                  const ChartState& chart, const char* referenceName) {
-    const std::string& lord = tables.signLords[houses.referenceSign];
-    for (int house : {1, 4, 5, 7, 9, 10}) {
-        if (HouseHolds(houses, house, lord, chart)) {
-            return Cancellation{4, std::string("Lord of the ") + referenceName + " sign, " + lord +
-                                       ", stands in house " + std::to_string(house)};
-        }
+std::optional<Cancellation> LordInKendraOrTrikona(const SignChart& signs, const char* referenceName) {
+    const BodyIndex lord = kSignNames[static_cast<std::size_t>(*signs.referenceSign)].lord;
+    const int house = HouseOf(signs.sign[lord], signs);
+    constexpr int kGoodHouses[] = {1, 4, 5, 7, 9, 10};
+    if (std::find(std::begin(kGoodHouses), std::end(kGoodHouses), house) == std::end(kGoodHouses)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return Cancellation{4, std::string("Lord of the ") + referenceName + " sign, " +
+                               std::string(kBodyNamesEnglish[lord]) + ", stands in house " + std::to_string(house)};
 }
 
 // Close means in the same or a neighbouring sign (Pisces and Aries are
 // neighbours) and within 10 whole degrees of arc; minutes are not used. The
 // sign is checked on its own: a text whose degrees run past 29 must not bring
 // a body two signs away within reach.
-std::optional<Cancellation> BeneficNearReference(const std::string& referenceText, const Houses& houses,
-                                                 const ManglikTables& tables, const ChartState& chart,
-                                                 const char* referenceName) {
-    const std::optional<int> referenceDegrees = DegreesOf(referenceText);
-    if (!referenceDegrees) return std::nullopt;
-    const int referenceArc = houses.referenceSign * 30 + *referenceDegrees;
+std::optional<Cancellation> BeneficNearReference(const SignChart& signs, const char* referenceName) {
+    if (!signs.referenceDegrees) return std::nullopt;
+    const int referenceSign = *signs.referenceSign;
+    const int referenceArc = referenceSign * 30 + *signs.referenceDegrees;
     for (int b : {kMercury, kJupiter, kSaturn, kRahu, kKetu}) {
-        const std::string& text = chart.bodyPositionText[b];
-        const int sign = SignIndexOf(SignAbbreviationOf(text), tables);
-        const std::optional<int> degrees = DegreesOf(text);
-        if (sign == kNoSign || !degrees) continue;
-        const int signsApart = (sign - houses.referenceSign + 12) % 12;
+        const std::optional<int> sign = signs.sign[static_cast<std::size_t>(b)];
+        const std::optional<int> degrees = signs.degrees[static_cast<std::size_t>(b)];
+        if (!sign || !degrees) continue;
+        const int signsApart = (*sign - referenceSign + kSignCount) % kSignCount;
         if (signsApart != 0 && signsApart != 1 && signsApart != 11) continue;
-        const int apart = std::abs(sign * 30 + *degrees - referenceArc) % 360;
+        const int apart = std::abs(*sign * 30 + *degrees - referenceArc) % 360;
         if (std::min(apart, 360 - apart) <= 10) {
-            return Cancellation{5, chart.bodyNames[b] + " is close to the " + referenceName};
+            return Cancellation{5, std::string(kBodyNamesEnglish[static_cast<std::size_t>(b)]) +
+                                       " is close to the " + referenceName};
         }
     }
     return std::nullopt;
 }
 
-std::optional<Cancellation> FirstCancellation(const std::string& referenceText, const Houses& houses,
-                                              int marsHouse, int marsSign, const ManglikTables& tables,
-                                              const ChartState& chart, bool isLagnaRun) {
-    if (marsSign != kNoSign) {
-        if (auto c = MarsInLeoOrAquarius(marsSign, tables)) return c;
-        if (auto c = MarsHouseSignPair(marsHouse, marsSign, tables)) return c;
+std::optional<Cancellation> FirstCancellation(const SignChart& signs, int marsHouse, bool lagnaRun) {
+    if (const std::optional<int> marsSign = signs.sign[kMars]) {
+        if (auto c = MarsInLeoOrAquarius(*marsSign)) return c;
+        if (auto c = MarsHouseSignPair(marsHouse, *marsSign)) return c;
     }
-    if (auto c = MoonInCancerOrLeo(chart)) return c;
-    if (houses.referenceSign == kNoSign) return std::nullopt;
-    if (auto c = LordInKendraOrTrikona(houses, tables, chart, isLagnaRun ? "Lagna" : "Moon")) return c;
-    return BeneficNearReference(referenceText, houses, tables, chart, isLagnaRun ? "ascendant" : "Moon");
+    if (auto c = MoonInCancerOrLeo(signs)) return c;
+    if (!signs.referenceSign) return std::nullopt;
+    if (auto c = LordInKendraOrTrikona(signs, lagnaRun ? "Lagna" : "Moon")) return c;
+    return BeneficNearReference(signs, lagnaRun ? "ascendant" : "Moon");
 }
 
 }  // namespace
 
-ManglikEvaluation EvaluateManglik(const std::string& referenceText, const std::string& targetName,
-                                  bool isLagnaRun, const ChartState& chart) {
-    ManglikTables tables;
-    BuildManglikTables(tables);
-
-    const std::string_view marsSignText = SignAbbreviationOf(chart.bodyPositionText[kMars]);
-    const Houses houses = WalkHouses(SignAbbreviationOf(referenceText), tables, chart);
-    const int marsSign = SignIndexOf(marsSignText, tables);
+ManglikEvaluation EvaluateManglik(ManglikReference reference, const ChartState& chart) {
+    const bool lagnaRun = reference == ManglikReference::Lagna;
+    const SignChart signs = ReadSigns(reference, chart);
 
     ManglikEvaluation result;
-    result.marsHouse = HouseOf(marsSignText, houses);
-    result.cancellation =
-        FirstCancellation(referenceText, houses, result.marsHouse, marsSign, tables, chart, isLagnaRun);
-
-    const int targetHouse = FindTarget(houses, targetName, chart);
-    if (targetHouse != 0) {
-        const HouseVerdict verdict = VerdictForHouse(targetHouse);
+    result.marsHouse = HouseOf(signs.sign[kMars], signs);
+    result.cancellation = FirstCancellation(signs, result.marsHouse, lagnaRun);
+    const bool known = result.marsHouse != 0;
+    if (known) {
+        const HouseVerdict verdict = VerdictForHouse(result.marsHouse);
         result.doshaPercentage = verdict.percentage;
         result.manglik = verdict.manglik;
     }
 
-    result.captions[0] = std::string(isLagnaRun ? "Position of Mars from Lagna is " : "Position of Mars from Moon is ") +
-                         (result.marsHouse != 0 ? std::to_string(result.marsHouse) : "unknown");
-    result.captions[1] = "Percentage of Mangala dosha is " +
-                         (targetHouse != 0 ? result.doshaPercentage : std::string("unknown"));
-    if (targetHouse == 0) {
+    result.captions[0] = std::string(lagnaRun ? "Position of Mars from Lagna is " : "Position of Mars from Moon is ") +
+                         (known ? std::to_string(result.marsHouse) : "unknown");
+    result.captions[1] = "Percentage of Mangala dosha is " + (known ? result.doshaPercentage : std::string("unknown"));
+    if (!known) {
         result.captions[2] = "The person's Manglik status could not be determined";
     } else {
         result.captions[2] = result.manglik ? "The person is Manglik" : "The person is Non Manglik";

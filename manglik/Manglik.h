@@ -1,12 +1,10 @@
-// modManglik: the Manglik verdict. Counts the house of Mars from a reference
-// position (the ascendant or the Moon), turns it into the dosha percentage and
-// the verdict captions, and works through the dosha-cancellation rules.
-// Works only on the short-form position texts of ChartState ("16 Gem 21"):
-// signs are compared as three-letter texts, never as numbers.
+// The Manglik verdict: the house of Mars counted from a reference sign (the
+// ascendant's or the Moon's), the dosha percentage and the verdict captions,
+// and the first dosha-cancellation rule that applies. Signs are compared as
+// numbers, read once from the chart's short-form position texts.
 #pragma once
 
-#include "engine/Reading.h"
-#include "engine/Records.h"
+#include "astro/Records.h"
 
 #include <array>
 #include <optional>
@@ -14,14 +12,13 @@
 
 namespace varelio {
 
-// Thirteen slots like the other sign lists; slot 12 stays empty.
-struct ManglikTables {
-    std::array<std::string, 13> signNames;  // "Aries" .. "Pisces"
-    std::array<std::string, 13> signLords;  // ruling planet of each sign, English name
+// A dosha-cancellation rule that applied: its number (1 to 5) and a sentence.
+struct Cancellation {
+    int rule = 0;
+    std::string reason;
 };
 
-// Fills both tables; every call writes the same texts.
-void BuildManglikTables(ManglikTables& tables);
+enum class ManglikReference { Lagna, Moon };
 
 struct ManglikEvaluation {
     int marsHouse = 0;              // 1 to 12; 0 when it could not be counted
@@ -31,17 +28,16 @@ struct ManglikEvaluation {
     std::optional<Cancellation> cancellation;  // first cancellation rule that applies
 };
 
-// Judges targetName's house counted from the sign of referenceText.
-// isLagnaRun picks the wording of the house line ("from Lagna" / "from Moon").
-// The verdict comes from the house alone; the cancellation is reported beside
-// it and is evaluated whatever the verdict, so callers decide what to show.
+// Judges the house of Mars counted from the sign of the ascendant's or the
+// Moon's position text. The verdict comes from the house alone; the
+// cancellation is reported beside it and is evaluated whatever the verdict,
+// so callers decide what to show.
 //
-// A reference or Mars text without a valid sign abbreviation cannot be
-// counted; the captions then say so instead of guessing:
+// A reference or Mars text without a valid sign cannot be counted; the
+// captions then say so instead of guessing:
 //   "Position of Mars from Lagna is unknown"
 //   "Percentage of Mangala dosha is unknown"
 //   "The person's Manglik status could not be determined"
-ManglikEvaluation EvaluateManglik(const std::string& referenceText, const std::string& targetName,
-                                  bool isLagnaRun, const ChartState& chart);
+ManglikEvaluation EvaluateManglik(ManglikReference reference, const ChartState& chart);
 
 }  // namespace varelio

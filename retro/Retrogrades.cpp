@@ -21,8 +21,8 @@ constexpr auto kMarsDays = ParsePairs(sd::kMarsRetrograde, sd::kMarsDirect);
 constexpr auto kJupiterDays = ParsePairs(sd::kJupiterRetrograde, sd::kJupiterDirect);
 constexpr auto kSaturnDays = ParsePairs(sd::kSaturnRetrograde, sd::kSaturnDirect);
 
-// Same order as kRetrogradePlanets.
-constexpr std::array<std::span<const PairDays>, 5> kPlanetDays = {
+// Mercury to Saturn, in body order.
+constexpr std::array<std::span<const PairDays>, kRetrogradeCount> kPlanetDays = {
     kMercuryDays, kVenusDays, kMarsDays, kJupiterDays, kSaturnDays};
 
 template <std::size_t N>
@@ -56,20 +56,19 @@ int MonthNumber(std::string& monthPiece) {
     return month;
 }
 
-bool IsRetrogradeAt(std::string_view planetName, const CivilMoment& birthMoment) {
-    const auto* name = std::find(kRetrogradePlanets.begin(), kRetrogradePlanets.end(), planetName);
-    if (name == kRetrogradePlanets.end()) return false;
+bool IsRetrogradeAt(BodyIndex planet, const CivilMoment& birthMoment) {
+    if (planet < kMercury || planet > kSaturn) return false;
     if (birthMoment.month < 1 || birthMoment.month > 12) return false;
-    const std::int32_t day = stationdays::DayNumber(birthMoment.year, birthMoment.month, birthMoment.day);
-    return InsideAPeriod(kPlanetDays[static_cast<std::size_t>(name - kRetrogradePlanets.begin())], day);
+    const auto day = static_cast<std::int32_t>(DaysSince1970(birthMoment.year, birthMoment.month, birthMoment.day));
+    return InsideAPeriod(kPlanetDays[static_cast<std::size_t>(planet - kMercury)], day);
 }
 
-std::array<bool, 5> MarkRetrogrades(const BirthData& birth, ChartState& chart) {
+std::array<bool, kRetrogradeCount> MarkRetrogrades(const BirthData& birth, ChartState& chart) {
     // Local clock time as entered: the tables are compared by date alone.
     const CivilMoment birthMoment{birth.year, birth.month, birth.day, birth.hour, birth.minute};
-    std::array<bool, 5> retrogradeFlags{};
+    std::array<bool, kRetrogradeCount> retrogradeFlags{};
     for (std::size_t k = 0; k < retrogradeFlags.size(); ++k) {
-        retrogradeFlags[k] = IsRetrogradeAt(kRetrogradePlanets[k], birthMoment);
+        retrogradeFlags[k] = IsRetrogradeAt(static_cast<BodyIndex>(kMercury + static_cast<int>(k)), birthMoment);
     }
     for (std::size_t k = 0; k < retrogradeFlags.size(); ++k) {
         std::string& name = chart.bodyNamesSanskrit[kMercury + k];

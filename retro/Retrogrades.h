@@ -6,7 +6,8 @@
 // a calculation never re-reads the texts.
 #pragma once
 
-#include "engine/Records.h"
+#include "astro/Records.h"
+#include "astro/TimeScales.h"
 
 #include <array>
 #include <string>
@@ -35,32 +36,22 @@ void LoadSaturnStations(StationTable& table);
 // that plain number; any other piece gives 0 and is left as it was.
 int MonthNumber(std::string& monthPiece);
 
-struct CivilMoment {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-};
-
-// The planets the lookup knows, in the order of the flags and of the body
-// table from kMercury on.
-inline constexpr std::array<std::string_view, 5> kRetrogradePlanets = {
-    "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+// The planets the lookup knows are kMercury to kSaturn; flags come in that order.
+inline constexpr int kRetrogradeCount = kSaturn - kMercury + 1;
 
 // Appended to the Sanskrit name of a retrograde planet.
 inline constexpr std::string_view kRetrogradeMark = " (R) ";
 
 // True when the calendar date of birthMoment lies strictly between the two
 // station dates of one of the planet's pairs. Station days themselves, times
-// of day and unknown planet names (compared exactly) all give false.
-bool IsRetrogradeAt(std::string_view planetName, const CivilMoment& birthMoment);
+// of day and bodies other than Mercury to Saturn all give false.
+bool IsRetrogradeAt(BodyIndex planet, const CivilMoment& birthMoment);
 
 // Looks up Mercury to Saturn at the birth's local date as entered (no zone,
 // no daylight saving) and appends kRetrogradeMark to the Sanskrit name of each
 // retrograde one, chart.bodyNamesSanskrit[kMercury + k]. A name never carries
 // the mark twice, and a stale mark on a planet that is not retrograde goes.
 // Returns the five flags, Mercury first.
-std::array<bool, 5> MarkRetrogrades(const BirthData& birth, ChartState& chart);
+std::array<bool, kRetrogradeCount> MarkRetrogrades(const BirthData& birth, ChartState& chart);
 
 }  // namespace varelio

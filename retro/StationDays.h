@@ -2,8 +2,9 @@
 // lookup; the same reading rules as MonthNumber and the entry format.
 #pragma once
 
+#include "astro/TimeScales.h"
+
 #include <array>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -30,14 +31,6 @@ constexpr int MonthOfPiece(std::string_view piece) {
     return value >= 1 && value <= 12 ? value : 0;
 }
 
-// Days since 1970-01-01. A day past the month's end runs on into the next
-// month, as a calendar's date arithmetic does.
-constexpr std::int32_t DayNumber(int year, int month, int day) {
-    using namespace std::chrono;
-    const sys_days first{std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} / 1};
-    return static_cast<std::int32_t>(first.time_since_epoch().count()) + day - 1;
-}
-
 // The calendar day of an entry "M,D,YYYY,h,m,". A malformed entry is a
 // compile error where this runs at compile time.
 constexpr std::int32_t EntryDay(std::string_view entry) {
@@ -52,7 +45,7 @@ constexpr std::int32_t EntryDay(std::string_view entry) {
     if (fields[0] == 0) throw "station entry: bad month";
     if (fields[1] < 1 || fields[1] > 31) throw "station entry: bad day";
     if (fields[3] < 0 || fields[3] > 23 || fields[4] < 0 || fields[4] > 59) throw "station entry: bad time";
-    return DayNumber(fields[2], fields[0], fields[1]);
+    return static_cast<std::int32_t>(DaysSince1970(fields[2], fields[0], fields[1]));
 }
 
 struct PairDays {

@@ -1,0 +1,116 @@
+#include "astro/Moon.h"
+
+#include "astro/AngleText.h"
+#include "astro/Angles.h"
+#include "astro/Nakshatras.h"
+#include "astro/Reduce.h"
+#include "astro/Signs.h"
+#include "astro/TimeScales.h"
+
+#include <array>
+
+#include <cmath>
+
+namespace varelio {
+
+namespace {
+
+// One periodic term: coefficient in degrees times the sine of a whole-number
+// combination of D, M, M' and F; withE terms depend on the Sun's anomaly and
+// shrink with the Earth's eccentricity.
+struct LunarTerm {
+    double coefficient;
+    int d, m, mPrime, f;
+    bool withE;
+};
+
+// Meeus, Astronomical Algorithms, table 47.A: its 25 largest longitude
+// terms in the table's order, coefficients in degrees.
+constexpr std::array<LunarTerm, 25> kLongitudeTerms{{
+    {+6.288774, 0, 0, 1, 0, false},
+    {+1.274027, 2, 0, -1, 0, false},
+    {+0.658314, 2, 0, 0, 0, false},
+    {+0.213618, 0, 0, 2, 0, false},
+    {-0.185116, 0, 1, 0, 0, true},
+    {-0.114332, 0, 0, 0, 2, false},
+    {+0.058793, 2, 0, -2, 0, false},
+    {+0.057066, 2, -1, -1, 0, true},
+    {+0.053322, 2, 0, 1, 0, false},
+    {+0.045758, 2, -1, 0, 0, true},
+    {-0.040923, 0, 1, -1, 0, true},
+    {-0.034720, 1, 0, 0, 0, false},
+    {-0.030383, 0, 1, 1, 0, true},
+    {+0.015327, 2, 0, 0, -2, false},
+    {-0.012528, 0, 0, 1, 2, false},
+    {+0.010980, 0, 0, 1, -2, false},
+    {+0.010675, 4, 0, -1, 0, false},
+    {+0.010034, 0, 0, 3, 0, false},
+    {+0.008548, 4, 0, -2, 0, false},
+    {-0.007888, 2, 1, -1, 0, true},
+    {-0.006766, 2, 1, 0, 0, true},
+    {-0.005163, 1, 0, -1, 0, false},
+    {+0.004987, 1, 1, 0, 0, true},
+    {+0.004036, 2, -1, 1, 0, true},
+    {+0.003994, 2, 0, 2, 0, false},
+}};
+
+}  // namespace
+
+double MoonTropicalLongitude(double centuriesSinceJ2000) {
+    const double t = centuriesSinceJ2000;
+    const double meanLongitude = 218.3164591 + 481267.88134236 * t;
+    // Arguments are used unreduced; only the sum is brought into range.
+    const double d = (297.8502042 + 445267.1115168 * t) * kDegToRad;
+    const double m = (357.5291092 + 35999.0502909 * t) * kDegToRad;
+    const double mPrime = (134.9634114 + 477198.8676313 * t) * kDegToRad;
+    const double f = (93.2720993 + 483202.0175273 * t) * kDegToRad;
+    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+
+    double sum = 0.0;
+    for (const LunarTerm& term : kLongitudeTerms) {
+        const double argument = term.d * d + term.m * m + term.mPrime * mPrime + term.f * f;
+        double value = term.coefficient * std::sin(argument);
+        if (term.withE) value *= e;
+        sum += value;
+    }
+    const double lambda = AddWhileBelowZero(meanLongitude + sum, 360.0);
+    return SubtractWhileAbove(lambda, 360.0);
+}
+
+double MoonAyanamsaAt(double centuriesSinceJ2000) {
+    const double t = centuriesSinceJ2000;
+    const double node = 125.044555 - 1934.1361849 * t + 0.0020762 * t * t;
+    const double sunLongitude = 280.466449 + 36000.7698231 * t + 0.0003106 * t * t;
+    // Unlike the 1900-epoch formula: the Sun's longitude itself, and a plus
+    // sign on the node term.
+    const double nutation = 1.27 * std::sin(sunLongitude * kDegToRad) + 17.23 * std::sin(node * kDegToRad);
+    return (nutation - (5025.64 * t + 1.11 * t * t) - 85886.27) / 3600.0;
+}
+
+int NakshatraIndex(double siderealLongitude) {
+    return static_cast<int>(std::floor(siderealLongitude * 60.0 / 800.0));
+}
+
+void ComputeMoon(const BirthData& birth, ChartState& chart) {
+    const double ut = UniversalTimeHours(birth);
+    const double jd = JulianDayOfDate(birth.month, birth.day, birth.year);
+    const double t = (jd - kEpochJ2000 + ut / 24.0 - 0.5) / kDaysPerCentury;
+
+    double longitude = MoonTropicalLongitude(t) + MoonAyanamsaAt(t);
+    if (longitude < 0) longitude += 360.0;
+    chart.moonLongitude = longitude;
+    chart.moonPositionText = FormatLongForm(longitude);
+
+    const int nakshatra = NakshatraIndex(longitude);
+    if (nakshatra >= 0 && nakshatra < static_cast<int>(kNakshatraNames.size())) {
+        chart.moonNakshatraName = kNakshatraNames[static_cast<std::size_t>(nakshatra)];
+    }
+
+    // The sign follows the text, so a Moon cut to 29° 59' 59" stays in its sign.
+    if (const auto sign = SignIndexOf(LastCharacters(TrimBlanks(chart.moonPositionText), 3))) {
+        chart.moonRashiName = kSignNames[static_cast<std::size_t>(*sign)].sanskrit;
+        chart.moonSignName = kSignNames[static_cast<std::size_t>(*sign)].english;
+    }
+}
+
+}  // namespace varelio

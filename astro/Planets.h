@@ -1,0 +1,50 @@
+// Sun, Mercury to Saturn from mean Keplerian elements (J2000 ecliptic, linear
+// rates, no perturbations), the mean lunar node as Rahu and Ketu, and the
+// final position table of all eleven bodies.
+#pragma once
+
+#include "astro/Records.h"
+
+namespace varelio {
+
+inline constexpr double kTwoPi = 6.28318530717958;
+
+// Element rows: Mercury, Venus, the Earth's orbit (seen as the Sun), Mars,
+// Jupiter, Saturn.
+enum ElementIndex : int {
+    kElementMercury = 0, kElementVenus, kElementSun, kElementMars, kElementJupiter, kElementSaturn,
+};
+inline constexpr int kElementCount = 6;
+
+struct Elements {
+    double a = 0;  // semi-major axis, AU
+    double e = 0;  // eccentricity
+    double i = 0;  // inclination, radians
+    double N = 0;  // longitude of the ascending node, radians
+    double p = 0;  // longitude of perihelion, radians
+    double L = 0;  // mean longitude, radians, reduced into 0..2 pi
+};
+
+// Days since 2000 January 1, 12:00 UT (J2000.0); no century leap-year rule,
+// so exact from 1900 March 1 to 2100 February 28.
+double DaysSinceJ2000(int year, int month, int day, int hour, int minute);
+
+Elements OrbitalElements(int index, double daysSinceJ2000);
+
+// Kepler's equation solved to 1e-12 rad; result in 0..2 pi.
+double TrueAnomaly(double meanAnomaly, double eccentricity);
+
+// x reduced into 0..2 pi.
+double ReduceRadians(double x);
+
+// Geocentric ecliptic longitude in degrees, 0 to 360.
+double GeocentricLongitude(int index, double daysSinceJ2000);
+
+// Sidereal longitude of the mean ascending node (Rahu), degrees.
+double RahuLongitude(double daysSinceJ2000, double ayanamsa);
+
+// Fills bodyNames, bodyNamesSanskrit, planetPositionText, rahuText, ketuText
+// and bodyPositionText[0..10]; needs ComputeAngles and ComputeMoon first.
+void ComputePlanets(const BirthData& birth, ChartState& chart);
+
+}  // namespace varelio

@@ -1,0 +1,233 @@
+#include "formats/ReadingFile.h"
+
+#include "astro/AngleText.h"
+#include "formats/Cp1252.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace varelio {
+namespace {
+
+// The line indexes of the file.
+enum Line : std::size_t {
+    kName, kMonth, kDay, kYear, kHour, kMinute, kZone,
+    kLonDeg, kLonMin, kLatDeg, kLatMin, kEast, kSouth, kDst,
+    kCity, kState, kCountry,
+};
+
+std::string Flag(bool value) { return value ? "True" : "False"; }
+
+// Windows-1252 bytes of a trimmed text, when every one survives the shift.
+std::optional<std::string> StorableBytes(std::string_view text) {
+    auto bytes = Utf8ToCp1252(TrimBlanks(text));
+    if (!bytes) {
+        return std::nullopt;
+    }
+    for (const char c : *bytes) {
+        if (static_cast<unsigned char>(c) + kLineShift > 255) {
+            return std::nullopt;
+        }
+    }
+    return bytes;
+}
+
+// The first characters of a UTF-8 text, counted as characters, not bytes.
+std::string FirstCharacters(const std::string& text, int count) {
+    std::size_t pos = 0;
+    for (int seen = 0; pos < text.size() && seen < count; ++seen) {
+        ++pos;
+        while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) {
+            ++pos;
+        }
+    }
+    return text.substr(0, pos);
+}
+
+// Flag lines hold exactly "True" or "False"; anything else is no flag.
+std::optional<bool> ParseFlag(const std::string& line) {
+    if (line == "True") return true;
+    if (line == "False") return false;
+    return std::nullopt;
+}
+
+void SelectEntry(FormList list, const std::string& line, int& index) {
+    const int found = FindListEntry(list, line);
+    if (found >= 0) {
+        index = found;
+    }
+}
+
+}  // namespace
+
+std::string EncodeLine(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const int code = static_cast<unsigned char>(c) + kLineShift;
+        if (code <= 255) {
+            out.push_back(static_cast<char>(code));
+        }
+    }
+    return out;
+}
+
+std::string DecodeLine(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const int code = static_cast<unsigned char>(c);
+        if (code >= kLineShift) {
+            out.push_back(static_cast<char>(code - kLineShift));
+        }
+    }
+    return out;
+}
+
+ReadingFileResult ComposeReadingFile(const BirthData& birth, int zoneIndex) {
+    struct Value {
+        std::string_view field;
+        std::string text;
+    };
+    const std::array<Value, kReadingFileLines> values = {{
+        {"name", birth.name},
+        {"month", std::to_string(birth.month)},
+        {"day", std::to_string(birth.day)},
+        {"year", std::to_string(birth.year)},
+        {"hour", std::to_string(birth.hour)},
+        {"minute", std::to_string(birth.minute)},
+        {"time zone", std::to_string(zoneIndex)},
+        {"longitude degrees", std::to_string(birth.lonDegrees)},
+        {"longitude minutes", std::to_string(birth.lonMinutes)},
+        {"latitude degrees", std::to_string(birth.latDegrees)},
+        {"latitude minutes", std::to_string(birth.latMinutes)},
+        {"east", Flag(birth.east)},
+        {"south", Flag(birth.south)},
+        {"daylight saving", Flag(birth.dst)},
+        {"city", birth.city},
+        {"state", birth.state},
+        {"country", birth.country},
+    }};
+
+    ReadingFileResult result;
+    std::string file;
+    for (const Value& value : values) {
+        const auto bytes = StorableBytes(value.text);
+        if (!bytes) {
+            result.refusedField = std::string(value.field);
+            return result;
+        }
+        file += EncodeLine(*bytes);
+        file += "\r\n";
+    }
+    result.bytes = std::move(file);
+    return result;
+}
+
+ReadingLines DecodeReadingFile(std::string_view fileBytes) {
+    ReadingLines lines;
+    const std::string_view data = fileBytes.substr(0, std::min(fileBytes.size(), kReadingFileMaxBytes));
+    std::size_t pos = 0;
+    for (std::size_t line = 0; line < lines.size() && pos < data.size(); ++line) {
+        const std::size_t end = std::min(data.find_first_of("\r\n", pos), data.size());
+        const std::string_view raw = data.substr(pos, std::min(end - pos, kReadingLineMaxBytes));
+        lines[line] = Cp1252ToUtf8(DecodeLine(raw));
+        pos = end;
+        if (pos < data.size() && data[pos] == '\r') {
+            ++pos;
+        }
+        if (pos < data.size() && data[pos] == '\n') {
+            ++pos;
+        }
+    }
+    return lines;
+}
+
+void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
+    form.name = lines[kName];
+
+    if (const auto month = ParseFormNumber(lines[kMonth]); month && RangeOf(FormList::Month).holdsPosition(*month - 1)) {
+        form.monthIndex = *month - 1;
+    }
+    SelectEntry(FormList::Day, lines[kDay], form.dayIndex);
+    SelectEntry(FormList::Year, lines[kYear], form.yearIndex);
+    SelectEntry(FormList::Hour, lines[kHour], form.hourIndex);
+    SelectEntry(FormList::Minute, lines[kMinute], form.minuteIndex);
+    if (const auto zone = ParseFormNumber(lines[kZone]); zone && RangeOf(FormList::Zone).holdsPosition(*zone)) {
+        form.zoneIndex = *zone;
+    }
+
+    form.lonDeg = FirstCharacters(lines[kLonDeg], kNumberFieldLength);
+    form.lonMin = FirstCharacters(lines[kLonMin], kNumberFieldLength);
+    form.latDeg = FirstCharacters(lines[kLatDeg], kNumberFieldLength);
+    form.latMin = FirstCharacters(lines[kLatMin], kNumberFieldLength);
+
+    if (const auto east = ParseFlag(lines[kEast])) {
+        form.lonDirection = *east ? 0 : 1;
+    }
+    if (const auto south = ParseFlag(lines[kSouth])) {
+        form.latDirection = *south ? 1 : 0;
+    }
+    if (const auto dst = ParseFlag(lines[kDst])) {
+        form.dst = *dst;
+    }
+
+    form.city = lines[kCity];
+    form.state = lines[kState];
+    form.country = lines[kCountry];
+}
+
+bool HasReadingFileExtension(std::string_view path) {
+    return path.size() >= 3 && path.substr(path.size() - 3) == "vrl";
+}
+
+OpenedReading OpenReadingFile(const std::string& path) {
+    OpenedReading opened;
+    if (!HasReadingFileExtension(path)) {
+        opened.problem = OpenProblem::NotAReadingFile;
+        return opened;
+    }
+    const auto unreadable = [&opened](int error) {
+        opened.problem = OpenProblem::Unreadable;
+        opened.reason = std::strerror(error);
+        return opened;
+    };
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return unreadable(errno);
+    if (!S_ISREG(info.st_mode)) {
+        opened.problem = OpenProblem::NotAReadingFile;
+        return opened;
+    }
+    // O_NONBLOCK: should the name be swapped for a pipe after the check, the
+    // open still returns at once instead of waiting for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return unreadable(errno);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        opened.problem = OpenProblem::NotAReadingFile;
+        return opened;
+    }
+    std::string bytes(kReadingFileMaxBytes, '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return unreadable(error);
+        }
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    bytes.resize(filled);
+    opened.lines = DecodeReadingFile(bytes);
+    return opened;
+}
+
+}  // namespace varelio

@@ -1,0 +1,24 @@
+// The text export: the reading as 41 lines for people to read, in
+// Windows-1252 with CR LF line ends. docs/file-formats.md lists the lines.
+#pragma once
+
+#include "reading/Reading.h"
+
+#include <string>
+
+namespace varelio {
+
+inline constexpr int kTextExportLines = 41;
+
+// The exact bytes of the export file. Characters Windows-1252 cannot store
+// (in a name or place) are written as "?".
+std::string ComposeTextExport(const Reading& reading);
+
+// One "House Lord Interpretation" line for house 1 to 12, counted from the
+// Lagna sign (summary.lagnaAbbreviation), e.g.
+// "House 1 (Mithuna): lord Mercury in house 7". The houses of Mars and the
+// Moon add "; Mars here" / "; Moon here" and, for a Manglik verdict that a
+// cancellation rule softens, the rule. UTF-8.
+std::string HouseLordLine(const Reading& reading, int house);
+
+}  // namespace varelio

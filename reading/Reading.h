@@ -1,0 +1,31 @@
+// One whole reading from BirthData: engine, retrograde marks, summary,
+// Rasi chart cells and both Manglik verdicts, in the driver's order.
+#pragma once
+
+#include "astro/Records.h"
+#include "manglik/Manglik.h"
+#include "retro/Retrogrades.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace varelio {
+
+struct Reading {
+    BirthData birthData;
+    ChartState chartState;
+    ReadingSummary summary;
+    std::array<bool, kRetrogradeCount> retrogradeFlags{};  // Mercury .. Saturn
+    std::array<std::string, 12> chartCells;     // sign cells, Aries first
+    std::array<std::string, 6> manglikCaptions; // Lagna lines 0-2, Moon lines 3-5
+    std::array<bool, 2> manglikVerdicts{};      // Lagna, Moon: true for "The person is Manglik"
+    std::array<std::optional<Cancellation>, 2> cancellations;  // Lagna, Moon
+};
+
+// Runs every step after the form has been copied into reading.birthData:
+// ComputeAngles, ComputeMoon, ComputePlanets, MarkRetrogrades, the summary,
+// the chart cells, then EvaluateManglik from the ascendant and from the Moon.
+void ComputeReading(Reading& reading);
+
+}  // namespace varelio
