@@ -27,6 +27,18 @@ CutAngle Cut(double degrees) {
             static_cast<long long>(seconds)};
 }
 
+// "D° M' S\"" with the given degrees and the cut minutes and seconds.
+std::string DegreesMinutesSeconds(long long wholeDegrees, const CutAngle& cut) {
+    std::string text = std::to_string(wholeDegrees);
+    text += kDegreeSign;
+    text += ' ';
+    text += std::to_string(cut.minutes);
+    text += "' ";
+    text += std::to_string(cut.seconds);
+    text += '"';
+    return text;
+}
+
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 std::string TwoDigits(std::string_view field) {
@@ -44,13 +56,8 @@ std::string FormatLongForm(double degrees) {
     // exactly 360 finds no sign at all.
     const long long signIndex = cut.wholeDegrees / 30;
     const long long withinSign = cut.wholeDegrees - 30 * signIndex;
-    std::string text = std::to_string(withinSign);
-    text += kDegreeSign;
+    std::string text = DegreesMinutesSeconds(withinSign, cut);
     text += ' ';
-    text += std::to_string(cut.minutes);
-    text += "' ";
-    text += std::to_string(cut.seconds);
-    text += "\" ";
     text += SignAbbreviation(signIndex > 11 ? -1 : static_cast<int>(signIndex));
     return text;
 }
@@ -58,14 +65,7 @@ std::string FormatLongForm(double degrees) {
 std::string FormatSignedForm(double degrees) {
     const CutAngle cut = Cut(degrees);
     const long long sign = degrees < 0 ? -1 : 1;
-    std::string text = std::to_string(sign * cut.wholeDegrees);
-    text += kDegreeSign;
-    text += ' ';
-    text += std::to_string(cut.minutes);
-    text += "' ";
-    text += std::to_string(cut.seconds);
-    text += '"';
-    return text;
+    return DegreesMinutesSeconds(sign * cut.wholeDegrees, cut);
 }
 
 std::string ShortForm(std::string_view longForm) {

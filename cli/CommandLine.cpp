@@ -39,6 +39,25 @@ const TextOption kTextOptions[] = {
     {"lon-deg", &FormValues::lonDeg, true},  {"lon-min", &FormValues::lonMin, true},
 };
 
+// A value as it may be echoed to a terminal: control characters (C0, DEL and
+// C1, escape among them) are written as \xNN so a crafted value cannot drive
+// the terminal, and a backslash is doubled so the escapes read unambiguously.
+QString Printable(const QString& value) {
+    QString text;
+    text.reserve(value.size());
+    for (const QChar c : value) {
+        const char16_t code = c.unicode();
+        if (code == u'\\') {
+            text += QStringLiteral("\\\\");
+        } else if (code < 0x20 || (code >= 0x7F && code < 0xA0)) {
+            text += QStringLiteral("\\x%1").arg(static_cast<int>(code), 2, 16, QLatin1Char('0'));
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 std::string Usage(const QString& problem) {
     return ("varelio-cli: " + problem + "\nTry 'varelio-cli --help' for more information.").toStdString();
 }
@@ -80,6 +99,7 @@ std::optional<std::string> ApplyNumbers(const QCommandLineParser& parser, FormVa
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
     for (const NumberOption& option : kNumberOptions) {
         if (!parser.isSet(QString::fromLatin1(option.name))) continue;
+        // Blanks around a number are ignored here as in every other number field.
         const QString text = Value(parser, option.name).trimmed();
         const ListRange range = RangeOf(option.list);
         const int value = digits.match(text).hasMatch() ? text.toInt() : -1;
@@ -88,7 +108,7 @@ std::optional<std::string> ApplyNumbers(const QCommandLineParser& parser, FormVa
                              .arg(QString::fromLatin1(option.name))
                              .arg(range.firstValue)
                              .arg(range.lastValue())
-                             .arg(Value(parser, option.name)));
+                             .arg(Printable(Value(parser, option.name))));
         }
         form.*option.field = value - range.firstValue;
     }
@@ -99,10 +119,14 @@ std::optional<std::string> ApplyTexts(const QCommandLineParser& parser, FormValu
     static const QRegularExpression upToThreeDigits(QStringLiteral("^[0-9]{0,3}$"));
     for (const TextOption& option : kTextOptions) {
         if (!parser.isSet(QString::fromLatin1(option.name))) continue;
-        const QString text = Value(parser, option.name);
-        if (option.digitsOnly && !upToThreeDigits.match(text).hasMatch()) {
-            return Usage(QStringLiteral("--%1 takes up to three digits, not '%2'")
-                             .arg(QString::fromLatin1(option.name), text));
+        QString text = Value(parser, option.name);
+        if (option.digitsOnly) {
+            const QString given = text;
+            text = text.trimmed();
+            if (!upToThreeDigits.match(text).hasMatch()) {
+                return Usage(QStringLiteral("--%1 takes up to three digits, not '%2'")
+                                 .arg(QString::fromLatin1(option.name), Printable(given)));
+            }
         }
         form.*option.field = text.toStdString();
     }
@@ -124,10 +148,13 @@ std::optional<std::string> ApplyDirections(const QCommandLineParser& parser, For
 std::optional<std::string> ApplySavedReading(const QString& path, FormValues& form) {
     const OpenedReading opened = OpenReadingFile(path.toStdString());
     switch (opened.problem) {
-    case OpenProblem::NotAReadingFile: return std::string("Please Check The File.");
+    case OpenProblem::NotAReadingFile:
+        // A pipe or folder gets a reason; a wrong extension the window's own words.
+        if (opened.reason.empty()) return std::string("Please Check The File.");
+        [[fallthrough]];
     case OpenProblem::Unreadable:
         return QStringLiteral("varelio-cli: cannot read '%1': %2")
-            .arg(path, QString::fromStdString(opened.reason))
+            .arg(Printable(path), QString::fromStdString(opened.reason))
             .toStdString();
     case OpenProblem::None: break;
     }
@@ -146,7 +173,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     AddOptions(parser);
 
     if (!parser.parse(arguments)) {
-        result.error = Usage(parser.errorText());
+        result.error = Usage(Printable(parser.errorText()));
         return result;
     }
     if (parser.isSet("help")) {
@@ -160,7 +187,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        result.error = Usage(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        result.error =
+            Usage(QStringLiteral("unexpected argument '%1'").arg(Printable(parser.positionalArguments().first())));
         return result;
     }
     if (parser.isSet("format")) {
@@ -170,7 +198,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         } else if (format == "text") {
             result.format = OutputFormat::Text;
         } else {
-            result.error = Usage(QStringLiteral("--format takes json or text, not '%1'").arg(format));
+            result.error = Usage(QStringLiteral("--format takes json or text, not '%1'").arg(Printable(format)));
             return result;
         }
     }

@@ -12,6 +12,9 @@ namespace varelio::cli {
 // refused file, or a form the input window would refuse, whose message is
 // printed exactly as the window shows it).
 inline constexpr int kExitRefused = 2;
+// The reading was calculated but standard output could not take it (a full
+// disk, a file-size limit).
+inline constexpr int kExitWriteFailed = 1;
 
 struct CompanionRun {
     int exitCode = 0;

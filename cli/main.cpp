@@ -1,19 +1,29 @@
 // varelio-cli: one reading from the command line, printed as JSON or as the
 // text export. Run with --help for the options.
 #include "cli/Companion.h"
+#include "formats/FileSizeLimit.h"
 #include "VarelioVersion.h"
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    varelio::IgnoreFileSizeLimitSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("varelio-cli");
     QCoreApplication::setApplicationVersion(VARELIO_VERSION);
     const varelio::cli::CompanionRun run = varelio::cli::RunCompanion(QCoreApplication::arguments());
     // Written as bytes: the text export carries its own CR LF line ends.
-    std::fwrite(run.out.data(), 1, run.out.size(), stdout);
+    const bool written = std::fwrite(run.out.data(), 1, run.out.size(), stdout) == run.out.size() &&
+                         std::fflush(stdout) == 0;
+    if (!written) {
+        const int error = errno;
+        std::fprintf(stderr, "varelio-cli: could not write the output: %s\n", std::strerror(error));
+        return varelio::cli::kExitWriteFailed;
+    }
     std::fwrite(run.err.data(), 1, run.err.size(), stderr);
     return run.exitCode;
 }

@@ -198,18 +198,19 @@ OpenedReading OpenReadingFile(const std::string& path) {
     };
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return unreadable(errno);
-    if (!S_ISREG(info.st_mode)) {
+    const auto notRegular = [&opened] {
         opened.problem = OpenProblem::NotAReadingFile;
+        opened.reason = "not a regular file";
         return opened;
-    }
+    };
+    if (!S_ISREG(info.st_mode)) return notRegular();
     // O_NONBLOCK: should the name be swapped for a pipe after the check, the
     // open still returns at once instead of waiting for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return unreadable(errno);
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        opened.problem = OpenProblem::NotAReadingFile;
-        return opened;
+        return notRegular();
     }
     std::string bytes(kReadingFileMaxBytes, '\0');
     std::size_t filled = 0;

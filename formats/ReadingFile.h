@@ -60,13 +60,14 @@ bool HasReadingFileExtension(std::string_view path);
 // Opening a saved reading, as the windows and the companion both do it.
 enum class OpenProblem {
     None,
-    NotAReadingFile,  // the name does not end in "vrl", or it names no regular file
+    NotAReadingFile,  // the name does not end in "vrl" (no reason), or it names no
+                      // regular file (reason "not a regular file")
     Unreadable,       // the file could not be opened or read; reason says why
 };
 
 struct OpenedReading {
     OpenProblem problem = OpenProblem::None;
-    std::string reason;   // the system's words for an Unreadable file
+    std::string reason;   // why, for a file that is not regular or unreadable
     ReadingLines lines;   // the decoded lines when problem is None
 };
 

@@ -1,9 +1,9 @@
 #include "cli/Companion.h"
 #include "cli/ReadingJson.h"
-#include "engine/Form.h"
-#include "engine/Reading.h"
-#include "engine/ReadingFile.h"
-#include "engine/TextExport.h"
+#include "form/Form.h"
+#include "reading/Reading.h"
+#include "formats/ReadingFile.h"
+#include "formats/TextExport.h"
 
 #include "CliSupport.h"
 #include "tests/support/SampleBirths.h"
@@ -14,6 +14,11 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <future>
 
 namespace varelio::cli {
 namespace {
@@ -181,6 +186,35 @@ TEST(Companion, UsageErrorsCalculateNothing) {
     }
 }
 
+TEST(Companion, EchoedValuesCarryNoControlCharacters) {
+    const QStringList cases[] = {
+        DelhiWith("--day", "\033]0;x\007"), DelhiWith("--lat-deg", "\0331"), DelhiWith("--format", "\033[2J"),
+        DelhiArguments() << "\x9b31m", DelhiArguments() << "--\033x",
+    };
+    for (const QStringList& args : cases) {
+        const CompanionRun run = RunCompanion(args);
+        EXPECT_EQ(run.exitCode, kExitRefused) << Show(args).toStdString();
+        const QString err = QString::fromStdString(run.err);
+        for (const QChar c : err) {
+            const bool control = (c.unicode() < 0x20 && c != u'\n') || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
+            EXPECT_FALSE(control) << "U+" << std::hex << c.unicode() << " in " << run.err;
+        }
+    }
+    EXPECT_NE(RunCompanion(DelhiWith("--day", "\033x")).err.find("'\\x1bx'"), std::string::npos);
+}
+
+TEST(Companion, BlanksAroundNumbersAreIgnoredAlike) {
+    const CompanionRun plain = RunCompanion(DelhiArguments());
+    for (const char* option : {"--day", "--lat-deg", "--lon-min"}) {
+        const QStringList args = DelhiArguments();
+        QStringList padded = args;
+        padded[args.indexOf(option) + 1] = " " + args[args.indexOf(option) + 1] + " ";
+        const CompanionRun run = RunCompanion(padded);
+        EXPECT_EQ(run.exitCode, 0) << option << ": " << run.err;
+        EXPECT_EQ(run.out, plain.out) << option;
+    }
+}
+
 TEST(Companion, TextFormatIsTheExportFile) {
     const CompanionRun run = RunCompanion(DelhiArguments() << "--format" << "text");
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -249,6 +283,16 @@ TEST_F(OpenSaved, RefusesOtherExtensionsAndMissingFiles) {
     EXPECT_EQ(missing.exitCode, kExitRefused);
     EXPECT_EQ(missing.err.rfind("varelio-cli: cannot read", 0), 0u) << missing.err;
     EXPECT_EQ(missing.out, "");
+}
+
+TEST_F(OpenSaved, NamedPipeIsRefusedWithoutWaitingForAWriter) {
+    const QString fifo = dir.filePath("pipe.vrl");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    auto pending = std::async(std::launch::async, [&] { return RunCompanion({"varelio-cli", "--open", fifo}); });
+    ASSERT_EQ(pending.wait_for(std::chrono::seconds(10)), std::future_status::ready) << "blocked on the pipe";
+    const CompanionRun run = pending.get();
+    EXPECT_EQ(run.exitCode, kExitRefused);
+    EXPECT_EQ(run.err, "varelio-cli: cannot read '" + fifo.toStdString() + "': not a regular file\n");
 }
 
 TEST_F(OpenSaved, EmptyFileStartsFromTheInitialForm) {

@@ -1,10 +1,15 @@
 // The real executable: exit codes, and which stream carries what.
 #include "CliSupport.h"
+#include "cli/Companion.h"
 
 #include <QJsonArray>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
 
 namespace varelio::cli {
 namespace {
@@ -58,6 +63,25 @@ TEST(VarelioCli, TextFormatKeepsCarriageReturns) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.rfind("Name: Test\r\n", 0), 0u) << run.out.substr(0, 40);
     EXPECT_NE(run.out.find("\r\n\r\r\n"), std::string::npos);  // a separator line is a lone CR
+}
+
+// Under a file-size limit the write fails instead of the signal ending the
+// process: the limit is set in the child only, the signal left at its default.
+TEST(VarelioCli, FileSizeLimitIsReportedNotFatal) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("reading.txt"));
+    QProcess process;
+    process.setStandardOutputFile(out);
+    process.setChildProcessModifier([] {
+        const rlimit limit{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        signal(SIGXFSZ, SIG_DFL);
+    });
+    process.start(QStringLiteral(VARELIO_CLI_PATH), DelhiArguments().mid(1));
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "killed by signal " << process.exitCode();
+    EXPECT_EQ(process.exitCode(), kExitWriteFailed);
+    EXPECT_NE(process.readAllStandardError().indexOf("File too large"), -1);
 }
 
 }  // namespace
