@@ -22,6 +22,8 @@ enum Line : std::size_t {
 
 std::string Flag(bool value) { return value ? "True" : "False"; }
 
+bool ShiftedByteFits(unsigned char byte) { return byte + kLineShift <= 255; }
+
 // Windows-1252 bytes of a trimmed text, when every one survives the shift.
 std::optional<std::string> StorableBytes(std::string_view text) {
     auto bytes = Utf8ToCp1252(TrimBlanks(text));
@@ -29,7 +31,7 @@ std::optional<std::string> StorableBytes(std::string_view text) {
         return std::nullopt;
     }
     for (const char c : *bytes) {
-        if (static_cast<unsigned char>(c) + kLineShift > 255) {
+        if (!ShiftedByteFits(static_cast<unsigned char>(c))) {
             return std::nullopt;
         }
     }
@@ -179,6 +181,11 @@ void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
     form.city = lines[kCity];
     form.state = lines[kState];
     form.country = lines[kCountry];
+}
+
+bool CanStoreCharacter(char32_t codePoint) {
+    const auto byte = CodePointToCp1252(codePoint);
+    return byte && ShiftedByteFits(*byte);
 }
 
 bool HasReadingFileExtension(std::string_view path) {

@@ -54,6 +54,10 @@ ReadingLines DecodeReadingFile(std::string_view fileBytes);
 // Degree and minute texts are cut to the fields' 3 characters.
 void ApplyReadingLines(const ReadingLines& lines, FormValues& form);
 
+// Whether a text field's character survives a save: it has a Windows-1252
+// byte and that byte plus kLineShift stays within 255 ("ã" does, "ü" not).
+bool CanStoreCharacter(char32_t codePoint);
+
 // Whether a chosen file name ends in "vrl", exactly and in lower case.
 bool HasReadingFileExtension(std::string_view path);
 
