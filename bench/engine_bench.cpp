@@ -1,34 +1,16 @@
 // One full engine run for the Delhi birth of 2000 January 1, 17:30.
-#include "engine/Angles.h"
-#include "engine/Moon.h"
-#include "engine/Planets.h"
-#include "engine/Summary.h"
+#include "astro/Angles.h"
+#include "astro/Moon.h"
+#include "astro/Planets.h"
+#include "reading/Summary.h"
+#include "tests/support/Births.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-varelio::BirthData DelhiBirth() {
-    varelio::BirthData birth;
-    birth.day = 1;
-    birth.month = 1;
-    birth.year = 2000;
-    birth.hour = 17;
-    birth.minute = 30;
-    birth.zoneHours = -5;
-    birth.zoneMinutes = -30;
-    birth.zoneHoursAbs = 5;
-    birth.zoneMinutesAbs = 30;
-    birth.lonDegrees = 77;
-    birth.lonMinutes = 13;
-    birth.east = true;
-    birth.latDegrees = 28;
-    birth.latMinutes = 38;
-    return birth;
-}
-
 void BM_EngineRun(benchmark::State& state) {
-    const varelio::BirthData birth = DelhiBirth();
+    const varelio::BirthData birth = varelio::samples::BirthOf(varelio::samples::kDelhi2000);
     varelio::ChartState chart;
     varelio::ReadingSummary summary;
     for (auto _ : state) {

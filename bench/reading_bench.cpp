@@ -1,11 +1,10 @@
 // A whole reading for the Delhi birth of 2000 January 1, 17:30 (engine,
 // retrograde lookup, summary, chart cells, both Manglik verdicts), and the
 // Manglik pieces on their own.
-#include "engine/Form.h"
-#include "tests/support/SampleBirths.h"
-#include "engine/Reading.h"
-#include "manglik/ChartCells.h"
 #include "manglik/Manglik.h"
+#include "reading/ChartCells.h"
+#include "reading/Reading.h"
+#include "tests/support/Births.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +12,7 @@ namespace {
 
 varelio::Reading DelhiReading() {
     varelio::Reading reading;
-    varelio::CopyFormToBirthData(varelio::samples::DelhiForm("Test"), reading.birthData);
+    reading.birthData = varelio::samples::BirthOf(varelio::samples::kDelhi2000);
     return reading;
 }
 
@@ -32,22 +31,22 @@ void BM_BothManglikVerdicts(benchmark::State& state) {
     varelio::ComputeReading(reading);
     const varelio::ChartState& chart = reading.chartState;
     for (auto _ : state) {
-        auto lagna = varelio::EvaluateManglik(chart.bodyPositionText[varelio::kAscendant], "Mars", true, chart);
-        auto moon = varelio::EvaluateManglik(chart.bodyPositionText[varelio::kMoon], "Mars", false, chart);
+        auto lagna = varelio::EvaluateManglik(varelio::ManglikReference::Lagna, chart);
+        auto moon = varelio::EvaluateManglik(varelio::ManglikReference::Moon, chart);
         benchmark::DoNotOptimize(lagna.captions[2].data());
         benchmark::DoNotOptimize(moon.captions[2].data());
     }
 }
 BENCHMARK(BM_BothManglikVerdicts);
 
-void BM_FillRasiChart(benchmark::State& state) {
+void BM_RasiChartCells(benchmark::State& state) {
     varelio::Reading reading = DelhiReading();
     varelio::ComputeReading(reading);
     for (auto _ : state) {
-        auto cells = varelio::FillRasiChart(reading.summary.lagnaAbbreviation, reading.chartState);
+        auto cells = varelio::RasiChartCells(reading.summary.lagnaAbbreviation, reading.chartState);
         benchmark::DoNotOptimize(cells[0].data());
     }
 }
-BENCHMARK(BM_FillRasiChart);
+BENCHMARK(BM_RasiChartCells);
 
 }  // namespace

@@ -1,7 +1,10 @@
 // Cost of marking the retrograde planets of one reading.
 #include "retro/Retrogrades.h"
+#include "tests/support/Births.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -9,15 +12,10 @@ using varelio::BirthData;
 using varelio::ChartState;
 
 void BM_MarkRetrogrades(benchmark::State& state) {
-    BirthData birth;
-    birth.day = 14;
-    birth.month = 7;
-    birth.year = 1987;
-    birth.hour = 6;
-    birth.minute = 30;
+    BirthData birth = varelio::samples::BirthOf(varelio::samples::kDelhi2000);
     ChartState chart;
-    const varelio::BodyTable plain = {"Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru",
-                                      "Shani", "Rahu", "Ketu", "Ascendant", "Midheaven", ""};
+    varelio::BodyTable plain;
+    std::copy(varelio::kBodyNamesSanskrit.begin(), varelio::kBodyNamesSanskrit.end(), plain.begin());
     int year = 1901;
     for (auto _ : state) {
         // A new date each round, so no branch pattern is learned for one day.
@@ -34,7 +32,7 @@ void BM_IsRetrogradeAtMercury(benchmark::State& state) {
     varelio::CivilMoment moment{1901, 1, 1, 12, 0};
     for (auto _ : state) {
         moment.year = moment.year == 2050 ? 1901 : moment.year + 1;
-        benchmark::DoNotOptimize(varelio::IsRetrogradeAt("Mercury", moment));
+        benchmark::DoNotOptimize(varelio::IsRetrogradeAt(varelio::kMercury, moment));
     }
 }
 BENCHMARK(BM_IsRetrogradeAtMercury);

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes through the saved-reading reader into the input form,
 // then validates, copies and, when the form passes, computes and exports the
 // whole reading, so a crafted file that upsets anything downstream shows up.
-#include "engine/Form.h"
-#include "engine/Reading.h"
-#include "engine/ReadingFile.h"
-#include "engine/TextExport.h"
+#include "form/Form.h"
+#include "formats/ReadingFile.h"
+#include "formats/TextExport.h"
+#include "reading/Reading.h"
 
 #include <cstddef>
 #include <cstdint>

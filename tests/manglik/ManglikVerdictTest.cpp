@@ -1,6 +1,6 @@
 #include "manglik/Manglik.h"
 
-#include "ChartFixture.h"
+#include "tests/support/ChartFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 namespace varelio {
 namespace {
 
-using testing::MakeChart;
-using testing::Pos;
+using samples::MakeChart;
+using samples::Pos;
 
 // Ascendant in lagnaSign, Moon in moonSign, Mars in marsSign; the rest parked
 // where they decide nothing about Mars.
@@ -18,6 +18,8 @@ ChartState ChartWith(int lagnaSign, int moonSign, int marsSign) {
     return MakeChart({Pos(0), Pos(moonSign), Pos(1), Pos(1), Pos(marsSign), Pos(5), Pos(5), Pos(5), Pos(11),
                       Pos(lagnaSign), Pos(9)});
 }
+
+ManglikReference ReferenceOf(bool lagnaRun) { return lagnaRun ? ManglikReference::Lagna : ManglikReference::Moon; }
 
 const std::map<int, std::pair<std::string, bool>> kExpectedByHouse = {
     {1, {"50%", true}},    {2, {"0.0625%", true}},  {3, {"0%", false}},  {4, {"0.125%", true}},
@@ -34,10 +36,9 @@ TEST(ManglikVerdict, EveryHouseFromEveryReferenceSignOnBothRuns) {
                 // The other reference is put one sign on, so it cannot be mistaken for this one.
                 const ChartState chart = lagnaRun ? ChartWith(reference, reference + 1, marsSign)
                                                   : ChartWith(reference + 1, reference, marsSign);
-                const std::string& referenceText = chart.bodyPositionText[lagnaRun ? kAscendant : kMoon];
-                const ManglikEvaluation e = EvaluateManglik(referenceText, "Mars", lagnaRun, chart);
-                SCOPED_TRACE("reference " + referenceText + ", Mars " + chart.bodyPositionText[kMars] +
-                             (lagnaRun ? ", Lagna run" : ", Moon run"));
+                const ManglikEvaluation e = EvaluateManglik(ReferenceOf(lagnaRun), chart);
+                SCOPED_TRACE("reference " + chart.bodyPositionText[lagnaRun ? kAscendant : kMoon] + ", Mars " +
+                             chart.bodyPositionText[kMars] + (lagnaRun ? ", Lagna run" : ", Moon run"));
                 EXPECT_EQ(e.marsHouse, house);
                 EXPECT_EQ(e.doshaPercentage, percentage);
                 EXPECT_EQ(e.manglik, manglik);
@@ -53,8 +54,8 @@ TEST(ManglikVerdict, EveryHouseFromEveryReferenceSignOnBothRuns) {
 TEST(ManglikVerdict, LagnaAndMoonRunsAreIndependent) {
     // Mars in Gemini: 3rd from an Aries ascendant, 8th from a Scorpio Moon.
     const ChartState chart = ChartWith(0, 7, 2);
-    const ManglikEvaluation lagna = EvaluateManglik(chart.bodyPositionText[kAscendant], "Mars", true, chart);
-    const ManglikEvaluation moon = EvaluateManglik(chart.bodyPositionText[kMoon], "Mars", false, chart);
+    const ManglikEvaluation lagna = EvaluateManglik(ManglikReference::Lagna, chart);
+    const ManglikEvaluation moon = EvaluateManglik(ManglikReference::Moon, chart);
     EXPECT_EQ(lagna.captions[0], "Position of Mars from Lagna is 3");
     EXPECT_EQ(lagna.captions[1], "Percentage of Mangala dosha is 0%");
     EXPECT_EQ(lagna.captions[2], "The person is Non Manglik");
@@ -67,43 +68,41 @@ TEST(ManglikVerdict, DegreesAndMinutesPlayNoPart) {
     ChartState chart = ChartWith(3, 3, 4);
     chart.bodyPositionText[kAscendant] = "29 Can 59";
     chart.bodyPositionText[kMars] = "00 Leo 00";
-    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "Mars", true, chart);
-    EXPECT_EQ(e.marsHouse, 2);
+    EXPECT_EQ(EvaluateManglik(ManglikReference::Lagna, chart).marsHouse, 2);
 }
 
-TEST(ManglikVerdict, TargetOtherThanMarsDecidesPercentageButNotHouseLine) {
+TEST(ManglikVerdict, OnlyMarsDecides) {
     // Saturn in Libra is the 7th from Aries, Mars in Gemini the 3rd.
     const ChartState chart = MakeChart({Pos(0), Pos(2), Pos(1), Pos(1), Pos(2), Pos(5), Pos(6), Pos(5), Pos(11),
                                         Pos(0), Pos(9)});
-    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "Saturn", true, chart);
+    const ManglikEvaluation e = EvaluateManglik(ManglikReference::Lagna, chart);
     EXPECT_EQ(e.captions[0], "Position of Mars from Lagna is 3");
-    EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is 25%");
-    EXPECT_EQ(e.captions[2], "The person is Manglik");
+    EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is 0%");
+    EXPECT_EQ(e.captions[2], "The person is Non Manglik");
 }
 
 TEST(ManglikVerdict, LaterEvaluationKeepsNothingFromEarlierOnes) {
-    // First chart: Saturn in the ascendant's sign; second: Saturn 3rd from it.
-    const ChartState first = MakeChart({Pos(0), Pos(1), Pos(1), Pos(1), Pos(4), Pos(5), Pos(0), Pos(5), Pos(11),
-                                        Pos(0), Pos(9)});
-    const ChartState second = MakeChart({Pos(0), Pos(1), Pos(1), Pos(1), Pos(4), Pos(5), Pos(2), Pos(5), Pos(11),
-                                         Pos(0), Pos(9)});
-    const ManglikEvaluation fresh = EvaluateManglik(second.bodyPositionText[kAscendant], "Saturn", true, second);
+    // First chart: Mars in the ascendant's sign; second: Mars 3rd from it.
+    const ChartState first = ChartWith(0, 1, 0);
+    const ChartState second = ChartWith(0, 1, 2);
+    const ManglikEvaluation fresh = EvaluateManglik(ManglikReference::Lagna, second);
     for (int round = 0; round < 3; ++round) {
-        const ManglikEvaluation a = EvaluateManglik(first.bodyPositionText[kAscendant], "Saturn", true, first);
+        const ManglikEvaluation a = EvaluateManglik(ManglikReference::Lagna, first);
         EXPECT_EQ(a.doshaPercentage, "50%");
-        const ManglikEvaluation b = EvaluateManglik(second.bodyPositionText[kAscendant], "Saturn", true, second);
+        const ManglikEvaluation b = EvaluateManglik(ManglikReference::Lagna, second);
         EXPECT_EQ(b.captions, fresh.captions) << "round " << round;
         EXPECT_EQ(b.doshaPercentage, "0%");
     }
 }
 
-struct BrokenCase {
-    std::string reference;
-    std::string mars;
-    const char* note;
-};
-
+// The reference's own position text decides: a broken one (or a broken Mars)
+// leaves the house uncounted and every caption says so.
 TEST(ManglikVerdict, TextsWithoutValidSignSayUnknown) {
+    struct BrokenCase {
+        std::string reference;
+        std::string mars;
+        const char* note;
+    };
     const BrokenCase cases[] = {
         {"", Pos(2), "empty reference"},
         {"05", Pos(2), "reference too short for a sign"},
@@ -115,11 +114,15 @@ TEST(ManglikVerdict, TextsWithoutValidSignSayUnknown) {
         {Pos(0), "15 Mar", "Mars text with no sign"},
     };
     for (const BrokenCase& c : cases) {
-        ChartState chart = ChartWith(0, 2, 2);
-        chart.bodyPositionText[kMars] = c.mars;
         for (bool lagnaRun : {true, false}) {
-            const ManglikEvaluation e = EvaluateManglik(c.reference, "Mars", lagnaRun, chart);
-            SCOPED_TRACE(std::string(c.note) + ": reference '" + c.reference + "', Mars '" + c.mars + "'");
+            ChartState chart = ChartWith(0, 2, 2);
+            chart.bodyPositionText[lagnaRun ? kAscendant : kMoon] = c.reference;
+            chart.bodyPositionText[kMars] = c.mars;
+            // The Moon's sign name is no stand-in for its position text.
+            chart.moonSignName = "Aries";
+            const ManglikEvaluation e = EvaluateManglik(ReferenceOf(lagnaRun), chart);
+            SCOPED_TRACE(std::string(c.note) + ": reference '" + c.reference + "', Mars '" + c.mars + "'" +
+                         (lagnaRun ? ", Lagna run" : ", Moon run"));
             EXPECT_EQ(e.marsHouse, 0);
             EXPECT_EQ(e.doshaPercentage, "");
             EXPECT_FALSE(e.manglik);
@@ -129,14 +132,6 @@ TEST(ManglikVerdict, TextsWithoutValidSignSayUnknown) {
             EXPECT_EQ(e.captions[2], "The person's Manglik status could not be determined");
         }
     }
-}
-
-TEST(ManglikVerdict, UnknownTargetNameCannotBeJudged) {
-    const ChartState chart = ChartWith(0, 2, 0);
-    const ManglikEvaluation e = EvaluateManglik(chart.bodyPositionText[kAscendant], "mars", true, chart);
-    EXPECT_EQ(e.captions[0], "Position of Mars from Lagna is 1");
-    EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is unknown");
-    EXPECT_EQ(e.captions[2], "The person's Manglik status could not be determined");
 }
 
 }  // namespace

@@ -6,13 +6,14 @@
 
 #include <chrono>
 #include <optional>
-#include <stdexcept>
 
 namespace varelio::testing {
 namespace {
 
 const BodyTable kPlainNames = {"Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru",
                                "Shani", "Rahu",    "Ketu",  "Ascendant", "Midheaven", ""};
+
+using Flags = std::array<bool, kRetrogradeCount>;
 
 ChartState FreshChart() {
     ChartState chart;
@@ -30,21 +31,19 @@ BirthData Born(int year, int month, int day, int hour = 12, int minute = 0) {
     return birth;
 }
 
-const std::vector<ReadPair>& PairsOf(std::string_view name) {
+// The pairs of planet k, Mercury first.
+const std::vector<ReadPair>& PairsOf(std::size_t k) {
     static const std::vector<std::vector<ReadPair>> all = [] {
         std::vector<std::vector<ReadPair>> tables;
         for (const PlanetTables& p : AllPlanets()) tables.push_back(ReadPairs(p));
         return tables;
     }();
-    for (std::size_t k = 0; k < AllPlanets().size(); ++k) {
-        if (AllPlanets()[k].name == name) return all[k];
-    }
-    throw std::invalid_argument("unknown planet");
+    return all.at(k);
 }
 
 struct DayFlags {
     std::chrono::year_month_day date;
-    std::array<bool, 5> retrograde;
+    Flags retrograde;
 };
 
 // Every day of the input years with the planets whose periods, read from the
@@ -53,13 +52,13 @@ const std::vector<DayFlags>& InputYears() {
     static const std::vector<DayFlags> everyDay = [] {
         using namespace std::chrono;
         std::vector<DayFlags> out;
-        std::array<std::size_t, 5> cursor{};
+        std::array<std::size_t, kRetrogradeCount> cursor{};
         for (sys_days day = sys_days{1901y / January / 1}; day <= sys_days{2050y / December / 31}; day += days{1}) {
             const year_month_day ymd{day};
             const Date date{int(ymd.year()), static_cast<int>(unsigned(ymd.month())), static_cast<int>(unsigned(ymd.day()))};
             DayFlags flags{ymd, {}};
-            for (std::size_t k = 0; k < 5; ++k) {
-                const std::vector<ReadPair>& pairs = PairsOf(kRetrogradePlanets[k]);
+            for (std::size_t k = 0; k < kRetrogradeCount; ++k) {
+                const std::vector<ReadPair>& pairs = PairsOf(k);
                 while (cursor[k] < pairs.size() && pairs[cursor[k]].direct.date <= date) ++cursor[k];
                 flags.retrograde[k] = cursor[k] < pairs.size() && pairs[cursor[k]].retrograde.date < date;
             }
@@ -72,7 +71,7 @@ const std::vector<DayFlags>& InputYears() {
 
 // The first day in the input years on which exactly the wanted planets are
 // retrograde.
-std::optional<std::chrono::year_month_day> FirstDayRetrograde(const std::array<bool, 5>& wanted) {
+std::optional<std::chrono::year_month_day> FirstDayRetrograde(const Flags& wanted) {
     for (const DayFlags& day : InputYears()) {
         if (day.retrograde == wanted) return day.date;
     }
@@ -84,7 +83,7 @@ BirthData Born(const std::chrono::year_month_day& ymd) {
 }
 
 TEST(MarkRetrogrades, VenusAndSaturnEachCarryTheMarkOnce) {
-    const std::array<bool, 5> venusAndSaturn = {false, true, false, false, true};
+    const Flags venusAndSaturn = {false, true, false, false, true};
     const auto day = FirstDayRetrograde(venusAndSaturn);
     ASSERT_TRUE(day.has_value()) << "no day with only Venus and Saturn retrograde in 1901-2050";
     const BirthData birth = Born(*day);
@@ -109,16 +108,17 @@ TEST(MarkRetrogrades, VenusAndSaturnEachCarryTheMarkOnce) {
 
 TEST(MarkRetrogrades, FlagsFollowTheLookupForEachPlanet) {
     // Days with exactly one planet retrograde, so a mix-up of slots shows.
-    for (std::size_t k = 0; k < 5; ++k) {
-        std::array<bool, 5> only{};
+    for (std::size_t k = 0; k < kRetrogradeCount; ++k) {
+        const std::string_view name = AllPlanets()[k].name;
+        Flags only{};
         only[k] = true;
         const auto day = FirstDayRetrograde(only);
-        ASSERT_TRUE(day.has_value()) << kRetrogradePlanets[k] << " alone";
+        ASSERT_TRUE(day.has_value()) << name << " alone";
         ChartState chart = FreshChart();
-        EXPECT_EQ(MarkRetrogrades(Born(*day), chart), only) << kRetrogradePlanets[k] << " alone";
+        EXPECT_EQ(MarkRetrogrades(Born(*day), chart), only) << name << " alone";
         BodyTable expected = kPlainNames;
         expected[kMercury + k] += " (R) ";
-        EXPECT_EQ(chart.bodyNamesSanskrit, expected) << kRetrogradePlanets[k] << " alone";
+        EXPECT_EQ(chart.bodyNamesSanskrit, expected) << name << " alone";
     }
 }
 
@@ -145,7 +145,7 @@ TEST(MarkRetrogrades, NoPlanetRetrogradeLeavesEveryNamePlainAndDropsStaleMarks) 
     ASSERT_TRUE(day.has_value());
     ChartState chart = FreshChart();
     for (int b = kMercury; b <= kSaturn; ++b) chart.bodyNamesSanskrit[b] += " (R)  (R) ";
-    EXPECT_EQ(MarkRetrogrades(Born(*day), chart), (std::array<bool, 5>{}));
+    EXPECT_EQ(MarkRetrogrades(Born(*day), chart), Flags{});
     EXPECT_EQ(chart.bodyNamesSanskrit, kPlainNames);
 }
 

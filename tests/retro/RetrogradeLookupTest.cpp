@@ -20,38 +20,42 @@ std::string Describe(const CivilMoment& m) {
 
 TEST(IsRetrogradeAt, NamedDates) {
     struct Case {
-        std::string_view planet;
+        BodyIndex planet;
         CivilMoment birth;
         bool retrograde;
     };
     const Case cases[] = {
-        {"Mercury", At(1900, 3, 16), true},
-        {"Mercury", At(1900, 3, 15, 23, 0), false},  // the retrograde station's own day
-        {"Mercury", At(1900, 4, 7, 0, 30), false},   // the direct station's own day
-        {"Mercury", At(1900, 4, 6), true},
-        {"Mercury", At(1900, 3, 14), false},
-        {"Mercury", At(1900, 4, 8), false},
-        {"Mars", At(1900, 6, 1), false},             // before the first Mars pair
-        {"Mars", At(1901, 2, 20), true},
-        {"Jupiter", At(2051, 4, 21), false},         // the last direct station of all
-        {"Jupiter", At(2051, 4, 20, 23, 59), true},
-        {"Mercury", At(2060, 6, 15), false},
-        {"Venus", At(2060, 6, 15), false},
-        {"Mars", At(2060, 6, 15), false},
-        {"Jupiter", At(2060, 6, 15), false},
-        {"Saturn", At(2060, 6, 15), false},
-        {"Saturn", At(1850, 6, 15), false},
-        {"mercury", At(1900, 3, 16), false},         // names compare exactly
-        {"Mercury ", At(1900, 3, 16), false},
-        {"Budha", At(1900, 3, 16), false},
-        {"Sun", At(1900, 3, 16), false},
-        {"", At(1900, 3, 16), false},
-        {"Mercury", At(1900, 13, 16), false},        // no such month
-        {"Mercury", At(1900, 0, 16), false},
+        {kMercury, At(1900, 3, 16), true},
+        {kMercury, At(1900, 3, 15, 23, 0), false},  // the retrograde station's own day
+        {kMercury, At(1900, 4, 7, 0, 30), false},   // the direct station's own day
+        {kMercury, At(1900, 4, 6), true},
+        {kMercury, At(1900, 3, 14), false},
+        {kMercury, At(1900, 4, 8), false},
+        {kMars, At(1900, 6, 1), false},             // before the first Mars pair
+        {kMars, At(1901, 2, 20), true},
+        {kJupiter, At(2051, 4, 21), false},         // the last direct station of all
+        {kJupiter, At(2051, 4, 20, 23, 59), true},
+        {kMercury, At(2060, 6, 15), false},
+        {kVenus, At(2060, 6, 15), false},
+        {kMars, At(2060, 6, 15), false},
+        {kJupiter, At(2060, 6, 15), false},
+        {kSaturn, At(2060, 6, 15), false},
+        {kSaturn, At(1850, 6, 15), false},
+        // Mercury's period holds 16 March 1900; no other body has a table.
+        {kSun, At(1900, 3, 16), false},
+        {kMoon, At(1900, 3, 16), false},
+        {kRahu, At(1900, 3, 16), false},
+        {kKetu, At(1900, 3, 16), false},
+        {kAscendant, At(1900, 3, 16), false},
+        {kMidheaven, At(1900, 3, 16), false},
+        {static_cast<BodyIndex>(-1), At(1900, 3, 16), false},
+        {static_cast<BodyIndex>(kBodyCount), At(1900, 3, 16), false},
+        {kMercury, At(1900, 13, 16), false},        // no such month
+        {kMercury, At(1900, 0, 16), false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsRetrogradeAt(c.planet, c.birth), c.retrograde)
-            << "\"" << c.planet << "\" born " << Describe(c.birth);
+            << "body " << c.planet << " born " << Describe(c.birth);
     }
 }
 
@@ -82,7 +86,7 @@ TEST(IsRetrogradeAt, StationDaysAreNotRetrogradeAndTheDaysBetweenAre) {
                 {Moment(end, 0), false},
             };
             for (const auto& probe : probes) {
-                EXPECT_EQ(IsRetrogradeAt(planet.name, probe.birth), probe.retrograde)
+                EXPECT_EQ(IsRetrogradeAt(planet.body, probe.birth), probe.retrograde)
                     << planet.name << " pair " << i << ", born " << Describe(probe.birth);
             }
         }
@@ -119,7 +123,7 @@ TEST(IsRetrogradeAt, AgreesWithThePairByPairReadingOnEveryDay) {
             const CivilMoment birth = Moment(day, 6);
             const bool expected = ReferenceRule(pairs, Key({birth.year, birth.month, birth.day}));
             retrogradeDays += expected;
-            const bool actual = IsRetrogradeAt(planet.name, birth);
+            const bool actual = IsRetrogradeAt(planet.body, birth);
             if (actual != expected && ++mismatches <= 5) {
                 ADD_FAILURE() << planet.name << " born " << Describe(birth) << ": expected " << expected
                               << ", got " << actual;

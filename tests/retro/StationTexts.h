@@ -14,6 +14,7 @@
 namespace varelio::testing {
 
 struct PlanetTables {
+    BodyIndex body;
     std::string_view name;
     void (*load)(StationTable&);
     std::size_t pairCount;
@@ -21,11 +22,12 @@ struct PlanetTables {
 
 inline void PrintTo(const PlanetTables& planet, std::ostream* out) { *out << planet.name; }
 
+// Mercury to Saturn, in body order.
 inline const std::vector<PlanetTables>& AllPlanets() {
     static const std::vector<PlanetTables> planets = {
-        {"Mercury", LoadMercuryStations, 476}, {"Venus", LoadVenusStations, 95},
-        {"Mars", LoadMarsStations, 71},        {"Jupiter", LoadJupiterStations, 139},
-        {"Saturn", LoadSaturnStations, 146},
+        {kMercury, "Mercury", LoadMercuryStations, 476}, {kVenus, "Venus", LoadVenusStations, 95},
+        {kMars, "Mars", LoadMarsStations, 71},           {kJupiter, "Jupiter", LoadJupiterStations, 139},
+        {kSaturn, "Saturn", LoadSaturnStations, 146},
     };
     return planets;
 }

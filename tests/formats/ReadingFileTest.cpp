@@ -1,17 +1,28 @@
-#include "FilledForm.h"
+#include "formats/ReadingFile.h"
 
-#include "engine/ReadingFile.h"
+#include "tests/support/BirthForms.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <future>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace varelio {
 namespace {
 
-using testing::Describe;
-using testing::FilledForm;
+using samples::Describe;
+
+FormValues FilledForm() { return samples::MumbaiForm(); }
 
 // A file of plain Windows-1252 lines, each encoded and ended.
 std::string FileOf(const std::vector<std::string>& plainLines, const std::string& ending = "\r\n") {
@@ -24,11 +35,7 @@ const std::vector<std::string> kMumbaiLines = {
     "Asha Rao", "3", "7", "1985", "9", "5", "34", "72", "50", "18", "58",
     "True", "False", "False", "Mumbai", "Maharashtra", "India"};
 
-BirthData MumbaiBirth() {
-    BirthData birth;
-    CopyFormToBirthData(FilledForm(), birth);
-    return birth;
-}
+BirthData MumbaiBirth() { return samples::BirthOf(samples::kMumbai1985); }
 
 FormValues Opened(const std::string& file, FormValues form = InitialFormValues()) {
     ApplyReadingLines(DecodeReadingFile(file), form);
@@ -237,6 +244,97 @@ TEST(ReadingFileExtension, OnlyLowerCaseVrlAtTheVeryEnd) {
     for (const auto& [path, accepted] : cases) {
         EXPECT_EQ(HasReadingFileExtension(path), accepted) << "path \"" << path << "\"";
     }
+}
+
+std::string Utf8(char32_t c) {
+    const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+    if (c < 0x80) return {byte(c)};
+    if (c < 0x800) return {byte(0xC0 | c >> 6), byte(0x80 | (c & 0x3F))};
+    return {byte(0xE0 | c >> 12), byte(0x80 | (c >> 6 & 0x3F)), byte(0x80 | (c & 0x3F))};
+}
+
+// The input window refuses a character as it is typed when a save could not
+// store it, so that check must agree with the writer on every character.
+TEST(CanStoreCharacter, AgreesWithTheWriter) {
+    EXPECT_TRUE(CanStoreCharacter(U'\u00E3'));   // code 227
+    EXPECT_FALSE(CanStoreCharacter(U'\u00FC'));  // code 252 passes 255 once shifted
+    EXPECT_TRUE(CanStoreCharacter(U'\u20AC'));   // the euro sign is code 128
+    EXPECT_FALSE(CanStoreCharacter(U'\u0101'));  // not in the code page
+    int mismatches = 0;
+    for (char32_t c = 1; c < 0x3000; ++c) {
+        BirthData birth = MumbaiBirth();
+        birth.name = "a" + Utf8(c) + "b";
+        const bool written = ComposeReadingFile(birth, 34).bytes.has_value();
+        if (CanStoreCharacter(c) != written && ++mismatches <= 5) {
+            ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(c) << ": the writer "
+                          << (written ? "stores" : "refuses") << " it";
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// A folder of its own for each test, removed with everything in it.
+class OpenReadingFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "varelio-open-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr) << std::strerror(errno);
+        folder_ = pattern;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        return PathOf(name);
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(OpenReadingFileTest, ReadsASavedFileBackIntoItsLines) {
+    const std::string path = Write("asha.vrl", ComposeReadingFile(MumbaiBirth(), 34).bytes.value_or(""));
+    const OpenedReading opened = OpenReadingFile(path);
+    EXPECT_EQ(opened.problem, OpenProblem::None) << opened.reason;
+    EXPECT_EQ(std::vector<std::string>(opened.lines.begin(), opened.lines.end()), kMumbaiLines);
+}
+
+TEST_F(OpenReadingFileTest, RefusesWhatIsNoReadingFileAndNamesWhyAFileIsUnreadable) {
+    ASSERT_EQ(::mkdir(PathOf("folder.vrl").c_str(), 0700), 0) << std::strerror(errno);
+    const std::string saved = ComposeReadingFile(MumbaiBirth(), 34).bytes.value_or("");
+    struct Case {
+        std::string path;
+        OpenProblem problem;
+    };
+    const Case cases[] = {
+        {PathOf("folder.vrl"), OpenProblem::NotAReadingFile},
+        {Write("asha.txt", saved), OpenProblem::NotAReadingFile},
+        {Write("asha.VRL", saved), OpenProblem::NotAReadingFile},
+        {PathOf("missing.vrl"), OpenProblem::Unreadable},
+    };
+    for (const Case& c : cases) {
+        const OpenedReading opened = OpenReadingFile(c.path);
+        EXPECT_EQ(opened.problem, c.problem) << c.path;
+        EXPECT_EQ(opened.lines, ReadingLines{}) << c.path;
+    }
+    EXPECT_EQ(OpenReadingFile(PathOf("missing.vrl")).reason, std::strerror(ENOENT));
+}
+
+// Opening a pipe for reading waits for a writer; the reader must refuse it
+// instead. Should it wait after all, the test opens the writing end itself so
+// that it fails rather than hangs.
+TEST_F(OpenReadingFileTest, RefusesANamedPipeWithoutWaitingForAWriter) {
+    const std::string pipe = PathOf("pipe.vrl");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0) << std::strerror(errno);
+    auto opening = std::async(std::launch::async, [&pipe] { return OpenReadingFile(pipe); });
+    if (opening.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ADD_FAILURE() << "OpenReadingFile is still waiting on the pipe";
+        const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+    }
+    EXPECT_EQ(opening.get().problem, OpenProblem::NotAReadingFile);
 }
 
 }  // namespace

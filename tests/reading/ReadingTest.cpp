@@ -1,5 +1,6 @@
-#include "engine/Form.h"
-#include "engine/Reading.h"
+#include "reading/Reading.h"
+
+#include "tests/support/Births.h"
 
 #include <gtest/gtest.h>
 
@@ -10,47 +11,29 @@ namespace varelio {
 namespace {
 
 struct Birth {
-    int day, month, year, hour, minute, zone;
-    const char* latDeg;
-    const char* latMin;
+    int day, month, year, hour, minute;
+    samples::ZoneCorrection zone;
+    int latDeg, latMin;
     bool south;
-    const char* lonDeg;
-    const char* lonMin;
+    int lonDeg, lonMin;
     bool west;
     bool dst;
 };
 
 BirthData MakeBirth(const Birth& b) {
-    FormValues form;
-    form.name = "Test";
-    form.dayIndex = b.day - 1;
-    form.monthIndex = b.month - 1;
-    form.yearIndex = b.year - 1901;
-    form.hourIndex = b.hour;
-    form.minuteIndex = b.minute;
-    form.zoneIndex = b.zone;
-    form.latDeg = b.latDeg;
-    form.latMin = b.latMin;
-    form.latDirection = b.south ? 1 : 0;
-    form.lonDeg = b.lonDeg;
-    form.lonMin = b.lonMin;
-    form.lonDirection = b.west ? 1 : 0;
-    form.dst = b.dst;
-    form.city = "City";
-    form.state = "State";
-    form.country = "Country";
-    BirthData birth;
-    CopyFormToBirthData(form, birth);
+    BirthData birth = samples::MakeBirth(b.year, b.month, b.day, b.hour, b.minute, b.zone);
+    birth.name = "Test";
+    birth.latDegrees = samples::Short(b.latDeg);
+    birth.latMinutes = samples::Short(b.latMin);
+    birth.south = b.south;
+    birth.lonDegrees = samples::Short(b.lonDeg);
+    birth.lonMinutes = samples::Short(b.lonMin);
+    birth.east = !b.west;
+    birth.dst = b.dst;
     return birth;
 }
 
-const Birth kDelhi2000 = {1, 1, 2000, 17, 30, 34, "28", "38", false, "77", "13", false, false};
-
-std::string Describe(const Birth& b) {
-    std::ostringstream out;
-    out << b.day << "/" << b.month << "/" << b.year << " " << b.hour << ":" << b.minute << " zone " << b.zone;
-    return out.str();
-}
+using samples::Describe;
 
 // Every field a reader of the reading can see, as one comparable text.
 std::string Flatten(const Reading& r) {
@@ -86,7 +69,7 @@ std::string Flatten(const Reading& r) {
 
 TEST(ComputeReading, DelhiMillenniumEveningCaptions) {
     Reading reading;
-    reading.birthData = MakeBirth(kDelhi2000);
+    reading.birthData = samples::BirthOf(samples::kDelhi2000);
     ComputeReading(reading);
     const std::array<std::string, 6> expected = {
         "Position of Mars from Lagna is 9", "Percentage of Mangala dosha is 0%", "The person is Non Manglik",
@@ -102,22 +85,23 @@ TEST(ComputeReading, DelhiMillenniumEveningCaptions) {
 
 TEST(ComputeReading, SecondCallWithOtherBirthLeavesNothingBehind) {
     // The pairs differ in signs and cell contents, the first two also in retrograde marks.
-    const std::pair<Birth, Birth> pairs[] = {
-        {kDelhi2000, {15, 8, 1985, 6, 5, 0, "40", "42", false, "74", "0", true, true}},
-        {{29, 2, 1988, 23, 59, 20, "33", "52", true, "151", "12", false, false}, kDelhi2000},
-        {{3, 11, 1950, 0, 0, 34, "19", "4", false, "72", "52", false, false},
-         {30, 6, 2041, 24, 0, 40, "51", "30", false, "0", "7", true, true}},
+    const BirthData delhi = samples::BirthOf(samples::kDelhi2000);
+    const std::pair<BirthData, BirthData> pairs[] = {
+        {delhi, MakeBirth({15, 8, 1985, 6, 5, {9, 0}, 40, 42, false, 74, 0, true, true})},
+        {MakeBirth({29, 2, 1988, 23, 59, {-1, 0}, 33, 52, true, 151, 12, false, false}), delhi},
+        {MakeBirth({3, 11, 1950, 0, 0, samples::kIndianTime, 19, 4, false, 72, 52, false, false}),
+         MakeBirth({30, 6, 2041, 24, 0, {-2, 0}, 51, 30, false, 0, 7, true, true})},
     };
     for (const auto& [first, second] : pairs) {
         Reading fresh;
-        fresh.birthData = MakeBirth(second);
+        fresh.birthData = second;
         ComputeReading(fresh);
 
         Reading reused;
-        reused.birthData = MakeBirth(first);
+        reused.birthData = first;
         ComputeReading(reused);
         const std::string firstFlat = Flatten(reused);
-        reused.birthData = MakeBirth(second);
+        reused.birthData = second;
         ComputeReading(reused);
 
         EXPECT_NE(firstFlat, Flatten(fresh)) << "pair should differ: " << Describe(first);
@@ -128,8 +112,11 @@ TEST(ComputeReading, SecondCallWithOtherBirthLeavesNothingBehind) {
 TEST(ComputeReading, ChartCellsHoldEveryBodyOnceWithNodesOpposite) {
     for (int year = 1905; year <= 2050; year += 7) {
         for (int month : {1, 5, 9}) {
-            const Birth b = {month + 10, month, year, (year * 7) % 25, (year * 13) % 60, year % 71,
-                             "12", "0", year % 2 == 0, "88", "30", year % 3 == 0, false};
+            // Zones from twelve hours West of Greenwich to thirteen East, on the half hour every other year.
+            const int zoneHours = year % 26 - 13;
+            const int zoneMinutes = year % 2 == 0 ? 0 : (zoneHours < 0 ? -30 : 30);
+            const Birth b = {month + 10, month, year, (year * 7) % 25, (year * 13) % 60, {zoneHours, zoneMinutes},
+                             12, 0, year % 2 == 0, 88, 30, year % 3 == 0, false};
             Reading reading;
             reading.birthData = MakeBirth(b);
             ComputeReading(reading);
@@ -141,13 +128,13 @@ TEST(ComputeReading, ChartCellsHoldEveryBodyOnceWithNodesOpposite) {
                 if (cell.find("Rahu") != std::string::npos) rahuCell = i;
                 if (cell.find("Ketu") != std::string::npos) ketuCell = i;
             }
-            SCOPED_TRACE(Describe(b) + "\n" + Flatten(reading));
+            SCOPED_TRACE(Describe(reading.birthData) + "\n" + Flatten(reading));
             EXPECT_EQ(lines, 10);  // "Asc" and the nine bodies
             ASSERT_GE(rahuCell, 0);
             ASSERT_GE(ketuCell, 0);
             EXPECT_EQ((rahuCell - ketuCell + 12) % 12, 6);
             // Retrograde flags and marks agree.
-            for (std::size_t k = 0; k < 5; ++k) {
+            for (std::size_t k = 0; k < kRetrogradeCount; ++k) {
                 const bool marked = reading.chartState.bodyNamesSanskrit[kMercury + k].ends_with(" (R) ");
                 EXPECT_EQ(marked, reading.retrogradeFlags[k]) << "planet " << k;
             }

@@ -1,4 +1,4 @@
-#include "engine/TextExport.h"
+#include "formats/TextExport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/Reduce.h"
+#include "astro/Reduce.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "engine/Summary.h"
+#include "reading/Summary.h"
 
-#include "Births.h"
-#include "engine/Angles.h"
-#include "engine/Moon.h"
-#include "engine/Planets.h"
+#include "astro/Angles.h"
+#include "astro/Moon.h"
+#include "astro/Planets.h"
+#include "tests/support/Births.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +91,7 @@ TEST(DeriveSummary, UnknownLagnaKeepsThePreviousName) {
 }
 
 TEST(DeriveSummary, DelhiMillennium) {
-    const BirthData birth = test::DelhiMillennium();
+    const BirthData birth = samples::BirthOf(samples::kDelhi2000);
     ChartState chart;
     ComputeAngles(birth, chart);
     ComputeMoon(birth, chart);

@@ -1,7 +1,7 @@
-#include "engine/Angles.h"
+#include "astro/Angles.h"
 
-#include "Births.h"
-#include "engine/AngleText.h"
+#include "astro/AngleText.h"
+#include "tests/support/Births.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +85,7 @@ TEST(AyanamsaAt, PrecessionPlusShortNutation) {
 }
 
 TEST(ComputeAngles, DelhiMillennium) {
-    const BirthData birth = test::DelhiMillennium();
+    const BirthData birth = samples::BirthOf(samples::kDelhi2000);
     ChartState chart;
     ComputeAngles(birth, chart);
 
@@ -134,7 +134,7 @@ TEST(TropicalAnglesAt, AscendantSitsOnTheEasternHorizon) {
 
 TEST(ComputeAngles, HourOutsideTheDayMovesTheJulianDate) {
     // US Eastern Standard Time at a West longitude, 20:00 local: UT 25.0.
-    BirthData birth = test::MakeBirth(2000, 1, 1, 20, 0, 27);
+    BirthData birth = samples::MakeBirth(2000, 1, 1, 20, 0, {5, 0});
     birth.lonDegrees = 74;
     ChartState chart;
     ComputeAngles(birth, chart);

@@ -1,7 +1,11 @@
-#include "engine/AngleText.h"
+#include "astro/AngleText.h"
+
+#include "astro/Signs.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <optional>
 #include <string>
 
 namespace varelio {
@@ -90,6 +94,32 @@ TEST(Utf8Helpers, CountCharactersNotBytes) {
     EXPECT_EQ(DropFirstCharacter(""), "");
     EXPECT_EQ(TrimBlanks("  a b  "), "a b");
     EXPECT_EQ(TrimBlanks("   "), "");
+}
+
+TEST(PositionText, PiecesOfShortAndBrokenTexts) {
+    struct Case {
+        std::string text;
+        std::string sign;
+        std::optional<int> degrees;
+        std::optional<int> signIndex;
+    };
+    const Case cases[] = {
+        {"05 Ari 07", "Ari", 5, 0},
+        {"29 Pis 59", "Pis", 29, 11},
+        {"00 Leo 00", "Leo", 0, 4},
+        {"", "", std::nullopt, std::nullopt},
+        {"5", "", std::nullopt, std::nullopt},
+        {"05 ", "", 5, std::nullopt},
+        {"05 A", "A", 5, std::nullopt},
+        {"5 Ari 07", "ri ", std::nullopt, std::nullopt},
+        {"-1 Gem 00", "Gem", std::nullopt, 2},
+        {"05 ari 07", "ari", 5, std::nullopt},  // abbreviations compare exactly
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SignAbbreviationOf(c.text), c.sign) << "text '" << c.text << "'";
+        EXPECT_EQ(DegreesOf(c.text), c.degrees) << "text '" << c.text << "'";
+        EXPECT_EQ(SignOfPosition(c.text), c.signIndex) << "text '" << c.text << "'";
+    }
 }
 
 }  // namespace

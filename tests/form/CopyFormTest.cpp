@@ -1,4 +1,6 @@
-#include "FilledForm.h"
+#include "form/Form.h"
+
+#include "tests/support/BirthForms.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +9,18 @@
 namespace varelio {
 namespace {
 
-using testing::Describe;
-using testing::FilledForm;
+using samples::Describe;
+
+FormValues FilledForm() { return samples::MumbaiForm(); }
+
+// The births' forms copy into the very BirthData the engine's tests start from.
+TEST(CopyFormToBirthData, SharedBirthsAgreeWithTheirBirthData) {
+    for (const samples::SampleBirth& sample : {samples::kDelhi2000, samples::kMumbai1985}) {
+        BirthData birth;
+        CopyFormToBirthData(samples::FormOf(sample), birth);
+        EXPECT_EQ(Describe(birth), Describe(samples::BirthOf(sample)));
+    }
+}
 
 TEST(CopyFormToBirthData, TakesListsTextsAndFlagsTrimmingOnlyThePlaces) {
     FormValues form = FilledForm();

@@ -1,4 +1,4 @@
-#include "engine/Cp1252.h"
+#include "formats/Cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
-#include "FilledForm.h"
+#include "form/Form.h"
+
+#include "tests/support/BirthForms.h"
 
 #include <gtest/gtest.h>
 
@@ -8,26 +10,26 @@
 namespace varelio {
 namespace {
 
-using testing::FilledForm;
+FormValues FilledForm() { return samples::MumbaiForm(); }
 
 std::string Describe(const std::optional<ValidationFailure>& f) {
     if (!f) return "passes";
-    return "step " + std::to_string(f->step) + " \"" + f->message + "\" icon " +
-           std::to_string(static_cast<int>(f->icon)) + " focus " + std::to_string(static_cast<int>(f->focus));
+    return "step " + std::to_string(f->step) + " \"" + f->message + "\" severity " +
+           std::to_string(static_cast<int>(f->severity)) + " focus " + std::to_string(static_cast<int>(f->focus));
 }
 
-constexpr auto kError = MessageIcon::Error;
-constexpr auto kInfo = MessageIcon::Information;
+constexpr auto kError = Severity::Error;
+constexpr auto kInfo = Severity::Information;
 const std::string kDate = "Please Enter Correct Date Or Month!";
 const std::string kDate30 = "Please Enter Correct Date Or Month !";
 
 void SetDate(FormValues& f, int day, int month, int year) {
     f.dayIndex = day - 1;
     f.monthIndex = month - 1;
-    f.yearIndex = year - kFirstYear;
+    f.yearIndex = year - RangeOf(FormList::Year).firstValue;
 }
 
-TEST(ValidateForm, ReportsTheFirstFailingCheckWithItsTextIconAndFocus) {
+TEST(ValidateForm, ReportsTheFirstFailingCheckWithItsTextSeverityAndFocus) {
     struct Case {
         std::string what;
         std::function<void(FormValues&)> change;
@@ -68,8 +70,8 @@ TEST(ValidateForm, ReportsTheFirstFailingCheckWithItsTextIconAndFocus) {
                            FormField::None}, false},
         {"converter missing after a wrong date", [](FormValues& f) { SetDate(f, 31, 11, 1985); },
          ValidationFailure{13, kDate30, kInfo, FormField::None}, false},
-        {"blank-only texts", [](FormValues& f) {
-             f.name = f.latDeg = f.latMin = f.lonDeg = f.lonMin = f.state = f.country = " ";
+        {"blank-only names", [](FormValues& f) {
+             f.name = f.state = f.country = " ";
              f.city = "  "; },
          std::nullopt},
         {"latitude 95 degrees", [](FormValues& f) { f.latDeg = "95"; }, std::nullopt},
@@ -88,7 +90,7 @@ TEST(ValidateForm, ReportsTheFirstFailingCheckWithItsTextIconAndFocus) {
         FormValues form = FilledForm();
         c.change(form);
         EXPECT_EQ(Describe(ValidateForm(form, c.converterAvailable)), Describe(c.expected))
-            << "case: " << c.what << "\nform: " << testing::Describe(form);
+            << "case: " << c.what << "\nform: " << samples::Describe(form);
     }
 }
 
@@ -109,9 +111,38 @@ TEST(ValidateForm, EveryDayOfEveryMonthMatchesTheCalendar) {
     }
 }
 
+// A degree or minute that is not a number is refused with the same step,
+// text and focus as an empty one; blanks around a number and leading zeros
+// are fine.
+TEST(ValidateForm, DegreeAndMinuteTextsMustBeNumbers) {
+    struct Field {
+        std::string FormValues::*text;
+        ValidationFailure refused;
+    };
+    const Field fields[] = {
+        {&FormValues::latDeg, {2, "Please Enter Degree of Latitude", kError, FormField::LatDeg}},
+        {&FormValues::latMin, {3, "Please Enter Minutes of Latitude", kError, FormField::LatMin}},
+        {&FormValues::lonDeg, {4, "Please Enter Degree of Longitude", kError, FormField::LonDeg}},
+        {&FormValues::lonMin, {5, "Please Enter Minute of Longitude", kError, FormField::LonMin}},
+    };
+    const std::pair<std::string, bool> texts[] = {
+        {"", false}, {"O5", false}, {"5x", false}, {" ", false}, {"-", false}, {"5.", false},
+        {" 5", true}, {"05", true},  {"5", true},
+    };
+    for (const Field& field : fields) {
+        for (const auto& [text, number] : texts) {
+            FormValues form = FilledForm();
+            form.*(field.text) = text;
+            const auto expected = number ? std::nullopt : std::optional(field.refused);
+            EXPECT_EQ(Describe(ValidateForm(form, true)), Describe(expected))
+                << "text \"" << text << "\" in " << field.refused.message;
+        }
+    }
+}
+
 TEST(InitialFormValues, FirstEntriesNorthEastAndRefusedForTheName) {
     const FormValues form = InitialFormValues();
-    EXPECT_EQ(testing::Describe(form), "name= d/m/y=0/0/0 h:m=0:0 zone=0 lat=, lon=, dirs=00 dst=0 place=||");
+    EXPECT_EQ(samples::Describe(form), "name= d/m/y=0/0/0 h:m=0:0 zone=0 lat=, lon=, dirs=00 dst=0 place=||");
     EXPECT_EQ(Describe(ValidateForm(form, true)),
               Describe(ValidationFailure{1, "Please Enter Your Name", kError, FormField::Name}));
 }

@@ -1,8 +1,9 @@
-#include "engine/Moon.h"
+#include "astro/Moon.h"
 
-#include "Births.h"
-#include "engine/AngleText.h"
-#include "engine/Angles.h"
+#include "astro/AngleText.h"
+#include "astro/Angles.h"
+#include "astro/Nakshatras.h"
+#include "tests/support/Births.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 
 TEST(ComputeMoon, DelhiMillennium) {
     ChartState chart;
-    ComputeMoon(test::DelhiMillennium(), chart);
+    ComputeMoon(samples::BirthOf(samples::kDelhi2000), chart);
     EXPECT_NEAR(MoonTropicalLongitude(0.0), 223.3161, 5e-5);
     EXPECT_NEAR(MoonAyanamsaAt(0.0), -23.85373, 5e-6);
     EXPECT_NEAR(chart.moonLongitude, 199.4624, 5e-5);
@@ -64,7 +65,7 @@ TEST(ComputeMoon, RashiAndNakshatraAgreeWithTheLongitude) {
     const char* english[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                              "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
     for (int hour = 0; hour < 24 * 30; hour += 5) {
-        BirthData birth = test::MakeBirth(1987, 6, 1 + hour / 24, hour % 24, 0, 29);
+        BirthData birth = samples::MakeBirth(1987, 6, 1 + hour / 24, hour % 24, 0);
         ChartState chart;
         ComputeMoon(birth, chart);
         const int sign = static_cast<int>(std::floor(chart.moonLongitude)) / 30;
@@ -76,7 +77,7 @@ TEST(ComputeMoon, RashiAndNakshatraAgreeWithTheLongitude) {
 }
 
 TEST(ComputeMoon, DaylightSavingTakesAnHourOfMotion) {
-    BirthData birth = test::DelhiMillennium();
+    BirthData birth = samples::BirthOf(samples::kDelhi2000);
     ChartState plain;
     ComputeMoon(birth, plain);
     birth.dst = true;
