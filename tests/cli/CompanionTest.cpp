@@ -189,7 +189,7 @@ TEST(Companion, UsageErrorsCalculateNothing) {
 TEST(Companion, EchoedValuesCarryNoControlCharacters) {
     const QStringList cases[] = {
         DelhiWith("--day", "\033]0;x\007"), DelhiWith("--lat-deg", "\0331"), DelhiWith("--format", "\033[2J"),
-        DelhiArguments() << "\x9b31m", DelhiArguments() << "--\033x",
+        DelhiArguments() << "\u009b" "31m", DelhiArguments() << "--\033x",
     };
     for (const QStringList& args : cases) {
         const CompanionRun run = RunCompanion(args);
@@ -197,7 +197,7 @@ TEST(Companion, EchoedValuesCarryNoControlCharacters) {
         const QString err = QString::fromStdString(run.err);
         for (const QChar c : err) {
             const bool control = (c.unicode() < 0x20 && c != u'\n') || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
-            EXPECT_FALSE(control) << "U+" << std::hex << c.unicode() << " in " << run.err;
+            EXPECT_FALSE(control) << "U+" << std::hex << static_cast<int>(c.unicode()) << " in " << run.err;
         }
     }
     EXPECT_NE(RunCompanion(DelhiWith("--day", "\033x")).err.find("'\\x1bx'"), std::string::npos);
