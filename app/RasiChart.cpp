@@ -2,7 +2,7 @@
 
 #include "app/Twips.h"
 
-#include <QLabel>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace varelio::app {
@@ -11,6 +11,10 @@ namespace {
 
 constexpr int kChartWidth = 356;
 constexpr int kChartHeight = 357;
+
+const QColor kBackground(255, 222, 173);
+const QColor kLines(90, 40, 20);
+const QColor kInk(64, 0, 64);
 
 struct CellPlace {
     int contentLeft, contentTop;                 // twips
@@ -33,61 +37,29 @@ constexpr CellPlace kCells[12] = {
     {345, 60, 1080, 1080, 240},     // Pisces
 };
 
-}  // namespace
-
-RasiChart::RasiChart(QWidget* parent) : QWidget(parent)
+// A cell's body list: at least the design box, grown from its top left corner
+// to fit the lines, which are centred in it.
+QRect ContentBox(const CellPlace& place, const QFontMetrics& metrics, const QString& text)
 {
-    setObjectName(QStringLiteral("picSouthRasi"));
-    setFixedSize(kChartWidth, kChartHeight);
-
-    QPalette ink = palette();
-    ink.setColor(QPalette::WindowText, QColor(64, 0, 64));
-    for (int i = 0; i < 12; ++i) {
-        const CellPlace& place = kCells[i];
-        auto* content = new QLabel(this);
-        content->setObjectName(QStringLiteral("lblPlanets%1").arg(i));
-        content->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        content->setTextFormat(Qt::PlainText);
-        content->setPalette(ink);
-        content->setGeometry(TwipsRect(place.contentLeft, place.contentTop, 570, 195));
-        lblPlanets_[i] = content;
-
-        auto* number = new QLabel(QString::number(i + 1), this);
-        number->setObjectName(QStringLiteral("lblSouthPosition%1").arg(i));
-        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        number->setPalette(ink);
-        // The design widths fit one digit; "10" to "12" need a little more.
-        const QRect box = TwipsRect(place.numberLeft, place.numberTop, place.numberWidth, 195);
-        const int needed = number->sizeHint().width();
-        number->setGeometry(box.width() >= needed ? box : box.adjusted(box.width() - needed, 0, 0, 0));
-        lblSouthPosition_[i] = number;
-    }
+    const QSize needed = metrics.boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignTop, text).size();
+    return {QPoint(Px(place.contentLeft), Px(place.contentTop)), needed.expandedTo(QSize(Px(570), Px(195)))};
 }
 
-void RasiChart::setCells(const std::array<std::string, 12>& cells)
+// The design boxes of the sign numbers fit one digit; "10" to "12" need a
+// little more, taken on the left.
+QRect NumberBox(const CellPlace& place, const QFontMetrics& metrics, const QString& number)
 {
-    for (int i = 0; i < 12; ++i) {
-        QLabel* label = lblPlanets_[i];
-        QString text = QString::fromStdString(cells[i]);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        label->setText(text);
-        // Grows from its top left corner to fit the text, never below design size.
-        const QSize fit = label->sizeHint().expandedTo(QSize(Px(570), Px(195)));
-        label->resize(fit);
-    }
+    const QRect box = TwipsRect(place.numberLeft, place.numberTop, place.numberWidth, 195);
+    const int needed = metrics.boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignRight, number).width();
+    return box.width() >= needed ? box : box.adjusted(box.width() - needed, 0, 0, 0);
 }
 
-QString RasiChart::cellText(int sign) const
-{
-    return lblPlanets_.at(sign)->text();
-}
-
-void RasiChart::paint(QPainter& painter) const
+void DrawGrid(QPainter& painter)
 {
     const int w = kChartWidth - 1;
     const int h = kChartHeight - 1;
-    painter.fillRect(QRect(0, 0, kChartWidth, kChartHeight), QColor(255, 222, 173));
-    painter.setPen(QPen(QColor(90, 40, 20), 1));
+    painter.fillRect(QRect(0, 0, kChartWidth, kChartHeight), kBackground);
+    painter.setPen(QPen(kLines, 1));
     painter.drawRect(0, 0, w, h);
 
     const int x1 = w / 4, x2 = w / 2, x3 = w * 3 / 4;
@@ -103,10 +75,56 @@ void RasiChart::paint(QPainter& painter) const
     painter.drawLine(x3, y2, w, y2);
 }
 
+}  // namespace
+
+RasiChart::RasiChart(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picSouthRasi"));
+    setFixedSize(kChartWidth, kChartHeight);
+}
+
+void RasiChart::setCells(const std::array<std::string, 12>& cells)
+{
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        cells_[i] = QString::fromStdString(cells[i]);
+        cells_[i].replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+    update();
+}
+
+QString RasiChart::cellText(int sign) const
+{
+    return cells_.at(static_cast<std::size_t>(sign));
+}
+
+void RasiChart::draw(QPainter& painter, const QRectF& target) const
+{
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / kChartWidth, target.height() / kChartHeight);
+    DrawGrid(painter);
+
+    painter.setFont(font());
+    painter.setPen(kInk);
+    const QFontMetrics metrics = fontMetrics();
+    // Text is placed in whole pixels of the chart's own size, as on screen;
+    // the scale above carries it to a picture or a page.
+    const int direction = Qt::TextForceLeftToRight;
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        const CellPlace& place = kCells[i];
+        if (!cells_[i].isEmpty())
+            painter.drawText(ContentBox(place, metrics, cells_[i]), Qt::AlignHCenter | Qt::AlignTop | direction,
+                             cells_[i]);
+        const QString number = QString::number(i + 1);
+        painter.drawText(NumberBox(place, metrics, number), Qt::AlignRight | Qt::AlignVCenter | direction, number);
+    }
+    painter.restore();
+}
+
 void RasiChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paint(painter);
+    draw(painter, rect());
 }
 
 }  // namespace varelio::app
