@@ -19,7 +19,7 @@ void QtDialogs::message(QWidget* parent, const QString& text, MessageIcon icon, 
     box.exec();
 }
 
-static QString runFileDialog(QWidget* parent, const FileRequest& request, QFileDialog::AcceptMode mode)
+static QString RunFileDialog(QWidget* parent, const FileRequest& request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
@@ -37,12 +37,12 @@ static QString runFileDialog(QWidget* parent, const FileRequest& request, QFileD
 
 QString QtDialogs::saveFileName(QWidget* parent, const FileRequest& request)
 {
-    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+    return RunFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
 QString QtDialogs::openFileName(QWidget* parent, const FileRequest& request)
 {
-    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+    return RunFileDialog(parent, request, QFileDialog::AcceptOpen);
 }
 
 bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)

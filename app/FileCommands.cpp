@@ -1,11 +1,11 @@
 #include "app/FileCommands.h"
 
+#include "app/FileWriting.h"
+#include "app/PictureExport.h"
 #include "formats/ReadingFile.h"
 #include "formats/TextExport.h"
 
 #include <QFile>
-
-#include <string_view>
 
 namespace varelio::app {
 
@@ -76,23 +76,14 @@ bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form)
         dialogs.message(parent, QStringLiteral("Please Check The File."), MessageIcon::Error, kMessageTitle);
         return false;
     }
-
-    // A reading file is a few hundred bytes; whatever lies past the reader's
-    // limit is never looked at, so it is not read either.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowFileFailure(dialogs, parent, path, file.errorString(), false);
+    // What is left to go wrong is the file itself: unreadable, or a folder or
+    // a named pipe under a reading file's name.
+    const OpenedReading opened = OpenReadingFile(QFile::encodeName(path).toStdString());
+    if (opened.problem != OpenProblem::None) {
+        ShowFileFailure(dialogs, parent, path, QString::fromStdString(opened.reason), false);
         return false;
     }
-    const QByteArray bytes = file.read(static_cast<qint64>(kReadingFileMaxBytes));
-    if (file.error() != QFileDevice::NoError) {
-        ShowFileFailure(dialogs, parent, path, file.errorString(), false);
-        return false;
-    }
-    file.close();
-
-    const ReadingLines lines = DecodeReadingFile(std::string_view(bytes.constData(), bytes.size()));
-    ApplyReadingLines(lines, form);
+    ApplyReadingLines(opened.lines, form);
     return true;
 }
 
@@ -106,10 +97,10 @@ bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading
     return WriteOrReport(path, ComposeTextExport(reading), dialogs, parent);
 }
 
-QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingChild, QString& lastJpegName)
+QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastJpegName)
 {
     // Captured before the dialog, as the window looked when the command came.
-    const QImage picture = CaptureWindow(readingChild);
+    const QImage picture = CaptureWindow(readingView);
 
     FileRequest request;
     request.filter = QStringLiteral("JPEG Image (*.jpg)");

@@ -1,16 +1,15 @@
 // The file commands of the reading and input windows: saved readings, the
-// text export, the JPEG picture and printing. The windows only wire them up.
+// text export and the JPEG picture. The windows only wire them up; printing
+// is in app/Printing.h.
 #pragma once
 
 #include "app/Dialogs.h"
-#include "app/SaveForm.h"
 #include "form/Form.h"
 #include "reading/Reading.h"
 
 #include <QString>
 
 class QWidget;
-class QPrinter;
 
 namespace varelio::app {
 
@@ -26,7 +25,8 @@ bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int 
 // "&Open Previously Saved Reading": asks for a file and fills form from it
 // (a value that does not fit its list leaves that entry as it was). A name
 // not ending in "vrl" is refused with "Please Check The File."; a file that
-// cannot be read is reported. Returns true when the form was filled and the
+// cannot be read, or that is no regular file (a folder, a named pipe), is
+// reported. Returns true when the form was filled and the
 // driver should run.
 bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form);
 
@@ -35,15 +35,9 @@ bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form);
 bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading,
                        QString& lastSavedFileName);
 
-// "Save As &JPEG": a picture of readingChild's client area. lastJpegName is
-// the picture dialog's remembered name. Returns the written path, or empty.
-QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingChild, QString& lastJpegName);
-
-// "&Print": the printer dialog; on confirmation readingChild, scaled to one page.
-void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingChild);
-// The same on a printer the caller prepared (a PDF file, for instance).
-void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingChild, QPrinter& printer);
-
-// JpegWriterAvailable() and its test seam live in app/SaveForm.h.
+// "Save As &JPEG": a picture of readingView's client area (see
+// app/PictureExport.h). lastJpegName is the picture dialog's remembered name.
+// Returns the written path, or empty.
+QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastJpegName);
 
 }  // namespace varelio::app

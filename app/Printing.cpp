@@ -1,7 +1,5 @@
 #include "app/Printing.h"
 
-#include "app/FileCommands.h"
-
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
@@ -32,7 +30,7 @@ void DrawScaledToFit(QWidget& widget, QPainter& painter, const QRectF& page)
     painter.restore();
 }
 
-void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingChild, QPrinter& printer)
+void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QPrinter& printer)
 {
     if (!dialogs.choosePrinter(parent, printer))
         return;
@@ -44,14 +42,14 @@ void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingChild, QPri
         return;
     }
     // The painter's origin is the page's printable area.
-    DrawScaledToFit(readingChild, painter, QRectF(0, 0, printer.width(), printer.height()));
+    DrawScaledToFit(readingView, painter, QRectF(0, 0, printer.width(), printer.height()));
     painter.end();
 }
 
-void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingChild)
+void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingView)
 {
     QPrinter printer(QPrinter::HighResolution);
-    PrintReading(parent, dialogs, readingChild, printer);
+    PrintReading(parent, dialogs, readingView, printer);
 }
 
 }  // namespace varelio::app

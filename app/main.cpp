@@ -1,7 +1,7 @@
 // Varelio: starts the input window, one copy at a time.
+#include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/SingleInstance.h"
-#include "app/VarelioApp.h"
 #include "VarelioVersion.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Varelio"));
     QApplication::setApplicationVersion(QStringLiteral(VARELIO_VERSION));
     // Back closes the reading window before the input window reappears; the
-    // program ends only by the rules of VarelioApp.
+    // program ends only by the rules of Application.
     QApplication::setQuitOnLastWindowClosed(false);
 
     varelio::app::QtDialogs dialogs;
@@ -20,8 +20,8 @@ int main(int argc, char* argv[])
     if (!varelio::app::AcquireSingleInstance(varelio::app::DefaultLockPath(), dialogs, lock))
         return 0;
 
-    varelio::app::VarelioApp program(dialogs);
-    QObject::connect(&program, &varelio::app::VarelioApp::finished, &application, &QCoreApplication::quit,
+    varelio::app::Application program(dialogs);
+    QObject::connect(&program, &varelio::app::Application::finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     program.start();
     return QApplication::exec();

@@ -1,4 +1,4 @@
-#include "app/FrmMain.h"
+#include "app/InputWindow.h"
 
 #include "app/AboutBox.h"
 #include "app/KeyFilter.h"
@@ -88,7 +88,7 @@ int Direction(const QRadioButton* first, const QRadioButton* second)
 
 }  // namespace
 
-FrmMain::FrmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs)
+InputWindow::InputWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
@@ -120,10 +120,10 @@ FrmMain::FrmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
         column->addWidget(label);
     }
 
-    cmdOpen_ = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), body);
-    cmdOpen_->setObjectName(QStringLiteral("cmdOpen"));
+    openButton_ = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), body);
+    openButton_->setObjectName(QStringLiteral("cmdOpen"));
     auto* openRow = new QHBoxLayout;
-    openRow->addWidget(cmdOpen_);
+    openRow->addWidget(openButton_);
     openRow->addStretch(1);
     column->addLayout(openRow);
 
@@ -133,13 +133,13 @@ FrmMain::FrmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
     groups->addWidget(buildPlaceGroup(), 1);
     column->addLayout(groups);
 
-    cmdCalculate_ = new QPushButton(QStringLiteral("&Get My Manglik Reading"), body);
-    cmdCalculate_->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate_->setDefault(true);
-    cmdCalculate_->setMinimumHeight(cmdCalculate_->sizeHint().height() + 8);
+    calculateButton_ = new QPushButton(QStringLiteral("&Get My Manglik Reading"), body);
+    calculateButton_->setObjectName(QStringLiteral("cmdCalculate"));
+    calculateButton_->setDefault(true);
+    calculateButton_->setMinimumHeight(calculateButton_->sizeHint().height() + 8);
     auto* calculateRow = new QHBoxLayout;
     calculateRow->addStretch(1);
-    calculateRow->addWidget(cmdCalculate_);
+    calculateRow->addWidget(calculateButton_);
     column->addLayout(calculateRow);
     column->addStretch(1);
 
@@ -148,25 +148,25 @@ FrmMain::FrmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
     setCentralWidget(central);
 
     auto* filter = new KeyFilter(dialogs_, this);
-    for (QLineEdit* field : {txtName_, txtCity_, txtState_, txtCountry_})
+    for (QLineEdit* field : {nameField_, cityField_, stateField_, countryField_})
         filter->watch(field, KeyRule::Letters);
-    for (QLineEdit* field : {txtLatDeg_, txtLatMin_, txtLonDeg_, txtLonMin_})
+    for (QLineEdit* field : {latDegreesField_, latMinutesField_, lonDegreesField_, lonMinutesField_})
         filter->watch(field, KeyRule::Digits);
 
-    connect(cmdCalculate_, &QPushButton::clicked, this, &FrmMain::calculateRequested);
-    connect(cmdOpen_, &QPushButton::clicked, this, &FrmMain::openRequested);
-    connect(command1_, &QPushButton::clicked, this, &FrmMain::findPlace);
+    connect(calculateButton_, &QPushButton::clicked, this, &InputWindow::calculateRequested);
+    connect(openButton_, &QPushButton::clicked, this, &InputWindow::openRequested);
+    connect(findPlaceButton_, &QPushButton::clicked, this, &InputWindow::findPlace);
 
     resize(900, 480);
 }
 
-void FrmMain::buildMenus()
+void InputWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* calculate = file->addAction(QStringLiteral("Get My &Rasi Chart"));
     calculate->setObjectName(QStringLiteral("mnuCalculate"));
-    connect(calculate, &QAction::triggered, this, &FrmMain::calculateRequested);
+    connect(calculate, &QAction::triggered, this, &InputWindow::calculateRequested);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
@@ -186,124 +186,138 @@ void FrmMain::buildMenus()
     connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
 }
 
-QWidget* FrmMain::buildBirthGroup()
+QWidget* InputWindow::buildBirthGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("Birth Details"));
     group->setObjectName(QStringLiteral("fraBirth"));
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(10);
 
-    txtName_ = MakeField("txtName", group);
+    nameField_ = MakeField("txtName", group);
     grid->addWidget(new QLabel(QStringLiteral("Name"), group), 0, 0);
-    grid->addWidget(txtName_, 0, 1);
+    grid->addWidget(nameField_, 0, 1);
 
-    cboMonth_ = MakeList("cboMonth", group);
+    monthList_ = MakeList("cboMonth", group);
     for (const std::string_view month : kMonthNames)
-        cboMonth_->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
-    cboDate_ = MakeList("cboDate", group);
-    FillNumbers(cboDate_, FormList::Day);
-    cboYear_ = MakeList("cboYear", group);
-    FillNumbers(cboYear_, FormList::Year);
+        monthList_->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
+    dayList_ = MakeList("cboDate", group);
+    FillNumbers(dayList_, FormList::Day);
+    yearList_ = MakeList("cboYear", group);
+    FillNumbers(yearList_, FormList::Year);
     auto* date = new QHBoxLayout;
-    date->addWidget(cboMonth_, 2);
-    date->addWidget(cboDate_, 1);
-    date->addWidget(cboYear_, 1);
+    date->addWidget(monthList_, 2);
+    date->addWidget(dayList_, 1);
+    date->addWidget(yearList_, 1);
     grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), group), 1, 0);
     grid->addLayout(date, 1, 1);
 
-    cboHour_ = MakeList("cboHour", group);
-    FillNumbers(cboHour_, FormList::Hour);
-    cboMinute_ = MakeList("cboMinute", group);
-    FillNumbers(cboMinute_, FormList::Minute);
+    hourList_ = MakeList("cboHour", group);
+    FillNumbers(hourList_, FormList::Hour);
+    minuteList_ = MakeList("cboMinute", group);
+    FillNumbers(minuteList_, FormList::Minute);
     auto* time = new QHBoxLayout;
-    time->addWidget(cboHour_);
-    time->addWidget(cboMinute_);
+    time->addWidget(hourList_);
+    time->addWidget(minuteList_);
     time->addWidget(new QLabel(QStringLiteral("HH/MM"), group));
     time->addStretch(1);
     grid->addWidget(new QLabel(QStringLiteral("Time of Birth"), group), 2, 0);
     grid->addLayout(time, 2, 1);
 
-    chkDST_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), group);
-    chkDST_->setObjectName(QStringLiteral("chkDST"));
-    grid->addWidget(chkDST_, 3, 1);
+    daylightSavingBox_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), group);
+    daylightSavingBox_->setObjectName(QStringLiteral("chkDST"));
+    grid->addWidget(daylightSavingBox_, 3, 1);
 
-    cboTimeZone_ = MakeList("cboTimeZone", group);
-    cboTimeZone_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cboTimeZone_->setMinimumContentsLength(30);
+    zoneList_ = MakeList("cboTimeZone", group);
+    zoneList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    zoneList_->setMinimumContentsLength(30);
     QStringList zones;
     zones.reserve(kTimeZoneCount);
     for (const TimeZoneRow& row : kTimeZoneTable)
         zones.append(QString::fromUtf8(row.timeZoneNames.data(), static_cast<qsizetype>(row.timeZoneNames.size())));
-    cboTimeZone_->addItems(zones);
+    zoneList_->addItems(zones);
     grid->addWidget(new QLabel(QStringLiteral("Time Zone"), group), 4, 0);
-    grid->addWidget(cboTimeZone_, 4, 1);
+    grid->addWidget(zoneList_, 4, 1);
     grid->setRowStretch(5, 1);
 
-    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHour_, cboMinute_, cboTimeZone_})
+    for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, zoneList_})
         list->setCurrentIndex(0);
     return group;
 }
 
-QWidget* FrmMain::buildPlaceGroup()
+QWidget* InputWindow::buildPlaceGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("Place of Birth"));
     group->setObjectName(QStringLiteral("fraPlace"));
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(10);
 
-    auto coordinateRow = [&](int row, const QString& caption, QLineEdit*& degrees, QLineEdit*& minutes,
-                             const char* degName, const char* minName, QButtonGroup*& options, const char* groupName,
-                             QRadioButton*& first, QRadioButton*& second, const char* firstName,
-                             const QString& firstCaption, const char* secondName, const QString& secondCaption) {
-        degrees = MakeField(degName, group, 3);
-        minutes = MakeField(minName, group, 3);
-        first = MakeOption(firstName, firstCaption, group);
-        second = MakeOption(secondName, secondCaption, group);
-        options = new QButtonGroup(group);
-        options->setObjectName(QLatin1String(groupName));
-        options->addButton(first, 0);
-        options->addButton(second, 1);
-        first->setChecked(true);
+    struct Coordinate {
+        const char* caption;
+        const char* degreesName;
+        const char* minutesName;
+        const char* groupName;
+        const char* firstName;
+        const char* firstCaption;
+        const char* secondName;
+        const char* secondCaption;
+        QLineEdit*& degrees;
+        QLineEdit*& minutes;
+        QButtonGroup*& options;
+        QRadioButton*& first;
+        QRadioButton*& second;
+    };
+    const Coordinate coordinates[] = {
+        {"Latitude", "txtLatDeg", "txtLatMin", "optLat", "optLatNorth", "North", "optLatSouth", "South",
+         latDegreesField_, latMinutesField_, latDirectionGroup_, northOption_, southOption_},
+        {"Longitude", "txtLonDeg", "txtLonMin", "optLong", "optLongEast", "East", "optLongWest", "West",
+         lonDegreesField_, lonMinutesField_, lonDirectionGroup_, eastOption_, westOption_},
+    };
+    int row = 0;
+    for (const Coordinate& c : coordinates) {
+        c.degrees = MakeField(c.degreesName, group, kNumberFieldLength);
+        c.minutes = MakeField(c.minutesName, group, kNumberFieldLength);
+        c.first = MakeOption(c.firstName, QLatin1String(c.firstCaption), group);
+        c.second = MakeOption(c.secondName, QLatin1String(c.secondCaption), group);
+        c.options = new QButtonGroup(group);
+        c.options->setObjectName(QLatin1String(c.groupName));
+        c.options->addButton(c.first, 0);
+        c.options->addButton(c.second, 1);
+        c.first->setChecked(true);
 
         auto* line = new QHBoxLayout;
-        line->addWidget(degrees);
-        line->addWidget(minutes);
+        line->addWidget(c.degrees);
+        line->addWidget(c.minutes);
         line->addWidget(new QLabel(QStringLiteral("DEG/MIN"), group));
         line->addSpacing(12);
-        line->addWidget(first);
-        line->addWidget(second);
+        line->addWidget(c.first);
+        line->addWidget(c.second);
         line->addStretch(1);
-        grid->addWidget(new QLabel(caption, group), row, 0);
+        grid->addWidget(new QLabel(QLatin1String(c.caption), group), row, 0);
         grid->addLayout(line, row, 1);
-    };
-    coordinateRow(0, QStringLiteral("Latitude"), txtLatDeg_, txtLatMin_, "txtLatDeg", "txtLatMin", optLat_, "optLat",
-                  optLatNorth_, optLatSouth_, "optLatNorth", QStringLiteral("North"), "optLatSouth",
-                  QStringLiteral("South"));
-    coordinateRow(1, QStringLiteral("Longitude"), txtLonDeg_, txtLonMin_, "txtLonDeg", "txtLonMin", optLong_,
-                  "optLong", optLongEast_, optLongWest_, "optLongEast", QStringLiteral("East"), "optLongWest",
-                  QStringLiteral("West"));
+        ++row;
+    }
 
-    txtCity_ = MakeField("txtCity", group);
-    txtState_ = MakeField("txtState", group);
-    txtCountry_ = MakeField("txtCountry", group);
+    cityField_ = MakeField("txtCity", group);
+    stateField_ = MakeField("txtState", group);
+    countryField_ = MakeField("txtCountry", group);
     grid->addWidget(new QLabel(QStringLiteral("City"), group), 2, 0);
-    grid->addWidget(txtCity_, 2, 1);
+    grid->addWidget(cityField_, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("State"), group), 3, 0);
-    grid->addWidget(txtState_, 3, 1);
+    grid->addWidget(stateField_, 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("Country"), group), 4, 0);
-    grid->addWidget(txtCountry_, 4, 1);
+    grid->addWidget(countryField_, 4, 1);
 
-    command1_ = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), group);
-    command1_->setObjectName(QStringLiteral("Command1"));
+    findPlaceButton_ = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), group);
+    findPlaceButton_->setObjectName(QStringLiteral("Command1"));
     auto* lookUp = new QHBoxLayout;
     lookUp->addStretch(1);
-    lookUp->addWidget(command1_);
+    lookUp->addWidget(findPlaceButton_);
     grid->addLayout(lookUp, 5, 1);
     grid->setRowStretch(6, 1);
     return group;
 }
 
-QWidget* FrmMain::buildPromoBand()
+QWidget* InputWindow::buildPromoBand()
 {
     auto* band = new QLabel;
     band->setObjectName(QStringLiteral("lblPromo"));
@@ -325,78 +339,78 @@ QWidget* FrmMain::buildPromoBand()
     return band;
 }
 
-FormValues FrmMain::formValues() const
+FormValues InputWindow::formValues() const
 {
     FormValues form;
-    form.name = ToStd(txtName_->text());
-    form.dayIndex = cboDate_->currentIndex();
-    form.monthIndex = cboMonth_->currentIndex();
-    form.yearIndex = cboYear_->currentIndex();
-    form.hourIndex = cboHour_->currentIndex();
-    form.minuteIndex = cboMinute_->currentIndex();
-    form.zoneIndex = cboTimeZone_->currentIndex();
-    form.latDeg = ToStd(txtLatDeg_->text());
-    form.latMin = ToStd(txtLatMin_->text());
-    form.lonDeg = ToStd(txtLonDeg_->text());
-    form.lonMin = ToStd(txtLonMin_->text());
-    form.latDirection = Direction(optLatNorth_, optLatSouth_);
-    form.lonDirection = Direction(optLongEast_, optLongWest_);
-    form.dst = chkDST_->isChecked();
-    form.city = ToStd(txtCity_->text());
-    form.state = ToStd(txtState_->text());
-    form.country = ToStd(txtCountry_->text());
+    form.name = ToStd(nameField_->text());
+    form.dayIndex = dayList_->currentIndex();
+    form.monthIndex = monthList_->currentIndex();
+    form.yearIndex = yearList_->currentIndex();
+    form.hourIndex = hourList_->currentIndex();
+    form.minuteIndex = minuteList_->currentIndex();
+    form.zoneIndex = zoneList_->currentIndex();
+    form.latDeg = ToStd(latDegreesField_->text());
+    form.latMin = ToStd(latMinutesField_->text());
+    form.lonDeg = ToStd(lonDegreesField_->text());
+    form.lonMin = ToStd(lonMinutesField_->text());
+    form.latDirection = Direction(northOption_, southOption_);
+    form.lonDirection = Direction(eastOption_, westOption_);
+    form.dst = daylightSavingBox_->isChecked();
+    form.city = ToStd(cityField_->text());
+    form.state = ToStd(stateField_->text());
+    form.country = ToStd(countryField_->text());
     return form;
 }
 
-void FrmMain::setFormValues(const FormValues& form)
+void InputWindow::setFormValues(const FormValues& form)
 {
-    txtName_->setText(FromStd(form.name));
-    SelectIndex(cboDate_, form.dayIndex);
-    SelectIndex(cboMonth_, form.monthIndex);
-    SelectIndex(cboYear_, form.yearIndex);
-    SelectIndex(cboHour_, form.hourIndex);
-    SelectIndex(cboMinute_, form.minuteIndex);
-    SelectIndex(cboTimeZone_, form.zoneIndex);
-    txtLatDeg_->setText(FromStd(form.latDeg));
-    txtLatMin_->setText(FromStd(form.latMin));
-    txtLonDeg_->setText(FromStd(form.lonDeg));
-    txtLonMin_->setText(FromStd(form.lonMin));
-    SelectDirection(optLat_, optLatNorth_, optLatSouth_, form.latDirection);
-    SelectDirection(optLong_, optLongEast_, optLongWest_, form.lonDirection);
-    chkDST_->setChecked(form.dst);
-    txtCity_->setText(FromStd(form.city));
-    txtState_->setText(FromStd(form.state));
-    txtCountry_->setText(FromStd(form.country));
+    nameField_->setText(FromStd(form.name));
+    SelectIndex(dayList_, form.dayIndex);
+    SelectIndex(monthList_, form.monthIndex);
+    SelectIndex(yearList_, form.yearIndex);
+    SelectIndex(hourList_, form.hourIndex);
+    SelectIndex(minuteList_, form.minuteIndex);
+    SelectIndex(zoneList_, form.zoneIndex);
+    latDegreesField_->setText(FromStd(form.latDeg));
+    latMinutesField_->setText(FromStd(form.latMin));
+    lonDegreesField_->setText(FromStd(form.lonDeg));
+    lonMinutesField_->setText(FromStd(form.lonMin));
+    SelectDirection(latDirectionGroup_, northOption_, southOption_, form.latDirection);
+    SelectDirection(lonDirectionGroup_, eastOption_, westOption_, form.lonDirection);
+    daylightSavingBox_->setChecked(form.dst);
+    cityField_->setText(FromStd(form.city));
+    stateField_->setText(FromStd(form.state));
+    countryField_->setText(FromStd(form.country));
 }
 
-void FrmMain::focusField(FormField field)
+void InputWindow::focusField(FormField field)
 {
     QLineEdit* target = nullptr;
     switch (field) {
     case FormField::None: return;
-    case FormField::Name: target = txtName_; break;
-    case FormField::LatDeg: target = txtLatDeg_; break;
-    case FormField::LatMin: target = txtLatMin_; break;
-    case FormField::LonDeg: target = txtLonDeg_; break;
-    case FormField::LonMin: target = txtLonMin_; break;
-    case FormField::City: target = txtCity_; break;
-    case FormField::State: target = txtState_; break;
-    case FormField::Country: target = txtCountry_; break;
-    case FormField::North: optLatNorth_->setChecked(true); return;
-    case FormField::East: optLongEast_->setChecked(true); return;
+    case FormField::Name: target = nameField_; break;
+    case FormField::LatDeg: target = latDegreesField_; break;
+    case FormField::LatMin: target = latMinutesField_; break;
+    case FormField::LonDeg: target = lonDegreesField_; break;
+    case FormField::LonMin: target = lonMinutesField_; break;
+    case FormField::City: target = cityField_; break;
+    case FormField::State: target = stateField_; break;
+    case FormField::Country: target = countryField_; break;
+    case FormField::North: northOption_->setChecked(true); return;
+    case FormField::East: eastOption_->setChecked(true); return;
     }
     target->setFocus();
 }
 
-int FrmMain::timeZoneIndex() const
+int InputWindow::timeZoneIndex() const
 {
-    return cboTimeZone_->currentIndex();
+    return zoneList_->currentIndex();
 }
 
-void FrmMain::findPlace()
+void InputWindow::findPlace()
 {
     const std::pair<QLineEdit*, const char*> required[] = {
-        {txtCity_, "Please Enter City"}, {txtState_, "Please Enter State"}, {txtCountry_, "Please Enter Country"}};
+        {cityField_, "Please Enter City"}, {stateField_, "Please Enter State"}, {countryField_, "Please Enter Country"}};
     for (const auto& [field, message] : required) {
         if (field->text().isEmpty()) {
             dialogs_.message(this, QLatin1String(message), MessageIcon::Error);
@@ -404,10 +418,10 @@ void FrmMain::findPlace()
             return;
         }
     }
-    links::OpenWebPage(links::PlaceSearchUrl(txtCity_->text(), txtState_->text(), txtCountry_->text()));
+    links::OpenWebPage(links::PlaceSearchUrl(cityField_->text(), stateField_->text(), countryField_->text()));
 }
 
-void FrmMain::closeEvent(QCloseEvent* event)
+void InputWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     emit closed();

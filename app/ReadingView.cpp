@@ -1,8 +1,8 @@
-#include "app/FrmDisplay.h"
+#include "app/ReadingView.h"
 
 #include "app/RasiChart.h"
-#include "form/Form.h"
 #include "app/Twips.h"
+#include "form/Form.h"
 #include "VarelioVersion.h"
 
 #include <QGroupBox>
@@ -16,6 +16,8 @@ const QColor kOrange(255, 128, 0);
 const QColor kGreen(0, 128, 0);
 const QColor kPurple(154, 54, 171);
 const QColor kMagenta(223, 38, 140);
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* MakeLabel(const QString& name, const QString& text, const QRect& place, QWidget* parent)
 {
@@ -43,10 +45,7 @@ QGroupBox* MakeFrame(const QString& name, const QString& caption, const QRect& p
     return frame;
 }
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
-
+// "Date of Birth: March 7, 1985"
 QString DateOfBirthText(const BirthData& birth)
 {
     const std::string_view name = MonthName(birth.month);
@@ -59,7 +58,9 @@ QString TimeOfBirthText(const BirthData& birth)
     return QStringLiteral("Time of Birth: %1 HH %2 MM ").arg(birth.hour).arg(birth.minute);
 }
 
-FrmDisplay::FrmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent)
+}  // namespace
+
+ReadingView::ReadingView(const Reading& reading, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
@@ -68,17 +69,18 @@ FrmDisplay::FrmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent
     font.setPointSize(8);
     setFont(font);
 
-    buildPositions();
-    buildVedicDetails();
-    buildPersonalDetails(birth);
-    picSouthRasi_ = new RasiChart(this);
-    picSouthRasi_->move(0, Px(1995));
-    buildInterpretation();
+    buildPositions(reading.chartState);
+    buildVedicDetails(reading.summary);
+    buildPersonalDetails(reading.birthData);
+    rasiChart_ = new RasiChart(this);
+    rasiChart_->move(0, Px(1995));
+    rasiChart_->setCells(reading.chartCells);
+    buildInterpretation(reading.manglikCaptions);
 
     setFixedSize(Px(10750), Px(1995 + 5355));
 }
 
-QGroupBox* FrmDisplay::buildPositions()
+void ReadingView::buildPositions(const ChartState& chart)
 {
     QGroupBox* frame =
         MakeFrame(QStringLiteral("fraWestern"), QStringLiteral("Vedic Planetary Position"), TwipsRect(0, 0, 2895, 1900), this);
@@ -92,34 +94,33 @@ QGroupBox* FrmDisplay::buildPositions()
         // Rahu to the midheaven are written too but sit below the frame's edge,
         // so only Sun to Saturn show.
         const int top = i < 7 ? 240 + 225 * i : 1900 + 225 * (i - 7);
-        planet_[i] = MakeLabel(QStringLiteral("Planet%1").arg(i), QString(), TwipsRect(1785, top, 1050, 225), frame);
+        MakeLabel(QStringLiteral("Planet%1").arg(i), FromStd(chart.bodyPositionText[i]), TwipsRect(1785, top, 1050, 225),
+                  frame);
     }
-    return frame;
 }
 
-QGroupBox* FrmDisplay::buildVedicDetails()
+void ReadingView::buildVedicDetails(const ReadingSummary& summary)
 {
     QGroupBox* frame =
         MakeFrame(QStringLiteral("fraVedic"), QStringLiteral("Other Vedic Details"), TwipsRect(3000, 0, 3650, 1900), this);
     struct Row {
         const char* caption;
         const char* valueName;
-        QLabel** value;
+        const std::string& value;
     };
     const Row rows[] = {
-        {"Ayanamsa", "lblAyanamsha", &lblAyanamsha_}, {"Lagna / Asc", "lblLagna", &lblLagna_},
-        {"Rashi/Moon Sign", "lblRashi", &lblRashi_},  {"Nakshatra", "lblNakshatra", &lblNakshatra_},
-        {"Pada", "lblPada", &lblPada_},               {"Lord", "lblLord", &lblLord_},
+        {"Ayanamsa", "lblAyanamsha", summary.ayanamsaDisplay},   {"Lagna / Asc", "lblLagna", summary.lagnaSignName},
+        {"Rashi/Moon Sign", "lblRashi", summary.rashiDisplay},   {"Nakshatra", "lblNakshatra", summary.nakshatraDisplay},
+        {"Pada", "lblPada", summary.nakshatraPada},              {"Lord", "lblLord", summary.nakshatraLord},
     };
     for (int k = 0; k < 6; ++k) {
         const int top = 240 + 225 * k;
         MakeLabel(QString(), QLatin1String(rows[k].caption), TwipsRect(120, top, 1650, 225), frame);
-        *rows[k].value = MakeLabel(QLatin1String(rows[k].valueName), QString(), TwipsRect(1785, top, 1800, 225), frame);
+        MakeLabel(QLatin1String(rows[k].valueName), FromStd(rows[k].value), TwipsRect(1785, top, 1800, 225), frame);
     }
-    return frame;
 }
 
-QGroupBox* FrmDisplay::buildPersonalDetails(const BirthData& birth)
+void ReadingView::buildPersonalDetails(const BirthData& birth)
 {
     QGroupBox* frame =
         MakeFrame(QStringLiteral("Frame2"), QStringLiteral("Personal Details"), TwipsRect(6750, 0, 4000, 1900), this);
@@ -138,10 +139,9 @@ QGroupBox* FrmDisplay::buildPersonalDetails(const BirthData& birth)
         MakeLabel(QLatin1String(name), text, TwipsRect(120, 240 + 195 * k, 3820, 195), frame);
         ++k;
     }
-    return frame;
 }
 
-QGroupBox* FrmDisplay::buildInterpretation()
+void ReadingView::buildInterpretation(const std::array<std::string, 6>& verdicts)
 {
     QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), QStringLiteral("Manglik Interpretation"),
                                  TwipsRect(5500, 1995, 5250, 5340), this);
@@ -158,10 +158,9 @@ QGroupBox* FrmDisplay::buildInterpretation()
         SetTextColour(inner, inners[f].colour);
         for (int line = 0; line < 3; ++line) {
             const int index = f * 3 + line;
-            QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(index), QStringLiteral("Result"),
+            QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(index), FromStd(verdicts[index]),
                                        TwipsRect(120, 240 + 240 * line, 4760, 225), inner);
             SetTextColour(result, kOrange);
-            lblResult_[index] = result;
         }
     }
     QLabel* note = MakeLabel(QStringLiteral("lblResult6"),
@@ -171,30 +170,6 @@ QGroupBox* FrmDisplay::buildInterpretation()
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(note, kGreen);
-    lblResult_[6] = note;
-    return outer;
-}
-
-void FrmDisplay::fillVedicDetails(const ReadingSummary& summary)
-{
-    lblAyanamsha_->setText(FromStd(summary.ayanamsaDisplay));
-    lblLagna_->setText(FromStd(summary.lagnaSignName));
-    lblNakshatra_->setText(FromStd(summary.nakshatraDisplay));
-    lblRashi_->setText(FromStd(summary.rashiDisplay));
-    lblPada_->setText(FromStd(summary.nakshatraPada));
-    lblLord_->setText(FromStd(summary.nakshatraLord));
-}
-
-void FrmDisplay::fillPositions(const ChartState& chart)
-{
-    for (int i = 0; i < kBodyCount; ++i)
-        planet_[i]->setText(FromStd(chart.bodyPositionText[i]));
-}
-
-void FrmDisplay::fillVerdicts(const std::array<std::string, 6>& captions)
-{
-    for (int i = 0; i < 6; ++i)
-        lblResult_[i]->setText(FromStd(captions[i]));
 }
 
 }  // namespace varelio::app

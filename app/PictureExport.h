@@ -1,12 +1,10 @@
-// modSaveForm: a picture of the reading window saved as a JPEG file. The
-// window is captured, written as a temporary BMP beside the target, converted
-// by the JPEG writer, and the BMP removed. An existing file is never
-// overwritten: a free numbered name ("chart_001.jpg") is chosen instead.
+// The JPEG picture of the reading: the window is captured and written straight
+// to the chosen file. An existing file is never overwritten: a free numbered
+// name ("chart_001.jpg") is taken instead.
 #pragma once
 
 #include "app/Dialogs.h"
 
-#include <QByteArrayView>
 #include <QDateTime>
 #include <QImage>
 #include <QString>
@@ -46,13 +44,10 @@ QString TimestampName(bool shortForm, const LocalClock& clock = CurrentLocalTime
 QString UniqueFileName(QString folder, QString fileName, Dialogs& dialogs, QWidget* parent,
                        const LocalClock& clock = CurrentLocalTime);
 
-// Converts a BMP file into a JPEG file with the given quality (0..100). The
-// JPEG appears whole or not at all. On failure *error (if given) says why.
-bool BmpToJpeg(const QString& bmpPath, const QString& jpegPath, int quality, QString* error = nullptr);
-
-// Saves captured as a JPEG at a free name derived from path (the name cut at
-// its first "." with ".jpg" added). A failure is reported in a message box
-// naming the file and the reason. Returns the written path, or empty.
+// Saves captured as a JPEG of quality 100 at a free name derived from path
+// (the name cut at its first "." with ".jpg" added); the file appears whole or
+// not at all. A failure is reported in a message box naming the file and the
+// reason. Returns the written path, or empty.
 QString SaveWindowAsJpeg(const QString& path, const QImage& captured, Dialogs& dialogs, QWidget* parent,
                          const LocalClock& clock = CurrentLocalTime);
 
@@ -60,14 +55,5 @@ QString SaveWindowAsJpeg(const QString& path, const QImage& captured, Dialogs& d
 // input validation refuses to calculate without it. Tests may force the answer.
 bool JpegWriterAvailable();
 void SetJpegWriterAvailableForTesting(std::optional<bool> forced);
-
-// Writes bytes to path whole or not at all: an earlier file of that name
-// survives a failed write. On failure *error (if given) says why.
-bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* error = nullptr);
-
-// The message box for a file that could not be written or read: title
-// "Varelio", error icon, the file's path and the reason.
-void ShowFileFailure(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& reason,
-                     bool writing = true);
 
 }  // namespace varelio::app

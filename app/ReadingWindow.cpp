@@ -1,7 +1,7 @@
-#include "app/MdiFrame.h"
+#include "app/ReadingWindow.h"
 
 #include "app/AboutBox.h"
-#include "app/FrmDisplay.h"
+#include "app/ReadingView.h"
 #include "app/Twips.h"
 #include "app/WebLinks.h"
 #include "VarelioVersion.h"
@@ -11,6 +11,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -71,66 +72,91 @@ QIcon PrinterGlyph()
 
 }  // namespace
 
-MdiFrame::MdiFrame(FrmDisplay* child, QWidget* parent) : QMainWindow(parent), child_(child)
+ReadingWindow::ReadingWindow(ReadingView* view, QWidget* parent) : QMainWindow(parent), view_(view)
 {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
     setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar is shown and hidden only by "&Toolbar"
 
-    buildMenus();
     buildToolBar();
+    fillToolBar(buildMenus());
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(buildHeading());
+    column->addWidget(buildHeadingBand());
     mdiArea_ = new QMdiArea(central);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     column->addWidget(mdiArea_, 1);
-    column->addWidget(buildButtonBar());
+    column->addWidget(buildButtonBand());
     setCentralWidget(central);
 
-    // The child keeps its fixed layout; it can be minimised and restored with
+    // The view keeps its fixed layout; it can be minimised and restored with
     // "&Chart" but not closed on its own.
-    subWindow_ = mdiArea_->addSubWindow(child_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    viewWindow_ = mdiArea_->addSubWindow(view_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                     Qt::WindowMinimizeButtonHint);
-    subWindow_->setObjectName(QStringLiteral("frmDisplayWindow"));
-    subWindow_->setWindowTitle(child_->windowTitle());
-    subWindow_->adjustSize();
+    viewWindow_->setObjectName(QStringLiteral("frmDisplayWindow"));
+    viewWindow_->setWindowTitle(view_->windowTitle());
+    viewWindow_->adjustSize();
 
     // Opens maximised; this is the size it comes back to.
-    const QSize childSize = subWindow_->size();
-    resize(childSize.width() + 80, childSize.height() + Px(420 + 900 + 645) + menuBar()->sizeHint().height() + 60);
+    const QSize viewSize = viewWindow_->size();
+    resize(viewSize.width() + 80, viewSize.height() + Px(420 + 900 + 645) + menuBar()->sizeHint().height() + 60);
     if (const QScreen* shown = QGuiApplication::primaryScreen())
         setGeometry(shown->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 }
 
-void MdiFrame::buildMenus()
+void ReadingWindow::buildToolBar()
 {
+    toolBar_ = new QToolBar(QStringLiteral("TB"), this);
+    toolBar_->setObjectName(QStringLiteral("TB"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setMinimumHeight(Px(420));
+    toolBar_->setIconSize(QSize(20, 20));
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+ReadingWindow::SharedCommands ReadingWindow::buildMenus()
+{
+    SharedCommands shared{};
+
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(AddEntry(file, "mnuNew", QStringLiteral("&New")), &QAction::triggered, this, &MdiFrame::newRequested);
+    shared.newReading = AddEntry(file, "mnuNew", QStringLiteral("&New"));
+    shared.newReading->setShortcut(QKeySequence::New);
+    connect(shared.newReading, &QAction::triggered, this, &ReadingWindow::newRequested);
     file->addSeparator();
-    connect(AddEntry(file, "mnuSaveAsText", QStringLiteral("Save &As")), &QAction::triggered, this,
-            &MdiFrame::saveRequested);
+    shared.save = AddEntry(file, "mnuSaveAsText", QStringLiteral("Save &As"));
+    shared.save->setShortcut(QKeySequence::Save);
+    connect(shared.save, &QAction::triggered, this, &ReadingWindow::saveRequested);
     connect(AddEntry(file, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG")), &QAction::triggered, this,
-            &MdiFrame::saveJpegRequested);
+            &ReadingWindow::saveJpegRequested);
     file->addSeparator();
     connect(AddEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text")), &QAction::triggered, this,
-            &MdiFrame::exportRequested);
+            &ReadingWindow::exportRequested);
     file->addSeparator();
-    connect(AddEntry(file, "mnuPrint", QStringLiteral("&Print")), &QAction::triggered, this, &MdiFrame::printRequested);
+    shared.print = AddEntry(file, "mnuPrint", QStringLiteral("&Print"));
+    shared.print->setShortcut(QKeySequence::Print);
+    connect(shared.print, &QAction::triggered, this, &ReadingWindow::printRequested);
     file->addSeparator();
-    connect(AddEntry(file, "mnuBack", QStringLiteral("&Back")), &QAction::triggered, this, &MdiFrame::backRequested);
+    connect(AddEntry(file, "mnuBack", QStringLiteral("&Back")), &QAction::triggered, this,
+            &ReadingWindow::backRequested);
     file->addSeparator();
-    connect(AddEntry(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this, &MdiFrame::exitRequested);
+    QAction* exit = AddEntry(file, "mnuExit", QStringLiteral("E&xit"));
+    exit->setShortcut(QKeySequence::Quit);
+    connect(exit, &QAction::triggered, this, &ReadingWindow::exitRequested);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    mnuToolBar_ = AddEntry(view, "mnuToolBar", QStringLiteral("&Toolbar"), true, true);
-    connect(mnuToolBar_, &QAction::toggled, this, [this](bool on) { tb_->setVisible(on); });
+    // The toolbar's own action: its check mark follows the toolbar.
+    QAction* showToolBar = toolBar_->toggleViewAction();
+    showToolBar->setObjectName(QStringLiteral("mnuToolBar"));
+    showToolBar->setText(QStringLiteral("&Toolbar"));
+    showToolBar->setChecked(true);
+    view->addAction(showToolBar);
     // The window has no status bar: this entry only moves its own check mark.
     AddEntry(view, "mnuStatusBar", QStringLiteral("&Status Bar"), true, true);
     view->addSeparator();
@@ -158,9 +184,9 @@ void MdiFrame::buildMenus()
 
     auto* charts = new QActionGroup(this);
     charts->setObjectName(QStringLiteral("chartGroup"));
-    mnuChart_ = AddEntry(view, "mnuChart", QStringLiteral("&Chart"), true, true);
-    charts->addAction(mnuChart_);
-    connect(mnuChart_, &QAction::triggered, this, &MdiFrame::showChart);
+    chartAction_ = AddEntry(view, "mnuChart", QStringLiteral("&Chart"), true, true);
+    charts->addAction(chartAction_);
+    connect(chartAction_, &QAction::triggered, this, &ReadingWindow::showChart);
     QMenu* divisional = view->addMenu(QStringLiteral("&Divisional Charts"));
     divisional->setObjectName(QStringLiteral("mnuDivisionalCharts"));
     const std::pair<const char*, const char*> entries[] = {
@@ -172,8 +198,8 @@ void MdiFrame::buildMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(AddEntry(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
-            [] { links::OpenWebPage(links::kOnlineHelp); });
+    shared.onlineHelp = AddEntry(help, "mnuOnline", QStringLiteral("&Online Help"));
+    connect(shared.onlineHelp, &QAction::triggered, this, [] { links::OpenWebPage(links::kOnlineHelp); });
     connect(AddEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, this,
             [] { links::OpenWebPage(links::kHome); });
     help->addSeparator();
@@ -186,142 +212,129 @@ void MdiFrame::buildMenus()
             [] { links::OpenWebPage(links::kDonate); });
     connect(AddEntry(help, "mnuMakeMoney", QStringLiteral("Make Money &Online")), &QAction::triggered, this,
             [] { links::OpenWebPage(links::kMakeMoney); });
+    return shared;
 }
 
-void MdiFrame::buildToolBar()
+void ReadingWindow::fillToolBar(const SharedCommands& commands)
 {
-    tb_ = new QToolBar(QStringLiteral("TB"), this);
-    tb_->setObjectName(QStringLiteral("TB"));
-    tb_->setMovable(false);
-    tb_->setFloatable(false);
-    tb_->setMinimumHeight(Px(420));
-    tb_->setIconSize(QSize(20, 20));
-    addToolBar(Qt::TopToolBarArea, tb_);
-
+    // The buttons are the menu entries themselves; each button keeps its old
+    // key as its object name and tooltip, and its picture stays out of the menu.
     struct Button {
+        QAction* action;
         const char* key;
         const char* theme;
         QStyle::StandardPixmap fallback;
     };
     const Button buttons[] = {
-        {"New", "document-new", QStyle::SP_FileIcon},
-        {"Save", "document-save", QStyle::SP_DialogSaveButton},
-        {"Print", "document-print", QStyle::SP_CustomBase},
-        {"Help", "help-contents", QStyle::SP_MessageBoxQuestion},
+        {commands.newReading, "New", "document-new", QStyle::SP_FileIcon},
+        {commands.save, "Save", "document-save", QStyle::SP_DialogSaveButton},
+        {commands.print, "Print", "document-print", QStyle::SP_CustomBase},
+        {commands.onlineHelp, "Help", "help-contents", QStyle::SP_MessageBoxQuestion},
     };
     for (const Button& button : buttons) {
         const QString key = QLatin1String(button.key);
-        const QIcon fallback = button.fallback == QStyle::SP_CustomBase ? PrinterGlyph() : style()->standardIcon(button.fallback);
-        QAction* action = tb_->addAction(QIcon::fromTheme(QLatin1String(button.theme), fallback), key);
-        action->setObjectName(key);
-        action->setToolTip(key);
+        const QIcon fallback =
+            button.fallback == QStyle::SP_CustomBase ? PrinterGlyph() : style()->standardIcon(button.fallback);
+        button.action->setIcon(QIcon::fromTheme(QLatin1String(button.theme), fallback));
+        button.action->setIconVisibleInMenu(false);
+        button.action->setToolTip(key);
+        toolBar_->addAction(button.action);
+        toolBar_->widgetForAction(button.action)->setObjectName(key);
     }
-    connect(tb_->actions().at(0), &QAction::triggered, this, &MdiFrame::newRequested);
-    connect(tb_->actions().at(1), &QAction::triggered, this, &MdiFrame::saveRequested);
-    connect(tb_->actions().at(2), &QAction::triggered, this, &MdiFrame::printRequested);
-    connect(tb_->actions().at(3), &QAction::triggered, this, [] { links::OpenWebPage(links::kOnlineHelp); });
 }
 
-QWidget* MdiFrame::buildHeading()
+QWidget* ReadingWindow::buildHeadingBand()
 {
-    picTop_ = MakeBand("picTop", 900, this);
-    lblHeading_ = new QLabel(QStringLiteral("Varelio"), picTop_);
-    lblHeading_->setObjectName(QStringLiteral("lblHeading"));
-    lblHeading_->setAttribute(Qt::WA_TranslucentBackground);
-    QFont heading(QStringLiteral("Verdana"));
-    heading.setStyleHint(QFont::SansSerif);
-    heading.setBold(true);
-    heading.setPixelSize(Px(435) - 5);
-    lblHeading_->setFont(heading);
-    QPalette colours = lblHeading_->palette();
+    QWidget* band = MakeBand("picTop", 900, this);
+    auto* heading = new QLabel(QStringLiteral("Varelio"), band);
+    heading->setObjectName(QStringLiteral("lblHeading"));
+    heading->setAttribute(Qt::WA_TranslucentBackground);
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    font.setPixelSize(Px(435) - 5);
+    heading->setFont(font);
+    QPalette colours = heading->palette();
     colours.setColor(QPalette::WindowText, QColor(255, 128, 0));
-    lblHeading_->setPalette(colours);
-    lblHeading_->adjustSize();
-    lblHeading_->setFixedHeight(Px(435));
-    lblHeading_->move(0, (Px(900) - Px(435)) / 2);
-    return picTop_;
+    heading->setPalette(colours);
+    heading->setFixedHeight(Px(435));
+
+    auto* centred = new QHBoxLayout(band);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addWidget(heading, 0, Qt::AlignCenter);
+    return band;
 }
 
-QWidget* MdiFrame::buildButtonBar()
+QWidget* ReadingWindow::buildButtonBand()
 {
-    picture1_ = MakeBand("Picture1", 645, this);
-    auto make = [this](const char* name, const QString& caption, int widthTwips) {
-        auto* button = new QPushButton(caption, picture1_);
+    QWidget* band = MakeBand("Picture1", 645, this);
+    // Right-aligned: 300 twips to the right edge, 100 between the buttons,
+    // 120 from the band's top.
+    constexpr int kTop = 120, kHeight = 400;
+    auto* row = new QHBoxLayout(band);
+    row->setContentsMargins(0, Px(kTop), Px(300), Px(645) - Px(kTop) - Px(kHeight));
+    row->setSpacing(Px(100));
+    row->addStretch(1);
+    auto add = [band, row](const char* name, const QString& caption, int widthTwips) {
+        auto* button = new QPushButton(caption, band);
         button->setObjectName(QLatin1String(name));
-        button->setGeometry(0, Px(120), Px(widthTwips), Px(400));
+        button->setFixedSize(Px(widthTwips), Px(kHeight));
+        row->addWidget(button);
         return button;
     };
-    cmdSaveAsJpeg_ = make("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), 1575);
-    cmdBack_ = make("cmdBack", QStringLiteral("&Back"), 1095);
-    cmdExit_ = make("cmdExit", QStringLiteral("E&xit"), 1095);
-    connect(cmdSaveAsJpeg_, &QPushButton::clicked, this, &MdiFrame::saveJpegRequested);
-    connect(cmdBack_, &QPushButton::clicked, this, &MdiFrame::backRequested);
-    connect(cmdExit_, &QPushButton::clicked, this, &MdiFrame::exitRequested);
-    return picture1_;
+    connect(add("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), 1575), &QPushButton::clicked, this,
+            &ReadingWindow::saveJpegRequested);
+    connect(add("cmdBack", QStringLiteral("&Back"), 1095), &QPushButton::clicked, this,
+            &ReadingWindow::backRequested);
+    connect(add("cmdExit", QStringLiteral("E&xit"), 1095), &QPushButton::clicked, this,
+            &ReadingWindow::exitRequested);
+    return band;
 }
 
-void MdiFrame::placeButtons()
-{
-    // Right-aligned: 300 twips to the right edge, 100 between the buttons.
-    const int width = picture1_->width();
-    cmdExit_->move(width - cmdExit_->width() - Px(300), cmdExit_->y());
-    cmdBack_->move(cmdExit_->x() - cmdBack_->width() - Px(100), cmdBack_->y());
-    cmdSaveAsJpeg_->move(cmdBack_->x() - cmdSaveAsJpeg_->width() - Px(100), cmdSaveAsJpeg_->y());
-    lblHeading_->move((picTop_->width() - lblHeading_->width()) / 2, lblHeading_->y());
-}
-
-void MdiFrame::placeReadingChild()
+void ReadingWindow::placeReadingView()
 {
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     const int areaWidth = mdiArea_->viewport()->width();
     const int screenWidth = shown ? shown->geometry().width() : areaWidth;
     // Centred on the screen's width, which is the area's width while the
-    // frame is maximised; a narrower frame centres it in what it has.
-    const int left = std::max(0, (std::min(screenWidth, areaWidth) - subWindow_->width()) / 2);
-    subWindow_->move(left, 0);
+    // window is maximised; a narrower window centres it in what it has.
+    const int left = std::max(0, (std::min(screenWidth, areaWidth) - viewWindow_->width()) / 2);
+    viewWindow_->move(left, 0);
 }
 
-void MdiFrame::showChart()
+void ReadingWindow::showChart()
 {
-    subWindow_->showNormal();
-    mdiArea_->setActiveSubWindow(subWindow_);
-    mnuChart_->setChecked(true);
+    viewWindow_->showNormal();
+    mdiArea_->setActiveSubWindow(viewWindow_);
+    chartAction_->setChecked(true);
 }
 
-void MdiFrame::closeForReturn()
+void ReadingWindow::closeForReturn()
 {
     returning_ = true;
     close();
 }
 
-void MdiFrame::closeEvent(QCloseEvent* event)
+void ReadingWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (!returning_)
         emit exitRequested();
 }
 
-void MdiFrame::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    // The bands take their width from the layout; place after it has run.
-    centralWidget()->layout()->activate();
-    placeButtons();
-}
-
-void MdiFrame::changeEvent(QEvent* event)
+void ReadingWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        placeReadingChild();
+        placeReadingView();
 }
 
-void MdiFrame::showEvent(QShowEvent* event)
+void ReadingWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    // The view is placed against the area's width, which the layout sets.
     centralWidget()->layout()->activate();
-    placeButtons();
-    placeReadingChild();
+    placeReadingView();
 }
 
 }  // namespace varelio::app

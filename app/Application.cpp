@@ -1,0 +1,124 @@
+#include "app/Application.h"
+
+#include "app/FileCommands.h"
+#include "app/InputWindow.h"
+#include "app/PictureExport.h"
+#include "app/Printing.h"
+#include "app/ReadingView.h"
+#include "app/ReadingWindow.h"
+#include "form/Form.h"
+
+namespace varelio::app {
+
+Application::Application(Dialogs& dialogs, QObject* parent)
+    : QObject(parent), dialogs_(dialogs), inputWindow_(std::make_unique<InputWindow>(dialogs))
+{
+    connect(inputWindow_.get(), &InputWindow::calculateRequested, this, &Application::calculateReading);
+    connect(inputWindow_.get(), &InputWindow::openRequested, this, &Application::openSavedReading);
+    connect(inputWindow_.get(), &InputWindow::closed, this, &Application::inputWindowClosed);
+}
+
+Application::~Application()
+{
+    exiting_ = true;
+    delete readingWindow_.data();
+}
+
+ReadingWindow* Application::readingWindow() const
+{
+    return readingWindow_.data();
+}
+
+void Application::start()
+{
+    inputWindow_->show();
+}
+
+bool Application::calculateReading()
+{
+    const FormValues form = inputWindow_->formValues();
+    if (const auto failure = ValidateForm(form, JpegWriterAvailable())) {
+        dialogs_.message(inputWindow_.get(), QString::fromStdString(failure->message), IconFor(failure->severity));
+        inputWindow_->focusField(failure->focus);
+        return false;
+    }
+
+    CopyFormToBirthData(form, reading_.birthData);
+    ComputeReading(reading_);
+
+    // Each calculation gets a fresh window, so personal details and check
+    // marks always start from this reading.
+    ReadingWindow* previous = readingWindow_;
+    readingWindow_ = new ReadingWindow(new ReadingView(reading_));
+    lastJpegName_.clear();
+    readingWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    wireReadingWindow(*readingWindow_);
+    if (previous)
+        previous->closeForReturn();
+    readingWindow_->show();
+    inputWindow_->hide();
+    return true;
+}
+
+void Application::wireReadingWindow(ReadingWindow& window)
+{
+    connect(&window, &ReadingWindow::newRequested, this, &Application::newReading);
+    connect(&window, &ReadingWindow::backRequested, this, &Application::back);
+    connect(&window, &ReadingWindow::exitRequested, this, &Application::exit);
+    connect(&window, &ReadingWindow::saveRequested, this, [this, &window] {
+        SaveReading(&window, dialogs_, reading_, inputWindow_->timeZoneIndex(), lastSavedFileName_);
+    });
+    connect(&window, &ReadingWindow::exportRequested, this,
+            [this, &window] { ExportChartAsText(&window, dialogs_, reading_, lastSavedFileName_); });
+    connect(&window, &ReadingWindow::saveJpegRequested, this,
+            [this, &window] { SaveAsJpeg(&window, dialogs_, window.readingView(), lastJpegName_); });
+    connect(&window, &ReadingWindow::printRequested, this,
+            [this, &window] { PrintReading(&window, dialogs_, window.readingView()); });
+}
+
+void Application::closeReadingWindow()
+{
+    if (ReadingWindow* window = readingWindow_) {
+        readingWindow_ = nullptr;
+        window->closeForReturn();
+    }
+}
+
+void Application::back()
+{
+    closeReadingWindow();
+    inputWindow_->show();
+}
+
+void Application::newReading()
+{
+    inputWindow_->show();
+    closeReadingWindow();
+}
+
+void Application::exit()
+{
+    if (exiting_)
+        return;
+    exiting_ = true;
+    closeReadingWindow();
+    inputWindow_->close();
+    emit finished();
+}
+
+void Application::inputWindowClosed()
+{
+    if (!exiting_ && !readingWindow_)
+        exit();
+}
+
+void Application::openSavedReading()
+{
+    FormValues form = inputWindow_->formValues();
+    if (!OpenSavedReading(inputWindow_.get(), dialogs_, form))
+        return;
+    inputWindow_->setFormValues(form);
+    calculateReading();
+}
+
+}  // namespace varelio::app

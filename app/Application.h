@@ -1,0 +1,68 @@
+// The application object: owns the one Reading (birth data, chart state and
+// summary), the input window and the current reading window, runs the
+// calculation and carries out the windows' lifetime rules.
+#pragma once
+
+#include "app/Dialogs.h"
+#include "reading/Reading.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+namespace varelio::app {
+
+class InputWindow;
+class ReadingWindow;
+
+class Application final : public QObject {
+    Q_OBJECT
+public:
+    explicit Application(Dialogs& dialogs, QObject* parent = nullptr);
+    ~Application() override;
+
+    // Shows the input window.
+    void start();
+
+    // Validate, copy, compute, show the reading in a fresh reading window and
+    // hide the input window. A refused form changes nothing but the focus or
+    // option the check names. Returns whether a reading window was shown.
+    bool calculateReading();
+
+    // Back: the reading window closes, then the input window shows.
+    void back();
+    // New: the input window shows, then the reading window closes.
+    void newReading();
+    // Exit: both windows close and finished() is emitted, once.
+    void exit();
+
+    InputWindow& inputWindow() { return *inputWindow_; }
+    ReadingWindow* readingWindow() const;
+    const Reading& reading() const { return reading_; }
+    const QString& lastSavedFileName() const { return lastSavedFileName_; }
+
+signals:
+    // The program should end (Exit, the reading window's close box, or the
+    // input window closed while no reading is shown).
+    void finished();
+
+private:
+    void openSavedReading();
+    void inputWindowClosed();
+    void wireReadingWindow(ReadingWindow& window);
+    void closeReadingWindow();
+
+    Dialogs& dialogs_;
+    Reading reading_;
+    // Shared by the reading file and the text export for the whole run.
+    QString lastSavedFileName_;
+    // The picture dialog's name, forgotten with its reading window.
+    QString lastJpegName_;
+    std::unique_ptr<InputWindow> inputWindow_;
+    QPointer<ReadingWindow> readingWindow_;
+    bool exiting_ = false;
+};
+
+}  // namespace varelio::app

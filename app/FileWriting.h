@@ -1,0 +1,29 @@
+// Writing a file whole or not at all, and the message box for a file that
+// could not be written or read. The file commands and the picture export
+// share them.
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+class QSaveFile;
+class QWidget;
+
+namespace varelio::app {
+
+// Commits a QSaveFile that has been written: the target appears whole or not
+// at all. On failure the writing is cancelled and error says why.
+bool CommitWhole(QSaveFile& file, QString& error);
+
+// Writes bytes to path whole or not at all: an earlier file of that name
+// survives a failed write. On failure *error (if given) says why.
+bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* error = nullptr);
+
+// The message box for a file that could not be written or read: title
+// "Varelio", error icon, the file's path and the reason.
+void ShowFileFailure(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& reason,
+                     bool writing = true);
+
+}  // namespace varelio::app

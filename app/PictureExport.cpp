@@ -1,0 +1,144 @@
+#include "app/PictureExport.h"
+
+#include "app/FileWriting.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QWidget>
+
+namespace varelio::app {
+
+namespace {
+
+// The one deliberate seam: tests pretend the JPEG writer is missing.
+std::optional<bool> forcedJpegWriter;
+
+constexpr int kMaxCopies = 999;
+constexpr int kJpegQuality = 100;
+
+bool WriteJpeg(const QImage& image, const QString& path, QString& error)
+{
+    if (!JpegWriterAvailable()) {
+        error = QStringLiteral("No JPEG writer is installed.");
+        return false;
+    }
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly)) {
+        error = target.errorString();
+        return false;
+    }
+    QImageWriter writer(&target, "jpeg");
+    writer.setQuality(kJpegQuality);
+    if (!writer.write(image)) {
+        error = writer.errorString();
+        target.cancelWriting();
+        return false;
+    }
+    return CommitWhole(target, error);
+}
+
+}  // namespace
+
+QImage CaptureWindow(QWidget& window)
+{
+    // rect() is the client area: a top-level window's frame is not part of it.
+    return window.grab(window.rect()).toImage();
+}
+
+PathParts SplitPath(const QString& path)
+{
+    const qsizetype cut = path.lastIndexOf(QLatin1Char('/'));
+    if (cut < 0)
+        return {};
+    // A file in the root keeps "/" as its folder; an empty folder would
+    // otherwise mean the program's own folder.
+    QString folder = cut == 0 ? QStringLiteral("/") : path.left(cut);
+    return {folder, path.mid(cut + 1)};
+}
+
+bool FileExists(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+
+QDateTime CurrentLocalTime()
+{
+    return QDateTime::currentDateTime();
+}
+
+QString TimestampName(bool shortForm, const LocalClock& clock)
+{
+    const QString full = clock().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+    return shortForm ? full.left(8) : full;
+}
+
+QString UniqueFileName(QString folder, QString fileName, Dialogs& dialogs, QWidget* parent,
+                       const LocalClock& clock)
+{
+    if (folder.isEmpty())
+        folder = QCoreApplication::applicationDirPath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    folder.replace(QLatin1String("//"), QLatin1String("/"));
+
+    if (fileName.isEmpty())
+        fileName = TimestampName(true, clock) + QLatin1String(".jpg");
+    else if (fileName.contains(QLatin1Char('.')))
+        fileName.replace(QLatin1String(".bmp"), QLatin1String(".jpg"));
+    else
+        fileName += QLatin1String(".jpg");
+
+    if (!FileExists(folder + fileName))
+        return folder + fileName;
+
+    for (int n = 1; n <= kMaxCopies; ++n) {
+        QString candidate = fileName;
+        candidate.replace(QLatin1Char('.'), QStringLiteral("_%1.").arg(n, 3, 10, QLatin1Char('0')));
+        if (!FileExists(folder + candidate))
+            return folder + candidate;
+    }
+    dialogs.message(parent, QStringLiteral("There are too many Copies of this file  ") + fileName,
+                    MessageIcon::Error, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + fileName);
+    return {};
+}
+
+bool JpegWriterAvailable()
+{
+    if (forcedJpegWriter)
+        return *forcedJpegWriter;
+    const QList<QByteArray> formats = QImageWriter::supportedImageFormats();
+    return formats.contains("jpeg") || formats.contains("jpg");
+}
+
+void SetJpegWriterAvailableForTesting(std::optional<bool> forced)
+{
+    forcedJpegWriter = forced;
+}
+
+QString SaveWindowAsJpeg(const QString& path, const QImage& captured, Dialogs& dialogs, QWidget* parent,
+                         const LocalClock& clock)
+{
+    const PathParts parts = SplitPath(path);
+    QString fileName = parts.fileName;
+    const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        fileName.truncate(dot);
+    fileName += QLatin1String(".jpg");
+
+    const QString finalPath = UniqueFileName(parts.folder, fileName, dialogs, parent, clock);
+    if (finalPath.isEmpty())
+        return {};
+
+    QString error;
+    if (!WriteJpeg(captured, finalPath, error)) {
+        ShowFileFailure(dialogs, parent, finalPath, error);
+        return {};
+    }
+    return finalPath;
+}
+
+}  // namespace varelio::app

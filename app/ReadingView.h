@@ -1,0 +1,37 @@
+// The reading view, the child of the reading window's MDI area: planetary
+// positions, other Vedic details, personal details, the Rasi chart and the
+// Manglik interpretation, laid out at fixed places. It shows one computed
+// reading and is made anew for each.
+#pragma once
+
+#include "reading/Reading.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+
+namespace varelio::app {
+
+class RasiChart;
+
+class ReadingView final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReadingView(const Reading& reading, QWidget* parent = nullptr);
+
+    RasiChart& rasiChart() { return *rasiChart_; }
+
+private:
+    void buildPositions(const ChartState& chart);
+    void buildVedicDetails(const ReadingSummary& summary);
+    void buildPersonalDetails(const BirthData& birth);
+    // Lagna lines 0-2, Moon lines 3-5 from the verdicts; line 6 is the fixed closing note.
+    void buildInterpretation(const std::array<std::string, 6>& verdicts);
+
+    RasiChart* rasiChart_ = nullptr;
+};
+
+}  // namespace varelio::app

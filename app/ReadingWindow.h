@@ -1,0 +1,72 @@
+// The reading window: menus with their check marks, the toolbar, the heading
+// band, the bottom button band and one MDI area that holds the reading view.
+// The file commands and Back/New/Exit are emitted as signals for the
+// application object to carry out.
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+class QToolBar;
+
+namespace varelio::app {
+
+class ReadingView;
+
+class ReadingWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    // Takes ownership of the reading view.
+    explicit ReadingWindow(ReadingView* view, QWidget* parent = nullptr);
+
+    ReadingView& readingView() { return *view_; }
+    // The MDI subwindow around the reading view.
+    QMdiSubWindow* viewWindow() const { return viewWindow_; }
+    // Closes the window for Back or New, without ending the program.
+    void closeForReturn();
+    // Puts the reading view at the top, centred on the screen's width.
+    void placeReadingView();
+
+signals:
+    void newRequested();
+    void saveRequested();
+    void saveJpegRequested();
+    void exportRequested();
+    void printRequested();
+    void backRequested();
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The commands that both a menu and the toolbar offer.
+    struct SharedCommands {
+        QAction* newReading;
+        QAction* save;
+        QAction* print;
+        QAction* onlineHelp;
+    };
+
+    void buildToolBar();
+    SharedCommands buildMenus();
+    void fillToolBar(const SharedCommands& commands);
+    QWidget* buildHeadingBand();
+    QWidget* buildButtonBand();
+    void showChart();
+
+    ReadingView* view_ = nullptr;
+    QMdiArea* mdiArea_ = nullptr;
+    QMdiSubWindow* viewWindow_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QAction* chartAction_ = nullptr;
+    bool returning_ = false;
+};
+
+}  // namespace varelio::app
