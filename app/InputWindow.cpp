@@ -1,7 +1,7 @@
 #include "app/InputWindow.h"
 
 #include "app/AboutBox.h"
-#include "app/KeyFilter.h"
+#include "app/CheckedField.h"
 #include "app/WebLinks.h"
 #include "VarelioVersion.h"
 #include "form/TimeZones.h"
@@ -43,12 +43,11 @@ void FillNumbers(QComboBox* list, FormList which)
     list->addItems(items);
 }
 
-QLineEdit* MakeField(const char* name, QWidget* parent, int maxLength = 0)
+QLineEdit* MakeField(const char* name, FieldRule rule, Dialogs& dialogs, QWidget* parent)
 {
-    auto* field = new QLineEdit(parent);
+    auto* field = new CheckedField(rule, dialogs, parent);
     field->setObjectName(QLatin1String(name));
-    if (maxLength > 0) {
-        field->setMaxLength(maxLength);
+    if (rule == FieldRule::Digits) {
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
         field->setAlignment(Qt::AlignRight);
     }
@@ -147,12 +146,6 @@ InputWindow::InputWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent
     page->addWidget(buildPromoBand());
     setCentralWidget(central);
 
-    auto* filter = new KeyFilter(dialogs_, this);
-    for (QLineEdit* field : {nameField_, cityField_, stateField_, countryField_})
-        filter->watch(field, KeyRule::Letters);
-    for (QLineEdit* field : {latDegreesField_, latMinutesField_, lonDegreesField_, lonMinutesField_})
-        filter->watch(field, KeyRule::Digits);
-
     connect(calculateButton_, &QPushButton::clicked, this, &InputWindow::calculateRequested);
     connect(openButton_, &QPushButton::clicked, this, &InputWindow::openRequested);
     connect(findPlaceButton_, &QPushButton::clicked, this, &InputWindow::findPlace);
@@ -193,7 +186,7 @@ QWidget* InputWindow::buildBirthGroup()
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(10);
 
-    nameField_ = MakeField("txtName", group);
+    nameField_ = MakeField("txtName", FieldRule::Letters, dialogs_, group);
     grid->addWidget(new QLabel(QStringLiteral("Name"), group), 0, 0);
     grid->addWidget(nameField_, 0, 1);
 
@@ -274,8 +267,8 @@ QWidget* InputWindow::buildPlaceGroup()
     };
     int row = 0;
     for (const Coordinate& c : coordinates) {
-        c.degrees = MakeField(c.degreesName, group, kNumberFieldLength);
-        c.minutes = MakeField(c.minutesName, group, kNumberFieldLength);
+        c.degrees = MakeField(c.degreesName, FieldRule::Digits, dialogs_, group);
+        c.minutes = MakeField(c.minutesName, FieldRule::Digits, dialogs_, group);
         c.first = MakeOption(c.firstName, QLatin1String(c.firstCaption), group);
         c.second = MakeOption(c.secondName, QLatin1String(c.secondCaption), group);
         c.options = new QButtonGroup(group);
@@ -297,9 +290,9 @@ QWidget* InputWindow::buildPlaceGroup()
         ++row;
     }
 
-    cityField_ = MakeField("txtCity", group);
-    stateField_ = MakeField("txtState", group);
-    countryField_ = MakeField("txtCountry", group);
+    cityField_ = MakeField("txtCity", FieldRule::Letters, dialogs_, group);
+    stateField_ = MakeField("txtState", FieldRule::Letters, dialogs_, group);
+    countryField_ = MakeField("txtCountry", FieldRule::Letters, dialogs_, group);
     grid->addWidget(new QLabel(QStringLiteral("City"), group), 2, 0);
     grid->addWidget(cityField_, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("State"), group), 3, 0);

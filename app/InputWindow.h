@@ -1,6 +1,7 @@
 // The input window: birth details, place and time zone, the look-up button,
 // and the commands that start a reading. It lives for the whole run and is
-// only hidden while a reading is shown.
+// only hidden while a reading is shown. Its text fields take only letters or
+// only digits (app/CheckedField.h).
 #pragma once
 
 #include "app/Dialogs.h"

@@ -1,0 +1,73 @@
+#include "app/CheckedField.h"
+
+#include "form/Form.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace varelio::app {
+
+namespace {
+
+bool Takes(FieldRule rule, QChar c)
+{
+    const char16_t code = c.unicode();
+    if (rule == FieldRule::Digits)
+        return code >= u'0' && code <= u'9';
+    return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z') || code == u' ';
+}
+
+bool RuleTakes(FieldRule rule, const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [rule](QChar c) { return Takes(rule, c); });
+}
+
+// The text a key press would type, or empty for keys that edit, steer or
+// run shortcuts (Backspace, Delete, arrows, Tab, Return, Ctrl+V and the like).
+QString TypedText(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    const QString text = event.text();
+    if (text.isEmpty() || text.front().unicode() < 32 || text.front().unicode() == 127)
+        return {};
+    return text;
+}
+
+}  // namespace
+
+FieldValidator::FieldValidator(FieldRule rule, QObject* parent) : QValidator(parent), rule_(rule) {}
+
+QValidator::State FieldValidator::validate(QString& input, int&) const
+{
+    if (rule_ == FieldRule::Digits && input.size() > kNumberFieldLength)
+        return Invalid;
+    return RuleTakes(rule_, input) ? Acceptable : Invalid;
+}
+
+CheckedField::CheckedField(FieldRule rule, Dialogs& dialogs, QWidget* parent)
+    : QLineEdit(parent), rule_(rule), dialogs_(dialogs)
+{
+    setValidator(new FieldValidator(rule, this));
+    if (rule == FieldRule::Digits)
+        setMaxLength(kNumberFieldLength);
+}
+
+void CheckedField::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = TypedText(*event);
+    if (typed.isEmpty() || RuleTakes(rule_, typed)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // The validator alone would drop the character without a word.
+    if (rule_ == FieldRule::Letters) {
+        dialogs_.message(window(), QStringLiteral("Please enter only letters"), MessageIcon::Error);
+        setFocus();
+    } else {
+        dialogs_.message(window(), QStringLiteral("Please enter only numbers"), MessageIcon::Error);
+    }
+}
+
+}  // namespace varelio::app

@@ -1,0 +1,45 @@
+// The input window's text fields that take only certain characters. Letter
+// fields take A-Z, a-z and blank; number fields the digits 0-9, at most
+// kNumberFieldLength of them. A validator refuses anything else however it
+// arrives (typed, pasted, dropped), so a field never holds a non-number by the
+// user's hand; a refused typed character also brings up the field's message.
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace varelio::app {
+
+enum class FieldRule { Letters, Digits };
+
+// Acceptable when every character is one the rule takes and, for digits, the
+// text is no longer than kNumberFieldLength; otherwise Invalid, so the field
+// keeps its previous text.
+class FieldValidator final : public QValidator {
+    Q_OBJECT
+public:
+    FieldValidator(FieldRule rule, QObject* parent);
+    State validate(QString& input, int& position) const override;
+
+private:
+    FieldRule rule_;
+};
+
+class CheckedField final : public QLineEdit {
+    Q_OBJECT
+public:
+    CheckedField(FieldRule rule, Dialogs& dialogs, QWidget* parent);
+
+protected:
+    // A typed character the rule refuses gets "Please enter only letters"
+    // (focus back to the field) or "Please enter only numbers".
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    FieldRule rule_;
+    Dialogs& dialogs_;
+};
+
+}  // namespace varelio::app
