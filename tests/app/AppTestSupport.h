@@ -1,19 +1,30 @@
-// Shared pieces of the window tests: the worked-example form and lookups of
-// the real windows' controls by object name.
+// Shared pieces of the window tests: the program driven through scripted
+// dialogs, the sample forms, and lookups of the real windows' controls by
+// object name.
 #pragma once
 
-#include "app/FrmMain.h"
-#include "engine/Form.h"
+#include "ScriptedDialogs.h"
+
+#include "app/Application.h"
+#include "app/InputWindow.h"
+#include "app/PictureExport.h"
+#include "app/ReadingWindow.h"
 #include "tests/support/SampleBirths.h"
 
+#include <QCoreApplication>
 #include <QObject>
+#include <QPushButton>
 #include <QString>
 #include <QTest>
+
+#include <memory>
 
 namespace varelio::app::testing {
 
 // 1 January 2000, 17:30, "Indian Time, IST, +5.3", 28 38 N, 77 13 E, Delhi.
 inline FormValues WorkedExampleForm() { return samples::DelhiForm(); }
+
+inline QString Describe(const FormValues& form) { return QString::fromStdString(samples::Describe(form)); }
 
 template <typename T>
 T* Child(QObject& root, const QString& name)
@@ -24,15 +35,45 @@ T* Child(QObject& root, const QString& name)
     return found;
 }
 
-inline QString Describe(const FormValues& f)
-{
-    return QStringLiteral("%1|%2/%3/%4 %5:%6 z%7|%8 %9 %10|%11 %12 %13|dst %14|%15|%16|%17")
-        .arg(QString::fromStdString(f.name))
-        .arg(f.dayIndex).arg(f.monthIndex).arg(f.yearIndex).arg(f.hourIndex).arg(f.minuteIndex).arg(f.zoneIndex)
-        .arg(QString::fromStdString(f.latDeg), QString::fromStdString(f.latMin)).arg(f.latDirection)
-        .arg(QString::fromStdString(f.lonDeg), QString::fromStdString(f.lonMin)).arg(f.lonDirection)
-        .arg(f.dst)
-        .arg(QString::fromStdString(f.city), QString::fromStdString(f.state), QString::fromStdString(f.country));
-}
+// The program as main() runs it, but with scripted dialogs and the JPEG writer
+// taken as present whatever the machine has. Make one per test function.
+class DrivenProgram {
+public:
+    DrivenProgram()
+    {
+        SetJpegWriterAvailableForTesting(true);
+        program_ = std::make_unique<Application>(dialogs);
+        program_->start();
+    }
+    ~DrivenProgram()
+    {
+        program_.reset();
+        // Closed windows are deleted later; nothing may outlive the test.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SetJpegWriterAvailableForTesting(std::nullopt);
+    }
+    DrivenProgram(const DrivenProgram&) = delete;
+    DrivenProgram& operator=(const DrivenProgram&) = delete;
+
+    Application& program() { return *program_; }
+    InputWindow& input() { return program_->inputWindow(); }
+
+    // Fills the input window and presses "&Get My Manglik Reading"; the reading
+    // window once it is on screen, or null when none opened.
+    ReadingWindow* calculate(const FormValues& form)
+    {
+        input().setFormValues(form);
+        Child<QPushButton>(input(), QStringLiteral("cmdCalculate"))->click();
+        ReadingWindow* window = program_->readingWindow();
+        if (window && !QTest::qWaitForWindowExposed(window))
+            return nullptr;
+        return window;
+    }
+
+    ScriptedDialogs dialogs;
+
+private:
+    std::unique_ptr<Application> program_;
+};
 
 }  // namespace varelio::app::testing

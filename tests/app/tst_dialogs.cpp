@@ -8,10 +8,9 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace varelio;
 using namespace varelio::app;
 
-Q_DECLARE_METATYPE(varelio::MessageIcon)
+Q_DECLARE_METATYPE(varelio::app::MessageIcon)
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -22,8 +21,8 @@ private slots:
         QTest::addColumn<int>("expected");
         QTest::addColumn<QString>("title");
         QTest::newRow("error") << MessageIcon::Error << int(QMessageBox::Critical) << QStringLiteral("Varelio");
-        QTest::newRow("critical") << MessageIcon::Critical << int(QMessageBox::Critical)
-                                  << QStringLiteral(" UNABLE  TO  CREATE  NEW  FILEchart.jpg");
+        QTest::newRow("error with its own title") << MessageIcon::Error << int(QMessageBox::Critical)
+                                                  << QStringLiteral(" UNABLE  TO  CREATE  NEW  FILEchart.jpg");
         QTest::newRow("information") << MessageIcon::Information << int(QMessageBox::Information)
                                      << QStringLiteral("Varelio");
     }

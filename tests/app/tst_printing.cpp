@@ -1,5 +1,4 @@
 // Printing: the fit of the window on the page and the printer dialog's answer.
-#include "app/FileCommands.h"
 #include "app/Printing.h"
 #include "ScriptedDialogs.h"
 

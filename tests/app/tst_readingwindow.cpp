@@ -1,14 +1,11 @@
 // The reading window driven through the application object: a full
-// calculation of the worked example, the menus' check marks, the button bar,
-// and the Back / New / Exit lifetime rules.
+// calculation of the worked example, the menus' check marks, the toolbar's
+// shared commands, the button band, and the Back / New / Exit lifetime rules.
 #include "AppTestSupport.h"
-#include "ScriptedDialogs.h"
 
-#include "app/FrmDisplay.h"
-#include "app/MdiFrame.h"
 #include "app/RasiChart.h"
-#include "app/SaveForm.h"
-#include "app/VarelioApp.h"
+#include "app/ReadingView.h"
+#include "VarelioVersion.h"
 
 #include <QAction>
 #include <QLabel>
@@ -21,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 using namespace varelio;
 using namespace varelio::app;
@@ -74,6 +72,7 @@ private slots:
     void menusHoldTheirEntriesAndSeparators();
     void divisionalEntriesAndChartShareOneCheckMark();
     void styleAndColourEntriesOnlyMoveMarks();
+    void toolbarButtonsAreTheMenuEntries();
     void hiddenToolbarReturnsWithTheNextReading();
     void buttonsStayRightAligned();
     void pictureDialogRemembersItsNamePerWindow();
@@ -81,50 +80,35 @@ private slots:
     void exitAndCloseBoxEndTheProgram();
 
 private:
-    MdiFrame* calculate(const FormValues& form);
-    QAction* action(const char* name) { return Child<QAction>(*program_->readingFrame(), QLatin1String(name)); }
+    Application& program() { return driven_->program(); }
+    ScriptedDialogs& dialogs() { return driven_->dialogs; }
+    ReadingWindow* calculate(const FormValues& form) { return driven_->calculate(form); }
+    QAction* action(const char* name) { return Child<QAction>(*program().readingWindow(), QLatin1String(name)); }
 
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<VarelioApp> program_;
+    std::unique_ptr<DrivenProgram> driven_;
 };
 
 void ReadingWindowTest::init()
 {
-    SetJpegWriterAvailableForTesting(true);
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    program_ = std::make_unique<VarelioApp>(*dialogs_);
-    program_->start();
+    driven_ = std::make_unique<DrivenProgram>();
 }
 
 void ReadingWindowTest::cleanup()
 {
-    program_.reset();
-    dialogs_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    SetJpegWriterAvailableForTesting(std::nullopt);
-}
-
-MdiFrame* ReadingWindowTest::calculate(const FormValues& form)
-{
-    program_->inputWindow().setFormValues(form);
-    Child<QPushButton>(program_->inputWindow(), "cmdCalculate")->click();
-    MdiFrame* frame = program_->readingFrame();
-    if (frame && !QTest::qWaitForWindowExposed(frame))
-        return nullptr;
-    return frame;
+    driven_.reset();
 }
 
 void ReadingWindowTest::workedExampleFillsTheWindow()
 {
-    MdiFrame* frame = calculate(WorkedExampleForm());
-    QVERIFY2(frame, qPrintable(dialogs_->messages.value(0).text));
-    QVERIFY(dialogs_->messages.isEmpty());
+    ReadingWindow* frame = calculate(WorkedExampleForm());
+    QVERIFY2(frame, qPrintable(dialogs().messages.value(0).text));
+    QVERIFY(dialogs().messages.isEmpty());
     QVERIFY(frame->isVisible());
-    QVERIFY(!program_->inputWindow().isVisible());
-    QCOMPARE(frame->windowTitle(), QStringLiteral("Varelio v1.15"));
+    QVERIFY(!program().inputWindow().isVisible());
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Varelio v" VARELIO_VERSION));
     QCOMPARE(frame->findChild<QMdiArea*>()->subWindowList().size(), 1);
 
-    FrmDisplay& view = frame->readingChild();
+    ReadingView& view = frame->readingView();
     const std::pair<const char*, const char*> expected[] = {
         {"Planet0", "16 Sag 31"},       {"Planet1", "19 Lib 27"},     {"Planet2", "08 Sag 02"},
         {"Planet3", "07 Sco 42"},       {"Planet4", "04 Aqu 07"},     {"Planet5", "01 Ari 29"},
@@ -168,7 +152,7 @@ void ReadingWindowTest::workedExampleFillsTheWindow()
 void ReadingWindowTest::personalDetailsOfAnotherReadingAfterBack()
 {
     QVERIFY(calculate(WorkedExampleForm()));
-    program_->Back();
+    program().back();
 
     FormValues other = WorkedExampleForm();
     other.name = "Kiran";
@@ -186,9 +170,9 @@ void ReadingWindowTest::personalDetailsOfAnotherReadingAfterBack()
     other.city = "Brisbane ";
     other.state = "Queensland";
     other.country = "Australia";
-    MdiFrame* frame = calculate(other);
+    ReadingWindow* frame = calculate(other);
     QVERIFY(frame);
-    FrmDisplay& view = frame->readingChild();
+    ReadingView& view = frame->readingView();
 
     const std::pair<const char*, const char*> expected[] = {
         {"lblName", "Name: Kiran"},
@@ -214,15 +198,15 @@ void ReadingWindowTest::personalDetailsOfAnotherReadingAfterBack()
 void ReadingWindowTest::backKeepsTheEntriesAndNewShowsBeforeClosing()
 {
     const QString entries = Describe(WorkedExampleForm());
-    QSignalSpy finished(program_.get(), &VarelioApp::finished);
+    QSignalSpy finished(&program(), &Application::finished);
 
-    MdiFrame* frame = calculate(WorkedExampleForm());
+    ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
-    QPointer<MdiFrame> watched(frame);
+    QPointer<ReadingWindow> watched(frame);
     Child<QPushButton>(*frame, "cmdBack")->click();
-    QVERIFY(program_->readingFrame() == nullptr);
-    QVERIFY(program_->inputWindow().isVisible());
-    QCOMPARE(Describe(program_->inputWindow().formValues()), entries);
+    QVERIFY(program().readingWindow() == nullptr);
+    QVERIFY(program().inputWindow().isVisible());
+    QCOMPARE(Describe(program().inputWindow().formValues()), entries);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(watched.isNull());
 
@@ -232,29 +216,29 @@ void ReadingWindowTest::backKeepsTheEntriesAndNewShowsBeforeClosing()
     bool frameOpenWhenInputShown = false;
     class ShowWatcher : public QObject {
     public:
-        ShowWatcher(MdiFrame* f, bool& flag) : frame_(f), flag_(flag) {}
+        ShowWatcher(ReadingWindow* f, bool& flag) : frame_(f), flag_(flag) {}
         bool eventFilter(QObject*, QEvent* e) override
         {
             if (e->type() == QEvent::Show)
                 flag_ = frame_ && frame_->isVisible();
             return false;
         }
-        QPointer<MdiFrame> frame_;
+        QPointer<ReadingWindow> frame_;
         bool& flag_;
     } watcher(frame, frameOpenWhenInputShown);
-    program_->inputWindow().installEventFilter(&watcher);
+    program().inputWindow().installEventFilter(&watcher);
     action("mnuNew")->trigger();
-    program_->inputWindow().removeEventFilter(&watcher);
+    program().inputWindow().removeEventFilter(&watcher);
     QVERIFY(frameOpenWhenInputShown);
-    QVERIFY(program_->readingFrame() == nullptr);
-    QVERIFY(program_->inputWindow().isVisible());
-    QCOMPARE(Describe(program_->inputWindow().formValues()), entries);
+    QVERIFY(program().readingWindow() == nullptr);
+    QVERIFY(program().inputWindow().isVisible());
+    QCOMPARE(Describe(program().inputWindow().formValues()), entries);
     QCOMPARE(finished.size(), 0);
 }
 
 void ReadingWindowTest::menusHoldTheirEntriesAndSeparators()
 {
-    MdiFrame* frame = calculate(WorkedExampleForm());
+    ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
     QStringList menus;
     for (const QAction* top : frame->menuBar()->actions())
@@ -277,9 +261,9 @@ void ReadingWindowTest::menusHoldTheirEntriesAndSeparators()
 
 void ReadingWindowTest::divisionalEntriesAndChartShareOneCheckMark()
 {
-    MdiFrame* frame = calculate(WorkedExampleForm());
+    ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
-    RasiChart& chart = frame->readingChild().rasiChart();
+    RasiChart& chart = frame->readingView().rasiChart();
     QStringList before;
     for (int i = 0; i < 12; ++i)
         before << chart.cellText(i);
@@ -300,9 +284,9 @@ void ReadingWindowTest::divisionalEntriesAndChartShareOneCheckMark()
     }
 
     // "&Chart" brings a minimised reading child back.
-    frame->childWindow()->showMinimized();
+    frame->viewWindow()->showMinimized();
     action("mnuChart")->trigger();
-    QVERIFY(!frame->childWindow()->isMinimized());
+    QVERIFY(!frame->viewWindow()->isMinimized());
     QCOMPARE(checked(), QStringLiteral("mnuChart"));
 
     for (int i = 0; i < 12; ++i)
@@ -312,7 +296,7 @@ void ReadingWindowTest::divisionalEntriesAndChartShareOneCheckMark()
 
 void ReadingWindowTest::styleAndColourEntriesOnlyMoveMarks()
 {
-    MdiFrame* frame = calculate(WorkedExampleForm());
+    ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
     auto marks = [&](std::initializer_list<const char*> names) {
         QString result;
@@ -340,22 +324,48 @@ void ReadingWindowTest::styleAndColourEntriesOnlyMoveMarks()
     QCOMPARE(marks({"mnuStatusBar"}), QStringLiteral("x"));
 }
 
-void ReadingWindowTest::hiddenToolbarReturnsWithTheNextReading()
+void ReadingWindowTest::toolbarButtonsAreTheMenuEntries()
 {
-    MdiFrame* frame = calculate(WorkedExampleForm());
+    ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
     auto* toolbar = Child<QToolBar>(*frame, "TB");
+    const QList<QAction*> shared = {action("mnuNew"), action("mnuSaveAsText"), action("mnuPrint"), action("mnuOnline")};
+    QCOMPARE(toolbar->actions(), shared);
+    QStringList buttons;
+    for (QAction* entry : shared) {
+        auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(entry));
+        QVERIFY(button);
+        buttons << button->objectName() + QLatin1Char('=') + button->toolTip();
+        QVERIFY2(!entry->icon().isNull() && !entry->isIconVisibleInMenu(), qPrintable(entry->objectName()));
+    }
+    QCOMPARE(buttons.join(QLatin1Char(' ')), QStringLiteral("New=New Save=Save Print=Print Help=Help"));
+
+    QCOMPARE(action("mnuNew")->shortcut(), QKeySequence(QKeySequence::New));
+    QCOMPARE(action("mnuSaveAsText")->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(action("mnuPrint")->shortcut(), QKeySequence(QKeySequence::Print));
+    QCOMPARE(action("mnuExit")->shortcut(), QKeySequence(QKeySequence::Quit));
+
+    // The toolbar's Save button is the menu's "Save &As": it asks for a reading file.
+    Child<QToolButton>(*frame, "Save")->click();
+    QCOMPARE(dialogs().fileRequests.size(), 1);
+    QCOMPARE(dialogs().fileRequests[0].filter, QStringLiteral("Varelio (*.vrl)"));
+}
+
+void ReadingWindowTest::hiddenToolbarReturnsWithTheNextReading()
+{
+    ReadingWindow* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    auto* toolbar = Child<QToolBar>(*frame, "TB");
+    QCOMPARE(toolbar->toggleViewAction(), action("mnuToolBar"));
     QVERIFY(toolbar->isVisible());
-    QStringList keys;
-    for (QAction* button : toolbar->actions())
-        keys << button->objectName() + QLatin1Char('=') + button->toolTip();
-    QCOMPARE(keys.join(QLatin1Char(' ')), QStringLiteral("New=New Save=Save Print=Print Help=Help"));
+    QVERIFY(action("mnuToolBar")->isChecked());
 
     action("mnuToolBar")->trigger();
     QVERIFY(!toolbar->isVisible());
     QVERIFY(!action("mnuToolBar")->isChecked());
     action("mnuToolBar")->trigger();
     QVERIFY(toolbar->isVisible());
+    QVERIFY(action("mnuToolBar")->isChecked());
     action("mnuToolBar")->trigger();
     QVERIFY(!toolbar->isVisible());
 
@@ -372,7 +382,7 @@ void ReadingWindowTest::hiddenToolbarReturnsWithTheNextReading()
 
 void ReadingWindowTest::buttonsStayRightAligned()
 {
-    MdiFrame* frame = calculate(WorkedExampleForm());
+    ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
     auto* band = Child<QWidget>(*frame, "Picture1");
     auto* exit = Child<QPushButton>(*frame, "cmdExit");
@@ -400,20 +410,20 @@ void ReadingWindowTest::pictureDialogRemembersItsNamePerWindow()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString chosen = folder.filePath(QStringLiteral("chart.jpg"));
-    MdiFrame* frame = calculate(WorkedExampleForm());
+    ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
-    dialogs_->setNextFileName(chosen);
+    dialogs().setNextFileName(chosen);
     Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();
     Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();  // cancelled
-    QCOMPARE(dialogs_->fileRequests.size(), 2);
-    QCOMPARE(dialogs_->fileRequests.at(1).initialName, chosen);
+    QCOMPARE(dialogs().fileRequests.size(), 2);
+    QCOMPARE(dialogs().fileRequests.at(1).initialName, chosen);
 
     action("mnuBack")->trigger();
     frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
     Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();
-    QCOMPARE(dialogs_->fileRequests.size(), 3);
-    QCOMPARE(dialogs_->fileRequests.at(2).initialName, QString());
+    QCOMPARE(dialogs().fileRequests.size(), 3);
+    QCOMPARE(dialogs().fileRequests.at(2).initialName, QString());
 }
 
 void ReadingWindowTest::exitAndCloseBoxEndTheProgram_data()
@@ -427,8 +437,8 @@ void ReadingWindowTest::exitAndCloseBoxEndTheProgram_data()
 void ReadingWindowTest::exitAndCloseBoxEndTheProgram()
 {
     QFETCH(QString, how);
-    QSignalSpy finished(program_.get(), &VarelioApp::finished);
-    MdiFrame* frame = calculate(WorkedExampleForm());
+    QSignalSpy finished(&program(), &Application::finished);
+    ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
     if (how == QLatin1String("cmdExit"))
         Child<QPushButton>(*frame, "cmdExit")->click();
@@ -437,8 +447,8 @@ void ReadingWindowTest::exitAndCloseBoxEndTheProgram()
     else
         frame->close();
     QCOMPARE(finished.size(), 1);
-    QVERIFY(program_->readingFrame() == nullptr);
-    QVERIFY(!program_->inputWindow().isVisible());
+    QVERIFY(program().readingWindow() == nullptr);
+    QVERIFY(!program().inputWindow().isVisible());
 }
 
 QTEST_MAIN(ReadingWindowTest)
