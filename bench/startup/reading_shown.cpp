@@ -5,10 +5,10 @@
 //
 //   reading_shown [runs] [hold-seconds]
 #include "app/Dialogs.h"
-#include "app/FrmDisplay.h"
-#include "app/FrmMain.h"
-#include "app/MdiFrame.h"
-#include "app/VarelioApp.h"
+#include "app/Application.h"
+#include "app/InputWindow.h"
+#include "app/ReadingView.h"
+#include "app/ReadingWindow.h"
 #include "tests/support/SampleBirths.h"
 
 #include <QApplication>
@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
     const int holdSeconds = argc > 2 ? std::atoi(argv[2]) : 0;
 
     QtDialogs dialogs;
-    VarelioApp program(dialogs);
+    Application program(dialogs);
     program.start();
     QApplication::processEvents();
     QPushButton* calculate = program.inputWindow().findChild<QPushButton*>(QStringLiteral("cmdCalculate"));
@@ -63,21 +63,21 @@ int main(int argc, char* argv[])
         clock.start();
         calculate->click();  // the driver runs inside the click
         const double driver = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-        MdiFrame* frame = program.readingFrame();
+        ReadingWindow* frame = program.readingWindow();
         if (!frame) {
             std::fprintf(stderr, "no reading window opened\n");
             return 1;
         }
         FirstPaint watch;
-        frame->readingChild().installEventFilter(&watch);
+        frame->readingView().installEventFilter(&watch);
         while (!watch.painted && clock.elapsed() < 5000)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
         const double shown = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-        frame->readingChild().removeEventFilter(&watch);
+        frame->readingView().removeEventFilter(&watch);
         driverMs.push_back(driver);
         shownMs.push_back(shown);
         if (run + 1 < runs) {
-            program.Back();
+            program.back();
             QApplication::processEvents();
         }
     }
