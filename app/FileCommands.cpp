@@ -23,6 +23,19 @@ bool WriteOrReport(const QString& path, const std::string& bytes, Dialogs& dialo
     return false;
 }
 
+// The shared name with this dialog's own ending, so that Enter in the export
+// dialog can never pick the reading file (or the reverse). A dot that begins
+// the file name is part of the name, not an ending.
+QString WithEnding(const QString& path, const QString& suffix)
+{
+    if (path.isEmpty())
+        return {};
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot > nameStart ? path.left(dot) : path;
+    return base + QLatin1Char('.') + suffix;
+}
+
 // The save dialog of the reading file and the text export: both start from the
 // one shared last name and store the choice at once. It is kept even when the
 // write then fails, so the next dialog offers the same name to try again.
@@ -33,7 +46,7 @@ QString AskSharedSaveName(QWidget* parent, Dialogs& dialogs, const QString& titl
     request.title = title;
     request.filter = filter;
     request.defaultSuffix = suffix;
-    request.initialName = lastSavedFileName;
+    request.initialName = WithEnding(lastSavedFileName, suffix);
     request.confirmOverwrite = true;
     const QString path = dialogs.saveFileName(parent, request);
     if (!path.isEmpty())

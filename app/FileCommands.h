@@ -15,7 +15,8 @@ namespace varelio::app {
 
 // "Save &As": writes the reading's birth data (zoneIndex is the input window's
 // time-zone list position) to a chosen *.vrl file. lastSavedFileName is shared
-// with the text export and takes the chosen name as soon as the dialog is
+// with the text export; each dialog offers it with its own ending ("asha.vrl"
+// here, "asha.txt" there). It takes the chosen name as soon as the dialog is
 // confirmed, even when the save is then refused (a value the file cannot
 // store, named in a message) or fails (a message names the file and reason;
 // an earlier file of that name is left whole). Returns true when written.

@@ -19,6 +19,8 @@ class ScriptedDialogs final : public Dialogs {
 public:
     // Answers for the next file dialogs, in order; an empty name cancels.
     void setNextFileName(const QString& name) { fileNames_.append(name); }
+    // The next file dialog is confirmed with the name it offers, as Enter does.
+    void acceptNextOffer() { fileNames_.append(kOfferedName); }
     // Answer for the next printer dialogs, in order (default: cancel).
     void setNextPrintAnswer(bool confirm) { printAnswers_.append(confirm); }
 
@@ -42,8 +44,11 @@ private:
     QString nextFile(const FileRequest& request)
     {
         fileRequests.append(request);
-        return fileNames_.isEmpty() ? QString() : fileNames_.takeFirst();
+        const QString answer = fileNames_.isEmpty() ? QString() : fileNames_.takeFirst();
+        return answer == kOfferedName ? request.initialName : answer;
     }
+    // No real path holds a NUL character.
+    inline static const QString kOfferedName = QStringLiteral("\u0000offered");
     QStringList fileNames_;
     QList<bool> printAnswers_;
 };

@@ -319,7 +319,7 @@ private slots:
         QVERIFY(ExportChartAsText(nullptr, dialogs, reading, lastSaved));
 
         const FileRequest request = dialogs.fileRequests[1];
-        QCOMPARE(request.initialName, readingPath);
+        QCOMPARE(request.initialName, exportPath);
         QCOMPARE(request.title, QStringLiteral("Select the destination text file "));
         QCOMPARE(request.filter, QStringLiteral("Export Chart As Text (*.txt)"));
         QCOMPARE(request.defaultSuffix, QStringLiteral("txt"));
@@ -332,6 +332,46 @@ private slots:
         dialogs.setNextFileName(QString());
         QVERIFY(!ExportChartAsText(nullptr, dialogs, reading, lastSaved));
         QCOMPARE(lastSaved, exportPath);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void eachDialogOffersItsOwnKindOfFile()
+    {
+        QTemporaryDir dir;
+        const Reading reading = ReadingFor(SampleForm());
+        const QString readingPath = dir.filePath("asha.vrl");
+        const QString textPath = dir.filePath("asha.txt");
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(readingPath);
+        QString lastSaved;
+        QVERIFY(SaveReading(nullptr, dialogs, reading, 34, lastSaved));
+        const QByteArray saved = ReadAll(readingPath);
+        QVERIFY(!saved.isEmpty());
+
+        // Enter in each dialog takes the name it offers: the reading file and
+        // its text export lie side by side, neither replaces the other.
+        dialogs.acceptNextOffer();
+        QVERIFY(ExportChartAsText(nullptr, dialogs, reading, lastSaved));
+        QCOMPARE(dialogs.fileRequests[1].initialName, textPath);
+        dialogs.acceptNextOffer();
+        QVERIFY(SaveReading(nullptr, dialogs, reading, 34, lastSaved));
+        QCOMPARE(dialogs.fileRequests[2].initialName, readingPath);
+        QCOMPARE(ReadAll(readingPath), saved);
+        QCOMPARE(ReadAll(textPath), Bytes(ComposeTextExport(reading)));
+
+        // Any other name keeps its base: only the last ending of the file name changes.
+        const std::pair<const char*, const char*> offers[] = {
+            {"/r/asha", "/r/asha.txt"},
+            {"/r/v1.2/asha", "/r/v1.2/asha.txt"},
+            {"/r/asha.final.vrl", "/r/asha.final.txt"},
+            {"/r/.vrl", "/r/.vrl.txt"},
+        };
+        for (const auto& [last, offered] : offers) {
+            lastSaved = QLatin1String(last);
+            dialogs.setNextFileName(QString());
+            QVERIFY(!ExportChartAsText(nullptr, dialogs, reading, lastSaved));
+            QCOMPARE(dialogs.fileRequests.last().initialName, QLatin1String(offered));
+        }
         QVERIFY(dialogs.messages.isEmpty());
     }
 
