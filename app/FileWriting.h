@@ -8,10 +8,15 @@
 #include <QByteArrayView>
 #include <QString>
 
+class QFileDevice;
 class QSaveFile;
 class QWidget;
 
 namespace varelio::app {
+
+// Why a write to file failed, with the system's reason ("No space left on
+// device", "File too large") also when the write was merely cut short.
+QString WriteFailureReason(QFileDevice& file);
 
 // Commits a QSaveFile that has been written: the target appears whole or not
 // at all. On failure the writing is cancelled and error says why.

@@ -18,6 +18,8 @@ std::optional<bool> forcedJpegWriter;
 
 constexpr int kMaxCopies = 999;
 constexpr int kJpegQuality = 100;
+// Stands in for a chosen name with nothing before its first dot.
+const QString kPlainStem = QStringLiteral("chart");
 
 bool WriteJpeg(const QImage& image, const QString& path, QString& error)
 {
@@ -33,7 +35,9 @@ bool WriteJpeg(const QImage& image, const QString& path, QString& error)
     QImageWriter writer(&target, "jpeg");
     writer.setQuality(kJpegQuality);
     if (!writer.write(image)) {
-        error = writer.errorString();
+        // A write that fails under the encoder leaves the writer with only
+        // "Unknown error"; the file knows the reason (a full disk, a size limit).
+        error = target.error() != QFileDevice::NoError ? WriteFailureReason(target) : writer.errorString();
         target.cancelWriting();
         return false;
     }
@@ -59,10 +63,12 @@ PathParts SplitPath(const QString& path)
     return {folder, path.mid(cut + 1)};
 }
 
-bool FileExists(const QString& path)
+bool NameTaken(const QString& path)
 {
+    // A link is taken even when it leads nowhere: a save through it would
+    // write wherever it points.
     const QFileInfo info(path);
-    return info.exists() && info.isFile() && !info.isHidden();
+    return info.exists() || info.isSymLink();
 }
 
 QDateTime CurrentLocalTime()
@@ -85,6 +91,8 @@ QString UniqueFileName(QString folder, QString fileName, Dialogs& dialogs, QWidg
         folder += QLatin1Char('/');
     folder.replace(QLatin1String("//"), QLatin1String("/"));
 
+    if (fileName.startsWith(QLatin1Char('.')))
+        fileName.prepend(kPlainStem);  // never a hidden picture
     if (fileName.isEmpty())
         fileName = TimestampName(true, clock) + QLatin1String(".jpg");
     else if (fileName.contains(QLatin1Char('.')))
@@ -92,13 +100,13 @@ QString UniqueFileName(QString folder, QString fileName, Dialogs& dialogs, QWidg
     else
         fileName += QLatin1String(".jpg");
 
-    if (!FileExists(folder + fileName))
+    if (!NameTaken(folder + fileName))
         return folder + fileName;
 
     for (int n = 1; n <= kMaxCopies; ++n) {
         QString candidate = fileName;
         candidate.replace(QLatin1Char('.'), QStringLiteral("_%1.").arg(n, 3, 10, QLatin1Char('0')));
-        if (!FileExists(folder + candidate))
+        if (!NameTaken(folder + candidate))
             return folder + candidate;
     }
     dialogs.message(parent, QStringLiteral("There are too many Copies of this file  ") + fileName,
@@ -127,6 +135,9 @@ QString SaveWindowAsJpeg(const QString& path, const QImage& captured, Dialogs& d
     const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
     if (dot >= 0)
         fileName.truncate(dot);
+    // ".x" or ".mychart.jpg" would otherwise become the hidden ".jpg".
+    if (fileName.isEmpty())
+        fileName = kPlainStem;
     fileName += QLatin1String(".jpg");
 
     const QString finalPath = UniqueFileName(parts.folder, fileName, dialogs, parent, clock);

@@ -27,8 +27,9 @@ struct PathParts {
 // Splits at the last "/". A path without one leaves both parts empty.
 PathParts SplitPath(const QString& path);
 
-// A regular file that is not hidden (no dot-file) and not a folder.
-bool FileExists(const QString& path);
+// Whether anything at all has this name: a file or folder, hidden or not, or a
+// symbolic link, even one that leads nowhere.
+bool NameTaken(const QString& path);
 
 // The local clock; tests hand in a fixed one.
 using LocalClock = std::function<QDateTime()>;
@@ -37,17 +38,18 @@ QDateTime CurrentLocalTime();
 // "YYYYMMDDHHMMSSmmm" from the local date and time; shortForm keeps "YYYYMMDD".
 QString TimestampName(bool shortForm, const LocalClock& clock = CurrentLocalTime);
 
-// A full path in folder (the program's own folder when empty) that names no
-// existing file: fileName itself (".bmp" turned into ".jpg", ".jpg" added
-// when it has no dot), else the first free of "name_001.jpg" .. "name_999.jpg".
+// A full path in folder (the program's own folder when empty) whose name is not
+// taken: fileName itself (".bmp" turned into ".jpg", ".jpg" added when it has
+// no dot, "chart" put before a leading dot), else the first free of
+// "name_001.jpg" .. "name_999.jpg".
 // All 999 taken: shows the "too many copies" message and returns empty.
 QString UniqueFileName(QString folder, QString fileName, Dialogs& dialogs, QWidget* parent,
                        const LocalClock& clock = CurrentLocalTime);
 
 // Saves captured as a JPEG of quality 100 at a free name derived from path
-// (the name cut at its first "." with ".jpg" added); the file appears whole or
-// not at all. A failure is reported in a message box naming the file and the
-// reason. Returns the written path, or empty.
+// (the name cut at its first "." with ".jpg" added, "chart.jpg" when nothing
+// is left); the file appears whole or not at all. A failure is reported in a
+// message box naming the file and the reason. Returns the written path, or empty.
 QString SaveWindowAsJpeg(const QString& path, const QImage& captured, Dialogs& dialogs, QWidget* parent,
                          const LocalClock& clock = CurrentLocalTime);
 

@@ -221,8 +221,11 @@ private slots:
         QCOMPARE(ReadAll(path), QByteArray("good"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"asha.vrl"});
         QCOMPARE(dialogs.messages.size(), 2);
+        // Each message names the file and the system's reason.
         QVERIFY2(dialogs.messages[0].text.contains(path), qPrintable(dialogs.messages[0].text));
         QVERIFY2(dialogs.messages[1].text.contains(dir.filePath("export.txt")), qPrintable(dialogs.messages[1].text));
+        for (const ShownMessage& shown : dialogs.messages)
+            QVERIFY2(shown.text.contains(QStringLiteral("File too large")), qPrintable(shown.text));
 #else
         QSKIP("needs a file size limit");
 #endif

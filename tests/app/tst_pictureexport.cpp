@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -107,17 +108,18 @@ private slots:
         QCOMPARE(TimestampName(true, clock), full.left(8));
     }
 
-    void fileExists()
+    void everyExistingNameIsTaken()
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         Touch(dir.filePath("plain.jpg"));
         Touch(dir.filePath(".hidden.jpg"));
         QVERIFY(QDir(dir.path()).mkdir("folder.jpg"));
-        QVERIFY(FileExists(dir.filePath("plain.jpg")));
-        QVERIFY(!FileExists(dir.filePath(".hidden.jpg")));
-        QVERIFY(!FileExists(dir.filePath("folder.jpg")));
-        QVERIFY(!FileExists(dir.filePath("missing.jpg")));
+        QVERIFY(QDir(dir.path()).mkdir(".hidden-folder.jpg"));
+        QVERIFY(QFile::link(dir.filePath("gone/target.jpg"), dir.filePath("dangling.jpg")));
+        for (const char* name : {"plain.jpg", ".hidden.jpg", "folder.jpg", ".hidden-folder.jpg", "dangling.jpg"})
+            QVERIFY2(NameTaken(dir.filePath(name)), name);
+        QVERIFY(!NameTaken(dir.filePath("missing.jpg")));
     }
 
     void uniqueFileNameForms_data()
@@ -129,6 +131,7 @@ private slots:
         QTest::newRow("every bmp") << "a.bmp.bmp" << "a.jpg.jpg";
         QTest::newRow("upper-case BMP kept") << "chart.BMP" << "chart.BMP";
         QTest::newRow("empty: date") << "" << "20240307.jpg";
+        QTest::newRow("nothing before the dot") << ".jpg" << "chart.jpg";
     }
     void uniqueFileNameForms()
     {
@@ -164,9 +167,12 @@ private slots:
         // Every dot takes the counter.
         Touch(dir.filePath("a.b.jpg"));
         QCOMPARE(UniqueFileName(dir.path(), "a.b.jpg", dialogs, nullptr), dir.filePath("a_001.b_001.jpg"));
-        // Hidden files and folders do not count as taken.
+        // Folders, hidden files and dangling links are taken like any file.
         QVERIFY(QDir(dir.path()).mkdir("map.jpg"));
-        QCOMPARE(UniqueFileName(dir.path(), "map.jpg", dialogs, nullptr), dir.filePath("map.jpg"));
+        QCOMPARE(UniqueFileName(dir.path(), "map.jpg", dialogs, nullptr), dir.filePath("map_001.jpg"));
+        Touch(dir.filePath("chart_002.jpg"));
+        QVERIFY(QFile::link(dir.filePath("gone/target.jpg"), dir.filePath("chart_004.jpg")));
+        QCOMPARE(UniqueFileName(dir.path(), "chart.jpg", dialogs, nullptr), dir.filePath("chart_005.jpg"));
         QVERIFY(dialogs.messages.isEmpty());
     }
 
@@ -234,7 +240,10 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::newRow("two dots") << "reading.final.png" << "reading.jpg";
         QTest::newRow("upper-case JPG") << "reading.JPG" << "reading.jpg";
-        QTest::newRow("leading dot") << ".profile" << ".jpg";
+        // Nothing before the first dot: the picture is never a hidden file.
+        QTest::newRow("leading dot") << ".profile" << "chart.jpg";
+        QTest::newRow("hidden name") << ".mychart.jpg" << "chart.jpg";
+        QTest::newRow("dot alone") << "." << "chart.jpg";
     }
     void nameIsCutAtItsFirstDot()
     {
@@ -262,36 +271,58 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
-    void unwritableTargetLeavesNothing()
+    void takenNamesAreLeftAlone()
     {
-        // A folder where the picture should go.
+        // A folder, a hidden picture and a link to nowhere under the names a
+        // save could pick: each is passed over and stays as it was.
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("chart.jpg"));
-        ScriptedDialogs dialogs;
-        SampleWindow window;
-        QCOMPARE(SaveWindowAsJpeg(dir.filePath("chart.jpg"), CaptureWindow(window), dialogs, nullptr), QString());
-        QCOMPARE(dialogs.messages.size(), 1);
-        QVERIFY2(dialogs.messages[0].text.contains(dir.filePath("chart.jpg")), qPrintable(dialogs.messages[0].text));
-        QCOMPARE(FilesIn(dir.path()), QStringList());
-    }
-
-    void fullDiskKeepsNothingHalfWritten()
-    {
-#ifdef Q_OS_UNIX
-        QTemporaryDir dir;
+        Touch(dir.filePath(".jpg"), "hidden");
+        QVERIFY(QDir(dir.path()).mkdir("elsewhere"));
+        QVERIFY(QFile::link(dir.filePath("elsewhere/target.jpg"), dir.filePath("chart_001.jpg")));
         ScriptedDialogs dialogs;
         SampleWindow window;
         const QImage picture = CaptureWindow(window);
+        QCOMPARE(SaveWindowAsJpeg(dir.filePath("chart.jpg"), picture, dialogs, nullptr), dir.filePath("chart_002.jpg"));
+        QCOMPARE(SaveWindowAsJpeg(dir.filePath(".x"), picture, dialogs, nullptr), dir.filePath("chart_003.jpg"));
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(ReadAll(dir.filePath(".jpg")), QByteArray("hidden"));
+        QVERIFY(QFileInfo(dir.filePath("chart.jpg")).isDir());
+        QVERIFY(!QFileInfo::exists(dir.filePath("elsewhere/target.jpg")));
+        QCOMPARE(FilesIn(dir.path()), (QStringList{".jpg", "chart_002.jpg", "chart_003.jpg"}));
+    }
+
+    void fullDiskKeepsNothingHalfWritten_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        SampleWindow window;
+        // A small picture fails when it is flushed, a large one while it is
+        // still being encoded; either way the message names the file system's reason.
+        QTest::newRow("small") << CaptureWindow(window);
+        QImage large(640, 480, QImage::Format_RGB32);
+        for (int y = 0; y < large.height(); ++y)
+            for (int x = 0; x < large.width(); ++x)
+                large.setPixel(x, y, qRgb((x * 7) % 256, (y * 13) % 256, (x * y) % 256));
+        QTest::newRow("large") << large;
+    }
+    void fullDiskKeepsNothingHalfWritten()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(QImage, picture);
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
         QString saved = QStringLiteral("unset");
         {
-            // No JPEG of the window fits in 64 bytes.
+            // No JPEG of the picture fits in 64 bytes.
             FileSizeLimit limit(64);
             QVERIFY(limit.ok());
             saved = SaveWindowAsJpeg(dir.filePath("chart.jpg"), picture, dialogs, nullptr);
         }
         QCOMPARE(saved, QString());
         QCOMPARE(dialogs.messages.size(), 1);
-        QVERIFY2(dialogs.messages[0].text.contains(dir.filePath("chart.jpg")), qPrintable(dialogs.messages[0].text));
+        const QString text = dialogs.messages[0].text;
+        QVERIFY2(text.contains(dir.filePath("chart.jpg")) && text.contains(QStringLiteral("File too large")),
+                 qPrintable(text));
         QCOMPARE(FilesIn(dir.path()), QStringList());
 #else
         QSKIP("needs a file size limit");
