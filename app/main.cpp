@@ -2,12 +2,14 @@
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/SingleInstance.h"
+#include "app/StartUp.h"
 #include "VarelioVersion.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    varelio::app::PrepareProcess();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varelio"));
     QApplication::setApplicationVersion(QStringLiteral(VARELIO_VERSION));
