@@ -1,5 +1,5 @@
 // The birth-time window of both verdicts (Lagna and Moon) on its own: the
-// part of a whole reading that searches three hours either side of the birth.
+// share of a whole reading that searches three hours either side of the birth.
 #include "reading/VerdictWindow.h"
 #include "tests/support/Births.h"
 
