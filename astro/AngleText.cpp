@@ -62,6 +62,12 @@ std::string FormatLongForm(double degrees) {
     return text;
 }
 
+std::optional<int> SignOfLongitude(double degrees) {
+    const long long signIndex = Cut(degrees).wholeDegrees / 30;
+    if (signIndex > 11) return std::nullopt;
+    return static_cast<int>(signIndex);
+}
+
 std::string FormatSignedForm(double degrees) {
     const CutAngle cut = Cut(degrees);
     const long long sign = degrees < 0 ? -1 : 1;

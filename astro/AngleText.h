@@ -12,6 +12,11 @@ inline constexpr std::string_view kDegreeSign = "\u00B0";
 // e.g. 5° 7' 41" Ari (degrees within the sign, then the sign abbreviation).
 std::string FormatLongForm(double degrees);
 
+// The sign 0 (Aries) to 11 (Pisces) that FormatLongForm writes for these
+// degrees, reckoned as it does from the cut whole degrees; nothing where the
+// text names no sign (360 and beyond).
+std::optional<int> SignOfLongitude(double degrees);
+
 // e.g. -23° 51' 42" (sign times whole degrees; no sign abbreviation).
 std::string FormatSignedForm(double degrees);
 

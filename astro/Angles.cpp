@@ -80,10 +80,32 @@ TropicalAngles TropicalAnglesAt(double universalTimeHours, double centuriesSince
     return angles;
 }
 
-void ComputeAngles(const BirthData& birth, ChartState& chart) {
+namespace {
+
+struct AngleMoment {
+    double ut;  // hours from midnight of the local date
+    double jd;  // the local date at noon
+    double t;   // centuries since 1900 January 0.5
+};
+
+AngleMoment MomentOf(const BirthData& birth) {
     const double ut = UniversalTimeHours(birth);
     const double jd = JulianDayOfDate(birth.month, birth.day, birth.year);
-    const double t = (jd - kEpoch1900 + ut / 24.0 - 0.5) / kDaysPerCentury;
+    return {ut, jd, (jd - kEpoch1900 + ut / 24.0 - 0.5) / kDaysPerCentury};
+}
+
+}  // namespace
+
+double AyanamsaOf(const BirthData& birth) { return AyanamsaAt(MomentOf(birth).t); }
+
+double SiderealAscendantDeg(const BirthData& birth) {
+    const AngleMoment m = MomentOf(birth);
+    const TropicalAngles tropical = TropicalAnglesAt(m.ut, m.t, ObserverLongitude(birth), ObserverLatitude(birth));
+    return WrapDegrees(tropical.ascendant + AyanamsaAt(m.t));
+}
+
+void ComputeAngles(const BirthData& birth, ChartState& chart) {
+    const auto [ut, jd, t] = MomentOf(birth);
     const TropicalAngles tropical = TropicalAnglesAt(ut, t, ObserverLongitude(birth), ObserverLatitude(birth));
 
     chart.julianDayNumber = jd;

@@ -41,6 +41,11 @@ struct TropicalAngles {
 TropicalAngles TropicalAnglesAt(double universalTimeHours, double centuriesSince1900, double longitudeDeg,
                                 double latitudeDeg);
 
+// The ayanamsa (negative) and the sidereal ascendant in degrees, exactly as
+// ComputeAngles puts them into the chart, without the texts.
+double AyanamsaOf(const BirthData& birth);
+double SiderealAscendantDeg(const BirthData& birth);
+
 // Fills julianDayNumber, universalTime, centuries1900, localSiderealTime,
 // obliquity, ascendant, midheaven, ayanamsa and their texts.
 void ComputeAngles(const BirthData& birth, ChartState& chart);

@@ -91,13 +91,18 @@ int NakshatraIndex(double siderealLongitude) {
     return static_cast<int>(std::floor(siderealLongitude * 60.0 / 800.0));
 }
 
-void ComputeMoon(const BirthData& birth, ChartState& chart) {
+double MoonSiderealLongitudeDeg(const BirthData& birth) {
     const double ut = UniversalTimeHours(birth);
     const double jd = JulianDayOfDate(birth.month, birth.day, birth.year);
     const double t = (jd - kEpochJ2000 + ut / 24.0 - 0.5) / kDaysPerCentury;
 
     double longitude = MoonTropicalLongitude(t) + MoonAyanamsaAt(t);
     if (longitude < 0) longitude += 360.0;
+    return longitude;
+}
+
+void ComputeMoon(const BirthData& birth, ChartState& chart) {
+    const double longitude = MoonSiderealLongitudeDeg(birth);
     chart.moonLongitude = longitude;
     chart.moonPositionText = FormatLongForm(longitude);
 

@@ -17,6 +17,10 @@ double MoonAyanamsaAt(double centuriesSinceJ2000);
 // Index 0 to 26 of the 13°20' division holding a sidereal longitude.
 int NakshatraIndex(double siderealLongitude);
 
+// The sidereal longitude in degrees, exactly as ComputeMoon puts it into
+// moonLongitude, without the texts.
+double MoonSiderealLongitudeDeg(const BirthData& birth);
+
 // Fills moonLongitude, moonPositionText, moonNakshatraName, moonRashiName
 // and moonSignName.
 void ComputeMoon(const BirthData& birth, ChartState& chart);

@@ -73,7 +73,28 @@ double GeocentricFrom(const Heliocentric& earth, int index, double daysSinceJ200
     return AddWhileBelowZero(SubtractWhileAbove(longitude, 360.0), 360.0);
 }
 
+// The planets' day number of the birth's universal moment.
+double DaysOf(const BirthData& birth) {
+    const CivilMoment ut = UniversalMoment(birth);
+    return DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+}
+
+double SiderealFrom(const Heliocentric& earth, int index, double daysSinceJ2000, double ayanamsa) {
+    const double ofDate = GeocentricFrom(earth, index, daysSinceJ2000) + PrecessionSinceJ2000Deg(daysSinceJ2000);
+    return ReduceIntoTurn(ofDate - std::fabs(ayanamsa), 360.0);
+}
+
 }  // namespace
+
+double PrecessionSinceJ2000Deg(double daysSinceJ2000) {
+    const double t = daysSinceJ2000 / kDaysPerCentury;
+    return (5028.796195 * t + 1.1054348 * t * t) / 3600.0;
+}
+
+double SiderealLongitudeDeg(int index, const BirthData& birth) {
+    const double d = DaysOf(birth);
+    return SiderealFrom(EarthPosition(d), index, d, AyanamsaOf(birth));
+}
 
 double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
     const double y = year;
@@ -141,13 +162,11 @@ void ComputePlanets(const BirthData& birth, ChartState& chart) {
     chart.bodyNames[kBodyCount].clear();
     chart.bodyNamesSanskrit[kBodyCount].clear();
 
-    const CivilMoment ut = UniversalMoment(birth);
-    const double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
-
+    const double d = DaysOf(birth);
     const Heliocentric earth = EarthPosition(d);
     for (int index = 0; index < kElementCount; ++index) {
-        const double sidereal = AddWhileBelowZero(GeocentricFrom(earth, index, d) - std::fabs(chart.ayanamsa), 360.0);
-        chart.planetPositionText[static_cast<std::size_t>(index)] = FormatLongForm(sidereal);
+        chart.planetPositionText[static_cast<std::size_t>(index)] =
+            FormatLongForm(SiderealFrom(earth, index, d, chart.ayanamsa));
     }
 
     const double rahu = RahuLongitude(d, chart.ayanamsa);

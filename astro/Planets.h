@@ -1,6 +1,7 @@
 // Sun, Mercury to Saturn from mean Keplerian elements (J2000 ecliptic, linear
-// rates, no perturbations), the mean lunar node as Rahu and Ketu, and the
-// final position table of all eleven bodies.
+// rates, no perturbations), carried to the equinox of date and made sidereal;
+// the mean lunar node as Rahu and Ketu, and the final position table of all
+// eleven bodies.
 #pragma once
 
 #include "astro/Records.h"
@@ -39,6 +40,17 @@ double ReduceRadians(double x);
 
 // Geocentric ecliptic longitude in degrees, 0 to 360.
 double GeocentricLongitude(int index, double daysSinceJ2000);
+
+// General precession in longitude from J2000.0 to the moment, degrees
+// (IAU 2006, to the square of the centuries): what carries a longitude on the
+// J2000 equinox to the equinox of date, from which the ayanamsa is counted.
+double PrecessionSinceJ2000Deg(double daysSinceJ2000);
+
+// Sidereal longitude in degrees, 0 to 360, of an element row's body at a
+// birth: the geocentric longitude plus the precession since J2000, less the
+// magnitude of the ayanamsa ComputeAngles gives. Exactly the value behind
+// planetPositionText[index], without the text.
+double SiderealLongitudeDeg(int index, const BirthData& birth);
 
 // Sidereal longitude of the mean ascending node (Rahu), degrees.
 double RahuLongitude(double daysSinceJ2000, double ayanamsa);

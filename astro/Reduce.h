@@ -29,4 +29,12 @@ inline double AddWhileBelowZero(double x, double turn) {
     return r + turn;  // the loop's last step, rounding included
 }
 
+// x brought into 0 <= x < turn, whatever its size or sign.
+inline double ReduceIntoTurn(double x, double turn) {
+    double r = std::fmod(x, turn);
+    if (r < 0.0) r += turn;
+    // A tiny negative remainder plus a turn rounds up to the turn itself.
+    return r >= turn ? 0.0 : r;
+}
+
 }  // namespace varelio

@@ -60,6 +60,43 @@ QJsonValue CancellationJson(const std::optional<Cancellation>& cancellation) {
     return QJsonObject{{"rule", cancellation->rule}, {"reason", Text(cancellation->reason)}};
 }
 
+QJsonValue MinutesJson(const std::optional<int>& minutes) {
+    return minutes ? QJsonValue(*minutes) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject ReferenceWindowJson(const ReferenceWindow& w) {
+    return QJsonObject{
+        {"from", Text(w.from)},
+        {"to", Text(w.to)},
+        {"fromDay", w.fromDay},
+        {"toDay", w.toDay},
+        {"capped", QJsonObject{{"from", w.fromCapped}, {"to", w.toCapped}}},
+        {"minutesToChange", QJsonObject{{"before", MinutesJson(w.minutesBefore)}, {"after", MinutesJson(w.minutesAfter)}}},
+    };
+}
+
+QJsonObject VerdictWindowJson(const VerdictWindow& w) {
+    return QJsonObject{
+        {"lagna", ReferenceWindowJson(w.lagna)},
+        {"moon", ReferenceWindowJson(w.moon)},
+        {"marsToBoundary", w.marsToBoundary},
+    };
+}
+
+QJsonObject VenusJson(const ManglikEvaluation& venus) {
+    const bool known = venus.marsHouse != 0;
+    return QJsonObject{
+        {"house", known ? QJsonValue(venus.marsHouse) : QJsonValue(QJsonValue::Null)},
+        {"percentage", known ? QJsonValue(Text(venus.doshaPercentage)) : QJsonValue(QJsonValue::Null)},
+        {"verdict", Text(venus.captions[2])},
+    };
+}
+
+// A cancellation only means something where there is a dosha to cancel.
+QJsonValue CancellationOfVerdict(const Reading& reading, std::size_t run) {
+    return reading.manglikVerdicts[run] ? CancellationJson(reading.cancellations[run]) : QJsonValue(QJsonValue::Null);
+}
+
 QJsonObject RetrogradeJson(const std::array<bool, kRetrogradeCount>& flags) {
     QJsonObject object;
     for (std::size_t k = 0; k < flags.size(); ++k) {
@@ -97,8 +134,9 @@ QJsonObject ReadingToJson(const Reading& reading) {
         {"summary", SummaryJson(reading.summary)},
         {"manglik", TextsJson(reading.manglikCaptions)},
         {"cancellation",
-         QJsonObject{{"lagna", CancellationJson(reading.cancellations[0])},
-                     {"moon", CancellationJson(reading.cancellations[1])}}},
+         QJsonObject{{"lagna", CancellationOfVerdict(reading, 0)}, {"moon", CancellationOfVerdict(reading, 1)}}},
+        {"manglikFromVenus", VenusJson(reading.manglikFromVenus)},
+        {"verdictWindow", VerdictWindowJson(reading.verdictWindow)},
         {"retrograde", RetrogradeJson(reading.retrogradeFlags)},
         {"chart", TextsJson(reading.chartCells)},
     };

@@ -13,6 +13,24 @@ namespace {
 
 constexpr int kJudgedBodies = kKetu + 1;  // Sun .. Ketu stand in houses
 
+// How each reference is named: in the first caption, in rule 4 ("Lord of
+// the Lagna sign") and in rule 5 ("close to the ascendant").
+struct ReferenceNames {
+    BodyIndex body;
+    const char* caption;
+    const char* signOf;
+    const char* point;
+};
+
+ReferenceNames NamesOf(ManglikReference reference) {
+    switch (reference) {
+        case ManglikReference::Lagna: return {kAscendant, "Lagna", "Lagna", "the ascendant"};
+        case ManglikReference::Moon: return {kMoon, "Moon", "Moon", "the Moon"};
+        case ManglikReference::Venus: return {kVenus, "Venus", "Venus", "Venus"};
+    }
+    return {kAscendant, "Lagna", "Lagna", "the ascendant"};
+}
+
 // The chart as the verdict reads it: each body's sign and whole degrees, when
 // its position text holds them.
 struct SignChart {
@@ -22,14 +40,13 @@ struct SignChart {
     std::optional<int> referenceDegrees;
 };
 
-SignChart ReadSigns(ManglikReference reference, const ChartState& chart) {
+SignChart ReadSigns(BodyIndex reference, const ChartState& chart) {
     SignChart signs;
     for (std::size_t b = 0; b < kJudgedBodies; ++b) {
         signs.sign[b] = SignOfPosition(chart.bodyPositionText[b]);
         signs.degrees[b] = DegreesOf(chart.bodyPositionText[b]);
     }
-    const std::string& referenceText =
-        chart.bodyPositionText[reference == ManglikReference::Lagna ? kAscendant : kMoon];
+    const std::string& referenceText = chart.bodyPositionText[reference];
     signs.referenceSign = SignOfPosition(referenceText);
     signs.referenceDegrees = DegreesOf(referenceText);
     return signs;
@@ -42,24 +59,6 @@ int HouseOf(std::optional<int> sign, const SignChart& signs) {
 }
 
 std::string EnglishName(int sign) { return std::string(kSignNames[static_cast<std::size_t>(sign)].english); }
-
-// The texts stand as the tradition this program follows writes them:
-// 2nd and 12th give "0.0625%", the 4th "0.125%".
-struct HouseVerdict {
-    const char* percentage;
-    bool manglik;
-};
-HouseVerdict VerdictForHouse(int house) {
-    switch (house) {
-        case 1: return {"50%", true};
-        case 2: return {"0.0625%", true};
-        case 4: return {"0.125%", true};
-        case 7: return {"25%", true};
-        case 8: return {"100%", true};
-        case 12: return {"0.0625%", true};
-        default: return {"0%", false};
-    }
-}
 
 std::optional<Cancellation> MarsInLeoOrAquarius(int marsSign) {
     if (marsSign == 4 || marsSign == 10) return Cancellation{1, "Mars in " + EnglishName(marsSign)};
@@ -87,14 +86,14 @@ std::optional<Cancellation> MoonInCancerOrLeo(const SignChart& signs) {
     return std::nullopt;
 }
 
-std::optional<Cancellation> LordInKendraOrTrikona(const SignChart& signs, const char* referenceName) {
+std::optional<Cancellation> LordInKendraOrTrikona(const SignChart& signs, const ReferenceNames& names) {
     const BodyIndex lord = kSignNames[static_cast<std::size_t>(*signs.referenceSign)].lord;
     const int house = HouseOf(signs.sign[lord], signs);
     constexpr int kGoodHouses[] = {1, 4, 5, 7, 9, 10};
     if (std::find(std::begin(kGoodHouses), std::end(kGoodHouses), house) == std::end(kGoodHouses)) {
         return std::nullopt;
     }
-    return Cancellation{4, std::string("Lord of the ") + referenceName + " sign, " +
+    return Cancellation{4, std::string("Lord of the ") + names.signOf + " sign, " +
                                std::string(kBodyNamesEnglish[lord]) + ", stands in house " + std::to_string(house)};
 }
 
@@ -102,7 +101,7 @@ std::optional<Cancellation> LordInKendraOrTrikona(const SignChart& signs, const 
 // neighbours) and within 10 whole degrees of arc; minutes are not used. The
 // sign is checked on its own: a text whose degrees run past 29 must not bring
 // a body two signs away within reach.
-std::optional<Cancellation> BeneficNearReference(const SignChart& signs, const char* referenceName) {
+std::optional<Cancellation> BeneficNearReference(const SignChart& signs, const ReferenceNames& names) {
     if (!signs.referenceDegrees) return std::nullopt;
     const int referenceSign = *signs.referenceSign;
     const int referenceArc = referenceSign * 30 + *signs.referenceDegrees;
@@ -115,40 +114,55 @@ std::optional<Cancellation> BeneficNearReference(const SignChart& signs, const c
         const int apart = std::abs(*sign * 30 + *degrees - referenceArc) % 360;
         if (std::min(apart, 360 - apart) <= 10) {
             return Cancellation{5, std::string(kBodyNamesEnglish[static_cast<std::size_t>(b)]) +
-                                       " is close to the " + referenceName};
+                                       " is close to " + names.point};
         }
     }
     return std::nullopt;
 }
 
-std::optional<Cancellation> FirstCancellation(const SignChart& signs, int marsHouse, bool lagnaRun) {
+std::optional<Cancellation> FirstCancellation(const SignChart& signs, int marsHouse, const ReferenceNames& names) {
     if (const std::optional<int> marsSign = signs.sign[kMars]) {
         if (auto c = MarsInLeoOrAquarius(*marsSign)) return c;
         if (auto c = MarsHouseSignPair(marsHouse, *marsSign)) return c;
     }
     if (auto c = MoonInCancerOrLeo(signs)) return c;
     if (!signs.referenceSign) return std::nullopt;
-    if (auto c = LordInKendraOrTrikona(signs, lagnaRun ? "Lagna" : "Moon")) return c;
-    return BeneficNearReference(signs, lagnaRun ? "ascendant" : "Moon");
+    if (auto c = LordInKendraOrTrikona(signs, names)) return c;
+    return BeneficNearReference(signs, names);
 }
 
 }  // namespace
 
+// The texts stand as the tradition this program follows writes them:
+// 2nd and 12th give "0.0625%", the 4th "0.125%".
+HouseDosha DoshaOfHouse(int house) {
+    switch (house) {
+        case 1: return {"50%", true};
+        case 2: return {"0.0625%", true};
+        case 4: return {"0.125%", true};
+        case 7: return {"25%", true};
+        case 8: return {"100%", true};
+        case 12: return {"0.0625%", true};
+        case 3: case 5: case 6: case 9: case 10: case 11: return {"0%", false};
+        default: return {"", false};
+    }
+}
+
 ManglikEvaluation EvaluateManglik(ManglikReference reference, const ChartState& chart) {
-    const bool lagnaRun = reference == ManglikReference::Lagna;
-    const SignChart signs = ReadSigns(reference, chart);
+    const ReferenceNames names = NamesOf(reference);
+    const SignChart signs = ReadSigns(names.body, chart);
 
     ManglikEvaluation result;
     result.marsHouse = HouseOf(signs.sign[kMars], signs);
-    result.cancellation = FirstCancellation(signs, result.marsHouse, lagnaRun);
+    result.cancellation = FirstCancellation(signs, result.marsHouse, names);
     const bool known = result.marsHouse != 0;
     if (known) {
-        const HouseVerdict verdict = VerdictForHouse(result.marsHouse);
-        result.doshaPercentage = verdict.percentage;
-        result.manglik = verdict.manglik;
+        const HouseDosha dosha = DoshaOfHouse(result.marsHouse);
+        result.doshaPercentage = dosha.percentage;
+        result.manglik = dosha.manglik;
     }
 
-    result.captions[0] = std::string(lagnaRun ? "Position of Mars from Lagna is " : "Position of Mars from Moon is ") +
+    result.captions[0] = std::string("Position of Mars from ") + names.caption + " is " +
                          (known ? std::to_string(result.marsHouse) : "unknown");
     result.captions[1] = "Percentage of Mangala dosha is " + (known ? result.doshaPercentage : std::string("unknown"));
     if (!known) {

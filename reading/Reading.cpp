@@ -32,6 +32,8 @@ void ComputeReading(Reading& reading) {
         reading.manglikVerdicts[run] = verdict.manglik;
         reading.cancellations[run] = std::move(verdict.cancellation);
     }
+    reading.manglikFromVenus = EvaluateManglik(ManglikReference::Venus, chart);
+    reading.verdictWindow = ComputeVerdictWindow(reading.birthData);
 }
 
 }  // namespace varelio

@@ -1,9 +1,11 @@
 // One whole reading from BirthData: engine, retrograde marks, summary,
-// Rasi chart cells and both Manglik verdicts, in the driver's order.
+// Rasi chart cells, the Manglik verdicts and their birth-time window, in the
+// driver's order.
 #pragma once
 
 #include "astro/Records.h"
 #include "manglik/Manglik.h"
+#include "reading/VerdictWindow.h"
 #include "retro/Retrogrades.h"
 
 #include <array>
@@ -21,11 +23,14 @@ struct Reading {
     std::array<std::string, 6> manglikCaptions; // Lagna lines 0-2, Moon lines 3-5
     std::array<bool, 2> manglikVerdicts{};      // Lagna, Moon: true for "The person is Manglik"
     std::array<std::optional<Cancellation>, 2> cancellations;  // Lagna, Moon
+    ManglikEvaluation manglikFromVenus;  // the third reference; the window and the export show only the first two
+    VerdictWindow verdictWindow;         // Lagna and Moon
 };
 
 // Runs every step after the form has been copied into reading.birthData:
 // ComputeAngles, ComputeMoon, ComputePlanets, MarkRetrogrades, the summary,
-// the chart cells, then EvaluateManglik from the ascendant and from the Moon.
+// the chart cells, EvaluateManglik from the ascendant, the Moon and Venus, and
+// the verdicts' birth-time window.
 void ComputeReading(Reading& reading);
 
 }  // namespace varelio

@@ -30,6 +30,8 @@ TEST(FormatLongForm, CutsFieldsAndNamesTheSign) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatLongForm(c.degrees), c.expected) << "degrees " << c.degrees;
+        // The numeric sign is the one the text names.
+        EXPECT_EQ(SignOfLongitude(c.degrees), SignIndexOf(LastCharacters(c.expected, 3))) << "degrees " << c.degrees;
     }
 }
 

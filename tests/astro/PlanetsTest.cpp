@@ -137,6 +137,34 @@ TEST(ComputePlanets, MarksAndStaleTextsAreOverwritten) {
     EXPECT_EQ(chart.bodyPositionText[11], "");
 }
 
+// The numbers the birth-time window reads must be the very values the texts
+// are cut from, or a window could end a minute away from the text's change.
+TEST(SiderealLongitudes, AreTheValuesBehindTheTexts) {
+    for (int year = 1901; year <= 2050; year += 11) {
+        for (int hour : {0, 7, 13, 24}) {
+            BirthData birth = samples::MakeBirth(year, 1 + year % 12, 1 + year % 28, hour, (year * 7) % 60,
+                                                 {-(year % 13), year % 2 == 0 ? 0 : -30});
+            birth.latDegrees = samples::Short(year % 61);
+            birth.lonDegrees = samples::Short(year % 180);
+            birth.east = year % 3 != 0;
+            birth.dst = year % 4 == 0;
+            ChartState chart;
+            ComputeAngles(birth, chart);
+            ComputeMoon(birth, chart);
+            ComputePlanets(birth, chart);
+            SCOPED_TRACE(samples::Describe(birth));
+            EXPECT_EQ(AyanamsaOf(birth), chart.ayanamsa);
+            EXPECT_EQ(SiderealAscendantDeg(birth), chart.ascendant);
+            EXPECT_EQ(MoonSiderealLongitudeDeg(birth), chart.moonLongitude);
+            for (int index = 0; index < kElementCount; ++index) {
+                EXPECT_EQ(FormatLongForm(SiderealLongitudeDeg(index, birth)),
+                          chart.planetPositionText[static_cast<std::size_t>(index)])
+                    << "element " << index;
+            }
+        }
+    }
+}
+
 // Ketu is always Rahu plus 180 degrees: the same minutes, the opposite sign.
 TEST(RahuLongitude, KetuOppositeOverManyYears) {
     BirthData birth = samples::BirthOf(samples::kDelhi2000);

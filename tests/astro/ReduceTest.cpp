@@ -27,5 +27,13 @@ TEST(Reduce, SameBitsAsTheRepeatedTurnLoops) {
     }
 }
 
+TEST(Reduce, IntoOneTurnFromAnywhere) {
+    struct Case { double x, expected; };
+    const Case cases[] = {
+        {0.0, 0.0}, {359.5, 359.5}, {360.0, 0.0}, {725.0, 5.0}, {-5.0, 355.0}, {-725.0, 355.0}, {-1e-17, 0.0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ReduceIntoTurn(c.x, 360), c.expected) << "x " << c.x;
+}
+
 }  // namespace
 }  // namespace varelio

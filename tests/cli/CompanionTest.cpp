@@ -55,7 +55,8 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
         "birthData", "julianDayNumber", "universalTime", "centuries1900", "localSiderealTime", "obliquity",
         "ayanamsa", "ascendant", "midheaven", "moonLongitude", "ayanamsaText", "ascendantText", "midheavenText",
         "moonPositionText", "moonNakshatraName", "moonRashiName", "moonSignName", "bodyNames", "bodyNamesSanskrit",
-        "bodyPositionText", "summary", "manglik", "cancellation", "retrograde", "chart"};
+        "bodyPositionText", "summary", "manglik", "cancellation", "retrograde", "chart", "manglikFromVenus",
+        "verdictWindow"};
     expectedKeys.sort();
     EXPECT_EQ(json.keys(), expectedKeys) << "actual: " << json.keys().join(' ').toStdString();
     EXPECT_EQ(json["summary"].toObject().size(), 7);
@@ -88,16 +89,6 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
     for (std::size_t k = 0; k < 5; ++k) {
         EXPECT_EQ(json["retrograde"][planets[k]], QJsonValue(reading.retrogradeFlags[k])) << planets[k];
     }
-    const char* runs[] = {"lagna", "moon"};
-    for (std::size_t r = 0; r < 2; ++r) {
-        const QJsonValue value = json["cancellation"][runs[r]];
-        const auto& expected = reading.cancellations[r];
-        EXPECT_EQ(value.isNull(), !expected.has_value()) << runs[r];
-        if (expected) {
-            EXPECT_EQ(value["rule"].toInt(), expected->rule) << runs[r];
-            EXPECT_EQ(Str(value["reason"]), expected->reason) << runs[r];
-        }
-    }
 
     const QJsonObject birth = json["birthData"].toObject();
     const BirthData& b = reading.birthData;
@@ -111,6 +102,75 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
     EXPECT_EQ(birth["zoneMinutes"].toInt(), -30);
     for (const char* key : {"east", "south", "dst"}) EXPECT_TRUE(birth[key].isBool()) << key;
     for (const char* key : {"name", "city", "state", "country"}) EXPECT_TRUE(birth[key].isString()) << key;
+}
+
+// Through the day at Delhi the verdicts and cancellations take every
+// combination; a cancellation is shown only beside a Manglik verdict.
+TEST(Companion, CancellationOnlyBesideAManglikVerdict) {
+    const char* runs[] = {"lagna", "moon"};
+    int shown = 0, withheld = 0;
+    for (int hour = 0; hour < 24; ++hour) {
+        const CompanionRun run = RunCompanion(DelhiWith("--hour", std::to_string(hour).c_str()));
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const QJsonObject json = ParseJson(run.out);
+        FormValues form = DelhiForm();
+        form.hourIndex = hour;
+        const Reading reading = ReadingOf(form);
+        for (std::size_t r = 0; r < 2; ++r) {
+            const QJsonValue value = json["cancellation"][runs[r]];
+            const auto& cancellation = reading.cancellations[r];
+            const bool expected = reading.manglikVerdicts[r] && cancellation.has_value();
+            EXPECT_EQ(value.isNull(), !expected) << runs[r] << " at " << hour << ":30";
+            if (expected) {
+                EXPECT_EQ(value["rule"].toInt(), cancellation->rule) << runs[r] << " at " << hour << ":30";
+                EXPECT_EQ(Str(value["reason"]), cancellation->reason) << runs[r] << " at " << hour << ":30";
+            }
+            shown += expected;
+            withheld += !reading.manglikVerdicts[r] && cancellation.has_value();
+        }
+    }
+    EXPECT_GT(shown, 0);
+    EXPECT_GT(withheld, 0);
+}
+
+TEST(Companion, JsonCarriesTheVerdictWindowAndVenus) {
+    for (const char* hour : {"0", "5", "17", "23", "24"}) {
+        const CompanionRun run = RunCompanion(DelhiWith("--hour", hour));
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const QJsonObject json = ParseJson(run.out);
+        FormValues form = DelhiForm();
+        form.hourIndex = std::stoi(hour);
+        const Reading reading = ReadingOf(form);
+        SCOPED_TRACE(std::string("hour ") + hour);
+
+        const QJsonObject window = json["verdictWindow"].toObject();
+        EXPECT_EQ(window.keys(), (QStringList{"lagna", "marsToBoundary", "moon"}));
+        EXPECT_EQ(window["marsToBoundary"], QJsonValue(reading.verdictWindow.marsToBoundary));
+        const std::pair<const char*, const ReferenceWindow*> references[] = {
+            {"lagna", &reading.verdictWindow.lagna}, {"moon", &reading.verdictWindow.moon}};
+        for (const auto& [key, expected] : references) {
+            const QJsonObject w = window[key].toObject();
+            EXPECT_EQ(w.keys(), (QStringList{"capped", "from", "fromDay", "minutesToChange", "to", "toDay"})) << key;
+            EXPECT_EQ(Str(w["from"]), expected->from) << key;
+            EXPECT_EQ(Str(w["to"]), expected->to) << key;
+            EXPECT_EQ(w["fromDay"], QJsonValue(expected->fromDay)) << key;
+            EXPECT_EQ(w["toDay"], QJsonValue(expected->toDay)) << key;
+            EXPECT_EQ(w["capped"]["from"], QJsonValue(expected->fromCapped)) << key;
+            EXPECT_EQ(w["capped"]["to"], QJsonValue(expected->toCapped)) << key;
+            const QJsonValue before = w["minutesToChange"]["before"];
+            const QJsonValue after = w["minutesToChange"]["after"];
+            EXPECT_EQ(before.isNull(), expected->fromCapped) << key;
+            EXPECT_EQ(after.isNull(), expected->toCapped) << key;
+            EXPECT_EQ(before.toInt(-1), expected->minutesBefore.value_or(-1)) << key;
+            EXPECT_EQ(after.toInt(-1), expected->minutesAfter.value_or(-1)) << key;
+        }
+
+        const QJsonObject venus = json["manglikFromVenus"].toObject();
+        EXPECT_EQ(venus.keys(), (QStringList{"house", "percentage", "verdict"}));
+        EXPECT_EQ(venus["house"], QJsonValue(reading.manglikFromVenus.marsHouse));
+        EXPECT_EQ(Str(venus["percentage"]), reading.manglikFromVenus.doshaPercentage);
+        EXPECT_EQ(Str(venus["verdict"]), reading.manglikFromVenus.captions[2]);
+    }
 }
 
 TEST(Companion, OptionsReachTheBirthData) {

@@ -110,6 +110,29 @@ TEST(ManglikCancellation, FirstApplicableRuleIsReported) {
     }
 }
 
+// From Venus the reference-dependent rules name Venus. Venus in Gemini;
+// Mars 3rd (Leo would cancel by rule 1, so Cancer, the 2nd, is used).
+TEST(ManglikCancellation, VenusRunNamesVenus) {
+    struct Case {
+        Positions positions;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {With(QuietPositions(), {{kVenus, Pos(Gem, 12)}, {kMars, Pos(Can)}, {kMercury, Pos(Vir)}}),
+         "Lord of the Venus sign, Mercury, stands in house 4"},
+        {With(QuietPositions(), {{kVenus, Pos(Gem, 12)}, {kMars, Pos(Can)}, {kMercury, Pos(Can)},
+                                 {kJupiter, Pos(Gem, 20)}}),
+         "Jupiter is close to Venus"},
+    };
+    for (const Case& c : cases) {
+        const ChartState chart = MakeChart(c.positions);
+        const ManglikEvaluation e = EvaluateManglik(ManglikReference::Venus, chart);
+        ASSERT_TRUE(e.cancellation.has_value()) << c.reason;
+        EXPECT_EQ(e.cancellation->reason, c.reason);
+        EXPECT_EQ(e.marsHouse, 2) << c.reason;
+    }
+}
+
 TEST(ManglikCancellation, LordCountsOnlyInHouses1_4_5_7_9And10) {
     // Taurus rising, its lord Venus walked through every house; Mars 3rd
     // (Cancer) and a Gemini Moon keep rules 1 to 3 out, and nothing else

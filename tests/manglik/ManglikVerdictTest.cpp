@@ -19,7 +19,23 @@ ChartState ChartWith(int lagnaSign, int moonSign, int marsSign) {
                       Pos(lagnaSign), Pos(9)});
 }
 
-ManglikReference ReferenceOf(bool lagnaRun) { return lagnaRun ? ManglikReference::Lagna : ManglikReference::Moon; }
+struct ReferenceRun {
+    ManglikReference reference;
+    BodyIndex body;
+    const char* name;
+};
+constexpr ReferenceRun kRuns[] = {{ManglikReference::Lagna, kAscendant, "Lagna"},
+                         {ManglikReference::Moon, kMoon, "Moon"},
+                         {ManglikReference::Venus, kVenus, "Venus"}};
+
+// The run's reference in referenceSign, the other two references one sign on,
+// so neither can be mistaken for it.
+ChartState ChartFor(const ReferenceRun& run, int referenceSign, int marsSign) {
+    ChartState chart = ChartWith(referenceSign + 1, referenceSign + 1, marsSign);
+    chart.bodyPositionText[kVenus] = Pos(referenceSign + 1);
+    chart.bodyPositionText[run.body] = Pos(referenceSign);
+    return chart;
+}
 
 const std::map<int, std::pair<std::string, bool>> kExpectedByHouse = {
     {1, {"50%", true}},    {2, {"0.0625%", true}},  {3, {"0%", false}},  {4, {"0.125%", true}},
@@ -27,23 +43,23 @@ const std::map<int, std::pair<std::string, bool>> kExpectedByHouse = {
     {9, {"0%", false}},    {10, {"0%", false}},     {11, {"0%", false}}, {12, {"0.0625%", true}},
 };
 
-TEST(ManglikVerdict, EveryHouseFromEveryReferenceSignOnBothRuns) {
+TEST(ManglikVerdict, EveryHouseFromEveryReferenceSignOnEveryRun) {
     for (int reference = 0; reference < 12; ++reference) {
         for (int house = 1; house <= 12; ++house) {
             const int marsSign = (reference + house - 1) % 12;
             const auto& [percentage, manglik] = kExpectedByHouse.at(house);
-            for (bool lagnaRun : {true, false}) {
-                // The other reference is put one sign on, so it cannot be mistaken for this one.
-                const ChartState chart = lagnaRun ? ChartWith(reference, reference + 1, marsSign)
-                                                  : ChartWith(reference + 1, reference, marsSign);
-                const ManglikEvaluation e = EvaluateManglik(ReferenceOf(lagnaRun), chart);
-                SCOPED_TRACE("reference " + chart.bodyPositionText[lagnaRun ? kAscendant : kMoon] + ", Mars " +
-                             chart.bodyPositionText[kMars] + (lagnaRun ? ", Lagna run" : ", Moon run"));
+            for (const ReferenceRun& run : kRuns) {
+                const ChartState chart = ChartFor(run, reference, marsSign);
+                const ManglikEvaluation e = EvaluateManglik(run.reference, chart);
+                SCOPED_TRACE("reference " + chart.bodyPositionText[run.body] + ", Mars " +
+                             chart.bodyPositionText[kMars] + ", " + run.name + " run");
                 EXPECT_EQ(e.marsHouse, house);
                 EXPECT_EQ(e.doshaPercentage, percentage);
                 EXPECT_EQ(e.manglik, manglik);
-                const std::string from = lagnaRun ? "Lagna" : "Moon";
-                EXPECT_EQ(e.captions[0], "Position of Mars from " + from + " is " + std::to_string(house));
+                EXPECT_EQ(DoshaOfHouse(house).percentage, percentage);
+                EXPECT_EQ(DoshaOfHouse(house).manglik, manglik);
+                EXPECT_EQ(e.captions[0], std::string("Position of Mars from ") + run.name + " is " +
+                                             std::to_string(house));
                 EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is " + percentage);
                 EXPECT_EQ(e.captions[2], manglik ? "The person is Manglik" : "The person is Non Manglik");
             }
@@ -51,17 +67,20 @@ TEST(ManglikVerdict, EveryHouseFromEveryReferenceSignOnBothRuns) {
     }
 }
 
-TEST(ManglikVerdict, LagnaAndMoonRunsAreIndependent) {
+TEST(ManglikVerdict, RunsAreIndependent) {
     // Mars in Gemini: 3rd from an Aries ascendant, 8th from a Scorpio Moon.
     const ChartState chart = ChartWith(0, 7, 2);
     const ManglikEvaluation lagna = EvaluateManglik(ManglikReference::Lagna, chart);
     const ManglikEvaluation moon = EvaluateManglik(ManglikReference::Moon, chart);
+    const ManglikEvaluation venus = EvaluateManglik(ManglikReference::Venus, chart);  // Venus in Taurus
     EXPECT_EQ(lagna.captions[0], "Position of Mars from Lagna is 3");
     EXPECT_EQ(lagna.captions[1], "Percentage of Mangala dosha is 0%");
     EXPECT_EQ(lagna.captions[2], "The person is Non Manglik");
     EXPECT_EQ(moon.captions[0], "Position of Mars from Moon is 8");
     EXPECT_EQ(moon.captions[1], "Percentage of Mangala dosha is 100%");
     EXPECT_EQ(moon.captions[2], "The person is Manglik");
+    EXPECT_EQ(venus.captions[0], "Position of Mars from Venus is 2");
+    EXPECT_EQ(venus.captions[1], "Percentage of Mangala dosha is 0.0625%");
 }
 
 TEST(ManglikVerdict, DegreesAndMinutesPlayNoPart) {
@@ -114,20 +133,19 @@ TEST(ManglikVerdict, TextsWithoutValidSignSayUnknown) {
         {Pos(0), "15 Mar", "Mars text with no sign"},
     };
     for (const BrokenCase& c : cases) {
-        for (bool lagnaRun : {true, false}) {
+        for (const ReferenceRun& run : kRuns) {
             ChartState chart = ChartWith(0, 2, 2);
-            chart.bodyPositionText[lagnaRun ? kAscendant : kMoon] = c.reference;
+            chart.bodyPositionText[run.body] = c.reference;
             chart.bodyPositionText[kMars] = c.mars;
             // The Moon's sign name is no stand-in for its position text.
             chart.moonSignName = "Aries";
-            const ManglikEvaluation e = EvaluateManglik(ReferenceOf(lagnaRun), chart);
-            SCOPED_TRACE(std::string(c.note) + ": reference '" + c.reference + "', Mars '" + c.mars + "'" +
-                         (lagnaRun ? ", Lagna run" : ", Moon run"));
+            const ManglikEvaluation e = EvaluateManglik(run.reference, chart);
+            SCOPED_TRACE(std::string(c.note) + ": reference '" + c.reference + "', Mars '" + c.mars + "', " +
+                         run.name + " run");
             EXPECT_EQ(e.marsHouse, 0);
             EXPECT_EQ(e.doshaPercentage, "");
             EXPECT_FALSE(e.manglik);
-            EXPECT_EQ(e.captions[0], std::string("Position of Mars from ") + (lagnaRun ? "Lagna" : "Moon") +
-                                         " is unknown");
+            EXPECT_EQ(e.captions[0], std::string("Position of Mars from ") + run.name + " is unknown");
             EXPECT_EQ(e.captions[1], "Percentage of Mangala dosha is unknown");
             EXPECT_EQ(e.captions[2], "The person's Manglik status could not be determined");
         }

@@ -64,6 +64,15 @@ std::string Flatten(const Reading& r) {
         if (cancellation) out << cancellation->rule << " " << cancellation->reason;
         out << "|";
     }
+    out << "\n";
+    for (const std::string& caption : r.manglikFromVenus.captions) out << caption << "|";
+    out << "\n";
+    const VerdictWindow& w = r.verdictWindow;
+    for (const ReferenceWindow* window : {&w.lagna, &w.moon}) {
+        out << window->house << " " << window->from << window->fromDay << " " << window->to << window->toDay << " "
+            << window->minutesBefore.value_or(-1) << " " << window->minutesAfter.value_or(-1) << "|";
+    }
+    out << w.marsToBoundary;
     return out.str();
 }
 
@@ -77,6 +86,11 @@ TEST(ComputeReading, DelhiMillenniumEveningCaptions) {
     for (std::size_t i = 0; i < 6; ++i) {
         EXPECT_EQ(reading.manglikCaptions[i], expected[i]) << "caption " << i << "\n" << Flatten(reading);
     }
+    // Venus 07 Sco, Mars 04 Aqu: the 4th house.
+    EXPECT_EQ(reading.manglikFromVenus.captions[0], "Position of Mars from Venus is 4");
+    EXPECT_EQ(reading.manglikFromVenus.captions[2], "The person is Manglik");
+    EXPECT_EQ(reading.verdictWindow.lagna.house, 9);
+    EXPECT_EQ(reading.verdictWindow.moon.house, 5);
     // The Lagna sign's cell opens with "Asc".
     int ascCells = 0;
     for (const std::string& cell : reading.chartCells) ascCells += cell.rfind("Asc", 0) == 0 ? 1 : 0;

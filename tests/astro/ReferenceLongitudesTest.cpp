@@ -1,0 +1,103 @@
+// The engine's sidereal Sun and planets against the Swiss Ephemeris with the
+// Lahiri ayanamsa (data/lahiri-longitudes.csv, see data/README.md), over the
+// program's whole range of years.
+#include "astro/AngleText.h"
+#include "astro/Angles.h"
+#include "astro/Moon.h"
+#include "astro/Planets.h"
+#include "astro/Signs.h"
+#include "tests/support/Births.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iomanip>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace varelio {
+namespace {
+
+struct Row {
+    int year, month, day, hour, minute;
+    std::array<double, 6> longitudeDeg;  // the file's column order
+};
+
+struct Column {
+    const char* body;
+    int element;
+    double toleranceArcMinutes;  // what mean elements without perturbations can reach
+};
+constexpr std::array<Column, 6> kColumns{{
+    {"Sun", kElementSun, 3},         {"Mercury", kElementMercury, 3}, {"Venus", kElementVenus, 3},
+    {"Mars", kElementMars, 8},       {"Jupiter", kElementJupiter, 15}, {"Saturn", kElementSaturn, 15},
+}};
+
+std::vector<Row> ReadTable() {
+    std::ifstream file(VARELIO_ASTRO_TEST_DATA "/lahiri-longitudes.csv");
+    std::vector<Row> rows;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#' || line.rfind("year", 0) == 0) continue;
+        Row r{};
+        std::array<double, 6>& l = r.longitudeDeg;
+        const int fields = std::sscanf(line.c_str(), "%d,%d,%d,%d,%d,%lf,%lf,%lf,%lf,%lf,%lf", &r.year, &r.month,
+                                       &r.day, &r.hour, &r.minute, &l[0], &l[1], &l[2], &l[3], &l[4], &l[5]);
+        EXPECT_EQ(fields, 11) << "unreadable line: " << line;
+        if (fields == 11) rows.push_back(r);
+    }
+    return rows;
+}
+
+// Degrees of a long-form text such as 16° 31' 4" Sag; NaN when unreadable.
+double LongitudeOf(const std::string& longForm) {
+    int degrees = 0, minutes = 0, seconds = 0;
+    char sign[4] = {};
+    if (std::sscanf(longForm.c_str(), "%d\u00B0 %d' %d\" %3s", &degrees, &minutes, &seconds, sign) != 4) return NAN;
+    const auto index = SignIndexOf(sign);
+    if (!index) return NAN;
+    return *index * 30 + degrees + minutes / 60.0 + seconds / 3600.0;
+}
+
+TEST(ReferenceLongitudes, SunAndPlanetsAgreeWithTheSwissEphemerisFrom1901To2050) {
+    const std::vector<Row> rows = ReadTable();
+    ASSERT_GE(rows.size(), 200u) << "missing or short " VARELIO_ASTRO_TEST_DATA "/lahiri-longitudes.csv";
+
+    struct Worst {
+        double arcMinutes = -1;
+        std::string detail;
+    };
+    std::array<Worst, kColumns.size()> worst;
+    for (const Row& row : rows) {
+        // Zone 0 without daylight saving: the clock time is the table's UT.
+        const BirthData birth = samples::MakeBirth(row.year, row.month, row.day, row.hour, row.minute);
+        ChartState chart;
+        ComputeAngles(birth, chart);
+        ComputeMoon(birth, chart);
+        ComputePlanets(birth, chart);
+        for (std::size_t c = 0; c < kColumns.size(); ++c) {
+            const std::string& text = chart.planetPositionText[static_cast<std::size_t>(kColumns[c].element)];
+            const double actual = LongitudeOf(text);
+            const double expected = row.longitudeDeg[c];
+            const double error = std::fabs(std::remainder(actual - expected, 360.0)) * 60.0;
+            if (!(error <= worst[c].arcMinutes)) {  // NaN is always the worst
+                std::ostringstream detail;
+                detail << std::fixed << std::setprecision(4) << row.year << "-" << row.month << "-" << row.day << " " << row.hour << ":" << row.minute
+                       << " UT: expected " << expected << " deg, actual " << text << " (" << actual << " deg)";
+                worst[c] = {std::isnan(error) ? 1e9 : error, detail.str()};
+            }
+        }
+    }
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        EXPECT_LE(worst[c].arcMinutes, kColumns[c].toleranceArcMinutes)
+            << kColumns[c].body << " is off by up to " << std::fixed << std::setprecision(2) << worst[c].arcMinutes
+            << "' at " << worst[c].detail;
+    }
+}
+
+}  // namespace
+}  // namespace varelio
