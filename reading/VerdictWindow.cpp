@@ -6,7 +6,9 @@
 #include "astro/Planets.h"
 #include "astro/TimeScales.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace varelio {
@@ -34,14 +36,13 @@ public:
           enteredDay_(DaysSince1970(birth.year, birth.month, birth.day)),
           enteredMinute_(enteredDay_ * kMinutesPerDay + birth.hour * 60LL + birth.minute) {}
 
+    // Each body's sign is worked out once per minute looked at: both
+    // references and both directions ask for the same minutes again.
     std::optional<int> SignAt(Body body, int offset) {
-        const BirthData& birth = At(offset);
-        switch (body) {
-            case Body::Ascendant: return SignOfLongitude(SiderealAscendantDeg(birth));
-            case Body::Moon: return SignOfLongitude(MoonSiderealLongitudeDeg(birth));
-            case Body::Mars: return SignOfLongitude(SiderealLongitudeDeg(kElementMars, birth));
-        }
-        return std::nullopt;
+        std::int8_t& known = signs_[static_cast<std::size_t>(body)][static_cast<std::size_t>(offset + kWindowSearchMinutes)];
+        if (known == kNotYet) known = ComputeSign(body, offset);
+        if (known == kNoSign) return std::nullopt;
+        return known;
     }
 
     int HouseAt(Body reference, int offset) {
@@ -59,6 +60,20 @@ public:
     }
 
 private:
+    static constexpr std::int8_t kNotYet = -2;
+    static constexpr std::int8_t kNoSign = -1;
+
+    std::int8_t ComputeSign(Body body, int offset) {
+        const BirthData& birth = At(offset);
+        std::optional<int> sign;
+        switch (body) {
+            case Body::Ascendant: sign = SignOfLongitude(SiderealAscendantDeg(birth)); break;
+            case Body::Moon: sign = SignOfLongitude(MoonSiderealLongitudeDeg(birth)); break;
+            case Body::Mars: sign = SignOfLongitude(SiderealLongitudeDeg(kElementMars, birth)); break;
+        }
+        return sign ? static_cast<std::int8_t>(*sign) : kNoSign;
+    }
+
     const BirthData& At(int offset) {
         // The entered birth itself, not its carried copy: an entered 24:00
         // must give exactly the reading's own signs.
@@ -78,6 +93,13 @@ private:
     BirthData shifted_;
     long long enteredDay_;
     long long enteredMinute_;
+    std::array<std::array<std::int8_t, 2 * kWindowSearchMinutes + 1>, 3> signs_ = Unknown();
+
+    static std::array<std::array<std::int8_t, 2 * kWindowSearchMinutes + 1>, 3> Unknown() {
+        std::array<std::array<std::int8_t, 2 * kWindowSearchMinutes + 1>, 3> table;
+        for (auto& row : table) row.fill(kNotYet);
+        return table;
+    }
 };
 
 // The first offset beyond start, in the given direction (+1 or -1), at which the
