@@ -49,21 +49,23 @@ std::string_view ZoneRowAbbreviation(int zoneIndex) {
     return TrimBlanks(text.substr(first + 1, second - first - 1));
 }
 
-ZoneRowChoice ChooseZoneRow(const ZoneFacts& facts) {
+ZoneRowChoice ChooseZoneRow(const ZoneFacts& facts, std::string_view countryName) {
     ZoneRowChoice best;
-    std::tuple<long, bool, bool, bool> bestRank{};
+    std::tuple<long, bool, bool, bool, bool> bestRank{};
     bool first = true;
     for (int row = 0; row < kTimeZoneCount; ++row) {
         const std::string_view abbreviation = ZoneRowAbbreviation(row);
         const bool named = !abbreviation.empty() &&
                            (abbreviation == facts.abbreviation || abbreviation == facts.standardAbbreviation);
+        const bool countryNamed =
+            !countryName.empty() && Row(row).timeZoneNames.find(countryName) != std::string_view::npos;
         for (const bool dst : {false, true}) {
             const int error = ZoneRowUtcOffsetSeconds(row, dst) - facts.utcOffsetSeconds;
             const bool standardRow =
                 RowStandardOffsetSeconds(row) == facts.standardOffsetSeconds && dst == facts.summerTime;
             // Smaller is better; the first of equals (list order, box clear first) is kept.
-            const std::tuple<long, bool, bool, bool> rank{std::abs(error), !standardRow, !named,
-                                                          dst != facts.summerTime};
+            const std::tuple<long, bool, bool, bool, bool> rank{std::abs(error), !standardRow, !named, !countryNamed,
+                                                                dst != facts.summerTime};
             if (first || rank < bestRank) {
                 first = false;
                 bestRank = rank;

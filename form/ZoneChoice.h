@@ -43,8 +43,10 @@ std::string_view ZoneRowAbbreviation(int zoneIndex);
 // The row and box whose offset is nearest the true one. Among equally near
 // ones: the row of the standard offset with the box ticked exactly when summer
 // time applied; then a row whose abbreviation is the zone's (current or
-// standard); then the box agreeing with summer time; then list order.
-ZoneRowChoice ChooseZoneRow(const ZoneFacts& facts);
+// standard); then a row whose name holds the country's ("Brazil Zone 2" for
+// Brazil, whose abbreviations are only numbers); then the box agreeing with
+// summer time; then list order.
+ZoneRowChoice ChooseZoneRow(const ZoneFacts& facts, std::string_view countryName = {});
 
 struct ZoneNote {
     std::string text;      // one line, UTF-8

@@ -34,24 +34,24 @@ ZoneEntry EnterPlace(const Place& place, FormValues& form) {
     form.country = StorableName(place.country);
     SetLatitude(form, place.latitudeDegrees);
     SetLongitude(form, place.longitudeDegrees);
-    return EnterZone(place.zoneId, form);
+    return EnterZone(place, form);
 }
 
-ZoneEntry EnterZone(std::string_view zoneId, FormValues& form) {
+ZoneEntry EnterZone(const Place& place, FormValues& form) {
     ZoneEntry entry;
-    const std::string zone(zoneId);
+    const std::string& zoneId = place.zoneId;
     const std::optional<LocalClockTime> clock = ClockOf(form);
     const std::optional<ZoneFacts> facts = clock ? ZoneFactsAt(zoneId, *clock) : std::nullopt;
     if (!facts) {
         entry.note.warning = true;
         entry.note.text = !clock || ZoneFactsAt(zoneId, LocalClockTime{2000, 1, 1, 12, 0})
-                              ? "No time zone chosen for " + zone + ": the date is not a day of the calendar"
-                              : "The time zone " + zone + " is not in this system's time-zone data: choose the row";
+                              ? "No time zone chosen for " + zoneId + ": the date is not a day of the calendar"
+                              : "The time zone " + zoneId + " is not in this system's time-zone data: choose the row";
         return entry;
     }
     entry.found = true;
     entry.facts = *facts;
-    entry.choice = ChooseZoneRow(*facts);
+    entry.choice = ChooseZoneRow(*facts, place.country);
     entry.note = DescribeZoneChoice(zoneId, clock->year, clock->month, clock->day, *facts, entry.choice);
     form.zoneIndex = entry.choice.zoneIndex;
     form.dst = entry.choice.dst;

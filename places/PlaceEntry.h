@@ -8,7 +8,6 @@
 #include "form/ZoneChoice.h"
 #include "places/PlaceFinder.h"
 
-#include <string_view>
 
 namespace varelio {
 
@@ -23,10 +22,10 @@ struct ZoneEntry {
 // texts with their directions, and the zone row and DST box (EnterZone).
 ZoneEntry EnterPlace(const Place& place, FormValues& form);
 
-// Only the zone row and DST box for zoneId at the form's date and time, as
-// when the date or time changes after a place was chosen. A form whose date is
-// not a day of the calendar, or a zone the tz database does not know, keeps
-// its row and box.
-ZoneEntry EnterZone(std::string_view zoneId, FormValues& form);
+// Only the zone row and DST box for the place's zone at the form's date and
+// time, as when the date or time changes after a place was chosen. A form
+// whose date is not a day of the calendar, or a zone the tz database does not
+// know, keeps its row and box.
+ZoneEntry EnterZone(const Place& place, FormValues& form);
 
 }  // namespace varelio

@@ -169,6 +169,7 @@ PlaceLookup PlaceFinder::Find(std::string_view query) {
         lookup.candidates = Complete(query);
         return lookup;
     }
+    lookup.ambiguous = true;
     for (const auto& [label, best] : labels) lookup.candidates.push_back(places_[best.first]);
     std::stable_sort(lookup.candidates.begin(), lookup.candidates.end(),
                      [](const Place& a, const Place& b) { return a.population > b.population; });

@@ -34,7 +34,8 @@ struct Place {
 struct PlaceLookup {
     std::optional<Place> place;    // the one place named
     int sameLabelCount = 0;        // GeoNames entries sharing its label; the most populous is taken
-    std::vector<Place> candidates; // without a place: the places it could mean, or near completions
+    bool ambiguous = false;        // it names several places, the candidates
+    std::vector<Place> candidates; // without a place: the places it names, or else completions of it
 };
 
 inline constexpr std::size_t kCompletionCount = 10;

@@ -27,6 +27,7 @@ struct RowCase {
     const char* place;
     ZoneFacts facts;
     ZoneRowChoice expected;
+    std::string_view country = {};
 };
 
 // The facts are what the tz database says of each zone on the date named.
@@ -50,13 +51,16 @@ const RowCase kRowCases[] = {
      {34, false, -15 * kMinute}},
     {"Madras mean time 1901", {5 * kHour + 21 * kMinute + 10, 5 * kHour + 21 * kMinute + 10, false, "MMT", "MMT"},
      {34, false, 8 * kMinute + 50}},
+    {"São Paulo, January 2000", {-2 * kHour, -3 * kHour, true, "-02", "-03"}, {14, true, 0}, "Brazil"},
+    {"São Paulo, country unnamed", {-2 * kHour, -3 * kHour, true, "-02", "-03"}, {4, true, 0}},
+    {"Perth, January 2000", {8 * kHour, 8 * kHour, false, "AWST", "AWST"}, {10, false, 0}, "Australia"},
     {"Chatham Islands", {12 * kHour + 45 * kMinute, 12 * kHour + 45 * kMinute, false, "+1245", "+1245"},
      {46, false, 15 * kMinute}},
 };
 
 TEST(ChooseZoneRow, PicksTheRowAndBoxForEachZone) {
     for (const RowCase& c : kRowCases) {
-        const ZoneRowChoice actual = ChooseZoneRow(c.facts);
+        const ZoneRowChoice actual = ChooseZoneRow(c.facts, c.country);
         EXPECT_TRUE(actual.zoneIndex == c.expected.zoneIndex && actual.dst == c.expected.dst &&
                     actual.errorSeconds == c.expected.errorSeconds)
             << c.place << " (" << Describe(c.facts) << "): expected " << Describe(c.expected) << ", got "

@@ -94,12 +94,12 @@ TEST(EnterZone, ChoosesAgainForANewDateAndKeepsTheRowWhenItCannot) {
     EnterPlace(london, form);
     ASSERT_EQ(form.dst, false) << samples::Describe(form);
     form.monthIndex = 6;
-    const ZoneEntry july = EnterZone(london.zoneId, form);
+    const ZoneEntry july = EnterZone(london, form);
     EXPECT_TRUE(july.found && form.zoneIndex == 29 && form.dst) << july.note.text << " | " << samples::Describe(form);
 
     form.dayIndex = 30;  // 31 February
     form.monthIndex = 1;
-    const ZoneEntry impossible = EnterZone(london.zoneId, form);
+    const ZoneEntry impossible = EnterZone(london, form);
     EXPECT_TRUE(!impossible.found && impossible.note.warning && form.zoneIndex == 29 && form.dst)
         << impossible.note.text << " | " << samples::Describe(form);
     EXPECT_EQ(impossible.note.text, "No time zone chosen for Europe/London: the date is not a day of the calendar");

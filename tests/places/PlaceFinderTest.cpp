@@ -44,18 +44,19 @@ TEST(PlaceFinder, FindsOnePlaceForAWholeName) {
 }
 
 TEST(PlaceFinder, AnAmbiguousOrUnknownNameFindsNoPlace) {
-    struct Case { std::string_view query; std::vector<std::string_view> among; };
+    struct Case { std::string_view query; bool ambiguous; std::vector<std::string_view> among; };
     const Case cases[] = {
-        {"London", {"London, England, United Kingdom", "London, Ontario, Canada"}},
-        {"Springfield", {"Springfield, Illinois, United States of America",
-                         "Springfield, Massachusetts, United States of America"}},
-        {"Mumbay", {}},
-        {"Xyzzyville", {}},
-        {" , ", {}},
+        {"London", true, {"London, England, United Kingdom", "London, Ontario, Canada"}},
+        {"Springfield", true, {"Springfield, Illinois, United States of America",
+                               "Springfield, Massachusetts, United States of America"}},
+        {"Mumba", false, {"Mumbai, Maharashtra, India"}},
+        {"Xyzzyville", false, {}},
+        {" , ", false, {}},
     };
     for (const Case& c : cases) {
         const PlaceLookup found = Finder().Find(c.query);
         EXPECT_FALSE(found.place.has_value()) << c.query << " found " << found.place->Label();
+        EXPECT_EQ(found.ambiguous, c.ambiguous) << c.query;
         const std::string labels = Labels(found.candidates);
         for (std::string_view label : c.among) {
             EXPECT_NE(labels.find("[" + std::string(label) + "]"), std::string::npos)
