@@ -11,17 +11,17 @@
 namespace varelio {
 namespace {
 
-// The parts of a typed name, folded; empty parts (a trailing comma) are dropped.
-std::vector<std::string> FoldedParts(std::string_view typed) {
-    std::vector<std::string> parts;
+// The comma-separated fields of a typed name, folded; empty ones (a trailing comma) are dropped.
+std::vector<std::string> FoldedFields(std::string_view typed) {
+    std::vector<std::string> fields;
     while (true) {
         const std::size_t comma = typed.find(',');
-        std::string part = FoldForMatching(typed.substr(0, comma));
-        if (!part.empty()) parts.push_back(std::move(part));
+        std::string field = FoldForMatching(typed.substr(0, comma));
+        if (!field.empty()) fields.push_back(std::move(field));
         if (comma == std::string_view::npos) break;
         typed.remove_prefix(comma + 1);
     }
-    return parts;
+    return fields;
 }
 
 bool WordStart(const std::string& name, std::size_t at) {
@@ -119,17 +119,17 @@ void PlaceFinder::Load() {
 
 std::vector<Place> PlaceFinder::Complete(std::string_view typed, std::size_t maxCount) {
     if (!WaitUntilLoaded()) return {};
-    const std::vector<std::string> parts = FoldedParts(typed);
-    if (parts.empty() || maxCount == 0) return {};
+    const std::vector<std::string> fields = FoldedFields(typed);
+    if (fields.empty() || maxCount == 0) return {};
 
     // Rank, then the larger population first, then GeoNames' order.
     std::vector<std::tuple<int, std::int64_t, std::size_t>> found;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const Entry& e = entries_[i];
-        const int rank = PrefixRank(e.city, parts[0]);
+        const int rank = PrefixRank(e.city, fields[0]);
         if (rank == kNoMatch) continue;
-        const bool rest = std::all_of(parts.begin() + 1, parts.end(), [&e](const std::string& part) {
-            return PrefixRank(e.state, part) != kNoMatch || PrefixRank(e.country, part) != kNoMatch;
+        const bool rest = std::all_of(fields.begin() + 1, fields.end(), [&e](const std::string& field) {
+            return PrefixRank(e.state, field) != kNoMatch || PrefixRank(e.country, field) != kNoMatch;
         });
         if (rest) found.emplace_back(rank, -static_cast<std::int64_t>(places_[i].population), i);
     }
@@ -144,16 +144,16 @@ std::vector<Place> PlaceFinder::Complete(std::string_view typed, std::size_t max
 PlaceLookup PlaceFinder::Find(std::string_view query) {
     PlaceLookup lookup;
     if (!WaitUntilLoaded()) return lookup;
-    const std::vector<std::string> parts = FoldedParts(query);
-    if (parts.empty()) return lookup;
+    const std::vector<std::string> fields = FoldedFields(query);
+    if (fields.empty()) return lookup;
 
     // The most populous entry of each label the query names whole.
     std::map<std::string, std::pair<std::size_t, int>> labels;  // label -> best entry, entries
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const Entry& e = entries_[i];
-        if (e.city != parts[0]) continue;
-        const bool rest = std::all_of(parts.begin() + 1, parts.end(), [&e](const std::string& part) {
-            return e.state == part || e.country == part;
+        if (e.city != fields[0]) continue;
+        const bool rest = std::all_of(fields.begin() + 1, fields.end(), [&e](const std::string& field) {
+            return e.state == field || e.country == field;
         });
         if (!rest) continue;
         auto [at, added] = labels.try_emplace(places_[i].Label(), i, 0);

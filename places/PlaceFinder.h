@@ -62,12 +62,12 @@ public:
 
     // Completions for what is typed, best first: "mu" -> Mumbai, Munich, ...
     // The text before the first comma matches the start of the city's name or
-    // of a word in it; each later part the start of its state or country.
+    // of a word in it; each later field the start of its state or country.
     // Case and accents do not matter. Waits for the cities to be loaded.
     std::vector<Place> Complete(std::string_view typed, std::size_t maxCount = kCompletionCount);
 
     // The place whose whole name is query, as "Mumbai" or "London, England" or
-    // "Mumbai, Maharashtra, India" (each part a whole name, case and accents
+    // "Mumbai, Maharashtra, India" (each field a whole name, case and accents
     // ignored). Several places under different labels, or none, give no place.
     PlaceLookup Find(std::string_view query);
 

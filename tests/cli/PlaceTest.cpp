@@ -18,6 +18,13 @@ QStringList BornAt(const char* place, int day, int month, int year, int hour) {
             "--year",      QString::number(year), "--hour", QString::number(hour), "--place", QString::fromUtf8(place)};
 }
 
+const QStringList kPlaceKeys = [] {
+    QStringList keys = {"city", "state", "country", "latitude", "longitude", "zone",
+                        "offsetMinutes", "zoneRow", "dst", "note", "warning"};
+    keys.sort();
+    return keys;
+}();
+
 TEST(CompanionPlace, FillsTheBirthAndReportsThePlace) {
     struct Case {
         QStringList args;
@@ -36,11 +43,6 @@ TEST(CompanionPlace, FillsTheBirthAndReportsThePlace) {
         {BornAt("Mumbai", 1, 1, 2000, 12), "Mumbai", 19, 4, false, 72, 53, true, "Asia/Kolkata", 34, false, 330, 6.5},
         {BornAt("New York", 4, 7, 1990, 12), "New York", 40, 43, false, 74, 0, false, "America/New_York", 27, true,
          -240, 16.0},
-        {BornAt("London, England", 1, 1, 1990, 12), "London", 51, 31, false, 0, 8, false, "Europe/London", 29, false,
-         0, 12.0},
-        {BornAt("London, England", 1, 7, 1990, 12), "London", 51, 31, false, 0, 8, false, "Europe/London", 29, true,
-         60, 11.0},
-        {BornAt("Delhi", 1, 3, 1943, 12), "Delhi", 28, 39, false, 77, 14, true, "Asia/Kolkata", 34, true, 390, 5.5},
         {BornAt("Adelaide", 1, 1, 2010, 12), "Adelaide", 34, 56, true, 138, 36, true, "Australia/Adelaide", 6, true,
          630, 1.5},
         {BornAt("sao paulo", 1, 1, 2000, 12), "São Paulo", 23, 33, true, 46, 38, false, "America/Sao_Paulo", 14, true,
@@ -70,15 +72,8 @@ TEST(CompanionPlace, FillsTheBirthAndReportsThePlace) {
                 << ", got " << checks[i].first.toVariant().toString().toStdString();
         }
         EXPECT_TRUE(place["note"].toString().startsWith(QString::fromUtf8(c.zone) + " on ")) << what;
+        EXPECT_EQ(place.keys(), kPlaceKeys) << what;
     }
-}
-
-TEST(CompanionPlace, ThePlaceObjectHoldsExactlyItsKeys) {
-    const CompanionRun run = RunCompanion(BornAt("Mumbai", 1, 1, 2000, 12));
-    QStringList keys = {"city", "state", "country", "latitude", "longitude", "zone",
-                        "offsetMinutes", "zoneRow", "dst", "note", "warning"};
-    keys.sort();
-    EXPECT_EQ(ParseJson(run.out)["place"].toObject().keys(), keys) << run.out;
 }
 
 TEST(CompanionPlace, OptionsGivenExplicitlyWin) {

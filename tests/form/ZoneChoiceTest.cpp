@@ -95,14 +95,6 @@ TEST(ZoneRowAbbreviation, TakesTheSecondFieldWithoutBlanks) {
     }
 }
 
-TEST(ZoneRowUtcOffsetSeconds, NegatesTheCorrectionAndAddsTheDstHour) {
-    struct Case { int row; bool dst; int expected; };
-    const Case cases[] = {{34, false, 19800}, {34, true, 23400}, {27, true, -4 * kHour}, {50, false, -12600}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(ZoneRowUtcOffsetSeconds(c.row, c.dst), c.expected) << "row " << c.row << " dst " << c.dst;
-    }
-}
-
 TEST(DescribeZoneChoice, SaysWhatWasChosenAndHowFarOffItIs) {
     struct Case {
         const char* zone;

@@ -79,15 +79,6 @@ TEST(EnterPlace, FillsCoordinatesZoneRowAndDstForTheBirth) {
     }
 }
 
-TEST(EnterPlace, KathmanduSaysHowFarOffTheNearestRowIs) {
-    FormValues form = FormAt(2000, 1, 1, 12, 0);
-    const ZoneEntry entry = EnterPlace(FindPlace("Kathmandu"), form);
-    EXPECT_EQ(entry.choice.errorSeconds, -15 * kMinute);
-    EXPECT_EQ(entry.note.text,
-              "Asia/Kathmandu on 1 January 2000: UTC+5:45 → nearest row Indian Time, IST, +5.3, 15 minutes off: "
-              "the ascendant may be about 4° off");
-}
-
 TEST(EnterZone, ChoosesAgainForANewDateAndKeepsTheRowWhenItCannot) {
     FormValues form = FormAt(1990, 1, 1, 12, 0);
     const Place london = FindPlace("London, England");
