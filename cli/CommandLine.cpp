@@ -87,6 +87,10 @@ void AddOptions(QCommandLineParser& parser) {
         {"city", "City of birth.", "text"},
         {"state", "State of birth.", "text"},
         {"country", "Country of birth.", "text"},
+        {"place",
+         "Birth place, \"Mumbai\" or \"Mumbai, Maharashtra, India\": fills city, state, country, latitude, "
+         "longitude, zone and DST for the date and time given. Options given for these win.",
+         "name"},
         {"open", "Take the birth from a saved reading (*.vrl); other options override its values.", "FILE"},
         {"format", "Output: json (default) or text (the text export's lines).", "json|text"},
     });
@@ -162,6 +166,45 @@ std::optional<std::string> ApplySavedReading(const QString& path, FormValues& fo
     return std::nullopt;
 }
 
+std::string PlaceList(const std::vector<Place>& places) {
+    std::string list;
+    for (const Place& place : places) list += "\n  " + place.Label();
+    return list;
+}
+
+// Fills the form from the place --place names, for the date and time already in it.
+std::optional<std::string> ApplyPlace(const QCommandLineParser& parser, CommandLine& command) {
+    if (!parser.isSet("place")) return std::nullopt;
+    const QString query = Value(parser, "place");
+    PlaceFinder& finder = SharedPlaceFinder();
+    if (!finder.WaitUntilLoaded()) {
+        return std::string("varelio-cli: --place needs the GeoNames cities of libgeonames (Debian package "
+                           "libgeonames0), which is not installed");
+    }
+    const PlaceLookup found = finder.Find(query.toStdString());
+    if (!found.place) {
+        const QString quoted = "'" + Printable(query) + "'";
+        if (found.ambiguous) {
+            return ("varelio-cli: " + quoted + " names several places; give one of them whole:").toStdString() +
+                   PlaceList(found.candidates);
+        }
+        std::string message = ("varelio-cli: no place is named " + quoted).toStdString();
+        if (!found.candidates.empty()) message += "; places starting so:" + PlaceList(found.candidates);
+        return message;
+    }
+    const FormValues before = command.form;
+    PlaceChoice choice{*found.place, EnterPlace(*found.place, command.form)};
+    if (parser.isSet("zone")) {
+        command.form.zoneIndex = before.zoneIndex;
+        command.form.dst = before.dst;
+    } else if (!choice.zone.found && !ValidateForm(command.form, true)) {
+        // An impossible date is left to the form's own check and message.
+        return "varelio-cli: " + choice.zone.note.text + "; give --zone";
+    }
+    command.place = std::move(choice);
+    return std::nullopt;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -207,6 +250,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             result.error = *problem;
             return result;
         }
+    }
+    // The place needs the date and time; the options given for what it fills win over it.
+    if (auto problem = ApplyNumbers(parser, result.form)) {
+        result.error = *problem;
+        return result;
+    }
+    if (auto problem = ApplyPlace(parser, result)) {
+        result.error = *problem;
+        return result;
     }
     for (auto apply : {ApplyNumbers, ApplyTexts, ApplyDirections}) {
         if (auto problem = apply(parser, result.form)) {

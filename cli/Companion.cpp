@@ -37,10 +37,16 @@ CompanionRun RunCompanion(const QStringList& arguments) {
     CopyFormToBirthData(command.form, reading.birthData);
     ComputeReading(reading);
 
+    // A place's zone that no row gives exactly is worth a word whatever the format.
+    if (command.place && command.place->zone.note.warning) {
+        run.err = "varelio-cli: " + command.place->zone.note.text + "\n";
+    }
     if (command.format == OutputFormat::Text) {
         run.out = ComposeTextExport(reading);
     } else {
-        run.out = QJsonDocument(ReadingToJson(reading)).toJson(QJsonDocument::Indented).toStdString();
+        QJsonObject json = ReadingToJson(reading);
+        if (command.place) json.insert("place", PlaceToJson(command.place->place, command.place->zone));
+        run.out = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
     }
     return run;
 }

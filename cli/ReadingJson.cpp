@@ -2,6 +2,8 @@
 
 #include <QJsonArray>
 
+#include <cmath>
+
 namespace varelio::cli {
 namespace {
 
@@ -139,6 +141,23 @@ QJsonObject ReadingToJson(const Reading& reading) {
         {"verdictWindow", VerdictWindowJson(reading.verdictWindow)},
         {"retrograde", RetrogradeJson(reading.retrogradeFlags)},
         {"chart", TextsJson(reading.chartCells)},
+    };
+}
+
+QJsonObject PlaceToJson(const Place& place, const ZoneEntry& zone) {
+    auto known = [&zone](QJsonValue value) { return zone.found ? value : QJsonValue(QJsonValue::Null); };
+    return QJsonObject{
+        {"city", Text(place.city)},
+        {"state", Text(place.state)},
+        {"country", Text(place.country)},
+        {"latitude", place.latitudeDegrees},
+        {"longitude", place.longitudeDegrees},
+        {"zone", Text(place.zoneId)},
+        {"offsetMinutes", known(static_cast<int>(std::lround(zone.facts.utcOffsetSeconds / 60.0)))},
+        {"zoneRow", known(zone.choice.zoneIndex)},
+        {"dst", known(zone.choice.dst)},
+        {"note", Text(zone.note.text)},
+        {"warning", zone.note.warning},
     };
 }
 

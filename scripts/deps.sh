@@ -8,6 +8,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core
+  # The place finder: libgeonames' header to build, its library and city
+  # data and the tz database at run time (the program starts without them).
+  libgeonames-dev libgeonames0 libgeonames-common tzdata
   "$@"
 )
 

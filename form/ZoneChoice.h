@@ -1,0 +1,65 @@
+// Choosing the input window's time-zone row (and its DST box) for what the tz
+// database says of a place's zone at the birth, and the one-line note that
+// tells the user what was chosen and why.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace varelio {
+
+// How the birth's local clock time fell on the zone's clock.
+enum class ClockTime {
+    Single,    // it happened once
+    Skipped,   // the clocks jumped over it; the offset in force just before is taken
+    Repeated,  // the clocks went back over it; the earlier of the two moments is taken
+};
+
+// The tz database's account of a zone at one local moment.
+struct ZoneFacts {
+    int utcOffsetSeconds = 0;          // local time minus universal time
+    int standardOffsetSeconds = 0;     // the same without summer time
+    bool summerTime = false;           // daylight saving (or war time) in force
+    std::string abbreviation;          // in force then: "EDT", "BDST", "+0630"
+    std::string standardAbbreviation;  // the zone's standard time around then: "EST"; may be empty
+    ClockTime clockTime = ClockTime::Single;
+};
+
+struct ZoneRowChoice {
+    int zoneIndex = 0;
+    bool dst = false;       // tick the DST box
+    int errorSeconds = 0;   // the row's offset (with the box) minus the true offset
+    bool exact() const { return errorSeconds == 0; }
+};
+
+// Local time minus universal time as a row gives it with the box as dst
+// (UT = local + the row's correction - 1 h when dst).
+int ZoneRowUtcOffsetSeconds(int zoneIndex, bool dst);
+
+// The abbreviation in a row's text, its second comma field: "IST" for
+// "Indian Time, IST, +5.3".
+std::string_view ZoneRowAbbreviation(int zoneIndex);
+
+// The row and box whose offset is nearest the true one. Among equally near
+// ones: the row of the standard offset with the box ticked exactly when summer
+// time applied; then a row whose abbreviation is the zone's (current or
+// standard); then a row whose name holds the country's ("Brazil Zone 2" for
+// Brazil, whose abbreviations are only numbers); then the box agreeing with
+// summer time; then list order.
+ZoneRowChoice ChooseZoneRow(const ZoneFacts& facts, std::string_view countryName = {});
+
+struct ZoneNote {
+    std::string text;      // one line, UTF-8
+    bool warning = false;  // inexact, or a clock time skipped or repeated: shown in the error colour
+};
+
+// "Asia/Kolkata on 1 January 2000: UTC+5:30 → Indian Time, IST, +5.3"; an
+// inexact choice adds how many minutes off it is and what that does to the
+// ascendant (15° an hour).
+ZoneNote DescribeZoneChoice(std::string_view zoneId, int year, int month, int day, const ZoneFacts& facts,
+                            const ZoneRowChoice& choice);
+
+// "UTC+5:30", "UTC-4:00", "UTC+5:21:10".
+std::string UtcOffsetText(int offsetSeconds);
+
+}  // namespace varelio

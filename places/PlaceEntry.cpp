@@ -1,0 +1,61 @@
+#include "places/PlaceEntry.h"
+
+#include "form/Coordinates.h"
+#include "places/AsciiForm.h"
+#include "places/ZoneAtBirth.h"
+
+#include <string>
+
+namespace varelio {
+namespace {
+
+// The value of a list's entry at the form's position, or nothing when the position is outside it.
+std::optional<int> ListValue(FormList list, int index) {
+    const ListRange range = RangeOf(list);
+    if (!range.holdsPosition(index)) return std::nullopt;
+    return range.firstValue + index;
+}
+
+std::optional<LocalClockTime> ClockOf(const FormValues& form) {
+    const auto year = ListValue(FormList::Year, form.yearIndex);
+    const auto month = ListValue(FormList::Month, form.monthIndex);
+    const auto day = ListValue(FormList::Day, form.dayIndex);
+    const auto hour = ListValue(FormList::Hour, form.hourIndex);
+    const auto minute = ListValue(FormList::Minute, form.minuteIndex);
+    if (!year || !month || !day || !hour || !minute) return std::nullopt;
+    return LocalClockTime{*year, *month, *day, *hour, *minute};
+}
+
+}  // namespace
+
+ZoneEntry EnterPlace(const Place& place, FormValues& form) {
+    form.city = StorableName(place.city);
+    form.state = StorableName(place.state);
+    form.country = StorableName(place.country);
+    SetLatitude(form, place.latitudeDegrees);
+    SetLongitude(form, place.longitudeDegrees);
+    return EnterZone(place, form);
+}
+
+ZoneEntry EnterZone(const Place& place, FormValues& form) {
+    ZoneEntry entry;
+    const std::string& zoneId = place.zoneId;
+    const std::optional<LocalClockTime> clock = ClockOf(form);
+    const std::optional<ZoneFacts> facts = clock ? ZoneFactsAt(zoneId, *clock) : std::nullopt;
+    if (!facts) {
+        entry.note.warning = true;
+        entry.note.text = !clock || ZoneFactsAt(zoneId, LocalClockTime{2000, 1, 1, 12, 0})
+                              ? "No time zone chosen for " + zoneId + ": the date is not a day of the calendar"
+                              : "The time zone " + zoneId + " is not in this system's time-zone data: choose the row";
+        return entry;
+    }
+    entry.found = true;
+    entry.facts = *facts;
+    entry.choice = ChooseZoneRow(*facts, place.country);
+    entry.note = DescribeZoneChoice(zoneId, clock->year, clock->month, clock->day, *facts, entry.choice);
+    form.zoneIndex = entry.choice.zoneIndex;
+    form.dst = entry.choice.dst;
+    return entry;
+}
+
+}  // namespace varelio

@@ -1,0 +1,139 @@
+#include "places/PlaceEntry.h"
+
+#include "formats/ReadingFile.h"
+#include "form/TimeZones.h"
+
+#include "tests/support/BirthForms.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+namespace varelio {
+namespace {
+
+constexpr int kHour = 3600;
+constexpr int kMinute = 60;
+
+FormValues FormAt(int year, int month, int day, int hour, int minute) {
+    FormValues form = InitialFormValues();
+    form.name = "Test";
+    form.yearIndex = year - RangeOf(FormList::Year).firstValue;
+    form.monthIndex = month - 1;
+    form.dayIndex = day - 1;
+    form.hourIndex = hour;
+    form.minuteIndex = minute;
+    return form;
+}
+
+Place FindPlace(std::string_view query) {
+    const PlaceLookup found = SharedPlaceFinder().Find(query);
+    EXPECT_TRUE(found.place.has_value()) << query << " not found; is libgeonames0 installed?";
+    return found.place.value_or(Place{});
+}
+
+// Local time minus universal time as the reading will take it from the form.
+int FormUtcOffsetSeconds(const FormValues& form) {
+    BirthData birth;
+    CopyFormToBirthData(form, birth);
+    return -(birth.zoneHours * kHour + birth.zoneMinutes * kMinute) + (birth.dst ? kHour : 0);
+}
+
+TEST(EnterPlace, FillsCoordinatesZoneRowAndDstForTheBirth) {
+    struct Case {
+        std::string_view query;
+        int year, month, day, hour;
+        std::string_view latitude, longitude;  // "degrees minutes N|S", "degrees minutes E|W"
+        int zoneRow;
+        bool dst;
+        int utcOffsetSeconds;  // the tz database's; the form gives it exactly when warning is false
+        bool warning;
+    };
+    const Case cases[] = {
+        {"Mumbai", 2000, 1, 1, 12, "19 4 N", "72 53 E", 34, false, 5 * kHour + 30 * kMinute, false},
+        {"New York", 1990, 7, 4, 12, "40 43 N", "74 0 W", 27, true, -4 * kHour, false},
+        {"London, England", 1990, 1, 1, 12, "51 31 N", "0 8 W", 29, false, 0, false},
+        {"London, England", 1990, 7, 1, 12, "51 31 N", "0 8 W", 29, true, kHour, false},
+        {"London, England", 1943, 7, 1, 12, "51 31 N", "0 8 W", 15, false, 2 * kHour, false},
+        {"Delhi", 1943, 3, 1, 12, "28 39 N", "77 14 E", 34, true, 6 * kHour + 30 * kMinute, false},
+        {"Adelaide", 2010, 1, 1, 12, "34 56 S", "138 36 E", 6, true, 10 * kHour + 30 * kMinute, false},
+        {"Kathmandu", 2000, 1, 1, 12, "27 42 N", "85 19 E", 34, false, 5 * kHour + 45 * kMinute, true},
+        {"Kathmandu", 1980, 1, 1, 12, "27 42 N", "85 19 E", 34, false, 5 * kHour + 30 * kMinute, false},
+    };
+    for (const Case& c : cases) {
+        FormValues form = FormAt(c.year, c.month, c.day, c.hour, 0);
+        const ZoneEntry entry = EnterPlace(FindPlace(c.query), form);
+        const std::string what = std::string(c.query) + " " + std::to_string(c.day) + "/" + std::to_string(c.month) +
+                                 "/" + std::to_string(c.year) + ": " + entry.note.text + " | " + samples::Describe(form);
+        EXPECT_EQ(form.latDeg + " " + form.latMin + " " + (form.latDirection == 0 ? "N" : "S"), c.latitude) << what;
+        EXPECT_EQ(form.lonDeg + " " + form.lonMin + " " + (form.lonDirection == 0 ? "E" : "W"), c.longitude) << what;
+        EXPECT_EQ(form.zoneIndex, c.zoneRow) << what;
+        EXPECT_EQ(form.dst, c.dst) << what;
+        EXPECT_TRUE(entry.found) << what;
+        EXPECT_EQ(entry.facts.utcOffsetSeconds, c.utcOffsetSeconds) << what;
+        EXPECT_EQ(entry.note.warning, c.warning) << what;
+        EXPECT_EQ(FormUtcOffsetSeconds(form) == c.utcOffsetSeconds, !c.warning)
+            << what << ": the form gives " << FormUtcOffsetSeconds(form) << " s";
+        EXPECT_FALSE(ValidateForm(form, true).has_value()) << what << ": " << ValidateForm(form, true)->message;
+    }
+}
+
+TEST(EnterZone, ChoosesAgainForANewDateAndKeepsTheRowWhenItCannot) {
+    FormValues form = FormAt(1990, 1, 1, 12, 0);
+    const Place london = FindPlace("London, England");
+    EnterPlace(london, form);
+    ASSERT_EQ(form.dst, false) << samples::Describe(form);
+    form.monthIndex = 6;
+    const ZoneEntry july = EnterZone(london, form);
+    EXPECT_TRUE(july.found && form.zoneIndex == 29 && form.dst) << july.note.text << " | " << samples::Describe(form);
+
+    form.dayIndex = 30;  // 31 February
+    form.monthIndex = 1;
+    const ZoneEntry impossible = EnterZone(london, form);
+    EXPECT_TRUE(!impossible.found && impossible.note.warning && form.zoneIndex == 29 && form.dst)
+        << impossible.note.text << " | " << samples::Describe(form);
+    EXPECT_EQ(impossible.note.text, "No time zone chosen for Europe/London: the date is not a day of the calendar");
+}
+
+TEST(EnterPlace, AZoneTheTzDatabaseLacksLeavesTheRowAndSaysSo) {
+    Place place = FindPlace("Mumbai");
+    place.zoneId = "Mars/Olympus_Mons";
+    FormValues form = FormAt(2000, 1, 1, 12, 0);
+    form.zoneIndex = 3;
+    const ZoneEntry entry = EnterPlace(place, form);
+    EXPECT_FALSE(entry.found);
+    EXPECT_TRUE(entry.note.warning);
+    EXPECT_EQ(form.zoneIndex, 3);
+    EXPECT_EQ(form.city + "|" + form.latDeg, "Mumbai|19");
+    EXPECT_EQ(entry.note.text, "The time zone Mars/Olympus_Mons is not in this system's time-zone data: choose the row");
+}
+
+// "São Paulo" keeps its ã, which a reading file stores; the file accepts the
+// entered names of every place, whatever letters GeoNames spells them with.
+TEST(EnterPlace, EveryPlaceIsEnteredInNamesAReadingFileStores) {
+    FormValues saoPaulo = FormAt(2000, 1, 1, 12, 0);
+    const Place place = FindPlace("São Paulo");
+    EnterPlace(place, saoPaulo);
+    EXPECT_EQ(place.cityAscii, "Sao Paulo");
+    BirthData birth;
+    CopyFormToBirthData(saoPaulo, birth);
+    EXPECT_TRUE(ComposeReadingFile(birth, saoPaulo.zoneIndex).bytes.has_value()) << samples::Describe(saoPaulo);
+
+    int places = 0;
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        for (const Place& p : SharedPlaceFinder().Complete(std::string(1, letter), SIZE_MAX)) {
+            ++places;
+            FormValues form = FormAt(2000, 1, 1, 12, 0);
+            EnterPlace(p, form);
+            CopyFormToBirthData(form, birth);
+            const ReadingFileResult file = ComposeReadingFile(birth, 0);
+            EXPECT_TRUE(file.bytes.has_value()) << p.Label() << " entered as " << form.city << ", " << form.state
+                                                << ", " << form.country << ": " << file.refusedField << " refused";
+        }
+    }
+    EXPECT_GT(places, 20000);
+}
+
+}  // namespace
+}  // namespace varelio
