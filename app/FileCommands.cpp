@@ -85,13 +85,14 @@ bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form)
     const QString path = dialogs.openFileName(parent, request);
     if (path.isEmpty())
         return false;
-    if (!HasReadingFileExtension(path.toStdString())) {
+    // A wrong ending, or a folder or named pipe under a reading file's name,
+    // is no reading file; OpenReadingFile refuses them without waiting on a
+    // pipe. What else can go wrong is reading the file, and says why.
+    const OpenedReading opened = OpenReadingFile(QFile::encodeName(path).toStdString());
+    if (opened.problem == OpenProblem::NotAReadingFile) {
         dialogs.message(parent, QStringLiteral("Please Check The File."), MessageIcon::Error, kMessageTitle);
         return false;
     }
-    // What is left to go wrong is the file itself: unreadable, or a folder or
-    // a named pipe under a reading file's name.
-    const OpenedReading opened = OpenReadingFile(QFile::encodeName(path).toStdString());
     if (opened.problem != OpenProblem::None) {
         ShowFileFailure(dialogs, parent, path, QString::fromStdString(opened.reason), false);
         return false;
