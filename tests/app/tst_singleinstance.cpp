@@ -1,13 +1,19 @@
 // One copy at a time: a second copy is told and stops; a lock left behind by
-// a copy that died does not keep the program from starting.
+// a copy that died does not keep the program from starting; the lock lies
+// only in a folder that belongs to the user, so nobody else can plant one.
 #include "ScriptedDialogs.h"
 
 #include "app/SingleInstance.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace varelio;
 using namespace varelio::app;
@@ -18,7 +24,53 @@ private slots:
     void secondCopyIsToldAndStops();
     void lockOfADeadCopyIsTakenOver();
     void lockIsFreeAgainAfterTheRun();
+    void lockGoesOnlyWhereTheUserAloneWrites();
+    void sessionWithoutRuntimeFolderUsesTheCache();
+    void noLockPathRunsUnguarded();
 };
+
+namespace {
+
+QString MakeFolder(const QString& path, mode_t mode)
+{
+    if (!QDir().mkpath(path) || ::chmod(QFile::encodeName(path).constData(), mode) != 0)
+        qWarning("cannot prepare %s", qPrintable(path));
+    return path;
+}
+
+// Sets or removes environment variables for one test and puts them back.
+class EnvironmentGuard {
+public:
+    void set(const char* name, const QString& value)
+    {
+        remember(name);
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, QFile::encodeName(value));
+    }
+    ~EnvironmentGuard()
+    {
+        for (const auto& [name, value] : saved_) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
+    }
+
+private:
+    void remember(const char* name)
+    {
+        for (const auto& entry : saved_)
+            if (qstrcmp(entry.first, name) == 0)
+                return;
+        saved_.append({name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray()});
+    }
+    QList<std::pair<const char*, QByteArray>> saved_;
+};
+
+}  // namespace
 
 void SingleInstanceTest::secondCopyIsToldAndStops()
 {
@@ -71,6 +123,61 @@ void SingleInstanceTest::lockIsFreeAgainAfterTheRun()
     std::unique_ptr<QLockFile> next;
     QVERIFY(AcquireSingleInstance(path, dialogs, next));
     QVERIFY(next);
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void SingleInstanceTest::lockGoesOnlyWhereTheUserAloneWrites()
+{
+    QTemporaryDir base;
+    const QString own = MakeFolder(base.filePath("own"), 0700);
+    const QString open = MakeFolder(base.filePath("open"), 0755);
+    const QString shared = MakeFolder(base.filePath("shared"), 01777);
+    const QString groupWritable = MakeFolder(base.filePath("group"), 0770);
+    const QString config = MakeFolder(base.filePath("config"), 0700);
+    const QString missingCache = base.filePath("home/.cache");
+    const QString lock = QStringLiteral("/varelio.lock");
+
+    // The session's runtime folder only when it is private to the user.
+    QCOMPARE(ChooseLockPath({own, shared, shared}), own + lock);
+    QCOMPARE(ChooseLockPath({open, config, shared}), config + lock);
+    QCOMPARE(ChooseLockPath({QString(), config, shared}), config + lock);
+    // A cache folder is made when missing, for the user alone.
+    QCOMPARE(ChooseLockPath({shared, missingCache, config}), missingCache + lock);
+    QCOMPARE(QFileInfo(missingCache).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFile::Permissions());
+    // Folders others may write in are passed over, up to running unguarded.
+    QCOMPARE(ChooseLockPath({shared, groupWritable, config}), config + lock);
+    QCOMPARE(ChooseLockPath({shared, shared, groupWritable}), QString());
+    QCOMPARE(ChooseLockPath({QStringLiteral("relative"), QString(), QString()}), QString());
+
+    // A private folder of another user, as the one Qt would not take.
+    if (::geteuid() == 0) {
+        const QString foreign = MakeFolder(base.filePath("foreign"), 0700);
+        QCOMPARE(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
+        QCOMPARE(ChooseLockPath({foreign, foreign, config}), config + lock);
+    }
+}
+
+void SingleInstanceTest::sessionWithoutRuntimeFolderUsesTheCache()
+{
+    QTemporaryDir base;
+    EnvironmentGuard environment;
+    environment.set("XDG_RUNTIME_DIR", QString());
+    environment.set("HOME", base.filePath("home"));
+    environment.set("XDG_CACHE_HOME", base.filePath("cache"));
+    environment.set("XDG_CONFIG_HOME", base.filePath("config"));
+    QCOMPARE(DefaultLockPath(), base.filePath("cache/varelio.lock"));
+
+    const QString runtime = MakeFolder(base.filePath("run"), 0700);
+    environment.set("XDG_RUNTIME_DIR", runtime);
+    QCOMPARE(DefaultLockPath(), runtime + QStringLiteral("/varelio.lock"));
+}
+
+void SingleInstanceTest::noLockPathRunsUnguarded()
+{
+    ScriptedDialogs dialogs;
+    std::unique_ptr<QLockFile> held;
+    QVERIFY(AcquireSingleInstance(QString(), dialogs, held));
+    QVERIFY(!held);
     QVERIFY(dialogs.messages.isEmpty());
 }
 
