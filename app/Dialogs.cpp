@@ -11,6 +11,9 @@ void QtDialogs::message(QWidget* parent, const QString& text, MessageIcon icon, 
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
+    // Messages carry file names and typed texts, never markup: "<h1>" in a
+    // path must show as it is.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     // The error icon is the stop sign, the same picture as the critical one;
     // the exclamation mark would read as a mere warning.

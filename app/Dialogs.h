@@ -34,7 +34,7 @@ struct FileRequest {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    // One OK button.
+    // One OK button; the text is shown as plain text.
     virtual void message(QWidget* parent, const QString& text, MessageIcon icon,
                          const QString& title = kMessageTitle) = 0;
     // Empty when the user cancels.

@@ -1,9 +1,10 @@
-// The production message box: title, text, icon and its one OK button, read
-// off the real QMessageBox while it is open.
+// The production message box: title, text shown as plain text, icon and its
+// one OK button, read off the real QMessageBox while it is open.
 #include "app/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -49,6 +50,29 @@ private slots:
         QtDialogs dialogs;
         dialogs.message(nullptr, QStringLiteral("Please Enter Your Name"), icon, title);
         QCOMPARE(seen, QStringLiteral("%1|Please Enter Your Name|%2|%3").arg(title).arg(expected).arg(int(QMessageBox::Ok)));
+    }
+
+    void messageTextIsShownAsTyped()
+    {
+        // A file name is no markup: "<h1>" must not turn the path into a heading.
+        const QString text = QStringLiteral("Could not read the file \"/home/a/<h1>BIG.vrl\".\nPermission denied");
+        QString seen;
+        QTimer::singleShot(0, this, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                seen = QStringLiteral("no message box open");
+                return;
+            }
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            seen = QStringLiteral("%1|%2|%3")
+                       .arg(int(box->textFormat()))
+                       .arg(label ? int(label->textFormat()) : -1)
+                       .arg(label ? label->text() : QString());
+            box->button(QMessageBox::Ok)->click();
+        });
+        QtDialogs dialogs;
+        dialogs.message(nullptr, text, MessageIcon::Error, kMessageTitle);
+        QCOMPARE(seen, QStringLiteral("%1|%1|%2").arg(int(Qt::PlainText)).arg(text));
     }
 };
 
