@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -151,6 +152,8 @@ InputWindow::InputWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent
     connect(findPlaceButton_, &QPushButton::clicked, this, &InputWindow::findPlace);
 
     resize(900, 480);
+    // Typing starts with the name, not on the first button.
+    nameField_->setFocus();
 }
 
 void InputWindow::buildMenus()
@@ -412,6 +415,20 @@ void InputWindow::findPlace()
         }
     }
     links::OpenWebPage(links::PlaceSearchUrl(cityField_->text(), stateField_->text(), countryField_->text()));
+}
+
+void InputWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The fields leave Return and Enter to their window; here they press the
+    // default button, as its look promises. Another button with the focus
+    // keeps the key to itself.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && !qobject_cast<QPushButton*>(focusWidget())) {
+        calculateButton_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void InputWindow::closeEvent(QCloseEvent* event)

@@ -1,7 +1,7 @@
 // The input window: birth details, place and time zone, the look-up button,
 // and the commands that start a reading. It lives for the whole run and is
-// only hidden while a reading is shown. Its text fields take only letters or
-// only digits (app/CheckedField.h).
+// only hidden while a reading is shown. It opens with the focus in the name;
+// its text fields take only letters or only digits (app/CheckedField.h).
 #pragma once
 
 #include "app/Dialogs.h"
@@ -35,6 +35,8 @@ signals:
     void closed();
 
 protected:
+    // Return or Enter in any field runs the calculation.
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -6,6 +6,7 @@
 #include "VarelioVersion.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -53,6 +54,9 @@ private slots:
     void formValuesRoundTrip();
     void placeLookUpChecksThenSearches();
     void closingTheInputWindowEndsTheProgram();
+    void opensWithTheFocusInTheName();
+    void returnInAFieldRunsTheCalculation_data();
+    void returnInAFieldRunsTheCalculation();
 
 private:
     Application& program() { return driven_->program(); }
@@ -477,6 +481,46 @@ void InputWindowTest::closingTheInputWindowEndsTheProgram()
     QSignalSpy finished(&program(), &Application::finished);
     input().close();
     QCOMPARE(finished.size(), 1);
+}
+
+void InputWindowTest::opensWithTheFocusInTheName()
+{
+    QVERIFY(QTest::qWaitForWindowActive(&input()));
+    QCOMPARE(QApplication::focusWidget(), field("txtName"));
+    // Typing goes straight into the name; a blank is a blank, not a click.
+    QTest::keyClicks(nullptr, QStringLiteral("Asha Rao"));
+    QCOMPARE(field("txtName")->text(), QStringLiteral("Asha Rao"));
+    QVERIFY(driven_->dialogs.fileRequests.isEmpty());
+    QVERIFY(messages().isEmpty());
+}
+
+void InputWindowTest::returnInAFieldRunsTheCalculation_data()
+{
+    QTest::addColumn<QString>("widgetName");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return in the name") << "txtName" << int(Qt::Key_Return);
+    QTest::newRow("Enter in latitude minutes") << "txtLatMin" << int(Qt::Key_Enter);
+    QTest::newRow("Return in the country") << "txtCountry" << int(Qt::Key_Return);
+    QTest::newRow("Return on the month list") << "cboMonth" << int(Qt::Key_Return);
+    QTest::newRow("Return on the time-zone list") << "cboTimeZone" << int(Qt::Key_Return);
+    QTest::newRow("Return on daylight saving") << "chkDST" << int(Qt::Key_Return);
+    QTest::newRow("Return on North") << "optLatNorth" << int(Qt::Key_Return);
+    QTest::newRow("Return on the default button") << "cmdCalculate" << int(Qt::Key_Return);
+}
+
+void InputWindowTest::returnInAFieldRunsTheCalculation()
+{
+    QFETCH(QString, widgetName);
+    QFETCH(int, key);
+    input().setFormValues(WorkedExampleForm());
+    auto* target = Child<QWidget>(input(), widgetName);
+    QVERIFY(target);
+    target->setFocus();
+    const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    QVERIFY2(messages().isEmpty(), qPrintable(messages().value(0).text));
+    QVERIFY(program().readingWindow() != nullptr);
+    QVERIFY(!input().isVisible());
 }
 
 QTEST_MAIN(InputWindowTest)
