@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace varelio::app {
 
 namespace {
@@ -45,6 +47,25 @@ QGroupBox* MakeFrame(const QString& name, const QString& caption, const QRect& p
     return frame;
 }
 
+// The layout puts a frame's first row 240 twips below its top edge, less than
+// the title and border of the group box take in this font and style, so the
+// first row would sit on the line. The rows move down together by what the
+// title needs and keep their spacing.
+void KeepRowsBelowTitle(QGroupBox& frame)
+{
+    const QList<QWidget*> rows = frame.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    if (rows.isEmpty())
+        return;
+    int firstTop = rows.front()->y();
+    for (const QWidget* row : rows)
+        firstTop = std::min(firstTop, row->y());
+    const int shift = frame.contentsRect().top() - firstTop;
+    if (shift <= 0)
+        return;
+    for (QWidget* row : rows)
+        row->move(row->x(), row->y() + shift);
+}
+
 // "Date of Birth: March 7, 1985"
 QString DateOfBirthText(const BirthData& birth)
 {
@@ -76,6 +97,8 @@ ReadingView::ReadingView(const Reading& reading, QWidget* parent) : QWidget(pare
     rasiChart_->move(0, Px(1995));
     rasiChart_->setCells(reading.chartCells);
     buildInterpretation(reading.manglikCaptions);
+    for (QGroupBox* frame : findChildren<QGroupBox*>())
+        KeepRowsBelowTitle(*frame);
 
     setFixedSize(Px(10750), Px(1995 + 5355));
 }

@@ -8,6 +8,7 @@
 #include "VarelioVersion.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -78,6 +79,7 @@ private slots:
     void pictureDialogRemembersItsNamePerWindow();
     void exitAndCloseBoxEndTheProgram_data();
     void exitAndCloseBoxEndTheProgram();
+    void labelsStartBelowTheFrameTitles();
 
 private:
     Application& program() { return driven_->program(); }
@@ -449,6 +451,34 @@ void ReadingWindowTest::exitAndCloseBoxEndTheProgram()
     QCOMPARE(finished.size(), 1);
     QVERIFY(program().readingWindow() == nullptr);
     QVERIFY(!program().inputWindow().isVisible());
+}
+
+void ReadingWindowTest::labelsStartBelowTheFrameTitles()
+{
+    ReadingWindow* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    ReadingView& view = frame->readingView();
+    QStringList crossing;
+    int checked = 0;
+    for (QGroupBox* box : view.findChildren<QGroupBox*>()) {
+        const int top = box->contentsRect().top();
+        for (QWidget* child : box->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            ++checked;
+            if (child->geometry().top() < top)
+                crossing << QStringLiteral("%1 in %2 at %3 < %4")
+                                .arg(child->objectName(), box->objectName())
+                                .arg(child->geometry().top())
+                                .arg(top);
+        }
+    }
+    QVERIFY(checked > 40);
+    QVERIFY2(crossing.isEmpty(), qPrintable(crossing.join(QStringLiteral("; "))));
+    // The rows keep their places below that: the last of Sun to Saturn, of the
+    // personal details and of each verdict still inside its frame.
+    for (const char* name : {"Planet6", "lblLongitude", "lblResult2", "lblResult5"}) {
+        QLabel* last = Child<QLabel>(view, QLatin1String(name));
+        QVERIFY2(last->parentWidget()->rect().contains(last->geometry()), name);
+    }
 }
 
 QTEST_MAIN(ReadingWindowTest)
