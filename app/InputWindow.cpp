@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/CheckedField.h"
+#include "app/ScreenFit.h"
 #include "app/WebLinks.h"
 #include "VarelioVersion.h"
 #include "form/TimeZones.h"
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace varelio::app {
@@ -143,7 +145,15 @@ InputWindow::InputWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent
     column->addLayout(calculateRow);
     column->addStretch(1);
 
-    page->addWidget(body, 1);
+    // On a screen smaller than the form (or at a large scale factor) the form
+    // scrolls instead of pushing the window past the screen's edges.
+    auto* scroller = new QScrollArea(central);
+    scroller->setObjectName(QStringLiteral("formScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(body);
+    page->addWidget(scroller, 1);
     page->addWidget(buildPromoBand());
     setCentralWidget(central);
 
@@ -415,6 +425,12 @@ void InputWindow::findPlace()
         }
     }
     links::OpenWebPage(links::PlaceSearchUrl(cityField_->text(), stateField_->text(), countryField_->text()));
+}
+
+void InputWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    KeepOnScreen(*this);
 }
 
 void InputWindow::keyPressEvent(QKeyEvent* event)

@@ -37,6 +37,8 @@ signals:
 protected:
     // Return or Enter in any field runs the calculation.
     void keyPressEvent(QKeyEvent* event) override;
+    // Kept within the screen; the form scrolls when the screen is smaller.
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/ReadingView.h"
+#include "app/ScreenFit.h"
 #include "app/Twips.h"
 #include "app/WebLinks.h"
 #include "VarelioVersion.h"
@@ -88,6 +89,10 @@ ReadingWindow::ReadingWindow(ReadingView* view, QWidget* parent) : QMainWindow(p
     column->addWidget(buildHeadingBand());
     mdiArea_ = new QMdiArea(central);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    // A frame smaller than the reading scrolls to all of it; without scroll
+    // bars the area would also insist on the reading's whole size.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     column->addWidget(mdiArea_, 1);
     column->addWidget(buildButtonBand());
     setCentralWidget(central);
@@ -297,7 +302,8 @@ void ReadingWindow::placeReadingView()
     const int areaWidth = mdiArea_->viewport()->width();
     const int screenWidth = shown ? shown->geometry().width() : areaWidth;
     // Centred on the screen's width, which is the area's width while the
-    // window is maximised; a narrower window centres it in what it has.
+    // window is maximised; a narrower window centres it in what it has, and
+    // one narrower than the view shows its top left corner.
     const int left = std::max(0, (std::min(screenWidth, areaWidth) - viewWindow_->width()) / 2);
     viewWindow_->move(left, 0);
 }
@@ -325,8 +331,14 @@ void ReadingWindow::closeEvent(QCloseEvent* event)
 void ReadingWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // A view larger than the area stays where the user has scrolled it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        mdiArea_->viewport()->rect().contains(QRect(QPoint(), viewWindow_->size())))
         placeReadingView();
+    // Restored from maximised, the window is the screen's size with a frame
+    // round it: it shrinks to fit.
+    if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
+        KeepOnScreen(*this);
 }
 
 void ReadingWindow::showEvent(QShowEvent* event)

@@ -28,7 +28,9 @@ public:
     QMdiSubWindow* viewWindow() const { return viewWindow_; }
     // Closes the window for Back or New, without ending the program.
     void closeForReturn();
-    // Puts the reading view at the top, centred on the screen's width.
+    // Puts the reading view at the top, centred on the screen's width; when
+    // the area is narrower than the view, at its top left corner, scrolled to
+    // the start.
     void placeReadingView();
 
 signals:

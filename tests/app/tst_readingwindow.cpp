@@ -5,6 +5,7 @@
 
 #include "app/RasiChart.h"
 #include "app/ReadingView.h"
+#include "app/ScreenFit.h"
 #include "VarelioVersion.h"
 
 #include <QAction>
@@ -15,6 +16,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,6 +83,10 @@ private slots:
     void exitAndCloseBoxEndTheProgram_data();
     void exitAndCloseBoxEndTheProgram();
     void labelsStartBelowTheFrameTitles();
+    void narrowFrameScrollsToTheWholeReading();
+    void windowsFitTheScreen();
+    void frameIsCutToTheAvailableArea_data();
+    void frameIsCutToTheAvailableArea();
 
 private:
     Application& program() { return driven_->program(); }
@@ -479,6 +486,69 @@ void ReadingWindowTest::labelsStartBelowTheFrameTitles()
         QLabel* last = Child<QLabel>(view, QLatin1String(name));
         QVERIFY2(last->parentWidget()->rect().contains(last->geometry()), name);
     }
+}
+
+void ReadingWindowTest::narrowFrameScrollsToTheWholeReading()
+{
+    ReadingWindow* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    frame->setWindowState(Qt::WindowNoState);
+    frame->resize(480, 420);
+    auto* area = Child<QMdiArea>(*frame, "mdiArea");
+    QTRY_VERIFY(area->viewport()->width() < frame->viewWindow()->width());
+    QTRY_VERIFY(area->horizontalScrollBar()->isVisible());
+    QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+
+    // Scrolled to the far corner, the reading's right and lower edges show.
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QTRY_VERIFY(area->viewport()->rect().contains(frame->viewWindow()->geometry().bottomRight()));
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->minimum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->minimum());
+    QTRY_VERIFY(area->viewport()->rect().contains(frame->viewWindow()->geometry().topLeft()));
+}
+
+void ReadingWindowTest::windowsFitTheScreen()
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    InputWindow& input = program().inputWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&input));
+    QVERIFY2(available.contains(input.frameGeometry()),
+             qPrintable(QStringLiteral("input window %1x%2 on %3x%4")
+                            .arg(input.frameGeometry().width()).arg(input.frameGeometry().height())
+                            .arg(available.width()).arg(available.height())));
+
+    ReadingWindow* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    QVERIFY2(available.contains(frame->frameGeometry()),
+             qPrintable(QStringLiteral("reading window %1x%2 on %3x%4")
+                            .arg(frame->frameGeometry().width()).arg(frame->frameGeometry().height())
+                            .arg(available.width()).arg(available.height())));
+    // Also the size it comes back to from maximised.
+    frame->setWindowState(Qt::WindowNoState);
+    QTRY_VERIFY(!frame->isMaximized());
+    QVERIFY(available.contains(frame->frameGeometry()));
+}
+
+void ReadingWindowTest::frameIsCutToTheAvailableArea_data()
+{
+    QTest::addColumn<QRect>("wanted");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("fitted");
+    const QRect small(0, 0, 640, 512);
+    QTest::newRow("fits") << QRect(10, 10, 300, 200) << small << QRect(10, 10, 300, 200);
+    QTest::newRow("too large") << QRect(0, 0, 904, 484) << small << QRect(0, 0, 640, 484);
+    QTest::newRow("past the corner") << QRect(500, 400, 300, 200) << small << QRect(340, 312, 300, 200);
+    QTest::newRow("second screen") << QRect(-50, 20, 900, 200) << QRect(1280, 24, 640, 488)
+                                   << QRect(1280, 24, 640, 200);
+}
+
+void ReadingWindowTest::frameIsCutToTheAvailableArea()
+{
+    QFETCH(QRect, wanted);
+    QFETCH(QRect, available);
+    QFETCH(QRect, fitted);
+    QCOMPARE(FitFrame(wanted, available), fitted);
 }
 
 QTEST_MAIN(ReadingWindowTest)
