@@ -1,6 +1,7 @@
 #include "app/CheckedField.h"
 
 #include "form/Form.h"
+#include "formats/ReadingFile.h"
 
 #include <QKeyEvent>
 
@@ -15,7 +16,9 @@ bool Takes(FieldRule rule, QChar c)
     const char16_t code = c.unicode();
     if (rule == FieldRule::Digits)
         return code >= u'0' && code <= u'9';
-    return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z') || code == u' ';
+    // Any letter a reading file can store ("ã", "é", "Œ"), so a name typed
+    // here survives a save; "ü" cannot be stored and is refused like a digit.
+    return code == u' ' || (c.isLetter() && CanStoreCharacter(code));
 }
 
 bool RuleTakes(FieldRule rule, const QString& text)

@@ -150,7 +150,12 @@ void InputWindowTest::typedCharacters_data()
     QTest::newRow("digit in city") << "txtCity" << "7" << "" << letters;
     QTest::newRow("hyphen in name") << "txtName" << "-" << "" << letters;
     QTest::newRow("apostrophe in state") << "txtState" << "'" << "" << letters;
-    QTest::newRow("accented letter in country") << "txtCountry" << QStringLiteral("\u00E9") << "" << letters;
+    // Letters a reading file can store are letters; the others get the same message.
+    QTest::newRow("accented letters in city") << "txtCity" << QStringLiteral("S\u00E3o Jos\u00E9") << QStringLiteral("S\u00E3o Jos\u00E9") << "";
+    QTest::newRow("ligature in name") << "txtName" << QStringLiteral("\u0152dipe") << QStringLiteral("\u0152dipe") << "";
+    QTest::newRow("u umlaut in name") << "txtName" << QStringLiteral("\u00FC") << "" << letters;
+    QTest::newRow("Greek letter in country") << "txtCountry" << QStringLiteral("\u03B1") << "" << letters;
+    QTest::newRow("superscript two in state") << "txtState" << QStringLiteral("\u00B2") << "" << letters;
     QTest::newRow("letters and blank in name") << "txtName" << "Ravi Kumar" << "Ravi Kumar" << "";
     QTest::newRow("hyphen in latitude degrees") << "txtLatDeg" << "-" << "" << numbers;
     QTest::newRow("letter in longitude minutes") << "txtLonMin" << "a" << "" << numbers;
@@ -224,17 +229,18 @@ void InputWindowTest::pastedTextOutsideTheRuleIsRefused()
         {"txtLatDeg", "O5", ""},          {"txtLatMin", "5O", ""},      {"txtLonDeg", "-77", ""},
         {"txtLonMin", " 13", ""},         {"txtLatDeg", "28", "28"},    {"txtLonDeg", "1234", "123"},
         {"txtCity", "Delhi-6", ""},       {"txtName", "Ravi Kumar", "Ravi Kumar"},
+        {"txtCity", "S\xC3\xA3o Paulo", "S\xC3\xA3o Paulo"}, {"txtName", "M\xC3\xBCller", ""},
     };
     for (const Paste& p : pastes) {
         QLineEdit* target = field(p.field);
         target->clear();
         target->setFocus();
-        QGuiApplication::clipboard()->setText(QLatin1String(p.pasted));
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(p.pasted));
         QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(target->text(), QLatin1String(p.kept));
+        QCOMPARE(target->text(), QString::fromUtf8(p.kept));
         target->clear();
-        target->insert(QLatin1String(p.pasted));  // a drop or the context menu's paste
-        QCOMPARE(target->text(), QLatin1String(p.kept));
+        target->insert(QString::fromUtf8(p.pasted));  // a drop or the context menu's paste
+        QCOMPARE(target->text(), QString::fromUtf8(p.kept));
     }
     // The refusal is silent: only a typed key gets a message.
     QCOMPARE(messages().size(), 0);
