@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core
+  # The packaging tests: validators, the Debian package's library list, man pages, MIME types.
+  desktop-file-utils appstream dpkg-dev groff-base shared-mime-info
   "$@"
 )
 
