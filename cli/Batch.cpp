@@ -218,6 +218,7 @@ public:
 
 private:
     void Work() {
+        ClearUpperVectorRegisters();
         for (;;) {
             Chunk* chunk;
             {
@@ -317,6 +318,12 @@ void Report(std::FILE* err, const std::string& message) {
 }
 
 }  // namespace
+
+void ClearUpperVectorRegisters() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    if (__builtin_cpu_supports("avx")) asm volatile("vzeroupper");
+#endif
+}
 
 std::variant<std::vector<BatchColumn>, std::string> ParseBatchHeader(const CsvRecords& header) {
     const CsvRecords::Record& record = header.records.front();

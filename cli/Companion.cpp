@@ -88,6 +88,7 @@ CompanionRun RunCompanion(const CommandLine& command) {
 
     Reading reading;
     CopyFormToBirthData(command.form, reading.birthData);
+    ClearUpperVectorRegisters();  // after the command line's Qt code, before the engine
     ComputeReading(reading);
 
     if (command.format == OutputFormat::Text) {

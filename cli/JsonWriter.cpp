@@ -52,14 +52,27 @@ public:
         *o++ = '"';
         const char* p = utf8.data();
         const char* const end = p + utf8.size();
-        // Eight bytes at a time while none of them needs an escape.
-        while (end - p >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, 8);
-            if (NeedsEscape(word)) break;
-            std::memcpy(o, &word, 8);
-            o += 8;
-            p += 8;
+        // Eight bytes at a time while none of them needs an escape; a tail
+        // of a longer text is taken as the text's last eight bytes, written
+        // again over the ones already copied.
+        if (end - p >= 8) {
+            while (end - p >= 8) {
+                std::uint64_t word;
+                std::memcpy(&word, p, 8);
+                if (NeedsEscape(word)) break;
+                std::memcpy(o, &word, 8);
+                o += 8;
+                p += 8;
+            }
+            if (p < end && end - p < 8) {
+                std::uint64_t word;
+                std::memcpy(&word, end - 8, 8);
+                if (!NeedsEscape(word)) {
+                    std::memcpy(o - (8 - (end - p)), &word, 8);
+                    o += end - p;
+                    p = end;
+                }
+            }
         }
         for (; p < end; ++p) {
             const auto c = static_cast<unsigned char>(*p);
