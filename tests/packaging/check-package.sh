@@ -19,6 +19,7 @@ expected_files() {
     bin/varelio \
     bin/varelio-cli \
     "share/applications/$id.desktop" \
+    share/doc/varelio/changelog.gz \
     share/doc/varelio/copyright \
     "share/icons/hicolor/scalable/apps/$id.svg" \
     share/man/man1/varelio-cli.1.gz \
@@ -52,6 +53,8 @@ check_install() {
   grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo: id"
   grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo: release"
   grep -q '^License: GPL-3.0-or-later' "$prefix/share/doc/varelio/copyright" || fail "copyright: licence"
+  gzip -dc "$prefix/share/doc/varelio/changelog.gz" | head -1 | grep -q "^varelio ($version) " ||
+    fail "the changelog's first entry is not version $version"
   for page in varelio varelio-cli; do
     gzip -t "$prefix/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzip"
     gzip -dc "$prefix/share/man/man1/$page.1.gz" | grep -q "^\.TH ${page^^} 1 .*\"Varelio $version\"" ||
