@@ -1,70 +1,40 @@
 #include "cli/CommandLine.h"
 
+#include "cli/BirthOptions.h"
+
 #include "formats/ReadingFile.h"
 #include "VarelioVersion.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <array>
 #include <optional>
 
 namespace varelio::cli {
 namespace {
 
-struct NumberOption {
-    const char* name;
-    FormList list;  // the value is the list entry's value
-    int FormValues::*field;
-};
+// Flags without a value; --dst is one too.
+constexpr const char* kDirectionFlags[] = {"north", "south", "east", "west", "dst"};
 
-constexpr NumberOption kNumberOptions[] = {
-    {"day", FormList::Day, &FormValues::dayIndex},
-    {"month", FormList::Month, &FormValues::monthIndex},
-    {"year", FormList::Year, &FormValues::yearIndex},
-    {"hour", FormList::Hour, &FormValues::hourIndex},
-    {"minute", FormList::Minute, &FormValues::minuteIndex},
-    {"zone", FormList::Zone, &FormValues::zoneIndex},
-};
+// A value as it may be echoed to a terminal (see cli::Printable).
+QString Printable(const QString& value) { return QString::fromStdString(cli::Printable(value.toStdString())); }
 
-struct TextOption {
-    const char* name;
-    std::string FormValues::*field;
-    bool digitsOnly;  // the form's degree and minute fields: at most three digits
-};
-
-const TextOption kTextOptions[] = {
-    {"name", &FormValues::name, false},      {"city", &FormValues::city, false},
-    {"state", &FormValues::state, false},    {"country", &FormValues::country, false},
-    {"lat-deg", &FormValues::latDeg, true},  {"lat-min", &FormValues::latMin, true},
-    {"lon-deg", &FormValues::lonDeg, true},  {"lon-min", &FormValues::lonMin, true},
-};
-
-// A value as it may be echoed to a terminal: control characters (C0, DEL and
-// C1, escape among them) are written as \xNN so a crafted value cannot drive
-// the terminal, and a backslash is doubled so the escapes read unambiguously.
-QString Printable(const QString& value) {
-    QString text;
-    text.reserve(value.size());
-    for (const QChar c : value) {
-        const char16_t code = c.unicode();
-        if (code == u'\\') {
-            text += QStringLiteral("\\\\");
-        } else if (code < 0x20 || (code >= 0x7F && code < 0xA0)) {
-            text += QStringLiteral("\\x%1").arg(static_cast<int>(code), 2, 16, QLatin1Char('0'));
-        } else {
-            text += c;
-        }
-    }
-    return text;
+QString OptionName(BirthOption option) {
+    const std::string_view name = BirthOptionName(option);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-std::string Usage(const QString& problem) {
-    return ("varelio-cli: " + problem + "\nTry 'varelio-cli --help' for more information.").toStdString();
+std::string Usage(const std::string& problem) {
+    return "varelio-cli: " + problem + "\nTry 'varelio-cli --help' for more information.";
 }
+
+std::string Usage(const QString& problem) { return Usage(problem.toStdString()); }
 
 void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        "Computes one Varelio reading (positions, Vedic details, Rasi chart and the Manglik verdict) and prints it.");
+        "Computes one Varelio reading (positions, Vedic details, Rasi chart and the Manglik verdict) and prints it;\n"
+        "with --batch, one for every row of a CSV file (see docs/batch.md or varelio-cli(1)).");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
@@ -92,60 +62,57 @@ void AddOptions(QCommandLineParser& parser) {
          "longitude, zone and DST for the date and time given. Options given for these win.",
          "name"},
         {"open", "Take the birth from a saved reading (*.vrl); other options override its values.", "FILE"},
-        {"format", "Output: json (default) or text (the text export's lines).", "json|text"},
+        {"batch",
+         "Compute one reading for every row of a CSV file ('-' for standard input) whose header names the "
+         "birth options (lat-dir N/S, lon-dir E/W, dst yes/no stand for the flags). Exit code 3 when some "
+         "rows were refused.",
+         "FILE"},
+        {"jobs", "Workers for --batch, 1 to 256 (default: one per processor).", "N"},
+        {"format",
+         "Output: json (default; JSON Lines with --batch), text (the text export's lines; one birth only) or "
+         "csv (the main results, with --batch only).",
+         "json|text|csv"},
     });
 }
 
 // An option's value, the last one when given more than once.
 QString Value(const QCommandLineParser& parser, const char* name) { return parser.value(QString::fromLatin1(name)); }
 
-std::optional<std::string> ApplyNumbers(const QCommandLineParser& parser, FormValues& form) {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
-    for (const NumberOption& option : kNumberOptions) {
-        if (!parser.isSet(QString::fromLatin1(option.name))) continue;
-        // Blanks around a number are ignored here as in every other number field.
-        const QString text = Value(parser, option.name).trimmed();
-        const ListRange range = RangeOf(option.list);
-        const int value = digits.match(text).hasMatch() ? text.toInt() : -1;
-        if (value < range.firstValue || value > range.lastValue()) {
-            return Usage(QStringLiteral("--%1 takes a whole number from %2 to %3, not '%4'")
-                             .arg(QString::fromLatin1(option.name))
-                             .arg(range.firstValue)
-                             .arg(range.lastValue())
-                             .arg(Printable(Value(parser, option.name))));
-        }
-        form.*option.field = value - range.firstValue;
+// The birth options as given, through the check batch rows share.
+std::optional<std::string> ApplyOptions(const QCommandLineParser& parser, FormValues& form) {
+    std::array<std::string, kBirthOptionCount> texts;  // keeps the values the views point into
+    BirthOptions options;
+    for (std::size_t i = 0; i < kBirthOptionCount; ++i) {
+        const auto option = static_cast<BirthOption>(i);
+        const QString name = OptionName(option);
+        if (!parser.isSet(name)) continue;
+        texts[i] = parser.value(name).toStdString();  // the last one when given more than once
+        options[option] = texts[i];
     }
+    options.north = parser.isSet("north");
+    options.south = parser.isSet("south");
+    options.east = parser.isSet("east");
+    options.west = parser.isSet("west");
+    options.dst = parser.isSet("dst");
+    if (auto problem = ApplyBirthOptions(options, form, "--")) return Usage(*problem);
     return std::nullopt;
 }
 
-std::optional<std::string> ApplyTexts(const QCommandLineParser& parser, FormValues& form) {
-    static const QRegularExpression upToThreeDigits(QStringLiteral("^[0-9]{0,3}$"));
-    for (const TextOption& option : kTextOptions) {
-        if (!parser.isSet(QString::fromLatin1(option.name))) continue;
-        QString text = Value(parser, option.name);
-        if (option.digitsOnly) {
-            const QString given = text;
-            text = text.trimmed();
-            if (!upToThreeDigits.match(text).hasMatch()) {
-                return Usage(QStringLiteral("--%1 takes up to three digits, not '%2'")
-                                 .arg(QString::fromLatin1(option.name), Printable(given)));
-            }
-        }
-        form.*option.field = text.toStdString();
+// --batch reads every birth from its file, so no birth may come from elsewhere.
+std::optional<std::string> BatchConflict(const QCommandLineParser& parser) {
+    QStringList given;
+    if (parser.isSet("open")) given << "--open";
+    if (parser.isSet("place")) given << "--place";
+    for (std::size_t i = 0; i < kBirthOptionCount; ++i) {
+        const QString name = OptionName(static_cast<BirthOption>(i));
+        if (parser.isSet(name)) given << "--" + name;
     }
-    return std::nullopt;
-}
-
-std::optional<std::string> ApplyDirections(const QCommandLineParser& parser, FormValues& form) {
-    if (parser.isSet("north") && parser.isSet("south")) return Usage("--north and --south exclude each other");
-    if (parser.isSet("east") && parser.isSet("west")) return Usage("--east and --west exclude each other");
-    if (parser.isSet("north")) form.latDirection = 0;
-    if (parser.isSet("south")) form.latDirection = 1;
-    if (parser.isSet("east")) form.lonDirection = 0;
-    if (parser.isSet("west")) form.lonDirection = 1;
-    if (parser.isSet("dst")) form.dst = true;
-    return std::nullopt;
+    for (const char* flag : kDirectionFlags) {
+        if (parser.isSet(QString::fromLatin1(flag))) given << QStringLiteral("--%1").arg(QString::fromLatin1(flag));
+    }
+    if (given.isEmpty()) return std::nullopt;
+    return Usage(QStringLiteral("--batch takes the births from its file; %1 cannot be given with it")
+                     .arg(given.first()));
 }
 
 // Fills form from a saved reading as the input window's open command does.
@@ -240,10 +207,38 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             result.format = OutputFormat::Json;
         } else if (format == "text") {
             result.format = OutputFormat::Text;
+        } else if (format == "csv") {
+            result.format = OutputFormat::Csv;
         } else {
-            result.error = Usage(QStringLiteral("--format takes json or text, not '%1'").arg(Printable(format)));
+            result.error =
+                Usage(QStringLiteral("--format takes json, text or csv, not '%1'").arg(Printable(format)));
             return result;
         }
+    }
+    if (parser.isSet("batch")) {
+        if (auto conflict = BatchConflict(parser)) {
+            result.error = *conflict;
+        } else if (result.format == OutputFormat::Text) {
+            result.error = Usage(QStringLiteral("--format text is for one birth; --batch writes json or csv"));
+        } else if (parser.isSet("jobs")) {
+            static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
+            const QString jobs = Value(parser, "jobs").trimmed();
+            result.jobs = digits.match(jobs).hasMatch() ? jobs.toInt() : 0;
+            if (result.jobs < 1 || result.jobs > 256) {
+                result.error = Usage(QStringLiteral("--jobs takes a whole number from 1 to 256, not '%1'")
+                                         .arg(Printable(Value(parser, "jobs"))));
+            }
+        }
+        if (result.error.empty()) result.batchInput = Value(parser, "batch").toStdString();
+        return result;
+    }
+    if (result.format == OutputFormat::Csv) {
+        result.error = Usage(QStringLiteral("--format csv needs --batch"));
+        return result;
+    }
+    if (parser.isSet("jobs")) {
+        result.error = Usage(QStringLiteral("--jobs needs --batch"));
+        return result;
     }
     if (parser.isSet("open")) {
         if (auto problem = ApplySavedReading(Value(parser, "open"), result.form)) {
@@ -252,19 +247,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
     }
     // The place needs the date and time; the options given for what it fills win over it.
-    if (auto problem = ApplyNumbers(parser, result.form)) {
+    if (auto problem = ApplyOptions(parser, result.form)) {
         result.error = *problem;
         return result;
     }
-    if (auto problem = ApplyPlace(parser, result)) {
-        result.error = *problem;
-        return result;
-    }
-    for (auto apply : {ApplyNumbers, ApplyTexts, ApplyDirections}) {
-        if (auto problem = apply(parser, result.form)) {
+    if (parser.isSet("place")) {
+        if (auto problem = ApplyPlace(parser, result)) {
             result.error = *problem;
             return result;
         }
+        if (auto problem = ApplyOptions(parser, result.form)) result.error = *problem;
     }
     return result;
 }

@@ -12,7 +12,9 @@
 
 namespace varelio::cli {
 
-enum class OutputFormat { Json, Text };
+// Json is one indented object for one birth, and JSON Lines for a batch;
+// Csv is for a batch only, Text for one birth only.
+enum class OutputFormat { Json, Text, Csv };
 
 // The place --place named and what it gave the form.
 struct PlaceChoice {
@@ -24,6 +26,8 @@ struct CommandLine {
     FormValues form;           // starts as the input window opens, or from --open
     std::optional<PlaceChoice> place;  // with --place
     OutputFormat format = OutputFormat::Json;
+    std::optional<std::string> batchInput;  // --batch FILE: a path, or "-" for standard input
+    int jobs = 0;                           // --jobs N: the batch's workers; 0 for one per processor
     bool showHelp = false;
     bool showVersion = false;
     std::string helpText;
@@ -36,11 +40,13 @@ struct CommandLine {
 // message about the file ("Please Check The File."). Numbers are taken the way
 // the form's lists offer them: --day 1 to 31, --month 1 to 12, --year 1901 to
 // 2050, --hour 0 to 24, --minute 0 to 59, --zone 0 to 70 (list position);
-// degree and minute texts up to three digits. Options given with --open
-// replace the values read from the file. --place fills the city, state,
-// country, latitude, longitude, zone row and DST box for the date and time
-// given; the options for those given explicitly win, and --zone also drops the
-// place's DST box.
+// degree and minute texts up to three digits (ApplyBirthOptions, which batch
+// rows share). Options given with --open replace the values read from the
+// file. --place fills the city, state, country, latitude, longitude, zone row
+// and DST box for the date and time given; the options for those given
+// explicitly win, and --zone also drops the place's DST box. --batch takes the
+// births from a file instead, so it excludes --open, --place and every birth
+// option.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 }  // namespace varelio::cli

@@ -1,17 +1,69 @@
 #include "cli/Companion.h"
 
-#include "cli/CommandLine.h"
+#include "cli/Batch.h"
 #include "cli/ReadingJson.h"
 #include "reading/Reading.h"
 #include "formats/TextExport.h"
 
 #include <QJsonDocument>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
 namespace varelio::cli {
 
-CompanionRun RunCompanion(const QStringList& arguments) {
+int RunBatchCommand(const CommandLine& command, std::FILE* out, std::FILE* err) {
+    const std::string& path = *command.batchInput;
+    std::FILE* input = stdin;
+    if (path != "-") {
+        input = std::fopen(path.c_str(), "rb");
+        if (input == nullptr) {
+            const std::string message =
+                "varelio-cli: cannot read '" + Printable(path) + "': " + std::strerror(errno) + "\n";
+            std::fwrite(message.data(), 1, message.size(), err);
+            return kExitRefused;
+        }
+    }
+    BatchSettings settings;
+    settings.format = command.format == OutputFormat::Csv ? BatchFormat::Csv : BatchFormat::JsonLines;
+    settings.workers = command.jobs > 0 ? command.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    settings.progress = isatty(fileno(err)) == 1;
+    const BatchOutcome outcome = RunBatch(input, out, err, settings);
+    if (input != stdin) std::fclose(input);
+    return outcome.exitCode;
+}
+
+namespace {
+
+// The batch's streams caught in memory.
+CompanionRun RunBatchInMemory(const CommandLine& command) {
     CompanionRun run;
-    const CommandLine command = ParseCommandLine(arguments);
+    char* outBytes = nullptr;
+    char* errBytes = nullptr;
+    std::size_t outSize = 0, errSize = 0;
+    std::FILE* out = open_memstream(&outBytes, &outSize);
+    std::FILE* err = open_memstream(&errBytes, &errSize);
+    run.exitCode = RunBatchCommand(command, out, err);
+    std::fclose(out);
+    std::fclose(err);
+    run.out.assign(outBytes, outSize);
+    run.err.assign(errBytes, errSize);
+    std::free(outBytes);
+    std::free(errBytes);
+    return run;
+}
+
+}  // namespace
+
+CompanionRun RunCompanion(const QStringList& arguments) { return RunCompanion(ParseCommandLine(arguments)); }
+
+CompanionRun RunCompanion(const CommandLine& command) {
+    CompanionRun run;
     if (!command.error.empty()) {
         run.exitCode = kExitRefused;
         run.err = command.error + "\n";
@@ -25,6 +77,7 @@ CompanionRun RunCompanion(const QStringList& arguments) {
         run.out = command.versionText;
         return run;
     }
+    if (command.batchInput) return RunBatchInMemory(command);
 
     // The companion writes no picture, so the JPEG converter is never missing.
     if (const auto failure = ValidateForm(command.form, /*converterAvailable=*/true)) {
@@ -35,6 +88,7 @@ CompanionRun RunCompanion(const QStringList& arguments) {
 
     Reading reading;
     CopyFormToBirthData(command.form, reading.birthData);
+    ClearUpperVectorRegisters();  // after the command line's Qt code, before the engine
     ComputeReading(reading);
 
     // A place's zone that no row gives exactly is worth a word whatever the format.

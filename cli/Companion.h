@@ -2,8 +2,11 @@
 // standard output and standard error and the exit code out.
 #pragma once
 
+#include "cli/CommandLine.h"
+
 #include <QStringList>
 
+#include <cstdio>
 #include <string>
 
 namespace varelio::cli {
@@ -15,6 +18,8 @@ inline constexpr int kExitRefused = 2;
 // The reading was calculated but standard output could not take it (a full
 // disk, a file-size limit).
 inline constexpr int kExitWriteFailed = 1;
+// With --batch, 3 (kExitSomeRowsRefused in cli/Batch.h) says that some rows
+// were refused and the others written.
 
 struct CompanionRun {
     int exitCode = 0;
@@ -22,6 +27,13 @@ struct CompanionRun {
     std::string err;
 };
 
+// Runs the whole command in memory; a batch from "-" reads standard input.
 CompanionRun RunCompanion(const QStringList& arguments);
+CompanionRun RunCompanion(const CommandLine& command);
+
+// The batch a parsed command line asks for (batchInput set), streamed from
+// its file or standard input to out and err; returns the exit code. A
+// progress line goes to err when err is a terminal.
+int RunBatchCommand(const CommandLine& command, std::FILE* out, std::FILE* err);
 
 }  // namespace varelio::cli

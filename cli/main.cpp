@@ -1,5 +1,6 @@
 // varelio-cli: one reading from the command line, printed as JSON or as the
-// text export. Run with --help for the options.
+// text export, or a batch of them from a CSV file. Run with --help for the
+// options.
 #include "cli/Companion.h"
 #include "formats/FileSizeLimit.h"
 #include "VarelioVersion.h"
@@ -15,7 +16,14 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("varelio-cli");
     QCoreApplication::setApplicationVersion(VARELIO_VERSION);
-    const varelio::cli::CompanionRun run = varelio::cli::RunCompanion(QCoreApplication::arguments());
+
+    // A batch streams: its output never waits in memory.
+    const varelio::cli::CommandLine command = varelio::cli::ParseCommandLine(QCoreApplication::arguments());
+    if (command.error.empty() && !command.showHelp && !command.showVersion && command.batchInput) {
+        return varelio::cli::RunBatchCommand(command, stdout, stderr);
+    }
+
+    const varelio::cli::CompanionRun run = varelio::cli::RunCompanion(command);
     // Written as bytes: the text export carries its own CR LF line ends.
     const bool written = std::fwrite(run.out.data(), 1, run.out.size(), stdout) == run.out.size() &&
                          std::fflush(stdout) == 0;

@@ -30,6 +30,8 @@ void ComputeReading(Reading& reading) {
             reading.manglikCaptions[3 * run + line] = std::move(verdict.captions[line]);
         }
         reading.manglikVerdicts[run] = verdict.manglik;
+        reading.marsHouses[run] = verdict.marsHouse;
+        reading.doshaPercentages[run] = std::move(verdict.doshaPercentage);
         reading.cancellations[run] = std::move(verdict.cancellation);
     }
     reading.manglikFromVenus = EvaluateManglik(ManglikReference::Venus, chart);

@@ -22,6 +22,8 @@ struct Reading {
     std::array<std::string, 12> chartCells;     // sign cells, Aries first
     std::array<std::string, 6> manglikCaptions; // Lagna lines 0-2, Moon lines 3-5
     std::array<bool, 2> manglikVerdicts{};      // Lagna, Moon: true for "The person is Manglik"
+    std::array<int, 2> marsHouses{};            // Lagna, Moon: 1 to 12, 0 when it could not be counted
+    std::array<std::string, 2> doshaPercentages;  // Lagna, Moon: "50%", ...; empty when unknown
     std::array<std::optional<Cancellation>, 2> cancellations;  // Lagna, Moon
     ManglikEvaluation manglikFromVenus;  // the third reference; the window and the export show only the first two
     VerdictWindow verdictWindow;         // Lagna and Moon

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs, only when some are missing.
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
@@ -11,6 +12,8 @@ packages=(
   # The place finder: libgeonames' header to build, its library and city
   # data and the tz database at run time (the program starts without them).
   libgeonames-dev libgeonames0 libgeonames-common tzdata
+  # The packaging tests: validators, the Debian package's library list, man pages, MIME types.
+  desktop-file-utils appstream dpkg-dev groff-base shared-mime-info
   "$@"
 )
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Equivalence check for varelio-cli: records the output of one build for a fixed,
 # seeded set of births ("record"), then proves that another build prints exactly
 # the same bytes for every birth, refusals included ("compare").

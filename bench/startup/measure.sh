@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the desktop program against a bare Qt main window, and the time
 # from pressing calculate to the reading window, both under a private Xvfb.
 #

@@ -60,6 +60,8 @@ std::string Flatten(const Reading& r) {
     out << "\n";
     for (const std::string& caption : r.manglikCaptions) out << caption << "|";
     out << "\n";
+    for (std::size_t run = 0; run < 2; ++run) out << r.marsHouses[run] << " " << r.doshaPercentages[run] << "|";
+    out << "\n";
     for (const auto& cancellation : r.cancellations) {
         if (cancellation) out << cancellation->rule << " " << cancellation->reason;
         out << "|";
@@ -151,6 +153,12 @@ TEST(ComputeReading, ChartCellsHoldEveryBodyOnceWithNodesOpposite) {
             for (std::size_t k = 0; k < kRetrogradeCount; ++k) {
                 const bool marked = reading.chartState.bodyNamesSanskrit[kMercury + k].ends_with(" (R) ");
                 EXPECT_EQ(marked, reading.retrogradeFlags[k]) << "planet " << k;
+            }
+            // The houses and percentages kept as values are the ones the captions show.
+            for (std::size_t run = 0; run < 2; ++run) {
+                EXPECT_TRUE(reading.manglikCaptions[3 * run].ends_with(" is " + std::to_string(reading.marsHouses[run])));
+                EXPECT_EQ(reading.manglikCaptions[3 * run + 1],
+                          "Percentage of Mangala dosha is " + reading.doshaPercentages[run]);
             }
         }
     }

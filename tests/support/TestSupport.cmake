@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The shared test headers as "tests/support/...", and nothing else of the
 # source tree, so a test's include path still reaches only the layers it links.
 if(NOT TARGET varelio_test_support)

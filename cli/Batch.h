@@ -1,0 +1,72 @@
+// varelio-cli --batch: one reading for every row of a CSV file, computed by a
+// pool of workers and written in the rows' order, in constant memory.
+// Standard C++ only (threads and C stdio).
+#pragma once
+
+#include "cli/BirthOptions.h"
+#include "cli/Csv.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace varelio::cli {
+
+// 0: every row was computed; 2: nothing could be computed (a usage error, an
+// unreadable input or header); 3: the batch went through but some rows were
+// refused, each named on standard error; 1: the output could not be written.
+inline constexpr int kExitSomeRowsRefused = 3;
+
+enum class BatchFormat { JsonLines, Csv };
+
+struct BatchSettings {
+    BatchFormat format = BatchFormat::JsonLines;
+    int workers = 1;
+    bool progress = false;  // a progress line on the error stream (a terminal)
+};
+
+struct BatchOutcome {
+    int exitCode = 0;
+    long rows = 0;     // rows read after the header
+    long refused = 0;
+};
+
+// The batch file's columns: the value options by their names, and the three
+// that stand for flags.
+enum class FlagColumn { LatDir, LonDir, Dst };
+using BatchColumn = std::variant<BirthOption, FlagColumn>;
+
+// The columns the header names, or the problem with it.
+std::variant<std::vector<BatchColumn>, std::string> ParseBatchHeader(const CsvRecords& header);
+
+// One row to its output: appends the reading (a JSON line or a CSV row) to
+// out and returns true, or appends "varelio-cli: row N: why" to err.
+class BatchRow {
+public:
+    BatchRow(std::vector<BatchColumn> columns, BatchFormat format);
+    bool Process(const CsvRecords& records, const CsvRecords::Record& record, std::string& out,
+                 std::string& err) const;
+
+private:
+    std::optional<std::string> Refusal(const CsvRecords& records, const CsvRecords::Record& record,
+                                       std::string& out) const;
+    std::vector<BatchColumn> columns_;
+    BatchFormat format_;
+};
+
+// The CSV output's header line, with its line end.
+std::string BatchCsvHeader();
+
+// Clears the upper halves of the AVX registers when the processor has them.
+// Qt's string code (QCommandLineParser's, for one) can return with them in
+// use, and until they are cleared every SSE instruction after it, the
+// engine's arithmetic among them, runs slowly on some x86 processors (2.4
+// times slower per reading here); a new thread inherits the state.
+void ClearUpperVectorRegisters();
+
+// Reads input to its end; writes results to out and refusals to err.
+BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const BatchSettings& settings);
+
+}  // namespace varelio::cli

@@ -1,0 +1,178 @@
+// The batch's parts against what they stand in for: the CSV reader against
+// RFC 4180, the JSON writer against QJsonDocument, the number fields' blank
+// trimming against QString::trimmed.
+#include "cli/BirthOptions.h"
+#include "cli/Csv.h"
+#include "cli/JsonWriter.h"
+#include "cli/ReadingJson.h"
+#include "reading/Reading.h"
+
+#include "tests/support/SampleBirths.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace varelio::cli {
+namespace {
+
+struct Read {
+    std::vector<std::vector<std::string>> fields;
+    std::vector<long> rows;
+    std::vector<std::string> problems;
+};
+
+Read ReadAll(std::string text) {
+    std::FILE* input = fmemopen(text.data(), text.size(), "r");
+    CsvReader reader(input);
+    CsvRecords records;
+    while (reader.ReadRecord(records)) {
+    }
+    std::fclose(input);
+    Read read;
+    for (const auto& record : records.records) {
+        auto& fields = read.fields.emplace_back();
+        for (std::size_t i = 0; i < record.fieldCount; ++i) fields.emplace_back(records.Field(record, i));
+        read.rows.push_back(record.row);
+        read.problems.push_back(record.problem);
+    }
+    return read;
+}
+
+using Fields = std::vector<std::vector<std::string>>;
+
+TEST(CsvReader, QuotedFieldsLineEndsAndRowNumbers) {
+    const Read read = ReadAll(
+        "\xEF\xBB\xBF" "a,b,c\r\n"
+        "\"x, y\",\"say \"\"hi\"\"\",\r\n"
+        "\n"
+        "\"two\nlines\",,\"\"\n"
+        "lone\rcr, \"blank\" ,last");
+    EXPECT_EQ(read.fields, (Fields{{"a", "b", "c"},
+                                   {"x, y", "say \"hi\"", ""},
+                                   {"two\nlines", "", ""},
+                                   {"lone\rcr", " \"blank\" ", "last"}}));
+    EXPECT_EQ(read.rows, (std::vector<long>{1, 2, 4, 6}));
+    EXPECT_EQ(read.problems[3], "a quote inside a field that does not start with one");
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(read.problems[i], "") << i;
+}
+
+TEST(CsvReader, ProblemsStayWithTheirRecord) {
+    const std::string longField(kMaxRecordBytes, 'x');
+    const Read read = ReadAll("\"a\"b,c\n" + longField + ",y\nok,1\n\"open,\nstill open");
+    ASSERT_EQ(read.fields.size(), 4u);
+    EXPECT_EQ(read.problems[0], "a closing quote is followed by more than a comma");
+    EXPECT_EQ(read.problems[1], "longer than 65536 bytes");
+    EXPECT_TRUE(read.fields[1].empty());
+    EXPECT_EQ(read.fields[2], (std::vector<std::string>{"ok", "1"}));
+    EXPECT_EQ(read.problems[2], "");
+    EXPECT_EQ(read.problems[3], "a quoted field is not closed at the end of the input");
+    EXPECT_EQ(read.rows, (std::vector<long>{1, 2, 3, 4}));
+}
+
+TEST(CsvField, QuotedOnlyWhenItMustBe) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"plain", "plain"}, {"a,b", "\"a,b\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""}, {" padded", "\" padded\""}, {"", ""},
+    };
+    for (const auto& [field, written] : cases) {
+        std::string out;
+        AppendCsvField(field, out);
+        EXPECT_EQ(out, written);
+        EXPECT_EQ(ReadAll(out + ",end\n").fields[0][0], field);
+    }
+}
+
+std::string QtCompact(const QJsonValue& value) {
+    return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString();
+}
+
+std::string OursInArray(void (*append)(std::string&, const void*), const void* value) {
+    std::string out = "[";
+    append(out, value);
+    return out + "]";
+}
+
+TEST(JsonWriter, NumbersAsQJsonDocumentWritesThem) {
+    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.1, 1e-5, 1e-4, 1.5e-4, 0.001, 123.456, 2451545.0,
+                                  2451545.25, 1e15, 4503599627370497.0, 9007199254740992.0, 9007199254740993.0,
+                                  1e16, 1.5e17, 12345678901234567890.0, 1e21, 1e300, 5e-324,
+                                  std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity(),
+                                  std::nan("")};
+    std::mt19937_64 rng(7);
+    for (int i = 0; i < 20000; ++i) {
+        const double mantissa = std::uniform_real_distribution<double>(-10, 10)(rng);
+        const int exponent = std::uniform_int_distribution<int>(-12, 22)(rng);
+        values.push_back(i % 5 == 0 ? std::round(mantissa * std::pow(10.0, exponent))
+                                    : mantissa * std::pow(10.0, exponent));
+    }
+    for (const double value : values) {
+        const std::string ours = OursInArray(
+            [](std::string& out, const void* v) { AppendJsonNumber(*static_cast<const double*>(v), out); }, &value);
+        ASSERT_EQ(ours, QtCompact(value)) << std::hexfloat << value;
+    }
+}
+
+TEST(JsonWriter, StringsAsQJsonDocumentWritesThem) {
+    std::string everyAscii;
+    for (int c = 1; c < 0x80; ++c) everyAscii += static_cast<char>(c);
+    const std::string cases[] = {
+        "", everyAscii, std::string("nul\0inside", 10), "\"quoted\" \\ back\\slash \b\f\n\r\t",
+        "Bh\u0101rat\u012b \u00e9\u2028\u2029\ufeff\ufffe\U0001F600\U0010FFFF \u0085\u009b",
+        "0123456\"89abcdef\x1f", "long ascii run without anything to escape, well past eight bytes",
+    };
+    for (const std::string& text : cases) {
+        const std::string ours = OursInArray(
+            [](std::string& out, const void* v) { AppendJsonString(*static_cast<const std::string*>(v), out); },
+            &text);
+        EXPECT_EQ(ours, QtCompact(QString::fromStdString(text))) << text;
+    }
+}
+
+// Whole readings, names and places with every kind of character among them.
+TEST(JsonWriter, ReadingsAsQJsonDocumentWritesThem) {
+    const char* const names[] = {"Asha Rao", "Rao, \"A\"\\B", "tab\there\nnew\x01", "Bh\u0101rat \U0001F600"};
+    std::mt19937 rng(11);
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+    for (int i = 0; i < 400; ++i) {
+        FormValues form = samples::DelhiForm(names[i % 4]);
+        form.dayIndex = pick(0, 27);
+        form.monthIndex = pick(0, 11);
+        form.yearIndex = pick(0, 149);
+        form.hourIndex = pick(0, 24);
+        form.minuteIndex = pick(0, 59);
+        form.zoneIndex = pick(0, 70);
+        form.latDeg = std::to_string(pick(0, 89));
+        form.lonDeg = std::to_string(pick(0, 179));
+        form.latDirection = pick(0, 1);
+        form.lonDirection = pick(0, 1);
+        form.dst = pick(0, 1) == 1;
+        form.city = names[(i + 1) % 4];
+        const Reading reading = samples::ReadingOf(form);
+        std::string ours;
+        AppendReadingJson(reading, ours);
+        ASSERT_EQ(ours, QJsonDocument(ReadingToJson(reading)).toJson(QJsonDocument::Compact).toStdString())
+            << samples::Describe(form);
+    }
+}
+
+TEST(TrimSpaces, DropsWhatQStringTrimmedDrops) {
+    for (char32_t code = 1; code < 0x10000; ++code) {
+        if (code >= 0xD800 && code < 0xE000) continue;
+        const QString c = QString(QChar(static_cast<char16_t>(code)));
+        const std::string utf8 = c.toStdString();
+        const std::string padded = utf8 + "12" + utf8;
+        const std::string expected = (c + "12" + c).trimmed().toStdString();
+        ASSERT_EQ(std::string(TrimSpaces(padded)), expected) << "U+" << std::hex << static_cast<int>(code);
+    }
+    EXPECT_EQ(TrimSpaces("\xC2"), "\xC2");          // a lead byte alone
+    EXPECT_EQ(TrimSpaces("1\xC0\xA0"), "1\xC0\xA0");  // an overlong space is no space
+}
+
+}  // namespace
+}  // namespace varelio::cli

@@ -1,0 +1,422 @@
+// varelio-cli --batch end to end: every row's reading against a reading
+// computed from the same birth without the batch, in input order, refused
+// rows named by number, standard input, CSV output and the exit codes.
+#include "cli/Batch.h"
+#include "cli/Companion.h"
+#include "cli/Csv.h"
+#include "cli/JsonWriter.h"
+#include "form/Form.h"
+#include "reading/Reading.h"
+
+#include "CliSupport.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <functional>
+#include <random>
+#include <sstream>
+
+namespace varelio::cli {
+namespace {
+
+const char* const kHeader =
+    "name,day,month,year,hour,minute,zone,dst,lat-deg,lat-min,lat-dir,lon-deg,lon-min,lon-dir,city,state,country";
+
+// One birth as the batch file writes it and as the input form holds it.
+struct Birth {
+    std::string name, city, state, country;
+    int day, month, year, hour, minute, zone;
+    bool dst, south, west;
+    int latDeg, latMin, lonDeg, lonMin;
+
+    FormValues Form() const {
+        FormValues form = InitialFormValues();
+        form.name = name;
+        form.dayIndex = day - 1;
+        form.monthIndex = month - 1;
+        form.yearIndex = year - 1901;
+        form.hourIndex = hour;
+        form.minuteIndex = minute;
+        form.zoneIndex = zone;
+        form.dst = dst;
+        form.latDeg = std::to_string(latDeg);
+        form.latMin = std::to_string(latMin);
+        form.latDirection = south ? 1 : 0;
+        form.lonDeg = std::to_string(lonDeg);
+        form.lonMin = std::to_string(lonMin);
+        form.lonDirection = west ? 1 : 0;
+        form.city = city;
+        form.state = state;
+        form.country = country;
+        return form;
+    }
+
+    // The same birth as the companion's options.
+    QStringList Arguments() const {
+        QStringList args = {"varelio-cli", "--name", QString::fromStdString(name), "--day", QString::number(day),
+                            "--month", QString::number(month), "--year", QString::number(year), "--hour",
+                            QString::number(hour), "--minute", QString::number(minute), "--zone",
+                            QString::number(zone), "--lat-deg", QString::number(latDeg), "--lat-min",
+                            QString::number(latMin), "--lon-deg", QString::number(lonDeg), "--lon-min",
+                            QString::number(lonMin), "--city", QString::fromStdString(city), "--state",
+                            QString::fromStdString(state), "--country", QString::fromStdString(country)};
+        args << (south ? "--south" : "--north") << (west ? "--west" : "--east");
+        if (dst) args << "--dst";
+        return args;
+    }
+};
+
+// Every field in quotes for odd rows, bare (where it may be) for even ones.
+std::string CsvLine(const std::vector<std::string>& fields, bool quoteAll) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) line += ',';
+        if (!quoteAll) {
+            line += fields[i];
+            continue;
+        }
+        line += '"';
+        for (const char c : fields[i]) line += c == '"' ? std::string("\"\"") : std::string(1, c);
+        line += '"';
+    }
+    return line + "\n";
+}
+
+std::string Line(const Birth& b, std::size_t index) {
+    const bool quote = index % 2 == 1 || b.name.find_first_of(",\"") != std::string::npos;
+    return CsvLine({b.name, std::to_string(b.day), std::to_string(b.month), std::to_string(b.year),
+                    std::to_string(b.hour), std::to_string(b.minute), std::to_string(b.zone),
+                    b.dst ? "yes" : (index % 3 == 0 ? "" : "no"), std::to_string(b.latDeg), std::to_string(b.latMin),
+                    b.south ? "S" : (index % 5 == 0 ? "" : "n"), std::to_string(b.lonDeg), std::to_string(b.lonMin),
+                    b.west ? "W" : "E", b.city, b.state, b.country},
+                   quote);
+}
+
+// count births over the form's whole range; every name is unique, some
+// hold commas, quotes and letters beyond ASCII, some places blanks around.
+std::vector<Birth> Births(int count) {
+    std::mt19937 rng(20261207);
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+    std::vector<Birth> births;
+    for (int i = 0; i < count; ++i) {
+        Birth b;
+        b.name = (i % 7 == 0 ? "Rao, \"Asha\" " : i % 11 == 0 ? "Bh\u0101rat\u012b " : "P") + std::to_string(i);
+        b.day = pick(1, 28);
+        b.month = pick(1, 12);
+        b.year = pick(1901, 2050);
+        b.hour = pick(0, 24);
+        b.minute = pick(0, 59);
+        b.zone = pick(0, 70);
+        b.dst = pick(0, 1) == 1;
+        b.latDeg = pick(0, 89);
+        b.latMin = pick(0, 59);
+        b.south = pick(0, 1) == 1;
+        b.lonDeg = pick(0, 179);
+        b.lonMin = pick(0, 59);
+        b.west = pick(0, 1) == 1;
+        b.city = i % 13 == 0 ? "  New Delhi " : "City" + std::to_string(pick(0, 99));
+        b.state = "State";
+        b.country = "India";
+        births.push_back(b);
+    }
+    return births;
+}
+
+Reading ReadingOf(const Birth& birth) {
+    Reading reading;
+    CopyFormToBirthData(birth.Form(), reading.birthData);
+    ComputeReading(reading);
+    return reading;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+class Batch : public ::testing::Test {
+protected:
+    QString Write(const std::string& bytes, const char* name = "births.csv") {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(Batch, TenThousandRowsEqualSingleReadingsInInputOrder) {
+    constexpr int kCount = 10000;
+    const std::vector<Birth> births = Births(kCount);
+    // Two refused rows among them: the file's rows 1236 and 8768 (the header is row 1).
+    std::string text = std::string(kHeader) + "\n";
+    for (int i = 0; i < kCount; ++i) {
+        if (i == 1234) text += "April,31,4,2000,17,30,34,no,28,38,N,77,13,E,Delhi,Delhi,India\n";
+        if (i == 8765) text += "Late,32,4,2000,17,30,34,no,28,38,N,77,13,E,Delhi,Delhi,India\n";
+        text += Line(births[static_cast<std::size_t>(i)], static_cast<std::size_t>(i));
+    }
+    const QString path = Write(text);
+
+    const CompanionRun run = RunCompanion({"varelio-cli", "--batch", path, "--jobs", "3"});
+    EXPECT_EQ(run.exitCode, kExitSomeRowsRefused);
+    EXPECT_EQ(run.err,
+              "varelio-cli: row 1236: Please Enter Correct Date Or Month !\n"
+              "varelio-cli: row 8768: day takes a whole number from 1 to 31, not '32'\n");
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(kCount));
+
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string expected;
+        AppendReadingJson(ReadingOf(births[i]), expected);
+        ASSERT_EQ(lines[i], expected) << "row of birth " << i;
+    }
+    // A sample in full against the single reading's own JSON, compacted.
+    for (std::size_t i = 0; i < lines.size(); i += 499) {
+        const CompanionRun single = RunCompanion(births[i].Arguments());
+        ASSERT_EQ(single.exitCode, 0) << single.err;
+        EXPECT_EQ(lines[i], QJsonDocument::fromJson(QByteArray::fromStdString(single.out))
+                                .toJson(QJsonDocument::Compact)
+                                .toStdString())
+            << "birth " << i;
+    }
+    // Any number of workers writes the same bytes.
+    const CompanionRun one = RunCompanion({"varelio-cli", "--batch", path, "--jobs", "1"});
+    EXPECT_TRUE(one.out == run.out && one.err == run.err);
+}
+
+TEST_F(Batch, CsvOutputHasAHeaderAndOneRowPerGoodBirth) {
+    const std::vector<Birth> births = Births(300);
+    std::string text = std::string(kHeader) + "\n";
+    for (std::size_t i = 0; i < births.size(); ++i) {
+        text += Line(births[i], i);
+        if (i == 100) text += ",1,1,2000,17,30,34,no,28,38,N,77,13,E,Delhi,Delhi,India\n";  // no name
+    }
+    const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text), "--format", "csv"});
+    EXPECT_EQ(run.exitCode, kExitSomeRowsRefused);
+    EXPECT_EQ(run.err, "varelio-cli: row 103: Please Enter Your Name\n");
+    ASSERT_TRUE(run.out.starts_with(BatchCsvHeader()));
+
+    std::FILE* output = fmemopen(const_cast<char*>(run.out.data()), run.out.size(), "r");
+    CsvReader reader(output);
+    CsvRecords records;
+    while (reader.ReadRecord(records)) {
+    }
+    std::fclose(output);
+    ASSERT_EQ(records.records.size(), births.size() + 1);
+    EXPECT_EQ(records.records[0].fieldCount, 33u);
+    for (std::size_t i = 0; i < births.size(); ++i) {
+        const CsvRecords::Record& record = records.records[i + 1];
+        ASSERT_EQ(record.fieldCount, 33u) << i;
+        const auto field = [&](std::size_t f) { return std::string(records.Field(record, f)); };
+        const Reading reading = ReadingOf(births[i]);
+        const Birth& b = births[i];
+        SCOPED_TRACE("birth " + std::to_string(i));
+        EXPECT_EQ(field(0), std::to_string(i + (i > 100 ? 3 : 2)));
+        EXPECT_EQ(field(1), b.name);
+        char date[16], time[8];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", b.year, b.month, b.day);
+        std::snprintf(time, sizeof time, "%02d:%02d", b.hour, b.minute);
+        EXPECT_EQ(field(2), date);
+        EXPECT_EQ(field(3), time);
+        for (std::size_t body = 0; body < 11; ++body) {
+            EXPECT_EQ(field(4 + body), reading.chartState.bodyPositionText[body]);
+        }
+        EXPECT_EQ(field(15), reading.summary.lagnaSignName);
+        EXPECT_EQ(field(16), reading.summary.rashiDisplay);
+        EXPECT_EQ(field(17), reading.summary.nakshatraDisplay);
+        for (std::size_t from = 0; from < 2; ++from) {  // Lagna, Moon
+            const std::size_t at = 20 + 4 * from;
+            EXPECT_EQ(reading.manglikCaptions[3 * from],
+                      (from == 0 ? "Position of Mars from Lagna is " : "Position of Mars from Moon is ") + field(at));
+            EXPECT_EQ(reading.manglikCaptions[3 * from + 1], "Percentage of Mangala dosha is " + field(at + 1) + "%");
+            EXPECT_EQ(field(at + 2), reading.manglikVerdicts[from] ? "yes" : "no");
+            const auto& cancellation = reading.cancellations[from];
+            EXPECT_EQ(field(at + 3), cancellation ? std::to_string(cancellation->rule) : "");
+        }
+        for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(field(28 + k), reading.retrogradeFlags[k] ? "yes" : "no");
+    }
+}
+
+// The batch's reasons are the options' own: one check serves both.
+TEST_F(Batch, RowsAreRefusedAsTheOptionsAre) {
+    using testing::DelhiArguments;
+    using testing::DelhiWith;
+    const std::string delhi = "Test,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India";
+    struct Case {
+        std::string row;
+        QStringList arguments;
+    };
+    const Case cases[] = {
+        {"Test,0,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India", DelhiWith("--day", "0")},
+        {"Test,1.5,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India", DelhiWith("--day", "1.5")},
+        {"Test,1,1,2000,17,30,71,,28,38,N,77,13,E,Delhi,Delhi,India", DelhiWith("--zone", "71")},
+        {"Test,1,1,1900,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India", DelhiWith("--year", "1900")},
+        {"Test,1,1,2000,17,30,34,,1000,38,N,77,13,E,Delhi,Delhi,India", DelhiWith("--lat-deg", "1000")},
+        {"Test,1,1,2000,17,30,34,,28,\"\x1b[2J\",N,77,13,E,Delhi,Delhi,India", DelhiWith("--lat-min", "\x1b[2J")},
+        {"Test,1,1,2000,17,30,34,,28,38,N,77,,E,Delhi,Delhi,India", DelhiWith("--lon-min", "")},
+        {"Test,31,4,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India", DelhiWith("--day", "31") << "--month" << "4"},
+        {"Test,29,2,2003,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India",
+         DelhiWith("--day", "29") << "--month" << "2" << "--year" << "2003"},
+        {"Test,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,", DelhiWith("--country", "")},
+        {",1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India", DelhiWith("--name", "")},
+    };
+    std::string text = std::string(kHeader) + "\n" + delhi + "\n";
+    for (const Case& c : cases) text += c.row + "\n";
+    const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text)});
+    EXPECT_EQ(run.exitCode, kExitSomeRowsRefused);
+    EXPECT_EQ(Lines(run.out).size(), 1u);
+    const std::vector<std::string> reasons = Lines(run.err);
+    ASSERT_EQ(reasons.size(), std::size(cases)) << run.err;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const CompanionRun single = RunCompanion(cases[i].arguments);
+        ASSERT_NE(single.exitCode, 0) << cases[i].row;
+        // "varelio-cli: --day takes ...\nTry ..." or the window's message alone.
+        std::string reason = Lines(single.err).front();
+        if (reason.starts_with("varelio-cli: --")) reason = reason.substr(std::string("varelio-cli: --").size());
+        EXPECT_EQ(reasons[i], "varelio-cli: row " + std::to_string(i + 3) + ": " + reason);
+    }
+}
+
+TEST_F(Batch, MalformedRowsAndFlagColumns) {
+    const std::string text = std::string(kHeader) +
+                             "\n"
+                             "A,1,1,2000,17,30,34,maybe,28,38,N,77,13,E,Delhi,Delhi,India\n"
+                             "B,1,1,2000,17,30,34,,28,38,X,77,13,E,Delhi,Delhi,India\n"
+                             "C,1,1,2000,17,30,34,,28,38,N,77,13,U,Delhi,Delhi,India\n"
+                             "D,1,1,2000\n"
+                             "E\xff,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India\n"
+                             "F\"x,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India\n"
+                             "G,1,1,2000,17,30,34,YES,28,38,south,77,13,west,Delhi,Delhi,\"India\n";
+    const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text)});
+    EXPECT_EQ(run.exitCode, kExitSomeRowsRefused);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "varelio-cli: row 2: dst takes yes or no, not 'maybe'\n"
+              "varelio-cli: row 3: lat-dir takes N or S, not 'X'\n"
+              "varelio-cli: row 4: lon-dir takes E or W, not 'U'\n"
+              "varelio-cli: row 5: has 4 fields where the header has 17\n"
+              "varelio-cli: row 6: is not UTF-8 text\n"
+              "varelio-cli: row 7: a quote inside a field that does not start with one\n"
+              "varelio-cli: row 8: a quoted field is not closed at the end of the input\n");
+
+    // The flag columns' other spellings; columns left out take the options' defaults.
+    const CompanionRun flags = RunCompanion(
+        {"varelio-cli", "--batch",
+         Write("country,name,lat-dir,lat-deg,lat-min,lon-dir,lon-deg,lon-min,city,state,dst\n"
+               "India,Test,s,28,38,West,77,13,Delhi,Delhi,1\n",
+               "flags.csv")});
+    ASSERT_EQ(flags.exitCode, 0) << flags.err;
+    const QJsonObject birth = testing::ParseJson(flags.out)["birthData"].toObject();
+    EXPECT_EQ(birth["south"].toBool(), true);
+    EXPECT_EQ(birth["east"].toBool(), false);
+    EXPECT_EQ(birth["dst"].toBool(), true);
+    EXPECT_EQ(birth["year"].toInt(), 1901);  // the form's first entry, as without --year
+}
+
+TEST_F(Batch, HeaderProblemsStopTheBatch) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "varelio-cli: the batch holds no header\n"},
+        {"name,day,colour\nA,1,red\n",
+         "varelio-cli: the header names an unknown column 'colour'; the columns are name, day, month, year, hour, "
+         "minute, zone, dst, lat-deg, lat-min, lat-dir, lon-deg, lon-min, lon-dir, city, state, country\n"},
+        {"name,day, name\n", "varelio-cli: the header names the column 'name' twice\n"},
+    };
+    for (const auto& [text, message] : cases) {
+        const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text)});
+        EXPECT_EQ(run.exitCode, kExitRefused) << text;
+        EXPECT_EQ(run.err, message);
+        EXPECT_EQ(run.out, "");
+    }
+    const CompanionRun missing = RunCompanion({"varelio-cli", "--batch", dir.filePath("absent.csv")});
+    EXPECT_EQ(missing.exitCode, kExitRefused);
+    EXPECT_TRUE(missing.err.starts_with("varelio-cli: cannot read '")) << missing.err;
+
+    const CompanionRun empty = RunCompanion({"varelio-cli", "--batch", Write("\xEF\xBB\xBFname,day\r\n\r\n")});
+    EXPECT_EQ(empty.exitCode, 0) << empty.err;
+    EXPECT_EQ(empty.out, "");
+}
+
+TEST_F(Batch, OptionsThatDoNotGoWithIt) {
+    const QStringList cases[] = {
+        {"varelio-cli", "--batch", "x.csv", "--name", "A"},
+        {"varelio-cli", "--batch", "x.csv", "--south"},
+        {"varelio-cli", "--batch", "x.csv", "--open", "a.vrl"},
+        {"varelio-cli", "--batch", "x.csv", "--format", "text"},
+        {"varelio-cli", "--batch", "x.csv", "--jobs", "0"},
+        {"varelio-cli", "--batch", "x.csv", "--jobs", "257"},
+        testing::DelhiArguments() << "--format" << "csv",
+        testing::DelhiArguments() << "--jobs" << "2",
+    };
+    for (const QStringList& args : cases) {
+        const CompanionRun run = RunCompanion(args);
+        EXPECT_EQ(run.exitCode, kExitRefused) << testing::Show(args).toStdString();
+        EXPECT_TRUE(run.err.starts_with("varelio-cli: --")) << run.err;
+    }
+}
+
+struct ProcessResult {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+ProcessResult RunProcess(const QStringList& args, const std::string& input,
+                         std::function<void()> childSetUp = {}) {
+    QProcess process;
+    if (childSetUp) process.setChildProcessModifier(childSetUp);
+    process.start(QStringLiteral(VARELIO_CLI_PATH), args);
+    process.write(input.data(), static_cast<qint64>(input.size()));
+    process.closeWriteChannel();
+    ProcessResult result;
+    if (!process.waitForFinished(60000)) return result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+TEST_F(Batch, StandardInputGivesWhatTheFileGives) {
+    const std::vector<Birth> births = Births(500);
+    std::string text = std::string(kHeader) + "\r\n";
+    for (std::size_t i = 0; i < births.size(); ++i) text += Line(births[i], i);
+    text += "X,31,4,2000,17,30,34,no,28,38,N,77,13,E,Delhi,Delhi,India";  // no line end after the last row
+    const CompanionRun fromFile = RunCompanion({"varelio-cli", "--batch", Write(text)});
+    ASSERT_EQ(fromFile.exitCode, kExitSomeRowsRefused);
+    ASSERT_EQ(Lines(fromFile.out).size(), births.size());
+
+    const ProcessResult piped = RunProcess({"--batch", "-"}, text);
+    EXPECT_EQ(piped.exitCode, kExitSomeRowsRefused);
+    EXPECT_EQ(piped.out.toStdString(), fromFile.out);
+    EXPECT_EQ(piped.err.toStdString(), "varelio-cli: row 502: Please Enter Correct Date Or Month !\n");
+}
+
+TEST_F(Batch, OutputThatCannotBeWrittenStopsWithExitCodeOne) {
+    const std::vector<Birth> births = Births(200);
+    std::string text = std::string(kHeader) + "\n";
+    for (std::size_t i = 0; i < births.size(); ++i) text += Line(births[i], i);
+    const QString out = dir.filePath("out.jsonl");
+    QProcess process;
+    process.setStandardOutputFile(out);
+    process.setChildProcessModifier([] {
+        const rlimit limit{64 * 1024, 64 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        signal(SIGXFSZ, SIG_DFL);
+    });
+    process.start(QStringLiteral(VARELIO_CLI_PATH), {"--batch", Write(text)});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), kExitWriteFailed);
+    EXPECT_NE(process.readAllStandardError().indexOf("could not write the output: File too large"), -1);
+}
+
+}  // namespace
+}  // namespace varelio::cli
