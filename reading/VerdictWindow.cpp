@@ -39,10 +39,14 @@ public:
     // Each body's sign is worked out once per minute looked at: both
     // references and both directions ask for the same minutes again.
     std::optional<int> SignAt(Body body, int offset) {
-        std::int8_t& known = signs_[static_cast<std::size_t>(body)][static_cast<std::size_t>(offset + kWindowSearchMinutes)];
-        if (known == kNotYet) known = ComputeSign(body, offset);
-        if (known == kNoSign) return std::nullopt;
-        return known;
+        // The Moon and Mars keep their sign between two minutes that share it
+        // (see GridMinutes), so inside a side whose ends agree nothing is computed.
+        if (body != Body::Ascendant && offset != 0) {
+            const int end = offset < 0 ? -kWindowSearchMinutes : kWindowSearchMinutes;
+            const std::optional<int> atEntered = Cached(body, 0);
+            if (Cached(body, end) == atEntered) return atEntered;
+        }
+        return Cached(body, offset);
     }
 
     int HouseAt(Body reference, int offset) {
@@ -60,6 +64,13 @@ public:
     }
 
 private:
+    std::optional<int> Cached(Body body, int offset) {
+        std::int8_t& known = signs_[static_cast<std::size_t>(body)][static_cast<std::size_t>(offset + kWindowSearchMinutes)];
+        if (known == kNotYet) known = ComputeSign(body, offset);
+        if (known == kNoSign) return std::nullopt;
+        return known;
+    }
+
     static constexpr std::int8_t kNotYet = -2;
     static constexpr std::int8_t kNoSign = -1;
 
