@@ -2,10 +2,13 @@
 
 #include "app/AboutBox.h"
 #include "app/CheckedField.h"
+#include "app/ErrorColour.h"
+#include "app/PlaceCompletion.h"
 #include "app/ScreenFit.h"
 #include "app/WebLinks.h"
 #include "VarelioVersion.h"
 #include "form/TimeZones.h"
+#include "places/PlaceEntry.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,7 +23,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace varelio::app {
@@ -90,7 +95,9 @@ int Direction(const QRadioButton* first, const QRadioButton* second)
 
 }  // namespace
 
-InputWindow::InputWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs)
+InputWindow::InputWindow(Dialogs& dialogs, QWidget* parent) : InputWindow(dialogs, SharedPlaceFinder(), parent) {}
+
+InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
@@ -160,6 +167,18 @@ InputWindow::InputWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent
     connect(calculateButton_, &QPushButton::clicked, this, &InputWindow::calculateRequested);
     connect(openButton_, &QPushButton::clicked, this, &InputWindow::openRequested);
     connect(findPlaceButton_, &QPushButton::clicked, this, &InputWindow::findPlace);
+
+    placeCompletion_ = new PlaceCompletion(*cityField_, finder);
+    connect(placeCompletion_, &PlaceCompletion::placeChosen, this, &InputWindow::enterPlace);
+    for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_})
+        connect(list, &QComboBox::currentIndexChanged, this, &InputWindow::dateOrTimeChanged);
+    for (QLineEdit* field : {cityField_, stateField_, countryField_, latDegreesField_, latMinutesField_,
+                             lonDegreesField_, lonMinutesField_})
+        connect(field, &QLineEdit::textChanged, this, &InputWindow::placeFieldChanged);
+    for (QButtonGroup* group : {latDirectionGroup_, lonDirectionGroup_})
+        connect(group, &QButtonGroup::idToggled, this, &InputWindow::placeFieldChanged);
+    connect(zoneList_, &QComboBox::currentIndexChanged, this, &InputWindow::placeFieldChanged);
+    connect(daylightSavingBox_, &QCheckBox::toggled, this, &InputWindow::placeFieldChanged);
 
     resize(900, 480);
     // Typing starts with the name, not on the first button.
@@ -243,7 +262,15 @@ QWidget* InputWindow::buildBirthGroup()
     zoneList_->addItems(zones);
     grid->addWidget(new QLabel(QStringLiteral("Time Zone"), group), 4, 0);
     grid->addWidget(zoneList_, 4, 1);
-    grid->setRowStretch(5, 1);
+
+    // What the place finder chose and why; a long warning wraps rather than
+    // widening the window.
+    zoneNote_ = new QLabel(group);
+    zoneNote_->setObjectName(QStringLiteral("lblZoneNote"));
+    zoneNote_->setTextFormat(Qt::PlainText);
+    zoneNote_->setWordWrap(true);
+    grid->addWidget(zoneNote_, 5, 1);
+    grid->setRowStretch(6, 1);
 
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, zoneList_})
         list->setCurrentIndex(0);
@@ -370,12 +397,20 @@ FormValues InputWindow::formValues() const
 
 void InputWindow::setFormValues(const FormValues& form)
 {
+    // A saved reading keeps its own zone row and box whatever its date.
+    letGoOfPlace();
+    const QScopedValueRollback filling(filling_, true);
     nameField_->setText(FromStd(form.name));
     SelectIndex(dayList_, form.dayIndex);
     SelectIndex(monthList_, form.monthIndex);
     SelectIndex(yearList_, form.yearIndex);
     SelectIndex(hourList_, form.hourIndex);
     SelectIndex(minuteList_, form.minuteIndex);
+    fillPlaceFields(form);
+}
+
+void InputWindow::fillPlaceFields(const FormValues& form)
+{
     SelectIndex(zoneList_, form.zoneIndex);
     latDegreesField_->setText(FromStd(form.latDeg));
     latMinutesField_->setText(FromStd(form.latMin));
@@ -427,10 +462,83 @@ void InputWindow::findPlace()
     links::OpenWebPage(links::PlaceSearchUrl(cityField_->text(), stateField_->text(), countryField_->text()));
 }
 
+void InputWindow::enterPlace(const Place& place)
+{
+    FormValues form = formValues();
+    const ZoneEntry entry = EnterPlace(place, form);
+    {
+        const QScopedValueRollback filling(filling_, true);
+        fillPlaceFields(form);
+    }
+    enteredPlace_ = place;
+    enteredFields_ = form;
+    showZoneNote(entry.note);
+}
+
+void InputWindow::dateOrTimeChanged()
+{
+    if (!enteredPlace_ || filling_)
+        return;
+    if (!fieldsHoldEnteredPlace()) {
+        letGoOfPlace();
+        return;
+    }
+    FormValues form = formValues();
+    const ZoneEntry entry = EnterZone(*enteredPlace_, form);
+    {
+        const QScopedValueRollback filling(filling_, true);
+        SelectIndex(zoneList_, form.zoneIndex);
+        daylightSavingBox_->setChecked(form.dst);
+    }
+    enteredFields_.zoneIndex = form.zoneIndex;
+    enteredFields_.dst = form.dst;
+    showZoneNote(entry.note);
+}
+
+void InputWindow::placeFieldChanged()
+{
+    if (enteredPlace_ && !filling_ && !fieldsHoldEnteredPlace())
+        letGoOfPlace();
+}
+
+bool InputWindow::fieldsHoldEnteredPlace() const
+{
+    const FormValues now = formValues();
+    const FormValues& was = enteredFields_;
+    return now.city == was.city && now.state == was.state && now.country == was.country &&
+           now.latDeg == was.latDeg && now.latMin == was.latMin && now.latDirection == was.latDirection &&
+           now.lonDeg == was.lonDeg && now.lonMin == was.lonMin && now.lonDirection == was.lonDirection &&
+           now.zoneIndex == was.zoneIndex && now.dst == was.dst;
+}
+
+void InputWindow::letGoOfPlace()
+{
+    enteredPlace_.reset();
+    showZoneNote({});
+}
+
+void InputWindow::showZoneNote(const ZoneNote& note)
+{
+    zoneNote_->setText(FromStd(note.text));
+    if (note.warning) {
+        QPalette colours = zoneNote_->palette();
+        colours.setColor(QPalette::WindowText, kErrorColour);
+        zoneNote_->setPalette(colours);
+    } else {
+        zoneNote_->setPalette(QPalette());
+    }
+}
+
 void InputWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     KeepOnScreen(*this);
+    // The cities load in the background once the window is up, so opening it
+    // does not wait for them.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        QTimer::singleShot(0, placeCompletion_, &PlaceCompletion::startLoading);
+    }
 }
 
 void InputWindow::keyPressEvent(QKeyEvent* event)

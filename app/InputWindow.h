@@ -2,28 +2,41 @@
 // and the commands that start a reading. It lives for the whole run and is
 // only hidden while a reading is shown. It opens with the focus in the name;
 // its text fields take only letters or only digits (app/CheckedField.h).
+// Typing in City offers the places of the place finder; a place picked fills
+// the place fields and chooses the time-zone row and DST box for the date and
+// time, and chooses them again when those change, for as long as the place,
+// zone and DST fields still hold what was entered.
 #pragma once
 
 #include "app/Dialogs.h"
 #include "form/Form.h"
+#include "form/ZoneChoice.h"
+#include "places/PlaceFinder.h"
 
 #include <QMainWindow>
+
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace varelio::app {
 
+class PlaceCompletion;
+
 class InputWindow final : public QMainWindow {
     Q_OBJECT
 public:
     explicit InputWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent = nullptr);
 
     FormValues formValues() const;
+    // Lets go of a place picked from the completions.
     void setFormValues(const FormValues& form);
     // After a refused check: focus to a field, or select North or East.
     void focusField(FormField field);
@@ -47,6 +60,16 @@ private:
     QWidget* buildPlaceGroup();
     QWidget* buildPromoBand();
     void findPlace();
+    // The place finder's part: enter a picked place, enter its zone again for
+    // a new date or time, let go once a place field is changed by other hands.
+    void enterPlace(const Place& place);
+    void dateOrTimeChanged();
+    void placeFieldChanged();
+    bool fieldsHoldEnteredPlace() const;
+    void letGoOfPlace();
+    // City to DST: the fields a place fills.
+    void fillPlaceFields(const FormValues& form);
+    void showZoneNote(const ZoneNote& note);
 
     Dialogs& dialogs_;
     QLineEdit* nameField_ = nullptr;
@@ -73,6 +96,12 @@ private:
     QPushButton* calculateButton_ = nullptr;
     QPushButton* openButton_ = nullptr;
     QPushButton* findPlaceButton_ = nullptr;
+    QLabel* zoneNote_ = nullptr;
+    PlaceCompletion* placeCompletion_ = nullptr;
+    std::optional<Place> enteredPlace_;
+    FormValues enteredFields_;  // the form as the place's entry left it
+    bool filling_ = false;      // the window itself is setting fields
+    bool shownBefore_ = false;
 };
 
 }  // namespace varelio::app

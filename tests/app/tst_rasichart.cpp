@@ -45,7 +45,7 @@ QRect InkIn(const QImage& image, const QRect& region)
     return ink;
 }
 
-struct Place {
+struct SignPlace {
     int sign;
     QRect cell;     // inside the grid lines
     QPoint content; // top left of the body list's box, 38 pixels wide
@@ -53,7 +53,7 @@ struct Place {
 };
 
 // Twips / 15 of the fixed layout: Pisces top left, Virgo bottom right.
-const Place kPlaces[] = {
+const SignPlace kPlaces[] = {
     {11, {1, 1, 87, 88}, {23, 4}, {72, 72, 16, 13}},        {0, {89, 1, 88, 88}, {111, 4}, {168, 72, 8, 13}},
     {2, {267, 1, 88, 88}, {288, 4}, {344, 72, 8, 13}},      {3, {267, 90, 88, 88}, {288, 88}, {344, 160, 8, 13}},
     {9, {1, 179, 87, 88}, {23, 180}, {72, 248, 16, 13}},    {8, {1, 268, 87, 88}, {23, 267}, {77, 336, 8, 13}},
@@ -82,7 +82,7 @@ void RasiChartTest::signNumbersSitBottomRight()
     QCOMPARE(chart.objectName(), QStringLiteral("picSouthRasi"));
     const QImage image = Drawn(chart, chart.size());
     std::optional<QPoint> first;
-    for (const Place& p : kPlaces) {
+    for (const SignPlace& p : kPlaces) {
         // "10" to "12" reach left of their design box; the right edge and rows hold.
         const QRect ink = InkIn(image, p.cell);
         const QPoint inset(p.number.right() - ink.right(), ink.top() - p.number.top());
@@ -100,13 +100,13 @@ void RasiChartTest::bodiesSitTopCentre()
 {
     RasiChart chart;
     std::array<std::string, 12> cells;
-    for (const Place& p : kPlaces)
+    for (const SignPlace& p : kPlaces)
         cells[static_cast<std::size_t>(p.sign)] = "Ra\r\nKe";
     chart.setCells(cells);
     const QImage image = Drawn(chart, chart.size());
     const int line = chart.fontMetrics().height();
     std::optional<QPoint> first;
-    for (const Place& p : kPlaces) {
+    for (const SignPlace& p : kPlaces) {
         const QRect ink = InkIn(image, QRect(p.cell.left(), p.cell.top(), p.cell.width(), p.number.top() - p.cell.top()));
         // Centred in the 38-pixel box below its top.
         const QPoint offset(ink.left() + ink.right() - 2 * p.content.x() - 38, ink.top() - p.content.y());
@@ -166,7 +166,7 @@ void RasiChartTest::drawIsTheWholeChartAtAnySize()
 
     // Twice the size, as on a page: the same places, twice as far out.
     const QImage big = Drawn(chart, chart.size() * 2);
-    for (const Place& p : kPlaces) {
+    for (const SignPlace& p : kPlaces) {
         const QRect small = InkIn(Drawn(chart, chart.size()), p.cell);
         const QRect large = InkIn(big, QRect(p.cell.topLeft() * 2, p.cell.size() * 2));
         const QString where = QStringLiteral("sign %1: %2,%3 then %4,%5")
