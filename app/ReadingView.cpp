@@ -1,5 +1,6 @@
 #include "app/ReadingView.h"
 
+#include "app/ErrorColour.h"
 #include "app/RasiChart.h"
 #include "app/Twips.h"
 #include "form/Form.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <vector>
 
 namespace varelio::app {
 
@@ -66,6 +68,31 @@ void KeepRowsBelowTitle(QGroupBox& frame)
         row->move(row->x(), row->y() + shift);
 }
 
+// Stacks the lines from top down, each wrapped to width, so that every sentence
+// shows whole. Lines that need more height than reaches to bottom get a smaller
+// font, a point at a time.
+void StackLines(const std::vector<QLabel*>& lines, int left, int top, int bottom, int width)
+{
+    if (lines.empty())
+        return;
+    constexpr int kSmallestPointSize = 5;
+    QFont font = lines.front()->font();
+    // A line of one row is as tall as the verdicts' rows above it.
+    const int leading = std::max(0, Px(225) - QFontMetrics(font).height());
+    for (int size = font.pointSize();; --size) {
+        font.setPointSize(size);
+        int y = top;
+        for (QLabel* line : lines) {
+            line->setFont(font);
+            const int height = line->heightForWidth(width) + leading;
+            line->setGeometry(left, y, width, height);
+            y += height;
+        }
+        if (y <= bottom || size <= kSmallestPointSize)
+            return;
+    }
+}
+
 // "Date of Birth: March 7, 1985"
 QString DateOfBirthText(const BirthData& birth)
 {
@@ -96,7 +123,7 @@ ReadingView::ReadingView(const Reading& reading, QWidget* parent) : QWidget(pare
     rasiChart_ = new RasiChart(this);
     rasiChart_->move(0, Px(1995));
     rasiChart_->setCells(reading.chartCells);
-    buildInterpretation(reading.manglikCaptions);
+    buildInterpretation(reading.manglikCaptions, reading.verdictWindow);
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         KeepRowsBelowTitle(*frame);
 
@@ -164,7 +191,7 @@ void ReadingView::buildPersonalDetails(const BirthData& birth)
     }
 }
 
-void ReadingView::buildInterpretation(const std::array<std::string, 6>& verdicts)
+void ReadingView::buildInterpretation(const std::array<std::string, 6>& verdicts, const VerdictWindow& window)
 {
     QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), QStringLiteral("Manglik Interpretation"),
                                  TwipsRect(5500, 1995, 5250, 5340), this);
@@ -175,10 +202,12 @@ void ReadingView::buildInterpretation(const std::array<std::string, 6>& verdicts
         QColor colour;
     };
     const Inner inners[] = {{"Frame1_1", "Ascendant (Lagna)", 360, kPurple}, {"Frame1_2", "Moon Sign (Rashi)", 1560, kMagenta}};
+    QGroupBox* moonBox = nullptr;
     for (int f = 0; f < 2; ++f) {
         QGroupBox* inner = MakeFrame(QLatin1String(inners[f].name), QLatin1String(inners[f].caption),
                                      TwipsRect(120, inners[f].top, 5000, 1095), outer);
         SetTextColour(inner, inners[f].colour);
+        moonBox = inner;
         for (int line = 0; line < 3; ++line) {
             const int index = f * 3 + line;
             QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(index), FromStd(verdicts[index]),
@@ -193,6 +222,38 @@ void ReadingView::buildInterpretation(const std::array<std::string, 6>& verdicts
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(note, kGreen);
+
+    // Each window line names its reference before the core's sentence; the
+    // warnings name it themselves.
+    struct Reference {
+        const char* prefix;
+        const ReferenceWindow& window;
+        ManglikReference reference;
+        QColor colour;
+    };
+    const Reference references[] = {{"Lagna: ", window.lagna, ManglikReference::Lagna, kPurple},
+                                    {"Moon: ", window.moon, ManglikReference::Moon, kMagenta}};
+    std::vector<QLabel*> lines;
+    for (int r = 0; r < 2; ++r) {
+        const Reference& ref = references[r];
+        QLabel* held = MakeLabel(QStringLiteral("lblWindow%1").arg(r),
+                                 QLatin1String(ref.prefix) + FromStd(WindowText(ref.window)), QRect(), outer);
+        SetTextColour(held, ref.colour);
+        lines.push_back(held);
+        const std::string warning = TimeWarning(ref.window, ref.reference);
+        if (warning.empty())
+            continue;
+        QLabel* warned = MakeLabel(QStringLiteral("lblWarning%1").arg(r), FromStd(warning), QRect(), outer);
+        SetTextColour(warned, kErrorColour);
+        lines.push_back(warned);
+    }
+    for (QLabel* line : lines) {
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    const QRect noteRect = note->geometry();
+    StackLines(lines, noteRect.left(), moonBox->geometry().bottom() + 1 + Px(45), noteRect.top() - Px(30),
+               noteRect.width());
 }
 
 }  // namespace varelio::app

@@ -28,8 +28,10 @@ private:
     void buildPositions(const ChartState& chart);
     void buildVedicDetails(const ReadingSummary& summary);
     void buildPersonalDetails(const BirthData& birth);
-    // Lagna lines 0-2, Moon lines 3-5 from the verdicts; line 6 is the fixed closing note.
-    void buildInterpretation(const std::array<std::string, 6>& verdicts);
+    // Lagna lines 0-2, Moon lines 3-5 from the verdicts; line 6 is the fixed
+    // closing note. Between the Moon's box and the note, the birth times over
+    // which each verdict holds, and a warning where a nearby time changes it.
+    void buildInterpretation(const std::array<std::string, 6>& verdicts, const VerdictWindow& window);
 
     RasiChart* rasiChart_ = nullptr;
 };
