@@ -146,9 +146,18 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     calculateButton_->setObjectName(QStringLiteral("cmdCalculate"));
     calculateButton_->setDefault(true);
     calculateButton_->setMinimumHeight(calculateButton_->sizeHint().height() + 8);
+    // What the place finder chose for the zone and why, just below the zone
+    // list, in the room left of the button: wide enough that a long warning
+    // takes two lines at most.
+    zoneNote_ = new QLabel(body);
+    zoneNote_->setObjectName(QStringLiteral("lblZoneNote"));
+    zoneNote_->setTextFormat(Qt::PlainText);
+    zoneNote_->setWordWrap(true);
+    zoneNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* calculateRow = new QHBoxLayout;
-    calculateRow->addStretch(1);
-    calculateRow->addWidget(calculateButton_);
+    calculateRow->addWidget(zoneNote_, 1);
+    calculateRow->addSpacing(12);
+    calculateRow->addWidget(calculateButton_, 0, Qt::AlignTop);
     column->addLayout(calculateRow);
     column->addStretch(1);
 
@@ -262,15 +271,7 @@ QWidget* InputWindow::buildBirthGroup()
     zoneList_->addItems(zones);
     grid->addWidget(new QLabel(QStringLiteral("Time Zone"), group), 4, 0);
     grid->addWidget(zoneList_, 4, 1);
-
-    // What the place finder chose and why; a long warning wraps rather than
-    // widening the window.
-    zoneNote_ = new QLabel(group);
-    zoneNote_->setObjectName(QStringLiteral("lblZoneNote"));
-    zoneNote_->setTextFormat(Qt::PlainText);
-    zoneNote_->setWordWrap(true);
-    grid->addWidget(zoneNote_, 5, 1);
-    grid->setRowStretch(6, 1);
+    grid->setRowStretch(5, 1);
 
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, zoneList_})
         list->setCurrentIndex(0);

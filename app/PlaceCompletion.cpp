@@ -3,11 +3,14 @@
 #include "form/Coordinates.h"
 #include "places/AsciiForm.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStandardItemModel>
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 
@@ -145,6 +148,13 @@ void PlaceCompletion::offer(const QString& typed)
         item->setEditable(false);
         model_->appendRow(item);
     }
+    // The popup is as wide as its longest text, so the coordinates that tell
+    // places apart are not cut off.
+    QAbstractItemView* popup = completer_->popup();
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, popup->fontMetrics().horizontalAdvance(text));
+    popup->setMinimumWidth(widest + 2 * popup->frameWidth() + popup->verticalScrollBar()->sizeHint().width() + 8);
 }
 
 void PlaceCompletion::pick(const QModelIndex& index)
