@@ -71,8 +71,8 @@ QString CoordinatesText(const Place& place)
            angle(place.longitudeDegrees, u'E', u'W');
 }
 
-}  // namespace
-
+// The popup's text for each place: its label, with the coordinates added where
+// two offered places share a label.
 QStringList CompletionTexts(const std::vector<Place>& places)
 {
     std::map<std::string, int> labelCount;
@@ -89,6 +89,8 @@ QStringList CompletionTexts(const std::vector<Place>& places)
     }
     return texts;
 }
+
+}  // namespace
 
 PlaceCompletion::PlaceCompletion(QLineEdit& field, PlaceFinder& finder)
     : QObject(&field), field_(field), finder_(finder)

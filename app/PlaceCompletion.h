@@ -46,9 +46,4 @@ private:
     std::vector<Place> offered_;
 };
 
-// The popup's text for each place: its label, with the coordinates added where
-// two offered places share a label ("Ashford, England, United Kingdom
-// (51°09′ N, 0°52′ E)").
-QStringList CompletionTexts(const std::vector<Place>& places);
-
 }  // namespace varelio::app
