@@ -7,30 +7,58 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <dlfcn.h>
+
 namespace varelio::app {
 
-void ShowAboutBox(QWidget* parent)
+bool CreditGeoNames(PlaceFinder::State state, const char* library)
 {
-    QDialog box(parent);
-    box.setWindowTitle(QStringLiteral("About Varelio"));
-    box.setModal(true);
+    switch (state) {
+        case PlaceFinder::State::Ready: return true;
+        case PlaceFinder::State::Absent: return false;
+        case PlaceFinder::State::NotLoaded:
+        case PlaceFinder::State::Loading: break;
+    }
+    // Opening the library reads no cities. It is never closed again, as the
+    // finder does not close it (GLib-based libraries are not safe to unload),
+    // and the finder's own opening later finds it loaded.
+    return dlopen(library, RTLD_NOW | RTLD_LOCAL) != nullptr;
+}
 
-    auto* layout = new QVBoxLayout(&box);
-    auto* name = new QLabel(QStringLiteral("<b>Varelio</b>"), &box);
+std::unique_ptr<QDialog> MakeAboutBox(QWidget* parent, bool creditGeoNames)
+{
+    auto box = std::make_unique<QDialog>(parent);
+    box->setObjectName(QStringLiteral("AboutBox"));
+    box->setWindowTitle(QStringLiteral("About Varelio"));
+    box->setModal(true);
+
+    auto* layout = new QVBoxLayout(box.get());
+    auto* name = new QLabel(QStringLiteral("<b>Varelio</b>"), box.get());
     QFont big = name->font();
     big.setPointSize(big.pointSize() + 6);
     name->setFont(big);
     layout->addWidget(name);
-    layout->addWidget(new QLabel(QStringLiteral("Version " VARELIO_VERSION), &box));
-    layout->addWidget(new QLabel(
-        QStringLiteral("Computes a Vedic birth chart and tells whether a person is Manglik,\n"
-                       "counting the house of Mars from the ascendant and from the Moon."),
-        &box));
+    auto addLine = [&](const QString& text) {
+        auto* line = new QLabel(text, box.get());
+        line->setTextFormat(Qt::PlainText);
+        layout->addWidget(line);
+    };
+    addLine(QStringLiteral("Version " VARELIO_VERSION));
+    addLine(QStringLiteral("Computes a Vedic birth chart and tells whether a person is Manglik,\n"
+                           "counting the house of Mars from the ascendant and from the Moon."));
+    addLine(kLicenceText);
+    if (creditGeoNames)
+        addLine(kGeoNamesCredit);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box.get());
+    QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);
     layout->addWidget(buttons);
-    box.exec();
+    return box;
+}
+
+void ShowAboutBox(QWidget* parent)
+{
+    MakeAboutBox(parent, CreditGeoNames(SharedPlaceFinder().state()))->exec();
 }
 
 }  // namespace varelio::app

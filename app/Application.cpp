@@ -1,11 +1,13 @@
 #include "app/Application.h"
 
 #include "app/FileCommands.h"
+#include "app/HelpWindow.h"
 #include "app/InputWindow.h"
 #include "app/PictureExport.h"
 #include "app/Printing.h"
 #include "app/ReadingView.h"
 #include "app/ReadingWindow.h"
+#include "app/WebLinks.h"
 #include "form/Form.h"
 
 namespace varelio::app {
@@ -16,12 +18,17 @@ Application::Application(Dialogs& dialogs, QObject* parent)
     connect(inputWindow_.get(), &InputWindow::calculateRequested, this, &Application::calculateReading);
     connect(inputWindow_.get(), &InputWindow::openRequested, this, &Application::openSavedReading);
     connect(inputWindow_.get(), &InputWindow::closed, this, &Application::inputWindowClosed);
+    // A web page that cannot be opened is reported through these dialogs.
+    links::SetMessageDialogs(&dialogs_);
 }
 
 Application::~Application()
 {
     exiting_ = true;
     delete readingWindow_.data();
+    HelpWindow::destroy();
+    if (links::MessageDialogs() == &dialogs_)
+        links::SetMessageDialogs(nullptr);
 }
 
 ReadingWindow* Application::readingWindow() const
@@ -103,6 +110,8 @@ void Application::exit()
     exiting_ = true;
     closeReadingWindow();
     inputWindow_->close();
+    if (HelpWindow* help = HelpWindow::current())
+        help->close();
     emit finished();
 }
 

@@ -1,10 +1,10 @@
 #include "app/ReadingWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/HelpWindow.h"
 #include "app/ReadingView.h"
 #include "app/ScreenFit.h"
 #include "app/Twips.h"
-#include "app/WebLinks.h"
 #include "VarelioVersion.h"
 
 #include <algorithm>
@@ -203,20 +203,22 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    shared.onlineHelp = AddEntry(help, "mnuOnline", QStringLiteral("&Online Help"));
-    connect(shared.onlineHelp, &QAction::triggered, this, [] { links::OpenWebPage(links::kOnlineHelp); });
-    connect(AddEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, this,
-            [] { links::OpenWebPage(links::kHome); });
+    // Help is the guide installed with the program, at the entry's section:
+    // it needs no network.
+    auto guideEntry = [this, help](const char* name, const QString& caption, const QString& section) {
+        QAction* entry = AddEntry(help, name, caption);
+        connect(entry, &QAction::triggered, this, [section] { HelpWindow::showSection(section); });
+        return entry;
+    };
+    shared.onlineHelp = guideEntry("mnuOnline", QStringLiteral("&Online Help"), guide::kContents);
+    guideEntry("mnuVisit", QStringLiteral("&Visit Us Online"), guide::kAbout);
     help->addSeparator();
-    connect(AddEntry(help, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered, this,
-            [] { links::OpenWebPage(links::kUpdate); });
+    guideEntry("mnuUpdate", QStringLiteral("Check for Software &Update"), guide::kUpdates);
     help->addSeparator();
     connect(AddEntry(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
             [this] { ShowAboutBox(this); });
-    connect(AddEntry(help, "mnuDonate", QStringLiteral("&Donate")), &QAction::triggered, this,
-            [] { links::OpenWebPage(links::kDonate); });
-    connect(AddEntry(help, "mnuMakeMoney", QStringLiteral("Make Money &Online")), &QAction::triggered, this,
-            [] { links::OpenWebPage(links::kMakeMoney); });
+    guideEntry("mnuDonate", QStringLiteral("&Donate"), guide::kAbout);
+    guideEntry("mnuMakeMoney", QStringLiteral("Make Money &Online"), guide::kAbout);
     return shared;
 }
 

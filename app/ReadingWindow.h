@@ -1,7 +1,7 @@
 // The reading window: menus with their check marks, the toolbar, the heading
 // band, the bottom button band and one MDI area that holds the reading view.
 // The file commands and Back/New/Exit are emitted as signals for the
-// application object to carry out.
+// application object to carry out; the Help entries open the guide.
 #pragma once
 
 #include <QMainWindow>

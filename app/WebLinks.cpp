@@ -1,8 +1,19 @@
 #include "app/WebLinks.h"
 
+#include "app/HelpWindow.h"
+
+#include <QApplication>
 #include <QDesktopServices>
+#include <QtDebug>
 
 namespace varelio::app::links {
+
+namespace {
+
+Dialogs* messageDialogs = nullptr;
+UrlOpener opener;
+
+}  // namespace
 
 QUrl PlaceSearchUrl(const QString& city, const QString& state, const QString& country)
 {
@@ -16,7 +27,33 @@ QUrl PlaceSearchUrl(const QString& city, const QString& state, const QString& co
 
 void OpenWebPage(const QUrl& url)
 {
-    QDesktopServices::openUrl(url);
+    if (guide::IsGuide(url)) {
+        HelpWindow::showSection(url.fragment());
+        return;
+    }
+    const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
+    if (opened)
+        return;
+    const QString text = QStringLiteral("Could not open a web browser for %1.").arg(url.toString());
+    if (messageDialogs)
+        messageDialogs->message(QApplication::activeWindow(), text, MessageIcon::Error);
+    else
+        qWarning("%s", qPrintable(text));
+}
+
+void SetMessageDialogs(Dialogs* dialogs)
+{
+    messageDialogs = dialogs;
+}
+
+Dialogs* MessageDialogs()
+{
+    return messageDialogs;
+}
+
+void SetUrlOpenerForTesting(UrlOpener replacement)
+{
+    opener = std::move(replacement);
 }
 
 }  // namespace varelio::app::links

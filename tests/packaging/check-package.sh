@@ -21,6 +21,7 @@ expected_files() {
     "share/applications/$id.desktop" \
     share/doc/varelio/changelog.gz \
     share/doc/varelio/copyright \
+    share/doc/varelio/guide.html \
     "share/icons/hicolor/scalable/apps/$id.svg" \
     share/man/man1/varelio-cli.1.gz \
     share/man/man1/varelio.1.gz \
@@ -53,6 +54,8 @@ check_install() {
   grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo: id"
   grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo: release"
   grep -q '^License: GPL-3.0-or-later' "$prefix/share/doc/varelio/copyright" || fail "copyright: licence"
+  cmp -s "$prefix/share/doc/varelio/guide.html" "$source/resources/help/guide.html" ||
+    fail "the installed guide is not resources/help/guide.html"
   gzip -dc "$prefix/share/doc/varelio/changelog.gz" | head -1 | grep -q "^varelio ($version) " ||
     fail "the changelog's first entry is not version $version"
   for page in varelio varelio-cli; do
