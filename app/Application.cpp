@@ -36,9 +36,11 @@ ReadingWindow* Application::readingWindow() const
     return readingWindow_.data();
 }
 
-void Application::start()
+void Application::start(const QString& readingFile)
 {
     inputWindow_->show();
+    if (!readingFile.isEmpty())
+        openReadingAt(readingFile);
 }
 
 bool Application::calculateReading()
@@ -125,6 +127,15 @@ void Application::openSavedReading()
 {
     FormValues form = inputWindow_->formValues();
     if (!OpenSavedReading(inputWindow_.get(), dialogs_, form))
+        return;
+    inputWindow_->setFormValues(form);
+    calculateReading();
+}
+
+void Application::openReadingAt(const QString& path)
+{
+    FormValues form = inputWindow_->formValues();
+    if (!OpenReadingAt(inputWindow_.get(), dialogs_, path, form))
         return;
     inputWindow_->setFormValues(form);
     calculateReading();

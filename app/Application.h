@@ -23,8 +23,11 @@ public:
     explicit Application(Dialogs& dialogs, QObject* parent = nullptr);
     ~Application() override;
 
-    // Shows the input window.
-    void start();
+    // Shows the input window; given a reading file, fills the window from it
+    // and shows its reading as "Open Previously Saved Reading" does (a file
+    // that cannot be opened gets that command's message and the input window
+    // stays).
+    void start(const QString& readingFile = {});
 
     // Validate, copy, compute, show the reading in a fresh reading window and
     // hide the input window. A refused form changes nothing but the focus or
@@ -50,6 +53,7 @@ signals:
 
 private:
     void openSavedReading();
+    void openReadingAt(const QString& path);
     void inputWindowClosed();
     void wireReadingWindow(ReadingWindow& window);
     void closeReadingWindow();

@@ -85,6 +85,11 @@ bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form)
     const QString path = dialogs.openFileName(parent, request);
     if (path.isEmpty())
         return false;
+    return OpenReadingAt(parent, dialogs, path, form);
+}
+
+bool OpenReadingAt(QWidget* parent, Dialogs& dialogs, const QString& path, FormValues& form)
+{
     // A wrong ending, or a folder or named pipe under a reading file's name,
     // is no reading file; OpenReadingFile refuses them without waiting on a
     // pipe. What else can go wrong is reading the file, and says why.

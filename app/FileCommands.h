@@ -31,6 +31,10 @@ bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int 
 // driver should run.
 bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form);
 
+// The same for a path given without the dialog (the command line's
+// "varelio FILE.vrl"), with the same refusals and messages.
+bool OpenReadingAt(QWidget* parent, Dialogs& dialogs, const QString& path, FormValues& form);
+
 // "&Export Chart As Text": the bytes of ComposeTextExport, written whole or
 // not at all (a failure is reported). Returns true when a file was written.
 bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading,

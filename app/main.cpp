@@ -1,9 +1,9 @@
-// Varelio: starts the input window, one copy at a time.
+// Varelio: starts the input window, one copy at a time; given a saved
+// reading, shows it.
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
-#include "VarelioVersion.h"
 
 #include <QApplication>
 
@@ -11,11 +11,9 @@ int main(int argc, char* argv[])
 {
     varelio::app::PrepareProcess();
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varelio"));
-    QApplication::setApplicationVersion(QStringLiteral(VARELIO_VERSION));
-    // Back closes the reading window before the input window reappears; the
-    // program ends only by the rules of Application.
-    QApplication::setQuitOnLastWindowClosed(false);
+    if (!varelio::app::PrepareApplication())
+        qWarning("The application icon cannot be shown: Qt's SVG icon plugin (libqt6svg6) is missing.");
+    const QString readingFile = varelio::app::ReadingFileArgument(QApplication::arguments());
 
     varelio::app::QtDialogs dialogs;
     std::unique_ptr<QLockFile> lock;
@@ -25,6 +23,6 @@ int main(int argc, char* argv[])
     varelio::app::Application program(dialogs);
     QObject::connect(&program, &varelio::app::Application::finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    program.start();
+    program.start(readingFile);
     return QApplication::exec();
 }

@@ -14,6 +14,8 @@ packages=(
   libgeonames-dev libgeonames0 libgeonames-common tzdata
   # The packaging tests: validators, the Debian package's library list, man pages, MIME types.
   desktop-file-utils appstream dpkg-dev groff-base shared-mime-info
+  # The window icon is an SVG: Qt draws it through this plugin at run time.
+  libqt6svg6
   "$@"
 )
 

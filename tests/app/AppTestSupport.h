@@ -36,14 +36,15 @@ T* Child(QObject& root, const QString& name)
 }
 
 // The program as main() runs it, but with scripted dialogs and the JPEG writer
-// taken as present whatever the machine has. Make one per test function.
+// taken as present whatever the machine has; given a reading file, as
+// "varelio FILE.vrl" starts it. Make one per test function.
 class DrivenProgram {
 public:
-    DrivenProgram()
+    explicit DrivenProgram(const QString& readingFile = {})
     {
         SetJpegWriterAvailableForTesting(true);
         program_ = std::make_unique<Application>(dialogs);
-        program_->start();
+        program_->start(readingFile);
     }
     ~DrivenProgram()
     {

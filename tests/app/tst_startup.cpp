@@ -1,0 +1,139 @@
+// Start-up: the SVG application icon on every window (it needs Qt's SVG icon
+// plugin, Debian libqt6svg6), the command line's reading file, shown as
+// "Open Previously Saved Reading" would show it, and a bad one refused with
+// that command's messages.
+#include "AppTestSupport.h"
+
+#include "app/AboutBox.h"
+#include "app/HelpWindow.h"
+#include "app/ReadingView.h"
+#include "app/StartUp.h"
+#include "formats/ReadingFile.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace varelio;
+using namespace varelio::app;
+using namespace varelio::app::testing;
+
+namespace {
+
+// A reading file of form, as "Save &As" writes it.
+void WriteReadingFile(const QString& path, const FormValues& form)
+{
+    const ReadingFileResult file = ComposeReadingFile(samples::ReadingOf(form).birthData, form.zoneIndex);
+    QVERIFY(file.bytes);
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QCOMPARE(out.write(file.bytes->data(), static_cast<qint64>(file.bytes->size())),
+             static_cast<qint64>(file.bytes->size()));
+}
+
+bool HasOpaquePixels(const QIcon& icon)
+{
+    const QImage image = icon.pixmap(32).toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) == 255)
+                return true;
+    return false;
+}
+
+}  // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyWindowShowsTheApplicationIcon()
+    {
+        QVERIFY2(PrepareApplication() && HasOpaquePixels(QApplication::windowIcon()),
+                 "the SVG application icon cannot be drawn: Qt's SVG icon plugin is missing "
+                 "(Debian libqt6svg6; scripts/deps.sh installs it)");
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("Varelio"));
+        QVERIFY(!QApplication::quitOnLastWindowClosed());
+
+        DrivenProgram driven;
+        ReadingWindow* reading = driven.calculate(WorkedExampleForm());
+        QVERIFY(reading);
+        const std::unique_ptr<QDialog> about = MakeAboutBox(reading, false);
+        HelpWindow& help = HelpWindow::showSection(guide::kFiles);
+        const qint64 key = QApplication::windowIcon().cacheKey();
+        for (QWidget* window : std::initializer_list<QWidget*>{&driven.input(), reading, about.get(), &help})
+            QVERIFY2(window->windowIcon().cacheKey() == key, qPrintable(window->metaObject()->className()));
+    }
+
+    void readingFileArgument()
+    {
+        QCOMPARE(ReadingFileArgument({QStringLiteral("varelio")}), QString());
+        QCOMPARE(ReadingFileArgument({QStringLiteral("varelio"), QStringLiteral("/home/asha/asha.vrl")}),
+                 QStringLiteral("/home/asha/asha.vrl"));
+    }
+
+    void startsWithTheReadingOfAFile()
+    {
+        QTemporaryDir dir;
+        FormValues form = WorkedExampleForm();
+        form.name = "Kiran Das";
+        const QString path = dir.filePath(QStringLiteral("kiran.vrl"));
+        WriteReadingFile(path, form);
+
+        DrivenProgram driven(path);
+        QVERIFY2(driven.dialogs.messages.isEmpty(), qPrintable(driven.dialogs.messages.value(0).text));
+        QVERIFY(driven.dialogs.fileRequests.isEmpty());
+        ReadingWindow* window = driven.program().readingWindow();
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(!driven.input().isVisible());
+        QCOMPARE(Child<QLabel>(window->readingView(), QStringLiteral("lblName"))->text(),
+                 QStringLiteral("Name: Kiran Das"));
+        QCOMPARE(Describe(driven.input().formValues()), Describe(form));
+    }
+
+    void badFileKeepsTheInputWindow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        const QString check = QStringLiteral("Please Check The File.");
+        QTest::newRow("wrong ending") << "kiran.txt" << check;
+        QTest::newRow("named pipe") << "pipe.vrl" << check;
+        QTest::newRow("missing") << "missing.vrl" << "Could not read the file \"%1\".";
+        QTest::newRow("refused by the checks") << "nameless.vrl" << "Please Enter Your Name";
+    }
+    void badFileKeepsTheInputWindow()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        FormValues form = WorkedExampleForm();
+        if (name == QLatin1String("kiran.txt")) {
+            WriteReadingFile(path, form);
+        } else if (name == QLatin1String("pipe.vrl")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (name == QLatin1String("nameless.vrl")) {
+            form.name.clear();
+            WriteReadingFile(path, form);
+        }
+
+        DrivenProgram driven(path);
+        QCOMPARE(driven.dialogs.messages.size(), 1);
+        const ShownMessage& shown = driven.dialogs.messages[0];
+        QVERIFY2(shown.text.startsWith(message.arg(path)), qPrintable(shown.text));
+        QCOMPARE(shown.title, QStringLiteral("Varelio"));
+        QVERIFY(shown.icon == MessageIcon::Error);
+        QVERIFY(driven.program().readingWindow() == nullptr);
+        QVERIFY(driven.input().isVisible());
+    }
+};
+
+QTEST_MAIN(StartUpTest)
+#include "tst_startup.moc"
