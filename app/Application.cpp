@@ -74,13 +74,21 @@ void Application::wireReadingWindow(ReadingWindow& window)
     connect(&window, &ReadingWindow::newRequested, this, &Application::newReading);
     connect(&window, &ReadingWindow::backRequested, this, &Application::back);
     connect(&window, &ReadingWindow::exitRequested, this, &Application::exit);
+    // Each save says in the window's status bar where the file went.
     connect(&window, &ReadingWindow::saveRequested, this, [this, &window] {
-        SaveReading(&window, dialogs_, reading_, inputWindow_->timeZoneIndex(), lastSavedFileName_);
+        if (SaveReading(&window, dialogs_, reading_, inputWindow_->timeZoneIndex(), lastSavedFileName_))
+            window.showSaved(lastSavedFileName_);
     });
-    connect(&window, &ReadingWindow::exportRequested, this,
-            [this, &window] { ExportChartAsText(&window, dialogs_, reading_, lastSavedFileName_); });
-    connect(&window, &ReadingWindow::saveJpegRequested, this,
-            [this, &window] { SaveAsJpeg(&window, dialogs_, window.readingView(), lastJpegName_); });
+    connect(&window, &ReadingWindow::exportRequested, this, [this, &window] {
+        if (ExportChartAsText(&window, dialogs_, reading_, lastSavedFileName_))
+            window.showSaved(lastSavedFileName_);
+    });
+    connect(&window, &ReadingWindow::saveJpegRequested, this, [this, &window] {
+        window.showSaved(SaveAsJpeg(&window, dialogs_, window.readingView(), lastJpegName_));
+    });
+    connect(&window, &ReadingWindow::savePdfRequested, this, [this, &window] {
+        window.showSaved(SaveAsPdf(&window, dialogs_, window.readingView(), lastSavedFileName_));
+    });
     connect(&window, &ReadingWindow::printRequested, this,
             [this, &window] { PrintReading(&window, dialogs_, window.readingView()); });
 }

@@ -60,7 +60,7 @@ private:
 
     Dialogs& dialogs_;
     Reading reading_;
-    // Shared by the reading file and the text export for the whole run.
+    // Shared by the reading file, the text export and the PDF for the whole run.
     QString lastSavedFileName_;
     // The picture dialog's name, forgotten with its reading window.
     QString lastJpegName_;

@@ -2,10 +2,12 @@
 
 #include "app/FileWriting.h"
 #include "app/PictureExport.h"
+#include "app/Printing.h"
 #include "formats/ReadingFile.h"
 #include "formats/TextExport.h"
 
 #include <QFile>
+#include <QLocale>
 
 namespace varelio::app {
 
@@ -36,9 +38,10 @@ QString WithEnding(const QString& path, const QString& suffix)
     return base + QLatin1Char('.') + suffix;
 }
 
-// The save dialog of the reading file and the text export: both start from the
-// one shared last name and store the choice at once. It is kept even when the
-// write then fails, so the next dialog offers the same name to try again.
+// The save dialog of the reading file, the text export and the PDF: all start
+// from the one shared last name and store the choice at once. It is kept even
+// when the write then fails, so the next dialog offers the same name to try
+// again.
 QString AskSharedSaveName(QWidget* parent, Dialogs& dialogs, const QString& title, const QString& filter,
                           const QString& suffix, QString& lastSavedFileName)
 {
@@ -132,6 +135,21 @@ QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QStr
         return {};
     lastJpegName = path;
     return SaveWindowAsJpeg(path, picture, dialogs, parent);
+}
+
+QString SaveAsPdf(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastSavedFileName)
+{
+    const QString path = AskSharedSaveName(parent, dialogs, QStringLiteral("Save As PDF"),
+                                           QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf"),
+                                           lastSavedFileName);
+    if (path.isEmpty())
+        return {};
+    QString reason;
+    if (!WriteReadingPdf(path, readingView, PageSizeFor(QLocale()), reason)) {
+        ShowFileFailure(dialogs, parent, path, reason);
+        return {};
+    }
+    return path;
 }
 
 }  // namespace varelio::app

@@ -1,6 +1,6 @@
 // The file commands of the reading and input windows: saved readings, the
-// text export and the JPEG picture. The windows only wire them up; printing
-// is in app/Printing.h.
+// text export, the JPEG picture and the PDF page. The windows only wire them
+// up; printing and drawing the PDF are in app/Printing.h.
 #pragma once
 
 #include "app/Dialogs.h"
@@ -44,5 +44,12 @@ bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading
 // app/PictureExport.h). lastJpegName is the picture dialog's remembered name.
 // Returns the written path, or empty.
 QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastJpegName);
+
+// "Save As P&DF": readingView as one vector page, A4 or Letter by the locale
+// (app/Printing.h). The dialog offers lastSavedFileName with ".pdf" and, as
+// the reading file and text export do, stores the choice; a failed write is
+// reported with the file and the reason, and an earlier file of that name is
+// left whole. Returns the written path, or empty.
+QString SaveAsPdf(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastSavedFileName);
 
 }  // namespace varelio::app

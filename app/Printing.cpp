@@ -1,12 +1,29 @@
 #include "app/Printing.h"
 
+#include "app/FileWriting.h"
+#include "VarelioVersion.h"
+
+#include <QBuffer>
+#include <QLocale>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace varelio::app {
+
+namespace {
+
+std::optional<bool> forcedPrinterInstalled;
+
+// Room round the view, so a printer that cannot print to the paper's edge
+// keeps all of it.
+constexpr qreal kPdfMarginMillimetres = 12;
+
+}  // namespace
 
 QRectF FitRect(const QSizeF& content, const QRectF& page)
 {
@@ -17,7 +34,7 @@ QRectF FitRect(const QSizeF& content, const QRectF& page)
     return {page.center() - QPointF(size.width() / 2, size.height() / 2), size};
 }
 
-void DrawScaledToFit(QWidget& widget, QPainter& painter, const QRectF& page)
+void DrawScaledToFit(QWidget& widget, QPainter& painter, const QRectF& page, bool withBackground)
 {
     const QSizeF content = widget.size();
     const QRectF target = FitRect(content, page);
@@ -26,8 +43,23 @@ void DrawScaledToFit(QWidget& widget, QPainter& painter, const QRectF& page)
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / content.width(), target.height() / content.height());
-    widget.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    QWidget::RenderFlags flags = QWidget::DrawChildren;
+    if (withBackground)
+        flags |= QWidget::DrawWindowBackground;
+    widget.render(&painter, QPoint(), QRegion(), flags);
     painter.restore();
+}
+
+bool PrinterInstalled()
+{
+    if (forcedPrinterInstalled)
+        return *forcedPrinterInstalled;
+    return !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+void SetPrinterInstalledForTesting(std::optional<bool> forced)
+{
+    forcedPrinterInstalled = forced;
 }
 
 void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QPrinter& printer)
@@ -48,8 +80,57 @@ void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QPrin
 
 void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingView)
 {
+    // Without a printer Qt's dialog offers nothing to print on, and the page
+    // would go to a nameless file.
+    if (!PrinterInstalled()) {
+        dialogs.message(parent, kNoPrinterMessage, MessageIcon::Information, kMessageTitle);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     PrintReading(parent, dialogs, readingView, printer);
+}
+
+QPageSize PageSizeFor(const QLocale& locale)
+{
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+QByteArray ReadingPdf(QWidget& readingView, const QPageSize& pageSize)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Varelio " VARELIO_VERSION));
+        writer.setTitle(QStringLiteral("Varelio reading"));
+        const QPageLayout::Orientation turn =
+            readingView.width() > readingView.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+        const qreal m = kPdfMarginMillimetres;
+        writer.setPageLayout(QPageLayout(pageSize, turn, QMarginsF(m, m, m, m), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        // The painter starts inside the margins; the paper round them is white too.
+        const QPageLayout layout = writer.pageLayout();
+        const QRect paper = layout.fullRectPixels(writer.resolution());
+        const QRect inside = layout.paintRectPixels(writer.resolution());
+        painter.fillRect(paper.translated(-inside.topLeft()), Qt::white);
+        // The view's own grey window colour stays off the page.
+        DrawScaledToFit(readingView, painter, QRectF(0, 0, inside.width(), inside.height()), false);
+        painter.end();
+    }
+    return bytes;
+}
+
+bool WriteReadingPdf(const QString& path, QWidget& readingView, const QPageSize& pageSize, QString& error)
+{
+    const QByteArray pdf = ReadingPdf(readingView, pageSize);
+    if (pdf.isEmpty()) {
+        error = QStringLiteral("The PDF page could not be drawn.");
+        return false;
+    }
+    return WriteWholeFile(path, pdf, &error);
 }
 
 }  // namespace varelio::app

@@ -11,6 +11,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -139,6 +141,8 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     connect(shared.save, &QAction::triggered, this, &ReadingWindow::saveRequested);
     connect(AddEntry(file, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG")), &QAction::triggered, this,
             &ReadingWindow::saveJpegRequested);
+    connect(AddEntry(file, "mnuSaveAsPdf", QStringLiteral("Save As P&DF")), &QAction::triggered, this,
+            &ReadingWindow::savePdfRequested);
     file->addSeparator();
     connect(AddEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text")), &QAction::triggered, this,
             &ReadingWindow::exportRequested);
@@ -162,8 +166,16 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     showToolBar->setText(QStringLiteral("&Toolbar"));
     showToolBar->setChecked(true);
     view->addAction(showToolBar);
-    // The window has no status bar: this entry only moves its own check mark.
-    AddEntry(view, "mnuStatusBar", QStringLiteral("&Status Bar"), true, true);
+    QStatusBar* status = statusBar();
+    status->setObjectName(QStringLiteral("statusBar"));
+    // A label of its own rather than a passing message: a menu entry's empty
+    // tip, shown while the mouse crosses it, would wipe the message out.
+    savedLabel_ = new QLabel(status);
+    savedLabel_->setObjectName(QStringLiteral("lblSaved"));
+    savedLabel_->setTextFormat(Qt::PlainText);
+    status->addWidget(savedLabel_, 1);
+    connect(AddEntry(view, "mnuStatusBar", QStringLiteral("&Status Bar"), true, true), &QAction::toggled, status,
+            &QWidget::setVisible);
     view->addSeparator();
 
     QMenu* style = view->addMenu(QStringLiteral("&Chart Style"));
@@ -291,6 +303,8 @@ QWidget* ReadingWindow::buildButtonBand()
     };
     connect(add("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), 1575), &QPushButton::clicked, this,
             &ReadingWindow::saveJpegRequested);
+    connect(add("cmdSaveAsPDF", QStringLiteral("Save As P&DF"), 1575), &QPushButton::clicked, this,
+            &ReadingWindow::savePdfRequested);
     connect(add("cmdBack", QStringLiteral("&Back"), 1095), &QPushButton::clicked, this,
             &ReadingWindow::backRequested);
     connect(add("cmdExit", QStringLiteral("E&xit"), 1095), &QPushButton::clicked, this,
@@ -308,6 +322,14 @@ void ReadingWindow::placeReadingView()
     // one narrower than the view shows its top left corner.
     const int left = std::max(0, (std::min(screenWidth, areaWidth) - viewWindow_->width()) / 2);
     viewWindow_->move(left, 0);
+}
+
+void ReadingWindow::showSaved(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    savedLabel_->setText(QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+    savedLabel_->setToolTip(savedLabel_->text());
 }
 
 void ReadingWindow::showChart()

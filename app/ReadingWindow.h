@@ -1,7 +1,7 @@
 // The reading window: menus with their check marks, the toolbar, the heading
-// band, the bottom button band and one MDI area that holds the reading view.
-// The file commands and Back/New/Exit are emitted as signals for the
-// application object to carry out; the Help entries open the guide.
+// band, the bottom button band, one MDI area that holds the reading view and
+// the status bar. The file commands and Back/New/Exit are emitted as signals
+// for the application object to carry out; the Help entries open the guide.
 #pragma once
 
 #include <QMainWindow>
@@ -32,11 +32,14 @@ public:
     // the area is narrower than the view, at its top left corner, scrolled to
     // the start.
     void placeReadingView();
+    // "Saved <path>" in the status bar; an empty path (nothing saved) changes nothing.
+    void showSaved(const QString& path);
 
 signals:
     void newRequested();
     void saveRequested();
     void saveJpegRequested();
+    void savePdfRequested();
     void exportRequested();
     void printRequested();
     void backRequested();
@@ -68,6 +71,7 @@ private:
     QMdiSubWindow* viewWindow_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QAction* chartAction_ = nullptr;
+    QLabel* savedLabel_ = nullptr;
     bool returning_ = false;
 };
 

@@ -16,6 +16,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev groff-base shared-mime-info
   # The window icon is an SVG: Qt draws it through this plugin at run time.
   libqt6svg6
+  # The PDF tests read the page's text back.
+  poppler-utils
   "$@"
 )
 

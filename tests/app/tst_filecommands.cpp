@@ -1,5 +1,5 @@
 // The file commands through scripted dialogs and real files: saving and
-// opening a reading, the text export and the JPEG command.
+// opening a reading, the text export, the JPEG and the PDF commands.
 #include "AppTestSupport.h"
 #include "FileSizeLimit.h"
 
@@ -460,6 +460,36 @@ private slots:
         QCOMPARE(QImage(chosen).size(), (QSizeF(clientSize) * window.devicePixelRatioF()).toSize());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"chart.jpg", "chart_001.jpg"}));
         QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void failedPdfWriteIsReportedAndKeepsTheEarlierFile()
+    {
+#ifdef Q_OS_UNIX
+        QTemporaryDir dir;
+        const QString path = dir.filePath("asha.pdf");
+        WriteFile(path, "earlier");
+        ReadingView view(ReadingFor(SampleForm()));
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(path);
+        QString lastSaved;
+        QString written = QStringLiteral("?");
+        {
+            FileSizeLimit limit(1024);
+            QVERIFY(limit.ok());
+            written = SaveAsPdf(nullptr, dialogs, view, lastSaved);
+        }
+        QCOMPARE(written, QString());
+        QCOMPARE(ReadAll(path), QByteArray("earlier"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"asha.pdf"});
+        // The name is kept to try again.
+        QCOMPARE(lastSaved, path);
+
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("Could not write the file \"%1\".\nFile too large").arg(path));
+        QVERIFY(dialogs.messages[0].icon == MessageIcon::Error);
+#else
+        QSKIP("needs a file size limit");
+#endif
     }
 };
 

@@ -1,15 +1,26 @@
-// Printing: the fit of the window on the page and the printer dialog's answer.
+// Printing: the fit of the window on the page, the printer dialog's answer,
+// no printer at all, and the reading as a PDF page read back with poppler's
+// tools (pdfinfo, pdftotext, pdftoppm from poppler-utils).
+#include "app/FileCommands.h"
 #include "app/Printing.h"
+#include "app/ReadingView.h"
 #include "ScriptedDialogs.h"
+#include "tests/support/SampleBirths.h"
 
 #include <QFile>
+#include <QHash>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
+using namespace varelio;
 using namespace varelio::app;
 
 namespace {
@@ -30,6 +41,22 @@ QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A poppler tool's standard output; a missing tool fails the test with the
+// package that brings it (scripts/deps.sh installs it).
+QString Poppler(const QString& tool, const QStringList& arguments)
+{
+    if (QStandardPaths::findExecutable(tool).isEmpty()) {
+        QTest::qFail(qPrintable(tool + QStringLiteral(" is missing: install poppler-utils (scripts/deps.sh)")),
+                     __FILE__, __LINE__);
+        return {};
+    }
+    QProcess run;
+    run.start(tool, arguments);
+    if (!run.waitForFinished(30000) || run.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(tool, QString::fromLocal8Bit(run.readAllStandardError()));
+    return QString::fromUtf8(run.readAllStandardOutput());
 }
 
 }  // namespace
@@ -119,6 +146,104 @@ private slots:
         QVERIFY2(pdf.size() > ReadAll(blank).size(),
                  qPrintable(QStringLiteral("%1 vs %2 bytes").arg(pdf.size()).arg(ReadAll(blank).size())));
         QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void withoutAPrinterSaysSoInsteadOfTheDialog()
+    {
+        ColouredWindow window(QSize(300, 200));
+        ScriptedDialogs dialogs;
+        SetPrinterInstalledForTesting(false);
+        PrintReading(nullptr, dialogs, window);
+        QCOMPARE(dialogs.printDialogs, 0);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("No printer is installed. Use Save As PDF to keep a printable copy."));
+        QVERIFY(dialogs.messages[0].icon == MessageIcon::Information);
+        QCOMPARE(dialogs.messages[0].title, QStringLiteral("Varelio"));
+
+        // With a printer the dialog comes as before (cancelled here).
+        SetPrinterInstalledForTesting(true);
+        PrintReading(nullptr, dialogs, window);
+        SetPrinterInstalledForTesting(std::nullopt);
+        QCOMPARE(dialogs.printDialogs, 1);
+        QCOMPARE(dialogs.messages.size(), 1);
+    }
+
+    void pageSizeFollowsTheLocale()
+    {
+        QCOMPARE(PageSizeFor(QLocale(QLocale::English, QLocale::UnitedStates)).id(), QPageSize::Letter);
+        for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                      QLocale(QLocale::Hindi, QLocale::India), QLocale(QLocale::C)})
+            QCOMPARE(PageSizeFor(locale).id(), QPageSize::A4);
+    }
+
+    void pdfIsOnePageOfTheReadingOnWhite_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("size");
+        // Turned to the reading's landscape shape.
+        QTest::newRow("India: A4") << QLocale(QLocale::Hindi, QLocale::India) << "842 x 595 pts (A4)";
+        QTest::newRow("US: Letter") << QLocale(QLocale::English, QLocale::UnitedStates) << "792 x 612 pts (letter)";
+    }
+    void pdfIsOnePageOfTheReadingOnWhite()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, size);
+        QTemporaryDir dir;
+        const Reading reading = samples::ReadingOf(samples::DelhiForm());
+        ReadingView view(reading);
+        ScriptedDialogs dialogs;
+        QString lastSaved = dir.filePath(QStringLiteral("asha.vrl"));
+        dialogs.acceptNextOffer();
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const QString path = SaveAsPdf(nullptr, dialogs, view, lastSaved);
+        QLocale::setDefault(before);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).text));
+        const FileRequest& request = dialogs.fileRequests.at(0);
+        QCOMPARE(request.filter, QStringLiteral("PDF Document (*.pdf)"));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("pdf"));
+        QVERIFY(request.confirmOverwrite);
+        QCOMPARE(path, dir.filePath(QStringLiteral("asha.pdf")));
+        QCOMPARE(lastSaved, path);
+
+        const QString info = Poppler(QStringLiteral("pdfinfo"), {path});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("Page size:       ") + size), qPrintable(info));
+
+        // Text, not a picture of it: the name and both verdict lines read back.
+        const QString text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("Name: ") + QString::fromStdString(reading.birthData.name)),
+                 qPrintable(text));
+        for (std::size_t line : {std::size_t{2}, std::size_t{5}}) {
+            const QString verdict = QString::fromStdString(reading.manglikCaptions[line]);
+            QVERIFY(verdict.startsWith(QLatin1String("The person is ")));
+            QVERIFY2(text.count(verdict) >= 1, qPrintable(verdict + QStringLiteral(" in\n") + text));
+        }
+        QCOMPARE(text.count(QStringLiteral("The person is ")), 2);
+
+        // White: the paper round the view, and the view's own grey window
+        // colour stays off the page.
+        Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+                                             QStringLiteral("-singlefile"), path, dir.filePath(QStringLiteral("page"))});
+        const QImage page(dir.filePath(QStringLiteral("page.png")));
+        QVERIFY(!page.isNull());
+        QCOMPARE(page.pixelColor(1, 1), QColor(Qt::white));
+        QCOMPARE(page.pixelColor(page.width() - 2, page.height() - 2), QColor(Qt::white));
+        const QRgb grey = view.palette().color(QPalette::Window).rgb();
+        QVERIFY(grey != qRgb(255, 255, 255));
+        QHash<QRgb, int> colours;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                ++colours[page.pixel(x, y)];
+        const int pixels = page.width() * page.height();
+        QVERIFY2(colours.value(grey) < pixels / 100, qPrintable(QString::number(colours.value(grey))));
+        // The margins and the gaps between the view's frames; the frames and
+        // the chart have fills of their own.
+        const int white = colours.value(qRgb(255, 255, 255));
+        QVERIFY2(white > pixels / 5, qPrintable(QStringLiteral("%1 of %2 white").arg(white).arg(pixels)));
+        // The reading is drawn on it, in its colours.
+        QVERIFY(colours.value(qRgb(0xff, 0xde, 0xad)) > pixels / 20);
     }
 };
 

@@ -1,6 +1,7 @@
 // The reading window driven through the application object: a full
 // calculation of the worked example, the menus' check marks, the toolbar's
-// shared commands, the button band, and the Back / New / Exit lifetime rules.
+// shared commands, the button band, the status bar after each save, and the
+// Back / New / Exit lifetime rules.
 #include "AppTestSupport.h"
 
 #include "app/RasiChart.h"
@@ -9,6 +10,8 @@
 #include "VarelioVersion.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
@@ -19,6 +22,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStatusTipEvent>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -79,6 +84,8 @@ private slots:
     void toolbarButtonsAreTheMenuEntries();
     void hiddenToolbarReturnsWithTheNextReading();
     void buttonsStayRightAligned();
+    void statusBarEntryShowsAndHidesIt();
+    void eachSaveSaysWhereTheFileWent();
     void pictureDialogRemembersItsNamePerWindow();
     void exitAndCloseBoxEndTheProgram_data();
     void exitAndCloseBoxEndTheProgram();
@@ -252,8 +259,9 @@ void ReadingWindowTest::menusHoldTheirEntriesAndSeparators()
     QStringList menus;
     for (const QAction* top : frame->menuBar()->actions())
         menus << top->text() + QLatin1Char('[') + MenuLayout(*top->menu()) + QLatin1Char(']');
-    QCOMPARE(menus.value(0), QStringLiteral("&File[&New|-|Save &As|Save As &JPEG|-|&Export Chart As Text|-|&Print|-|"
-                                            "&Back|-|E&xit]"));
+    QCOMPARE(menus.value(0), QStringLiteral("&File[&New|-|Save &As|Save As &JPEG|Save As P&DF|-|"
+                                            "&Export Chart As Text|-|&Print|-|&Back|-|E&xit]"));
+    QCOMPARE(action("mnuSaveAsPdf")->text(), QStringLiteral("Save As P&DF"));
     QCOMPARE(menus.value(1), QStringLiteral("&View[&Toolbar|&Status Bar|-|&Chart Style[&North Indian|&South Indian|"
                                             "&Natal Indian]|Colo&r Style[O&n|O&ff]|-|&Chart|&Divisional Charts[&Hora|"
                                             "&Drekkana|&Sapthamsa|&Navamsa|&D&asamsa|D&wadasamsa]]"));
@@ -262,10 +270,11 @@ void ReadingWindowTest::menusHoldTheirEntriesAndSeparators()
     QCOMPARE(menus.size(), 3);
 
     const QStringList captions = {Child<QPushButton>(*frame, "cmdSaveAsJPEG")->text(),
+                                  Child<QPushButton>(*frame, "cmdSaveAsPDF")->text(),
                                   Child<QPushButton>(*frame, "cmdBack")->text(),
                                   Child<QPushButton>(*frame, "cmdExit")->text(),
                                   Child<QLabel>(*frame, "lblHeading")->text()};
-    QCOMPARE(captions.join(QLatin1Char('|')), QStringLiteral("Save As &JPEG|&Back|E&xit|Varelio"));
+    QCOMPARE(captions.join(QLatin1Char('|')), QStringLiteral("Save As &JPEG|Save As P&DF|&Back|E&xit|Varelio"));
 }
 
 void ReadingWindowTest::divisionalEntriesAndChartShareOneCheckMark()
@@ -397,21 +406,83 @@ void ReadingWindowTest::buttonsStayRightAligned()
     auto* exit = Child<QPushButton>(*frame, "cmdExit");
     auto* back = Child<QPushButton>(*frame, "cmdBack");
     auto* jpeg = Child<QPushButton>(*frame, "cmdSaveAsJPEG");
+    auto* pdf = Child<QPushButton>(*frame, "cmdSaveAsPDF");
     auto* heading = Child<QLabel>(*frame, "lblHeading");
     QCOMPARE(jpeg->size(), QSize(105, 27));
+    QCOMPARE(pdf->size(), QSize(105, 27));
     QCOMPARE(back->size(), QSize(73, 27));
 
     for (int width : {900, 1240, 1003}) {
         frame->resize(width, 760);
         QTRY_COMPARE(band->width(), frame->centralWidget()->width());
-        const QString where = QStringLiteral("width %1: exit %2 back %3 jpeg %4 band %5")
-                                  .arg(width).arg(exit->x()).arg(back->x()).arg(jpeg->x()).arg(band->width());
+        const QString where = QStringLiteral("width %1: exit %2 back %3 pdf %4 jpeg %5 band %6")
+                                  .arg(width).arg(exit->x()).arg(back->x()).arg(pdf->x()).arg(jpeg->x())
+                                  .arg(band->width());
         QVERIFY2(band->width() - (exit->x() + exit->width()) == 20, qPrintable(where));
         QVERIFY2(exit->x() - (back->x() + back->width()) == 7, qPrintable(where));
-        QVERIFY2(back->x() - (jpeg->x() + jpeg->width()) == 7, qPrintable(where));
-        QVERIFY2(exit->y() == 8 && back->y() == 8 && jpeg->y() == 8, qPrintable(where));
+        QVERIFY2(back->x() - (pdf->x() + pdf->width()) == 7, qPrintable(where));
+        QVERIFY2(pdf->x() - (jpeg->x() + jpeg->width()) == 7, qPrintable(where));
+        QVERIFY2(exit->y() == 8 && back->y() == 8 && pdf->y() == 8 && jpeg->y() == 8, qPrintable(where));
         QVERIFY2(qAbs(heading->x() * 2 + heading->width() - band->width()) <= 1, qPrintable(where));
     }
+}
+
+void ReadingWindowTest::statusBarEntryShowsAndHidesIt()
+{
+    ReadingWindow* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    QStatusBar* status = frame->statusBar();
+    QCOMPARE(status->objectName(), QStringLiteral("statusBar"));
+    QVERIFY(status->isVisible());
+    QVERIFY(action("mnuStatusBar")->isChecked());
+    action("mnuStatusBar")->trigger();
+    QVERIFY(!status->isVisible());
+    QVERIFY(!action("mnuStatusBar")->isChecked());
+    action("mnuStatusBar")->trigger();
+    QVERIFY(status->isVisible());
+    QVERIFY(action("mnuStatusBar")->isChecked());
+}
+
+void ReadingWindowTest::eachSaveSaysWhereTheFileWent()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    ReadingWindow* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    auto* saved = Child<QLabel>(*frame, "lblSaved");
+    QCOMPARE(saved->text(), QString());
+    auto says = [&](const QString& path) { return QStringLiteral("Saved ") + QDir::toNativeSeparators(path); };
+
+    dialogs().setNextFileName(folder.filePath("asha.vrl"));
+    action("mnuSaveAsText")->trigger();
+    QCOMPARE(saved->text(), says(folder.filePath("asha.vrl")));
+    dialogs().acceptNextOffer();
+    action("mnuExport")->trigger();
+    QCOMPARE(saved->text(), says(folder.filePath("asha.txt")));
+    // The PDF's dialog offers the same base name.
+    dialogs().acceptNextOffer();
+    Child<QPushButton>(*frame, "cmdSaveAsPDF")->click();
+    QCOMPARE(dialogs().fileRequests.last().filter, QStringLiteral("PDF Document (*.pdf)"));
+    QCOMPARE(saved->text(), says(folder.filePath("asha.pdf")));
+    QVERIFY(QFileInfo(folder.filePath("asha.pdf")).size() > 1000);
+    // The picture's numbered name, as written.
+    for (const char* written : {"chart.jpg", "chart_001.jpg"}) {
+        dialogs().setNextFileName(folder.filePath("chart.jpg"));
+        Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();
+        QCOMPARE(saved->text(), says(folder.filePath(QLatin1String(written))));
+    }
+    action("mnuSaveAsPdf")->trigger();  // cancelled: the line stays
+    QCOMPARE(saved->text(), says(folder.filePath("chart_001.jpg")));
+    dialogs().setNextFileName(folder.filePath("gone/asha.pdf"));  // failed: so does it
+    action("mnuSaveAsPdf")->trigger();
+    QCOMPARE(saved->text(), says(folder.filePath("chart_001.jpg")));
+    QCOMPARE(dialogs().messages.size(), 1);
+
+    // A menu entry's status tip does not wipe it out.
+    QStatusTipEvent tip{QString()};
+    QCoreApplication::sendEvent(frame, &tip);
+    QVERIFY(saved->isVisible());
+    QCOMPARE(saved->text(), says(folder.filePath("chart_001.jpg")));
 }
 
 void ReadingWindowTest::pictureDialogRemembersItsNamePerWindow()
