@@ -3,6 +3,7 @@
 // abbreviation, and whether the clock time was skipped or repeated.
 #pragma once
 
+#include "astro/TimeScales.h"
 #include "form/ZoneChoice.h"
 
 #include <optional>
@@ -10,13 +11,9 @@
 
 namespace varelio {
 
-struct LocalClockTime {
-    int year = 0;
-    int month = 0;   // 1 to 12
-    int day = 0;     // 1 to 31
-    int hour = 0;    // 0 to 24; 24 is the midnight that ends the day, as the form's hour list allows
-    int minute = 0;  // 0 to 59
-};
+// A birth's local clock time: the calendar moment of the records, with hour 24
+// allowed for the midnight that ends the day, as the form's hour list allows.
+using LocalClockTime = CivilMoment;
 
 // Nothing when the tz database does not know zoneId or the date does not exist.
 std::optional<ZoneFacts> ZoneFactsAt(std::string_view zoneId, const LocalClockTime& clock);
