@@ -8,6 +8,8 @@
 //
 // The moments come from std::mt19937_64, whose output the C++ standard fixes,
 // reduced by a plain modulo, so the same seed gives the same file everywhere.
+#include "../GeneratorSupport.h"
+
 #include <swephexp.h>
 
 #include <algorithm>
@@ -41,20 +43,9 @@ constexpr std::array<Body, 6> kBodies{{
     {"saturn", SE_SATURN},
 }};
 
-[[noreturn]] void Fail(const std::string& message) {
-    std::cerr << "generate_reference_longitudes: " << message << '\n';
-    std::exit(1);
-}
+[[noreturn]] void Fail(const std::string& message) { varelio::tools::FailWith("generate_reference_longitudes", message); }
 
-// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * static_cast<unsigned>(m > 2 ? m - 3 : m + 9) + 2) / 5 + static_cast<unsigned>(d) - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
+using varelio::tools::DaysFromCivil;
 
 struct Civil {
     int year, month, day, hour, minute;

@@ -13,6 +13,8 @@
 // written exactly as fixed, even where the ephemeris differs by a few minutes;
 // the ephemeris value stays beside them as a comment. The run fails when a
 // table's pair count is not the expected one.
+#include "../GeneratorSupport.h"
+
 #include <swephexp.h>
 
 #include <cmath>
@@ -69,20 +71,9 @@ const std::vector<PlanetPlan>& Plans() {
     return plans;
 }
 
-[[noreturn]] void Fail(const std::string& message) {
-    std::cerr << "generate_stations: " << message << '\n';
-    std::exit(1);
-}
+[[noreturn]] void Fail(const std::string& message) { varelio::tools::FailWith("generate_stations", message); }
 
-// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * static_cast<unsigned>(m > 2 ? m - 3 : m + 9) + 2) / 5 + static_cast<unsigned>(d) - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
+using varelio::tools::DaysFromCivil;
 
 struct Civil {
     std::int64_t year;
