@@ -72,14 +72,7 @@ Civil CivilFromMinutes(std::int64_t minutes) {
 }
 
 double SiderealLongitude(int body, double jdUt) {
-    double xx[6] = {};
-    char error[AS_MAXCH] = {};
-    const std::int32_t flags = SEFLG_SWIEPH | SEFLG_SIDEREAL;
-    const std::int32_t result = swe_calc_ut(jdUt, body, flags, xx, error);
-    // Without its data files the library falls back to a lesser ephemeris
-    // silently; the table must not depend on which files happen to be found.
-    if (result < 0 || (result & SEFLG_SWIEPH) == 0) Fail(std::string("ephemeris: ") + error);
-    return xx[0];
+    return varelio::tools::CalcUt("generate_reference_longitudes", body, jdUt, SEFLG_SIDEREAL)[0];
 }
 
 }  // namespace

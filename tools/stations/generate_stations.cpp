@@ -115,14 +115,7 @@ std::int64_t EntryDay(const std::string& entry) {
 }
 
 double LongitudeSpeed(int body, double jdUt) {
-    double xx[6] = {};
-    char error[AS_MAXCH] = {};
-    const std::int32_t flags = SEFLG_SWIEPH | SEFLG_SPEED;
-    const std::int32_t result = swe_calc_ut(jdUt, body, flags, xx, error);
-    // Without its data files the library falls back to a lesser ephemeris
-    // silently; the table must not depend on which files happen to be found.
-    if (result < 0 || (result & SEFLG_SWIEPH) == 0) Fail(std::string("ephemeris: ") + error);
-    return xx[3];
+    return varelio::tools::CalcUt("generate_stations", body, jdUt, SEFLG_SPEED)[3];
 }
 
 struct Station {
