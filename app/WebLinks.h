@@ -6,6 +6,8 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/HelpWindow.h"
+#include "resources/HelpGuide.h"
 
 #include <QString>
 #include <QUrl>
@@ -14,12 +16,14 @@
 
 namespace varelio::app::links {
 
-inline const QString kOnlineHelp = QStringLiteral("qrc:/varelio/help/guide.html");
-inline const QString kHome = QStringLiteral("qrc:/varelio/help/guide.html#about");
-inline const QString kUpdate = QStringLiteral("qrc:/varelio/help/guide.html#updates");
-inline const QString kDonate = QStringLiteral("qrc:/varelio/help/guide.html#about");
-inline const QString kMakeMoney = QStringLiteral("qrc:/varelio/help/guide.html#about");
-inline const QString kMoreSoftware = QStringLiteral("qrc:/varelio/help/guide.html#about");
+// Sections of the guide, named by the anchors app/HelpWindow.h lists.
+inline const QString kGuide = QStringLiteral("qrc") + QLatin1String(kHelpGuideResource);
+inline const QString kOnlineHelp = kGuide;
+inline const QString kHome = kGuide + QLatin1Char('#') + guide::kAbout;
+inline const QString kUpdate = kGuide + QLatin1Char('#') + guide::kUpdates;
+inline const QString kDonate = kHome;
+inline const QString kMakeMoney = kHome;
+inline const QString kMoreSoftware = kHome;
 
 // The place look-up searches OpenStreetMap for "city state country".
 QUrl PlaceSearchUrl(const QString& city, const QString& state, const QString& country);
