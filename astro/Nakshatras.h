@@ -1,19 +1,30 @@
-// The 27 nakshatras in zodiac order, and the segment table that gives the
-// lord and pada count of the nakshatra the Moon is in.
+// The 27 nakshatras in zodiac order with their lords, and the segment table
+// that gives the pada count the reading has shown for the Moon's nakshatra.
 #pragma once
+
+#include "astro/Records.h"
 
 #include <array>
 #include <string_view>
 
 namespace varelio {
 
-inline constexpr std::array<std::string_view, 27> kNakshatraNames{
-    "Aswini", "Bharani", "Krittika", "Rohini", "Mrigsira", "Ardra", "Punarvasu",
-    "Pushya", "Aslesha", "Magha", "Purbha Phalguni", "Uttara Phalguni", "Hasta",
-    "Chitra", "Swati", "Vishakha", "Anuradha", "Jyeshtha", "Mula", "Purva Ashadha",
-    "Uttara Ashadha", "Shravana", "Dhanishtha", "Shatbisha", "Poorva Bhadrapada",
-    "Uttara Bhadrapada", "Revati",
+inline constexpr int kNakshatraCount = 27;
+
+struct Nakshatra {
+    std::string_view name;
+    BodyIndex lord;  // Vimshottari: Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury, three rounds
 };
+
+inline constexpr std::array<Nakshatra, kNakshatraCount> kNakshatras{{
+    {"Aswini", kKetu}, {"Bharani", kVenus}, {"Krittika", kSun}, {"Rohini", kMoon}, {"Mrigsira", kMars},
+    {"Ardra", kRahu}, {"Punarvasu", kJupiter}, {"Pushya", kSaturn}, {"Aslesha", kMercury},
+    {"Magha", kKetu}, {"Purbha Phalguni", kVenus}, {"Uttara Phalguni", kSun}, {"Hasta", kMoon},
+    {"Chitra", kMars}, {"Swati", kRahu}, {"Vishakha", kJupiter}, {"Anuradha", kSaturn},
+    {"Jyeshtha", kMercury}, {"Mula", kKetu}, {"Purva Ashadha", kVenus}, {"Uttara Ashadha", kSun},
+    {"Shravana", kMoon}, {"Dhanishtha", kMars}, {"Shatbisha", kRahu}, {"Poorva Bhadrapada", kJupiter},
+    {"Uttara Bhadrapada", kSaturn}, {"Revati", kMercury},
+}};
 
 struct NakshatraSegment {
     std::string_view nakshatra;

@@ -90,7 +90,7 @@ std::string DecodeLine(std::string_view bytes) {
     return out;
 }
 
-ReadingFileResult ComposeReadingFile(const BirthData& birth, int zoneIndex) {
+Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
     struct Value {
         std::string_view field;
         std::string text;
@@ -115,19 +115,14 @@ ReadingFileResult ComposeReadingFile(const BirthData& birth, int zoneIndex) {
         {"country", birth.country},
     }};
 
-    ReadingFileResult result;
     std::string file;
     for (const Value& value : values) {
         const auto bytes = StorableBytes(value.text);
-        if (!bytes) {
-            result.refusedField = std::string(value.field);
-            return result;
-        }
+        if (!bytes) return Problem{ProblemCode::FieldNotStorable, Severity::Error, FormField::None, 0, std::string(value.field)};
         file += EncodeLine(*bytes);
         file += "\r\n";
     }
-    result.bytes = std::move(file);
-    return result;
+    return file;
 }
 
 ReadingLines DecodeReadingFile(std::string_view fileBytes) {
@@ -192,32 +187,21 @@ bool HasReadingFileExtension(std::string_view path) {
     return path.size() >= 3 && path.substr(path.size() - 3) == "vrl";
 }
 
-OpenedReading OpenReadingFile(const std::string& path) {
-    OpenedReading opened;
-    if (!HasReadingFileExtension(path)) {
-        opened.problem = OpenProblem::NotAReadingFile;
-        return opened;
-    }
-    const auto unreadable = [&opened](int error) {
-        opened.problem = OpenProblem::Unreadable;
-        opened.reason = std::strerror(error);
-        return opened;
+Result<ReadingLines> OpenReadingFile(const std::string& path) {
+    const auto fail = [](ProblemCode code, std::string detail = {}) {
+        return Problem{code, Severity::Error, FormField::None, 0, std::move(detail)};
     };
+    if (!HasReadingFileExtension(path)) return fail(ProblemCode::NotAReadingFile);
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return unreadable(errno);
-    const auto notRegular = [&opened] {
-        opened.problem = OpenProblem::NotAReadingFile;
-        opened.reason = "not a regular file";
-        return opened;
-    };
-    if (!S_ISREG(info.st_mode)) return notRegular();
+    if (::stat(path.c_str(), &info) != 0) return fail(ProblemCode::FileUnreadable, std::strerror(errno));
+    if (!S_ISREG(info.st_mode)) return fail(ProblemCode::NotARegularFile);
     // O_NONBLOCK: should the name be swapped for a pipe after the check, the
     // open still returns at once instead of waiting for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return unreadable(errno);
+    if (fd < 0) return fail(ProblemCode::FileUnreadable, std::strerror(errno));
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return notRegular();
+        return fail(ProblemCode::NotARegularFile);
     }
     std::string bytes(kReadingFileMaxBytes, '\0');
     std::size_t filled = 0;
@@ -227,15 +211,14 @@ OpenedReading OpenReadingFile(const std::string& path) {
         if (got < 0) {
             const int error = errno;
             ::close(fd);
-            return unreadable(error);
+            return fail(ProblemCode::FileUnreadable, std::strerror(error));
         }
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
     ::close(fd);
     bytes.resize(filled);
-    opened.lines = DecodeReadingFile(bytes);
-    return opened;
+    return DecodeReadingFile(bytes);
 }
 
 }  // namespace varelio
