@@ -2,6 +2,7 @@
 
 #include "astro/AngleText.h"
 #include "formats/Cp1252.h"
+#include "formats/Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -36,18 +37,6 @@ std::optional<std::string> StorableBytes(std::string_view text) {
         }
     }
     return bytes;
-}
-
-// The first characters of a UTF-8 text, counted as characters, not bytes.
-std::string FirstCharacters(const std::string& text, int count) {
-    std::size_t pos = 0;
-    for (int seen = 0; pos < text.size() && seen < count; ++seen) {
-        ++pos;
-        while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) {
-            ++pos;
-        }
-    }
-    return text.substr(0, pos);
 }
 
 // Flag lines hold exactly "True" or "False"; anything else is no flag.
@@ -158,10 +147,10 @@ void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
         form.zoneIndex = *zone;
     }
 
-    form.lonDeg = FirstCharacters(lines[kLonDeg], kNumberFieldLength);
-    form.lonMin = FirstCharacters(lines[kLonMin], kNumberFieldLength);
-    form.latDeg = FirstCharacters(lines[kLatDeg], kNumberFieldLength);
-    form.latMin = FirstCharacters(lines[kLatMin], kNumberFieldLength);
+    form.lonDeg = std::string(FirstCharacters(lines[kLonDeg], kNumberFieldLength));
+    form.lonMin = std::string(FirstCharacters(lines[kLonMin], kNumberFieldLength));
+    form.latDeg = std::string(FirstCharacters(lines[kLatDeg], kNumberFieldLength));
+    form.latMin = std::string(FirstCharacters(lines[kLatMin], kNumberFieldLength));
 
     if (const auto east = ParseFlag(lines[kEast])) {
         form.lonDirection = *east ? 0 : 1;
