@@ -67,7 +67,7 @@ std::optional<Cancellation> BeneficNearReference(const ChartState& chart, BodyIn
     return std::nullopt;
 }
 
-std::optional<Cancellation> FirstCancellation(const ChartState& chart, int marsHouse, BodyIndex reference) {
+std::optional<Cancellation> FirstApplying(const ChartState& chart, int marsHouse, BodyIndex reference) {
     const int marsSign = SignOf(chart, kMars);
     if (marsSign != 0) {
         if (auto c = MarsInLeoOrAquarius(marsSign)) return c;
@@ -112,6 +112,11 @@ std::string DoshaPercentText(double percent) {
     return std::string(digits, end) + "%";
 }
 
+std::optional<Cancellation> FirstCancellation(ManglikReference reference, const ChartState& chart) {
+    const BodyIndex referenceBody = ReferenceBody(reference);
+    return FirstApplying(chart, HouseFrom(SignOf(chart, referenceBody), SignOf(chart, kMars)), referenceBody);
+}
+
 ManglikVerdict EvaluateManglik(ManglikReference reference, const ChartState& chart) {
     ManglikVerdict verdict;
     verdict.reference = reference;
@@ -121,7 +126,7 @@ ManglikVerdict EvaluateManglik(ManglikReference reference, const ChartState& cha
         verdict.doshaPercent = dosha->percent;
         verdict.manglik = dosha->manglik;
     }
-    if (verdict.manglik) verdict.cancellation = FirstCancellation(chart, verdict.house, referenceBody);
+    if (verdict.manglik) verdict.cancellation = FirstApplying(chart, verdict.house, referenceBody);
     return verdict;
 }
 

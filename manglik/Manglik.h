@@ -69,6 +69,10 @@ struct ManglikVerdict {
     bool known() const { return house != 0; }
 };
 
+// The first dosha-cancellation rule that applies to Mars counted from the
+// reference, whatever the verdict; nothing when none does.
+std::optional<Cancellation> FirstCancellation(ManglikReference reference, const ChartState& chart);
+
 // Judges the house of Mars counted from the sign of the ascendant, the Moon or
 // Venus. The verdict comes from the house alone. A reference or Mars without a
 // sign cannot be counted: the house is then 0 and the verdict unknown.
