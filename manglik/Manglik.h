@@ -21,6 +21,14 @@ constexpr int HouseFrom(int referenceSign, int sign) {
     return (sign - referenceSign + kHouseCount) % kHouseCount + 1;
 }
 
+// The sign 1 to 12 in house 1 to 12 counted from the reference sign: HouseFrom's
+// inverse, as the North Indian chart writes it. House h holds the sign as many
+// signs on from Aries as h is houses on from the house Aries stands in. 0 when
+// either is out of range.
+constexpr int SignInHouse(int referenceSign, int house) {
+    return HouseFrom(HouseFrom(referenceSign, 1), house);
+}
+
 // Venus is the third reference other Manglik calculators count from; the
 // program's window and export show the first two.
 enum class ManglikReference { Lagna, Moon, Venus };

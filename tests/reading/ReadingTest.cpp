@@ -94,7 +94,9 @@ TEST(ComputeReading, DelhiMillennium) {
         EXPECT_EQ(e.verdict.house, house) << Flatten(reading);
         EXPECT_EQ(e.verdict.manglik, house == 4);
         EXPECT_EQ(e.window.has_value(), reference != ManglikReference::Venus);
-        if (e.window) EXPECT_EQ(e.window->house, house);
+        if (e.window) {
+            EXPECT_EQ(e.window->house, house);
+        }
     }
     EXPECT_EQ(reading.chartCells[2], "Asc") << Flatten(reading);
     EXPECT_EQ(reading.chartCells[10], "Mangala") << Flatten(reading);
