@@ -42,7 +42,7 @@ std::string HouseLordLine(const Reading& reading, int house) {
     if (lagna == 0 || house < 1 || house > kHouseCount) {
         return line + ": sign unknown";
     }
-    const int sign = (lagna + house - 2) % kHouseCount + 1;
+    const int sign = SignInHouse(lagna, house);
     const SignName& name = kSignNames[static_cast<std::size_t>(sign - 1)];
     line += " (" + std::string(name.sanskrit) + "): lord " + std::string(kBodyNamesEnglish[name.lord]);
     const int lordHouse = HouseFrom(lagna, BodySign(reading, name.lord));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astro/Records.h"
+#include "astro/Signs.h"
 
 #include <array>
 #include <string>
@@ -12,6 +13,6 @@ namespace varelio {
 // it holds the ascendant, then the Sanskrit names of the Sun .. Ketu standing
 // in that sign (retrograde marks included), in body order, one per line
 // separated by CR LF. A body without a sign is left out.
-std::array<std::string, 12> RasiChartCells(const ChartState& chart);
+std::array<std::string, kSignCount> RasiChartCells(const ChartState& chart);
 
 }  // namespace varelio

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "astro/Records.h"
+#include "astro/Signs.h"
 #include "manglik/Manglik.h"
 #include "reading/VerdictWindow.h"
 
@@ -24,7 +25,7 @@ struct Reading {
     BirthData birthData;
     ChartState chartState;
     ReadingSummary summary;
-    std::array<std::string, 12> chartCells;  // sign cells, Aries first
+    std::array<std::string, kSignCount> chartCells;  // sign cells, Aries first
     std::array<Evaluation, kManglikReferences.size()> evaluations;  // Lagna, Moon, Venus
     // Whole arc-minutes (cut) from Mars to the nearer edge of its sign.
     int marsToBoundary = 0;

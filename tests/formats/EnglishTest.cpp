@@ -16,10 +16,18 @@ constexpr int kHour = 3600;
 
 TEST(English, VerdictCaptions) {
     struct Case { ManglikVerdict verdict; std::array<std::string, 3> expected; };
-    ManglikVerdict moon8{ManglikReference::Moon, 8, true, 100};
-    ManglikVerdict venus2{ManglikReference::Venus, 2, true, 0.0625};
-    ManglikVerdict lagna3{ManglikReference::Lagna, 3, false, 0};
-    ManglikVerdict unknown{ManglikReference::Lagna};
+    const auto verdict = [](ManglikReference reference, int house, bool manglik, double percent) {
+        ManglikVerdict v;
+        v.reference = reference;
+        v.house = house;
+        v.manglik = manglik;
+        v.doshaPercent = percent;
+        return v;
+    };
+    const ManglikVerdict moon8 = verdict(ManglikReference::Moon, 8, true, 100);
+    const ManglikVerdict venus2 = verdict(ManglikReference::Venus, 2, true, 0.0625);
+    const ManglikVerdict lagna3 = verdict(ManglikReference::Lagna, 3, false, 0);
+    const ManglikVerdict unknown = verdict(ManglikReference::Lagna, 0, false, 0);
     const Case cases[] = {
         {moon8, {"Position of Mars from Moon is 8", "Percentage of Mangala dosha is 100%", "The person is Manglik"}},
         {venus2, {"Position of Mars from Venus is 2", "Percentage of Mangala dosha is 0.0625%", "The person is Manglik"}},
@@ -113,7 +121,9 @@ TEST(English, ZoneNotes) {
         EXPECT_EQ(english::ZoneNoteText(note), c.expected) << c.zone << " " << c.year;
         EXPECT_EQ(note.warning(), c.warning) << c.expected;
     }
-    const ZoneNote noDate{ZoneNote::Kind::DateNotInCalendar, "Asia/Kolkata"};
+    ZoneNote noDate;
+    noDate.kind = ZoneNote::Kind::DateNotInCalendar;
+    noDate.zoneId = "Asia/Kolkata";
     EXPECT_EQ(english::ZoneNoteText(noDate), "No time zone chosen for Asia/Kolkata: the date is not a day of the calendar");
     EXPECT_TRUE(noDate.warning());
     EXPECT_EQ(english::ZoneNoteText(ZoneNote{}), "");

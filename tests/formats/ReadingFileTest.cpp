@@ -95,7 +95,9 @@ TEST(ReadingFileWriter, RefusesValuesThatCannotBeStoredAndNamesTheField) {
         c.change(birth);
         const Result<std::string> result = ComposeReadingFile(birth, 34);
         EXPECT_EQ(result.ok(), c.field.empty()) << "case: " << c.what;
-        if (!result) EXPECT_EQ(result.problem().detail, c.field) << "case: " << c.what;
+        if (!result) {
+            EXPECT_EQ(result.problem().detail, c.field) << "case: " << c.what;
+        }
     }
 }
 
