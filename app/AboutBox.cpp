@@ -2,6 +2,7 @@
 
 #include "VarelioVersion.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -10,6 +11,15 @@
 #include <dlfcn.h>
 
 namespace varelio::app {
+
+namespace {
+
+// The translators' context of the About box's words.
+class AboutWords {
+    Q_DECLARE_TR_FUNCTIONS(AboutBox)
+};
+
+}  // namespace
 
 bool CreditGeoNames(PlaceFinder::State state, const char* library)
 {
@@ -29,11 +39,11 @@ std::unique_ptr<QDialog> MakeAboutBox(QWidget* parent, bool creditGeoNames)
 {
     auto box = std::make_unique<QDialog>(parent);
     box->setObjectName(QStringLiteral("AboutBox"));
-    box->setWindowTitle(QStringLiteral("About Varelio"));
+    box->setWindowTitle(AboutWords::tr("About Varelio"));
     box->setModal(true);
 
     auto* layout = new QVBoxLayout(box.get());
-    auto* name = new QLabel(QStringLiteral("<b>Varelio</b>"), box.get());
+    auto* name = new QLabel(QStringLiteral("<b>%1</b>").arg(AboutWords::tr("Varelio").toHtmlEscaped()), box.get());
     QFont big = name->font();
     big.setPointSize(big.pointSize() + 6);
     name->setFont(big);
@@ -43,12 +53,12 @@ std::unique_ptr<QDialog> MakeAboutBox(QWidget* parent, bool creditGeoNames)
         line->setTextFormat(Qt::PlainText);
         layout->addWidget(line);
     };
-    addLine(QStringLiteral("Version " VARELIO_VERSION));
-    addLine(QStringLiteral("Computes a Vedic birth chart and tells whether a person is Manglik,\n"
+    addLine(AboutWords::tr("Version %1").arg(QStringLiteral(VARELIO_VERSION)));
+    addLine(AboutWords::tr("Computes a Vedic birth chart and tells whether a person is Manglik,\n"
                            "counting the house of Mars from the ascendant and from the Moon."));
-    addLine(kLicenceText);
+    addLine(AboutWords::tr("This program is free software under the GNU General Public License, version 3 or later."));
     if (creditGeoNames)
-        addLine(kGeoNamesCredit);
+        addLine(AboutWords::tr("Places from GeoNames (geonames.org), CC BY 4.0"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box.get());
     QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);

@@ -14,10 +14,6 @@ class QWidget;
 
 namespace varelio::app {
 
-inline const QString kLicenceText =
-    QStringLiteral("This program is free software under the GNU General Public License, version 3 or later.");
-inline const QString kGeoNamesCredit = QStringLiteral("Places from GeoNames (geonames.org), CC BY 4.0");
-
 // Whether the box credits GeoNames: the finder has its cities, or, not yet
 // loaded, the library that carries them can be opened. Nothing is loaded
 // for the box's sake beyond opening the library.

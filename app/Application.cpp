@@ -45,15 +45,11 @@ void Application::start(const QString& readingFile)
 
 bool Application::calculateReading()
 {
-    const FormValues form = inputWindow_->formValues();
-    if (const auto failure = ValidateForm(form, JpegWriterAvailable())) {
-        dialogs_.message(inputWindow_.get(), QString::fromStdString(failure->message), IconFor(failure->severity));
-        inputWindow_->focusField(failure->focus);
+    const Result<void> computed = ComputeReadingFromForm(inputWindow_->formValues(), JpegWriterAvailable(), reading_);
+    if (!computed) {
+        inputWindow_->showProblem(computed.problem());
         return false;
     }
-
-    CopyFormToBirthData(form, reading_.birthData);
-    ComputeReading(reading_);
 
     // Each calculation gets a fresh window, so personal details and check
     // marks always start from this reading.

@@ -29,9 +29,10 @@ public:
     // stays).
     void start(const QString& readingFile = {});
 
-    // Validate, copy, compute, show the reading in a fresh reading window and
-    // hide the input window. A refused form changes nothing but the focus or
-    // option the check names. Returns whether a reading window was shown.
+    // Computes the reading from the input window's form (ComputeReadingFromForm),
+    // shows it in a fresh reading window and hides the input window. A refused
+    // form gets its message and changes nothing but the focus or option the
+    // check names. Returns whether a reading window was shown.
     bool calculateReading();
 
     // Back: the reading window closes, then the input window shows.

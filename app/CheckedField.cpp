@@ -66,10 +66,10 @@ void CheckedField::keyPressEvent(QKeyEvent* event)
     }
     // The validator alone would drop the character without a word.
     if (rule_ == FieldRule::Letters) {
-        dialogs_.message(window(), QStringLiteral("Please enter only letters"), MessageIcon::Error);
+        dialogs_.message(window(), tr("Please enter only letters"), MessageIcon::Error);
         setFocus();
     } else {
-        dialogs_.message(window(), QStringLiteral("Please enter only numbers"), MessageIcon::Error);
+        dialogs_.message(window(), tr("Please enter only numbers"), MessageIcon::Error);
     }
 }
 

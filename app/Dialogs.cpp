@@ -1,11 +1,26 @@
 #include "app/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace varelio::app {
+
+namespace {
+
+// The translators' context of the dialogs' words.
+class DialogWords {
+    Q_DECLARE_TR_FUNCTIONS(Dialogs)
+};
+
+}  // namespace
+
+QString MessageTitle()
+{
+    return DialogWords::tr("Varelio");
+}
 
 void QtDialogs::message(QWidget* parent, const QString& text, MessageIcon icon, const QString& title)
 {

@@ -2,7 +2,7 @@
 // interface, so tests can answer them (see tests/app/ScriptedDialogs.h).
 #pragma once
 
-#include "form/Form.h"
+#include "form/Problem.h"
 
 #include <QString>
 
@@ -21,7 +21,8 @@ constexpr MessageIcon IconFor(Severity severity)
     return severity == Severity::Information ? MessageIcon::Information : MessageIcon::Error;
 }
 
-inline const QString kMessageTitle = QStringLiteral("Varelio");
+// "Varelio", the title of the program's message boxes and save dialog.
+QString MessageTitle();
 
 struct FileRequest {
     QString title;
@@ -36,7 +37,7 @@ public:
     virtual ~Dialogs() = default;
     // One OK button; the text is shown as plain text.
     virtual void message(QWidget* parent, const QString& text, MessageIcon icon,
-                         const QString& title = kMessageTitle) = 0;
+                         const QString& title = MessageTitle()) = 0;
     // Empty when the user cancels.
     virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;
     virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;

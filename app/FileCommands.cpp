@@ -3,9 +3,11 @@
 #include "app/FileWriting.h"
 #include "app/PictureExport.h"
 #include "app/Printing.h"
+#include "app/Wording.h"
 #include "formats/ReadingFile.h"
 #include "formats/TextExport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -13,7 +15,12 @@ namespace varelio::app {
 
 namespace {
 
-const QString kReadingFilter = QStringLiteral("Varelio (*.vrl)");
+// The translators' context of the file commands' words.
+class FileCommandWords {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+};
+
+QString ReadingFilter() { return FileCommandWords::tr("Varelio (*.vrl)"); }
 const QString kReadingSuffix = QStringLiteral("vrl");
 
 bool WriteOrReport(const QString& path, const std::string& bytes, Dialogs& dialogs, QWidget* parent)
@@ -21,7 +28,7 @@ bool WriteOrReport(const QString& path, const std::string& bytes, Dialogs& dialo
     QString reason;
     if (WriteWholeFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), &reason))
         return true;
-    ShowFileFailure(dialogs, parent, path, reason);
+    ShowWriteFailure(dialogs, parent, path, reason);
     return false;
 }
 
@@ -62,27 +69,24 @@ QString AskSharedSaveName(QWidget* parent, Dialogs& dialogs, const QString& titl
 bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int zoneIndex,
                  QString& lastSavedFileName)
 {
-    const QString path = AskSharedSaveName(parent, dialogs, kMessageTitle, kReadingFilter, kReadingSuffix,
+    const QString path = AskSharedSaveName(parent, dialogs, MessageTitle(), ReadingFilter(), kReadingSuffix,
                                            lastSavedFileName);
     if (path.isEmpty())
         return false;
 
-    const ReadingFileResult file = ComposeReadingFile(reading.birthData, zoneIndex);
-    if (!file.bytes) {
-        dialogs.message(parent,
-                        QStringLiteral("The %1 holds a character that a reading file cannot store. Nothing was saved.")
-                            .arg(QString::fromStdString(file.refusedField)),
-                        MessageIcon::Error, kMessageTitle);
+    const Result<std::string> file = ComposeReadingFile(reading.birthData, zoneIndex);
+    if (!file) {
+        ShowProblem(dialogs, parent, file.problem());
         return false;
     }
-    return WriteOrReport(path, *file.bytes, dialogs, parent);
+    return WriteOrReport(path, file.value(), dialogs, parent);
 }
 
 bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form)
 {
     FileRequest request;
-    request.title = QStringLiteral("Select the source file");
-    request.filter = kReadingFilter;
+    request.title = FileCommandWords::tr("Select the source file");
+    request.filter = ReadingFilter();
     request.defaultSuffix = kReadingSuffix;
     request.confirmOverwrite = false;
     const QString path = dialogs.openFileName(parent, request);
@@ -96,23 +100,19 @@ bool OpenReadingAt(QWidget* parent, Dialogs& dialogs, const QString& path, FormV
     // A wrong ending, or a folder or named pipe under a reading file's name,
     // is no reading file; OpenReadingFile refuses them without waiting on a
     // pipe. What else can go wrong is reading the file, and says why.
-    const OpenedReading opened = OpenReadingFile(QFile::encodeName(path).toStdString());
-    if (opened.problem == OpenProblem::NotAReadingFile) {
-        dialogs.message(parent, QStringLiteral("Please Check The File."), MessageIcon::Error, kMessageTitle);
+    const Result<ReadingLines> opened = OpenReadingFile(QFile::encodeName(path).toStdString());
+    if (!opened) {
+        ShowProblem(dialogs, parent, opened.problem(), path);
         return false;
     }
-    if (opened.problem != OpenProblem::None) {
-        ShowFileFailure(dialogs, parent, path, QString::fromStdString(opened.reason), false);
-        return false;
-    }
-    ApplyReadingLines(opened.lines, form);
+    ApplyReadingLines(opened.value(), form);
     return true;
 }
 
 bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading, QString& lastSavedFileName)
 {
-    const QString path = AskSharedSaveName(parent, dialogs, QStringLiteral("Select the destination text file "),
-                                           QStringLiteral("Export Chart As Text (*.txt)"), QStringLiteral("txt"),
+    const QString path = AskSharedSaveName(parent, dialogs, FileCommandWords::tr("Select the destination text file "),
+                                           FileCommandWords::tr("Export Chart As Text (*.txt)"), QStringLiteral("txt"),
                                            lastSavedFileName);
     if (path.isEmpty())
         return false;
@@ -125,7 +125,7 @@ QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QStr
     const QImage picture = CaptureWindow(readingView);
 
     FileRequest request;
-    request.filter = QStringLiteral("JPEG Image (*.jpg)");
+    request.filter = FileCommandWords::tr("JPEG Image (*.jpg)");
     request.defaultSuffix = QStringLiteral("jpg");
     request.initialName = lastJpegName;
     // The numbered names never overwrite anything, so there is nothing to ask.
@@ -139,14 +139,14 @@ QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QStr
 
 QString SaveAsPdf(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastSavedFileName)
 {
-    const QString path = AskSharedSaveName(parent, dialogs, QStringLiteral("Save As PDF"),
-                                           QStringLiteral("PDF Document (*.pdf)"), QStringLiteral("pdf"),
+    const QString path = AskSharedSaveName(parent, dialogs, FileCommandWords::tr("Save As PDF"),
+                                           FileCommandWords::tr("PDF Document (*.pdf)"), QStringLiteral("pdf"),
                                            lastSavedFileName);
     if (path.isEmpty())
         return {};
     QString reason;
     if (!WriteReadingPdf(path, readingView, PageSizeFor(QLocale()), reason)) {
-        ShowFileFailure(dialogs, parent, path, reason);
+        ShowWriteFailure(dialogs, parent, path, reason);
         return {};
     }
     return path;

@@ -1,10 +1,16 @@
 #include "app/FileWriting.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace varelio::app {
 
 namespace {
+
+// The translators' context of the file failures' words.
+class FileWords {
+    Q_DECLARE_TR_FUNCTIONS(FileWriting)
+};
 
 // A short write is no failure yet: writing the rest either finishes the job
 // or fails with the reason the first one did not give.
@@ -64,12 +70,9 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* error)
     return false;
 }
 
-void ShowFileFailure(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& reason,
-                     bool writing)
+void ShowWriteFailure(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& reason)
 {
-    const QString what = writing ? QStringLiteral("Could not write the file ") : QStringLiteral("Could not read the file ");
-    dialogs.message(parent, what + QLatin1Char('"') + path + QStringLiteral("\".\n") + reason, MessageIcon::Error,
-                    kMessageTitle);
+    dialogs.message(parent, FileWords::tr("Could not write the file \"%1\".\n%2").arg(path, reason), MessageIcon::Error);
 }
 
 }  // namespace varelio::app

@@ -1,6 +1,5 @@
 // Writing a file whole or not at all, and the message box for a file that
-// could not be written or read. The file commands and the picture export
-// share them.
+// could not be written. The file commands and the picture export share them.
 #pragma once
 
 #include "app/Dialogs.h"
@@ -26,9 +25,9 @@ bool CommitWhole(QSaveFile& file, QString& error);
 // survives a failed write. On failure *error (if given) says why.
 bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* error = nullptr);
 
-// The message box for a file that could not be written or read: title
-// "Varelio", error icon, the file's path and the reason.
-void ShowFileFailure(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& reason,
-                     bool writing = true);
+// The message box for a file that could not be written: title "Varelio",
+// error icon, the file's path and the reason. (One that could not be read is
+// a problem of the reading file: app/Wording.h.)
+void ShowWriteFailure(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& reason);
 
 }  // namespace varelio::app

@@ -37,7 +37,7 @@ bool IsGuide(const QUrl& url)
 HelpWindow::HelpWindow()
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Varelio Help"));
+    setWindowTitle(tr("Varelio Help"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     browser_ = new QTextBrowser(this);

@@ -2,10 +2,11 @@
 
 #include "app/AboutBox.h"
 #include "app/CheckedField.h"
-#include "app/ErrorColour.h"
+#include "app/Colours.h"
 #include "app/PlaceCompletion.h"
 #include "app/ScreenFit.h"
 #include "app/WebLinks.h"
+#include "app/Wording.h"
 #include "VarelioVersion.h"
 #include "form/TimeZones.h"
 #include "places/PlaceEntry.h"
@@ -100,7 +101,7 @@ InputWindow::InputWindow(Dialogs& dialogs, QWidget* parent) : InputWindow(dialog
 InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
+    setWindowTitle(tr("Varelio v%1").arg(QStringLiteral(VARELIO_VERSION)));
     buildMenus();
 
     auto* central = new QWidget(this);
@@ -114,12 +115,11 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     column->setSpacing(8);
 
     const QString intro[] = {
-        QStringLiteral("Varelio displays if a person suffers from  problems created by planet Mars. Manglik is "
-                       "also known as Mars Dosha, Mangal Dosha, Manglik Dosha, Mangalik Dosha, Bhom Dosha or "
-                       "Kuja Dosha."),
-        QStringLiteral("This can lead to a lot of delays, frustrations, obstacles and problems in life. Knowing "
-                       "if you are a Manglik or not helps find remedies to these problems."),
-        QStringLiteral("One can be Manglik by Lagna (Ascendant) chart or by Chandra (Moon) chart or by both."),
+        tr("Varelio displays if a person suffers from  problems created by planet Mars. Manglik is also known as "
+           "Mars Dosha, Mangal Dosha, Manglik Dosha, Mangalik Dosha, Bhom Dosha or Kuja Dosha."),
+        tr("This can lead to a lot of delays, frustrations, obstacles and problems in life. Knowing if you are a "
+           "Manglik or not helps find remedies to these problems."),
+        tr("One can be Manglik by Lagna (Ascendant) chart or by Chandra (Moon) chart or by both."),
     };
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(intro[i], body);
@@ -129,7 +129,7 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
         column->addWidget(label);
     }
 
-    openButton_ = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), body);
+    openButton_ = new QPushButton(tr("&Open Previously Saved Reading"), body);
     openButton_->setObjectName(QStringLiteral("cmdOpen"));
     auto* openRow = new QHBoxLayout;
     openRow->addWidget(openButton_);
@@ -142,7 +142,7 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     groups->addWidget(buildPlaceGroup(), 1);
     column->addLayout(groups);
 
-    calculateButton_ = new QPushButton(QStringLiteral("&Get My Manglik Reading"), body);
+    calculateButton_ = new QPushButton(tr("&Get My Manglik Reading"), body);
     calculateButton_->setObjectName(QStringLiteral("cmdCalculate"));
     calculateButton_->setDefault(true);
     calculateButton_->setMinimumHeight(calculateButton_->sizeHint().height() + 8);
@@ -196,44 +196,45 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
 
 void InputWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* calculate = file->addAction(QStringLiteral("Get My &Rasi Chart"));
+    QAction* calculate = file->addAction(tr("Get My &Rasi Chart"));
     calculate->setObjectName(QStringLiteral("mnuCalculate"));
     connect(calculate, &QAction::triggered, this, &InputWindow::calculateRequested);
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("&Exit"));
+    QAction* exit = file->addAction(tr("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    QAction* online = help->addAction(tr("&Online Help"));
     online->setObjectName(QStringLiteral("mnuOnline"));
     connect(online, &QAction::triggered, this, [] { links::OpenWebPage(links::kOnlineHelp); });
-    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    QAction* visit = help->addAction(tr("&Visit Us Online"));
     visit->setObjectName(QStringLiteral("mnuVisit"));
     connect(visit, &QAction::triggered, this, [] { links::OpenWebPage(links::kHome); });
     help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    QAction* about = help->addAction(tr("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
 }
 
 QWidget* InputWindow::buildBirthGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("Birth Details"));
+    auto* group = new QGroupBox(tr("Birth Details"));
     group->setObjectName(QStringLiteral("fraBirth"));
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(10);
 
     nameField_ = MakeField("txtName", FieldRule::Letters, dialogs_, group);
-    grid->addWidget(new QLabel(QStringLiteral("Name"), group), 0, 0);
+    grid->addWidget(new QLabel(tr("Name"), group), 0, 0);
     grid->addWidget(nameField_, 0, 1);
 
     monthList_ = MakeList("cboMonth", group);
-    for (const std::string_view month : kMonthNames)
-        monthList_->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
+    const ListRange months = RangeOf(FormList::Month);
+    for (int month = months.firstValue; month <= months.lastValue(); ++month)
+        monthList_->addItem(MonthName(month));
     dayList_ = MakeList("cboDate", group);
     FillNumbers(dayList_, FormList::Day);
     yearList_ = MakeList("cboYear", group);
@@ -242,7 +243,7 @@ QWidget* InputWindow::buildBirthGroup()
     date->addWidget(monthList_, 2);
     date->addWidget(dayList_, 1);
     date->addWidget(yearList_, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), group), 1, 0);
+    grid->addWidget(new QLabel(tr("Date of Birth"), group), 1, 0);
     grid->addLayout(date, 1, 1);
 
     hourList_ = MakeList("cboHour", group);
@@ -252,12 +253,12 @@ QWidget* InputWindow::buildBirthGroup()
     auto* time = new QHBoxLayout;
     time->addWidget(hourList_);
     time->addWidget(minuteList_);
-    time->addWidget(new QLabel(QStringLiteral("HH/MM"), group));
+    time->addWidget(new QLabel(tr("HH/MM"), group));
     time->addStretch(1);
-    grid->addWidget(new QLabel(QStringLiteral("Time of Birth"), group), 2, 0);
+    grid->addWidget(new QLabel(tr("Time of Birth"), group), 2, 0);
     grid->addLayout(time, 2, 1);
 
-    daylightSavingBox_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), group);
+    daylightSavingBox_ = new QCheckBox(tr("Daylight Saving Time"), group);
     daylightSavingBox_->setObjectName(QStringLiteral("chkDST"));
     grid->addWidget(daylightSavingBox_, 3, 1);
 
@@ -269,7 +270,7 @@ QWidget* InputWindow::buildBirthGroup()
     for (const TimeZoneRow& row : kTimeZoneTable)
         zones.append(QString::fromUtf8(row.timeZoneNames.data(), static_cast<qsizetype>(row.timeZoneNames.size())));
     zoneList_->addItems(zones);
-    grid->addWidget(new QLabel(QStringLiteral("Time Zone"), group), 4, 0);
+    grid->addWidget(new QLabel(tr("Time Zone"), group), 4, 0);
     grid->addWidget(zoneList_, 4, 1);
     grid->setRowStretch(5, 1);
 
@@ -280,20 +281,20 @@ QWidget* InputWindow::buildBirthGroup()
 
 QWidget* InputWindow::buildPlaceGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("Place of Birth"));
+    auto* group = new QGroupBox(tr("Place of Birth"));
     group->setObjectName(QStringLiteral("fraPlace"));
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(10);
 
     struct Coordinate {
-        const char* caption;
+        QString caption;
         const char* degreesName;
         const char* minutesName;
         const char* groupName;
         const char* firstName;
-        const char* firstCaption;
+        QString firstCaption;
         const char* secondName;
-        const char* secondCaption;
+        QString secondCaption;
         QLineEdit*& degrees;
         QLineEdit*& minutes;
         QButtonGroup*& options;
@@ -301,17 +302,17 @@ QWidget* InputWindow::buildPlaceGroup()
         QRadioButton*& second;
     };
     const Coordinate coordinates[] = {
-        {"Latitude", "txtLatDeg", "txtLatMin", "optLat", "optLatNorth", "North", "optLatSouth", "South",
+        {tr("Latitude"), "txtLatDeg", "txtLatMin", "optLat", "optLatNorth", tr("North"), "optLatSouth", tr("South"),
          latDegreesField_, latMinutesField_, latDirectionGroup_, northOption_, southOption_},
-        {"Longitude", "txtLonDeg", "txtLonMin", "optLong", "optLongEast", "East", "optLongWest", "West",
+        {tr("Longitude"), "txtLonDeg", "txtLonMin", "optLong", "optLongEast", tr("East"), "optLongWest", tr("West"),
          lonDegreesField_, lonMinutesField_, lonDirectionGroup_, eastOption_, westOption_},
     };
     int row = 0;
     for (const Coordinate& c : coordinates) {
         c.degrees = MakeField(c.degreesName, FieldRule::Digits, dialogs_, group);
         c.minutes = MakeField(c.minutesName, FieldRule::Digits, dialogs_, group);
-        c.first = MakeOption(c.firstName, QLatin1String(c.firstCaption), group);
-        c.second = MakeOption(c.secondName, QLatin1String(c.secondCaption), group);
+        c.first = MakeOption(c.firstName, c.firstCaption, group);
+        c.second = MakeOption(c.secondName, c.secondCaption, group);
         c.options = new QButtonGroup(group);
         c.options->setObjectName(QLatin1String(c.groupName));
         c.options->addButton(c.first, 0);
@@ -321,12 +322,12 @@ QWidget* InputWindow::buildPlaceGroup()
         auto* line = new QHBoxLayout;
         line->addWidget(c.degrees);
         line->addWidget(c.minutes);
-        line->addWidget(new QLabel(QStringLiteral("DEG/MIN"), group));
+        line->addWidget(new QLabel(tr("DEG/MIN"), group));
         line->addSpacing(12);
         line->addWidget(c.first);
         line->addWidget(c.second);
         line->addStretch(1);
-        grid->addWidget(new QLabel(QLatin1String(c.caption), group), row, 0);
+        grid->addWidget(new QLabel(c.caption, group), row, 0);
         grid->addLayout(line, row, 1);
         ++row;
     }
@@ -334,14 +335,14 @@ QWidget* InputWindow::buildPlaceGroup()
     cityField_ = MakeField("txtCity", FieldRule::Letters, dialogs_, group);
     stateField_ = MakeField("txtState", FieldRule::Letters, dialogs_, group);
     countryField_ = MakeField("txtCountry", FieldRule::Letters, dialogs_, group);
-    grid->addWidget(new QLabel(QStringLiteral("City"), group), 2, 0);
+    grid->addWidget(new QLabel(tr("City"), group), 2, 0);
     grid->addWidget(cityField_, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("State"), group), 3, 0);
+    grid->addWidget(new QLabel(tr("State"), group), 3, 0);
     grid->addWidget(stateField_, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Country"), group), 4, 0);
+    grid->addWidget(new QLabel(tr("Country"), group), 4, 0);
     grid->addWidget(countryField_, 4, 1);
 
-    findPlaceButton_ = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), group);
+    findPlaceButton_ = new QPushButton(tr("Click here to find Latitude && Longitude"), group);
     findPlaceButton_->setObjectName(QStringLiteral("Command1"));
     auto* lookUp = new QHBoxLayout;
     lookUp->addStretch(1);
@@ -357,18 +358,18 @@ QWidget* InputWindow::buildPromoBand()
     band->setObjectName(QStringLiteral("lblPromo"));
     band->setAutoFillBackground(true);
     QPalette colours = band->palette();
-    colours.setColor(QPalette::Window, QColor(154, 54, 171));
+    colours.setColor(QPalette::Window, kPurple);
     colours.setColor(QPalette::WindowText, Qt::white);
     band->setPalette(colours);
     band->setAlignment(Qt::AlignCenter);
     band->setContentsMargins(8, 10, 8, 10);
     band->setTextFormat(Qt::RichText);
     const QString link = QStringLiteral("<a style=\"color:#ffffff\" href=\"%1\">%2</a>");
-    band->setText(link.arg(links::kMoreSoftware, QStringLiteral("More free astrology software")) +
+    band->setText(link.arg(links::kMoreSoftware, tr("More free astrology software").toHtmlEscaped()) +
                   QStringLiteral("&nbsp;&nbsp;&nbsp;&#8226;&nbsp;&nbsp;&nbsp;") +
-                  link.arg(links::kHome, QStringLiteral("Visit Us Online")) +
+                  link.arg(links::kHome, tr("Visit Us Online").toHtmlEscaped()) +
                   QStringLiteral("&nbsp;&nbsp;&nbsp;&#8226;&nbsp;&nbsp;&nbsp;") +
-                  link.arg(links::kMakeMoney, QStringLiteral("Make Money Online")));
+                  link.arg(links::kMakeMoney, tr("Make Money Online").toHtmlEscaped()));
     connect(band, &QLabel::linkActivated, band, [](const QString& url) { links::OpenWebPage(url); });
     return band;
 }
@@ -425,6 +426,12 @@ void InputWindow::fillPlaceFields(const FormValues& form)
     countryField_->setText(FromStd(form.country));
 }
 
+void InputWindow::showProblem(const Problem& problem)
+{
+    ShowProblem(dialogs_, this, problem);
+    focusField(problem.focus);
+}
+
 void InputWindow::focusField(FormField field)
 {
     QLineEdit* target = nullptr;
@@ -451,11 +458,12 @@ int InputWindow::timeZoneIndex() const
 
 void InputWindow::findPlace()
 {
-    const std::pair<QLineEdit*, const char*> required[] = {
-        {cityField_, "Please Enter City"}, {stateField_, "Please Enter State"}, {countryField_, "Please Enter Country"}};
+    const std::pair<QLineEdit*, QString> required[] = {{cityField_, tr("Please Enter City")},
+                                                       {stateField_, tr("Please Enter State")},
+                                                       {countryField_, tr("Please Enter Country")}};
     for (const auto& [field, message] : required) {
         if (field->text().isEmpty()) {
-            dialogs_.message(this, QLatin1String(message), MessageIcon::Error);
+            dialogs_.message(this, message, MessageIcon::Error);
             field->setFocus();
             return;
         }
@@ -520,8 +528,8 @@ void InputWindow::letGoOfPlace()
 
 void InputWindow::showZoneNote(const ZoneNote& note)
 {
-    zoneNote_->setText(FromStd(note.text));
-    if (note.warning) {
+    zoneNote_->setText(ZoneNoteText(note));
+    if (note.warning()) {
         QPalette colours = zoneNote_->palette();
         colours.setColor(QPalette::WindowText, kErrorColour);
         zoneNote_->setPalette(colours);

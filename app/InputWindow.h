@@ -38,8 +38,9 @@ public:
     FormValues formValues() const;
     // Lets go of a place picked from the completions.
     void setFormValues(const FormValues& form);
-    // After a refused check: focus to a field, or select North or East.
-    void focusField(FormField field);
+    // A refused check's message, then the focus to the field it names, or
+    // North or East selected.
+    void showProblem(const Problem& problem);
     int timeZoneIndex() const;
 
 signals:
@@ -70,6 +71,7 @@ private:
     // City to DST: the fields a place fills.
     void fillPlaceFields(const FormValues& form);
     void showZoneNote(const ZoneNote& note);
+    void focusField(FormField field);
 
     Dialogs& dialogs_;
     QLineEdit* nameField_ = nullptr;

@@ -13,6 +13,11 @@ namespace varelio::app {
 
 namespace {
 
+// The translators' context of the picture export's words.
+class PictureWords {
+    Q_DECLARE_TR_FUNCTIONS(PictureExport)
+};
+
 // The one deliberate seam: tests pretend the JPEG writer is missing.
 std::optional<bool> forcedJpegWriter;
 
@@ -24,7 +29,7 @@ const QString kPlainStem = QStringLiteral("chart");
 bool WriteJpeg(const QImage& image, const QString& path, QString& error)
 {
     if (!JpegWriterAvailable()) {
-        error = QStringLiteral("No JPEG writer is installed.");
+        error = PictureWords::tr("No JPEG writer is installed.");
         return false;
     }
     QSaveFile target(path);
@@ -109,8 +114,8 @@ QString UniqueFileName(QString folder, QString fileName, Dialogs& dialogs, QWidg
         if (!NameTaken(folder + candidate))
             return folder + candidate;
     }
-    dialogs.message(parent, QStringLiteral("There are too many Copies of this file  ") + fileName,
-                    MessageIcon::Error, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + fileName);
+    dialogs.message(parent, PictureWords::tr("There are too many Copies of this file  %1").arg(fileName),
+                    MessageIcon::Error, PictureWords::tr(" UNABLE  TO  CREATE  NEW  FILE%1").arg(fileName));
     return {};
 }
 
@@ -146,7 +151,7 @@ QString SaveWindowAsJpeg(const QString& path, const QImage& captured, Dialogs& d
 
     QString error;
     if (!WriteJpeg(captured, finalPath, error)) {
-        ShowFileFailure(dialogs, parent, finalPath, error);
+        ShowWriteFailure(dialogs, parent, finalPath, error);
         return {};
     }
     return finalPath;

@@ -60,15 +60,16 @@ private:
 // "19°04′ N, 72°53′ E"
 QString CoordinatesText(const Place& place)
 {
-    auto angle = [](double degrees, QChar positive, QChar negative) {
+    auto angle = [](double degrees, const QString& positive, const QString& negative) {
         const DegreesMinutes dm = ToDegreesMinutes(degrees);
-        return QStringLiteral("%1\u00B0%2\u2032 %3")
+        return PlaceCompletion::tr("%1°%2′ %3", "degrees, minutes, compass point")
             .arg(dm.degrees)
             .arg(dm.minutes, 2, 10, QLatin1Char('0'))
             .arg(dm.negative ? negative : positive);
     };
-    return angle(place.latitudeDegrees, u'N', u'S') + QStringLiteral(", ") +
-           angle(place.longitudeDegrees, u'E', u'W');
+    return PlaceCompletion::tr("%1, %2", "latitude, longitude")
+        .arg(angle(place.latitudeDegrees, PlaceCompletion::tr("N"), PlaceCompletion::tr("S")),
+             angle(place.longitudeDegrees, PlaceCompletion::tr("E"), PlaceCompletion::tr("W")));
 }
 
 // The popup's text for each place: its label, with the coordinates added where
@@ -84,7 +85,7 @@ QStringList CompletionTexts(const std::vector<Place>& places)
         const std::string label = place.Label();
         QString text = QString::fromStdString(label);
         if (labelCount[label] > 1)
-            text += QStringLiteral(" (") + CoordinatesText(place) + QLatin1Char(')');
+            text = PlaceCompletion::tr("%1 (%2)", "place, its coordinates").arg(text, CoordinatesText(place));
         texts.append(text);
     }
     return texts;

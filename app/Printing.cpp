@@ -4,6 +4,7 @@
 #include "VarelioVersion.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -16,6 +17,11 @@
 namespace varelio::app {
 
 namespace {
+
+// The translators' context of printing's words.
+class PrintingWords {
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
 
 std::optional<bool> forcedPrinterInstalled;
 
@@ -69,8 +75,8 @@ void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QPrin
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        dialogs.message(parent, QStringLiteral("Could not start printing on \"%1\".").arg(where), MessageIcon::Error,
-                        kMessageTitle);
+        dialogs.message(parent, PrintingWords::tr("Could not start printing on \"%1\".").arg(where),
+                        MessageIcon::Error);
         return;
     }
     // The painter's origin is the page's printable area.
@@ -83,7 +89,8 @@ void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingView)
     // Without a printer Qt's dialog offers nothing to print on, and the page
     // would go to a nameless file.
     if (!PrinterInstalled()) {
-        dialogs.message(parent, kNoPrinterMessage, MessageIcon::Information, kMessageTitle);
+        dialogs.message(parent, PrintingWords::tr("No printer is installed. Use Save As PDF to keep a printable copy."),
+                        MessageIcon::Information);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -103,7 +110,7 @@ QByteArray ReadingPdf(QWidget& readingView, const QPageSize& pageSize)
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Varelio " VARELIO_VERSION));
-        writer.setTitle(QStringLiteral("Varelio reading"));
+        writer.setTitle(PrintingWords::tr("Varelio reading"));
         const QPageLayout::Orientation turn =
             readingView.width() > readingView.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
         const qreal m = kPdfMarginMillimetres;
@@ -127,7 +134,7 @@ bool WriteReadingPdf(const QString& path, QWidget& readingView, const QPageSize&
 {
     const QByteArray pdf = ReadingPdf(readingView, pageSize);
     if (pdf.isEmpty()) {
-        error = QStringLiteral("The PDF page could not be drawn.");
+        error = PrintingWords::tr("The PDF page could not be drawn.");
         return false;
     }
     return WriteWholeFile(path, pdf, &error);

@@ -25,15 +25,12 @@ QRectF FitRect(const QSizeF& content, const QRectF& page);
 // RasiChart::draw.
 void DrawScaledToFit(QWidget& widget, QPainter& painter, const QRectF& page, bool withBackground = true);
 
-inline const QString kNoPrinterMessage =
-    QStringLiteral("No printer is installed. Use Save As PDF to keep a printable copy.");
-
 // Whether any printer is installed (QPrinterInfo); tests may force the answer.
 bool PrinterInstalled();
 void SetPrinterInstalledForTesting(std::optional<bool> forced);
 
-// "&Print": without an installed printer, kNoPrinterMessage instead of the
-// dialog; else the printer dialog and, on confirmation, readingView scaled to
+// "&Print": without an installed printer, "No printer is installed. Use Save
+// As PDF to keep a printable copy." instead of the dialog; else the printer dialog and, on confirmation, readingView scaled to
 // one page.
 void PrintReading(QWidget* parent, Dialogs& dialogs, QWidget& readingView);
 // The dialog and the page on a printer the caller prepared (a PDF file, for instance).

@@ -1,9 +1,9 @@
 #include "app/ReadingView.h"
 
-#include "app/ErrorColour.h"
+#include "app/Colours.h"
 #include "app/RasiChart.h"
 #include "app/Twips.h"
-#include "form/Form.h"
+#include "app/Wording.h"
 #include "VarelioVersion.h"
 
 #include <QGroupBox>
@@ -16,9 +16,7 @@ namespace varelio::app {
 
 namespace {
 
-const QColor kOrange(255, 128, 0);
 const QColor kGreen(0, 128, 0);
-const QColor kPurple(154, 54, 171);
 const QColor kMagenta(223, 38, 140);
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
@@ -96,14 +94,13 @@ void StackLines(const std::vector<QLabel*>& lines, int left, int top, int bottom
 // "Date of Birth: March 7, 1985"
 QString DateOfBirthText(const BirthData& birth)
 {
-    const std::string_view name = MonthName(birth.month);
-    const QString month = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    return QStringLiteral("Date of Birth: %1 %2, %3").arg(month).arg(birth.day).arg(birth.year);
+    return ReadingView::tr("Date of Birth: %1 %2, %3")
+        .arg(MonthName(birth.month), QString::number(birth.day), QString::number(birth.year));
 }
 
 QString TimeOfBirthText(const BirthData& birth)
 {
-    return QStringLiteral("Time of Birth: %1 HH %2 MM ").arg(birth.hour).arg(birth.minute);
+    return ReadingView::tr("Time of Birth: %1 HH %2 MM ").arg(birth.hour).arg(birth.minute);
 }
 
 }  // namespace
@@ -111,7 +108,7 @@ QString TimeOfBirthText(const BirthData& birth)
 ReadingView::ReadingView(const Reading& reading, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
+    setWindowTitle(tr("Varelio v%1").arg(QStringLiteral(VARELIO_VERSION)));
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
@@ -123,7 +120,7 @@ ReadingView::ReadingView(const Reading& reading, QWidget* parent) : QWidget(pare
     rasiChart_ = new RasiChart(this);
     rasiChart_->move(0, Px(1995));
     rasiChart_->setCells(reading.chartCells);
-    buildInterpretation(reading.manglikCaptions, reading.verdictWindow);
+    buildInterpretation(reading);
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         KeepRowsBelowTitle(*frame);
 
@@ -133,12 +130,11 @@ ReadingView::ReadingView(const Reading& reading, QWidget* parent) : QWidget(pare
 void ReadingView::buildPositions(const ChartState& chart)
 {
     QGroupBox* frame =
-        MakeFrame(QStringLiteral("fraWestern"), QStringLiteral("Vedic Planetary Position"), TwipsRect(0, 0, 2895, 1900), this);
-    static const char* const names[] = {"Surya / Sun",     "Chandra / Moon", "Budha / Mercury", "Shukra / Venus",
-                                        "Mangala / Mars",  "Guru / Jupiter", "Shani / Saturn"};
-    for (int i = 0; i < 7; ++i) {
+        MakeFrame(QStringLiteral("fraWestern"), tr("Vedic Planetary Position"), TwipsRect(0, 0, 2895, 1900), this);
+    for (int i = kSun; i <= kSaturn; ++i) {
         const int top = 240 + 225 * i;
-        MakeLabel(QStringLiteral("PlanetName%1").arg(i), QLatin1String(names[i]), TwipsRect(120, top, 1650, 225), frame);
+        MakeLabel(QStringLiteral("PlanetName%1").arg(i), BodyLabel(static_cast<BodyIndex>(i)),
+                  TwipsRect(120, top, 1650, 225), frame);
     }
     for (int i = 0; i < kBodyCount; ++i) {
         // Rahu to the midheaven are written too but sit below the frame's edge,
@@ -152,20 +148,23 @@ void ReadingView::buildPositions(const ChartState& chart)
 void ReadingView::buildVedicDetails(const ReadingSummary& summary)
 {
     QGroupBox* frame =
-        MakeFrame(QStringLiteral("fraVedic"), QStringLiteral("Other Vedic Details"), TwipsRect(3000, 0, 3650, 1900), this);
+        MakeFrame(QStringLiteral("fraVedic"), tr("Other Vedic Details"), TwipsRect(3000, 0, 3650, 1900), this);
     struct Row {
-        const char* caption;
+        QString caption;
         const char* valueName;
         const std::string& value;
     };
     const Row rows[] = {
-        {"Ayanamsa", "lblAyanamsha", summary.ayanamsaDisplay},   {"Lagna / Asc", "lblLagna", summary.lagnaSignName},
-        {"Rashi/Moon Sign", "lblRashi", summary.rashiDisplay},   {"Nakshatra", "lblNakshatra", summary.nakshatraDisplay},
-        {"Pada", "lblPada", summary.nakshatraPada},              {"Lord", "lblLord", summary.nakshatraLord},
+        {tr("Ayanamsa"), "lblAyanamsha", summary.ayanamsaDisplay},
+        {tr("Lagna / Asc"), "lblLagna", summary.lagnaSignName},
+        {tr("Rashi/Moon Sign"), "lblRashi", summary.rashiDisplay},
+        {tr("Nakshatra"), "lblNakshatra", summary.nakshatraDisplay},
+        {tr("Pada"), "lblPada", summary.nakshatraPada},
+        {tr("Lord"), "lblLord", summary.nakshatraLord},
     };
     for (int k = 0; k < 6; ++k) {
         const int top = 240 + 225 * k;
-        MakeLabel(QString(), QLatin1String(rows[k].caption), TwipsRect(120, top, 1650, 225), frame);
+        MakeLabel(QString(), rows[k].caption, TwipsRect(120, top, 1650, 225), frame);
         MakeLabel(QLatin1String(rows[k].valueName), FromStd(rows[k].value), TwipsRect(1785, top, 1800, 225), frame);
     }
 }
@@ -173,16 +172,16 @@ void ReadingView::buildVedicDetails(const ReadingSummary& summary)
 void ReadingView::buildPersonalDetails(const BirthData& birth)
 {
     QGroupBox* frame =
-        MakeFrame(QStringLiteral("Frame2"), QStringLiteral("Personal Details"), TwipsRect(6750, 0, 4000, 1900), this);
+        MakeFrame(QStringLiteral("Frame2"), tr("Personal Details"), TwipsRect(6750, 0, 4000, 1900), this);
     const std::pair<const char*, QString> lines[] = {
-        {"lblName", QStringLiteral("Name: ") + FromStd(birth.name)},
-        {"lblCity", QStringLiteral("City: ") + FromStd(birth.city)},
-        {"lblState", QStringLiteral("State: ") + FromStd(birth.state)},
-        {"lblCountry", QStringLiteral("Country: ") + FromStd(birth.country)},
+        {"lblName", tr("Name: %1").arg(FromStd(birth.name))},
+        {"lblCity", tr("City: %1").arg(FromStd(birth.city))},
+        {"lblState", tr("State: %1").arg(FromStd(birth.state))},
+        {"lblCountry", tr("Country: %1").arg(FromStd(birth.country))},
         {"lblDOB", DateOfBirthText(birth)},
         {"lblTOB", TimeOfBirthText(birth)},
-        {"lblLatitude", QStringLiteral("Latitude: %1 Degree %2 Minute").arg(birth.latDegrees).arg(birth.latMinutes)},
-        {"lblLongitude", QStringLiteral("Longitude: %1 Degree %2 Minute").arg(birth.lonDegrees).arg(birth.lonMinutes)},
+        {"lblLatitude", tr("Latitude: %1 Degree %2 Minute").arg(birth.latDegrees).arg(birth.latMinutes)},
+        {"lblLongitude", tr("Longitude: %1 Degree %2 Minute").arg(birth.lonDegrees).arg(birth.lonMinutes)},
     };
     int k = 0;
     for (const auto& [name, text] : lines) {
@@ -191,59 +190,56 @@ void ReadingView::buildPersonalDetails(const BirthData& birth)
     }
 }
 
-void ReadingView::buildInterpretation(const std::array<std::string, 6>& verdicts, const VerdictWindow& window)
+void ReadingView::buildInterpretation(const Reading& reading)
 {
-    QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), QStringLiteral("Manglik Interpretation"),
+    QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), tr("Manglik Interpretation"),
                                  TwipsRect(5500, 1995, 5250, 5340), this);
-    struct Inner {
+    struct Shown {
+        ManglikReference reference;
         const char* name;
-        const char* caption;
+        QString caption;
         int top;
         QColor colour;
     };
-    const Inner inners[] = {{"Frame1_1", "Ascendant (Lagna)", 360, kPurple}, {"Frame1_2", "Moon Sign (Rashi)", 1560, kMagenta}};
+    const Shown shown[] = {{ManglikReference::Lagna, "Frame1_1", tr("Ascendant (Lagna)"), 360, kPurple},
+                           {ManglikReference::Moon, "Frame1_2", tr("Moon Sign (Rashi)"), 1560, kMagenta}};
     QGroupBox* moonBox = nullptr;
     for (int f = 0; f < 2; ++f) {
-        QGroupBox* inner = MakeFrame(QLatin1String(inners[f].name), QLatin1String(inners[f].caption),
-                                     TwipsRect(120, inners[f].top, 5000, 1095), outer);
-        SetTextColour(inner, inners[f].colour);
+        QGroupBox* inner = MakeFrame(QLatin1String(shown[f].name), shown[f].caption,
+                                     TwipsRect(120, shown[f].top, 5000, 1095), outer);
+        SetTextColour(inner, shown[f].colour);
         moonBox = inner;
+        const std::array<QString, 3> captions = VerdictCaptions(reading.of(shown[f].reference).verdict);
         for (int line = 0; line < 3; ++line) {
-            const int index = f * 3 + line;
-            QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(index), FromStd(verdicts[index]),
+            QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(f * 3 + line), captions[line],
                                        TwipsRect(120, 240 + 240 * line, 4760, 225), inner);
             SetTextColour(result, kOrange);
         }
     }
     QLabel* note = MakeLabel(QStringLiteral("lblResult6"),
-                             QStringLiteral("P.S. Please consult an astrologer for further detailed consultations for "
-                                            "solving of Mangal Dosha."),
+                             tr("P.S. Please consult an astrologer for further detailed consultations for solving of "
+                                "Mangal Dosha."),
                              TwipsRect(120, 3600, 4995, 435), outer);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(note, kGreen);
 
-    // Each window line names its reference before the core's sentence; the
-    // warnings name it themselves.
-    struct Reference {
-        const char* prefix;
-        const ReferenceWindow& window;
-        ManglikReference reference;
-        QColor colour;
-    };
-    const Reference references[] = {{"Lagna: ", window.lagna, ManglikReference::Lagna, kPurple},
-                                    {"Moon: ", window.moon, ManglikReference::Moon, kMagenta}};
+    // The birth times over which each verdict holds, and a warning where a
+    // birth a few minutes off gets the other verdict.
     std::vector<QLabel*> lines;
     for (int r = 0; r < 2; ++r) {
-        const Reference& ref = references[r];
-        QLabel* held = MakeLabel(QStringLiteral("lblWindow%1").arg(r),
-                                 QLatin1String(ref.prefix) + FromStd(WindowText(ref.window)), QRect(), outer);
-        SetTextColour(held, ref.colour);
-        lines.push_back(held);
-        const std::string warning = TimeWarning(ref.window, ref.reference);
-        if (warning.empty())
+        const ManglikReference reference = shown[r].reference;
+        const std::optional<ReferenceWindow>& window = reading.of(reference).window;
+        if (!window)
             continue;
-        QLabel* warned = MakeLabel(QStringLiteral("lblWarning%1").arg(r), FromStd(warning), QRect(), outer);
+        QLabel* held = MakeLabel(QStringLiteral("lblWindow%1").arg(r), WindowLine(reference, *window), QRect(), outer);
+        SetTextColour(held, shown[r].colour);
+        lines.push_back(held);
+        const std::optional<TimeWarning> warning = NearbyVerdictChange(*window);
+        if (!warning)
+            continue;
+        QLabel* warned =
+            MakeLabel(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning), QRect(), outer);
         SetTextColour(warned, kErrorColour);
         lines.push_back(warned);
     }

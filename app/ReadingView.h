@@ -8,8 +8,6 @@
 
 #include <QWidget>
 
-#include <array>
-
 class QGroupBox;
 class QLabel;
 
@@ -31,7 +29,7 @@ private:
     // Lagna lines 0-2, Moon lines 3-5 from the verdicts; line 6 is the fixed
     // closing note. Between the Moon's box and the note, the birth times over
     // which each verdict holds, and a warning where a nearby time changes it.
-    void buildInterpretation(const std::array<std::string, 6>& verdicts, const VerdictWindow& window);
+    void buildInterpretation(const Reading& reading);
 
     RasiChart* rasiChart_ = nullptr;
 };

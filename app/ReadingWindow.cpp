@@ -1,6 +1,7 @@
 #include "app/ReadingWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/Colours.h"
 #include "app/HelpWindow.h"
 #include "app/ReadingView.h"
 #include "app/ScreenFit.h"
@@ -30,8 +31,6 @@ namespace varelio::app {
 
 namespace {
 
-const QColor kBand(154, 54, 171);
-
 QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, bool checkable = false, bool checked = false)
 {
     QAction* action = menu->addAction(caption);
@@ -48,7 +47,7 @@ QWidget* MakeBand(const char* name, int heightTwips, QWidget* parent)
     band->setFixedHeight(Px(heightTwips));
     band->setAutoFillBackground(true);
     QPalette colours = band->palette();
-    colours.setColor(QPalette::Window, kBand);
+    colours.setColor(QPalette::Window, kPurple);
     band->setPalette(colours);
     return band;
 }
@@ -78,7 +77,7 @@ QIcon PrinterGlyph()
 ReadingWindow::ReadingWindow(ReadingView* view, QWidget* parent) : QMainWindow(parent), view_(view)
 {
     setObjectName(QStringLiteral("MDI"));
-    setWindowTitle(QStringLiteral("Varelio v" VARELIO_VERSION));
+    setWindowTitle(tr("Varelio v%1").arg(QStringLiteral(VARELIO_VERSION)));
     setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar is shown and hidden only by "&Toolbar"
 
     buildToolBar();
@@ -117,7 +116,7 @@ ReadingWindow::ReadingWindow(ReadingView* view, QWidget* parent) : QMainWindow(p
 
 void ReadingWindow::buildToolBar()
 {
-    toolBar_ = new QToolBar(QStringLiteral("TB"), this);
+    toolBar_ = new QToolBar(tr("Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("TB"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
@@ -130,40 +129,40 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
 {
     SharedCommands shared{};
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    shared.newReading = AddEntry(file, "mnuNew", QStringLiteral("&New"));
+    shared.newReading = AddEntry(file, "mnuNew", tr("&New"));
     shared.newReading->setShortcut(QKeySequence::New);
     connect(shared.newReading, &QAction::triggered, this, &ReadingWindow::newRequested);
     file->addSeparator();
-    shared.save = AddEntry(file, "mnuSaveAsText", QStringLiteral("Save &As"));
+    shared.save = AddEntry(file, "mnuSaveAsText", tr("Save &As"));
     shared.save->setShortcut(QKeySequence::Save);
     connect(shared.save, &QAction::triggered, this, &ReadingWindow::saveRequested);
-    connect(AddEntry(file, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG")), &QAction::triggered, this,
+    connect(AddEntry(file, "mnuSaveAsJpeg", tr("Save As &JPEG")), &QAction::triggered, this,
             &ReadingWindow::saveJpegRequested);
-    connect(AddEntry(file, "mnuSaveAsPdf", QStringLiteral("Save As P&DF")), &QAction::triggered, this,
+    connect(AddEntry(file, "mnuSaveAsPdf", tr("Save As P&DF")), &QAction::triggered, this,
             &ReadingWindow::savePdfRequested);
     file->addSeparator();
-    connect(AddEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text")), &QAction::triggered, this,
+    connect(AddEntry(file, "mnuExport", tr("&Export Chart As Text")), &QAction::triggered, this,
             &ReadingWindow::exportRequested);
     file->addSeparator();
-    shared.print = AddEntry(file, "mnuPrint", QStringLiteral("&Print"));
+    shared.print = AddEntry(file, "mnuPrint", tr("&Print"));
     shared.print->setShortcut(QKeySequence::Print);
     connect(shared.print, &QAction::triggered, this, &ReadingWindow::printRequested);
     file->addSeparator();
-    connect(AddEntry(file, "mnuBack", QStringLiteral("&Back")), &QAction::triggered, this,
+    connect(AddEntry(file, "mnuBack", tr("&Back")), &QAction::triggered, this,
             &ReadingWindow::backRequested);
     file->addSeparator();
-    QAction* exit = AddEntry(file, "mnuExit", QStringLiteral("E&xit"));
+    QAction* exit = AddEntry(file, "mnuExit", tr("E&xit"));
     exit->setShortcut(QKeySequence::Quit);
     connect(exit, &QAction::triggered, this, &ReadingWindow::exitRequested);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
     // The toolbar's own action: its check mark follows the toolbar.
     QAction* showToolBar = toolBar_->toggleViewAction();
     showToolBar->setObjectName(QStringLiteral("mnuToolBar"));
-    showToolBar->setText(QStringLiteral("&Toolbar"));
+    showToolBar->setText(tr("&Toolbar"));
     showToolBar->setChecked(true);
     view->addAction(showToolBar);
     QStatusBar* status = statusBar();
@@ -174,23 +173,23 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     savedLabel_->setObjectName(QStringLiteral("lblSaved"));
     savedLabel_->setTextFormat(Qt::PlainText);
     status->addWidget(savedLabel_, 1);
-    connect(AddEntry(view, "mnuStatusBar", QStringLiteral("&Status Bar"), true, true), &QAction::toggled, status,
+    connect(AddEntry(view, "mnuStatusBar", tr("&Status Bar"), true, true), &QAction::toggled, status,
             &QWidget::setVisible);
     view->addSeparator();
 
-    QMenu* style = view->addMenu(QStringLiteral("&Chart Style"));
+    QMenu* style = view->addMenu(tr("&Chart Style"));
     style->setObjectName(QStringLiteral("mnuChartStyle"));
     auto* styles = new QActionGroup(this);
     styles->setObjectName(QStringLiteral("chartStyleGroup"));
-    styles->addAction(AddEntry(style, "mnuNorth", QStringLiteral("&North Indian"), true));
-    styles->addAction(AddEntry(style, "mnuSouth", QStringLiteral("&South Indian"), true, true));
-    styles->addAction(AddEntry(style, "mnuNatal", QStringLiteral("&Natal Indian"), true));
+    styles->addAction(AddEntry(style, "mnuNorth", tr("&North Indian"), true));
+    styles->addAction(AddEntry(style, "mnuSouth", tr("&South Indian"), true, true));
+    styles->addAction(AddEntry(style, "mnuNatal", tr("&Natal Indian"), true));
 
     // The colour entries carry no action: "O&ff" stays checked whatever is chosen.
-    QMenu* colour = view->addMenu(QStringLiteral("Colo&r Style"));
+    QMenu* colour = view->addMenu(tr("Colo&r Style"));
     colour->setObjectName(QStringLiteral("mnuColor"));
-    QAction* colourOn = AddEntry(colour, "mnuColorOn", QStringLiteral("O&n"), true, false);
-    QAction* colourOff = AddEntry(colour, "mnuColorOff", QStringLiteral("O&ff"), true, true);
+    QAction* colourOn = AddEntry(colour, "mnuColorOn", tr("O&n"), true, false);
+    QAction* colourOff = AddEntry(colour, "mnuColorOff", tr("O&ff"), true, true);
     for (QAction* entry : {colourOn, colourOff}) {
         connect(entry, &QAction::triggered, this, [colourOn, colourOff] {
             colourOn->setChecked(false);
@@ -201,19 +200,20 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
 
     auto* charts = new QActionGroup(this);
     charts->setObjectName(QStringLiteral("chartGroup"));
-    chartAction_ = AddEntry(view, "mnuChart", QStringLiteral("&Chart"), true, true);
+    chartAction_ = AddEntry(view, "mnuChart", tr("&Chart"), true, true);
     charts->addAction(chartAction_);
     connect(chartAction_, &QAction::triggered, this, &ReadingWindow::showChart);
-    QMenu* divisional = view->addMenu(QStringLiteral("&Divisional Charts"));
+    QMenu* divisional = view->addMenu(tr("&Divisional Charts"));
     divisional->setObjectName(QStringLiteral("mnuDivisionalCharts"));
-    const std::pair<const char*, const char*> entries[] = {
-        {"mnuSub_Hora", "&Hora"},         {"mnuSub_Drekkana", "&Drekkana"}, {"mnuSub_Sapthamsa", "&Sapthamsa"},
-        {"mnuSub_Navamsa", "&Navamsa"},   {"mnuSub_Dasamsa", "&D&asamsa"},  {"mnuSub_Dwadasamsa", "D&wadasamsa"},
+    const std::pair<const char*, QString> entries[] = {
+        {"mnuSub_Hora", tr("&Hora")},         {"mnuSub_Drekkana", tr("&Drekkana")},
+        {"mnuSub_Sapthamsa", tr("&Sapthamsa")}, {"mnuSub_Navamsa", tr("&Navamsa")},
+        {"mnuSub_Dasamsa", tr("&D&asamsa")},  {"mnuSub_Dwadasamsa", tr("D&wadasamsa")},
     };
     for (const auto& [name, caption] : entries)
-        charts->addAction(AddEntry(divisional, name, QLatin1String(caption), true));
+        charts->addAction(AddEntry(divisional, name, caption, true));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     // Help is the guide installed with the program, at the entry's section:
     // it needs no network.
@@ -222,50 +222,51 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
         connect(entry, &QAction::triggered, this, [section] { HelpWindow::showSection(section); });
         return entry;
     };
-    shared.onlineHelp = guideEntry("mnuOnline", QStringLiteral("&Online Help"), guide::kContents);
-    guideEntry("mnuVisit", QStringLiteral("&Visit Us Online"), guide::kAbout);
+    shared.onlineHelp = guideEntry("mnuOnline", tr("&Online Help"), guide::kContents);
+    guideEntry("mnuVisit", tr("&Visit Us Online"), guide::kAbout);
     help->addSeparator();
-    guideEntry("mnuUpdate", QStringLiteral("Check for Software &Update"), guide::kUpdates);
+    guideEntry("mnuUpdate", tr("Check for Software &Update"), guide::kUpdates);
     help->addSeparator();
-    connect(AddEntry(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
+    connect(AddEntry(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
             [this] { ShowAboutBox(this); });
-    guideEntry("mnuDonate", QStringLiteral("&Donate"), guide::kAbout);
-    guideEntry("mnuMakeMoney", QStringLiteral("Make Money &Online"), guide::kAbout);
+    guideEntry("mnuDonate", tr("&Donate"), guide::kAbout);
+    guideEntry("mnuMakeMoney", tr("Make Money &Online"), guide::kAbout);
     return shared;
 }
 
 void ReadingWindow::fillToolBar(const SharedCommands& commands)
 {
     // The buttons are the menu entries themselves; each button keeps its old
-    // key as its object name and tooltip, and its picture stays out of the menu.
+    // key as its object name and, in words, as its tooltip; its picture stays
+    // out of the menu.
     struct Button {
         QAction* action;
         const char* key;
+        QString tip;
         const char* theme;
         QStyle::StandardPixmap fallback;
     };
     const Button buttons[] = {
-        {commands.newReading, "New", "document-new", QStyle::SP_FileIcon},
-        {commands.save, "Save", "document-save", QStyle::SP_DialogSaveButton},
-        {commands.print, "Print", "document-print", QStyle::SP_CustomBase},
-        {commands.onlineHelp, "Help", "help-contents", QStyle::SP_MessageBoxQuestion},
+        {commands.newReading, "New", tr("New"), "document-new", QStyle::SP_FileIcon},
+        {commands.save, "Save", tr("Save"), "document-save", QStyle::SP_DialogSaveButton},
+        {commands.print, "Print", tr("Print"), "document-print", QStyle::SP_CustomBase},
+        {commands.onlineHelp, "Help", tr("Help"), "help-contents", QStyle::SP_MessageBoxQuestion},
     };
     for (const Button& button : buttons) {
-        const QString key = QLatin1String(button.key);
         const QIcon fallback =
             button.fallback == QStyle::SP_CustomBase ? PrinterGlyph() : style()->standardIcon(button.fallback);
         button.action->setIcon(QIcon::fromTheme(QLatin1String(button.theme), fallback));
         button.action->setIconVisibleInMenu(false);
-        button.action->setToolTip(key);
+        button.action->setToolTip(button.tip);
         toolBar_->addAction(button.action);
-        toolBar_->widgetForAction(button.action)->setObjectName(key);
+        toolBar_->widgetForAction(button.action)->setObjectName(QLatin1String(button.key));
     }
 }
 
 QWidget* ReadingWindow::buildHeadingBand()
 {
     QWidget* band = MakeBand("picTop", 900, this);
-    auto* heading = new QLabel(QStringLiteral("Varelio"), band);
+    auto* heading = new QLabel(tr("Varelio"), band);
     heading->setObjectName(QStringLiteral("lblHeading"));
     heading->setAttribute(Qt::WA_TranslucentBackground);
     QFont font(QStringLiteral("Verdana"));
@@ -274,7 +275,7 @@ QWidget* ReadingWindow::buildHeadingBand()
     font.setPixelSize(Px(435) - 5);
     heading->setFont(font);
     QPalette colours = heading->palette();
-    colours.setColor(QPalette::WindowText, QColor(255, 128, 0));
+    colours.setColor(QPalette::WindowText, kOrange);
     heading->setPalette(colours);
     heading->setFixedHeight(Px(435));
 
@@ -301,13 +302,13 @@ QWidget* ReadingWindow::buildButtonBand()
         row->addWidget(button);
         return button;
     };
-    connect(add("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), 1575), &QPushButton::clicked, this,
+    connect(add("cmdSaveAsJPEG", tr("Save As &JPEG"), 1575), &QPushButton::clicked, this,
             &ReadingWindow::saveJpegRequested);
-    connect(add("cmdSaveAsPDF", QStringLiteral("Save As P&DF"), 1575), &QPushButton::clicked, this,
+    connect(add("cmdSaveAsPDF", tr("Save As P&DF"), 1575), &QPushButton::clicked, this,
             &ReadingWindow::savePdfRequested);
-    connect(add("cmdBack", QStringLiteral("&Back"), 1095), &QPushButton::clicked, this,
+    connect(add("cmdBack", tr("&Back"), 1095), &QPushButton::clicked, this,
             &ReadingWindow::backRequested);
-    connect(add("cmdExit", QStringLiteral("E&xit"), 1095), &QPushButton::clicked, this,
+    connect(add("cmdExit", tr("E&xit"), 1095), &QPushButton::clicked, this,
             &ReadingWindow::exitRequested);
     return band;
 }
@@ -328,7 +329,7 @@ void ReadingWindow::showSaved(const QString& path)
 {
     if (path.isEmpty())
         return;
-    savedLabel_->setText(QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+    savedLabel_->setText(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
     savedLabel_->setToolTip(savedLabel_->text());
 }
 

@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -9,6 +10,11 @@
 namespace varelio::app {
 
 namespace {
+
+// The translators' context of this file's words.
+class InstanceWords {
+    Q_DECLARE_TR_FUNCTIONS(SingleInstance)
+};
 
 const QString kLockName = QStringLiteral("/varelio.lock");
 
@@ -74,7 +80,7 @@ bool AcquireSingleInstance(const QString& lockPath, Dialogs& dialogs, std::uniqu
     }
     if (lock->error() != QLockFile::LockFailedError)
         return true;
-    dialogs.message(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information);
+    dialogs.message(nullptr, InstanceWords::tr("Application is already running"), MessageIcon::Information);
     return false;
 }
 

@@ -2,8 +2,11 @@
 // first thing, and the tests call the same.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
+
+class QTranslator;
 
 namespace varelio::app {
 
@@ -15,6 +18,19 @@ void PrepareProcess();
 // window's icon, dialogs included. False when the icon cannot be shown (Qt's
 // SVG icon plugin, Debian libqt6svg6, is missing); the program runs without it.
 bool PrepareApplication();
+
+// Where the program's translations are looked for: compiled in under
+// ":/varelio/translations", or installed in share/varelio/translations beside
+// the program's bin folder.
+QStringList TranslationFolders();
+
+// Once the QApplication exists, before any window: installs the program's
+// translation for the locale's languages, varelio_<language>.qm from the
+// first of folders that has one (QTranslator's search: "varelio_hi_IN.qm",
+// then "varelio_hi.qm"), and with it Qt's own words in that language where
+// Qt's translations are installed. Returns the program's translator, owned by
+// the application, or null when there is none and the words stay English.
+QTranslator* LoadTranslation(const QLocale& locale = QLocale(), const QStringList& folders = TranslationFolders());
 
 // The reading file to open at start ("varelio FILE.vrl", as the desktop entry
 // starts it), or empty; arguments are the whole command line, program first.

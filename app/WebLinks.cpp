@@ -3,12 +3,18 @@
 #include "app/HelpWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QtDebug>
 
 namespace varelio::app::links {
 
 namespace {
+
+// The translators' context of the links' words.
+class LinkWords {
+    Q_DECLARE_TR_FUNCTIONS(WebLinks)
+};
 
 Dialogs* messageDialogs = nullptr;
 UrlOpener opener;
@@ -34,7 +40,7 @@ void OpenWebPage(const QUrl& url)
     const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
     if (opened)
         return;
-    const QString text = QStringLiteral("Could not open a web browser for %1.").arg(url.toString());
+    const QString text = LinkWords::tr("Could not open a web browser for %1.").arg(url.toString());
     if (messageDialogs)
         messageDialogs->message(QApplication::activeWindow(), text, MessageIcon::Error);
     else

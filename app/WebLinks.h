@@ -7,7 +7,6 @@
 
 #include "app/Dialogs.h"
 #include "app/HelpWindow.h"
-#include "resources/HelpGuide.h"
 
 #include <QString>
 #include <QUrl>
@@ -17,11 +16,8 @@
 namespace varelio::app::links {
 
 // Sections of the guide, named by the anchors app/HelpWindow.h lists.
-inline const QString kGuide = QStringLiteral("qrc") + QLatin1String(kHelpGuideResource);
-inline const QString kOnlineHelp = kGuide;
-inline const QString kHome = kGuide + QLatin1Char('#') + guide::kAbout;
-inline const QString kUpdate = kGuide + QLatin1Char('#') + guide::kUpdates;
-inline const QString kDonate = kHome;
+inline const QString kOnlineHelp = guide::Address().toString();
+inline const QString kHome = guide::Address(guide::kAbout).toString();
 inline const QString kMakeMoney = kHome;
 inline const QString kMoreSoftware = kHome;
 

@@ -1,5 +1,5 @@
-// Varelio: starts the input window, one copy at a time; given a saved
-// reading, shows it.
+// Varelio: starts the input window, one copy at a time, in the locale's
+// language where a translation is installed; given a saved reading, shows it.
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/SingleInstance.h"
@@ -11,8 +11,10 @@ int main(int argc, char* argv[])
 {
     varelio::app::PrepareProcess();
     QApplication application(argc, argv);
+    varelio::app::LoadTranslation();
     if (!varelio::app::PrepareApplication())
-        qWarning("The application icon cannot be shown: Qt's SVG icon plugin (libqt6svg6) is missing.");
+        qWarning("%s", qPrintable(QCoreApplication::translate(
+                           "main", "The application icon cannot be shown: Qt's SVG icon plugin (libqt6svg6) is missing.")));
     const QString readingFile = varelio::app::ReadingFileArgument(QApplication::arguments());
 
     varelio::app::QtDialogs dialogs;

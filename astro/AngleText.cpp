@@ -39,13 +39,9 @@ std::string DegreesMinutesSeconds(long long wholeDegrees, const CutAngle& cut) {
     return text;
 }
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-std::string TwoDigits(std::string_view field) {
-    std::string text;
-    if (field.size() <= 1) text = '0';
-    text += field;
-    return text;
+std::string TwoDigits(long long value) {
+    std::string text = value < 10 ? "0" : "";
+    return text + std::to_string(value);
 }
 
 }  // namespace
@@ -68,48 +64,33 @@ std::optional<int> SignOfLongitude(double degrees) {
     return static_cast<int>(signIndex);
 }
 
+int WholeDegreesInSign(double degrees) {
+    const long long whole = Cut(degrees).wholeDegrees;
+    return static_cast<int>(whole - 30 * (whole / 30));
+}
+
 std::string FormatSignedForm(double degrees) {
     const CutAngle cut = Cut(degrees);
     const long long sign = degrees < 0 ? -1 : 1;
     return DegreesMinutesSeconds(sign * cut.wholeDegrees, cut);
 }
 
-std::string ShortForm(std::string_view longForm) {
-    const std::string_view trimmed = TrimBlanks(longForm);
-    const std::size_t degreePos = trimmed.find(kDegreeSign);
-    std::string_view degreesField = trimmed;
-    std::string_view minutesField;
-    if (degreePos != std::string_view::npos) {
-        degreesField = trimmed.substr(0, degreePos);
-        const std::size_t afterDegree = degreePos + kDegreeSign.size();
-        const std::size_t quotePos = trimmed.find('\'', afterDegree);
-        if (quotePos != std::string_view::npos) {
-            minutesField = trimmed.substr(afterDegree, quotePos - afterDegree);
-        }
+std::string FormatShortForm(double degrees) {
+    const CutAngle cut = Cut(degrees);
+    const long long signIndex = cut.wholeDegrees / 30;
+    std::string text = TwoDigits(cut.wholeDegrees - 30 * signIndex);
+    text += ' ';
+    if (signIndex <= 11) {
+        text += SignAbbreviation(static_cast<int>(signIndex));
+    } else {
+        // No sign (360 and beyond): the long form then ends in its seconds,
+        // and their last digit and mark stand where the abbreviation would.
+        text += static_cast<char>('0' + cut.seconds % 10);
+        text += '"';
     }
-    std::string text = TwoDigits(TrimBlanks(degreesField));
     text += ' ';
-    text += TrimBlanks(LastCharacters(longForm, 3));
-    text += ' ';
-    text += TwoDigits(TrimBlanks(minutesField));
+    text += TwoDigits(cut.minutes);
     return text;
-}
-
-std::string_view SignAbbreviationOf(std::string_view positionText) {
-    if (positionText.size() < 4) return {};
-    return positionText.substr(3, 3);
-}
-
-std::optional<int> DegreesOf(std::string_view positionText) {
-    if (positionText.size() < 2) return std::nullopt;
-    const char tens = positionText[0];
-    const char units = positionText[1];
-    if (tens < '0' || tens > '9' || units < '0' || units > '9') return std::nullopt;
-    return (tens - '0') * 10 + (units - '0');
-}
-
-std::optional<int> SignOfPosition(std::string_view positionText) {
-    return SignIndexOf(SignAbbreviationOf(positionText));
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -117,22 +98,6 @@ std::string_view TrimBlanks(std::string_view text) {
     if (first == std::string_view::npos) return {};
     const std::size_t last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
-}
-
-std::string_view LastCharacters(std::string_view text, std::size_t count) {
-    std::size_t start = text.size();
-    for (std::size_t taken = 0; taken < count && start > 0; ++taken) {
-        --start;
-        while (start > 0 && IsContinuationByte(text[start])) --start;
-    }
-    return text.substr(start);
-}
-
-std::string_view DropFirstCharacter(std::string_view text) {
-    if (text.empty()) return text;
-    std::size_t next = 1;
-    while (next < text.size() && IsContinuationByte(text[next])) ++next;
-    return text.substr(next);
 }
 
 }  // namespace varelio

@@ -17,24 +17,17 @@ std::string FormatLongForm(double degrees);
 // text names no sign (360 and beyond).
 std::optional<int> SignOfLongitude(double degrees);
 
+// The cut whole degrees within that sign (0 to 29).
+int WholeDegreesInSign(double degrees);
+
 // e.g. -23° 51' 42" (sign times whole degrees; no sign abbreviation).
 std::string FormatSignedForm(double degrees);
 
-// e.g. 05 Ari 07, made from a long-form text.
-std::string ShortForm(std::string_view longForm);
-
-// The pieces of a short-form text ("05 Ari 07"): the sign abbreviation at
-// characters 4 to 6 (shorter when the text ends early, empty below four
-// characters), the whole degrees from the first two characters when both are
-// digits, and the sign's number when the abbreviation names one. Malformed
-// texts give empty or no values, never a crash.
-std::string_view SignAbbreviationOf(std::string_view positionText);
-std::optional<int> DegreesOf(std::string_view positionText);
-std::optional<int> SignOfPosition(std::string_view positionText);
+// e.g. 05 Ari 07: two-digit whole degrees within the sign, the sign
+// abbreviation and two-digit minutes, all cut, as the long form has them.
+std::string FormatShortForm(double degrees);
 
 // Character-level helpers for UTF-8 texts.
 std::string_view TrimBlanks(std::string_view text);
-std::string_view LastCharacters(std::string_view text, std::size_t count);
-std::string_view DropFirstCharacter(std::string_view text);
 
 }  // namespace varelio

@@ -1,6 +1,6 @@
 #include "astro/Angles.h"
 
-#include "astro/AngleText.h"
+#include "astro/Positions.h"
 #include "astro/Reduce.h"
 #include "astro/TimeScales.h"
 
@@ -114,11 +114,8 @@ void ComputeAngles(const BirthData& birth, ChartState& chart) {
     chart.localSiderealTime = tropical.localSiderealTime;
     chart.obliquity = tropical.obliquity;
     chart.ayanamsa = AyanamsaAt(t);
-    chart.ayanamsaText = FormatSignedForm(chart.ayanamsa);
-    chart.ascendant = WrapDegrees(tropical.ascendant + chart.ayanamsa);
-    chart.midheaven = WrapDegrees(tropical.midheaven + chart.ayanamsa);
-    chart.ascendantText = FormatLongForm(chart.ascendant);
-    chart.midheavenText = FormatLongForm(chart.midheaven);
+    chart.bodies[kAscendant] = PositionAt(WrapDegrees(tropical.ascendant + chart.ayanamsa));
+    chart.bodies[kMidheaven] = PositionAt(WrapDegrees(tropical.midheaven + chart.ayanamsa));
 }
 
 }  // namespace varelio

@@ -47,7 +47,7 @@ double AyanamsaOf(const BirthData& birth);
 double SiderealAscendantDeg(const BirthData& birth);
 
 // Fills julianDayNumber, universalTime, centuries1900, localSiderealTime,
-// obliquity, ascendant, midheaven, ayanamsa and their texts.
+// obliquity, ayanamsa and the ascendant's and midheaven's positions.
 void ComputeAngles(const BirthData& birth, ChartState& chart);
 
 }  // namespace varelio

@@ -1,10 +1,8 @@
 #include "astro/Moon.h"
 
-#include "astro/AngleText.h"
 #include "astro/Angles.h"
-#include "astro/Nakshatras.h"
+#include "astro/Positions.h"
 #include "astro/Reduce.h"
-#include "astro/Signs.h"
 #include "astro/TimeScales.h"
 
 #include <array>
@@ -87,10 +85,6 @@ double MoonAyanamsaAt(double centuriesSinceJ2000) {
     return (nutation - (5025.64 * t + 1.11 * t * t) - 85886.27) / 3600.0;
 }
 
-int NakshatraIndex(double siderealLongitude) {
-    return static_cast<int>(std::floor(siderealLongitude * 60.0 / 800.0));
-}
-
 double MoonSiderealLongitudeDeg(const BirthData& birth) {
     const double ut = UniversalTimeHours(birth);
     const double jd = JulianDayOfDate(birth.month, birth.day, birth.year);
@@ -102,20 +96,7 @@ double MoonSiderealLongitudeDeg(const BirthData& birth) {
 }
 
 void ComputeMoon(const BirthData& birth, ChartState& chart) {
-    const double longitude = MoonSiderealLongitudeDeg(birth);
-    chart.moonLongitude = longitude;
-    chart.moonPositionText = FormatLongForm(longitude);
-
-    const int nakshatra = NakshatraIndex(longitude);
-    if (nakshatra >= 0 && nakshatra < static_cast<int>(kNakshatraNames.size())) {
-        chart.moonNakshatraName = kNakshatraNames[static_cast<std::size_t>(nakshatra)];
-    }
-
-    // The sign follows the text, so a Moon cut to 29° 59' 59" stays in its sign.
-    if (const auto sign = SignIndexOf(LastCharacters(TrimBlanks(chart.moonPositionText), 3))) {
-        chart.moonRashiName = kSignNames[static_cast<std::size_t>(*sign)].sanskrit;
-        chart.moonSignName = kSignNames[static_cast<std::size_t>(*sign)].english;
-    }
+    chart.bodies[kMoon] = PositionAt(MoonSiderealLongitudeDeg(birth));
 }
 
 }  // namespace varelio

@@ -1,5 +1,5 @@
 // The Moon from the 25 largest terms of the lunar longitude series (epoch
-// J2000.0), made sidereal with its own ayanamsa, with nakshatra and rashi.
+// J2000.0), made sidereal with its own ayanamsa.
 #pragma once
 
 #include "astro/Records.h"
@@ -14,15 +14,11 @@ double MoonTropicalLongitude(double centuriesSinceJ2000);
 // Negative ayanamsa in degrees; unlike AyanamsaAt, counted from J2000.0.
 double MoonAyanamsaAt(double centuriesSinceJ2000);
 
-// Index 0 to 26 of the 13°20' division holding a sidereal longitude.
-int NakshatraIndex(double siderealLongitude);
-
-// The sidereal longitude in degrees, exactly as ComputeMoon puts it into
-// moonLongitude, without the texts.
+// The sidereal longitude in degrees, exactly as ComputeMoon puts it into the
+// Moon's position.
 double MoonSiderealLongitudeDeg(const BirthData& birth);
 
-// Fills moonLongitude, moonPositionText, moonNakshatraName, moonRashiName
-// and moonSignName.
+// Fills the Moon's position.
 void ComputeMoon(const BirthData& birth, ChartState& chart);
 
 }  // namespace varelio

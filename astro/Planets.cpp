@@ -1,13 +1,13 @@
 #include "astro/Planets.h"
 
-#include "astro/AngleText.h"
+#include "astro/Positions.h"
 #include "astro/Angles.h"
 #include "astro/Reduce.h"
 #include "astro/TimeScales.h"
 
 #include <array>
 #include <cmath>
-#include <string_view>
+#include <utility>
 
 namespace varelio {
 
@@ -155,36 +155,19 @@ double RahuLongitude(double daysSinceJ2000, double ayanamsa) {
 }
 
 void ComputePlanets(const BirthData& birth, ChartState& chart) {
-    for (int k = 0; k < kBodyCount; ++k) {
-        chart.bodyNames[static_cast<std::size_t>(k)] = kBodyNamesEnglish[static_cast<std::size_t>(k)];
-        chart.bodyNamesSanskrit[static_cast<std::size_t>(k)] = kBodyNamesSanskrit[static_cast<std::size_t>(k)];
-    }
-    chart.bodyNames[kBodyCount].clear();
-    chart.bodyNamesSanskrit[kBodyCount].clear();
-
+    // Element rows in body order.
+    constexpr std::array<std::pair<int, BodyIndex>, kElementCount> kRows{{
+        {kElementSun, kSun}, {kElementMercury, kMercury}, {kElementVenus, kVenus},
+        {kElementMars, kMars}, {kElementJupiter, kJupiter}, {kElementSaturn, kSaturn},
+    }};
     const double d = DaysOf(birth);
     const Heliocentric earth = EarthPosition(d);
-    for (int index = 0; index < kElementCount; ++index) {
-        chart.planetPositionText[static_cast<std::size_t>(index)] =
-            FormatLongForm(SiderealFrom(earth, index, d, chart.ayanamsa));
+    for (const auto& [element, body] : kRows) {
+        chart.bodies[body] = PositionAt(SiderealFrom(earth, element, d, chart.ayanamsa));
     }
-
     const double rahu = RahuLongitude(d, chart.ayanamsa);
-    chart.rahuText = FormatLongForm(rahu);
-    const double ketu = SubtractWhileAbove(rahu + 180.0, 360.0);
-    chart.ketuText = FormatLongForm(std::fabs(ketu));
-
-    const std::array<const std::string*, kBodyCount> sources{
-        &chart.planetPositionText[kElementSun], &chart.moonPositionText,
-        &chart.planetPositionText[kElementMercury], &chart.planetPositionText[kElementVenus],
-        &chart.planetPositionText[kElementMars], &chart.planetPositionText[kElementJupiter],
-        &chart.planetPositionText[kElementSaturn], &chart.rahuText, &chart.ketuText,
-        &chart.ascendantText, &chart.midheavenText,
-    };
-    for (int k = 0; k < kBodyCount; ++k) {
-        chart.bodyPositionText[static_cast<std::size_t>(k)] = ShortForm(*sources[static_cast<std::size_t>(k)]);
-    }
-    chart.bodyPositionText[kBodyCount].clear();
+    chart.bodies[kRahu] = PositionAt(rahu);
+    chart.bodies[kKetu] = PositionAt(std::fabs(SubtractWhileAbove(rahu + 180.0, 360.0)));
 }
 
 }  // namespace varelio

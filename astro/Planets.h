@@ -1,7 +1,6 @@
 // Sun, Mercury to Saturn from mean Keplerian elements (J2000 ecliptic, linear
 // rates, no perturbations), carried to the equinox of date and made sidereal;
-// the mean lunar node as Rahu and Ketu, and the final position table of all
-// eleven bodies.
+// the mean lunar node as Rahu and Ketu.
 #pragma once
 
 #include "astro/Records.h"
@@ -49,14 +48,14 @@ double PrecessionSinceJ2000Deg(double daysSinceJ2000);
 // Sidereal longitude in degrees, 0 to 360, of an element row's body at a
 // birth: the geocentric longitude plus the precession since J2000, less the
 // magnitude of the ayanamsa ComputeAngles gives. Exactly the value behind
-// planetPositionText[index], without the text.
+// that body's position.
 double SiderealLongitudeDeg(int index, const BirthData& birth);
 
 // Sidereal longitude of the mean ascending node (Rahu), degrees.
 double RahuLongitude(double daysSinceJ2000, double ayanamsa);
 
-// Fills bodyNames, bodyNamesSanskrit, planetPositionText, rahuText, ketuText
-// and bodyPositionText[0..10]; needs ComputeAngles and ComputeMoon first.
+// Fills the positions of the Sun, Mercury to Saturn, Rahu and Ketu; needs
+// ComputeAngles first (the ayanamsa).
 void ComputePlanets(const BirthData& birth, ChartState& chart);
 
 }  // namespace varelio

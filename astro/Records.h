@@ -63,31 +63,36 @@ inline constexpr std::array<std::string_view, kBodyCount> kBodyNamesSanskrit{
 
 using BodyTable = std::array<std::string, kBodyTableSlots>;
 
-struct ChartState {
-    BodyTable bodyNames;
-    BodyTable bodyNamesSanskrit;
-    BodyTable bodyPositionText;  // short form, e.g. "16 Gem 21"
+// One body's place as numbers; every position text is formatted from these.
+struct BodyPosition {
+    double longitudeDeg = 0;  // sidereal, 0 to 360
+    int sign = 0;             // 1 Aries .. 12 Pisces, reckoned from the cut whole degrees; 0: none
+    int nakshatra = 0;        // 1 Aswini .. 27 Revati; 0: none
+    int pada = 0;             // 1 to 4, the quarter of the nakshatra; 0: none
+    bool retrograde = false;  // Mercury to Saturn, from the station tables
+};
 
-    std::string ascendantText;   // long form
-    std::string midheavenText;   // long form
-    std::string ayanamsaText;    // signed form, begins with "-"
-    std::string moonPositionText;
-    std::string moonNakshatraName;
-    std::string moonRashiName;
-    std::string moonSignName;
-    std::string rahuText;
-    std::string ketuText;
-    std::array<std::string, 6> planetPositionText; // element order: Mercury, Venus, Sun, Mars, Jupiter, Saturn
+struct ChartState {
+    std::array<BodyPosition, kBodyCount> bodies;  // Sun .. Midheaven
 
     double julianDayNumber = 0;
     double universalTime = 0;      // hours
     double centuries1900 = 0;      // T, Julian centuries since 1900 January 0.5
     double localSiderealTime = 0;  // degrees
     double obliquity = 0;          // degrees
-    double ascendant = 0;          // sidereal degrees
-    double midheaven = 0;          // sidereal degrees
     double ayanamsa = 0;           // degrees, negative
-    double moonLongitude = 0;      // sidereal degrees
+
+    // The texts, all formatted from the numbers above (FormatChartTexts).
+    BodyTable bodyNames;
+    BodyTable bodyNamesSanskrit;  // with the retrograde mark
+    BodyTable bodyPositionText;   // short form, e.g. "16 Gem 21"
+    std::string ascendantText;    // long form
+    std::string midheavenText;    // long form
+    std::string ayanamsaText;     // signed form, begins with "-"
+    std::string moonPositionText; // long form
+    std::string moonNakshatraName;
+    std::string moonRashiName;
+    std::string moonSignName;
 };
 
 }  // namespace varelio

@@ -5,7 +5,6 @@
 #include "astro/Records.h"
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace varelio {
@@ -33,19 +32,6 @@ inline constexpr std::array<SignName, kSignCount> kSignNames{{
     {"Aqu", "Kumbha", "Aquarius", kSaturn},
     {"Pis", "Meena", "Pisces", kJupiter},
 }};
-
-// The sign whose abbreviation equals the text exactly, or nothing. Every
-// abbreviation has three letters, compared here one by one: a reading looks
-// up some forty signs, and a library comparison per sign was a measurable
-// part of its time.
-constexpr std::optional<int> SignIndexOf(std::string_view abbreviation) {
-    if (abbreviation.size() != 3) return std::nullopt;
-    for (int i = 0; i < kSignCount; ++i) {
-        const std::string_view sign = kSignNames[static_cast<std::size_t>(i)].abbreviation;
-        if (sign[0] == abbreviation[0] && sign[1] == abbreviation[1] && sign[2] == abbreviation[2]) return i;
-    }
-    return std::nullopt;
-}
 
 // Three-letter abbreviation of sign 0 (Aries) to 11 (Pisces); empty outside.
 constexpr std::string_view SignAbbreviation(int signIndex) {

@@ -4,8 +4,6 @@ namespace varelio {
 
 namespace {
 
-constexpr long long kMinutesPerDay = 24 * 60;
-
 int ZoneCorrectionMinutes(const BirthData& birth) {
     return birth.zoneHours * 60 + birth.zoneMinutes - (birth.dst ? 60 : 0);
 }

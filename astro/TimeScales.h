@@ -9,6 +9,8 @@
 
 namespace varelio {
 
+inline constexpr long long kMinutesPerDay = 24 * 60;
+
 struct CivilMoment {
     int year = 0;
     int month = 0;   // 1 to 12

@@ -20,7 +20,7 @@ void BM_ComputeReading(benchmark::State& state) {
     varelio::Reading reading = DelhiReading();
     for (auto _ : state) {
         varelio::ComputeReading(reading);
-        benchmark::DoNotOptimize(reading.manglikCaptions[5].data());
+        benchmark::DoNotOptimize(reading.evaluations[1].verdict.house);
         benchmark::ClobberMemory();
     }
 }
@@ -33,8 +33,8 @@ void BM_BothManglikVerdicts(benchmark::State& state) {
     for (auto _ : state) {
         auto lagna = varelio::EvaluateManglik(varelio::ManglikReference::Lagna, chart);
         auto moon = varelio::EvaluateManglik(varelio::ManglikReference::Moon, chart);
-        benchmark::DoNotOptimize(lagna.captions[2].data());
-        benchmark::DoNotOptimize(moon.captions[2].data());
+        benchmark::DoNotOptimize(lagna.house);
+        benchmark::DoNotOptimize(moon.house);
     }
 }
 BENCHMARK(BM_BothManglikVerdicts);
@@ -43,7 +43,7 @@ void BM_RasiChartCells(benchmark::State& state) {
     varelio::Reading reading = DelhiReading();
     varelio::ComputeReading(reading);
     for (auto _ : state) {
-        auto cells = varelio::RasiChartCells(reading.summary.lagnaAbbreviation, reading.chartState);
+        auto cells = varelio::RasiChartCells(reading.chartState);
         benchmark::DoNotOptimize(cells[0].data());
     }
 }

@@ -11,8 +11,8 @@ void BM_VerdictWindow(benchmark::State& state) {
     const varelio::BirthData birth = varelio::samples::BirthOf(varelio::samples::kDelhi2000);
     for (auto _ : state) {
         varelio::VerdictWindow window = varelio::ComputeVerdictWindow(birth);
-        benchmark::DoNotOptimize(window.lagna.to.data());
-        benchmark::DoNotOptimize(window.moon.to.data());
+        benchmark::DoNotOptimize(window.lagna.toMinute);
+        benchmark::DoNotOptimize(window.moon.toMinute);
     }
 }
 BENCHMARK(BM_VerdictWindow);
@@ -21,8 +21,8 @@ void BM_VerdictWindowMumbai(benchmark::State& state) {
     const varelio::BirthData birth = varelio::samples::BirthOf(varelio::samples::kMumbai1985);
     for (auto _ : state) {
         varelio::VerdictWindow window = varelio::ComputeVerdictWindow(birth);
-        benchmark::DoNotOptimize(window.lagna.to.data());
-        benchmark::DoNotOptimize(window.moon.to.data());
+        benchmark::DoNotOptimize(window.lagna.toMinute);
+        benchmark::DoNotOptimize(window.moon.toMinute);
     }
 }
 BENCHMARK(BM_VerdictWindowMumbai);

@@ -2,6 +2,7 @@
 
 #include "cli/JsonWriter.h"
 #include "form/Form.h"
+#include "formats/Utf8.h"
 #include "reading/Reading.h"
 
 #include <algorithm>
@@ -37,39 +38,6 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
     return text.size() == lower.size() && std::equal(text.begin(), text.end(), lower.begin(), [](char a, char b) {
                return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
            });
-}
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
-bool IsUtf8(std::string_view text) {
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* const end = p + text.size();
-    while (p < end) {
-        if (*p < 0x80) {
-            ++p;
-            continue;
-        }
-        std::size_t length;
-        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-        if (*p >= 0xC2 && *p <= 0xDF) {
-            length = 2;
-        } else if (*p >= 0xE0 && *p <= 0xEF) {
-            length = 3;
-            if (*p == 0xE0) low = 0xA0;
-            if (*p == 0xED) high = 0x9F;
-        } else if (*p >= 0xF0 && *p <= 0xF4) {
-            length = 4;
-            if (*p == 0xF0) low = 0x90;
-            if (*p == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (static_cast<std::size_t>(end - p) < length || p[1] < low || p[1] > high) return false;
-        for (std::size_t i = 2; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80) return false;
-        }
-        p += length;
-    }
-    return true;
 }
 
 // A flag column's value as the flag options it stands for.
@@ -136,20 +104,27 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
         out += ',';
         AppendCsvField(*text, out);
     }
-    for (std::size_t run = 0; run < 2; ++run) {
-        const int house = reading.marsHouses[run];
+    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+        const ManglikVerdict& verdict = reading.of(reference).verdict;
         out += ',';
-        if (house > 0) out += std::to_string(house);
+        if (verdict.known()) out += std::to_string(verdict.house);
         out += ',';
-        std::string_view percentage = reading.doshaPercentages[run];
-        if (percentage.ends_with('%')) percentage.remove_suffix(1);
-        AppendCsvField(percentage, out);
+        if (verdict.known()) {
+            std::string percentage = DoshaPercentText(verdict.doshaPercent);
+            if (percentage.ends_with('%')) percentage.pop_back();
+            AppendCsvField(percentage, out);
+        }
         out += ',';
-        out += house == 0 ? "unknown" : (reading.manglikVerdicts[run] ? "yes" : "no");
+        out += !verdict.known() ? "unknown" : (verdict.manglik ? "yes" : "no");
         out += ',';
-        if (reading.cancellations[run]) out += std::to_string(reading.cancellations[run]->rule);
+        // The table names the rule beside any verdict, the JSON only beside a Manglik one.
+        if (const auto cancellation = FirstCancellation(reference, reading.chartState)) {
+            out += std::to_string(static_cast<int>(cancellation->rule));
+        }
     }
-    for (const bool retrograde : reading.retrogradeFlags) out += retrograde ? ",yes" : ",no";
+    for (int planet = kMercury; planet <= kSaturn; ++planet) {
+        out += reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? ",yes" : ",no";
+    }
     out += '\n';
 }
 
@@ -312,9 +287,10 @@ private:
     std::atomic<bool> writeFailed_ = false;
 };
 
-void Report(std::FILE* err, const std::string& message) {
-    const std::string line = "varelio-cli: " + message + "\n";
-    std::fwrite(line.data(), 1, line.size(), err);
+// Says why the batch stopped; returns the exit code.
+int Report(std::FILE* err, const Failure& failure) {
+    std::fwrite(failure.text.data(), 1, failure.text.size(), err);
+    return failure.exitCode;
 }
 
 }  // namespace
@@ -355,16 +331,17 @@ BatchRow::BatchRow(std::vector<BatchColumn> columns, BatchFormat format)
 
 std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const CsvRecords::Record& record,
                                              std::string& out) const {
-    if (!record.problem.empty()) return record.problem;
+    const auto refused = [&record](std::string_view reason) { return RowRefused(record.row, reason); };
+    if (!record.problem.empty()) return refused(record.problem);
     if (record.fieldCount != columns_.size()) {
-        return "has " + std::to_string(record.fieldCount) + " fields where the header has " +
-               std::to_string(columns_.size());
+        return refused("has " + std::to_string(record.fieldCount) + " fields where the header has " +
+                       std::to_string(columns_.size()));
     }
     if (record.fieldCount > 0) {
         const std::string_view first = records.Field(record, 0);
         const std::string_view last = records.Field(record, record.fieldCount - 1);
         if (!IsUtf8(std::string_view(first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())))) {
-            return std::string("is not UTF-8 text");
+            return refused("is not UTF-8 text");
         }
     }
     BirthOptions options;
@@ -373,19 +350,18 @@ std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const Cs
         if (const auto* option = std::get_if<BirthOption>(&columns_[i])) {
             options[*option] = value;
         } else if (auto problem = ApplyFlag(std::get<FlagColumn>(columns_[i]), value, options)) {
-            return problem;
+            return refused(*problem);
         }
     }
     FormValues form = InitialFormValues();
-    if (auto problem = ApplyBirthOptions(options, form, "")) return problem;
-    // The companion writes no picture, so the JPEG converter is never missing.
-    if (auto failure = ValidateForm(form, /*converterAvailable=*/true)) return std::move(failure->message);
-
+    if (auto problem = ApplyBirthOptions(options, form, "")) return refused(*problem);
     Reading reading;
-    CopyFormToBirthData(form, reading.birthData);
-    ComputeReading(reading);
+    // The companion writes no picture, so the JPEG converter is never missing.
+    if (const auto computed = ComputeReadingFromForm(form, /*converterAvailable=*/true, reading); !computed) {
+        return RowRefused(record.row, computed.problem());
+    }
     if (format_ == BatchFormat::JsonLines) {
-        AppendReadingJson(reading, out);
+        AppendReadingJson(reading, JsonLayout::Compact, out);
         out += '\n';
     } else {
         AppendCsvRow(record.row, reading, out);
@@ -397,11 +373,7 @@ bool BatchRow::Process(const CsvRecords& records, const CsvRecords::Record& reco
                        std::string& err) const {
     const auto refusal = Refusal(records, record, out);
     if (!refusal) return true;
-    err += "varelio-cli: row ";
-    err += std::to_string(record.row);
-    err += ": ";
     err += *refusal;
-    err += '\n';
     return false;
 }
 
@@ -418,15 +390,14 @@ BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const Ba
     CsvReader reader(input);
     CsvRecords header;
     if (!reader.ReadRecord(header)) {
-        Report(err, reader.ReadError() != 0 ? "cannot read the batch: " + std::string(std::strerror(reader.ReadError()))
-                                            : std::string("the batch holds no header"));
-        outcome.exitCode = 2;
+        const int error = reader.ReadError();
+        outcome.exitCode = Report(err, Stop(error != 0 ? "cannot read the batch: " + std::string(std::strerror(error))
+                                                       : std::string("the batch holds no header")));
         return outcome;
     }
     auto parsed = ParseBatchHeader(header);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
-        Report(err, *problem);
-        outcome.exitCode = 2;
+        outcome.exitCode = Report(err, Stop(*problem));
         return outcome;
     }
     const BatchRow row(std::get<std::vector<BatchColumn>>(std::move(parsed)), settings.format);
@@ -440,12 +411,11 @@ BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const Ba
     outcome.rows = pipeline.rows();
     outcome.refused = pipeline.refused();
     if (const int writeError = pipeline.writeError()) {
-        Report(err, "could not write the output: " + std::string(std::strerror(writeError)));
-        outcome.exitCode = 1;
+        outcome.exitCode =
+            Report(err, Stop("could not write the output: " + std::string(std::strerror(writeError)), kExitWriteFailed));
     } else if (readError != 0) {
-        Report(err, "cannot read the batch after " + std::to_string(outcome.rows) + " rows: " +
-                        std::strerror(readError));
-        outcome.exitCode = 2;
+        outcome.exitCode = Report(err, Stop("cannot read the batch after " + std::to_string(outcome.rows) + " rows: " +
+                                            std::strerror(readError)));
     } else if (outcome.refused > 0) {
         outcome.exitCode = kExitSomeRowsRefused;
     }

@@ -5,6 +5,7 @@
 
 #include "cli/BirthOptions.h"
 #include "cli/Csv.h"
+#include "cli/Failure.h"
 
 #include <cstdio>
 #include <optional>
@@ -13,11 +14,6 @@
 #include <vector>
 
 namespace varelio::cli {
-
-// 0: every row was computed; 2: nothing could be computed (a usage error, an
-// unreadable input or header); 3: the batch went through but some rows were
-// refused, each named on standard error; 1: the output could not be written.
-inline constexpr int kExitSomeRowsRefused = 3;
 
 enum class BatchFormat { JsonLines, Csv };
 
@@ -42,7 +38,8 @@ using BatchColumn = std::variant<BirthOption, FlagColumn>;
 std::variant<std::vector<BatchColumn>, std::string> ParseBatchHeader(const CsvRecords& header);
 
 // One row to its output: appends the reading (a JSON line or a CSV row) to
-// out and returns true, or appends "varelio-cli: row N: why" to err.
+// out and returns true, or appends "varelio-cli: row N: why" to err. The row
+// goes the one road from a form to a reading that a single run goes.
 class BatchRow {
 public:
     BatchRow(std::vector<BatchColumn> columns, BatchFormat format);
@@ -50,6 +47,7 @@ public:
                  std::string& err) const;
 
 private:
+    // The line that refuses the row, or nothing when it was written.
     std::optional<std::string> Refusal(const CsvRecords& records, const CsvRecords::Record& record,
                                        std::string& out) const;
     std::vector<BatchColumn> columns_;
@@ -66,7 +64,10 @@ std::string BatchCsvHeader();
 // times slower per reading here); a new thread inherits the state.
 void ClearUpperVectorRegisters();
 
-// Reads input to its end; writes results to out and refusals to err.
+// Reads input to its end; writes results to out and refusals to err. The
+// exit code is 0 when every row was computed, kExitSomeRowsRefused,
+// kExitRefused when nothing could be (an unreadable input or header) and
+// kExitWriteFailed when the output could not be written.
 BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const BatchSettings& settings);
 
 }  // namespace varelio::cli

@@ -1,5 +1,7 @@
 #include "cli/BirthOptions.h"
 
+#include "formats/Utf8.h"
+
 #include <cstdint>
 
 namespace varelio::cli {
@@ -49,35 +51,6 @@ bool IsSpace(char32_t c) {
     return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
            (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
            c == 0x3000;
-}
-
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-// The code point of the sequence at text[at, at + length); a malformed or
-// overlong sequence, or one longer than three bytes, gives a value that is no
-// space.
-char32_t CodePointAt(std::string_view text, std::size_t at, std::size_t length) {
-    constexpr char32_t kNone = 0xFFFFFFFF;
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-    for (std::size_t i = 1; i < length; ++i) {
-        if (!IsContinuation(byte(i))) return kNone;
-    }
-    switch (length) {
-        case 1: return byte(0);
-        case 2: return byte(0) < 0xC2 ? kNone : (char32_t(byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
-        case 3: {
-            const char32_t c = (char32_t(byte(0) & 0x0F) << 12) | (char32_t(byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-            return c < 0x800 ? kNone : c;
-        }
-        default: return kNone;
-    }
-}
-
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    return 4;
 }
 
 std::string Quoted(std::string_view value) { return "'" + Printable(value) + "'"; }
@@ -139,50 +112,34 @@ std::string Printable(std::string_view utf8) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string text;
     text.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        unsigned control = 0x100;  // none
-        if (byte < 0x20 || byte == 0x7F) {
-            control = byte;
-        } else if (byte == 0xC2 && i + 1 < utf8.size()) {
-            const auto next = static_cast<unsigned char>(utf8[i + 1]);
-            if (next >= 0x80 && next < 0xA0) {
-                control = next;  // U+0080 to U+009F
-                ++i;
-            }
-        }
-        if (byte == '\\') {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> c = NextCodePoint(utf8, pos);
+        if (c == U'\\') {
             text += "\\\\";
-        } else if (control < 0x100) {
+        } else if (c && (*c < 0x20 || (*c >= 0x7F && *c < 0xA0))) {
             text += "\\x";
-            text += kHex[control >> 4];
-            text += kHex[control & 0xF];
+            text += kHex[*c >> 4];
+            text += kHex[*c & 0xF];
         } else {
-            text += static_cast<char>(byte);
+            text.append(utf8, start, pos - start);  // a malformed byte too, as it is
         }
     }
     return text;
 }
 
 std::string_view TrimSpaces(std::string_view utf8) {
-    while (!utf8.empty()) {
-        const std::size_t length = SequenceLength(static_cast<unsigned char>(utf8.front()));
-        if (length > utf8.size() || !IsSpace(CodePointAt(utf8, 0, length))) break;
-        utf8.remove_prefix(length);
+    // Forward, so the last character is found as every other is; a malformed
+    // byte is no space.
+    std::size_t begin = utf8.size(), end = 0;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> c = NextCodePoint(utf8, pos);
+        if (c && IsSpace(*c)) continue;
+        if (begin == utf8.size()) begin = start;
+        end = pos;
     }
-    while (!utf8.empty()) {
-        std::size_t start = utf8.size() - 1;
-        while (start > 0 && utf8.size() - start < 4 && IsContinuation(static_cast<unsigned char>(utf8[start]))) {
-            --start;
-        }
-        const std::size_t length = utf8.size() - start;
-        if (SequenceLength(static_cast<unsigned char>(utf8[start])) != length ||
-            !IsSpace(CodePointAt(utf8, start, length))) {
-            break;
-        }
-        utf8.remove_suffix(length);
-    }
-    return utf8;
+    return begin < end ? utf8.substr(begin, end - begin) : std::string_view();
 }
 
 }  // namespace varelio::cli

@@ -2,6 +2,7 @@
 
 #include "cli/BirthOptions.h"
 
+#include "formats/English.h"
 #include "formats/ReadingFile.h"
 #include "VarelioVersion.h"
 
@@ -25,11 +26,7 @@ QString OptionName(BirthOption option) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-std::string Usage(const std::string& problem) {
-    return "varelio-cli: " + problem + "\nTry 'varelio-cli --help' for more information.";
-}
-
-std::string Usage(const QString& problem) { return Usage(problem.toStdString()); }
+Failure Usage(const QString& problem) { return UsageError(problem.toStdString()); }
 
 void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
@@ -79,7 +76,7 @@ void AddOptions(QCommandLineParser& parser) {
 QString Value(const QCommandLineParser& parser, const char* name) { return parser.value(QString::fromLatin1(name)); }
 
 // The birth options as given, through the check batch rows share.
-std::optional<std::string> ApplyOptions(const QCommandLineParser& parser, FormValues& form) {
+std::optional<Failure> ApplyOptions(const QCommandLineParser& parser, FormValues& form) {
     std::array<std::string, kBirthOptionCount> texts;  // keeps the values the views point into
     BirthOptions options;
     for (std::size_t i = 0; i < kBirthOptionCount; ++i) {
@@ -94,12 +91,12 @@ std::optional<std::string> ApplyOptions(const QCommandLineParser& parser, FormVa
     options.east = parser.isSet("east");
     options.west = parser.isSet("west");
     options.dst = parser.isSet("dst");
-    if (auto problem = ApplyBirthOptions(options, form, "--")) return Usage(*problem);
+    if (auto problem = ApplyBirthOptions(options, form, "--")) return UsageError(*problem);
     return std::nullopt;
 }
 
 // --batch reads every birth from its file, so no birth may come from elsewhere.
-std::optional<std::string> BatchConflict(const QCommandLineParser& parser) {
+std::optional<Failure> BatchConflict(const QCommandLineParser& parser) {
     QStringList given;
     if (parser.isSet("open")) given << "--open";
     if (parser.isSet("place")) given << "--place";
@@ -116,20 +113,10 @@ std::optional<std::string> BatchConflict(const QCommandLineParser& parser) {
 }
 
 // Fills form from a saved reading as the input window's open command does.
-std::optional<std::string> ApplySavedReading(const QString& path, FormValues& form) {
-    const OpenedReading opened = OpenReadingFile(path.toStdString());
-    switch (opened.problem) {
-    case OpenProblem::NotAReadingFile:
-        // A pipe or folder gets a reason; a wrong extension the window's own words.
-        if (opened.reason.empty()) return std::string("Please Check The File.");
-        [[fallthrough]];
-    case OpenProblem::Unreadable:
-        return QStringLiteral("varelio-cli: cannot read '%1': %2")
-            .arg(Printable(path), QString::fromStdString(opened.reason))
-            .toStdString();
-    case OpenProblem::None: break;
-    }
-    ApplyReadingLines(opened.lines, form);
+std::optional<Failure> ApplySavedReading(const std::string& path, FormValues& form) {
+    const Result<ReadingLines> opened = OpenReadingFile(path);
+    if (!opened) return Refuse(opened.problem(), path);
+    ApplyReadingLines(opened.value(), form);
     return std::nullopt;
 }
 
@@ -140,33 +127,32 @@ std::string PlaceList(const std::vector<Place>& places) {
 }
 
 // Fills the form from the place --place names, for the date and time already in it.
-std::optional<std::string> ApplyPlace(const QCommandLineParser& parser, CommandLine& command) {
+std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, CommandLine& command) {
     if (!parser.isSet("place")) return std::nullopt;
     const QString query = Value(parser, "place");
     PlaceFinder& finder = SharedPlaceFinder();
     if (!finder.WaitUntilLoaded()) {
-        return std::string("varelio-cli: --place needs the GeoNames cities of libgeonames (Debian package "
-                           "libgeonames0), which is not installed");
+        return Stop("--place needs the GeoNames cities of libgeonames (Debian package libgeonames0), which is "
+                    "not installed");
     }
     const PlaceLookup found = finder.Find(query.toStdString());
     if (!found.place) {
-        const QString quoted = "'" + Printable(query) + "'";
+        const std::string quoted = "'" + Printable(query).toStdString() + "'";
         if (found.ambiguous) {
-            return ("varelio-cli: " + quoted + " names several places; give one of them whole:").toStdString() +
-                   PlaceList(found.candidates);
+            return Stop(quoted + " names several places; give one of them whole:" + PlaceList(found.candidates));
         }
-        std::string message = ("varelio-cli: no place is named " + quoted).toStdString();
+        std::string message = "no place is named " + quoted;
         if (!found.candidates.empty()) message += "; places starting so:" + PlaceList(found.candidates);
-        return message;
+        return Stop(message);
     }
     const FormValues before = command.form;
     PlaceChoice choice{*found.place, EnterPlace(*found.place, command.form)};
     if (parser.isSet("zone")) {
         command.form.zoneIndex = before.zoneIndex;
         command.form.dst = before.dst;
-    } else if (!choice.zone.found && !ValidateForm(command.form, true)) {
+    } else if (!choice.zone.found && ValidateForm(command.form, true).ok()) {
         // An impossible date is left to the form's own check and message.
-        return "varelio-cli: " + choice.zone.note.text + "; give --zone";
+        return Stop(english::ZoneNoteText(choice.zone.note) + "; give --zone");
     }
     command.place = std::move(choice);
     return std::nullopt;
@@ -183,7 +169,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     AddOptions(parser);
 
     if (!parser.parse(arguments)) {
-        result.error = Usage(Printable(parser.errorText()));
+        result.failure = Usage(Printable(parser.errorText()));
         return result;
     }
     if (parser.isSet("help")) {
@@ -197,7 +183,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        result.error =
+        result.failure =
             Usage(QStringLiteral("unexpected argument '%1'").arg(Printable(parser.positionalArguments().first())));
         return result;
     }
@@ -210,53 +196,53 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         } else if (format == "csv") {
             result.format = OutputFormat::Csv;
         } else {
-            result.error =
+            result.failure =
                 Usage(QStringLiteral("--format takes json, text or csv, not '%1'").arg(Printable(format)));
             return result;
         }
     }
     if (parser.isSet("batch")) {
         if (auto conflict = BatchConflict(parser)) {
-            result.error = *conflict;
+            result.failure = std::move(conflict);
         } else if (result.format == OutputFormat::Text) {
-            result.error = Usage(QStringLiteral("--format text is for one birth; --batch writes json or csv"));
+            result.failure = Usage(QStringLiteral("--format text is for one birth; --batch writes json or csv"));
         } else if (parser.isSet("jobs")) {
             static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
             const QString jobs = Value(parser, "jobs").trimmed();
             result.jobs = digits.match(jobs).hasMatch() ? jobs.toInt() : 0;
             if (result.jobs < 1 || result.jobs > 256) {
-                result.error = Usage(QStringLiteral("--jobs takes a whole number from 1 to 256, not '%1'")
+                result.failure = Usage(QStringLiteral("--jobs takes a whole number from 1 to 256, not '%1'")
                                          .arg(Printable(Value(parser, "jobs"))));
             }
         }
-        if (result.error.empty()) result.batchInput = Value(parser, "batch").toStdString();
+        if (!result.failure) result.batchInput = Value(parser, "batch").toStdString();
         return result;
     }
     if (result.format == OutputFormat::Csv) {
-        result.error = Usage(QStringLiteral("--format csv needs --batch"));
+        result.failure = Usage(QStringLiteral("--format csv needs --batch"));
         return result;
     }
     if (parser.isSet("jobs")) {
-        result.error = Usage(QStringLiteral("--jobs needs --batch"));
+        result.failure = Usage(QStringLiteral("--jobs needs --batch"));
         return result;
     }
     if (parser.isSet("open")) {
-        if (auto problem = ApplySavedReading(Value(parser, "open"), result.form)) {
-            result.error = *problem;
+        if (auto problem = ApplySavedReading(Value(parser, "open").toStdString(), result.form)) {
+            result.failure = std::move(problem);
             return result;
         }
     }
     // The place needs the date and time; the options given for what it fills win over it.
     if (auto problem = ApplyOptions(parser, result.form)) {
-        result.error = *problem;
+        result.failure = std::move(problem);
         return result;
     }
     if (parser.isSet("place")) {
         if (auto problem = ApplyPlace(parser, result)) {
-            result.error = *problem;
+            result.failure = std::move(problem);
             return result;
         }
-        if (auto problem = ApplyOptions(parser, result.form)) result.error = *problem;
+        result.failure = ApplyOptions(parser, result.form);
     }
     return result;
 }

@@ -2,6 +2,7 @@
 // would hold it) and how the reading is to be printed.
 #pragma once
 
+#include "cli/Failure.h"
 #include "form/Form.h"
 #include "places/PlaceEntry.h"
 
@@ -32,12 +33,13 @@ struct CommandLine {
     bool showVersion = false;
     std::string helpText;
     std::string versionText;
-    std::string error;         // a usage problem, or a message the program itself shows
+    std::optional<Failure> failure;  // a usage problem, or a file or place that cannot be used
 };
 
-// Parses arguments (the program name first). A problem leaves error set:
-// either a usage error ("varelio-cli: ...") or, for --open, the program's own
-// message about the file ("Please Check The File."). Numbers are taken the way
+// Parses arguments (the program name first). A problem leaves failure set:
+// a usage error ("varelio-cli: ..."), a saved reading that cannot be opened
+// (for a wrong extension the program's own "Please Check The File.") or a
+// place that cannot be found. Numbers are taken the way
 // the form's lists offer them: --day 1 to 31, --month 1 to 12, --year 1901 to
 // 2050, --hour 0 to 24, --minute 0 to 59, --zone 0 to 70 (list position);
 // degree and minute texts up to three digits (ApplyBirthOptions, which batch

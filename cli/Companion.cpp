@@ -1,11 +1,9 @@
 #include "cli/Companion.h"
 
 #include "cli/Batch.h"
-#include "cli/ReadingJson.h"
-#include "reading/Reading.h"
+#include "cli/JsonWriter.h"
+#include "formats/English.h"
 #include "formats/TextExport.h"
-
-#include <QJsonDocument>
 
 #include <unistd.h>
 
@@ -23,10 +21,11 @@ int RunBatchCommand(const CommandLine& command, std::FILE* out, std::FILE* err) 
     if (path != "-") {
         input = std::fopen(path.c_str(), "rb");
         if (input == nullptr) {
-            const std::string message =
-                "varelio-cli: cannot read '" + Printable(path) + "': " + std::strerror(errno) + "\n";
-            std::fwrite(message.data(), 1, message.size(), err);
-            return kExitRefused;
+            const Failure failure =
+                Refuse(Problem{ProblemCode::FileUnreadable, Severity::Error, FormField::None, 0, std::strerror(errno)},
+                       path);
+            std::fwrite(failure.text.data(), 1, failure.text.size(), err);
+            return failure.exitCode;
         }
     }
     BatchSettings settings;
@@ -39,6 +38,8 @@ int RunBatchCommand(const CommandLine& command, std::FILE* out, std::FILE* err) 
 }
 
 namespace {
+
+CompanionRun Refused(const Failure& failure) { return CompanionRun{failure.exitCode, {}, failure.text}; }
 
 // The batch's streams caught in memory.
 CompanionRun RunBatchInMemory(const CommandLine& command) {
@@ -63,12 +64,8 @@ CompanionRun RunBatchInMemory(const CommandLine& command) {
 CompanionRun RunCompanion(const QStringList& arguments) { return RunCompanion(ParseCommandLine(arguments)); }
 
 CompanionRun RunCompanion(const CommandLine& command) {
+    if (command.failure) return Refused(*command.failure);
     CompanionRun run;
-    if (!command.error.empty()) {
-        run.exitCode = kExitRefused;
-        run.err = command.error + "\n";
-        return run;
-    }
     if (command.showHelp) {
         run.out = command.helpText;
         return run;
@@ -79,28 +76,23 @@ CompanionRun RunCompanion(const CommandLine& command) {
     }
     if (command.batchInput) return RunBatchInMemory(command);
 
+    Reading reading;
+    ClearUpperVectorRegisters();  // after the command line's Qt code, before the engine
     // The companion writes no picture, so the JPEG converter is never missing.
-    if (const auto failure = ValidateForm(command.form, /*converterAvailable=*/true)) {
-        run.exitCode = kExitRefused;
-        run.err = failure->message + "\n";
-        return run;
+    if (const auto computed = ComputeReadingFromForm(command.form, /*converterAvailable=*/true, reading); !computed) {
+        return Refused(Refuse(computed.problem()));
     }
 
-    Reading reading;
-    CopyFormToBirthData(command.form, reading.birthData);
-    ClearUpperVectorRegisters();  // after the command line's Qt code, before the engine
-    ComputeReading(reading);
-
     // A place's zone that no row gives exactly is worth a word whatever the format.
-    if (command.place && command.place->zone.note.warning) {
-        run.err = "varelio-cli: " + command.place->zone.note.text + "\n";
+    if (command.place && command.place->zone.note.warning()) {
+        run.err = ProgramLine(english::ZoneNoteText(command.place->zone.note));
     }
     if (command.format == OutputFormat::Text) {
         run.out = ComposeTextExport(reading);
+    } else if (command.place) {
+        AppendReadingJson(reading, command.place->place, command.place->zone, JsonLayout::Indented, run.out);
     } else {
-        QJsonObject json = ReadingToJson(reading);
-        if (command.place) json.insert("place", PlaceToJson(command.place->place, command.place->zone));
-        run.out = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
+        AppendReadingJson(reading, JsonLayout::Indented, run.out);
     }
     return run;
 }

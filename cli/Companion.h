@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "cli/Failure.h"
 
 #include <QStringList>
 
@@ -11,16 +12,7 @@
 
 namespace varelio::cli {
 
-// 0: the reading was printed; 2: nothing was calculated (a usage error, a
-// refused file, or a form the input window would refuse, whose message is
-// printed exactly as the window shows it).
-inline constexpr int kExitRefused = 2;
-// The reading was calculated but standard output could not take it (a full
-// disk, a file-size limit).
-inline constexpr int kExitWriteFailed = 1;
-// With --batch, 3 (kExitSomeRowsRefused in cli/Batch.h) says that some rows
-// were refused and the others written.
-
+// The exit codes are cli/Failure.h's: 0 when the reading was printed.
 struct CompanionRun {
     int exitCode = 0;
     std::string out;

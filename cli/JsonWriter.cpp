@@ -1,6 +1,12 @@
 #include "cli/JsonWriter.h"
 
+#include "astro/TimeScales.h"
+#include "formats/English.h"
+#include "formats/Utf8.h"
+#include "retro/Retrogrades.h"
+
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -10,76 +16,121 @@ namespace varelio::cli {
 namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
+// The room one number may take: a sign, 17 digits, a point and zeros up to
+// the exponent's place, or an exponent.
+constexpr std::size_t kNumberRoom = 32;
+// Room is made at least this much at a time: a reading's object takes a few
+// such steps.
+constexpr std::size_t kGrowBytes = 2048;
 
-// Whether any of the eight bytes is a quote, a backslash or below 0x20
-// (bytes from 0x80 up never are).
-constexpr bool NeedsEscape(std::uint64_t word) {
+// 1 for a byte that needs more than a copy: a quote, a backslash, a control
+// below 0x20, or a byte of a multi-byte sequence (checked to be well-formed).
+constexpr std::array<unsigned char, 256> kByteCare = [] {
+    std::array<unsigned char, 256> care{};
+    for (std::size_t c = 0; c < care.size(); ++c) care[c] = c < 0x20 || c == '"' || c == '\\' || c >= 0x80;
+    return care;
+}();
+
+// Whether any of the eight bytes needs more than a copy.
+constexpr bool NeedsCare(std::uint64_t word) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
     const auto hasZeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
     const std::uint64_t below20 = (word - kOnes * 0x20) & ~word & kHigh;
-    return (below20 | hasZeroByte(word ^ (kOnes * '"')) | hasZeroByte(word ^ (kOnes * '\\'))) != 0;
+    return (below20 | (word & kHigh) | hasZeroByte(word ^ (kOnes * '"')) | hasZeroByte(word ^ (kOnes * '\\'))) != 0;
 }
 
-// Writes into room made beforehand: the reading's bound (WorstCase) is
-// reserved once, so no append checks the capacity.
-class Cursor {
-public:
-    explicit Cursor(char* at) : at_(at) {}
-    char* at() const { return at_; }
+// The writing itself is done by these free functions on a plain cursor, and
+// the writer below keeps its cursor to itself: its byte stores then cannot
+// touch the cursor, which stays in a register.
 
-    template <std::size_t N>
-    void Put(const char (&literal)[N]) {
-        std::memcpy(at_, literal, N - 1);
-        at_ += N - 1;
+// Writes a number at `at`, which has kNumberRoom bytes of room, as a
+// QJsonValue holding it is written; returns the end.
+char* WriteNumber(char* at, double value) {
+    if (!std::isfinite(value)) return std::copy_n("null", 4, at);
+    constexpr double kTwoTo53 = 9007199254740992.0;
+    if (std::fabs(value) < kTwoTo53) {
+        if (value == std::trunc(value)) return std::to_chars(at, at + kNumberRoom, static_cast<long long>(value)).ptr;
+        // Plain to_chars is the shortest digits in the shorter of the two
+        // forms, fixed on a tie: QJsonDocument's choice.
+        return std::to_chars(at, at + kNumberRoom, value).ptr;
     }
-    void Put(char c) { *at_++ = c; }
-    void Put(std::string_view text) {
-        std::memcpy(at_, text.data(), text.size());
-        at_ += text.size();
+    // From 2^53 on (whole numbers all) plain to_chars writes the fixed form
+    // with every digit, where QJsonDocument writes the shortest digits and
+    // zeros: "d.ddde+XX" is kept unless those are no longer.
+    char* const end = std::to_chars(at, at + kNumberRoom, value, std::chars_format::scientific).ptr;
+    char* const first = at + (value < 0 ? 1 : 0);
+    std::array<char, 20> digits{};
+    std::size_t count = 0;
+    const char* e = first;
+    for (; *e != 'e'; ++e) {
+        if (*e != '.') digits[count++] = *e;
     }
-    void Integer(long long value) { at_ = std::to_chars(at_, at_ + 24, value).ptr; }
-    void Bool(bool value) {
-        if (value) {
-            Put("true");
+    int exponent = 0;
+    std::from_chars(e + 2, end, exponent);  // "e+XX": never negative here
+    const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+    if (count > wholeDigits || wholeDigits > static_cast<std::size_t>(end - first)) return end;
+    std::fill(std::copy_n(digits.data(), count, first), first + wholeDigits, '0');
+    return first + wholeDigits;
+}
+
+// Writes the quoted string at o, which has 6 * size + 2 bytes of room (each
+// byte becomes at most six, \u00xx; a malformed one three, U+FFFD); returns
+// the end.
+char* WriteString(char* o, std::string_view utf8) {
+    *o++ = '"';
+    const char* p = utf8.data();
+    const char* const end = p + utf8.size();
+    if (end - p < 8) {
+        // Short texts, most of a reading's: copied, then looked at once.
+        unsigned char care = 0;
+        for (std::size_t i = 0; i < utf8.size(); ++i) {
+            o[i] = p[i];
+            care |= kByteCare[static_cast<unsigned char>(p[i])];
+        }
+        if (care == 0) {
+            o += utf8.size();
+            p = end;
+        }
+    } else {
+        // Eight bytes at a time while none of them needs care; the tail of a
+        // longer text is taken as its last eight bytes, written again over
+        // the ones already copied.
+        while (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, 8);
+            if (NeedsCare(word)) break;
+            std::memcpy(o, &word, 8);
+            o += 8;
+            p += 8;
+        }
+        if (p < end && end - p < 8) {
+            std::uint64_t word;
+            std::memcpy(&word, end - 8, 8);
+            if (!NeedsCare(word)) {
+                std::memcpy(o - (8 - (end - p)), &word, 8);
+                o += end - p;
+                p = end;
+            }
+        }
+    }
+    while (p < end) {
+        const auto c = static_cast<unsigned char>(*p);
+        if (kByteCare[c] == 0) {
+            *o++ = *p++;
+        } else if (c >= 0x80) {
+            std::size_t pos = static_cast<std::size_t>(p - utf8.data());
+            const std::size_t start = pos;
+            if (NextCodePoint(utf8, pos)) {
+                std::memcpy(o, p, pos - start);
+                o += pos - start;
+            } else {
+                std::memcpy(o, "\xEF\xBF\xBD", 3);
+                o += 3;
+            }
+            p = utf8.data() + pos;
         } else {
-            Put("false");
-        }
-    }
-
-    void String(std::string_view utf8) {
-        char* o = at_;  // a local, so the byte stores need not reload it
-        *o++ = '"';
-        const char* p = utf8.data();
-        const char* const end = p + utf8.size();
-        // Eight bytes at a time while none of them needs an escape; a tail
-        // of a longer text is taken as the text's last eight bytes, written
-        // again over the ones already copied.
-        if (end - p >= 8) {
-            while (end - p >= 8) {
-                std::uint64_t word;
-                std::memcpy(&word, p, 8);
-                if (NeedsEscape(word)) break;
-                std::memcpy(o, &word, 8);
-                o += 8;
-                p += 8;
-            }
-            if (p < end && end - p < 8) {
-                std::uint64_t word;
-                std::memcpy(&word, end - 8, 8);
-                if (!NeedsEscape(word)) {
-                    std::memcpy(o - (8 - (end - p)), &word, 8);
-                    o += end - p;
-                    p = end;
-                }
-            }
-        }
-        for (; p < end; ++p) {
-            const auto c = static_cast<unsigned char>(*p);
-            if (c >= 0x20 && c != '"' && c != '\\') {
-                *o++ = static_cast<char>(c);
-                continue;
-            }
+            ++p;
             *o++ = '\\';
             switch (c) {
                 case '"': *o++ = '"'; break;
@@ -97,328 +148,563 @@ public:
                     *o++ = kHex[c & 0xF];
             }
         }
-        *o++ = '"';
-        at_ = o;
+    }
+    *o++ = '"';
+    return o;
+}
+
+// Makes at least `bytes` of room after at, the end of what was written into
+// out; returns where at now is.
+[[gnu::noinline]] char* Grow(std::string& out, char* at, std::size_t bytes) {
+    const auto used = static_cast<std::size_t>(at - out.data());
+    out.resize(used + std::max(bytes, kGrowBytes));
+    return out.data() + used;
+}
+
+// A number formatted apart from the object, for one written twice (the
+// longitudes of the ascendant, the Moon and the midheaven).
+struct NumberText {
+    std::array<char, kNumberRoom> digits{};
+    std::size_t size = 0;
+
+    explicit NumberText(double value) : size(static_cast<std::size_t>(WriteNumber(digits.data(), value) - digits.data())) {}
+};
+
+// A key of a size known only when written ("bodies"' keys), in room of a
+// fixed size, so it is copied whole.
+struct KeyText {
+    std::array<char, 16> chars{};
+    std::size_t size = 0;
+    constexpr std::string_view view() const { return {chars.data(), size}; }
+};
+
+// Writes into out from its end on. Every write first makes room for itself,
+// so no text, however long, can pass the string's end; the room made and
+// not used is cut off when the writer goes. Everything is inlined into the
+// one function that writes a reading, so the cursor never leaves it.
+template <JsonLayout kLayout>
+class Writer {
+public:
+    static constexpr bool kIndented = kLayout == JsonLayout::Indented;
+
+    explicit Writer(std::string& out) : out_(out), at_(out.data() + out.size()), end_(at_) {}
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+    ~Writer() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
+
+    [[gnu::always_inline]] void Open(char bracket) {
+        Room(1);
+        *at_++ = bracket;
+        if constexpr (kIndented) ++depth_;
     }
 
-    void Number(double value);
+    // As QJsonDocument closes a container on a line of its own, even an empty one.
+    [[gnu::always_inline]] void Close(char bracket) {
+        if constexpr (kIndented) --depth_;
+        Room(2 + Indent());
+        if constexpr (kIndented) NewLine();
+        *at_++ = bracket;
+    }
 
-    template <typename Table>
-    void Texts(const Table& texts, std::size_t count) {
-        *at_++ = '[';
-        for (std::size_t i = 0; i < count; ++i) {
-            if (i > 0) *at_++ = ',';
-            String(texts[i]);
+    // Before an array's element.
+    [[gnu::always_inline]] void Element() {
+        Room(2 + Indent());
+        Separate('[');
+    }
+
+    [[gnu::always_inline]] void Key(std::string_view key) {
+        // ",\n", the indent, the quoted key, ": ".
+        Room(key.size() + 6 + Indent());
+        Separate('{');
+        *at_++ = '"';
+        std::memcpy(at_, key.data(), key.size());
+        at_ += key.size();
+        EndKey();
+    }
+
+    [[gnu::always_inline]] void Key(const KeyText& key) {
+        Room(key.chars.size() + 6 + Indent());
+        Separate('{');
+        *at_++ = '"';
+        std::memcpy(at_, key.chars.data(), key.chars.size());
+        at_ += key.size;
+        EndKey();
+    }
+
+    template <typename T>
+    [[gnu::always_inline]] void Member(std::string_view key, const T& value) {
+        Key(key);
+        Value(value);
+    }
+
+    [[gnu::always_inline]] void Value(bool value) {
+        Room(5);
+        if (value) {
+            std::memcpy(at_, "true", 4);
+            at_ += 4;
+        } else {
+            std::memcpy(at_, "false", 5);
+            at_ += 5;
         }
-        *at_++ = ']';
+    }
+
+    [[gnu::always_inline]] void Value(int value) {
+        Room(24);
+        if (value >= 0 && value < 100) {  // most of a reading's integers
+            if (value >= 10) *at_++ = static_cast<char>('0' + value / 10);
+            *at_++ = static_cast<char>('0' + value % 10);
+        } else {
+            at_ = std::to_chars(at_, at_ + 24, value).ptr;
+        }
+    }
+
+    [[gnu::always_inline]] void Value(double value) {
+        Room(kNumberRoom);
+        at_ = WriteNumber(at_, value);
+    }
+
+    [[gnu::always_inline]] void Value(const NumberText& number) {
+        Room(number.digits.size());
+        std::memcpy(at_, number.digits.data(), number.digits.size());
+        at_ += number.size;
+    }
+
+    [[gnu::always_inline]] void Value(std::string_view utf8) {
+        Room(6 * utf8.size() + 2);
+        at_ = WriteString(at_, utf8);
+    }
+    [[gnu::always_inline]] void Value(const std::string& text) { Value(std::string_view(text)); }
+
+    [[gnu::always_inline]] void Value(std::nullopt_t) { Null(); }
+
+    template <typename T>
+    [[gnu::always_inline]] void Value(const std::optional<T>& value) {
+        if (value) {
+            Value(*value);
+        } else {
+            Null();
+        }
+    }
+
+    [[gnu::always_inline]] void Null() {
+        Room(4);
+        std::memcpy(at_, "null", 4);
+        at_ += 4;
+    }
+
+    template <typename Texts>
+    [[gnu::always_inline]] void TextArray(const Texts& texts, std::size_t count) {
+        Open('[');
+        for (std::size_t i = 0; i < count; ++i) {
+            Element();
+            Value(texts[i]);
+        }
+        Close(']');
+    }
+
+    // After the top-level object.
+    [[gnu::always_inline]] void End() {
+        if constexpr (kIndented) {
+            Room(1);
+            *at_++ = '\n';
+        }
     }
 
 private:
+    std::size_t Indent() const { return kIndented ? 4 * static_cast<std::size_t>(depth_) : 0; }
+
+    [[gnu::always_inline]] void Room(std::size_t bytes) {
+        if (static_cast<std::size_t>(end_ - at_) < bytes) {
+            at_ = Grow(out_, at_, bytes);
+            end_ = out_.data() + out_.size();
+        }
+    }
+
+    [[gnu::always_inline]] void NewLine() {
+        *at_++ = '\n';
+        at_ = std::fill_n(at_, Indent(), ' ');
+    }
+
+    // A comma after an earlier member or element of the same container: a
+    // value never ends in the bracket that opens one.
+    [[gnu::always_inline]] void Separate(char opening) {
+        if (at_[-1] != opening) *at_++ = ',';
+        if constexpr (kIndented) NewLine();
+    }
+
+    [[gnu::always_inline]] void EndKey() {
+        if constexpr (kIndented) {
+            std::memcpy(at_, "\": ", 3);
+            at_ += 3;
+        } else {
+            std::memcpy(at_, "\":", 2);
+            at_ += 2;
+        }
+    }
+
+    std::string& out_;
     char* at_;
+    char* end_;
+    int depth_ = 0;  // of the indent
 };
 
-// At most this many bytes for a number (a sign, 17 digits, a point, zeros
-// up to the exponent's place or an exponent).
-constexpr std::size_t kNumberRoom = 32;
+// A body's key in "bodies": its English name in lower case.
+struct BodyKey {
+    BodyIndex body = kSun;
+    KeyText name;
+};
 
-void Cursor::Number(double value) {
-    if (!std::isfinite(value)) {
-        Put("null");
-        return;
-    }
-    constexpr double kTwoTo53 = 9007199254740992.0;
-    if (value == std::trunc(value) && std::fabs(value) < kTwoTo53) {
-        Integer(static_cast<long long>(value));
-        return;
-    }
-    // The shortest digits that read back to the value, and their exponent.
-    char buffer[kNumberRoom];
-    const char* const end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
-    const char* at = buffer;
-    if (*at == '-') {
-        *at_++ = '-';
-        ++at;
-    }
-    char digits[20];
-    int count = 0;
-    for (; at < end && *at != 'e'; ++at) {
-        if (*at != '.') digits[count++] = *at;
-    }
-    int exponent = 0;
-    std::from_chars(at + 1 + (at[1] == '+' ? 1 : 0), end, exponent);
-    const int point = exponent + 1;  // digits before the decimal point
-    const std::string_view all(digits, static_cast<std::size_t>(count));
-
-    const int exponentDigits = std::abs(exponent) >= 100 ? 3 : 2;
-    const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + exponentDigits;
-    const int fixedLength = point <= 0 ? 2 - point + count : (point < count ? count + 1 : point);
-    if (scientificLength < fixedLength) {
-        *at_++ = digits[0];
-        if (count > 1) {
-            *at_++ = '.';
-            Put(all.substr(1));
+// The bodies in their keys' sorted order, the order QJsonObject keeps.
+constexpr std::array<BodyKey, kBodyCount> SortedBodyKeys() {
+    std::array<BodyKey, kBodyCount> keys{};
+    for (std::size_t b = 0; b < keys.size(); ++b) {
+        const std::string_view english = kBodyNamesEnglish[b];
+        keys[b].body = static_cast<BodyIndex>(b);
+        keys[b].name.size = english.size();
+        for (std::size_t i = 0; i < english.size(); ++i) {
+            const char c = english[i];
+            keys[b].name.chars[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         }
-        Put(exponent < 0 ? "e-" : "e+");
-        const int magnitude = std::abs(exponent);
-        if (magnitude < 10) *at_++ = '0';
-        Integer(magnitude);
-    } else if (point <= 0) {
-        Put("0.");
-        at_ = std::fill_n(at_, -point, '0');
-        Put(all);
-    } else if (point < count) {
-        Put(all.substr(0, static_cast<std::size_t>(point)));
-        *at_++ = '.';
-        Put(all.substr(static_cast<std::size_t>(point)));
-    } else {
-        Put(all);
-        at_ = std::fill_n(at_, point - count, '0');
     }
+    std::sort(keys.begin(), keys.end(),
+              [](const BodyKey& a, const BodyKey& b) { return a.name.view() < b.name.view(); });
+    return keys;
+}
+constexpr std::array<BodyKey, kBodyCount> kBodyKeys = SortedBodyKeys();
+
+// Mercury to Saturn in the sorted order of their English names, the keys of "retrograde".
+constexpr std::array<BodyIndex, kRetrogradeCount> SortedRetrogradePlanets() {
+    std::array<BodyIndex, kRetrogradeCount> planets{};
+    for (int k = 0; k < kRetrogradeCount; ++k) planets[static_cast<std::size_t>(k)] = static_cast<BodyIndex>(kMercury + k);
+    std::sort(planets.begin(), planets.end(),
+              [](BodyIndex a, BodyIndex b) { return kBodyNamesEnglish[a] < kBodyNamesEnglish[b]; });
+    return planets;
+}
+constexpr std::array<BodyIndex, kRetrogradeCount> kRetrogradePlanets = SortedRetrogradePlanets();
+
+// The references' keys in "cancellation", "verdictWindow" and "verdicts", in reference order.
+constexpr std::array<std::string_view, kManglikReferences.size()> kReferenceKeys = {"lagna", "moon", "venus"};
+
+// A verdict's words: its three captions and, when its house is known, its
+// dosha as "25%".
+struct VerdictWords {
+    ManglikVerdict verdict;
+    std::array<std::string, 3> captions;
+    std::string percentage;
+};
+
+VerdictWords WordVerdict(const ManglikVerdict& verdict) {
+    return {verdict, english::VerdictCaptions(verdict),
+            verdict.known() ? DoshaPercentText(verdict.doshaPercent) : std::string()};
 }
 
-// Room for a string: every byte may become a six-byte escape.
-std::size_t Room(std::string_view text) { return 6 * text.size() + 2; }
-
-template <typename Table>
-std::size_t Room(const Table& texts, std::size_t count) {
-    std::size_t room = count + 2;
-    for (std::size_t i = 0; i < count; ++i) room += Room(texts[i]);
-    return room;
+// The words of the verdict each reference and house gives, made once, as a
+// verdict follows from its house and readings keep repeating them; a verdict
+// that is not the one its house gives here is worded into fresh.
+const VerdictWords& WordsOf(const ManglikVerdict& verdict, std::optional<VerdictWords>& fresh) {
+    using Table = std::array<std::array<VerdictWords, kHouseCount + 1>, kManglikReferences.size()>;
+    static const Table table = [] {
+        Table words;
+        for (const ManglikReference reference : kManglikReferences) {
+            for (int house = 0; house <= kHouseCount; ++house) {
+                ManglikVerdict made;
+                made.reference = reference;
+                made.house = house;
+                if (const auto dosha = DoshaOfHouse(house)) {
+                    made.doshaPercent = dosha->percent;
+                    made.manglik = dosha->manglik;
+                }
+                words[static_cast<std::size_t>(reference)][static_cast<std::size_t>(house)] = WordVerdict(made);
+            }
+        }
+        return words;
+    }();
+    if (verdict.house >= 0 && verdict.house <= kHouseCount) {
+        const VerdictWords& made =
+            table[static_cast<std::size_t>(verdict.reference)][static_cast<std::size_t>(verdict.house)];
+        if (made.verdict.manglik == verdict.manglik && made.verdict.doshaPercent == verdict.doshaPercent) return made;
+    }
+    return fresh.emplace(WordVerdict(verdict));
 }
 
-// An upper bound of the object's length: its strings escaped at worst, and
-// generous room for keys, punctuation and numbers.
-std::size_t WorstCase(const Reading& r) {
-    const ChartState& c = r.chartState;
-    const BirthData& b = r.birthData;
-    const ReadingSummary& s = r.summary;
-    std::size_t room = 2048;
-    for (const std::string* text :
-         {&b.name, &b.city, &b.state, &b.country, &c.ascendantText, &c.ayanamsaText, &c.midheavenText,
-          &c.moonNakshatraName, &c.moonPositionText, &c.moonRashiName, &c.moonSignName, &s.ayanamsaDisplay,
-          &s.lagnaAbbreviation, &s.lagnaSignName, &s.nakshatraDisplay, &s.nakshatraLord, &s.nakshatraPada,
-          &s.rashiDisplay}) {
-        room += Room(*text);
-    }
-    for (const auto& cancellation : r.cancellations) {
-        if (cancellation) room += Room(cancellation->reason);
-    }
-    room += Room(c.bodyNames, kBodyCount) + Room(c.bodyNamesSanskrit, kBodyCount) +
-            Room(c.bodyPositionText, kBodyCount) + Room(r.chartCells, r.chartCells.size()) +
-            Room(r.manglikCaptions, r.manglikCaptions.size()) + Room(r.manglikFromVenus.captions[2]) +
-            Room(r.verdictWindow.lagna.from) + Room(r.verdictWindow.lagna.to) + Room(r.verdictWindow.moon.from) +
-            Room(r.verdictWindow.moon.to);
-    return room;
+// ClockText of a minute of the day, made once for every minute.
+std::string_view Clock(int minuteOfDay, std::string& fresh) {
+    constexpr int kMinutes = static_cast<int>(kMinutesPerDay);
+    static const std::array<std::string, kMinutes> clocks = [] {
+        std::array<std::string, kMinutes> texts;
+        for (int minute = 0; minute < kMinutes; ++minute) texts[static_cast<std::size_t>(minute)] = ClockText(minute);
+        return texts;
+    }();
+    if (minuteOfDay >= 0 && minuteOfDay < kMinutes) return clocks[static_cast<std::size_t>(minuteOfDay)];
+    fresh = ClockText(minuteOfDay);
+    return fresh;
 }
 
-void WriteCancellation(const std::optional<Cancellation>& cancellation, Cursor& out) {
-    if (!cancellation) {
-        out.Put("null");
+// The reading's words, and the numbers written twice, each made once for the object.
+struct ReadingWords {
+    NumberText ascendant, midheaven, moon;  // longitudes
+    std::array<std::optional<VerdictWords>, kManglikReferences.size()> fresh;
+    std::array<const VerdictWords*, kManglikReferences.size()> verdicts{};
+    std::array<std::string, kManglikReferences.size()> reasons;  // of the cancellations
+
+    explicit ReadingWords(const Reading& r)
+        : ascendant(r.chartState.bodies[kAscendant].longitudeDeg),
+          midheaven(r.chartState.bodies[kMidheaven].longitudeDeg),
+          moon(r.chartState.bodies[kMoon].longitudeDeg) {
+        for (const ManglikReference reference : kManglikReferences) {
+            const auto i = static_cast<std::size_t>(reference);
+            const ManglikVerdict& verdict = r.of(reference).verdict;
+            verdicts[i] = &WordsOf(verdict, fresh[i]);
+            if (verdict.cancellation) reasons[i] = english::CancellationReason(*verdict.cancellation, reference);
+        }
+    }
+    const VerdictWords& of(ManglikReference reference) const { return *verdicts[static_cast<std::size_t>(reference)]; }
+    const std::string& reason(ManglikReference reference) const { return reasons[static_cast<std::size_t>(reference)]; }
+};
+
+// A number that is 0 when unknown, as null.
+std::optional<int> Known(int value) { return value != 0 ? std::optional<int>(value) : std::nullopt; }
+
+template <JsonLayout L>
+[[gnu::always_inline]] inline void WriteBirthData(Writer<L>& w, const BirthData& b) {
+    w.Open('{');
+    w.Member("city", b.city);
+    w.Member("country", b.country);
+    w.Member("day", int{b.day});
+    w.Member("dst", b.dst);
+    w.Member("east", b.east);
+    w.Member("hour", int{b.hour});
+    w.Member("latDegrees", int{b.latDegrees});
+    w.Member("latMinutes", int{b.latMinutes});
+    w.Member("lonDegrees", int{b.lonDegrees});
+    w.Member("lonMinutes", int{b.lonMinutes});
+    w.Member("minute", int{b.minute});
+    w.Member("month", int{b.month});
+    w.Member("name", b.name);
+    w.Member("south", b.south);
+    w.Member("state", b.state);
+    w.Member("year", int{b.year});
+    w.Member("zoneHours", int{b.zoneHours});
+    w.Member("zoneHoursAbs", int{b.zoneHoursAbs});
+    w.Member("zoneMinutes", int{b.zoneMinutes});
+    w.Member("zoneMinutesAbs", int{b.zoneMinutesAbs});
+    w.Close('}');
+}
+
+template <JsonLayout L>
+[[gnu::always_inline]] inline void WriteBodies(Writer<L>& w, const ChartState& chart, const ReadingWords& words) {
+    w.Open('{');
+    for (const BodyKey& key : kBodyKeys) {
+        const BodyPosition& body = chart.bodies[key.body];
+        w.Key(key.name);
+        w.Open('{');
+        switch (key.body) {
+            case kAscendant: w.Member("longitude", words.ascendant); break;
+            case kMidheaven: w.Member("longitude", words.midheaven); break;
+            case kMoon: w.Member("longitude", words.moon); break;
+            default: w.Member("longitude", body.longitudeDeg);
+        }
+        w.Member("nakshatra", Known(body.nakshatra));
+        w.Member("pada", Known(body.pada));
+        w.Member("retrograde", body.retrograde);
+        w.Member("sign", Known(body.sign));
+        w.Close('}');
+    }
+    w.Close('}');
+}
+
+template <JsonLayout L>
+[[gnu::always_inline]] inline void WriteCancellation(Writer<L>& w, const ManglikVerdict& verdict,
+                                                     const ReadingWords& words) {
+    if (!verdict.cancellation) {
+        w.Null();
         return;
     }
-    out.Put("{\"reason\":");
-    out.String(cancellation->reason);
-    out.Put(",\"rule\":");
-    out.Integer(cancellation->rule);
-    out.Put('}');
+    w.Open('{');
+    w.Member("reason", words.reason(verdict.reference));
+    w.Member("rule", static_cast<int>(verdict.cancellation->rule));
+    w.Close('}');
 }
 
-void WriteMinutes(const std::optional<int>& minutes, Cursor& out) {
-    if (minutes) {
-        out.Integer(*minutes);
-    } else {
-        out.Put("null");
+template <JsonLayout L>
+[[gnu::always_inline]] inline void WriteWindow(Writer<L>& w, const std::optional<ReferenceWindow>& window) {
+    if (!window) {
+        w.Null();
+        return;
     }
+    std::string fresh;
+    w.Open('{');
+    w.Key("capped");
+    w.Open('{');
+    w.Member("from", window->fromCapped);
+    w.Member("to", window->toCapped);
+    w.Close('}');
+    w.Member("from", Clock(window->fromMinute, fresh));
+    w.Member("fromDay", window->fromDay);
+    w.Key("minutesToChange");
+    w.Open('{');
+    w.Member("after", window->minutesAfter);
+    w.Member("before", window->minutesBefore);
+    w.Close('}');
+    w.Member("to", Clock(window->toMinute, fresh));
+    w.Member("toDay", window->toDay);
+    w.Close('}');
 }
 
-void WriteWindow(const ReferenceWindow& w, Cursor& out) {
-    out.Put("{\"capped\":{\"from\":");
-    out.Bool(w.fromCapped);
-    out.Put(",\"to\":");
-    out.Bool(w.toCapped);
-    out.Put("},\"from\":");
-    out.String(w.from);
-    out.Put(",\"fromDay\":");
-    out.Integer(w.fromDay);
-    out.Put(",\"minutesToChange\":{\"after\":");
-    WriteMinutes(w.minutesAfter, out);
-    out.Put(",\"before\":");
-    WriteMinutes(w.minutesBefore, out);
-    out.Put("},\"to\":");
-    out.String(w.to);
-    out.Put(",\"toDay\":");
-    out.Integer(w.toDay);
-    out.Put('}');
+template <JsonLayout L>
+[[gnu::always_inline]] inline void WriteVerdict(Writer<L>& w, const ManglikVerdict& verdict,
+                                                const ReadingWords& words) {
+    const bool known = verdict.known();
+    w.Open('{');
+    w.Key("cancellation");
+    WriteCancellation(w, verdict, words);
+    w.Member("dosha", known ? std::optional<double>(verdict.doshaPercent) : std::nullopt);
+    w.Member("house", Known(verdict.house));
+    w.Member("manglik", known ? std::optional<bool>(verdict.manglik) : std::nullopt);
+    w.Close('}');
+}
+
+template <JsonLayout L>
+[[gnu::always_inline]] inline void WritePlace(Writer<L>& w, const Place& place, const ZoneEntry& zone) {
+    const auto known = [&zone](auto value) { return zone.found ? std::optional(value) : std::nullopt; };
+    w.Open('{');
+    w.Member("city", place.city);
+    w.Member("country", place.country);
+    w.Member("dst", known(zone.choice.dst));
+    w.Member("latitude", place.latitudeDegrees);
+    w.Member("longitude", place.longitudeDegrees);
+    w.Member("note", english::ZoneNoteText(zone.note));
+    w.Member("offsetMinutes", known(static_cast<int>(std::lround(zone.facts.utcOffsetSeconds / 60.0))));
+    w.Member("state", place.state);
+    w.Member("warning", zone.note.warning());
+    w.Member("zone", place.zoneId);
+    w.Member("zoneRow", known(zone.choice.zoneIndex));
+    w.Close('}');
 }
 
 // Keys in QJsonObject's order: sorted by their UTF-16 code units, which for
 // these ASCII names is byte order.
-void WriteReading(const Reading& r, Cursor& out) {
+template <JsonLayout L>
+void WriteReading(std::string& out, const Reading& r, const Place* place, const ZoneEntry* zone) {
+    const ReadingWords words(r);
     const ChartState& c = r.chartState;
-    const BirthData& b = r.birthData;
     const ReadingSummary& s = r.summary;
-    out.Put("{\"ascendant\":");
-    out.Number(c.ascendant);
-    out.Put(",\"ascendantText\":");
-    out.String(c.ascendantText);
-    out.Put(",\"ayanamsa\":");
-    out.Number(c.ayanamsa);
-    out.Put(",\"ayanamsaText\":");
-    out.String(c.ayanamsaText);
+    const ManglikVerdict& lagna = r.of(ManglikReference::Lagna).verdict;
+    const ManglikVerdict& moon = r.of(ManglikReference::Moon).verdict;
+    const ManglikVerdict& venus = r.of(ManglikReference::Venus).verdict;
+    const VerdictWords& venusWords = words.of(ManglikReference::Venus);
 
-    out.Put(",\"birthData\":{\"city\":");
-    out.String(b.city);
-    out.Put(",\"country\":");
-    out.String(b.country);
-    out.Put(",\"day\":");
-    out.Integer(b.day);
-    out.Put(",\"dst\":");
-    out.Bool(b.dst);
-    out.Put(",\"east\":");
-    out.Bool(b.east);
-    out.Put(",\"hour\":");
-    out.Integer(b.hour);
-    out.Put(",\"latDegrees\":");
-    out.Integer(b.latDegrees);
-    out.Put(",\"latMinutes\":");
-    out.Integer(b.latMinutes);
-    out.Put(",\"lonDegrees\":");
-    out.Integer(b.lonDegrees);
-    out.Put(",\"lonMinutes\":");
-    out.Integer(b.lonMinutes);
-    out.Put(",\"minute\":");
-    out.Integer(b.minute);
-    out.Put(",\"month\":");
-    out.Integer(b.month);
-    out.Put(",\"name\":");
-    out.String(b.name);
-    out.Put(",\"south\":");
-    out.Bool(b.south);
-    out.Put(",\"state\":");
-    out.String(b.state);
-    out.Put(",\"year\":");
-    out.Integer(b.year);
-    out.Put(",\"zoneHours\":");
-    out.Integer(b.zoneHours);
-    out.Put(",\"zoneHoursAbs\":");
-    out.Integer(b.zoneHoursAbs);
-    out.Put(",\"zoneMinutes\":");
-    out.Integer(b.zoneMinutes);
-    out.Put(",\"zoneMinutesAbs\":");
-    out.Integer(b.zoneMinutesAbs);
-    out.Put('}');
-
-    out.Put(",\"bodyNames\":");
-    out.Texts(c.bodyNames, kBodyCount);
-    out.Put(",\"bodyNamesSanskrit\":");
-    out.Texts(c.bodyNamesSanskrit, kBodyCount);
-    out.Put(",\"bodyPositionText\":");
-    out.Texts(c.bodyPositionText, kBodyCount);
-    // A cancellation only means something where there is a dosha to cancel.
-    out.Put(",\"cancellation\":{\"lagna\":");
-    WriteCancellation(r.manglikVerdicts[0] ? r.cancellations[0] : std::nullopt, out);
-    out.Put(",\"moon\":");
-    WriteCancellation(r.manglikVerdicts[1] ? r.cancellations[1] : std::nullopt, out);
-    out.Put("},\"centuries1900\":");
-    out.Number(c.centuries1900);
-    out.Put(",\"chart\":");
-    out.Texts(r.chartCells, r.chartCells.size());
-    out.Put(",\"julianDayNumber\":");
-    out.Number(c.julianDayNumber);
-    out.Put(",\"localSiderealTime\":");
-    out.Number(c.localSiderealTime);
-    out.Put(",\"manglik\":");
-    out.Texts(r.manglikCaptions, r.manglikCaptions.size());
-    const ManglikEvaluation& venus = r.manglikFromVenus;
-    out.Put(",\"manglikFromVenus\":{\"house\":");
-    if (venus.marsHouse != 0) {
-        out.Integer(venus.marsHouse);
-        out.Put(",\"percentage\":");
-        out.String(venus.doshaPercentage);
-    } else {
-        out.Put("null,\"percentage\":null");
+    Writer<L> w(out);
+    w.Open('{');
+    w.Member("ascendant", words.ascendant);
+    w.Member("ascendantText", c.ascendantText);
+    w.Member("ayanamsa", c.ayanamsa);
+    w.Member("ayanamsaText", c.ayanamsaText);
+    w.Key("birthData");
+    WriteBirthData(w, r.birthData);
+    w.Key("bodies");
+    WriteBodies(w, c, words);
+    w.Key("bodyNames");
+    w.TextArray(c.bodyNames, kBodyCount);
+    w.Key("bodyNamesSanskrit");
+    w.TextArray(c.bodyNamesSanskrit, kBodyCount);
+    w.Key("bodyPositionText");
+    w.TextArray(c.bodyPositionText, kBodyCount);
+    // Beside the Lagna's and the Moon's verdicts, where there is a dosha to cancel.
+    w.Key("cancellation");
+    w.Open('{');
+    w.Key("lagna");
+    WriteCancellation(w, lagna, words);
+    w.Key("moon");
+    WriteCancellation(w, moon, words);
+    w.Close('}');
+    w.Member("centuries1900", c.centuries1900);
+    w.Key("chart");
+    w.TextArray(r.chartCells, r.chartCells.size());
+    w.Member("julianDayNumber", c.julianDayNumber);
+    w.Member("localSiderealTime", c.localSiderealTime);
+    w.Key("manglik");
+    w.Open('[');
+    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+        for (const std::string& caption : words.of(reference).captions) {
+            w.Element();
+            w.Value(caption);
+        }
     }
-    out.Put(",\"verdict\":");
-    out.String(venus.captions[2]);
-    out.Put('}');
-    out.Put(",\"midheaven\":");
-    out.Number(c.midheaven);
-    out.Put(",\"midheavenText\":");
-    out.String(c.midheavenText);
-    out.Put(",\"moonLongitude\":");
-    out.Number(c.moonLongitude);
-    out.Put(",\"moonNakshatraName\":");
-    out.String(c.moonNakshatraName);
-    out.Put(",\"moonPositionText\":");
-    out.String(c.moonPositionText);
-    out.Put(",\"moonRashiName\":");
-    out.String(c.moonRashiName);
-    out.Put(",\"moonSignName\":");
-    out.String(c.moonSignName);
-    out.Put(",\"obliquity\":");
-    out.Number(c.obliquity);
-
-    // The five planets by name, in the sorted order of their names.
-    const auto retrograde = [&](int planet) { return r.retrogradeFlags[static_cast<std::size_t>(planet - kMercury)]; };
-    out.Put(",\"retrograde\":{\"Jupiter\":");
-    out.Bool(retrograde(kJupiter));
-    out.Put(",\"Mars\":");
-    out.Bool(retrograde(kMars));
-    out.Put(",\"Mercury\":");
-    out.Bool(retrograde(kMercury));
-    out.Put(",\"Saturn\":");
-    out.Bool(retrograde(kSaturn));
-    out.Put(",\"Venus\":");
-    out.Bool(retrograde(kVenus));
-
-    out.Put("},\"summary\":{\"ayanamsaDisplay\":");
-    out.String(s.ayanamsaDisplay);
-    out.Put(",\"lagnaAbbreviation\":");
-    out.String(s.lagnaAbbreviation);
-    out.Put(",\"lagnaSignName\":");
-    out.String(s.lagnaSignName);
-    out.Put(",\"nakshatraDisplay\":");
-    out.String(s.nakshatraDisplay);
-    out.Put(",\"nakshatraLord\":");
-    out.String(s.nakshatraLord);
-    out.Put(",\"nakshatraPada\":");
-    out.String(s.nakshatraPada);
-    out.Put(",\"rashiDisplay\":");
-    out.String(s.rashiDisplay);
-    out.Put("},\"universalTime\":");
-    out.Number(c.universalTime);
-    out.Put(",\"verdictWindow\":{\"lagna\":");
-    WriteWindow(r.verdictWindow.lagna, out);
-    out.Put(",\"marsToBoundary\":");
-    out.Integer(r.verdictWindow.marsToBoundary);
-    out.Put(",\"moon\":");
-    WriteWindow(r.verdictWindow.moon, out);
-    out.Put("}}");
+    w.Close(']');
+    w.Key("manglikFromVenus");
+    w.Open('{');
+    w.Member("house", Known(venus.house));
+    w.Member("percentage", venus.known() ? std::optional<std::string_view>(venusWords.percentage) : std::nullopt);
+    w.Member("verdict", venusWords.captions[2]);
+    w.Close('}');
+    w.Member("midheaven", words.midheaven);
+    w.Member("midheavenText", c.midheavenText);
+    w.Member("moonLongitude", words.moon);
+    w.Member("moonNakshatraName", c.moonNakshatraName);
+    w.Member("moonPositionText", c.moonPositionText);
+    w.Member("moonRashiName", c.moonRashiName);
+    w.Member("moonSignName", c.moonSignName);
+    w.Member("obliquity", c.obliquity);
+    if (place != nullptr && zone != nullptr) {
+        w.Key("place");
+        WritePlace(w, *place, *zone);
+    }
+    w.Key("retrograde");
+    w.Open('{');
+    for (const BodyIndex planet : kRetrogradePlanets) w.Member(kBodyNamesEnglish[planet], c.bodies[planet].retrograde);
+    w.Close('}');
+    w.Key("summary");
+    w.Open('{');
+    w.Member("ayanamsaDisplay", s.ayanamsaDisplay);
+    w.Member("lagnaAbbreviation", s.lagnaAbbreviation);
+    w.Member("lagnaSignName", s.lagnaSignName);
+    w.Member("nakshatraDisplay", s.nakshatraDisplay);
+    w.Member("nakshatraLord", s.nakshatraLord);
+    w.Member("nakshatraPada", s.nakshatraPada);
+    w.Member("rashiDisplay", s.rashiDisplay);
+    w.Close('}');
+    w.Member("universalTime", c.universalTime);
+    w.Key("verdictWindow");
+    w.Open('{');
+    w.Key("lagna");
+    WriteWindow(w, r.of(ManglikReference::Lagna).window);
+    w.Member("marsToBoundary", r.marsToBoundary);
+    w.Key("moon");
+    WriteWindow(w, r.of(ManglikReference::Moon).window);
+    w.Close('}');
+    w.Key("verdicts");
+    w.Open('{');
+    for (const ManglikReference reference : kManglikReferences) {
+        w.Key(kReferenceKeys[static_cast<std::size_t>(reference)]);
+        WriteVerdict(w, r.of(reference).verdict, words);
+    }
+    w.Close('}');
+    w.Close('}');
+    w.End();
 }
 
-// Makes room for up to `room` bytes at the end of out, lets write fill
-// some, and keeps what it wrote.
-template <typename Write>
-void AppendWithin(std::string& out, std::size_t room, Write write) {
-    const std::size_t start = out.size();
-    out.resize(start + room);
-    Cursor cursor(out.data() + start);
-    write(cursor);
-    out.resize(static_cast<std::size_t>(cursor.at() - out.data()));
+void Write(std::string& out, const Reading& reading, const Place* place, const ZoneEntry* zone, JsonLayout layout) {
+    if (layout == JsonLayout::Indented) {
+        WriteReading<JsonLayout::Indented>(out, reading, place, zone);
+    } else {
+        WriteReading<JsonLayout::Compact>(out, reading, place, zone);
+    }
 }
 
 }  // namespace
 
-void AppendReadingJson(const Reading& reading, std::string& out) {
-    AppendWithin(out, WorstCase(reading), [&](Cursor& cursor) { WriteReading(reading, cursor); });
+void AppendReadingJson(const Reading& reading, JsonLayout layout, std::string& out) {
+    Write(out, reading, nullptr, nullptr, layout);
 }
 
-void AppendJsonNumber(double value, std::string& out) {
-    AppendWithin(out, kNumberRoom, [&](Cursor& cursor) { cursor.Number(value); });
+void AppendReadingJson(const Reading& reading, const Place& place, const ZoneEntry& zone, JsonLayout layout,
+                       std::string& out) {
+    Write(out, reading, &place, &zone, layout);
 }
 
-void AppendJsonString(std::string_view utf8, std::string& out) {
-    AppendWithin(out, Room(utf8), [&](Cursor& cursor) { cursor.String(utf8); });
-}
+void AppendJsonNumber(double value, std::string& out) { Writer<JsonLayout::Compact>(out).Value(value); }
+
+void AppendJsonString(std::string_view utf8, std::string& out) { Writer<JsonLayout::Compact>(out).Value(utf8); }
 
 }  // namespace varelio::cli

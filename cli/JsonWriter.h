@@ -1,9 +1,12 @@
-// The reading's JSON object written without Qt, for the batch's JSON Lines:
-// the same bytes as QJsonDocument(ReadingToJson(reading)).toJson(Compact),
-// several times faster. Keys come in QJsonObject's sorted order; numbers and
-// strings are written as QJsonDocument writes them.
+// The reading as the companion's JSON object, for the single reading
+// (indented) and the batch's JSON Lines (compact). Standard C++ only: keys
+// come in sorted order (QJsonObject's), numbers and strings as QJsonDocument
+// writes them, so the indented object is byte for byte what the companion
+// printed when it built the object with Qt. The key names are a contract with
+// scripts that read the output: keys are added, never renamed.
 #pragma once
 
+#include "places/PlaceEntry.h"
 #include "reading/Reading.h"
 
 #include <string>
@@ -11,8 +14,20 @@
 
 namespace varelio::cli {
 
-// Appends the compact object, without a line end.
-void AppendReadingJson(const Reading& reading, std::string& out);
+// Compact: no white space, no line end (one line of JSON Lines).
+// Indented: four blanks a level, "key": value, one member or element a line,
+// and a final line end.
+enum class JsonLayout { Compact, Indented };
+
+// Appends the reading's object; out grows as far as the object needs.
+void AppendReadingJson(const Reading& reading, JsonLayout layout, std::string& out);
+
+// The same with "place": the place --place chose, its names and coordinates
+// as GeoNames gives them, its IANA zone, the tz database's offset in minutes,
+// the zone row and DST box it gave (offset, row and box null when the zone or
+// date was unknown), the note and whether it is a warning.
+void AppendReadingJson(const Reading& reading, const Place& place, const ZoneEntry& zone, JsonLayout layout,
+                       std::string& out);
 
 // A double as a QJsonValue holding it is written: an integral value below
 // 2^53 as an integer, anything else in the shorter of the fixed and the
@@ -21,7 +36,8 @@ void AppendReadingJson(const Reading& reading, std::string& out);
 void AppendJsonNumber(double value, std::string& out);
 
 // A UTF-8 string in quotes: quote, backslash and the controls below U+0020
-// escaped (\b \f \n \r \t, others \u00xx); everything else as it is.
+// escaped (\b \f \n \r \t, others \u00xx), everything else as it is; a
+// malformed byte becomes U+FFFD, so the output is always well-formed.
 void AppendJsonString(std::string_view utf8, std::string& out);
 
 }  // namespace varelio::cli

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 int main(int argc, char** argv) {
     varelio::IgnoreFileSizeLimitSignal();
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
 
     // A batch streams: its output never waits in memory.
     const varelio::cli::CommandLine command = varelio::cli::ParseCommandLine(QCoreApplication::arguments());
-    if (command.error.empty() && !command.showHelp && !command.showVersion && command.batchInput) {
+    if (!command.failure && !command.showHelp && !command.showVersion && command.batchInput) {
         return varelio::cli::RunBatchCommand(command, stdout, stderr);
     }
 
@@ -29,8 +30,10 @@ int main(int argc, char** argv) {
                          std::fflush(stdout) == 0;
     if (!written) {
         const int error = errno;
-        std::fprintf(stderr, "varelio-cli: could not write the output: %s\n", std::strerror(error));
-        return varelio::cli::kExitWriteFailed;
+        const varelio::cli::Failure failure = varelio::cli::Stop(
+            std::string("could not write the output: ") + std::strerror(error), varelio::cli::kExitWriteFailed);
+        std::fwrite(failure.text.data(), 1, failure.text.size(), stderr);
+        return failure.exitCode;
     }
     std::fwrite(run.err.data(), 1, run.err.size(), stderr);
     return run.exitCode;

@@ -8,18 +8,14 @@
 namespace varelio {
 namespace {
 
-constexpr std::string_view kDateMessage = "Please Enter Correct Date Or Month!";
-constexpr std::string_view kThirtyDayMessage = "Please Enter Correct Date Or Month !";
-constexpr std::string_view kConverterMessage = "Required File Is Missing. Please Reinstall The Software.";
-
 // Position 29 is day 30 and position 30 is day 31.
 constexpr int kDay29 = 28;
 constexpr int kDay30 = 29;
 constexpr int kDay31 = 30;
 constexpr int kFebruary = 1;
 
-ValidationFailure Fail(int step, std::string_view message, Severity severity, FormField focus) {
-    return ValidationFailure{step, std::string(message), severity, focus};
+Problem Fail(int step, ProblemCode code, Severity severity, FormField focus) {
+    return Problem{code, severity, focus, step, {}};
 }
 
 void SetIfInList(std::int16_t& field, FormList list, int index) {
@@ -87,25 +83,26 @@ std::optional<std::int16_t> ParseFormNumber(std::string_view text) {
     return static_cast<std::int16_t>(value);
 }
 
-std::optional<ValidationFailure> ValidateForm(const FormValues& form, bool converterAvailable) {
+Result<void> ValidateForm(const FormValues& form, bool converterAvailable) {
     constexpr auto kError = Severity::Error;
     constexpr auto kInformation = Severity::Information;
+    using enum ProblemCode;
 
     // A degree or minute that is not a number would leave the reading on an
     // earlier value, so it is refused like a missing one.
-    if (form.name.empty()) return Fail(1, "Please Enter Your Name", kError, FormField::Name);
-    if (!IsNumber(form.latDeg)) return Fail(2, "Please Enter Degree of Latitude", kError, FormField::LatDeg);
-    if (!IsNumber(form.latMin)) return Fail(3, "Please Enter Minutes of Latitude", kError, FormField::LatMin);
-    if (!IsNumber(form.lonDeg)) return Fail(4, "Please Enter Degree of Longitude", kError, FormField::LonDeg);
-    if (!IsNumber(form.lonMin)) return Fail(5, "Please Enter Minute of Longitude", kError, FormField::LonMin);
-    if (form.city.empty()) return Fail(6, "Please Enter Your City name", kError, FormField::City);
-    if (form.state.empty()) return Fail(7, "Please Enter Your State name", kError, FormField::State);
-    if (form.country.empty()) return Fail(8, "Please Enter Your Country name", kError, FormField::Country);
+    if (form.name.empty()) return Fail(1, NameMissing, kError, FormField::Name);
+    if (!IsNumber(form.latDeg)) return Fail(2, LatitudeDegreesMissing, kError, FormField::LatDeg);
+    if (!IsNumber(form.latMin)) return Fail(3, LatitudeMinutesMissing, kError, FormField::LatMin);
+    if (!IsNumber(form.lonDeg)) return Fail(4, LongitudeDegreesMissing, kError, FormField::LonDeg);
+    if (!IsNumber(form.lonMin)) return Fail(5, LongitudeMinutesMissing, kError, FormField::LonMin);
+    if (form.city.empty()) return Fail(6, CityMissing, kError, FormField::City);
+    if (form.state.empty()) return Fail(7, StateMissing, kError, FormField::State);
+    if (form.country.empty()) return Fail(8, CountryMissing, kError, FormField::Country);
     if (form.latDirection != 0 && form.latDirection != 1) {
-        return Fail(9, "Please Select Direction For The Latitude", kError, FormField::North);
+        return Fail(9, LatitudeDirectionMissing, kError, FormField::North);
     }
     if (form.lonDirection != 0 && form.lonDirection != 1) {
-        return Fail(10, "Please Select Direction For The Longitude", kError, FormField::East);
+        return Fail(10, LongitudeDirectionMissing, kError, FormField::East);
     }
 
     const std::pair<FormList, int> positions[] = {
@@ -113,7 +110,7 @@ std::optional<ValidationFailure> ValidateForm(const FormValues& form, bool conve
         {FormList::Hour, form.hourIndex}, {FormList::Minute, form.minuteIndex}, {FormList::Zone, form.zoneIndex},
     };
     for (const auto& [list, index] : positions) {
-        if (!RangeOf(list).holdsPosition(index)) return Fail(11, kDateMessage, kInformation, FormField::None);
+        if (!RangeOf(list).holdsPosition(index)) return Fail(11, ImpossibleDate, kInformation, FormField::None);
     }
 
     // Divisible by 4 is the whole leap rule: 1901 to 2050 holds no century
@@ -121,19 +118,19 @@ std::optional<ValidationFailure> ValidateForm(const FormValues& form, bool conve
     const bool leapYear = (RangeOf(FormList::Year).firstValue + form.yearIndex) % 4 == 0;
     const bool february = form.monthIndex == kFebruary;
     if (leapYear && february && (form.dayIndex == kDay30 || form.dayIndex == kDay31)) {
-        return Fail(11, kDateMessage, kInformation, FormField::None);
+        return Fail(11, ImpossibleDate, kInformation, FormField::None);
     }
     if (!leapYear && february && form.dayIndex >= kDay29 && form.dayIndex <= kDay31) {
-        return Fail(12, kDateMessage, kInformation, FormField::None);
+        return Fail(12, ImpossibleDate, kInformation, FormField::None);
     }
     const bool thirtyDayMonth = form.monthIndex == 3 || form.monthIndex == 5 || form.monthIndex == 8 ||
                                 form.monthIndex == 10;
     if (thirtyDayMonth && form.dayIndex == kDay31) {
-        return Fail(13, kThirtyDayMessage, kInformation, FormField::None);
+        return Fail(13, ImpossibleDateInThirtyDayMonth, kInformation, FormField::None);
     }
 
-    if (!converterAvailable) return Fail(14, kConverterMessage, kError, FormField::None);
-    return std::nullopt;
+    if (!converterAvailable) return Fail(14, ConverterMissing, kError, FormField::None);
+    return {};
 }
 
 void CopyFormToBirthData(const FormValues& form, BirthData& birth) {
@@ -163,6 +160,13 @@ void CopyFormToBirthData(const FormValues& form, BirthData& birth) {
     birth.city = TrimBlanks(form.city);
     birth.state = TrimBlanks(form.state);
     birth.country = TrimBlanks(form.country);
+}
+
+Result<void> ComputeReadingFromForm(const FormValues& form, bool converterAvailable, Reading& reading) {
+    if (auto checked = ValidateForm(form, converterAvailable); !checked) return checked;
+    CopyFormToBirthData(form, reading.birthData);
+    ComputeReading(reading);
+    return {};
 }
 
 }  // namespace varelio

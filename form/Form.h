@@ -3,7 +3,9 @@
 #pragma once
 
 #include "astro/Records.h"
+#include "form/Problem.h"
 #include "form/TimeZones.h"
+#include "reading/Reading.h"
 
 #include <array>
 #include <cstdint>
@@ -65,28 +67,14 @@ struct FormValues {
     std::string city, state, country;
 };
 
-// How a refused form is reported: refused or missing input is an error, an
-// impossible date is information.
-enum class Severity { Error, Information };
-
-// Where the input window moves the focus or selection after a failed check.
-enum class FormField { None, Name, LatDeg, LatMin, LonDeg, LonMin, City, State, Country, North, East };
-
-struct ValidationFailure {
-    int step = 0;           // 1 to 14, in check order
-    std::string message;    // the exact text to show
-    Severity severity = Severity::Error;
-    FormField focus = FormField::None;
-};
-
-// First failing check, or nothing when the form may be calculated. A degree or
-// minute text that is not a number is refused like an empty one.
+// The first failing check, or success when the form may be calculated. A
+// degree or minute text that is not a number is refused like an empty one.
 // converterAvailable: whether the JPEG writer the picture export needs is present.
 // The window's lists always hold a selection; a form whose day, month, year,
 // hour, minute or zone position lies outside its list (no selection) cannot
 // be calculated and is refused just before the date checks, with the date
-// checks' text "Please Enter Correct Date Or Month!" (information, step 11).
-std::optional<ValidationFailure> ValidateForm(const FormValues& form, bool converterAvailable);
+// checks' problem (ImpossibleDate, information, step 11).
+Result<void> ValidateForm(const FormValues& form, bool converterAvailable);
 
 // The window's state when it opens: every list on its first entry (day 1,
 // January, 1901, hour 0, minute 0, zone row 0), "North" and "East", DST clear,
@@ -108,5 +96,10 @@ std::optional<std::int16_t> ParseFormNumber(std::string_view text);
 // outside its list, or a number text that does not convert, leaves its field
 // as it was.
 void CopyFormToBirthData(const FormValues& form, BirthData& birth);
+
+// The one road from a filled form to a reading, for the windows, the
+// companion and every batch row: check the form, copy it into the reading's
+// birth data and compute. A refused form leaves the reading as it was.
+Result<void> ComputeReadingFromForm(const FormValues& form, bool converterAvailable, Reading& reading);
 
 }  // namespace varelio

@@ -14,8 +14,9 @@ struct TimeZoneRow {
 
 inline constexpr int kTimeZoneCount = 71;
 
-// Corrections are the negation of the offset in the display text; the text
-// itself is never parsed ("+5.3" stands for five and a half hours).
+// Corrections are the negation of the offset in the display text, whose
+// offset is never read ("+5.3" stands for five and a half hours); only its
+// abbreviation is (ZoneRowAbbreviation).
 inline constexpr std::array<TimeZoneRow, kTimeZoneCount> kTimeZoneTable{{
     {"Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
     {"Alaska/Hawaii Standard Time,AHST,-10.0", 10, 0},

@@ -1,7 +1,6 @@
 #include "form/ZoneChoice.h"
 
 #include "astro/AngleText.h"
-#include "form/Form.h"
 #include "form/TimeZones.h"
 
 #include <cmath>
@@ -21,18 +20,6 @@ int RowStandardOffsetSeconds(int zoneIndex) {
     // Corrections are added to local time to give UT, so the offset is their negation.
     const TimeZoneRow& row = Row(zoneIndex);
     return -(row.timeZoneHourCorrection * kHourSeconds + row.timeZoneMinuteCorrection * 60);
-}
-
-std::string Plural(long count, std::string_view unit) {
-    return std::to_string(count) + " " + std::string(unit) + (count == 1 ? "" : "s");
-}
-
-std::string OffByText(int errorSeconds) {
-    const long minutes = std::lround(std::abs(errorSeconds) / 60.0);
-    const double degrees = std::abs(errorSeconds) * kAscendantDegreesPerSecond;
-    const std::string time = minutes == 0 ? "under a minute" : Plural(minutes, "minute");
-    const std::string angle = degrees < 0.5 ? "under 1°" : "about " + std::to_string(std::lround(degrees)) + "°";
-    return ", " + time + " off: the ascendant may be " + angle + " off";
 }
 
 }  // namespace
@@ -88,28 +75,23 @@ std::string UtcOffsetText(int offsetSeconds) {
     return text;
 }
 
-ZoneNote DescribeZoneChoice(std::string_view zoneId, int year, int month, int day, const ZoneFacts& facts,
-                            const ZoneRowChoice& choice) {
-    ZoneNote note;
-    note.text = std::string(zoneId) + " on " + std::to_string(day) + " " + std::string(MonthName(month)) + " " +
-                std::to_string(year) + ": " + UtcOffsetText(facts.utcOffsetSeconds);
-    if (facts.summerTime) note.text += ", summer time";
-    note.text += " → ";
-    if (!choice.exact()) note.text += "nearest row ";
-    note.text += std::string(Row(choice.zoneIndex).timeZoneNames);
-    if (choice.dst) note.text += " with DST";
-    if (!choice.exact()) note.text += OffByText(choice.errorSeconds);
-    switch (facts.clockTime) {
-    case ClockTime::Single: break;
-    case ClockTime::Skipped:
-        note.text += "; the clocks went forward over this time, so it never happened there: check it";
-        break;
-    case ClockTime::Repeated:
-        note.text += "; the clocks went back over this time, so it happened twice: the earlier is taken";
-        break;
+bool ZoneNote::warning() const {
+    switch (kind) {
+        case Kind::None: return false;
+        case Kind::Chosen: return !choice.exact() || facts.clockTime != ClockTime::Single;
+        case Kind::DateNotInCalendar:
+        case Kind::ZoneUnknown: return true;
     }
-    note.warning = !choice.exact() || facts.clockTime != ClockTime::Single;
-    return note;
+    return false;
+}
+
+int ChoiceErrorMinutes(const ZoneRowChoice& choice) {
+    return static_cast<int>(std::lround(std::abs(choice.errorSeconds) / 60.0));
+}
+
+int ChoiceErrorDegrees(const ZoneRowChoice& choice) {
+    const double degrees = std::abs(choice.errorSeconds) * kAscendantDegreesPerSecond;
+    return degrees < 0.5 ? 0 : static_cast<int>(std::lround(degrees));
 }
 
 }  // namespace varelio

@@ -48,16 +48,30 @@ std::string_view ZoneRowAbbreviation(int zoneIndex);
 // summer time; then list order.
 ZoneRowChoice ChooseZoneRow(const ZoneFacts& facts, std::string_view countryName = {});
 
+// What the note beside the zone says, as facts; the windows and the
+// companion put it into words.
 struct ZoneNote {
-    std::string text;      // one line, UTF-8
-    bool warning = false;  // inexact, or a clock time skipped or repeated: shown in the error colour
+    enum class Kind {
+        None,               // nothing to say
+        Chosen,             // a row was chosen for the zone at the date
+        DateNotInCalendar,  // no row chosen: the form's date is no day of the calendar
+        ZoneUnknown,        // no row chosen: the tz database lacks the zone
+    };
+    Kind kind = Kind::None;
+    std::string zoneId;     // IANA, "Asia/Kolkata"
+    int year = 0, month = 0, day = 0;
+    ZoneFacts facts;        // when Chosen
+    ZoneRowChoice choice;   // when Chosen
+
+    // Inexact, a clock time skipped or repeated, or nothing chosen: shown in the error colour.
+    bool warning() const;
 };
 
-// "Asia/Kolkata on 1 January 2000: UTC+5:30 → Indian Time, IST, +5.3"; an
-// inexact choice adds how many minutes off it is and what that does to the
-// ascendant (15° an hour).
-ZoneNote DescribeZoneChoice(std::string_view zoneId, int year, int month, int day, const ZoneFacts& facts,
-                            const ZoneRowChoice& choice);
+// How many minutes a choice is off, and roughly how many degrees that moves
+// the ascendant (15° an hour): rounded minutes, and rounded degrees with
+// under half a degree as 0.
+int ChoiceErrorMinutes(const ZoneRowChoice& choice);
+int ChoiceErrorDegrees(const ZoneRowChoice& choice);
 
 // "UTC+5:30", "UTC-4:00", "UTC+5:21:10".
 std::string UtcOffsetText(int offsetSeconds);

@@ -2,6 +2,7 @@
 
 #include "astro/AngleText.h"
 #include "formats/Cp1252.h"
+#include "formats/Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -36,18 +37,6 @@ std::optional<std::string> StorableBytes(std::string_view text) {
         }
     }
     return bytes;
-}
-
-// The first characters of a UTF-8 text, counted as characters, not bytes.
-std::string FirstCharacters(const std::string& text, int count) {
-    std::size_t pos = 0;
-    for (int seen = 0; pos < text.size() && seen < count; ++seen) {
-        ++pos;
-        while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) {
-            ++pos;
-        }
-    }
-    return text.substr(0, pos);
 }
 
 // Flag lines hold exactly "True" or "False"; anything else is no flag.
@@ -90,7 +79,7 @@ std::string DecodeLine(std::string_view bytes) {
     return out;
 }
 
-ReadingFileResult ComposeReadingFile(const BirthData& birth, int zoneIndex) {
+Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
     struct Value {
         std::string_view field;
         std::string text;
@@ -115,19 +104,14 @@ ReadingFileResult ComposeReadingFile(const BirthData& birth, int zoneIndex) {
         {"country", birth.country},
     }};
 
-    ReadingFileResult result;
     std::string file;
     for (const Value& value : values) {
         const auto bytes = StorableBytes(value.text);
-        if (!bytes) {
-            result.refusedField = std::string(value.field);
-            return result;
-        }
+        if (!bytes) return Problem{ProblemCode::FieldNotStorable, Severity::Error, FormField::None, 0, std::string(value.field)};
         file += EncodeLine(*bytes);
         file += "\r\n";
     }
-    result.bytes = std::move(file);
-    return result;
+    return file;
 }
 
 ReadingLines DecodeReadingFile(std::string_view fileBytes) {
@@ -163,10 +147,10 @@ void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
         form.zoneIndex = *zone;
     }
 
-    form.lonDeg = FirstCharacters(lines[kLonDeg], kNumberFieldLength);
-    form.lonMin = FirstCharacters(lines[kLonMin], kNumberFieldLength);
-    form.latDeg = FirstCharacters(lines[kLatDeg], kNumberFieldLength);
-    form.latMin = FirstCharacters(lines[kLatMin], kNumberFieldLength);
+    form.lonDeg = std::string(FirstCharacters(lines[kLonDeg], kNumberFieldLength));
+    form.lonMin = std::string(FirstCharacters(lines[kLonMin], kNumberFieldLength));
+    form.latDeg = std::string(FirstCharacters(lines[kLatDeg], kNumberFieldLength));
+    form.latMin = std::string(FirstCharacters(lines[kLatMin], kNumberFieldLength));
 
     if (const auto east = ParseFlag(lines[kEast])) {
         form.lonDirection = *east ? 0 : 1;
@@ -192,32 +176,21 @@ bool HasReadingFileExtension(std::string_view path) {
     return path.size() >= 3 && path.substr(path.size() - 3) == "vrl";
 }
 
-OpenedReading OpenReadingFile(const std::string& path) {
-    OpenedReading opened;
-    if (!HasReadingFileExtension(path)) {
-        opened.problem = OpenProblem::NotAReadingFile;
-        return opened;
-    }
-    const auto unreadable = [&opened](int error) {
-        opened.problem = OpenProblem::Unreadable;
-        opened.reason = std::strerror(error);
-        return opened;
+Result<ReadingLines> OpenReadingFile(const std::string& path) {
+    const auto fail = [](ProblemCode code, std::string detail = {}) {
+        return Problem{code, Severity::Error, FormField::None, 0, std::move(detail)};
     };
+    if (!HasReadingFileExtension(path)) return fail(ProblemCode::NotAReadingFile);
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return unreadable(errno);
-    const auto notRegular = [&opened] {
-        opened.problem = OpenProblem::NotAReadingFile;
-        opened.reason = "not a regular file";
-        return opened;
-    };
-    if (!S_ISREG(info.st_mode)) return notRegular();
+    if (::stat(path.c_str(), &info) != 0) return fail(ProblemCode::FileUnreadable, std::strerror(errno));
+    if (!S_ISREG(info.st_mode)) return fail(ProblemCode::NotARegularFile);
     // O_NONBLOCK: should the name be swapped for a pipe after the check, the
     // open still returns at once instead of waiting for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return unreadable(errno);
+    if (fd < 0) return fail(ProblemCode::FileUnreadable, std::strerror(errno));
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return notRegular();
+        return fail(ProblemCode::NotARegularFile);
     }
     std::string bytes(kReadingFileMaxBytes, '\0');
     std::size_t filled = 0;
@@ -227,15 +200,14 @@ OpenedReading OpenReadingFile(const std::string& path) {
         if (got < 0) {
             const int error = errno;
             ::close(fd);
-            return unreadable(error);
+            return fail(ProblemCode::FileUnreadable, std::strerror(error));
         }
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
     ::close(fd);
     bytes.resize(filled);
-    opened.lines = DecodeReadingFile(bytes);
-    return opened;
+    return DecodeReadingFile(bytes);
 }
 
 }  // namespace varelio

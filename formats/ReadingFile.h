@@ -4,6 +4,7 @@
 
 #include "astro/Records.h"
 #include "form/Form.h"
+#include "form/Problem.h"
 
 #include <array>
 #include <cstddef>
@@ -32,16 +33,12 @@ std::string EncodeLine(std::string_view bytes);
 // The inverse: each code minus kLineShift; a byte below kLineShift is left out.
 std::string DecodeLine(std::string_view bytes);
 
-struct ReadingFileResult {
-    std::optional<std::string> bytes;  // the whole file, when every value can be stored
-    std::string refusedField;          // otherwise "name", "city", "state" or "country"
-};
-
 // The file for birth (zoneIndex: the input window's time-zone list position).
 // A text holding a character outside Windows-1252, or one whose code plus
 // kLineShift passes 255, cannot be stored: nothing is produced and the first
-// such field is named.
-ReadingFileResult ComposeReadingFile(const BirthData& birth, int zoneIndex);
+// such field is named (FieldNotStorable, detail "name", "city", "state" or
+// "country").
+Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex);
 
 // The 17 decoded lines (UTF-8) of a file's bytes. Lines may end in CR LF, LF
 // or CR; lines missing at the end read as empty. Never fails.
@@ -61,23 +58,12 @@ bool CanStoreCharacter(char32_t codePoint);
 // Whether a chosen file name ends in "vrl", exactly and in lower case.
 bool HasReadingFileExtension(std::string_view path);
 
-// Opening a saved reading, as the windows and the companion both do it.
-enum class OpenProblem {
-    None,
-    NotAReadingFile,  // the name does not end in "vrl" (no reason), or it names no
-                      // regular file (reason "not a regular file")
-    Unreadable,       // the file could not be opened or read; reason says why
-};
-
-struct OpenedReading {
-    OpenProblem problem = OpenProblem::None;
-    std::string reason;   // why, for a file that is not regular or unreadable
-    ReadingLines lines;   // the decoded lines when problem is None
-};
-
-// Reads at most kReadingFileMaxBytes of path and decodes them. Anything but a
-// regular file (a folder, a named pipe, a device) is refused before it is
-// opened, so the call never waits on a pipe's writer.
-OpenedReading OpenReadingFile(const std::string& path);
+// Reads at most kReadingFileMaxBytes of path and decodes them, as the windows
+// and the companion both open a saved reading. A name that does not end in
+// "vrl" is NotAReadingFile; anything but a regular file (a folder, a named
+// pipe, a device) is NotARegularFile, refused before it is opened, so the call
+// never waits on a pipe's writer; a file that cannot be read is
+// FileUnreadable with the system's reason as detail.
+Result<ReadingLines> OpenReadingFile(const std::string& path);
 
 }  // namespace varelio

@@ -4,9 +4,9 @@
 #include "astro/Signs.h"
 #include "form/Form.h"
 #include "formats/Cp1252.h"
+#include "formats/English.h"
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace varelio {
@@ -15,27 +15,22 @@ namespace {
 // A separator line holds a lone CR, so with its line end it reads CR CR LF.
 constexpr std::string_view kSeparator = "\r";
 
-// A body's sign from its short-form position text.
-std::optional<int> BodySign(const Reading& reading, int body) {
-    return SignOfPosition(reading.chartState.bodyPositionText[static_cast<std::size_t>(body)]);
-}
+int BodySign(const Reading& reading, BodyIndex body) { return reading.chartState.bodies[body].sign; }
 
 // Marks the house that holds Mars or the Moon, the two points the verdict
 // counts from, with the dosha cancellation of that reckoning when the verdict
 // was Manglik and a cancellation rule applied.
-std::string VerdictNotes(const Reading& reading, std::size_t sign) {
+std::string VerdictNotes(const Reading& reading, int sign) {
     std::string notes;
-    const auto note = [&](int body, std::string_view name, std::size_t run, std::string_view cancelled) {
-        if (BodySign(reading, body) != static_cast<int>(sign)) {
-            return;
-        }
-        notes += "; " + std::string(name) + " here";
-        if (reading.manglikVerdicts[run] && reading.cancellations[run]) {
-            notes += ", " + std::string(cancelled) + ": " + reading.cancellations[run]->reason;
+    const auto note = [&](BodyIndex body, ManglikReference reference, std::string_view cancelled) {
+        if (BodySign(reading, body) != sign) return;
+        notes += "; " + std::string(kBodyNamesEnglish[body]) + " here";
+        if (const auto& cancellation = reading.of(reference).verdict.cancellation) {
+            notes += ", " + std::string(cancelled) + ": " + english::CancellationReason(*cancellation, reference);
         }
     };
-    note(kMars, "Mars", 0, "dosha cancelled");
-    note(kMoon, "Moon", 1, "dosha from the Moon cancelled");
+    note(kMars, ManglikReference::Lagna, "dosha cancelled");
+    note(kMoon, ManglikReference::Moon, "dosha from the Moon cancelled");
     return notes;
 }
 
@@ -43,18 +38,18 @@ std::string VerdictNotes(const Reading& reading, std::size_t sign) {
 
 std::string HouseLordLine(const Reading& reading, int house) {
     std::string line = "House " + std::to_string(house);
-    const auto lagna = SignIndexOf(reading.summary.lagnaAbbreviation);
-    if (!lagna || house < 1 || house > 12) {
+    const int lagna = BodySign(reading, kAscendant);
+    if (lagna == 0 || house < 1 || house > kHouseCount) {
         return line + ": sign unknown";
     }
-    const auto sign = static_cast<std::size_t>((*lagna + house - 1) % 12);
-    line += " (" + std::string(kSignNames[sign].sanskrit) + "): lord " +
-            std::string(kBodyNamesEnglish[kSignNames[sign].lord]);
-    const auto lordSign = BodySign(reading, kSignNames[sign].lord);
-    if (!lordSign) {
+    const int sign = SignInHouse(lagna, house);
+    const SignName& name = kSignNames[static_cast<std::size_t>(sign - 1)];
+    line += " (" + std::string(name.sanskrit) + "): lord " + std::string(kBodyNamesEnglish[name.lord]);
+    const int lordHouse = HouseFrom(lagna, BodySign(reading, name.lord));
+    if (lordHouse == 0) {
         line += ", position unknown";
     } else {
-        line += " in house " + std::to_string((*lordSign - *lagna + 12) % 12 + 1);
+        line += " in house " + std::to_string(lordHouse);
     }
     return line + VerdictNotes(reading, sign);
 }
@@ -91,7 +86,7 @@ std::string ComposeTextExport(const Reading& reading) {
     lines[n++] = "Lord: " + summary.nakshatraLord;
     lines[n++] = kSeparator;
     lines[n++] = "House Lord Interpretation";
-    for (int house = 1; house <= 12; ++house) {
+    for (int house = 1; house <= kHouseCount; ++house) {
         lines[n++] = HouseLordLine(reading, house);
     }
 

@@ -15,7 +15,7 @@ inline constexpr int kTextExportLines = 41;
 std::string ComposeTextExport(const Reading& reading);
 
 // One "House Lord Interpretation" line for house 1 to 12, counted from the
-// Lagna sign (summary.lagnaAbbreviation), e.g.
+// Lagna sign, e.g.
 // "House 1 (Mithuna): lord Mercury in house 7". The houses of Mars and the
 // Moon add "; Mars here" / "; Moon here" and, for a Manglik verdict that a
 // cancellation rule softens, the rule. UTF-8.

@@ -40,19 +40,24 @@ ZoneEntry EnterPlace(const Place& place, FormValues& form) {
 ZoneEntry EnterZone(const Place& place, FormValues& form) {
     ZoneEntry entry;
     const std::string& zoneId = place.zoneId;
+    entry.note.zoneId = zoneId;
     const std::optional<LocalClockTime> clock = ClockOf(form);
     const std::optional<ZoneFacts> facts = clock ? ZoneFactsAt(zoneId, *clock) : std::nullopt;
     if (!facts) {
-        entry.note.warning = true;
-        entry.note.text = !clock || ZoneFactsAt(zoneId, LocalClockTime{2000, 1, 1, 12, 0})
-                              ? "No time zone chosen for " + zoneId + ": the date is not a day of the calendar"
-                              : "The time zone " + zoneId + " is not in this system's time-zone data: choose the row";
+        entry.note.kind = !clock || ZoneFactsAt(zoneId, LocalClockTime{2000, 1, 1, 12, 0})
+                              ? ZoneNote::Kind::DateNotInCalendar
+                              : ZoneNote::Kind::ZoneUnknown;
         return entry;
     }
     entry.found = true;
     entry.facts = *facts;
     entry.choice = ChooseZoneRow(*facts, place.country);
-    entry.note = DescribeZoneChoice(zoneId, clock->year, clock->month, clock->day, *facts, entry.choice);
+    entry.note.kind = ZoneNote::Kind::Chosen;
+    entry.note.year = clock->year;
+    entry.note.month = clock->month;
+    entry.note.day = clock->day;
+    entry.note.facts = *facts;
+    entry.note.choice = entry.choice;
     form.zoneIndex = entry.choice.zoneIndex;
     form.dst = entry.choice.dst;
     return entry;

@@ -15,7 +15,7 @@ struct ZoneEntry {
     bool found = false;    // the zone and the form's date were known; only then were the row and box set
     ZoneFacts facts;       // when found
     ZoneRowChoice choice;  // when found
-    ZoneNote note;         // always: what was chosen, or why nothing was
+    ZoneNote note;         // always: what was chosen, or why nothing was, for the note beside the zone
 };
 
 // Fills city, state and country (StorableName of each), the degree and minute

@@ -1,18 +1,14 @@
 #include "reading/ChartCells.h"
 
-#include "astro/AngleText.h"
-#include "astro/Signs.h"
-
 namespace varelio {
 
-std::array<std::string, 12> RasiChartCells(std::string_view lagnaAbbreviation, const ChartState& chart) {
-    std::array<std::string, 12> cells;
-    if (const auto lagna = SignIndexOf(lagnaAbbreviation)) cells[static_cast<std::size_t>(*lagna)] = "Asc";
-
+std::array<std::string, kSignCount> RasiChartCells(const ChartState& chart) {
+    std::array<std::string, kSignCount> cells;
+    if (const int lagna = chart.bodies[kAscendant].sign) cells[static_cast<std::size_t>(lagna - 1)] = "Asc";
     for (std::size_t b = kSun; b <= kKetu; ++b) {
-        const auto sign = SignOfPosition(chart.bodyPositionText[b]);
-        if (!sign) continue;
-        std::string& text = cells[static_cast<std::size_t>(*sign)];
+        const int sign = chart.bodies[b].sign;
+        if (sign == 0) continue;
+        std::string& text = cells[static_cast<std::size_t>(sign - 1)];
         if (!text.empty()) text += "\r\n";
         text += chart.bodyNamesSanskrit[b];
     }

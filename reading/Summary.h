@@ -1,4 +1,4 @@
-// The reading's display values derived from the engine's texts: ayanamsa
+// The reading's display values, formatted from the chart's numbers: ayanamsa
 // without its sign, Lagna sign, nakshatra, rashi, nakshatra lord and pada.
 #pragma once
 
@@ -6,12 +6,8 @@
 
 namespace varelio {
 
-// Fields whose source finds no match (an unknown Lagna sign, a nakshatra
-// not in the segment table) keep their previous values.
-void DeriveSummary(const ChartState& chart, ReadingSummary& summary);
-
-// Sets nakshatraLord and nakshatraPada from the first segment row named
-// nakshatraDisplay, provided lagnaAbbreviation is a sign abbreviation.
-void LookupNakshatraLord(ReadingSummary& summary);
+// An unknown Lagna sign leaves the Lagna's values and the nakshatra's lord
+// and pada empty.
+ReadingSummary DeriveSummary(const ChartState& chart);
 
 }  // namespace varelio

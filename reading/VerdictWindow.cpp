@@ -5,6 +5,7 @@
 #include "astro/Moon.h"
 #include "astro/Planets.h"
 #include "astro/TimeScales.h"
+#include "manglik/Manglik.h"
 
 #include <array>
 #include <cmath>
@@ -14,8 +15,6 @@
 namespace varelio {
 
 namespace {
-
-constexpr long long kMinutesPerDay = 24 * 60;
 
 enum class Body { Ascendant, Moon, Mars };
 
@@ -53,13 +52,13 @@ public:
         const std::optional<int> referenceSign = SignAt(reference, offset);
         const std::optional<int> marsSign = SignAt(Body::Mars, offset);
         if (!referenceSign || !marsSign) return 0;
-        return (*marsSign - *referenceSign + 12) % 12 + 1;
+        return HouseFrom(*referenceSign + 1, *marsSign + 1);
     }
 
     // The clock time at an offset, and its date's distance from the entered date.
-    void ClockAt(int offset, std::string& text, int& day) const {
+    void ClockAt(int offset, int& minuteOfDay, int& day) const {
         const CivilMoment c = CivilFromMinutesSince1970(enteredMinute_ + offset);
-        text = TwoDigits(c.hour) + ":" + TwoDigits(c.minute);
+        minuteOfDay = c.hour * 60 + c.minute;
         day = static_cast<int>(DaysSince1970(c.year, c.month, c.day) - enteredDay_);
     }
 
@@ -97,8 +96,6 @@ private:
         shifted_.minute = static_cast<std::int16_t>(c.minute);
         return shifted_;
     }
-
-    static std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
     const BirthData& entered_;
     BirthData shifted_;
@@ -165,8 +162,8 @@ ReferenceWindow WindowOf(ShiftedBirths& births, Body reference) {
     if (after.change) window.minutesAfter = *after.change;
     window.houseBefore = before.house;
     window.houseAfter = after.house;
-    births.ClockAt(before.change ? *before.change + 1 : -kWindowSearchMinutes, window.from, window.fromDay);
-    births.ClockAt(after.change ? *after.change - 1 : kWindowSearchMinutes, window.to, window.toDay);
+    births.ClockAt(before.change ? *before.change + 1 : -kWindowSearchMinutes, window.fromMinute, window.fromDay);
+    births.ClockAt(after.change ? *after.change - 1 : kWindowSearchMinutes, window.toMinute, window.toDay);
     return window;
 }
 
@@ -175,21 +172,6 @@ int ArcMinutesToBoundary(double longitudeDeg) {
     if (!sign) return 0;
     const double into = (std::fabs(longitudeDeg) - 30.0 * *sign) * 60.0;
     return static_cast<int>(std::floor(std::fmin(into, 30.0 * 60.0 - into)));
-}
-
-std::string ClockWithDay(const std::string& clock, int day) {
-    if (day < 0) return clock + " the day before";
-    if (day > 0) return clock + " the next day";
-    return clock;
-}
-
-const char* ReferenceName(ManglikReference reference) {
-    switch (reference) {
-        case ManglikReference::Lagna: return "Lagna";
-        case ManglikReference::Moon: return "Moon";
-        case ManglikReference::Venus: return "Venus";
-    }
-    return "";
 }
 
 }  // namespace
@@ -203,26 +185,26 @@ VerdictWindow ComputeVerdictWindow(const BirthData& birth) {
     return window;
 }
 
-std::string WindowText(const ReferenceWindow& window) {
-    const bool open = window.fromCapped && window.toCapped;
-    return std::string(open ? "Holds for any birth time from " : "Holds for births from ") +
-           ClockWithDay(window.from, window.fromDay) + " to " + ClockWithDay(window.to, window.toDay);
+std::string ClockText(int minuteOfDay) {
+    const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    return twoDigits(minuteOfDay / 60) + ":" + twoDigits(minuteOfDay % 60);
 }
 
-std::string TimeWarning(const ReferenceWindow& window, ManglikReference reference) {
+std::optional<TimeWarning> NearbyVerdictChange(const ReferenceWindow& window) {
+    const auto manglik = [](int house) {
+        const auto dosha = DoshaOfHouse(house);
+        return dosha && dosha->manglik;
+    };
     const auto differs = [&](const std::optional<int>& minutes, int house) {
         return minutes && *minutes <= kTimeWarningMinutes && window.house != 0 && house != 0 &&
-               DoshaOfHouse(house).manglik != DoshaOfHouse(window.house).manglik;
+               manglik(house) != manglik(window.house);
     };
     const bool earlier = differs(window.minutesBefore, window.houseBefore);
     const bool later = differs(window.minutesAfter, window.houseAfter);
-    if (!earlier && !later) return {};
+    if (!earlier && !later) return std::nullopt;
     const bool useLater = later && (!earlier || *window.minutesAfter <= *window.minutesBefore);
-    const int minutes = useLater ? *window.minutesAfter : *window.minutesBefore;
-    const int house = useLater ? window.houseAfter : window.houseBefore;
-    return "A birth " + std::to_string(minutes) + (minutes == 1 ? " minute " : " minutes ") +
-           (useLater ? "later" : "earlier") + " gives " + (DoshaOfHouse(house).manglik ? "Manglik" : "Non Manglik") +
-           " from " + ReferenceName(reference) + ": check the recorded time.";
+    return TimeWarning{useLater ? *window.minutesAfter : *window.minutesBefore, useLater,
+                       manglik(useLater ? window.houseAfter : window.houseBefore)};
 }
 
 }  // namespace varelio

@@ -1,11 +1,10 @@
 // How far the entered birth time may be off before a verdict changes: for the
 // Lagna and the Moon, the local birth times around the entered one over which
-// the house of Mars counted from that reference stays the same, and the texts
-// the reading window shows about it.
+// the house of Mars counted from that reference stays the same, and whether a
+// birth a few minutes off gets the other verdict.
 #pragma once
 
 #include "astro/Records.h"
-#include "manglik/Manglik.h"
 
 #include <optional>
 #include <string>
@@ -17,13 +16,13 @@ inline constexpr int kWindowSearchMinutes = 180;
 // A different verdict this close to the entered time earns a warning.
 inline constexpr int kTimeWarningMinutes = 15;
 
-// Times are local clock times ("HH:MM") on the zone and daylight-saving flag
-// as entered; a day offset says when one falls on the civil date before (-1)
-// or after (+1) the entered one.
+// Times are local clock times, minutes from midnight, on the zone and
+// daylight-saving flag as entered; a day offset says when one falls on the
+// civil date before (-1) or after (+1) the entered one.
 struct ReferenceWindow {
     int house = 0;                     // house of Mars at the entered time; 0 when it cannot be counted
-    std::string from;                  // the earliest whole minute with that house
-    std::string to;                    // the latest one
+    int fromMinute = 0;                // the earliest whole minute with that house
+    int toMinute = 0;                  // the latest one
     int fromDay = 0;
     int toDay = 0;
     bool fromCapped = false;           // no change within the search: from is its end, not a change
@@ -49,15 +48,17 @@ struct VerdictWindow {
 // goes unseen.
 VerdictWindow ComputeVerdictWindow(const BirthData& birth);
 
-// "Holds for births from 16:52 to 18:41", or with no change within the search
-// either side "Holds for any birth time from 14:30 to 20:30"; a time on another
-// date is followed by " the day before" or " the next day".
-std::string WindowText(const ReferenceWindow& window);
+// "HH:MM" of a minute from midnight.
+std::string ClockText(int minuteOfDay);
 
-// "A birth 6 minutes later gives Manglik from Lagna: check the recorded time."
-// when the nearest birth with another house, within kTimeWarningMinutes,
-// also has the other verdict (the nearer side first, later on a tie); empty
-// otherwise. Only Lagna and Moon have windows.
-std::string TimeWarning(const ReferenceWindow& window, ManglikReference reference);
+// The nearest birth with another house within kTimeWarningMinutes whose
+// verdict also differs (the nearer side first, later on a tie): how many
+// minutes away, on which side, and its verdict. Nothing when there is none.
+struct TimeWarning {
+    int minutes = 0;
+    bool later = false;
+    bool manglik = false;  // the verdict such a birth gets
+};
+std::optional<TimeWarning> NearbyVerdictChange(const ReferenceWindow& window);
 
 }  // namespace varelio

@@ -25,15 +25,6 @@ constexpr auto kSaturnDays = ParsePairs(sd::kSaturnRetrograde, sd::kSaturnDirect
 constexpr std::array<std::span<const PairDays>, kRetrogradeCount> kPlanetDays = {
     kMercuryDays, kVenusDays, kMarsDays, kJupiterDays, kSaturnDays};
 
-template <std::size_t N>
-void Fill(StationTable& table, const std::array<std::string_view, N>& retrograde,
-          const std::array<std::string_view, N>& direct) {
-    table.retrogradeStations.assign(retrograde.begin(), retrograde.end());
-    table.directStations.assign(direct.begin(), direct.end());
-    table.retrogradeStations.emplace_back();
-    table.directStations.emplace_back();
-}
-
 bool InsideAPeriod(std::span<const PairDays> pairs, std::int32_t day) {
     // Periods ascend and never overlap (checked when the tables are parsed),
     // so only the last period starting before the day can hold it.
@@ -44,18 +35,6 @@ bool InsideAPeriod(std::span<const PairDays> pairs, std::int32_t day) {
 
 }  // namespace
 
-void LoadMercuryStations(StationTable& table) { Fill(table, sd::kMercuryRetrograde, sd::kMercuryDirect); }
-void LoadVenusStations(StationTable& table) { Fill(table, sd::kVenusRetrograde, sd::kVenusDirect); }
-void LoadMarsStations(StationTable& table) { Fill(table, sd::kMarsRetrograde, sd::kMarsDirect); }
-void LoadJupiterStations(StationTable& table) { Fill(table, sd::kJupiterRetrograde, sd::kJupiterDirect); }
-void LoadSaturnStations(StationTable& table) { Fill(table, sd::kSaturnRetrograde, sd::kSaturnDirect); }
-
-int MonthNumber(std::string& monthPiece) {
-    const int month = stationdays::MonthOfPiece(monthPiece);
-    if (month != 0) monthPiece = std::to_string(month);
-    return month;
-}
-
 bool IsRetrogradeAt(BodyIndex planet, const CivilMoment& birthMoment) {
     if (planet < kMercury || planet > kSaturn) return false;
     if (birthMoment.month < 1 || birthMoment.month > 12) return false;
@@ -63,19 +42,13 @@ bool IsRetrogradeAt(BodyIndex planet, const CivilMoment& birthMoment) {
     return InsideAPeriod(kPlanetDays[static_cast<std::size_t>(planet - kMercury)], day);
 }
 
-std::array<bool, kRetrogradeCount> MarkRetrogrades(const BirthData& birth, ChartState& chart) {
+void MarkRetrogrades(const BirthData& birth, ChartState& chart) {
     // Local clock time as entered: the tables are compared by date alone.
     const CivilMoment birthMoment{birth.year, birth.month, birth.day, birth.hour, birth.minute};
-    std::array<bool, kRetrogradeCount> retrogradeFlags{};
-    for (std::size_t k = 0; k < retrogradeFlags.size(); ++k) {
-        retrogradeFlags[k] = IsRetrogradeAt(static_cast<BodyIndex>(kMercury + static_cast<int>(k)), birthMoment);
+    for (int planet = kMercury; planet <= kSaturn; ++planet) {
+        chart.bodies[static_cast<std::size_t>(planet)].retrograde =
+            IsRetrogradeAt(static_cast<BodyIndex>(planet), birthMoment);
     }
-    for (std::size_t k = 0; k < retrogradeFlags.size(); ++k) {
-        std::string& name = chart.bodyNamesSanskrit[kMercury + k];
-        while (name.ends_with(kRetrogradeMark)) name.resize(name.size() - kRetrogradeMark.size());
-        if (retrogradeFlags[k]) name += kRetrogradeMark;
-    }
-    return retrogradeFlags;
 }
 
 }  // namespace varelio

@@ -1,5 +1,5 @@
 // Station entries read as calendar day numbers, at compile time. Used by the
-// lookup; the same reading rules as MonthNumber and the entry format.
+// lookup, in the entry format "M,D,YYYY,h,m,".
 #pragma once
 
 #include "astro/TimeScales.h"

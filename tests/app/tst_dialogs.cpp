@@ -71,7 +71,7 @@ private slots:
             box->button(QMessageBox::Ok)->click();
         });
         QtDialogs dialogs;
-        dialogs.message(nullptr, text, MessageIcon::Error, kMessageTitle);
+        dialogs.message(nullptr, text, MessageIcon::Error, MessageTitle());
         QCOMPARE(seen, QStringLiteral("%1|%1|%2").arg(int(Qt::PlainText)).arg(text));
     }
 };

@@ -1,9 +1,11 @@
 // The input window driven through the application object: what its fields
-// take from the keyboard and the clipboard, the order of the checks, what a
-// refused form leaves alone, the place look-up and the window's lists.
+// take from the keyboard and the clipboard, each refused check's message and
+// focus, what a refused form leaves alone, the place look-up and the window's
+// lists.
 #include "AppTestSupport.h"
 
 #include "VarelioVersion.h"
+#include "formats/English.h"
 
 #include <QCheckBox>
 #include <QApplication>
@@ -44,12 +46,8 @@ private slots:
     void editingKeysAndShortcutsPass();
     void fourthDigitIsNotAccepted();
     void pastedTextOutsideTheRuleIsRefused();
-    void firstFailingCheckIsReported_data();
-    void firstFailingCheckIsReported();
-    void missingDirectionSelectsTheFirstOption();
-    void datesOfTheCalendar_data();
-    void datesOfTheCalendar();
-    void missingConverterIsReportedLast();
+    void eachProblemShowsItsWordsIconAndFocus();
+    void missingJpegWriterRefusesTheReading();
     void refusedFormChangesNothing();
     void formValuesRoundTrip();
     void placeLookUpChecksThenSearches();
@@ -246,142 +244,61 @@ void InputWindowTest::pastedTextOutsideTheRuleIsRefused()
     QCOMPARE(messages().size(), 0);
 }
 
-void InputWindowTest::firstFailingCheckIsReported_data()
+void InputWindowTest::eachProblemShowsItsWordsIconAndFocus()
 {
-    QTest::addColumn<QString>("changes");    // field=text pairs, comma separated
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focusName");
-
-    QTest::newRow("name") << "name=,city=" << "Please Enter Your Name" << "txtName";
-    QTest::newRow("latitude degrees") << "latDeg=,lonMin=" << "Please Enter Degree of Latitude" << "txtLatDeg";
-    QTest::newRow("latitude minutes") << "latMin=,country=" << "Please Enter Minutes of Latitude" << "txtLatMin";
-    QTest::newRow("longitude degrees") << "lonDeg=" << "Please Enter Degree of Longitude" << "txtLonDeg";
-    QTest::newRow("longitude minutes") << "lonMin=,state=" << "Please Enter Minute of Longitude" << "txtLonMin";
-    QTest::newRow("only the city") << "city=" << "Please Enter Your City name" << "txtCity";
-    QTest::newRow("state") << "state=,country=" << "Please Enter Your State name" << "txtState";
-    QTest::newRow("country") << "country=" << "Please Enter Your Country name" << "txtCountry";
-    // A saved reading can put what no key or paste could into a number field;
-    // it is refused like an empty one rather than leaving the last reading's value.
-    QTest::newRow("letter O for a zero") << "latDeg=O5" << "Please Enter Degree of Latitude" << "txtLatDeg";
-    QTest::newRow("trailing letter") << "latMin=3x" << "Please Enter Minutes of Latitude" << "txtLatMin";
-    QTest::newRow("sign alone") << "lonDeg=-" << "Please Enter Degree of Longitude" << "txtLonDeg";
-    QTest::newRow("decimal point") << "lonMin=1.5" << "Please Enter Minute of Longitude" << "txtLonMin";
-}
-
-void InputWindowTest::firstFailingCheckIsReported()
-{
-    QFETCH(QString, changes);
-    QFETCH(QString, message);
-    QFETCH(QString, focusName);
-
-    FormValues form = WorkedExampleForm();
-    std::string* const fields[] = {&form.name, &form.latDeg, &form.latMin, &form.lonDeg,
-                                   &form.lonMin, &form.city,  &form.state,  &form.country};
-    const char* const keys[] = {"name", "latDeg", "latMin", "lonDeg", "lonMin", "city", "state", "country"};
-    for (const QString& change : changes.split(QLatin1Char(','))) {
-        const QString key = change.section(QLatin1Char('='), 0, 0);
-        for (int i = 0; i < 8; ++i)
-            if (key == QLatin1String(keys[i]))
-                *fields[i] = change.section(QLatin1Char('='), 1).toStdString();
-    }
-    input().setFormValues(form);
-    field("txtName")->setFocus();
-    if (focusName == QLatin1String("txtName"))
-        field("txtCountry")->setFocus();
-
-    Child<QPushButton>(input(), "cmdCalculate")->click();
-
-    QCOMPARE(messages().size(), 1);
-    QCOMPARE(messages()[0].text, message);
-    QCOMPARE(messages()[0].icon, MessageIcon::Error);
-    QCOMPARE(messages()[0].title, QStringLiteral("Varelio"));
-    QCOMPARE(input().focusWidget(), field(qPrintable(focusName)));
-    QVERIFY(program().readingWindow() == nullptr);
-    QVERIFY(input().isVisible());
-}
-
-void InputWindowTest::missingDirectionSelectsTheFirstOption()
-{
-    struct DirectionCase {
-        int lat, lon;
-        const char* message;
-        const char* selected;
+    struct Shown {
+        ProblemCode code;
+        Severity severity;
+        FormField focus;
+        const char* target;  // the field focused or the option selected; null: nothing moves
     };
-    const DirectionCase cases[] = {
-        {-1, -1, "Please Select Direction For The Latitude", "optLatNorth"},
-        {1, -1, "Please Select Direction For The Longitude", "optLongEast"},
+    const Shown problems[] = {
+        {ProblemCode::NameMissing, Severity::Error, FormField::Name, "txtName"},
+        {ProblemCode::LatitudeDegreesMissing, Severity::Error, FormField::LatDeg, "txtLatDeg"},
+        {ProblemCode::LatitudeMinutesMissing, Severity::Error, FormField::LatMin, "txtLatMin"},
+        {ProblemCode::LongitudeDegreesMissing, Severity::Error, FormField::LonDeg, "txtLonDeg"},
+        {ProblemCode::LongitudeMinutesMissing, Severity::Error, FormField::LonMin, "txtLonMin"},
+        {ProblemCode::CityMissing, Severity::Error, FormField::City, "txtCity"},
+        {ProblemCode::StateMissing, Severity::Error, FormField::State, "txtState"},
+        {ProblemCode::CountryMissing, Severity::Error, FormField::Country, "txtCountry"},
+        {ProblemCode::LatitudeDirectionMissing, Severity::Error, FormField::North, "optLatNorth"},
+        {ProblemCode::LongitudeDirectionMissing, Severity::Error, FormField::East, "optLongEast"},
+        {ProblemCode::ImpossibleDate, Severity::Information, FormField::None, nullptr},
+        {ProblemCode::ImpossibleDateInThirtyDayMonth, Severity::Information, FormField::None, nullptr},
+        {ProblemCode::ConverterMissing, Severity::Error, FormField::None, nullptr},
     };
-    for (const DirectionCase& c : cases) {
+    auto* month = Child<QComboBox>(input(), "cboMonth");
+    for (const Shown& shown : problems) {
         messages().clear();
         FormValues form = WorkedExampleForm();
-        form.latDirection = c.lat;
-        form.lonDirection = c.lon;
+        form.latDirection = form.lonDirection = -1;
         input().setFormValues(form);
-        QCOMPARE(input().formValues().latDirection, c.lat);
-        QVERIFY(program().calculateReading() == false);
+        month->setFocus();
+        const Problem problem{shown.code, shown.severity, shown.focus, 0, {}};
+
+        input().showProblem(problem);
+        // The companion's words for the same problem.
+        const QString text = QString::fromStdString(english::ProblemText(problem));
         QCOMPARE(messages().size(), 1);
-        QCOMPARE(messages()[0].text, QLatin1String(c.message));
-        QVERIFY2(Child<QRadioButton>(input(), QLatin1String(c.selected))->isChecked(), c.selected);
+        QCOMPARE(messages()[0].text, text);
+        QCOMPARE(messages()[0].icon,
+                 shown.severity == Severity::Information ? MessageIcon::Information : MessageIcon::Error);
+        QCOMPARE(messages()[0].title, QStringLiteral("Varelio"));
+        if (!shown.target)
+            QVERIFY2(input().focusWidget() == month, qPrintable(text));
+        else if (auto* option = input().findChild<QRadioButton*>(QLatin1String(shown.target)))
+            QVERIFY2(option->isChecked(), qPrintable(text));
+        else
+            QVERIFY2(input().focusWidget() == field(shown.target), qPrintable(text));
     }
 }
 
-void InputWindowTest::datesOfTheCalendar_data()
-{
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QString>("message");  // empty: the reading opens
-
-    QTest::newRow("29 February 2004") << 29 << 2 << 2004 << "";
-    QTest::newRow("29 February 2003") << 29 << 2 << 2003 << "Please Enter Correct Date Or Month!";
-    QTest::newRow("30 February 2004") << 30 << 2 << 2004 << "Please Enter Correct Date Or Month!";
-    QTest::newRow("31 April 1990") << 31 << 4 << 1990 << "Please Enter Correct Date Or Month !";
-    QTest::newRow("31 November 2050") << 31 << 11 << 2050 << "Please Enter Correct Date Or Month !";
-    QTest::newRow("31 December 1901") << 31 << 12 << 1901 << "";
-}
-
-void InputWindowTest::datesOfTheCalendar()
-{
-    QFETCH(int, day);
-    QFETCH(int, month);
-    QFETCH(int, year);
-    QFETCH(QString, message);
-
-    FormValues form = WorkedExampleForm();
-    form.dayIndex = day - 1;
-    form.monthIndex = month - 1;
-    form.yearIndex = year - 1901;
-    input().setFormValues(form);
-    const bool shown = program().calculateReading();
-
-    if (message.isEmpty()) {
-        QVERIFY2(messages().isEmpty(), qPrintable(messages().value(0).text));
-        QVERIFY(shown);
-        QVERIFY(program().readingWindow() != nullptr);
-        QVERIFY(!input().isVisible());
-    } else {
-        QCOMPARE(messages().size(), 1);
-        QCOMPARE(messages()[0].text, message);
-        QCOMPARE(messages()[0].icon, MessageIcon::Information);
-        QVERIFY(!shown);
-        QVERIFY(program().readingWindow() == nullptr);
-    }
-}
-
-void InputWindowTest::missingConverterIsReportedLast()
+void InputWindowTest::missingJpegWriterRefusesTheReading()
 {
     SetJpegWriterAvailableForTesting(false);
-    FormValues form = WorkedExampleForm();
-    form.city.clear();
-    input().setFormValues(form);
-    program().calculateReading();
-    QCOMPARE(messages().value(0).text, QStringLiteral("Please Enter Your City name"));
-
     input().setFormValues(WorkedExampleForm());
-    program().calculateReading();
-    QCOMPARE(messages().size(), 2);
-    QCOMPARE(messages()[1].text, QStringLiteral("Required File Is Missing. Please Reinstall The Software."));
-    QCOMPARE(messages()[1].icon, MessageIcon::Error);
+    QVERIFY(!program().calculateReading());
+    QCOMPARE(messages().value(0).text, QStringLiteral("Required File Is Missing. Please Reinstall The Software."));
     QVERIFY(program().readingWindow() == nullptr);
 }
 
@@ -391,7 +308,7 @@ void InputWindowTest::refusedFormChangesNothing()
     QVERIFY(program().calculateReading());
     program().back();
     const BirthData before = program().reading().birthData;
-    const std::string planetBefore = program().reading().chartState.bodyPositionText[0];
+    const double sunBefore = program().reading().chartState.bodies[kSun].longitudeDeg;
 
     FormValues refused = WorkedExampleForm();
     refused.name.clear();
@@ -400,8 +317,11 @@ void InputWindowTest::refusedFormChangesNothing()
     input().setFormValues(refused);
     const QString formBefore = Describe(input().formValues());
 
+    field("txtCity")->setFocus();
     QVERIFY(!program().calculateReading());
     QCOMPARE(messages().size(), 1);
+    QCOMPARE(messages()[0].text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(input().focusWidget(), field("txtName"));
     QVERIFY(program().readingWindow() == nullptr);
     QVERIFY(input().isVisible());
     QCOMPARE(Describe(input().formValues()), formBefore);
@@ -409,7 +329,7 @@ void InputWindowTest::refusedFormChangesNothing()
     QCOMPARE(QString::fromStdString(after.name), QString::fromStdString(before.name));
     QCOMPARE(after.year, before.year);
     QCOMPARE(QString::fromStdString(after.city), QString::fromStdString(before.city));
-    QCOMPARE(program().reading().chartState.bodyPositionText[0], planetBefore);
+    QCOMPARE(program().reading().chartState.bodies[kSun].longitudeDeg, sunBefore);
 }
 
 void InputWindowTest::formValuesRoundTrip()

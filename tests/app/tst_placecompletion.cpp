@@ -3,7 +3,7 @@
 // date, letting go after a hand edit, the note, and no finder without libgeonames.
 #include "AppTestSupport.h"
 
-#include "app/ErrorColour.h"
+#include "app/Colours.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -5,6 +5,7 @@
 #include "app/Printing.h"
 #include "app/ReadingView.h"
 #include "ScriptedDialogs.h"
+#include "formats/English.h"
 #include "tests/support/SampleBirths.h"
 
 #include <QFile>
@@ -215,8 +216,8 @@ private slots:
         const QString text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
         QVERIFY2(text.contains(QStringLiteral("Name: ") + QString::fromStdString(reading.birthData.name)),
                  qPrintable(text));
-        for (std::size_t line : {std::size_t{2}, std::size_t{5}}) {
-            const QString verdict = QString::fromStdString(reading.manglikCaptions[line]);
+        for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+            const QString verdict = QString::fromStdString(english::VerdictCaptions(reading.of(reference).verdict)[2]);
             QVERIFY(verdict.startsWith(QLatin1String("The person is ")));
             QVERIFY2(text.count(verdict) >= 1, qPrintable(verdict + QStringLiteral(" in\n") + text));
         }

@@ -1,10 +1,11 @@
-// The reading view's birth-time lines: the core's sentences for each reference
-// between the Moon's box and the closing note, and a warning in red where a
-// birth a few minutes later gives the other verdict.
+// The reading view's birth-time lines: the companion's sentences for each
+// reference between the Moon's box and the closing note, and a warning in red
+// where a birth a few minutes later gives the other verdict.
 #include "AppTestSupport.h"
 
-#include "app/ErrorColour.h"
+#include "app/Colours.h"
 #include "app/ReadingView.h"
+#include "formats/English.h"
 #include "reading/VerdictWindow.h"
 
 #include <QLabel>
@@ -20,14 +21,14 @@ class ReadingViewTest : public QObject {
 private slots:
     void init() { driven_ = std::make_unique<DrivenProgram>(); }
     void cleanup() { driven_.reset(); }
-    void birthTimeLinesHoldTheCoreTexts_data();
-    void birthTimeLinesHoldTheCoreTexts();
+    void birthTimeLinesSayWhatTheCompanionSays_data();
+    void birthTimeLinesSayWhatTheCompanionSays();
 
 private:
     std::unique_ptr<DrivenProgram> driven_;
 };
 
-void ReadingViewTest::birthTimeLinesHoldTheCoreTexts_data()
+void ReadingViewTest::birthTimeLinesSayWhatTheCompanionSays_data()
 {
     QTest::addColumn<int>("minutesOn");  // after the worked example's 17:30; -1: up to 6 minutes before the Lagna's change
     QTest::addColumn<QStringList>("lines");
@@ -36,15 +37,15 @@ void ReadingViewTest::birthTimeLinesHoldTheCoreTexts_data()
         << -1 << QStringList{"lblWindow0", "lblWarning0", "lblWindow1"};
 }
 
-void ReadingViewTest::birthTimeLinesHoldTheCoreTexts()
+void ReadingViewTest::birthTimeLinesSayWhatTheCompanionSays()
 {
     QFETCH(int, minutesOn);
     QFETCH(QStringList, lines);
     FormValues form = WorkedExampleForm();
     if (minutesOn < 0) {
-        const ReferenceWindow worked = samples::ReadingOf(form).verdictWindow.lagna;
-        QVERIFY(worked.minutesAfter.has_value());
-        minutesOn = *worked.minutesAfter - 6;
+        const std::optional<ReferenceWindow> worked = samples::ReadingOf(form).of(ManglikReference::Lagna).window;
+        QVERIFY(worked && worked->minutesAfter);
+        minutesOn = *worked->minutesAfter - 6;
     }
     form.hourIndex += (form.minuteIndex + minutesOn) / 60;
     form.minuteIndex = (form.minuteIndex + minutesOn) % 60;
@@ -52,16 +53,18 @@ void ReadingViewTest::birthTimeLinesHoldTheCoreTexts()
     QVERIFY(frame);
     ReadingView& view = frame->readingView();
 
-    const VerdictWindow& window = driven_->program().reading().verdictWindow;
-    QStringList expected = {QStringLiteral("Lagna: ") + QString::fromStdString(WindowText(window.lagna))};
-    const QString warning = QString::fromStdString(TimeWarning(window.lagna, ManglikReference::Lagna));
-    if (!warning.isEmpty())
-        expected << warning;
-    expected << QStringLiteral("Moon: ") + QString::fromStdString(WindowText(window.moon));
-    QVERIFY(TimeWarning(window.moon, ManglikReference::Moon).empty());
+    QStringList expected;
+    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+        const std::optional<ReferenceWindow>& window = driven_->program().reading().of(reference).window;
+        QVERIFY(window);
+        expected << QString::fromStdString(std::string(english::ReferenceName(reference)) + ": " +
+                                           english::WindowText(*window));
+        if (const std::optional<TimeWarning> warning = NearbyVerdictChange(*window))
+            expected << QString::fromStdString(english::TimeWarningText(*warning, reference));
+    }
     QCOMPARE(expected.size(), lines.size());
     if (lines.contains(QStringLiteral("lblWarning0")))
-        QVERIFY2(warning.startsWith(QStringLiteral("A birth 6 minutes later gives ")), qPrintable(warning));
+        QVERIFY2(expected[1].startsWith(QStringLiteral("A birth 6 minutes later gives ")), qPrintable(expected[1]));
 
     // Each whole, top down between the Moon's box and the note, in the frame.
     int above = view.findChild<QWidget*>(QStringLiteral("Frame1_2"))->geometry().bottom();

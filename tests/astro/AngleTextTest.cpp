@@ -1,5 +1,6 @@
 #include "astro/AngleText.h"
 
+#include "astro/Positions.h"
 #include "astro/Signs.h"
 
 #include <gtest/gtest.h>
@@ -13,25 +14,28 @@ namespace {
 
 #define DEG "\u00B0"
 
-TEST(FormatLongForm, CutsFieldsAndNamesTheSign) {
-    struct Case { double degrees; std::string expected; };
+// The long and short forms and the sign number of one longitude agree.
+TEST(PositionForms, CutFieldsAndNameTheSign) {
+    struct Case { double degrees; std::string longForm; std::string shortForm; std::optional<int> sign; };
     const Case cases[] = {
-        {5.0 + 7.0 / 60 + 41.9 / 3600, "5" DEG " 7' 41\" Ari"},
-        {0.0, "0" DEG " 0' 0\" Ari"},
-        {29.99999, "29" DEG " 59' 59\" Ari"},
-        {30.0, "0" DEG " 0' 0\" Tau"},
-        {135.0 + 23.0 / 60 + 5.5 / 3600, "15" DEG " 23' 5\" Leo"},
-        {199.4624, "19" DEG " 27' 44\" Lib"},
-        {359.9999, "29" DEG " 59' 59\" Pis"},
-        // A whole turn finds no sign: the abbreviation stays empty.
-        {360.0, "0" DEG " 0' 0\" "},
+        {5.0 + 7.0 / 60 + 41.9 / 3600, "5" DEG " 7' 41\" Ari", "05 Ari 07", 0},
+        {0.0, "0" DEG " 0' 0\" Ari", "00 Ari 00", 0},
+        {29.99999, "29" DEG " 59' 59\" Ari", "29 Ari 59", 0},
+        {30.0, "0" DEG " 0' 0\" Tau", "00 Tau 00", 1},
+        {135.0 + 23.0 / 60 + 5.5 / 3600, "15" DEG " 23' 5\" Leo", "15 Leo 23", 4},
+        {199.4624, "19" DEG " 27' 44\" Lib", "19 Lib 27", 6},
+        {359.9999, "29" DEG " 59' 59\" Pis", "29 Pis 59", 11},
+        // A whole turn finds no sign: the long form's abbreviation stays empty
+        // and the short form shows what stands in its place.
+        {360.0, "0" DEG " 0' 0\" ", "00 0\" 00", std::nullopt},
+        {360.0 + 5.0 / 60 + 17.2 / 3600, "0" DEG " 5' 17\" ", "00 7\" 05", std::nullopt},
         // Negative input is taken by its absolute value.
-        {-45.5, "15" DEG " 30' 0\" Tau"},
+        {-45.5, "15" DEG " 30' 0\" Tau", "15 Tau 30", 1},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(FormatLongForm(c.degrees), c.expected) << "degrees " << c.degrees;
-        // The numeric sign is the one the text names.
-        EXPECT_EQ(SignOfLongitude(c.degrees), SignIndexOf(LastCharacters(c.expected, 3))) << "degrees " << c.degrees;
+        EXPECT_EQ(FormatLongForm(c.degrees), c.longForm) << "degrees " << c.degrees;
+        EXPECT_EQ(FormatShortForm(c.degrees), c.shortForm) << "degrees " << c.degrees;
+        EXPECT_EQ(SignOfLongitude(c.degrees), c.sign) << "degrees " << c.degrees;
     }
 }
 
@@ -50,25 +54,7 @@ TEST(FormatSignedForm, SignTimesWholeDegrees) {
     }
 }
 
-TEST(ShortForm, PadsDegreesAndMinutesDropsSeconds) {
-    struct Case { std::string longForm; std::string expected; };
-    const Case cases[] = {
-        {"5" DEG " 7' 41\" Ari", "05 Ari 07"},
-        {"15" DEG " 23' 5\" Leo", "15 Leo 23"},
-        {"0" DEG " 0' 0\" Tau", "00 Tau 00"},
-        {"29" DEG " 59' 59\" Pis", "29 Pis 59"},
-        {"  3" DEG " 36' 25\" Pis", "03 Pis 36"},
-        // The abbreviation is read from the untrimmed end, so trailing blanks
-        // push it out of the three-character window.
-        {"3" DEG " 36' 25\" Pis  ", "03 s 36"},
-        {"16" DEG " 21' 0\" Gem", "16 Gem 21"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ShortForm(c.longForm), c.expected) << "long form \"" << c.longForm << "\"";
-    }
-}
-
-TEST(ShortForm, RoundTripsEveryWholeMinuteOfTheZodiac) {
+TEST(FormatShortForm, EveryFewMinutesOfTheZodiac) {
     for (int minute = 0; minute < 360 * 60; minute += 7) {
         const double degrees = minute / 60.0 + 1.0 / 7200;  // half a second in, so cutting is safe
         const int sign = minute / 1800;
@@ -77,50 +63,37 @@ TEST(ShortForm, RoundTripsEveryWholeMinuteOfTheZodiac) {
         char expected[16];
         std::snprintf(expected, sizeof expected, "%02d %s %02d", inSign,
                       std::string(SignAbbreviation(sign)).c_str(), minutes);
-        ASSERT_EQ(ShortForm(FormatLongForm(degrees)), expected) << "degrees " << degrees;
+        ASSERT_EQ(FormatShortForm(degrees), expected) << "degrees " << degrees;
     }
 }
 
-TEST(ShortForm, MalformedTextsDoNotReadOutOfRange) {
-    EXPECT_EQ(ShortForm(""), "0  0");
-    EXPECT_EQ(ShortForm("Ari"), "Ari Ari 0");
-    EXPECT_EQ(ShortForm("7" DEG " x"), "07 " DEG " x 0");
-}
-
-TEST(Utf8Helpers, CountCharactersNotBytes) {
-    EXPECT_EQ(LastCharacters("12" DEG "", 2), "2" DEG);
-    EXPECT_EQ(LastCharacters("ab", 3), "ab");
-    EXPECT_EQ(LastCharacters("5" DEG " 7' 41\" Ari", 3), "Ari");
-    EXPECT_EQ(DropFirstCharacter("-23" DEG), "23" DEG);
-    EXPECT_EQ(DropFirstCharacter(DEG "5"), "5");
-    EXPECT_EQ(DropFirstCharacter(""), "");
+TEST(TrimBlanks, DropsOnlyOuterBlanks) {
     EXPECT_EQ(TrimBlanks("  a b  "), "a b");
     EXPECT_EQ(TrimBlanks("   "), "");
 }
 
-TEST(PositionText, PiecesOfShortAndBrokenTexts) {
-    struct Case {
-        std::string text;
-        std::string sign;
-        std::optional<int> degrees;
-        std::optional<int> signIndex;
-    };
+// Sign, nakshatra and pada of a longitude; a longitude on a boundary belongs
+// to the later part.
+TEST(PositionAt, SignNakshatraAndPada) {
+    constexpr double kMinute = 1.0 / 60;
+    struct Case { double degrees; int sign, nakshatra, pada; };
     const Case cases[] = {
-        {"05 Ari 07", "Ari", 5, 0},
-        {"29 Pis 59", "Pis", 29, 11},
-        {"00 Leo 00", "Leo", 0, 4},
-        {"", "", std::nullopt, std::nullopt},
-        {"5", "", std::nullopt, std::nullopt},
-        {"05 ", "", 5, std::nullopt},
-        {"05 A", "A", 5, std::nullopt},
-        {"5 Ari 07", "ri ", std::nullopt, std::nullopt},
-        {"-1 Gem 00", "Gem", std::nullopt, 2},
-        {"05 ari 07", "ari", 5, std::nullopt},  // abbreviations compare exactly
+        {0.0, 1, 1, 1},
+        {3 + 20 * kMinute, 1, 1, 2},
+        {3 + 20 * kMinute - 1e-9, 1, 1, 1},
+        {13 + 20 * kMinute, 1, 2, 1},
+        {29 + 59 * kMinute + 59.0 / 3600, 1, 3, 1},  // Krittika's first pada lies in Aries
+        {30.0, 2, 3, 2},
+        {240 + 4 + 39 * kMinute, 9, 19, 2},          // 04 Sag 39: Mula, pada 2
+        {346 + 40 * kMinute, 12, 27, 1},
+        {359.99999, 12, 27, 4},
+        {360.0, 0, 0, 0},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SignAbbreviationOf(c.text), c.sign) << "text '" << c.text << "'";
-        EXPECT_EQ(DegreesOf(c.text), c.degrees) << "text '" << c.text << "'";
-        EXPECT_EQ(SignOfPosition(c.text), c.signIndex) << "text '" << c.text << "'";
+        const BodyPosition p = PositionAt(c.degrees);
+        EXPECT_EQ(p.sign, c.sign) << c.degrees;
+        EXPECT_EQ(p.nakshatra, c.nakshatra) << c.degrees;
+        EXPECT_EQ(p.pada, c.pada) << c.degrees;
     }
 }
 

@@ -84,28 +84,6 @@ TEST(AyanamsaAt, PrecessionPlusShortNutation) {
     EXPECT_NEAR(AyanamsaAt(0), atEpoch, 1e-12);
 }
 
-TEST(ComputeAngles, DelhiMillennium) {
-    const BirthData birth = samples::BirthOf(samples::kDelhi2000);
-    ChartState chart;
-    ComputeAngles(birth, chart);
-
-    EXPECT_EQ(chart.universalTime, 12.0);
-    EXPECT_EQ(chart.julianDayNumber, 2451545);
-    EXPECT_NEAR(chart.centuries1900, 1.0, 1e-15);
-    EXPECT_NEAR(chart.localSiderealTime, 357.6775, 5e-5);
-    EXPECT_NEAR(chart.ayanamsa, -23.86183, 5e-6);
-    EXPECT_EQ(chart.ayanamsaText, "-23\u00B0 51' 42\"");
-    EXPECT_EQ(chart.ascendantText, "16\u00B0 21' 0\" Gem");
-    EXPECT_EQ(chart.midheavenText, "3\u00B0 36' 25\" Pis");
-
-    const TropicalAngles tropical = TropicalAnglesAt(chart.universalTime, chart.centuries1900,
-                                                     ObserverLongitude(birth), ObserverLatitude(birth));
-    EXPECT_NEAR(tropical.ascendant, 100.2120, 5e-5);
-    EXPECT_NEAR(tropical.midheaven, 357.4689, 5e-5);
-    EXPECT_NEAR(chart.ascendant, tropical.ascendant + chart.ayanamsa, 1e-12);
-    EXPECT_NEAR(chart.midheaven, tropical.midheaven + chart.ayanamsa, 1e-12);
-}
-
 // The ascendant is the ecliptic point rising in the East: its equatorial
 // position must lie on the horizon (altitude 0) and in the eastern half.
 TEST(TropicalAnglesAt, AscendantSitsOnTheEasternHorizon) {

@@ -2,6 +2,7 @@
 
 #include "astro/AngleText.h"
 #include "astro/Angles.h"
+#include "astro/ChartTexts.h"
 #include "astro/Moon.h"
 #include "astro/Signs.h"
 #include "tests/support/Births.h"
@@ -101,12 +102,31 @@ TEST(GeocentricLongitude, SunAgreesWithTheLowAccuracySolarFormula) {
     }
 }
 
-TEST(ComputePlanets, DelhiMillenniumPositionTable) {
+// The engine's worked example, 1 January 2000, 17:30 at Delhi, step by step.
+TEST(ComputeChart, DelhiMillennium) {
     const BirthData birth = samples::BirthOf(samples::kDelhi2000);
     ChartState chart;
-    ComputeAngles(birth, chart);
-    ComputeMoon(birth, chart);
-    ComputePlanets(birth, chart);
+    ComputeChart(birth, chart);
+
+    EXPECT_EQ(chart.universalTime, 12.0);
+    EXPECT_EQ(chart.julianDayNumber, 2451545);
+    EXPECT_NEAR(chart.centuries1900, 1.0, 1e-15);
+    EXPECT_NEAR(chart.localSiderealTime, 357.6775, 5e-5);
+    EXPECT_NEAR(chart.ayanamsa, -23.86183, 5e-6);
+    EXPECT_EQ(chart.ayanamsaText, "-23\u00B0 51' 42\"");
+    EXPECT_EQ(chart.ascendantText, "16\u00B0 21' 0\" Gem");
+    EXPECT_EQ(chart.midheavenText, "3\u00B0 36' 25\" Pis");
+    const TropicalAngles tropical = TropicalAnglesAt(chart.universalTime, chart.centuries1900,
+                                                     ObserverLongitude(birth), ObserverLatitude(birth));
+    EXPECT_NEAR(tropical.ascendant, 100.2120, 5e-5);
+    EXPECT_NEAR(tropical.midheaven, 357.4689, 5e-5);
+    EXPECT_NEAR(chart.bodies[kAscendant].longitudeDeg, tropical.ascendant + chart.ayanamsa, 1e-12);
+
+    EXPECT_NEAR(chart.bodies[kMoon].longitudeDeg, 199.4624, 5e-5);
+    EXPECT_EQ(chart.moonPositionText, "19\u00B0 27' 44\" Lib");
+    EXPECT_EQ(chart.moonNakshatraName, "Swati");
+    EXPECT_EQ(chart.moonRashiName, "Thula");
+    EXPECT_EQ(chart.moonSignName, "Libra");
 
     const char* expected[kBodyTableSlots] = {
         "16 Sag 31", "19 Lib 27", "08 Sag 02", "07 Sco 42", "04 Aqu 07", "01 Ari 29",
@@ -122,23 +142,23 @@ TEST(ComputePlanets, DelhiMillenniumPositionTable) {
         EXPECT_EQ(chart.bodyNamesSanskrit[k], sanskrit[k]) << "body " << k;
     }
     EXPECT_NEAR(RahuLongitude(0.0, chart.ayanamsa), 100.2607, 5e-5);
-    EXPECT_EQ(chart.planetPositionText[kElementSun], "16\u00B0 31' 4\" Sag");
+    EXPECT_EQ(FormatLongForm(chart.bodies[kSun].longitudeDeg), "16\u00B0 31' 4\" Sag");
 }
 
-TEST(ComputePlanets, MarksAndStaleTextsAreOverwritten) {
-    const BirthData birth = samples::BirthOf(samples::kDelhi2000);
+TEST(FormatChartTexts, MarksFollowTheFlagsAndStaleTextsGo) {
     ChartState chart;
-    ComputeAngles(birth, chart);
-    ComputeMoon(birth, chart);
+    ComputeChart(samples::BirthOf(samples::kDelhi2000), chart);
     chart.bodyNamesSanskrit[kMars] = "Mangala (R) ";
     chart.bodyPositionText[11] = "left over";
-    ComputePlanets(birth, chart);
+    chart.bodies[kSaturn].retrograde = true;
+    FormatChartTexts(chart);
     EXPECT_EQ(chart.bodyNamesSanskrit[kMars], "Mangala");
+    EXPECT_EQ(chart.bodyNamesSanskrit[kSaturn], "Shani (R) ");
     EXPECT_EQ(chart.bodyPositionText[11], "");
 }
 
-// The numbers the birth-time window reads must be the very values the texts
-// are cut from, or a window could end a minute away from the text's change.
+// The numbers the birth-time window reads must be the very values the chart
+// holds, or a window could end a minute away from the chart's change of sign.
 TEST(SiderealLongitudes, AreTheValuesBehindTheTexts) {
     for (int year = 1901; year <= 2050; year += 11) {
         for (int hour : {0, 7, 13, 24}) {
@@ -149,18 +169,17 @@ TEST(SiderealLongitudes, AreTheValuesBehindTheTexts) {
             birth.east = year % 3 != 0;
             birth.dst = year % 4 == 0;
             ChartState chart;
-            ComputeAngles(birth, chart);
-            ComputeMoon(birth, chart);
-            ComputePlanets(birth, chart);
+            ComputeChart(birth, chart);
             SCOPED_TRACE(samples::Describe(birth));
             EXPECT_EQ(AyanamsaOf(birth), chart.ayanamsa);
-            EXPECT_EQ(SiderealAscendantDeg(birth), chart.ascendant);
-            EXPECT_EQ(MoonSiderealLongitudeDeg(birth), chart.moonLongitude);
-            for (int index = 0; index < kElementCount; ++index) {
-                EXPECT_EQ(FormatLongForm(SiderealLongitudeDeg(index, birth)),
-                          chart.planetPositionText[static_cast<std::size_t>(index)])
-                    << "element " << index;
-            }
+            EXPECT_EQ(SiderealAscendantDeg(birth), chart.bodies[kAscendant].longitudeDeg);
+            EXPECT_EQ(MoonSiderealLongitudeDeg(birth), chart.bodies[kMoon].longitudeDeg);
+            EXPECT_EQ(SiderealLongitudeDeg(kElementSun, birth), chart.bodies[kSun].longitudeDeg);
+            EXPECT_EQ(SiderealLongitudeDeg(kElementMercury, birth), chart.bodies[kMercury].longitudeDeg);
+            EXPECT_EQ(SiderealLongitudeDeg(kElementVenus, birth), chart.bodies[kVenus].longitudeDeg);
+            EXPECT_EQ(SiderealLongitudeDeg(kElementMars, birth), chart.bodies[kMars].longitudeDeg);
+            EXPECT_EQ(SiderealLongitudeDeg(kElementJupiter, birth), chart.bodies[kJupiter].longitudeDeg);
+            EXPECT_EQ(SiderealLongitudeDeg(kElementSaturn, birth), chart.bodies[kSaturn].longitudeDeg);
         }
     }
 }
@@ -173,21 +192,14 @@ TEST(RahuLongitude, KetuOppositeOverManyYears) {
             birth.year = static_cast<std::int16_t>(year);
             birth.month = static_cast<std::int16_t>(month);
             ChartState chart;
-            ComputeAngles(birth, chart);
-            ComputeMoon(birth, chart);
-            ComputePlanets(birth, chart);
+            ComputeChart(birth, chart);
             const std::string& rahu = chart.bodyPositionText[kRahu];
             const std::string& ketu = chart.bodyPositionText[kKetu];
             ASSERT_EQ(rahu.size(), 9u) << rahu;
             ASSERT_EQ(ketu.size(), 9u) << ketu;
             EXPECT_EQ(rahu.substr(0, 2), ketu.substr(0, 2)) << rahu << " / " << ketu;
             EXPECT_EQ(rahu.substr(7), ketu.substr(7)) << rahu << " / " << ketu;
-            int rahuSign = -1, ketuSign = -1;
-            for (int s = 0; s < 12; ++s) {
-                if (rahu.substr(3, 3) == SignAbbreviation(s)) rahuSign = s;
-                if (ketu.substr(3, 3) == SignAbbreviation(s)) ketuSign = s;
-            }
-            EXPECT_EQ((rahuSign + 6) % 12, ketuSign) << rahu << " / " << ketu;
+            EXPECT_EQ((chart.bodies[kRahu].sign + 5) % 12 + 1, chart.bodies[kKetu].sign) << rahu << " / " << ketu;
         }
     }
 }
@@ -222,13 +234,10 @@ TEST(ComputePlanets, UncheckedFormValuesStayWellFormed) {
                 birth.south = m % 2 == 1;
                 birth.dst = z % 2 == 0;
                 ChartState chart;
-                ComputeAngles(birth, chart);
-                ComputeMoon(birth, chart);
-                ComputePlanets(birth, chart);
+                ComputeChart(birth, chart);
                 for (int k = 0; k < kBodyCount; ++k) {
                     // Exactly 360 degrees is the one position without a sign.
-                    const bool fullTurn = (k == kAscendant && chart.ascendant == 360.0)
-                                          || (k == kMidheaven && chart.midheaven == 360.0);
+                    const bool fullTurn = chart.bodies[static_cast<std::size_t>(k)].longitudeDeg == 360.0;
                     if (fullTurn) continue;
                     EXPECT_TRUE(IsShortForm(chart.bodyPositionText[static_cast<std::size_t>(k)]))
                         << "body " << k << " \"" << chart.bodyPositionText[static_cast<std::size_t>(k)]

@@ -4,13 +4,13 @@
 #include "cli/BirthOptions.h"
 #include "cli/Csv.h"
 #include "cli/JsonWriter.h"
-#include "cli/ReadingJson.h"
 #include "reading/Reading.h"
 
 #include "tests/support/SampleBirths.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -132,6 +132,37 @@ TEST(JsonWriter, StringsAsQJsonDocumentWritesThem) {
             &text);
         EXPECT_EQ(ours, QtCompact(QString::fromStdString(text))) << text;
     }
+    // Malformed bytes become U+FFFD, each, so the text stays well-formed.
+    const std::pair<std::string, std::string> malformed[] = {
+        {"a\xff", "\"a\xEF\xBF\xBD\""}, {"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
+        {"\xED\xA0\x80!", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD!\""},
+        {"long ascii then a cut sequence \xE2\x82", "\"long ascii then a cut sequence \xEF\xBF\xBD\xEF\xBF\xBD\""},
+    };
+    for (const auto& [text, written] : malformed) {
+        std::string out;
+        AppendJsonString(text, out);
+        EXPECT_EQ(out, written);
+    }
+}
+
+// What QJsonDocument makes of the object ours writes: the same bytes, in
+// either layout, when ours is well-formed and its keys in Qt's order.
+void ExpectAsQJsonDocumentWritesIt(const Reading& reading, const std::string& what,
+                                   const std::optional<std::pair<Place, ZoneEntry>>& place = {}) {
+    std::string compact = "[", indented;  // appended to what is there
+    if (place) {
+        AppendReadingJson(reading, place->first, place->second, JsonLayout::Compact, compact);
+        AppendReadingJson(reading, place->first, place->second, JsonLayout::Indented, indented);
+    } else {
+        AppendReadingJson(reading, JsonLayout::Compact, compact);
+        AppendReadingJson(reading, JsonLayout::Indented, indented);
+    }
+    ASSERT_EQ(compact.front(), '[');
+    QJsonParseError error;
+    const QJsonDocument parsed = QJsonDocument::fromJson(QByteArray::fromStdString(compact.substr(1)), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << ": " << what;
+    EXPECT_EQ(compact.substr(1), parsed.toJson(QJsonDocument::Compact).toStdString()) << what;
+    EXPECT_EQ(indented, parsed.toJson(QJsonDocument::Indented).toStdString()) << what;
 }
 
 // Whole readings, names and places with every kind of character among them.
@@ -153,12 +184,39 @@ TEST(JsonWriter, ReadingsAsQJsonDocumentWritesThem) {
         form.lonDirection = pick(0, 1);
         form.dst = pick(0, 1) == 1;
         form.city = names[(i + 1) % 4];
-        const Reading reading = samples::ReadingOf(form);
-        std::string ours;
-        AppendReadingJson(reading, ours);
-        ASSERT_EQ(ours, QJsonDocument(ReadingToJson(reading)).toJson(QJsonDocument::Compact).toStdString())
-            << samples::Describe(form);
+        // A place as --place gives it, its zone found or not.
+        Place place{names[i % 4], names[(i + 2) % 4], "India", "", "", "", "IN", "Asia/Kolkata", pick(-900, 900) / 10.0,
+                    pick(-1800, 1800) / 7.0, 0};
+        ZoneEntry zone;
+        zone.note.zoneId = place.zoneId;
+        zone.note.kind = ZoneNote::Kind::ZoneUnknown;
+        if (i % 3 == 0) {
+            zone.found = true;
+            zone.facts.utcOffsetSeconds = pick(-50000, 50000);
+            zone.choice.zoneIndex = pick(0, 70);
+            zone.choice.dst = i % 2 == 0;
+            zone.note = {ZoneNote::Kind::Chosen, place.zoneId, 2000, 1, 1, zone.facts, zone.choice};
+        }
+        ExpectAsQJsonDocumentWritesIt(samples::ReadingOf(form), samples::Describe(form),
+                                      i % 4 == 0 ? std::nullopt : std::optional(std::pair(place, zone)));
     }
+}
+
+// No length of text passes the room the writer makes: a name of 100 kB, every
+// character of it escaped or several bytes long.
+TEST(JsonWriter, LongTextsGrowTheOutput) {
+    Reading reading = samples::ReadingOf(samples::DelhiForm());
+    std::string name;
+    while (name.size() < 100 * 1024) name += "\x01\"\\\n\u00e9\U0001F600";
+    reading.birthData.name = name;
+    reading.chartCells[11] = name + name;
+    ExpectAsQJsonDocumentWritesIt(reading, "100 kB name");
+
+    std::string compact;
+    AppendReadingJson(reading, JsonLayout::Compact, compact);
+    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(compact)).object();
+    EXPECT_EQ(json["birthData"]["name"].toString(), QString::fromStdString(name));
+    EXPECT_EQ(json["chart"][11].toString(), QString::fromStdString(name + name));
 }
 
 TEST(TrimSpaces, DropsWhatQStringTrimmedDrops) {

@@ -5,12 +5,18 @@
 #include "cli/Companion.h"
 #include "cli/Csv.h"
 #include "cli/JsonWriter.h"
+#include "astro/ChartTexts.h"
+#include "astro/Nakshatras.h"
+#include "astro/Signs.h"
 #include "form/Form.h"
+#include "formats/English.h"
 #include "reading/Reading.h"
 
 #include "CliSupport.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -20,6 +26,7 @@
 #include <sys/resource.h>
 
 #include <functional>
+#include <set>
 #include <random>
 #include <sstream>
 
@@ -131,8 +138,7 @@ std::vector<Birth> Births(int count) {
 
 Reading ReadingOf(const Birth& birth) {
     Reading reading;
-    CopyFormToBirthData(birth.Form(), reading.birthData);
-    ComputeReading(reading);
+    EXPECT_TRUE(ComputeReadingFromForm(birth.Form(), true, reading)) << birth.name;
     return reading;
 }
 
@@ -177,7 +183,7 @@ TEST_F(Batch, TenThousandRowsEqualSingleReadingsInInputOrder) {
 
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string expected;
-        AppendReadingJson(ReadingOf(births[i]), expected);
+        AppendReadingJson(ReadingOf(births[i]), JsonLayout::Compact, expected);
         ASSERT_EQ(lines[i], expected) << "row of birth " << i;
     }
     // A sample in full against the single reading's own JSON, compacted.
@@ -192,6 +198,62 @@ TEST_F(Batch, TenThousandRowsEqualSingleReadingsInInputOrder) {
     // Any number of workers writes the same bytes.
     const CompanionRun one = RunCompanion({"varelio-cli", "--batch", path, "--jobs", "1"});
     EXPECT_TRUE(one.out == run.out && one.err == run.err);
+}
+
+// The numbers "bodies" and "verdicts" add say what the texts beside them say.
+TEST_F(Batch, BodiesAndVerdictsAgreeWithTheTexts) {
+    const std::vector<Birth> births = Births(1000);
+    std::string text = std::string(kHeader) + "\n";
+    for (std::size_t i = 0; i < births.size(); ++i) text += Line(births[i], i);
+    const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text)});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), births.size());
+    std::set<QString> verdictsSeen;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QJsonObject json = testing::ParseJson(lines[i]);
+        const QJsonObject bodies = json["bodies"].toObject();
+        SCOPED_TRACE("birth " + std::to_string(i));
+        ASSERT_EQ(bodies.size(), kBodyCount);
+        for (qsizetype b = 0; b < kBodyCount; ++b) {
+            const QString name = json["bodyNames"][b].toString();
+            const QJsonObject body = bodies[name.toLower()].toObject();
+            // "16 Gem 21": the sign's abbreviation.
+            const std::string abbreviation = json["bodyPositionText"][b].toString().mid(3, 3).toStdString();
+            EXPECT_EQ(SignAbbreviation(body["sign"].toInt() - 1), abbreviation) << name.toStdString();
+            EXPECT_EQ(body["retrograde"].toBool(),
+                      json["bodyNamesSanskrit"][b].toString().endsWith(QString::fromUtf8(kRetrogradeMark.data())))
+                << name.toStdString();
+        }
+        const int moonNakshatra = bodies["moon"]["nakshatra"].toInt();
+        ASSERT_TRUE(moonNakshatra >= 1 && moonNakshatra <= kNakshatraCount);
+        EXPECT_EQ(kNakshatras[static_cast<std::size_t>(moonNakshatra - 1)].name,
+                  json["moonNakshatraName"].toString().toStdString());
+        EXPECT_EQ(bodies["ascendant"]["longitude"], json["ascendant"]);
+        EXPECT_EQ(bodies["midheaven"]["longitude"], json["midheaven"]);
+        EXPECT_EQ(bodies["moon"]["longitude"], json["moonLongitude"]);
+
+        // The caption lines: "... is 7", "... is 25%", "The person is Manglik".
+        const QJsonArray captions = json["manglik"].toArray();
+        for (const QString reference : {"lagna", "moon"}) {
+            const QJsonObject verdict = json["verdicts"][reference].toObject();
+            const qsizetype line = reference == "lagna" ? 0 : 3;
+            EXPECT_EQ(captions[line].toString().section(' ', -1), QString::number(verdict["house"].toInt()));
+            EXPECT_EQ(captions[line + 1].toString().section(' ', -1).chopped(1).toDouble(),
+                      verdict["dosha"].toDouble());
+            EXPECT_EQ(captions[line + 2].toString(),
+                      verdict["manglik"].toBool() ? "The person is Manglik" : "The person is Non Manglik");
+            EXPECT_EQ(verdict["cancellation"], json["cancellation"][reference]);
+            verdictsSeen.insert(reference + (verdict["manglik"].toBool() ? " manglik" : " not") +
+                                (verdict["cancellation"].isNull() ? "" : " cancelled"));
+        }
+        const QJsonObject venus = json["verdicts"]["venus"].toObject();
+        EXPECT_EQ(venus["house"], json["manglikFromVenus"]["house"]);
+        EXPECT_EQ(QString::number(venus["dosha"].toDouble()) + "%", json["manglikFromVenus"]["percentage"].toString());
+        EXPECT_EQ(venus["manglik"].toBool() ? "The person is Manglik" : "The person is Non Manglik",
+                  json["manglikFromVenus"]["verdict"].toString());
+    }
+    EXPECT_EQ(verdictsSeen.size(), 6u);  // every kind of verdict was among them
 }
 
 TEST_F(Batch, CsvOutputHasAHeaderAndOneRowPerGoodBirth) {
@@ -234,16 +296,22 @@ TEST_F(Batch, CsvOutputHasAHeaderAndOneRowPerGoodBirth) {
         EXPECT_EQ(field(15), reading.summary.lagnaSignName);
         EXPECT_EQ(field(16), reading.summary.rashiDisplay);
         EXPECT_EQ(field(17), reading.summary.nakshatraDisplay);
-        for (std::size_t from = 0; from < 2; ++from) {  // Lagna, Moon
-            const std::size_t at = 20 + 4 * from;
-            EXPECT_EQ(reading.manglikCaptions[3 * from],
-                      (from == 0 ? "Position of Mars from Lagna is " : "Position of Mars from Moon is ") + field(at));
-            EXPECT_EQ(reading.manglikCaptions[3 * from + 1], "Percentage of Mangala dosha is " + field(at + 1) + "%");
-            EXPECT_EQ(field(at + 2), reading.manglikVerdicts[from] ? "yes" : "no");
-            const auto& cancellation = reading.cancellations[from];
-            EXPECT_EQ(field(at + 3), cancellation ? std::to_string(cancellation->rule) : "");
+        for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+            const std::size_t at = 20 + 4 * static_cast<std::size_t>(reference);
+            const ManglikVerdict& verdict = reading.of(reference).verdict;
+            const auto captions = english::VerdictCaptions(verdict);
+            EXPECT_EQ(captions[0], "Position of Mars from " + std::string(english::ReferenceName(reference)) + " is " +
+                                       field(at));
+            EXPECT_EQ(captions[1], "Percentage of Mangala dosha is " + field(at + 1) + "%");
+            EXPECT_EQ(field(at + 2), verdict.manglik ? "yes" : "no");
+            // Beside any verdict, unlike the JSON.
+            const auto cancellation = FirstCancellation(reference, reading.chartState);
+            EXPECT_EQ(field(at + 3), cancellation ? std::to_string(static_cast<int>(cancellation->rule)) : "");
         }
-        for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(field(28 + k), reading.retrogradeFlags[k] ? "yes" : "no");
+        for (int planet = kMercury; planet <= kSaturn; ++planet) {
+            EXPECT_EQ(field(28 + static_cast<std::size_t>(planet - kMercury)),
+                      reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? "yes" : "no");
+        }
     }
 }
 

@@ -1,9 +1,9 @@
 #include "cli/Companion.h"
-#include "cli/ReadingJson.h"
 #include "form/Form.h"
-#include "reading/Reading.h"
+#include "formats/English.h"
 #include "formats/ReadingFile.h"
 #include "formats/TextExport.h"
+#include "reading/Reading.h"
 
 #include "CliSupport.h"
 #include "tests/support/SampleBirths.h"
@@ -14,11 +14,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
-#include <chrono>
-#include <future>
 
 namespace varelio::cli {
 namespace {
@@ -56,16 +51,19 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
         "ayanamsa", "ascendant", "midheaven", "moonLongitude", "ayanamsaText", "ascendantText", "midheavenText",
         "moonPositionText", "moonNakshatraName", "moonRashiName", "moonSignName", "bodyNames", "bodyNamesSanskrit",
         "bodyPositionText", "summary", "manglik", "cancellation", "retrograde", "chart", "manglikFromVenus",
-        "verdictWindow"};
+        "verdictWindow", "bodies", "verdicts"};
     expectedKeys.sort();
     EXPECT_EQ(json.keys(), expectedKeys) << "actual: " << json.keys().join(' ').toStdString();
     EXPECT_EQ(json["summary"].toObject().size(), 7);
     EXPECT_EQ(json["cancellation"].toObject().keys(), (QStringList{"lagna", "moon"}));
+    EXPECT_EQ(json["verdicts"].toObject().keys(), (QStringList{"lagna", "moon", "venus"}));
+    EXPECT_EQ(json["bodies"].toObject().size(), kBodyCount);
 
     const std::pair<const char*, double> numbers[] = {
         {"julianDayNumber", c.julianDayNumber}, {"universalTime", c.universalTime}, {"centuries1900", c.centuries1900},
         {"localSiderealTime", c.localSiderealTime}, {"obliquity", c.obliquity}, {"ayanamsa", c.ayanamsa},
-        {"ascendant", c.ascendant}, {"midheaven", c.midheaven}, {"moonLongitude", c.moonLongitude}};
+        {"ascendant", c.bodies[kAscendant].longitudeDeg}, {"midheaven", c.bodies[kMidheaven].longitudeDeg},
+        {"moonLongitude", c.bodies[kMoon].longitudeDeg}};
     for (const auto& [key, value] : numbers) EXPECT_EQ(json[key].toDouble(-1e9), value) << key;  // shortest round trip
 
     const std::pair<QJsonValue, std::string> texts[] = {
@@ -82,12 +80,16 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
     ExpectTexts(json, "bodyNamesSanskrit", c.bodyNamesSanskrit, 11);
     ExpectTexts(json, "bodyPositionText", c.bodyPositionText, 11);
     ExpectTexts(json, "chart", reading.chartCells, 12);
-    ExpectTexts(json, "manglik", reading.manglikCaptions, 6);
+    std::vector<std::string> captions;
+    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+        for (const std::string& line : english::VerdictCaptions(reading.of(reference).verdict)) captions.push_back(line);
+    }
+    ExpectTexts(json, "manglik", captions, 6);
 
-    const char* planets[] = {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
     EXPECT_EQ(json["retrograde"].toObject().size(), 5);
-    for (std::size_t k = 0; k < 5; ++k) {
-        EXPECT_EQ(json["retrograde"][planets[k]], QJsonValue(reading.retrogradeFlags[k])) << planets[k];
+    for (int planet = kMercury; planet <= kSaturn; ++planet) {
+        const QString name = QString::fromUtf8(kBodyNamesEnglish[planet].data());
+        EXPECT_EQ(json["retrograde"][name], QJsonValue(c.bodies[planet].retrograde)) << name.toStdString();
     }
 
     const QJsonObject birth = json["birthData"].toObject();
@@ -105,72 +107,54 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
 }
 
 // Through the day at Delhi the verdicts and cancellations take every
-// combination; a cancellation is shown only beside a Manglik verdict.
-TEST(Companion, CancellationOnlyBesideAManglikVerdict) {
-    const char* runs[] = {"lagna", "moon"};
+// combination; a cancellation is shown only beside a Manglik verdict, and
+// the windows and Venus's verdict are the reading's.
+TEST(Companion, VerdictKeysThroughTheDay) {
     int shown = 0, withheld = 0;
-    for (int hour = 0; hour < 24; ++hour) {
+    for (int hour = 0; hour <= 24; ++hour) {
         const CompanionRun run = RunCompanion(DelhiWith("--hour", std::to_string(hour).c_str()));
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const QJsonObject json = ParseJson(run.out);
         FormValues form = DelhiForm();
         form.hourIndex = hour;
         const Reading reading = ReadingOf(form);
-        for (std::size_t r = 0; r < 2; ++r) {
-            const QJsonValue value = json["cancellation"][runs[r]];
-            const auto& cancellation = reading.cancellations[r];
-            const bool expected = reading.manglikVerdicts[r] && cancellation.has_value();
-            EXPECT_EQ(value.isNull(), !expected) << runs[r] << " at " << hour << ":30";
-            if (expected) {
-                EXPECT_EQ(value["rule"].toInt(), cancellation->rule) << runs[r] << " at " << hour << ":30";
-                EXPECT_EQ(Str(value["reason"]), cancellation->reason) << runs[r] << " at " << hour << ":30";
+        SCOPED_TRACE("hour " + std::to_string(hour));
+
+        for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+            const QString key = QString::fromUtf8(english::ReferenceName(reference).data()).toLower();
+            const Evaluation& evaluation = reading.of(reference);
+            const QJsonValue value = json["cancellation"][key];
+            ASSERT_EQ(value.isNull(), !evaluation.verdict.cancellation) << key.toStdString();
+            if (const auto& cancellation = evaluation.verdict.cancellation) {
+                EXPECT_EQ(value["rule"].toInt(), static_cast<int>(cancellation->rule));
+                EXPECT_EQ(Str(value["reason"]), english::CancellationReason(*cancellation, reference));
             }
-            shown += expected;
-            withheld += !reading.manglikVerdicts[r] && cancellation.has_value();
+            shown += evaluation.verdict.cancellation.has_value();
+            withheld += !evaluation.verdict.manglik && FirstCancellation(reference, reading.chartState).has_value();
+
+            const QJsonObject w = json["verdictWindow"][key].toObject();
+            const ReferenceWindow& expected = evaluation.window.value();
+            EXPECT_EQ(w.keys(), (QStringList{"capped", "from", "fromDay", "minutesToChange", "to", "toDay"}));
+            EXPECT_EQ(Str(w["from"]), ClockText(expected.fromMinute));
+            EXPECT_EQ(Str(w["to"]), ClockText(expected.toMinute));
+            EXPECT_EQ(w["fromDay"], QJsonValue(expected.fromDay));
+            EXPECT_EQ(w["toDay"], QJsonValue(expected.toDay));
+            EXPECT_EQ(w["capped"]["from"], QJsonValue(expected.fromCapped));
+            EXPECT_EQ(w["capped"]["to"], QJsonValue(expected.toCapped));
+            EXPECT_EQ(w["minutesToChange"]["before"].toInt(-1), expected.minutesBefore.value_or(-1));
+            EXPECT_EQ(w["minutesToChange"]["after"].toInt(-1), expected.minutesAfter.value_or(-1));
         }
+        EXPECT_EQ(json["verdictWindow"]["marsToBoundary"], QJsonValue(reading.marsToBoundary));
+
+        const ManglikVerdict& venus = reading.of(ManglikReference::Venus).verdict;
+        const QJsonObject fromVenus = json["manglikFromVenus"].toObject();
+        EXPECT_EQ(fromVenus.keys(), (QStringList{"house", "percentage", "verdict"}));
+        EXPECT_EQ(fromVenus["house"], QJsonValue(venus.house));
+        EXPECT_EQ(Str(fromVenus["percentage"]), DoshaPercentText(venus.doshaPercent));
+        EXPECT_EQ(Str(fromVenus["verdict"]), english::VerdictCaptions(venus)[2]);
     }
     EXPECT_GT(shown, 0);
     EXPECT_GT(withheld, 0);
-}
-
-TEST(Companion, JsonCarriesTheVerdictWindowAndVenus) {
-    for (const char* hour : {"0", "5", "17", "23", "24"}) {
-        const CompanionRun run = RunCompanion(DelhiWith("--hour", hour));
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        const QJsonObject json = ParseJson(run.out);
-        FormValues form = DelhiForm();
-        form.hourIndex = std::stoi(hour);
-        const Reading reading = ReadingOf(form);
-        SCOPED_TRACE(std::string("hour ") + hour);
-
-        const QJsonObject window = json["verdictWindow"].toObject();
-        EXPECT_EQ(window.keys(), (QStringList{"lagna", "marsToBoundary", "moon"}));
-        EXPECT_EQ(window["marsToBoundary"], QJsonValue(reading.verdictWindow.marsToBoundary));
-        const std::pair<const char*, const ReferenceWindow*> references[] = {
-            {"lagna", &reading.verdictWindow.lagna}, {"moon", &reading.verdictWindow.moon}};
-        for (const auto& [key, expected] : references) {
-            const QJsonObject w = window[key].toObject();
-            EXPECT_EQ(w.keys(), (QStringList{"capped", "from", "fromDay", "minutesToChange", "to", "toDay"})) << key;
-            EXPECT_EQ(Str(w["from"]), expected->from) << key;
-            EXPECT_EQ(Str(w["to"]), expected->to) << key;
-            EXPECT_EQ(w["fromDay"], QJsonValue(expected->fromDay)) << key;
-            EXPECT_EQ(w["toDay"], QJsonValue(expected->toDay)) << key;
-            EXPECT_EQ(w["capped"]["from"], QJsonValue(expected->fromCapped)) << key;
-            EXPECT_EQ(w["capped"]["to"], QJsonValue(expected->toCapped)) << key;
-            const QJsonValue before = w["minutesToChange"]["before"];
-            const QJsonValue after = w["minutesToChange"]["after"];
-            EXPECT_EQ(before.isNull(), expected->fromCapped) << key;
-            EXPECT_EQ(after.isNull(), expected->toCapped) << key;
-            EXPECT_EQ(before.toInt(-1), expected->minutesBefore.value_or(-1)) << key;
-            EXPECT_EQ(after.toInt(-1), expected->minutesAfter.value_or(-1)) << key;
-        }
-
-        const QJsonObject venus = json["manglikFromVenus"].toObject();
-        EXPECT_EQ(venus.keys(), (QStringList{"house", "percentage", "verdict"}));
-        EXPECT_EQ(venus["house"], QJsonValue(reading.manglikFromVenus.marsHouse));
-        EXPECT_EQ(Str(venus["percentage"]), reading.manglikFromVenus.doshaPercentage);
-        EXPECT_EQ(Str(venus["verdict"]), reading.manglikFromVenus.captions[2]);
-    }
 }
 
 TEST(Companion, OptionsReachTheBirthData) {
@@ -294,82 +278,51 @@ protected:
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         return path;
     }
-    static std::string DelhiFile() {
-        const Reading reading = ReadingOf(DelhiForm());
-        return ComposeReadingFile(reading.birthData, 34).bytes.value();
-    }
+    static std::string DelhiFile() { return ComposeReadingFile(ReadingOf(DelhiForm()).birthData, 34).value(); }
     QTemporaryDir dir;
 };
 
-TEST_F(OpenSaved, ReproducesTheReadingOfTheSameBirth) {
+TEST_F(OpenSaved, GivesTheSavedBirthWhichOptionsOverride) {
     const QString path = Write("delhi.vrl", DelhiFile());
     const CompanionRun fromFile = RunCompanion({"varelio-cli", "--open", path});
-    const CompanionRun fromOptions = RunCompanion(DelhiArguments());
     ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err;
-    EXPECT_EQ(fromFile.out, fromOptions.out);
+    EXPECT_EQ(fromFile.out, RunCompanion(DelhiArguments()).out);
 
-    const CompanionRun text = RunCompanion({"varelio-cli", "--open", path, "--format", "text"});
-    EXPECT_EQ(text.out, ComposeTextExport(ReadingOf(DelhiForm())));
-}
-
-TEST_F(OpenSaved, OptionsOverrideTheFile) {
-    const QString path = Write("delhi.vrl", DelhiFile());
-    const CompanionRun run = RunCompanion({"varelio-cli", "--open", path, "--name", "Other", "--south"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const QJsonObject birth = ParseJson(run.out)["birthData"].toObject();
+    const CompanionRun changed = RunCompanion({"varelio-cli", "--open", path, "--name", "Other", "--south"});
+    ASSERT_EQ(changed.exitCode, 0) << changed.err;
+    const QJsonObject birth = ParseJson(changed.out)["birthData"].toObject();
     EXPECT_EQ(birth["name"].toString(), "Other");
     EXPECT_EQ(birth["south"].toBool(), true);
     EXPECT_EQ(birth["city"].toString(), "Delhi");
+
+    // An empty file leaves the form as the window opens it.
+    const QStringList options = {"--name", "A", "--lat-deg", "1", "--lat-min", "2", "--lon-deg", "3",
+                                 "--lon-min", "4", "--city", "C", "--state", "S", "--country", "K"};
+    const CompanionRun empty = RunCompanion(QStringList{"varelio-cli", "--open", Write("empty.vrl", "")} + options);
+    ASSERT_EQ(empty.exitCode, 0) << empty.err;
+    EXPECT_EQ(empty.out, RunCompanion(QStringList{"varelio-cli"} + options).out);
 }
 
-TEST_F(OpenSaved, ShortFileIsValidatedLikeTheWindowDoes) {
-    // Ten lines: name to latitude degrees; the latitude minutes stay empty.
-    std::string bytes = DelhiFile();
+// Every way a saved reading fails comes out as one line and exit code 2.
+TEST_F(OpenSaved, ProblemsWithTheFile) {
+    std::string tenLines = DelhiFile();  // name to latitude degrees: the latitude minutes stay empty
     std::size_t end = 0;
-    for (int line = 0; line < 10; ++line) end = bytes.find("\r\n", end) + 2;
-    const QString path = Write("short.vrl", bytes.substr(0, end));
-    const CompanionRun run = RunCompanion({"varelio-cli", "--open", path});
-    EXPECT_EQ(run.exitCode, kExitRefused);
-    EXPECT_EQ(run.err, "Please Enter Minutes of Latitude\n");
-}
-
-TEST_F(OpenSaved, RefusesOtherExtensionsAndMissingFiles) {
-    const QString upper = Write("delhi.VRL", DelhiFile());
-    const CompanionRun wrong = RunCompanion({"varelio-cli", "--open", upper});
-    EXPECT_EQ(wrong.exitCode, kExitRefused);
-    EXPECT_EQ(wrong.err, "Please Check The File.\n");
-
-    const CompanionRun missing = RunCompanion({"varelio-cli", "--open", dir.filePath("absent.vrl")});
-    EXPECT_EQ(missing.exitCode, kExitRefused);
-    EXPECT_EQ(missing.err.rfind("varelio-cli: cannot read", 0), 0u) << missing.err;
-    EXPECT_EQ(missing.out, "");
-}
-
-TEST_F(OpenSaved, NamedPipeIsRefusedWithoutWaitingForAWriter) {
-    const QString fifo = dir.filePath("pipe.vrl");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    auto pending = std::async(std::launch::async, [&] { return RunCompanion({"varelio-cli", "--open", fifo}); });
-    ASSERT_EQ(pending.wait_for(std::chrono::seconds(10)), std::future_status::ready) << "blocked on the pipe";
-    const CompanionRun run = pending.get();
-    EXPECT_EQ(run.exitCode, kExitRefused);
-    EXPECT_EQ(run.err, "varelio-cli: cannot read '" + fifo.toStdString() + "': not a regular file\n");
-}
-
-TEST_F(OpenSaved, EmptyFileStartsFromTheInitialForm) {
-    const QString path = Write("empty.vrl", "");
-    const CompanionRun run = RunCompanion({"varelio-cli", "--open", path, "--name", "A", "--lat-deg", "1",
-                                           "--lat-min", "2", "--lon-deg", "3", "--lon-min", "4", "--city", "C",
-                                           "--state", "S", "--country", "K"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const QJsonObject birth = ParseJson(run.out)["birthData"].toObject();
-    EXPECT_EQ(birth["day"].toInt(), 1);
-    EXPECT_EQ(birth["month"].toInt(), 1);
-    EXPECT_EQ(birth["year"].toInt(), 1901);
-    EXPECT_EQ(birth["hour"].toInt(), 0);
-    EXPECT_EQ(birth["east"].toBool(), true);
-    EXPECT_EQ(birth["south"].toBool(), false);
-    EXPECT_EQ(birth["dst"].toBool(), false);
-    EXPECT_EQ(birth["zoneHours"].toInt(), 9);  // row 0, Alaska/Hawaii Daylight Time
+    for (int line = 0; line < 10; ++line) end = tenLines.find("\r\n", end) + 2;
+    tenLines.resize(end);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.vrl"));
+    const QString folder = dir.filePath("folder.vrl"), absent = dir.filePath("absent.vrl");
+    const std::pair<QString, std::string> cases[] = {
+        {Write("delhi.VRL", DelhiFile()), "Please Check The File.\n"},
+        {folder, "varelio-cli: cannot read '" + folder.toStdString() + "': not a regular file\n"},
+        {absent, "varelio-cli: cannot read '" + absent.toStdString() + "': No such file or directory\n"},
+        {Write("short.vrl", tenLines), "Please Enter Minutes of Latitude\n"},
+    };
+    for (const auto& [path, message] : cases) {
+        const CompanionRun run = RunCompanion({"varelio-cli", "--open", path});
+        EXPECT_EQ(run.exitCode, kExitRefused) << path.toStdString();
+        EXPECT_EQ(run.err, message);
+        EXPECT_EQ(run.out, "");
+    }
 }
 
 }  // namespace

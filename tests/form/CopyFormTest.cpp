@@ -22,6 +22,24 @@ TEST(CopyFormToBirthData, SharedBirthsAgreeWithTheirBirthData) {
     }
 }
 
+// The one road: a refused form leaves the reading as it was; a passed one
+// replaces it whole.
+TEST(ComputeReadingFromForm, RefusesWithoutTouchingTheReadingOrComputesIt) {
+    Reading reading;
+    ASSERT_TRUE(ComputeReadingFromForm(samples::FormOf(samples::kDelhi2000), true, reading));
+    const std::string before = Describe(reading.birthData) + reading.chartState.ascendantText;
+    FormValues refused = FilledForm();
+    refused.city.clear();
+    const Result<void> result = ComputeReadingFromForm(refused, true, reading);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.problem().code, ProblemCode::CityMissing);
+    EXPECT_EQ(Describe(reading.birthData) + reading.chartState.ascendantText, before);
+
+    ASSERT_TRUE(ComputeReadingFromForm(FilledForm(), true, reading));
+    EXPECT_EQ(Describe(reading.birthData), Describe(samples::BirthOf(samples::kMumbai1985)));
+    EXPECT_EQ(reading.summary.lagnaAbbreviation, reading.chartState.ascendantText.substr(reading.chartState.ascendantText.size() - 3));
+}
+
 TEST(CopyFormToBirthData, TakesListsTextsAndFlagsTrimmingOnlyThePlaces) {
     FormValues form = FilledForm();
     form.name = "  Asha ";

@@ -95,47 +95,6 @@ TEST(ZoneRowAbbreviation, TakesTheSecondFieldWithoutBlanks) {
     }
 }
 
-TEST(DescribeZoneChoice, SaysWhatWasChosenAndHowFarOffItIs) {
-    struct Case {
-        const char* zone;
-        int year, month, day;
-        ZoneFacts facts;
-        const char* expected;
-        bool warning;
-    };
-    const Case cases[] = {
-        {"Asia/Kolkata", 2000, 1, 1, {19800, 19800, false, "IST", "IST"},
-         "Asia/Kolkata on 1 January 2000: UTC+5:30 → Indian Time, IST, +5.3", false},
-        {"America/New_York", 1990, 7, 4, {-4 * kHour, -5 * kHour, true, "EDT", "EST"},
-         "America/New_York on 4 July 1990: UTC-4:00, summer time → Eastern Standard Time,EST,-5.0 with DST", false},
-        {"Asia/Kathmandu", 2000, 1, 1, {20700, 20700, false, "+0545", "+0545"},
-         "Asia/Kathmandu on 1 January 2000: UTC+5:45 → nearest row Indian Time, IST, +5.3, 15 minutes off: "
-         "the ascendant may be about 4° off",
-         true},
-        {"Asia/Kolkata", 1901, 3, 1, {19270, 19270, false, "MMT", "MMT"},
-         "Asia/Kolkata on 1 March 1901: UTC+5:21:10 → nearest row Indian Time, IST, +5.3, 9 minutes off: "
-         "the ascendant may be about 2° off",
-         true},
-        {"Europe/London", 1990, 3, 25, {kHour, 0, true, "BST", "GMT", ClockTime::Skipped},
-         "Europe/London on 25 March 1990: UTC+1:00, summer time → Greenwich Mean Time,GMT,0.0 with DST; the clocks "
-         "went forward over this time, so it never happened there: check it",
-         true},
-        {"Europe/London", 1990, 10, 28, {kHour, 0, true, "BST", "GMT", ClockTime::Repeated},
-         "Europe/London on 28 October 1990: UTC+1:00, summer time → Greenwich Mean Time,GMT,0.0 with DST; the clocks "
-         "went back over this time, so it happened twice: the earlier is taken",
-         true},
-        {"Somewhere", 1950, 6, 1, {20, 20, false, "LMT", "LMT"},
-         "Somewhere on 1 June 1950: UTC+0:00:20 → nearest row Greenwich Mean Time,GMT,0.0, under a minute off: "
-         "the ascendant may be under 1° off",
-         true},
-    };
-    for (const Case& c : cases) {
-        const ZoneNote note = DescribeZoneChoice(c.zone, c.year, c.month, c.day, c.facts, ChooseZoneRow(c.facts));
-        EXPECT_EQ(note.text, c.expected) << c.zone << " " << c.year;
-        EXPECT_EQ(note.warning, c.warning) << note.text;
-    }
-}
-
 TEST(UtcOffsetText, SignHoursMinutesAndSecondsWhenThereAreAny) {
     const std::pair<int, std::string_view> cases[] = {
         {0, "UTC+0:00"}, {19800, "UTC+5:30"}, {-12600, "UTC-3:30"}, {-4 * kHour, "UTC-4:00"},

@@ -60,15 +60,15 @@ TEST(LineScrambling, StorableBytesRoundTripOthersAreLeftOut) {
 TEST(ReadingFileWriter, WritesSeventeenTrimmedEncodedLines) {
     BirthData birth = MumbaiBirth();
     birth.name = "  Asha Rao  ";
-    const ReadingFileResult result = ComposeReadingFile(birth, 34);
-    ASSERT_TRUE(result.bytes.has_value()) << "refused " << result.refusedField;
-    EXPECT_EQ(*result.bytes, FileOf(kMumbaiLines));
+    const Result<std::string> result = ComposeReadingFile(birth, 34);
+    ASSERT_TRUE(result.ok()) << "refused " << result.problem().detail;
+    EXPECT_EQ(result.value(), FileOf(kMumbaiLines));
 
     birth.lonDegrees = -5;
     birth.east = false;
     birth.south = true;
     birth.dst = true;
-    const ReadingLines lines = DecodeReadingFile(ComposeReadingFile(birth, 0).bytes.value_or(""));
+    const ReadingLines lines = DecodeReadingFile(ComposeReadingFile(birth, 0).value());
     EXPECT_EQ(std::vector<std::string>({lines[6], lines[7], lines[11], lines[12], lines[13]}),
               std::vector<std::string>({"0", "-5", "False", "True", "True"}));
 }
@@ -93,9 +93,11 @@ TEST(ReadingFileWriter, RefusesValuesThatCannotBeStoredAndNamesTheField) {
     for (const Case& c : cases) {
         BirthData birth = MumbaiBirth();
         c.change(birth);
-        const ReadingFileResult result = ComposeReadingFile(birth, 34);
-        EXPECT_EQ(result.refusedField, c.field) << "case: " << c.what;
-        EXPECT_EQ(result.bytes.has_value(), c.field.empty()) << "case: " << c.what;
+        const Result<std::string> result = ComposeReadingFile(birth, 34);
+        EXPECT_EQ(result.ok(), c.field.empty()) << "case: " << c.what;
+        if (!result) {
+            EXPECT_EQ(result.problem().detail, c.field) << "case: " << c.what;
+        }
     }
 }
 
@@ -112,17 +114,17 @@ TEST(ReadingFileReader, SavedThenOpenedReproducesTheForm) {
     original.zoneIndex = 70;
     BirthData birth;
     CopyFormToBirthData(original, birth);
-    const ReadingFileResult file = ComposeReadingFile(birth, original.zoneIndex);
-    ASSERT_TRUE(file.bytes.has_value());
-    EXPECT_EQ(Describe(Opened(*file.bytes)), Describe(original));
+    const Result<std::string> file = ComposeReadingFile(birth, original.zoneIndex);
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(Describe(Opened(file.value())), Describe(original));
 }
 
 TEST(ReadingFileReader, TenLineFileLeavesLatitudeMinutesToCountryEmpty) {
     const FormValues form = Opened(FileOf({kMumbaiLines.begin(), kMumbaiLines.begin() + 10}), FilledForm());
     EXPECT_EQ(Describe(form), "name=Asha Rao d/m/y=6/2/84 h:m=9:5 zone=34 lat=18, lon=72,50 dirs=00 dst=0 place=||");
-    const auto failure = ValidateForm(form, true);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->message, "Please Enter Minutes of Latitude");
+    const auto checked = ValidateForm(form, true);
+    ASSERT_FALSE(checked.ok());
+    EXPECT_EQ(checked.problem().code, ProblemCode::LatitudeMinutesMissing);
 }
 
 // The control a file line fills, as a number (flags as 0 or 1).
@@ -264,7 +266,7 @@ TEST(CanStoreCharacter, AgreesWithTheWriter) {
     for (char32_t c = 1; c < 0x3000; ++c) {
         BirthData birth = MumbaiBirth();
         birth.name = "a" + Utf8(c) + "b";
-        const bool written = ComposeReadingFile(birth, 34).bytes.has_value();
+        const bool written = ComposeReadingFile(birth, 34).ok();
         if (CanStoreCharacter(c) != written && ++mismatches <= 5) {
             ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(c) << ": the writer "
                           << (written ? "stores" : "refuses") << " it";
@@ -294,47 +296,43 @@ protected:
     std::filesystem::path folder_;
 };
 
-TEST_F(OpenReadingFileTest, ReadsASavedFileBackIntoItsLines) {
-    const std::string path = Write("asha.vrl", ComposeReadingFile(MumbaiBirth(), 34).bytes.value_or(""));
-    const OpenedReading opened = OpenReadingFile(path);
-    EXPECT_EQ(opened.problem, OpenProblem::None) << opened.reason;
-    EXPECT_EQ(std::vector<std::string>(opened.lines.begin(), opened.lines.end()), kMumbaiLines);
-}
+// A saved file reads back into its lines; anything else is refused before it
+// is read, with the reason. A named pipe must be refused without waiting for a
+// writer (opening one for reading would): should it wait after all, the test
+// opens the writing end itself so that it fails rather than hangs.
+TEST_F(OpenReadingFileTest, ReadsSavedFilesAndRefusesEverythingElse) {
+    const std::string saved = ComposeReadingFile(MumbaiBirth(), 34).value();
+    const Result<ReadingLines> opened = OpenReadingFile(Write("asha.vrl", saved));
+    ASSERT_TRUE(opened.ok()) << opened.problem().detail;
+    EXPECT_EQ(std::vector<std::string>(opened->begin(), opened->end()), kMumbaiLines);
 
-TEST_F(OpenReadingFileTest, RefusesWhatIsNoReadingFileAndNamesWhyAFileIsUnreadable) {
     ASSERT_EQ(::mkdir(PathOf("folder.vrl").c_str(), 0700), 0) << std::strerror(errno);
-    const std::string saved = ComposeReadingFile(MumbaiBirth(), 34).bytes.value_or("");
-    struct Case {
-        std::string path;
-        OpenProblem problem;
-    };
-    const Case cases[] = {
-        {PathOf("folder.vrl"), OpenProblem::NotAReadingFile},
-        {Write("asha.txt", saved), OpenProblem::NotAReadingFile},
-        {Write("asha.VRL", saved), OpenProblem::NotAReadingFile},
-        {PathOf("missing.vrl"), OpenProblem::Unreadable},
-    };
-    for (const Case& c : cases) {
-        const OpenedReading opened = OpenReadingFile(c.path);
-        EXPECT_EQ(opened.problem, c.problem) << c.path;
-        EXPECT_EQ(opened.lines, ReadingLines{}) << c.path;
-    }
-    EXPECT_EQ(OpenReadingFile(PathOf("missing.vrl")).reason, std::strerror(ENOENT));
-}
-
-// Opening a pipe for reading waits for a writer; the reader must refuse it
-// instead. Should it wait after all, the test opens the writing end itself so
-// that it fails rather than hangs.
-TEST_F(OpenReadingFileTest, RefusesANamedPipeWithoutWaitingForAWriter) {
     const std::string pipe = PathOf("pipe.vrl");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0) << std::strerror(errno);
-    auto opening = std::async(std::launch::async, [&pipe] { return OpenReadingFile(pipe); });
-    if (opening.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-        ADD_FAILURE() << "OpenReadingFile is still waiting on the pipe";
-        const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0) ::close(writer);
+    struct Case {
+        std::string path;
+        ProblemCode code;
+        std::string detail;
+    };
+    const Case cases[] = {
+        {PathOf("folder.vrl"), ProblemCode::NotARegularFile, ""},
+        {pipe, ProblemCode::NotARegularFile, ""},
+        {Write("asha.txt", saved), ProblemCode::NotAReadingFile, ""},
+        {Write("asha.VRL", saved), ProblemCode::NotAReadingFile, ""},
+        {PathOf("missing.vrl"), ProblemCode::FileUnreadable, std::strerror(ENOENT)},
+    };
+    for (const Case& c : cases) {
+        auto opening = std::async(std::launch::async, [&c] { return OpenReadingFile(c.path); });
+        if (opening.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << "OpenReadingFile is still waiting on " << c.path;
+            const int writer = ::open(c.path.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) ::close(writer);
+        }
+        const Result<ReadingLines> refused = opening.get();
+        ASSERT_FALSE(refused.ok()) << c.path;
+        EXPECT_EQ(refused.problem().code, c.code) << c.path;
+        EXPECT_EQ(refused.problem().detail, c.detail) << c.path;
     }
-    EXPECT_EQ(opening.get().problem, OpenProblem::NotAReadingFile);
 }
 
 }  // namespace

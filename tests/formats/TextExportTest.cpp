@@ -1,5 +1,8 @@
 #include "formats/TextExport.h"
 
+#include "reading/Summary.h"
+#include "tests/support/ChartFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -18,20 +21,27 @@ std::vector<std::string> LinesOf(const std::string& file) {
 
 // Lagna Gemini. Sun and Mercury in Aquarius, Moon in Taurus, Venus in Pisces,
 // Mars in Aries, Jupiter in Capricorn, Saturn in Scorpio.
-Reading HandFilledReading() {
+using namespace samples;
+
+Reading ReadingWith(const Positions& positions) {
     Reading r;
     r.birthData.name = "Asha Rao";
     r.birthData.city = "Mumbai";
     r.birthData.month = 3;
-    const char* positions[] = {"22 Aqu 41", "03 Tau 10", "28 Aqu 02", "14 Pis 55", "07 Ari 19",
-                               "09 Cap 33", "01 Sco 44", "20 Ari 05", "20 Lib 05", "16 Gem 21"};
-    for (std::size_t i = 0; i < 10; ++i) r.chartState.bodyPositionText[i] = positions[i];
-    r.chartState.bodyNames[kMercury] = "Mercury";
-    r.chartState.bodyNamesSanskrit[kMercury] = "Budha (R) ";
-    r.summary.lagnaAbbreviation = "Gem";
-    r.summary.ayanamsaDisplay = "23\u00B0 38' 9\"";
+    r.chartState = MakeChart(positions);
+    r.chartState.ayanamsa = -(23 + 38 / 60.0 + 9.5 / 3600);
+    r.chartState.bodies[kMercury].retrograde = true;
+    FormatChartTexts(r.chartState);
+    r.summary = DeriveSummary(r.chartState);
     return r;
 }
+
+Positions HandFilled() {
+    return {Pos(Aqu, 22, 41), Pos(Tau, 3, 10), Pos(Aqu, 28, 2), Pos(Pis, 14, 55), Pos(Ari, 7, 19),
+            Pos(Cap, 9, 33),  Pos(Sco, 1, 44), Pos(Ari, 20, 5), Pos(Lib, 20, 5),  Pos(Gem, 16, 21), Pos(Pis, 3, 36)};
+}
+
+Reading HandFilledReading() { return ReadingWith(HandFilled()); }
 
 TEST(TextExport, FortyOneCrLfLinesWithThreeSeparators) {
     const std::vector<std::string> lines = LinesOf(ComposeTextExport(HandFilledReading()));
@@ -69,16 +79,13 @@ TEST(HouseLordLine, MarksMarsAndTheMoonAndACancellationOnlyOfAManglikVerdict) {
     EXPECT_EQ(HouseLordLine(r, 11), "House 11 (Mesha): lord Mars in house 11; Mars here");
     EXPECT_EQ(HouseLordLine(r, 12), "House 12 (Vrishabha): lord Venus in house 10; Moon here");
 
-    r.cancellations = {Cancellation{1, "Mars in Leo"}, Cancellation{3, "Moon sign is Leo"}};
-    EXPECT_EQ(HouseLordLine(r, 11), "House 11 (Mesha): lord Mars in house 11; Mars here")
-        << "a Non Manglik verdict has nothing to cancel";
-
-    r.manglikVerdicts = {true, true};
+    r.evaluations[0].verdict.cancellation = Cancellation{CancellationRule::MarsInLeoOrAquarius, Leo + 1};
+    r.evaluations[1].verdict.cancellation = Cancellation{CancellationRule::MoonInCancerOrLeo, Leo + 1};
     EXPECT_EQ(HouseLordLine(r, 11), "House 11 (Mesha): lord Mars in house 11; Mars here, dosha cancelled: Mars in Leo");
     EXPECT_EQ(HouseLordLine(r, 12),
               "House 12 (Vrishabha): lord Venus in house 10; Moon here, dosha from the Moon cancelled: Moon sign is Leo");
 
-    r.chartState.bodyPositionText[kMoon] = "11 Ari 00";
+    r.chartState.bodies[kMoon] = PositionAt(Pos(Ari, 11, 0));
     EXPECT_EQ(HouseLordLine(r, 11),
               "House 11 (Mesha): lord Mars in house 11; Mars here, dosha cancelled: Mars in Leo; "
               "Moon here, dosha from the Moon cancelled: Moon sign is Leo");
@@ -86,33 +93,32 @@ TEST(HouseLordLine, MarksMarsAndTheMoonAndACancellationOnlyOfAManglikVerdict) {
 
 TEST(HouseLordLine, CountsHousesFromTheLagnaSign) {
     struct Case {
-        std::string lagna;
+        double lagna;
         int house;
         std::string line;
     };
     const std::vector<Case> cases = {
-        {"Gem", 1, "House 1 (Mithuna): lord Mercury in house 9"},
-        {"Gem", 2, "House 2 (Kataka): lord Moon in house 12"},
-        {"Gem", 3, "House 3 (Simha): lord Sun in house 9"},
-        {"Gem", 5, "House 5 (Thula): lord Venus in house 10"},
-        {"Gem", 6, "House 6 (Vrishcika): lord Mars in house 11"},
-        {"Gem", 7, "House 7 (Dhanush): lord Jupiter in house 8"},
-        {"Gem", 9, "House 9 (Kumbha): lord Saturn in house 6"},
-        {"Ari", 1, "House 1 (Mesha): lord Mars in house 1; Mars here"},
-        {"Ari", 12, "House 12 (Meena): lord Jupiter in house 10"},
-        {"Pis", 2, "House 2 (Mesha): lord Mars in house 2; Mars here"},
-        {"Cap", 12, "House 12 (Dhanush): lord Jupiter in house 1"},
-        {"", 1, "House 1: sign unknown"},
-        {"Gemini", 3, "House 3: sign unknown"},
+        {Pos(Gem), 1, "House 1 (Mithuna): lord Mercury in house 9"},
+        {Pos(Gem), 2, "House 2 (Kataka): lord Moon in house 12"},
+        {Pos(Gem), 3, "House 3 (Simha): lord Sun in house 9"},
+        {Pos(Gem), 5, "House 5 (Thula): lord Venus in house 10"},
+        {Pos(Gem), 6, "House 6 (Vrishcika): lord Mars in house 11"},
+        {Pos(Gem), 7, "House 7 (Dhanush): lord Jupiter in house 8"},
+        {Pos(Gem), 9, "House 9 (Kumbha): lord Saturn in house 6"},
+        {Pos(Ari), 1, "House 1 (Mesha): lord Mars in house 1; Mars here"},
+        {Pos(Ari), 12, "House 12 (Meena): lord Jupiter in house 10"},
+        {Pos(Pis), 2, "House 2 (Mesha): lord Mars in house 2; Mars here"},
+        {Pos(Cap), 12, "House 12 (Dhanush): lord Jupiter in house 1"},
+        {kNoSign, 1, "House 1: sign unknown"},
     };
     for (const Case& c : cases) {
-        Reading r = HandFilledReading();
-        r.summary.lagnaAbbreviation = c.lagna;
-        EXPECT_EQ(HouseLordLine(r, c.house), c.line) << "lagna \"" << c.lagna << "\" house " << c.house;
+        Positions positions = HandFilled();
+        positions[kAscendant] = c.lagna;
+        EXPECT_EQ(HouseLordLine(ReadingWith(positions), c.house), c.line) << "lagna " << c.lagna << " house " << c.house;
     }
-    Reading r = HandFilledReading();
-    r.chartState.bodyPositionText[kMercury] = "28 Xyz 02";
-    EXPECT_EQ(HouseLordLine(r, 4), "House 4 (Kanya): lord Mercury, position unknown");
+    Positions positions = HandFilled();
+    positions[kMercury] = kNoSign;
+    EXPECT_EQ(HouseLordLine(ReadingWith(positions), 4), "House 4 (Kanya): lord Mercury, position unknown");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Marking the chart: which names get " (R) ", exactly once, from the date as
+// Marking the chart: which planets are flagged retrograde, from the date as
 // entered.
 #include "StationTexts.h"
 
@@ -10,16 +10,7 @@
 namespace varelio::testing {
 namespace {
 
-const BodyTable kPlainNames = {"Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru",
-                               "Shani", "Rahu",    "Ketu",  "Ascendant", "Midheaven", ""};
-
 using Flags = std::array<bool, kRetrogradeCount>;
-
-ChartState FreshChart() {
-    ChartState chart;
-    chart.bodyNamesSanskrit = kPlainNames;
-    return chart;
-}
 
 BirthData Born(int year, int month, int day, int hour = 12, int minute = 0) {
     BirthData birth;
@@ -29,6 +20,16 @@ BirthData Born(int year, int month, int day, int hour = 12, int minute = 0) {
     birth.hour = static_cast<std::int16_t>(hour);
     birth.minute = static_cast<std::int16_t>(minute);
     return birth;
+}
+
+Flags Marked(const BirthData& birth, ChartState chart = {}) {
+    MarkRetrogrades(birth, chart);
+    Flags flags{};
+    for (std::size_t k = 0; k < kRetrogradeCount; ++k) flags[k] = chart.bodies[kMercury + k].retrograde;
+    for (const BodyIndex other : {kSun, kMoon, kRahu, kKetu, kAscendant, kMidheaven}) {
+        EXPECT_FALSE(chart.bodies[other].retrograde) << "body " << other;
+    }
+    return flags;
 }
 
 // The pairs of planet k, Mercury first.
@@ -41,84 +42,39 @@ const std::vector<ReadPair>& PairsOf(std::size_t k) {
     return all.at(k);
 }
 
-struct DayFlags {
-    std::chrono::year_month_day date;
-    Flags retrograde;
-};
-
-// Every day of the input years with the planets whose periods, read from the
-// tables, hold it; one cursor per planet walks its ascending pairs.
-const std::vector<DayFlags>& InputYears() {
-    static const std::vector<DayFlags> everyDay = [] {
-        using namespace std::chrono;
-        std::vector<DayFlags> out;
-        std::array<std::size_t, kRetrogradeCount> cursor{};
-        for (sys_days day = sys_days{1901y / January / 1}; day <= sys_days{2050y / December / 31}; day += days{1}) {
-            const year_month_day ymd{day};
-            const Date date{int(ymd.year()), static_cast<int>(unsigned(ymd.month())), static_cast<int>(unsigned(ymd.day()))};
-            DayFlags flags{ymd, {}};
-            for (std::size_t k = 0; k < kRetrogradeCount; ++k) {
-                const std::vector<ReadPair>& pairs = PairsOf(k);
-                while (cursor[k] < pairs.size() && pairs[cursor[k]].direct.date <= date) ++cursor[k];
-                flags.retrograde[k] = cursor[k] < pairs.size() && pairs[cursor[k]].retrograde.date < date;
-            }
-            out.push_back(flags);
+// The first day from 1901 on which exactly the wanted planets are retrograde,
+// read from the tables with one cursor per planet walking its ascending pairs.
+std::optional<BirthData> FirstDayRetrograde(const Flags& wanted) {
+    using namespace std::chrono;
+    std::array<std::size_t, kRetrogradeCount> cursor{};
+    for (sys_days day = sys_days{1901y / January / 1}; day <= sys_days{2050y / December / 31}; day += days{1}) {
+        const year_month_day ymd{day};
+        const Date date{int(ymd.year()), static_cast<int>(unsigned(ymd.month())), static_cast<int>(unsigned(ymd.day()))};
+        Flags flags{};
+        for (std::size_t k = 0; k < kRetrogradeCount; ++k) {
+            const std::vector<ReadPair>& pairs = PairsOf(k);
+            while (cursor[k] < pairs.size() && pairs[cursor[k]].direct.date <= date) ++cursor[k];
+            flags[k] = cursor[k] < pairs.size() && pairs[cursor[k]].retrograde.date < date;
         }
-        return out;
-    }();
-    return everyDay;
-}
-
-// The first day in the input years on which exactly the wanted planets are
-// retrograde.
-std::optional<std::chrono::year_month_day> FirstDayRetrograde(const Flags& wanted) {
-    for (const DayFlags& day : InputYears()) {
-        if (day.retrograde == wanted) return day.date;
+        if (flags == wanted) return Born(std::get<0>(date), std::get<1>(date), std::get<2>(date));
     }
     return std::nullopt;
 }
 
-BirthData Born(const std::chrono::year_month_day& ymd) {
-    return Born(int(ymd.year()), static_cast<int>(unsigned(ymd.month())), static_cast<int>(unsigned(ymd.day())));
-}
-
-TEST(MarkRetrogrades, VenusAndSaturnEachCarryTheMarkOnce) {
-    const Flags venusAndSaturn = {false, true, false, false, true};
-    const auto day = FirstDayRetrograde(venusAndSaturn);
-    ASSERT_TRUE(day.has_value()) << "no day with only Venus and Saturn retrograde in 1901-2050";
-    const BirthData birth = Born(*day);
-
-    BodyTable expected = kPlainNames;
-    expected[kVenus] = "Shukra (R) ";
-    expected[kSaturn] = "Shani (R) ";
-
-    ChartState chart = FreshChart();
-    EXPECT_EQ(MarkRetrogrades(birth, chart), venusAndSaturn) << "born " << birth.day << "." << birth.month << "." << birth.year;
-    EXPECT_EQ(chart.bodyNamesSanskrit, expected);
-
-    // A second calculation names the bodies afresh and marks them again.
-    chart = FreshChart();
-    MarkRetrogrades(birth, chart);
-    EXPECT_EQ(chart.bodyNamesSanskrit, expected);
-
-    // Run twice without fresh names, the mark still appears once.
-    MarkRetrogrades(birth, chart);
-    EXPECT_EQ(chart.bodyNamesSanskrit, expected);
-}
-
-TEST(MarkRetrogrades, FlagsFollowTheLookupForEachPlanet) {
-    // Days with exactly one planet retrograde, so a mix-up of slots shows.
+TEST(MarkRetrogrades, FlagsFollowTheTablesForEachPlanet) {
+    // No planet, each planet alone (so a mix-up of slots shows), and two at once.
+    std::vector<Flags> wanted{Flags{}, Flags{false, true, false, false, true}};
     for (std::size_t k = 0; k < kRetrogradeCount; ++k) {
-        const std::string_view name = AllPlanets()[k].name;
         Flags only{};
         only[k] = true;
-        const auto day = FirstDayRetrograde(only);
-        ASSERT_TRUE(day.has_value()) << name << " alone";
-        ChartState chart = FreshChart();
-        EXPECT_EQ(MarkRetrogrades(Born(*day), chart), only) << name << " alone";
-        BodyTable expected = kPlainNames;
-        expected[kMercury + k] += " (R) ";
-        EXPECT_EQ(chart.bodyNamesSanskrit, expected) << name << " alone";
+        wanted.push_back(only);
+    }
+    for (const Flags& flags : wanted) {
+        const auto birth = FirstDayRetrograde(flags);
+        ASSERT_TRUE(birth.has_value());
+        ChartState stale;  // flags of an earlier chart do not survive
+        for (int b = kMercury; b <= kSaturn; ++b) stale.bodies[static_cast<std::size_t>(b)].retrograde = true;
+        EXPECT_EQ(Marked(*birth, stale), flags) << birth->day << "." << birth->month << "." << birth->year;
     }
 }
 
@@ -129,24 +85,11 @@ TEST(MarkRetrogrades, UsesTheLocalDateAsEnteredIgnoringZoneAndDaylightSaving) {
     BirthData late = Born(1900, 3, 15, 23, 0);
     late.zoneHours = 5;
     late.dst = true;
-    ChartState chart = FreshChart();
-    EXPECT_FALSE(MarkRetrogrades(late, chart)[0]);
-    EXPECT_EQ(chart.bodyNamesSanskrit[kMercury], "Budha");
+    EXPECT_FALSE(Marked(late)[0]);
 
     BirthData next = Born(1900, 3, 16, 0, 0);
     next.zoneHours = -12;
-    chart = FreshChart();
-    EXPECT_TRUE(MarkRetrogrades(next, chart)[0]);
-    EXPECT_EQ(chart.bodyNamesSanskrit[kMercury], "Budha (R) ");
-}
-
-TEST(MarkRetrogrades, NoPlanetRetrogradeLeavesEveryNamePlainAndDropsStaleMarks) {
-    const auto day = FirstDayRetrograde({});
-    ASSERT_TRUE(day.has_value());
-    ChartState chart = FreshChart();
-    for (int b = kMercury; b <= kSaturn; ++b) chart.bodyNamesSanskrit[b] += " (R)  (R) ";
-    EXPECT_EQ(MarkRetrogrades(Born(*day), chart), Flags{});
-    EXPECT_EQ(chart.bodyNamesSanskrit, kPlainNames);
+    EXPECT_TRUE(Marked(next)[0]);
 }
 
 }  // namespace

@@ -135,23 +135,5 @@ TEST(IsRetrogradeAt, AgreesWithThePairByPairReadingOnEveryDay) {
     }
 }
 
-TEST(MonthNumber, ReadsTheMonthAndNormalisesThePiece) {
-    struct Case {
-        std::string piece;
-        int number;
-        std::string after;
-    };
-    const Case cases[] = {
-        {"3", 3, "3"},     {"12", 12, "12"}, {"1", 1, "1"},   {"03", 3, "3"},   {" 7 ", 7, "7"},
-        {"0", 0, "0"},     {"13", 0, "13"},  {"", 0, ""},     {"x", 0, "x"},    {"1x", 0, "1x"},
-        {"-1", 0, "-1"},   {"1 2", 0, "1 2"},
-    };
-    for (const Case& c : cases) {
-        std::string piece = c.piece;
-        EXPECT_EQ(MonthNumber(piece), c.number) << "piece \"" << c.piece << "\"";
-        EXPECT_EQ(piece, c.after) << "piece \"" << c.piece << "\"";
-    }
-}
-
 }  // namespace
 }  // namespace varelio::testing

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "retro/Retrogrades.h"
+#include "retro/StationData.h"
 
+#include <span>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -16,18 +18,21 @@ namespace varelio::testing {
 struct PlanetTables {
     BodyIndex body;
     std::string_view name;
-    void (*load)(StationTable&);
-    std::size_t pairCount;
+    std::span<const std::string_view> retrograde;  // the data of record
+    std::span<const std::string_view> direct;
 };
 
 inline void PrintTo(const PlanetTables& planet, std::ostream* out) { *out << planet.name; }
 
 // Mercury to Saturn, in body order.
 inline const std::vector<PlanetTables>& AllPlanets() {
+    namespace sd = stationdata;
     static const std::vector<PlanetTables> planets = {
-        {kMercury, "Mercury", LoadMercuryStations, 476}, {kVenus, "Venus", LoadVenusStations, 95},
-        {kMars, "Mars", LoadMarsStations, 71},           {kJupiter, "Jupiter", LoadJupiterStations, 139},
-        {kSaturn, "Saturn", LoadSaturnStations, 146},
+        {kMercury, "Mercury", sd::kMercuryRetrograde, sd::kMercuryDirect},
+        {kVenus, "Venus", sd::kVenusRetrograde, sd::kVenusDirect},
+        {kMars, "Mars", sd::kMarsRetrograde, sd::kMarsDirect},
+        {kJupiter, "Jupiter", sd::kJupiterRetrograde, sd::kJupiterDirect},
+        {kSaturn, "Saturn", sd::kSaturnRetrograde, sd::kSaturnDirect},
     };
     return planets;
 }
@@ -58,12 +63,11 @@ inline std::int64_t DaysSinceYearOne(int y, int m, int d) {
     return std::int64_t{past} * 365 + past / 4 - past / 100 + past / 400 + kBefore[m - 1] + (leap && m > 2) + d - 1;
 }
 
-// Reads an entry the documented way: split at ",", the month piece through
-// MonthNumber, then the numbers.
-inline Entry ReadEntry(const std::string& text) {
-    std::vector<std::string> pieces = SplitAtComma(text);
+// Reads an entry "M,D,YYYY,h,m," the documented way: split at ",", then the numbers.
+inline Entry ReadEntry(std::string_view text) {
+    std::vector<std::string> pieces = SplitAtComma(std::string(text));
     pieces.resize(6);
-    const int month = MonthNumber(pieces[0]);
+    const int month = std::stoi(pieces[0]);
     Entry e;
     e.date = {std::stoi(pieces[2]), month, std::stoi(pieces[1])};
     e.hour = std::stoi(pieces[3]);
@@ -78,11 +82,9 @@ struct ReadPair {
 };
 
 inline std::vector<ReadPair> ReadPairs(const PlanetTables& planet) {
-    StationTable table;
-    planet.load(table);
     std::vector<ReadPair> pairs;
-    for (std::size_t i = 0; i + 1 < table.retrogradeStations.size(); ++i) {
-        pairs.push_back({ReadEntry(table.retrogradeStations[i]), ReadEntry(table.directStations[i])});
+    for (std::size_t i = 0; i < planet.retrograde.size(); ++i) {
+        pairs.push_back({ReadEntry(planet.retrograde[i]), ReadEntry(planet.direct[i])});
     }
     return pairs;
 }

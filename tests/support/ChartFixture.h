@@ -1,35 +1,34 @@
-// A ChartState built from short-form position texts, with the engine's body
-// names filled in, for tests that do not run the engine.
+// A ChartState built from sidereal longitudes, its numbers and texts filled in
+// as the engine fills them, for tests that do not run the engine.
 #pragma once
 
-#include "astro/Records.h"
+#include "astro/ChartTexts.h"
+#include "astro/Positions.h"
 #include "astro/Signs.h"
 
 #include <array>
-#include <string>
 
 namespace varelio::samples {
 
 enum Sign { Ari, Tau, Gem, Can, Leo, Vir, Lib, Sco, Sag, Cap, Aqu, Pis };
 
-// Positions in body order, Sun to Midheaven.
-using Positions = std::array<std::string, kBodyCount>;
+// Longitudes in body order, Sun to Midheaven.
+using Positions = std::array<double, kBodyCount>;
 
-inline ChartState MakeChart(const Positions& positions) {
+// A longitude that names no sign (a full turn): the body cannot be placed.
+inline constexpr double kNoSign = 360.0;
+
+inline ChartState MakeChart(const Positions& longitudes) {
     ChartState chart;
-    for (std::size_t b = 0; b < positions.size(); ++b) {
-        chart.bodyNames[b] = kBodyNamesEnglish[b];
-        chart.bodyNamesSanskrit[b] = kBodyNamesSanskrit[b];
-        chart.bodyPositionText[b] = positions[b];
-    }
+    for (std::size_t b = 0; b < longitudes.size(); ++b) chart.bodies[b] = PositionAt(longitudes[b]);
+    FormatChartTexts(chart);
     return chart;
 }
 
-// "dd Sgn mm" for a sign (any whole number, taken round the zodiac) and whole degrees.
-inline std::string Pos(int sign, int degrees = 15, int minutes = 30) {
-    auto two = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-    return two(degrees) + " " + std::string(SignAbbreviation(((sign % kSignCount) + kSignCount) % kSignCount)) +
-           " " + two(minutes);
+// The longitude of whole degrees and minutes into a sign (0 Aries, any whole
+// number taken round the zodiac).
+inline double Pos(int sign, int degrees = 15, int minutes = 30) {
+    return ((sign % kSignCount) + kSignCount) % kSignCount * 30.0 + degrees + minutes / 60.0;
 }
 
 }  // namespace varelio::samples

@@ -10,10 +10,10 @@
 
 namespace varelio::samples {
 
+// The form must pass the input window's checks.
 inline Reading ReadingOf(const FormValues& form) {
     Reading reading;
-    CopyFormToBirthData(form, reading.birthData);
-    ComputeReading(reading);
+    if (!ComputeReadingFromForm(form, true, reading)) reading.birthData.name = "(refused form)";
     return reading;
 }
 

@@ -1,0 +1,58 @@
+// The windows' words for what the core hands back as numbers and codes: a
+// refused form or file, the verdict's lines, the birth-time window and its
+// warning, the zone note, month and body names. Each goes through tr() with
+// the program's English as its source text, the same sentences the companion
+// takes from formats/English, so a translation changes them here alone.
+#pragma once
+
+#include "app/Dialogs.h"
+#include "astro/Records.h"
+#include "form/Problem.h"
+#include "form/ZoneChoice.h"
+#include "manglik/Manglik.h"
+#include "reading/VerdictWindow.h"
+
+#include <QString>
+
+#include <array>
+
+class QWidget;
+
+namespace varelio::app {
+
+// The message of a problem: the input form's checks as the companion words
+// them, a saved reading that cannot be opened or stored as the windows have
+// always said it. file names the reading file for FileUnreadable.
+QString ProblemText(const Problem& problem, const QString& file = {});
+
+// The problem's message box: its text, the icon of its severity, titled
+// "Varelio". Moving the focus is the input window's (InputWindow::showProblem).
+void ShowProblem(Dialogs& dialogs, QWidget* parent, const Problem& problem, const QString& file = {});
+
+// "Lagna", "Moon", "Venus"
+QString ReferenceName(ManglikReference reference);
+
+// "Position of Mars from Lagna is 7", "Percentage of Mangala dosha is 25%",
+// "The person is Manglik"; a house that could not be counted says so.
+std::array<QString, 3> VerdictCaptions(const ManglikVerdict& verdict);
+
+// "Lagna: Holds for births from 16:52 to 18:41" (" the day before" or " the
+// next day" after a time on another date; "any birth time" when the search
+// found no change either side).
+QString WindowLine(ManglikReference reference, const ReferenceWindow& window);
+
+// "A birth 6 minutes later gives Manglik from Lagna: check the recorded time."
+QString TimeWarningLine(ManglikReference reference, const TimeWarning& warning);
+
+// "Asia/Kolkata on 1 January 2000: UTC+5:30 → Indian Time, IST, +5.3", with
+// how far off an inexact row is and what a skipped or repeated clock time
+// means; empty for no note.
+QString ZoneNoteText(const ZoneNote& note);
+
+// "January" for 1 .. "December" for 12; empty outside.
+QString MonthName(int month);
+
+// "Surya / Sun": the body's Sanskrit and English names from the astro tables.
+QString BodyLabel(BodyIndex body);
+
+}  // namespace varelio::app

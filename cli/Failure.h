@@ -1,0 +1,48 @@
+// How a run of the companion fails: the one place where a problem, the
+// core's or the companion's own, becomes the text on standard error and the
+// exit code. Standard C++ only, as a batch row's refusal is worded without Qt.
+#pragma once
+
+#include "form/Problem.h"
+
+#include <string>
+#include <string_view>
+
+namespace varelio::cli {
+
+// 0: everything asked for was written.
+// The reading was calculated but standard output could not take it (a full
+// disk, a file-size limit).
+inline constexpr int kExitWriteFailed = 1;
+// Nothing was calculated: a usage error, a refused or unreadable file, a form
+// the input window would refuse, a batch without a usable header.
+inline constexpr int kExitRefused = 2;
+// The batch went through but some rows were refused, each named on standard error.
+inline constexpr int kExitSomeRowsRefused = 3;
+
+struct Failure {
+    std::string text;  // for standard error, line ends included
+    int exitCode = kExitRefused;
+};
+
+// A problem the core found. The form's checks print the input window's
+// message alone; a name without "vrl" the window's "Please Check The File.";
+// a file that cannot be read "varelio-cli: cannot read '<path>': <reason>".
+Failure Refuse(const Problem& problem, std::string_view path = {});
+
+// A usage error: "varelio-cli: <problem>" and a hint at --help.
+Failure UsageError(std::string_view problem);
+
+// Anything else the companion stops on: "varelio-cli: <problem>".
+Failure Stop(std::string_view problem, int exitCode = kExitRefused);
+
+// A line on standard error in the program's name, "varelio-cli: <text>", for
+// what is said without stopping (a zone the rows give only roughly).
+std::string ProgramLine(std::string_view text);
+
+// A refused batch row, the batch going on: "varelio-cli: row N: <reason>",
+// the reason being the row's own or the form's message.
+std::string RowRefused(long row, std::string_view reason);
+std::string RowRefused(long row, const Problem& problem);
+
+}  // namespace varelio::cli

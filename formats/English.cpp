@@ -1,0 +1,142 @@
+#include "formats/English.h"
+
+#include "astro/Signs.h"
+#include "form/Form.h"
+#include "form/TimeZones.h"
+
+namespace varelio::english {
+namespace {
+
+std::string SignName(int sign) { return std::string(kSignNames[static_cast<std::size_t>(sign - 1)].english); }
+std::string BodyName(BodyIndex body) { return std::string(kBodyNamesEnglish[body]); }
+
+// How rule 5 names the point it measures from.
+std::string_view PointName(ManglikReference reference) {
+    switch (reference) {
+        case ManglikReference::Lagna: return "the ascendant";
+        case ManglikReference::Moon: return "the Moon";
+        case ManglikReference::Venus: return "Venus";
+    }
+    return {};
+}
+
+std::string ClockWithDay(int minuteOfDay, int day) {
+    std::string text = ClockText(minuteOfDay);
+    if (day < 0) return text + " the day before";
+    if (day > 0) return text + " the next day";
+    return text;
+}
+
+std::string Plural(long count, std::string_view unit) {
+    return std::to_string(count) + " " + std::string(unit) + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+std::string ProblemText(const Problem& problem) {
+    switch (problem.code) {
+        case ProblemCode::NameMissing: return "Please Enter Your Name";
+        case ProblemCode::LatitudeDegreesMissing: return "Please Enter Degree of Latitude";
+        case ProblemCode::LatitudeMinutesMissing: return "Please Enter Minutes of Latitude";
+        case ProblemCode::LongitudeDegreesMissing: return "Please Enter Degree of Longitude";
+        case ProblemCode::LongitudeMinutesMissing: return "Please Enter Minute of Longitude";
+        case ProblemCode::CityMissing: return "Please Enter Your City name";
+        case ProblemCode::StateMissing: return "Please Enter Your State name";
+        case ProblemCode::CountryMissing: return "Please Enter Your Country name";
+        case ProblemCode::LatitudeDirectionMissing: return "Please Select Direction For The Latitude";
+        case ProblemCode::LongitudeDirectionMissing: return "Please Select Direction For The Longitude";
+        case ProblemCode::ImpossibleDate: return "Please Enter Correct Date Or Month!";
+        case ProblemCode::ImpossibleDateInThirtyDayMonth: return "Please Enter Correct Date Or Month !";
+        case ProblemCode::ConverterMissing: return "Required File Is Missing. Please Reinstall The Software.";
+        case ProblemCode::NotAReadingFile: return "not a saved reading (*.vrl)";
+        case ProblemCode::NotARegularFile: return "not a regular file";
+        case ProblemCode::FileUnreadable: return problem.detail;
+        case ProblemCode::FieldNotStorable: return "the " + problem.detail + " holds a character a reading file cannot store";
+    }
+    return {};
+}
+
+std::string_view ReferenceName(ManglikReference reference) {
+    switch (reference) {
+        case ManglikReference::Lagna: return "Lagna";
+        case ManglikReference::Moon: return "Moon";
+        case ManglikReference::Venus: return "Venus";
+    }
+    return {};
+}
+
+std::array<std::string, 3> VerdictCaptions(const ManglikVerdict& verdict) {
+    const std::string reference(ReferenceName(verdict.reference));
+    if (!verdict.known()) {
+        return {"Position of Mars from " + reference + " is unknown", "Percentage of Mangala dosha is unknown",
+                "The person's Manglik status could not be determined"};
+    }
+    return {"Position of Mars from " + reference + " is " + std::to_string(verdict.house),
+            "Percentage of Mangala dosha is " + DoshaPercentText(verdict.doshaPercent),
+            verdict.manglik ? "The person is Manglik" : "The person is Non Manglik"};
+}
+
+std::string CancellationReason(const Cancellation& c, ManglikReference reference) {
+    switch (c.rule) {
+        case CancellationRule::MarsInLeoOrAquarius: return "Mars in " + SignName(c.sign);
+        case CancellationRule::MarsInHouseAndSign:
+            return "Mars in house " + std::to_string(c.house) + " in " + SignName(c.sign);
+        case CancellationRule::MoonInCancerOrLeo: return "Moon sign is " + SignName(c.sign);
+        case CancellationRule::LordInKendraOrTrikona:
+            return "Lord of the " + std::string(ReferenceName(reference)) + " sign, " + BodyName(c.body) +
+                   ", stands in house " + std::to_string(c.house);
+        case CancellationRule::BeneficNearReference:
+            return BodyName(c.body) + " is close to " + std::string(PointName(reference));
+    }
+    return {};
+}
+
+std::string WindowText(const ReferenceWindow& window) {
+    const bool open = window.fromCapped && window.toCapped;
+    return std::string(open ? "Holds for any birth time from " : "Holds for births from ") +
+           ClockWithDay(window.fromMinute, window.fromDay) + " to " + ClockWithDay(window.toMinute, window.toDay);
+}
+
+std::string TimeWarningText(const TimeWarning& warning, ManglikReference reference) {
+    return "A birth " + std::to_string(warning.minutes) + (warning.minutes == 1 ? " minute " : " minutes ") +
+           (warning.later ? "later" : "earlier") + " gives " + (warning.manglik ? "Manglik" : "Non Manglik") +
+           " from " + std::string(ReferenceName(reference)) + ": check the recorded time.";
+}
+
+std::string ZoneNoteText(const ZoneNote& note) {
+    switch (note.kind) {
+        case ZoneNote::Kind::None: return {};
+        case ZoneNote::Kind::DateNotInCalendar:
+            return "No time zone chosen for " + note.zoneId + ": the date is not a day of the calendar";
+        case ZoneNote::Kind::ZoneUnknown:
+            return "The time zone " + note.zoneId + " is not in this system's time-zone data: choose the row";
+        case ZoneNote::Kind::Chosen: break;
+    }
+    const ZoneRowChoice& choice = note.choice;
+    std::string text = note.zoneId + " on " + std::to_string(note.day) + " " + std::string(MonthName(note.month)) +
+                       " " + std::to_string(note.year) + ": " + UtcOffsetText(note.facts.utcOffsetSeconds);
+    if (note.facts.summerTime) text += ", summer time";
+    text += " → ";
+    if (!choice.exact()) text += "nearest row ";
+    text += kTimeZoneTable[static_cast<std::size_t>(choice.zoneIndex)].timeZoneNames;
+    if (choice.dst) text += " with DST";
+    if (!choice.exact()) {
+        const int minutes = ChoiceErrorMinutes(choice);
+        const int degrees = ChoiceErrorDegrees(choice);
+        text += ", " + (minutes == 0 ? std::string("under a minute") : Plural(minutes, "minute")) +
+                " off: the ascendant may be " +
+                (degrees == 0 ? std::string("under 1°") : "about " + std::to_string(degrees) + "°") + " off";
+    }
+    switch (note.facts.clockTime) {
+        case ClockTime::Single: break;
+        case ClockTime::Skipped:
+            text += "; the clocks went forward over this time, so it never happened there: check it";
+            break;
+        case ClockTime::Repeated:
+            text += "; the clocks went back over this time, so it happened twice: the earlier is taken";
+            break;
+    }
+    return text;
+}
+
+}  // namespace varelio::english

@@ -1,0 +1,181 @@
+// The windows' words: the sentences they make of the core's codes are the
+// companion's English, and with a translator that brackets every text it is
+// given, no text a person reads in the input or reading window (or the About
+// box) is left unbracketed: every one goes through tr().
+#include "AppTestSupport.h"
+
+#include "app/AboutBox.h"
+#include "app/Wording.h"
+#include "formats/English.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextDocumentFragment>
+#include <QTranslator>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+using namespace varelio;
+using namespace varelio::app;
+using namespace varelio::app::testing;
+
+namespace {
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+class Brackets final : public QTranslator {
+public:
+    QString translate(const char*, const char* sourceText, const char*, int) const override
+    {
+        return sourceText && *sourceText ? QLatin1Char('[') + QString::fromUtf8(sourceText) + QLatin1Char(']')
+                                         : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Whether no letter stands outside brackets; what is inside (typed names,
+// numbers) is data the bracketed text carries.
+bool Bracketed(QString text)
+{
+    static const QRegularExpression innermost(QStringLiteral("\\[[^\\[\\]]*\\]"));
+    for (QString before; before != text;) {
+        before = text;
+        text.remove(innermost);
+    }
+    return std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+// Every text of window and its children a person reads that is not bracketed,
+// leaving out the children named in data; "" when there is none.
+QString Unbracketed(QWidget& window, const QStringList& data)
+{
+    QStringList bare;
+    auto check = [&bare](const QObject& where, const QString& text) {
+        if (!Bracketed(text))
+            bare << where.objectName() + QStringLiteral(": ") + text;
+    };
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets.prepend(&window);
+    for (QWidget* widget : widgets) {
+        if (data.contains(widget->objectName()))
+            continue;
+        check(*widget, widget->windowTitle());
+        check(*widget, widget->toolTip());
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            check(*label, label->textFormat() == Qt::PlainText ? label->text()
+                                                               : QTextDocumentFragment::fromHtml(label->text()).toPlainText());
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            check(*button, button->text());
+        if (auto* group = qobject_cast<QGroupBox*>(widget))
+            check(*group, group->title());
+        if (auto* menu = qobject_cast<QMenu*>(widget))
+            check(*menu, menu->title());
+        if (auto* list = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < list->count(); ++i)
+                check(*list, list->itemText(i));
+    }
+    for (QAction* action : window.findChildren<QAction*>()) {
+        check(*action, action->text());
+        check(*action, action->toolTip());
+    }
+    return bare.join(QStringLiteral("; "));
+}
+
+}  // namespace
+
+class WordingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void windowsSayWhatTheCompanionSays();
+    void everyTextAPersonReadsGoesThroughTr();
+};
+
+void WordingTest::windowsSayWhatTheCompanionSays()
+{
+    using english::ReferenceName;
+    for (const ManglikReference reference : kManglikReferences) {
+        const std::string name(ReferenceName(reference));
+        // Unknown, Manglik, not Manglik, and a dosha of many digits.
+        for (const auto& [house, manglik, percent] :
+             {std::tuple{0, false, 0.0}, {7, true, 25.0}, {5, false, 0.0}, {12, true, 0.0625}}) {
+            const ManglikVerdict verdict{reference, house, manglik, percent, std::nullopt};
+            const std::array<std::string, 3> said = english::VerdictCaptions(verdict);
+            const std::array<QString, 3> shown = VerdictCaptions(verdict);
+            for (std::size_t line = 0; line < 3; ++line)
+                QCOMPARE(shown[line], FromStd(said[line]));
+        }
+        ReferenceWindow sameDay;
+        sameDay.fromMinute = 1012;
+        sameDay.toMinute = 1121;
+        ReferenceWindow open = sameDay;
+        open.fromCapped = open.toCapped = true;
+        ReferenceWindow acrossMidnight = sameDay;
+        acrossMidnight.fromDay = -1;
+        acrossMidnight.toDay = 1;
+        for (const ReferenceWindow& window : {sameDay, open, acrossMidnight})
+            QCOMPARE(WindowLine(reference, window), FromStd(name + ": " + english::WindowText(window)));
+        for (const TimeWarning& warning : {TimeWarning{1, true, true}, TimeWarning{1, false, false},
+                                           TimeWarning{6, true, false}, TimeWarning{15, false, true}})
+            QCOMPARE(TimeWarningLine(reference, warning), FromStd(english::TimeWarningText(warning, reference)));
+    }
+
+    ZoneNote chosen;
+    chosen.kind = ZoneNote::Kind::Chosen;
+    chosen.zoneId = "Asia/Kolkata";
+    chosen.year = 1943;
+    chosen.month = 3;
+    chosen.day = 1;
+    chosen.facts.utcOffsetSeconds = 23400;
+    chosen.choice.zoneIndex = 34;
+    std::vector<ZoneNote> notes(9, chosen);
+    notes[0].kind = ZoneNote::Kind::None;
+    notes[1].kind = ZoneNote::Kind::DateNotInCalendar;
+    notes[2].kind = ZoneNote::Kind::ZoneUnknown;
+    notes[4].facts.summerTime = notes[4].choice.dst = true;
+    notes[5].choice.errorSeconds = 20;          // under a minute, under a degree
+    notes[6].choice.errorSeconds = -60;         // 1 minute
+    notes[7].choice.errorSeconds = 900;         // 15 minutes, about 4 degrees
+    notes[7].facts.clockTime = ClockTime::Skipped;
+    notes[8].facts.clockTime = ClockTime::Repeated;
+    for (const ZoneNote& note : notes)
+        QCOMPARE(app::ZoneNoteText(note), FromStd(english::ZoneNoteText(note)));
+
+    for (int month = 0; month <= 13; ++month)
+        QCOMPARE(app::MonthName(month), FromStd(std::string(varelio::MonthName(month))));
+}
+
+void WordingTest::everyTextAPersonReadsGoesThroughTr()
+{
+    Brackets brackets;
+    QVERIFY(QCoreApplication::installTranslator(&brackets));
+    // A birth six minutes before the ascendant's sign change: the reading
+    // shows a time warning too.
+    FormValues form = WorkedExampleForm();
+    const int minutesOn = *samples::ReadingOf(form).of(ManglikReference::Lagna).window->minutesAfter - 6;
+    form.hourIndex += (form.minuteIndex + minutesOn) / 60;
+    form.minuteIndex = (form.minuteIndex + minutesOn) % 60;
+
+    DrivenProgram driven;
+    QCOMPARE(Unbracketed(driven.input(), {QStringLiteral("cboTimeZone")}), QString());
+    ReadingWindow* reading = driven.calculate(form);
+    QVERIFY(reading);
+    QVERIFY(reading->findChild<QLabel*>(QStringLiteral("lblWarning0")));
+    // The positions and the Vedic details are the core's texts and names.
+    QStringList data = {QStringLiteral("lblAyanamsha"), QStringLiteral("lblLagna"),    QStringLiteral("lblRashi"),
+                        QStringLiteral("lblNakshatra"), QStringLiteral("lblPada"),     QStringLiteral("lblLord")};
+    for (int body = 0; body < kBodyCount; ++body)
+        data << QStringLiteral("Planet%1").arg(body);
+    QCOMPARE(Unbracketed(*reading, data), QString());
+    QCOMPARE(Unbracketed(*MakeAboutBox(nullptr, true), {}), QString());
+}
+
+QTEST_MAIN(WordingTest)
+#include "tst_wording.moc"

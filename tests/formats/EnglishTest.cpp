@@ -1,0 +1,133 @@
+// The English words of the core's codes, as the text export and the
+// companion write them (the windows say the same through their translations).
+#include "formats/English.h"
+
+#include "tests/support/ChartFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace varelio {
+namespace {
+
+using namespace samples;
+using english::CancellationReason;
+
+constexpr int kHour = 3600;
+
+TEST(English, VerdictCaptions) {
+    struct Case { ManglikVerdict verdict; std::array<std::string, 3> expected; };
+    const auto verdict = [](ManglikReference reference, int house, bool manglik, double percent) {
+        ManglikVerdict v;
+        v.reference = reference;
+        v.house = house;
+        v.manglik = manglik;
+        v.doshaPercent = percent;
+        return v;
+    };
+    const ManglikVerdict moon8 = verdict(ManglikReference::Moon, 8, true, 100);
+    const ManglikVerdict venus2 = verdict(ManglikReference::Venus, 2, true, 0.0625);
+    const ManglikVerdict lagna3 = verdict(ManglikReference::Lagna, 3, false, 0);
+    const ManglikVerdict unknown = verdict(ManglikReference::Lagna, 0, false, 0);
+    const Case cases[] = {
+        {moon8, {"Position of Mars from Moon is 8", "Percentage of Mangala dosha is 100%", "The person is Manglik"}},
+        {venus2, {"Position of Mars from Venus is 2", "Percentage of Mangala dosha is 0.0625%", "The person is Manglik"}},
+        {lagna3, {"Position of Mars from Lagna is 3", "Percentage of Mangala dosha is 0%", "The person is Non Manglik"}},
+        {unknown, {"Position of Mars from Lagna is unknown", "Percentage of Mangala dosha is unknown",
+                   "The person's Manglik status could not be determined"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(english::VerdictCaptions(c.verdict), c.expected) << c.expected[0];
+}
+
+TEST(English, CancellationReasons) {
+    using enum CancellationRule;
+    struct Case { Cancellation c; ManglikReference reference; const char* expected; };
+    const Case cases[] = {
+        {{MarsInLeoOrAquarius, Aqu + 1}, ManglikReference::Lagna, "Mars in Aquarius"},
+        {{MarsInHouseAndSign, Gem + 1, 2}, ManglikReference::Lagna, "Mars in house 2 in Gemini"},
+        {{MoonInCancerOrLeo, Leo + 1}, ManglikReference::Moon, "Moon sign is Leo"},
+        {{LordInKendraOrTrikona, 0, 4, kVenus}, ManglikReference::Lagna,
+         "Lord of the Lagna sign, Venus, stands in house 4"},
+        {{LordInKendraOrTrikona, 0, 1, kMercury}, ManglikReference::Moon,
+         "Lord of the Moon sign, Mercury, stands in house 1"},
+        {{LordInKendraOrTrikona, 0, 4, kMercury}, ManglikReference::Venus,
+         "Lord of the Venus sign, Mercury, stands in house 4"},
+        {{BeneficNearReference, 0, 0, kJupiter}, ManglikReference::Lagna, "Jupiter is close to the ascendant"},
+        {{BeneficNearReference, 0, 0, kRahu}, ManglikReference::Moon, "Rahu is close to the Moon"},
+        {{BeneficNearReference, 0, 0, kJupiter}, ManglikReference::Venus, "Jupiter is close to Venus"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CancellationReason(c.c, c.reference), c.expected);
+}
+
+TEST(English, WindowAndWarningLines) {
+    const auto span = [](int from, int fromDay, int to, int toDay, bool capped) {
+        ReferenceWindow w;
+        w.fromMinute = from;
+        w.fromDay = fromDay;
+        w.toMinute = to;
+        w.toDay = toDay;
+        w.fromCapped = w.toCapped = capped;
+        return w;
+    };
+    const std::pair<ReferenceWindow, const char*> windows[] = {
+        {span(16 * 60 + 52, 0, 18 * 60 + 41, 0, false), "Holds for births from 16:52 to 18:41"},
+        {span(14 * 60 + 30, 0, 20 * 60 + 30, 0, true), "Holds for any birth time from 14:30 to 20:30"},
+        {span(23 * 60 + 58, -1, 70, 0, false), "Holds for births from 23:58 the day before to 01:10"},
+        {span(22 * 60 + 10, 0, 70, 1, true), "Holds for any birth time from 22:10 to 01:10 the next day"},
+    };
+    for (const auto& [window, expected] : windows) EXPECT_EQ(english::WindowText(window), expected);
+
+    EXPECT_EQ(english::TimeWarningText({6, true, true}, ManglikReference::Lagna),
+              "A birth 6 minutes later gives Manglik from Lagna: check the recorded time.");
+    EXPECT_EQ(english::TimeWarningText({1, false, false}, ManglikReference::Moon),
+              "A birth 1 minute earlier gives Non Manglik from Moon: check the recorded time.");
+}
+
+TEST(English, ZoneNotes) {
+    struct Case {
+        const char* zone;
+        int year, month, day;
+        ZoneFacts facts;
+        const char* expected;
+        bool warning;
+    };
+    const Case cases[] = {
+        {"Asia/Kolkata", 2000, 1, 1, {19800, 19800, false, "IST", "IST"},
+         "Asia/Kolkata on 1 January 2000: UTC+5:30 → Indian Time, IST, +5.3", false},
+        {"America/New_York", 1990, 7, 4, {-4 * kHour, -5 * kHour, true, "EDT", "EST"},
+         "America/New_York on 4 July 1990: UTC-4:00, summer time → Eastern Standard Time,EST,-5.0 with DST", false},
+        {"Asia/Kathmandu", 2000, 1, 1, {20700, 20700, false, "+0545", "+0545"},
+         "Asia/Kathmandu on 1 January 2000: UTC+5:45 → nearest row Indian Time, IST, +5.3, 15 minutes off: "
+         "the ascendant may be about 4° off",
+         true},
+        {"Asia/Kolkata", 1901, 3, 1, {19270, 19270, false, "MMT", "MMT"},
+         "Asia/Kolkata on 1 March 1901: UTC+5:21:10 → nearest row Indian Time, IST, +5.3, 9 minutes off: "
+         "the ascendant may be about 2° off",
+         true},
+        {"Europe/London", 1990, 3, 25, {kHour, 0, true, "BST", "GMT", ClockTime::Skipped},
+         "Europe/London on 25 March 1990: UTC+1:00, summer time → Greenwich Mean Time,GMT,0.0 with DST; the clocks "
+         "went forward over this time, so it never happened there: check it",
+         true},
+        {"Europe/London", 1990, 10, 28, {kHour, 0, true, "BST", "GMT", ClockTime::Repeated},
+         "Europe/London on 28 October 1990: UTC+1:00, summer time → Greenwich Mean Time,GMT,0.0 with DST; the clocks "
+         "went back over this time, so it happened twice: the earlier is taken",
+         true},
+        {"Somewhere", 1950, 6, 1, {20, 20, false, "LMT", "LMT"},
+         "Somewhere on 1 June 1950: UTC+0:00:20 → nearest row Greenwich Mean Time,GMT,0.0, under a minute off: "
+         "the ascendant may be under 1° off",
+         true},
+    };
+    for (const Case& c : cases) {
+        ZoneNote note{ZoneNote::Kind::Chosen, c.zone, c.year, c.month, c.day, c.facts, ChooseZoneRow(c.facts)};
+        EXPECT_EQ(english::ZoneNoteText(note), c.expected) << c.zone << " " << c.year;
+        EXPECT_EQ(note.warning(), c.warning) << c.expected;
+    }
+    ZoneNote noDate;
+    noDate.kind = ZoneNote::Kind::DateNotInCalendar;
+    noDate.zoneId = "Asia/Kolkata";
+    EXPECT_EQ(english::ZoneNoteText(noDate), "No time zone chosen for Asia/Kolkata: the date is not a day of the calendar");
+    EXPECT_TRUE(noDate.warning());
+    EXPECT_EQ(english::ZoneNoteText(ZoneNote{}), "");
+}
+
+}  // namespace
+}  // namespace varelio
