@@ -6,8 +6,8 @@
 
 namespace varelio {
 
-// An unknown Lagna sign leaves the Lagna's values and the nakshatra's lord
-// and pada empty.
+// The pada is the Moon's own quarter of its nakshatra. An unknown Lagna sign
+// leaves the Lagna's values and the nakshatra's lord and pada empty.
 ReadingSummary DeriveSummary(const ChartState& chart);
 
 }  // namespace varelio

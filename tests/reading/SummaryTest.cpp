@@ -20,14 +20,18 @@ ChartState ChartWithMoonAt(double moonLongitude, double ascendant = Pos(Cap)) {
     return chart;
 }
 
-TEST(DeriveSummary, NamesAndTheNakshatrasLordAndPadasInItsFirstSign) {
+// The pada shown is the Moon's own: Delhi, 1 March 1943, 10:00 has the Moon
+// at 04 Sag 39, Mula pada 2; a nakshatra split between two signs gives the
+// pada of the Moon's own degree, in either sign.
+TEST(DeriveSummary, NamesTheNakshatraItsLordAndTheMoonsPada) {
     struct Case { double moon; const char* nakshatra; const char* lord; const char* padas; };
     const Case cases[] = {
-        {Pos(Ari, 1), "Aswini", "Ketu", "4"},          {Pos(Ari, 28), "Krittika", "Sun", "1"},
-        {Pos(Tau, 2), "Krittika", "Sun", "1"},         {Pos(Pis, 29), "Revati", "Mercury", "4"},
-        {Pos(Leo, 1), "Magha", "Ketu", "4"},           {Pos(Can, 1), "Punarvasu", "Jupiter", "3"},
-        {Pos(Cap, 25), "Dhanishtha", "Mars", "2"},     {Pos(Lib, 10), "Swati", "Rahu", "4"},
-        {Pos(Sag, 28), "Uttara Ashadha", "Sun", "1"},  {Pos(Lib, 1), "Chitra", "Mars", "2"},
+        {Pos(Ari, 1), "Aswini", "Ketu", "1"},          {Pos(Ari, 28), "Krittika", "Sun", "1"},
+        {Pos(Tau, 2), "Krittika", "Sun", "2"},         {Pos(Pis, 29), "Revati", "Mercury", "4"},
+        {Pos(Leo, 1), "Magha", "Ketu", "1"},           {Pos(Can, 1), "Punarvasu", "Jupiter", "4"},
+        {Pos(Cap, 25), "Dhanishtha", "Mars", "1"},     {Pos(Lib, 10), "Swati", "Rahu", "2"},
+        {Pos(Sag, 4, 39), "Mula", "Ketu", "2"},        {Pos(Lib, 1), "Chitra", "Mars", "3"},
+        {Pos(Sco, 1), "Vishakha", "Jupiter", "4"},
     };
     for (const Case& c : cases) {
         const ReadingSummary summary = DeriveSummary(ChartWithMoonAt(c.moon));
