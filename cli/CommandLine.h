@@ -23,10 +23,17 @@ struct PlaceChoice {
     ZoneEntry zone;
 };
 
+// The two births of --match, as the input form would hold each.
+struct MatchForms {
+    FormValues bride;
+    FormValues groom;
+};
+
 struct CommandLine {
     FormValues form;           // starts as the input window opens, or from --open
     std::optional<PlaceChoice> place;  // with --place
     OutputFormat format = OutputFormat::Json;
+    std::optional<MatchForms> match;       // --match: the two sides instead of form
     std::optional<std::string> batchInput;  // --batch FILE: a path, or "-" for standard input
     int jobs = 0;                           // --jobs N: the batch's workers; 0 for one per processor
     bool showHelp = false;
@@ -48,7 +55,10 @@ struct CommandLine {
 // and DST box for the date and time given; the options for those given
 // explicitly win, and --zone also drops the place's DST box. --batch takes the
 // births from a file instead, so it excludes --open, --place and every birth
-// option.
+// option. --match takes two births instead, from two saved readings given as
+// arguments (the bride's first) and from the options --bride-... and
+// --groom-... (every birth option with the side before its name, which win
+// over a file's values, as with --open); a side with neither is refused.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 }  // namespace varelio::cli

@@ -25,6 +25,18 @@ Failure UsageError(std::string_view problem) {
 
 Failure Stop(std::string_view problem, int exitCode) { return {ProgramLine(problem), exitCode}; }
 
+Failure SideRefused(std::string_view side, const Problem& problem, std::string_view path) {
+    const std::string who = std::string(side) + ": ";
+    switch (problem.code) {
+        case ProblemCode::NotAReadingFile:
+            return Stop(who + "'" + Printable(path) + "' is " + english::ProblemText(problem));
+        case ProblemCode::NotARegularFile:
+        case ProblemCode::FileUnreadable:
+            return Stop(who + "cannot read '" + Printable(path) + "': " + english::ProblemText(problem));
+        default: return Stop(who + english::ProblemText(problem));
+    }
+}
+
 std::string RowRefused(long row, std::string_view reason) {
     return ProgramLine("row " + std::to_string(row) + ": " + std::string(reason));
 }

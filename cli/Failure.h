@@ -40,6 +40,11 @@ Failure Stop(std::string_view problem, int exitCode = kExitRefused);
 // what is said without stopping (a zone the rows give only roughly).
 std::string ProgramLine(std::string_view text);
 
+// One side of a match that cannot be used, named: "varelio-cli: bride: <reason>",
+// the reason naming the file where a file is at fault ("'x.txt' is not a saved
+// reading (*.vrl)", "cannot read 'x.vrl': <reason>") and otherwise the form's message.
+Failure SideRefused(std::string_view side, const Problem& problem, std::string_view path = {});
+
 // A refused batch row, the batch going on: "varelio-cli: row N: <reason>",
 // the reason being the row's own or the form's message.
 std::string RowRefused(long row, std::string_view reason);
