@@ -4,6 +4,8 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "form/Form.h"
+#include "matching/ManglikMatch.h"
 #include "reading/Reading.h"
 
 #include <QObject>
@@ -11,10 +13,12 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace varelio::app {
 
 class InputWindow;
+class MatchWindow;
 class ReadingWindow;
 
 class Application final : public QObject {
@@ -35,6 +39,11 @@ public:
     // check names. Returns whether a reading window was shown.
     bool calculateReading();
 
+    // "&Match Two Readings...": shows the one match window (made on first
+    // use), whose "Current Reading" takes the reading computed last.
+    void showMatchWindow();
+    MatchWindow* matchWindow() const;
+
     // Back: the reading window closes, then the input window shows.
     void back();
     // New: the input window shows, then the reading window closes.
@@ -53,6 +62,15 @@ signals:
     void finished();
 
 private:
+    // The input window's "Get My Manglik Reading": a reading of its own, or
+    // while a side of the match waits for a birth, that side's reading.
+    void calculateRequested();
+    // A side of the match takes the birth entered next in the input window,
+    // shown for it; afterwards the input window is as it was (its form, its
+    // title, hidden or shown).
+    void enterBirthForMatch(MatchSide side);
+    void deliverBirthForMatch();
+    void endMatchEntry();
     void openSavedReading();
     void openReadingAt(const QString& path);
     void inputWindowClosed();
@@ -67,6 +85,16 @@ private:
     QString lastJpegName_;
     std::unique_ptr<InputWindow> inputWindow_;
     QPointer<ReadingWindow> readingWindow_;
+    QPointer<MatchWindow> matchWindow_;
+    bool readingComputed_ = false;
+    // The input window as it was when a side of the match asked for a birth.
+    struct MatchEntry {
+        MatchSide side = MatchSide::Bride;
+        bool inputWasVisible = false;
+        FormValues form;
+        QString title;
+    };
+    std::optional<MatchEntry> matchEntry_;
     bool exiting_ = false;
 };
 

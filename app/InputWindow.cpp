@@ -371,7 +371,20 @@ QWidget* InputWindow::buildPromoBand()
                   QStringLiteral("&nbsp;&nbsp;&nbsp;&#8226;&nbsp;&nbsp;&nbsp;") +
                   link.arg(links::kMakeMoney, tr("Make Money Online").toHtmlEscaped()));
     connect(band, &QLabel::linkActivated, band, [](const QString& url) { links::OpenWebPage(url); });
-    return band;
+
+    // Matching two readings starts at the band's right end.
+    auto* bottom = new QWidget;
+    bottom->setObjectName(QStringLiteral("bottomBand"));
+    bottom->setAutoFillBackground(true);
+    bottom->setPalette(colours);
+    auto* row = new QHBoxLayout(bottom);
+    row->setContentsMargins(0, 0, 8, 0);
+    row->addWidget(band, 1);
+    auto* match = new QPushButton(tr("&Match Two Readings..."), bottom);
+    match->setObjectName(QStringLiteral("cmdMatch"));
+    row->addWidget(match, 0, Qt::AlignVCenter);
+    connect(match, &QPushButton::clicked, this, &InputWindow::matchRequested);
+    return bottom;
 }
 
 FormValues InputWindow::formValues() const

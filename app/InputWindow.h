@@ -46,6 +46,7 @@ public:
 signals:
     void calculateRequested();
     void openRequested();
+    void matchRequested();
     void closed();
 
 protected:

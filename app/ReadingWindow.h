@@ -42,6 +42,7 @@ signals:
     void savePdfRequested();
     void exportRequested();
     void printRequested();
+    void matchRequested();
     void backRequested();
     void exitRequested();
 

@@ -343,6 +343,9 @@ std::string DoshaExceptionText(DoshaException exception, const Ashtakoota& m) {
             return "the sign lords " + BodyName(m.bride.signLord) + " and " + BodyName(m.groom.signLord) +
                    " are mutual friends";
         case DoshaException::SignLordsNotEnemies:
+            if (m.bride.signLord == m.groom.signLord) {
+                return "the sign lord of both, " + BodyName(m.bride.signLord) + ", is no enemy to itself";
+            }
             return "the sign lords " + BodyName(m.bride.signLord) + " and " + BodyName(m.groom.signLord) +
                    " are not enemies";
         case DoshaException::BrideFourteenthOrMore: return "the bride's nakshatra is 14th or more from the groom's";
