@@ -1,6 +1,7 @@
 #include "app/MatchWindow.h"
 
 #include "app/FileCommands.h"
+#include "app/HelpWindow.h"
 #include "app/Printing.h"
 #include "app/ScreenFit.h"
 #include "app/Wording.h"
@@ -201,7 +202,9 @@ MatchWindow::MatchWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), d
     exportButton_ = add("cmdExport", tr("Export As &Text..."));
     pdfButton_ = add("cmdSaveAsPDF", tr("Save As P&DF..."));
     printButton_ = add("cmdPrint", tr("&Print..."));
+    QPushButton* help = add("cmdHelp", tr("&Help"));
     QPushButton* close = add("cmdClose", tr("Cl&ose"));
+    connect(help, &QPushButton::clicked, this, [] { HelpWindow::showSection(guide::kMatching); });
     column->addLayout(commands);
     connect(exportButton_, &QPushButton::clicked, this, &MatchWindow::exportText);
     connect(pdfButton_, &QPushButton::clicked, this, &MatchWindow::savePdf);
