@@ -70,7 +70,6 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
         EXPECT_EQ(koota["name"].toString().toStdString(), english::KootaName(kKootas[k]));
         EXPECT_EQ(koota["points"].toDouble(), a.kootas[k].points) << k;
         EXPECT_EQ(koota["max"].toDouble(), a.kootas[k].maximum) << k;
-        EXPECT_EQ(koota["reason"].toString().toStdString(), english::KootaReasonText(a, kKootas[k]));
     }
     EXPECT_EQ(json["total"].toDouble(), a.total);
     EXPECT_EQ(json["band"].toString().toStdString(), english::BandName(a.band));
@@ -86,7 +85,6 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
         const QJsonObject aloneJson = ParseJson(alone.out);
         EXPECT_EQ(json[side]["verdicts"], aloneJson["verdicts"]) << side;
         EXPECT_EQ(json[side]["name"].toString().toStdString(), reading->birthData.name);
-        EXPECT_EQ(json[side]["moon"]["nakshatra"].toInt(), reading->chartState.bodies[kMoon].nakshatra);
     }
     const QJsonObject comparison = json["comparison"].toObject();
     EXPECT_EQ(comparison["overall"]["balance"].toString(), "stands");

