@@ -61,10 +61,8 @@ private:
 
     Dialogs& dialogs_;
     Reading reading_;
-    // Shared by the reading file, the text export and the PDF for the whole run.
+    // Shared by the reading file, the text export, the picture and the PDF for the whole run.
     QString lastSavedFileName_;
-    // The picture dialog's name, forgotten with its reading window.
-    QString lastJpegName_;
     std::unique_ptr<InputWindow> inputWindow_;
     QPointer<ReadingWindow> readingWindow_;
     bool exiting_ = false;

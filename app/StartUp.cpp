@@ -33,6 +33,8 @@ void PrepareProcess()
 
 bool PrepareApplication()
 {
+    // The user's settings (the chart chosen last) are kept under these names.
+    QApplication::setOrganizationName(QStringLiteral("Varelio"));
     QApplication::setApplicationName(QStringLiteral("Varelio"));
     QApplication::setApplicationVersion(QStringLiteral(VARELIO_VERSION));
     // Back closes the reading window before the input window reappears; the

@@ -20,8 +20,10 @@ struct CompanionRun {
 };
 
 // Runs the whole command in memory; a batch from "-" reads standard input.
-CompanionRun RunCompanion(const QStringList& arguments);
-CompanionRun RunCompanion(const CommandLine& command);
+// A --chart-image picture is written through writer (the loaded module's);
+// without one it cannot be, and the run stops with exit code 1.
+CompanionRun RunCompanion(const QStringList& arguments, const ChartImageWriter& writer = {});
+CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& writer = {});
 
 // The batch a parsed command line asks for (batchInput set), streamed from
 // its file or standard input to out and err; returns the exit code. A
