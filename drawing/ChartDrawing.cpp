@@ -222,6 +222,7 @@ void DrawNorthLines(QPainter& painter)
 {
     const qreal s = kNorthSide, m = s / 2;
     painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);  // the diagonals
     painter.translate(kNorthLeft, kTitleBand);
     painter.drawRect(QRectF(0, 0, s, s));
     painter.drawLine(QLineF(0, 0, s, s));
@@ -235,6 +236,8 @@ void DrawEastLines(QPainter& painter)
     const qreal w = kGridRight, h = kGridBottom;
     const qreal x1 = std::floor(w / 3), x2 = std::floor(2 * w / 3);
     const qreal y1 = std::floor(h / 3), y2 = std::floor(2 * h / 3);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);  // the diagonals
     painter.drawRect(QRectF(0, 0, w, h));
     painter.drawLine(QLineF(x1, 0, x1, h));
     painter.drawLine(QLineF(x2, 0, x2, h));
@@ -244,6 +247,7 @@ void DrawEastLines(QPainter& painter)
     painter.drawLine(QLineF(w, 0, x2, y1));
     painter.drawLine(QLineF(0, h, x1, y2));
     painter.drawLine(QLineF(w, h, x2, y2));
+    painter.restore();
 }
 
 // A cell's entries: the text of each line and the body it names.
