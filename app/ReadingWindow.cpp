@@ -317,7 +317,7 @@ void ReadingWindow::wireChartEntries(QActionGroup& styles, QActionGroup& colours
     // The entries in each group's order: the styles as the menu lists them,
     // Off after On, the Rasi ("&Chart") before the divisional charts.
     static constexpr drawing::ChartStyle kStyles[] = {drawing::ChartStyle::North, drawing::ChartStyle::South,
-                                               drawing::ChartStyle::East};
+                                                      drawing::ChartStyle::East};
     const ChartChoice shown = view_->chartChoice();
     const auto choose = [this](auto change) {
         return [this, change] {

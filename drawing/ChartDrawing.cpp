@@ -48,13 +48,14 @@ constexpr int kTitleBand = 20;
 constexpr int kNorthSide = kGridBottom - kTitleBand;
 constexpr int kNorthLeft = (kWidth - 1 - kNorthSide) / 2;
 
+// A North or East Indian sign's number is drawn this far from its cell's
+// first corner, towards the cell's middle.
+constexpr qreal kNumberInset = 14;
+
 QString FromView(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// A sign's number drawn this far from its cell's corner, towards the middle.
-constexpr qreal kNumberInset = 14;
 
 // ---- South Indian: today's layout, laid down in twips. ----
 
@@ -126,7 +127,9 @@ void DrawSouthLines(QPainter& painter)
 
 // ---- North and East Indian: cells as polygons. ----
 
-// The cell's corners, the one the sign number sits by first.
+// A cell's corners, first the one its sign's number sits by: a diamond's
+// inner corner, a triangle's right angle, a square's lower right corner (as in
+// the South Indian chart).
 QPolygonF Polygon(std::initializer_list<QPointF> corners)
 {
     return QPolygonF(QList<QPointF>(corners));
