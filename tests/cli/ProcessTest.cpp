@@ -108,6 +108,16 @@ TEST(VarelioCli, ChartImageIsWrittenWholeOrNotAtAll) {
     QStringList after = before + QStringList{"folder.png"};
     after.sort();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), after);
+
+    // Without its module beside it or installed, the companion says so.
+    const QString alone = dir.filePath("alone");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("alone") && QFile::copy(VARELIO_CLI_PATH, alone + "/varelio-cli"));
+    QProcess process;
+    process.start(alone + "/varelio-cli", DelhiArguments().mid(1) << "--chart-image" << alone + "/chart.svg");
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), kExitWriteFailed);
+    EXPECT_NE(process.readAllStandardError().indexOf("varelio-chart-image.so"), -1);
+    EXPECT_FALSE(QFileInfo::exists(alone + "/chart.svg"));
 }
 
 // Under a file-size limit the write fails instead of the signal ending the
