@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/AboutBox.h"
 #include "app/FileCommands.h"
 #include "app/HelpWindow.h"
 #include "app/InputWindow.h"
@@ -13,7 +14,22 @@
 namespace varelio::app {
 
 Application::Application(Dialogs& dialogs, QObject* parent)
-    : QObject(parent), dialogs_(dialogs), inputWindow_(std::make_unique<InputWindow>(dialogs))
+    : Application(dialogs, std::make_unique<PlaceFinder>(), nullptr, parent)
+{
+}
+
+Application::Application(Dialogs& dialogs, PlaceFinder& finder, QObject* parent)
+    : Application(dialogs, nullptr, &finder, parent)
+{
+}
+
+Application::Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinder, PlaceFinder* finder,
+                         QObject* parent)
+    : QObject(parent),
+      dialogs_(dialogs),
+      ownFinder_(std::move(ownFinder)),
+      finder_(finder ? *finder : *ownFinder_),
+      inputWindow_(std::make_unique<InputWindow>(dialogs, finder_))
 {
     connect(inputWindow_.get(), &InputWindow::calculateRequested, this, &Application::calculateReading);
     connect(inputWindow_.get(), &InputWindow::openRequested, this, &Application::openSavedReading);
@@ -54,7 +70,7 @@ bool Application::calculateReading()
     // Each calculation gets a fresh window, so personal details and check
     // marks always start from this reading.
     ReadingWindow* previous = readingWindow_;
-    readingWindow_ = new ReadingWindow(new ReadingView(reading_));
+    readingWindow_ = new ReadingWindow(new ReadingView(reading_, inputWindow_->placeNote()));
     lastJpegName_.clear();
     readingWindow_->setAttribute(Qt::WA_DeleteOnClose);
     wireReadingWindow(*readingWindow_);
@@ -70,6 +86,7 @@ void Application::wireReadingWindow(ReadingWindow& window)
     connect(&window, &ReadingWindow::newRequested, this, &Application::newReading);
     connect(&window, &ReadingWindow::backRequested, this, &Application::back);
     connect(&window, &ReadingWindow::exitRequested, this, &Application::exit);
+    connect(&window, &ReadingWindow::aboutRequested, this, [this, &window] { ShowAboutBox(&window, finder_.state()); });
     // Each save says in the window's status bar where the file went.
     connect(&window, &ReadingWindow::saveRequested, this, [this, &window] {
         if (SaveReading(&window, dialogs_, reading_, inputWindow_->timeZoneIndex(), lastSavedFileName_))

@@ -105,7 +105,9 @@ QString TimeOfBirthText(const BirthData& birth)
 
 }  // namespace
 
-ReadingView::ReadingView(const Reading& reading, QWidget* parent) : QWidget(parent)
+ReadingView::ReadingView(const Reading& reading, QWidget* parent) : ReadingView(reading, ZoneNote{}, parent) {}
+
+ReadingView::ReadingView(const Reading& reading, const ZoneNote& placeNote, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(tr("Varelio v%1").arg(QStringLiteral(VARELIO_VERSION)));
@@ -120,7 +122,7 @@ ReadingView::ReadingView(const Reading& reading, QWidget* parent) : QWidget(pare
     rasiChart_ = new RasiChart(this);
     rasiChart_->move(0, Px(1995));
     rasiChart_->setCells(reading.chartCells);
-    buildInterpretation(reading);
+    buildInterpretation(reading, placeNote);
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         KeepRowsBelowTitle(*frame);
 
@@ -182,15 +184,20 @@ void ReadingView::buildPersonalDetails(const BirthData& birth)
         {"lblTOB", TimeOfBirthText(birth)},
         {"lblLatitude", tr("Latitude: %1 Degree %2 Minute").arg(birth.latDegrees).arg(birth.latMinutes)},
         {"lblLongitude", tr("Longitude: %1 Degree %2 Minute").arg(birth.lonDegrees).arg(birth.lonMinutes)},
+        {"lblOffset", OffsetUsedText(birth)},
     };
+    // Nine lines share the frame that eight had: a little closer, each as tall
+    // as its font, so a line's box reaches into the next but no letter does.
+    constexpr int kLineTwips = 170;
     int k = 0;
     for (const auto& [name, text] : lines) {
-        MakeLabel(QLatin1String(name), text, TwipsRect(120, 240 + 195 * k, 3820, 195), frame);
+        QLabel* line = MakeLabel(QLatin1String(name), text, TwipsRect(120, 240 + kLineTwips * k, 3820, 0), frame);
+        line->resize(line->width(), std::max(Px(kLineTwips), line->fontMetrics().height()));
         ++k;
     }
 }
 
-void ReadingView::buildInterpretation(const Reading& reading)
+void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& placeNote)
 {
     QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), tr("Manglik Interpretation"),
                                  TwipsRect(5500, 1995, 5250, 5340), this);
@@ -240,6 +247,13 @@ void ReadingView::buildInterpretation(const Reading& reading)
             continue;
         QLabel* warned =
             MakeLabel(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning), QRect(), outer);
+        SetTextColour(warned, kErrorColour);
+        lines.push_back(warned);
+    }
+    // The place's offset taken only roughly, or a clock time that never was or
+    // came twice: the verdicts may be off.
+    if (placeNote.warning()) {
+        QLabel* warned = MakeLabel(QStringLiteral("lblZoneWarning"), ZoneNoteText(placeNote), QRect(), outer);
         SetTextColour(warned, kErrorColour);
         lines.push_back(warned);
     }

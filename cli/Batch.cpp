@@ -30,7 +30,7 @@ constexpr std::string_view kFlagColumnNames[] = {"lat-dir", "lon-dir", "dst"};
 // The header's columns in the order the documentation lists them.
 constexpr std::string_view kColumnList =
     "name, day, month, year, hour, minute, zone, dst, lat-deg, lat-min, lat-dir, lon-deg, lon-min, lon-dir, "
-    "city, state, country";
+    "city, state, country, utc-offset";
 
 std::string Quoted(std::string_view value) { return "'" + Printable(value) + "'"; }
 

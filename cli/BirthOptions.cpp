@@ -1,5 +1,6 @@
 #include "cli/BirthOptions.h"
 
+#include "form/ZoneChoice.h"
 #include "formats/Utf8.h"
 
 #include <cstdint>
@@ -9,7 +10,7 @@ namespace {
 
 constexpr std::array<std::string_view, kBirthOptionCount> kNames = {
     "day", "month", "year", "hour", "minute", "zone",
-    "name", "city", "state", "country", "lat-deg", "lat-min", "lon-deg", "lon-min",
+    "name", "city", "state", "country", "lat-deg", "lat-min", "lon-deg", "lon-min", "utc-offset",
 };
 
 struct NumberOption {
@@ -97,6 +98,14 @@ std::optional<std::string> ApplyBirthOptions(const BirthOptions& options, FormVa
             }
         }
         form.*option.field = std::string(text);
+    }
+    if (const auto given = valueOf(BirthOption::UtcOffset)) {
+        const std::string_view text = TrimSpaces(*given);
+        if (!text.empty() && !ParseUtcOffset(text)) {
+            return named(BirthOption::UtcOffset) + " takes the clock's offset from UT as +HH:MM or +HH:MM:SS, " +
+                   "from -14:00 to +14:00, not " + Quoted(*given);
+        }
+        form.utcOffset = std::string(text);
     }
     if (options.north && options.south) return std::string(prefix) + "north and " + std::string(prefix) + "south exclude each other";
     if (options.east && options.west) return std::string(prefix) + "east and " + std::string(prefix) + "west exclude each other";

@@ -61,7 +61,14 @@ CompanionRun RunBatchInMemory(const CommandLine& command) {
 
 }  // namespace
 
-CompanionRun RunCompanion(const QStringList& arguments) { return RunCompanion(ParseCommandLine(arguments)); }
+CompanionRun RunCompanion(const QStringList& arguments) {
+    PlaceFinder finder;
+    return RunCompanion(arguments, finder);
+}
+
+CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder) {
+    return RunCompanion(ParseCommandLine(arguments, finder));
+}
 
 CompanionRun RunCompanion(const CommandLine& command) {
     if (command.failure) return Refused(*command.failure);

@@ -20,7 +20,9 @@ struct CompanionRun {
 };
 
 // Runs the whole command in memory; a batch from "-" reads standard input.
+// The run's place finder, for --place, is its own, or finder.
 CompanionRun RunCompanion(const QStringList& arguments);
+CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder);
 CompanionRun RunCompanion(const CommandLine& command);
 
 // The batch a parsed command line asks for (batchInput set), streamed from

@@ -18,8 +18,10 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("varelio-cli");
     QCoreApplication::setApplicationVersion(VARELIO_VERSION);
 
+    // The run's place finder, loaded only for --place.
+    varelio::PlaceFinder finder;
     // A batch streams: its output never waits in memory.
-    const varelio::cli::CommandLine command = varelio::cli::ParseCommandLine(QCoreApplication::arguments());
+    const varelio::cli::CommandLine command = varelio::cli::ParseCommandLine(QCoreApplication::arguments(), finder);
     if (!command.failure && !command.showHelp && !command.showVersion && command.batchInput) {
         return varelio::cli::RunBatchCommand(command, stdout, stderr);
     }

@@ -3,6 +3,7 @@
 #include "astro/AngleText.h"
 #include "formats/Cp1252.h"
 #include "formats/Utf8.h"
+#include "form/ZoneChoice.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,7 +19,7 @@ namespace {
 enum Line : std::size_t {
     kName, kMonth, kDay, kYear, kHour, kMinute, kZone,
     kLonDeg, kLonMin, kLatDeg, kLatMin, kEast, kSouth, kDst,
-    kCity, kState, kCountry,
+    kCity, kState, kCountry, kUtcOffset,
 };
 
 std::string Flag(bool value) { return value ? "True" : "False"; }
@@ -84,6 +85,13 @@ Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
         std::string_view field;
         std::string text;
     };
+    // Readers of 17 lines take the row and box; the exact offset follows them.
+    bool dst = birth.dst;
+    if (birth.utcOffsetSeconds) {
+        const ZoneRowChoice nearest = NearestZoneRow(*birth.utcOffsetSeconds);
+        zoneIndex = nearest.zoneIndex;
+        dst = nearest.dst;
+    }
     const std::array<Value, kReadingFileLines> values = {{
         {"name", birth.name},
         {"month", std::to_string(birth.month)},
@@ -98,7 +106,7 @@ Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
         {"latitude minutes", std::to_string(birth.latMinutes)},
         {"east", Flag(birth.east)},
         {"south", Flag(birth.south)},
-        {"daylight saving", Flag(birth.dst)},
+        {"daylight saving", Flag(dst)},
         {"city", birth.city},
         {"state", birth.state},
         {"country", birth.country},
@@ -111,6 +119,7 @@ Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
         file += EncodeLine(*bytes);
         file += "\r\n";
     }
+    if (birth.utcOffsetSeconds) file += EncodeLine(UtcOffsetFieldText(*birth.utcOffsetSeconds)) + "\r\n";
     return file;
 }
 
@@ -165,6 +174,7 @@ void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
     form.city = lines[kCity];
     form.state = lines[kState];
     form.country = lines[kCountry];
+    form.utcOffset = lines[kUtcOffset];
 }
 
 bool CanStoreCharacter(char32_t codePoint) {

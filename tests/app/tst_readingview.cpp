@@ -8,6 +8,7 @@
 #include "formats/English.h"
 #include "reading/VerdictWindow.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
@@ -23,6 +24,7 @@ private slots:
     void cleanup() { driven_.reset(); }
     void birthTimeLinesSayWhatTheCompanionSays_data();
     void birthTimeLinesSayWhatTheCompanionSays();
+    void personalDetailsSayWhichOffsetWasUsed();
 
 private:
     std::unique_ptr<DrivenProgram> driven_;
@@ -86,6 +88,40 @@ void ReadingViewTest::birthTimeLinesSayWhatTheCompanionSays()
              lines.size());
     // The layout and so the picture keep their size.
     QCOMPARE(view.size(), QSize(717, 490));
+}
+
+// The zone row's offset, with DST, or the exact offset, on a line of its own
+// that fits the frame with the eight above it, each line as tall as its font.
+void ReadingViewTest::personalDetailsSayWhichOffsetWasUsed()
+{
+    struct Case {
+        bool dst;
+        const char* utcOffset;
+        const char* expected;
+    };
+    const Case cases[] = {{false, "", "Offset: UTC+5:30, zone row"},
+                          {true, "", "Offset: UTC+6:30, zone row with DST"},
+                          {true, "+05:53:20", "Offset: UTC+5:53:20, exact"}};
+    for (const Case& c : cases) {
+        FormValues form = WorkedExampleForm();
+        form.dst = c.dst;
+        form.utcOffset = c.utcOffset;
+        ReadingWindow* frame = driven_->calculate(form);
+        QVERIFY(frame);
+        ReadingView& view = frame->readingView();
+        QCOMPARE(view.findChild<QLabel*>(QStringLiteral("lblOffset"))->text(), QLatin1String(c.expected));
+        auto* details = view.findChild<QGroupBox*>(QStringLiteral("Frame2"));
+        int above = details->contentsRect().top() - 1;
+        for (const char* name : {"lblName", "lblCity", "lblState", "lblCountry", "lblDOB", "lblTOB", "lblLatitude",
+                                 "lblLongitude", "lblOffset"}) {
+            const QLabel* line = details->findChild<QLabel*>(QLatin1String(name));
+            QVERIFY2(line && line->geometry().top() > above, name);
+            QVERIFY2(line->geometry().bottom() <= details->contentsRect().bottom(), name);
+            QVERIFY2(line->height() >= line->fontMetrics().height(), name);
+            above = line->geometry().top();
+        }
+        driven_->program().back();
+    }
 }
 
 QTEST_MAIN(ReadingViewTest)

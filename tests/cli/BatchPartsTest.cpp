@@ -184,9 +184,10 @@ TEST(JsonWriter, ReadingsAsQJsonDocumentWritesThem) {
         form.lonDirection = pick(0, 1);
         form.dst = pick(0, 1) == 1;
         form.city = names[(i + 1) % 4];
+        if (i % 5 == 1) form.utcOffset = UtcOffsetFieldText(pick(-kMaxUtcOffsetSeconds, kMaxUtcOffsetSeconds));
         // A place as --place gives it, its zone found or not.
-        Place place{names[i % 4], names[(i + 2) % 4], "India", "", "", "", "IN", "Asia/Kolkata", pick(-900, 900) / 10.0,
-                    pick(-1800, 1800) / 7.0, 0};
+        Place place{0, names[i % 4], names[(i + 2) % 4], "India", "", "", "", "IN", "Asia/Kolkata",
+                    pick(-900, 900) / 10.0, pick(-1800, 1800) / 7.0, 0, {}};
         ZoneEntry zone;
         zone.note.zoneId = place.zoneId;
         zone.note.kind = ZoneNote::Kind::ZoneUnknown;
@@ -195,7 +196,9 @@ TEST(JsonWriter, ReadingsAsQJsonDocumentWritesThem) {
             zone.facts.utcOffsetSeconds = pick(-50000, 50000);
             zone.choice.zoneIndex = pick(0, 70);
             zone.choice.dst = i % 2 == 0;
-            zone.note = {ZoneNote::Kind::Chosen, place.zoneId, 2000, 1, 1, zone.facts, zone.choice};
+            zone.note.kind = ZoneNote::Kind::Chosen;
+            zone.note.facts = zone.facts;
+            zone.note.choice = zone.choice;
         }
         ExpectAsQJsonDocumentWritesIt(samples::ReadingOf(form), samples::Describe(form),
                                       i % 4 == 0 ? std::nullopt : std::optional(std::pair(place, zone)));

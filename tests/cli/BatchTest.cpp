@@ -355,6 +355,24 @@ TEST_F(Batch, RowsAreRefusedAsTheOptionsAre) {
     }
 }
 
+// The utc-offset column is --utc-offset's: the exact offset, empty for the
+// zone row's, refused like the option when it is no offset.
+TEST_F(Batch, TheUtcOffsetColumn) {
+    const std::string delhi = "Test,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India,";
+    const std::string text = std::string(kHeader) + ",utc-offset\n" + delhi + "+05:45\n" + delhi + "\n" + delhi +
+                             "5:7\n";
+    const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text)});
+    EXPECT_EQ(run.exitCode, kExitSomeRowsRefused);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.err;
+    const QJsonObject exact = testing::ParseJson(lines[0]);
+    EXPECT_EQ(exact["birthData"]["utcOffsetSeconds"], 20700);
+    EXPECT_EQ(exact["universalTime"], 17.5 - 5.75);
+    EXPECT_TRUE(testing::ParseJson(lines[1])["birthData"].toObject()["utcOffsetSeconds"].isNull());
+    EXPECT_EQ(run.err, "varelio-cli: row 4: utc-offset takes the clock's offset from UT as +HH:MM or +HH:MM:SS, "
+                       "from -14:00 to +14:00, not '5:7'\n");
+}
+
 TEST_F(Batch, MalformedRowsAndFlagColumns) {
     const std::string text = std::string(kHeader) +
                              "\n"
@@ -396,7 +414,7 @@ TEST_F(Batch, HeaderProblemsStopTheBatch) {
         {"", "varelio-cli: the batch holds no header\n"},
         {"name,day,colour\nA,1,red\n",
          "varelio-cli: the header names an unknown column 'colour'; the columns are name, day, month, year, hour, "
-         "minute, zone, dst, lat-deg, lat-min, lat-dir, lon-deg, lon-min, lon-dir, city, state, country\n"},
+         "minute, zone, dst, lat-deg, lat-min, lat-dir, lon-deg, lon-min, lon-dir, city, state, country, utc-offset\n"},
         {"name,day, name\n", "varelio-cli: the header names the column 'name' twice\n"},
     };
     for (const auto& [text, message] : cases) {

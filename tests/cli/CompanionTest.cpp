@@ -94,7 +94,8 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
 
     const QJsonObject birth = json["birthData"].toObject();
     const BirthData& b = reading.birthData;
-    EXPECT_EQ(birth.size(), 20);
+    EXPECT_EQ(birth.size(), 21);
+    EXPECT_TRUE(birth["utcOffsetSeconds"].isNull());
     const std::pair<const char*, int> fields[] = {
         {"day", b.day}, {"month", b.month}, {"year", b.year}, {"hour", b.hour}, {"minute", b.minute},
         {"zoneHoursAbs", b.zoneHoursAbs}, {"zoneMinutesAbs", b.zoneMinutesAbs}, {"zoneHours", b.zoneHours},
@@ -173,11 +174,15 @@ TEST(Companion, OptionsReachTheBirthData) {
         {DelhiWith("--city", "  New Delhi "), "city", "New Delhi"},
         {DelhiWith("--name", " Asha Rao "), "name", " Asha Rao "},
         {DelhiWith("--country", "Bh\u0101rat"), "country", QString::fromUtf8("Bh\u0101rat")},
-        {DelhiWith("--lat-deg", "095"), "latDegrees", 95},
+        {DelhiWith("--lat-deg", "089"), "latDegrees", 89},
         {DelhiWith("--lon-min", "7"), "lonMinutes", 7},
         {DelhiWith("--day", "29") << "--month" << "2" << "--year" << "2004", "day", 29},
         {DelhiWith("--hour", "24"), "hour", 24},
         {DelhiWith("--zone", "0"), "zoneHours", 9},
+        {DelhiArguments(), "utcOffsetSeconds", QJsonValue::Null},
+        {DelhiArguments() << "--utc-offset" << "+05:53:20", "utcOffsetSeconds", 21200},
+        {DelhiArguments() << "--utc-offset" << " -04:30 ", "utcOffsetSeconds", -16200},
+        {DelhiArguments() << "--utc-offset" << "", "utcOffsetSeconds", QJsonValue::Null},
     };
     for (const Case& c : cases) {
         const CompanionRun run = RunCompanion(c.args);
@@ -203,6 +208,9 @@ TEST(Companion, RefusedFormsPrintTheWindowsMessage) {
         {DelhiWith("--day", "30") << "--month" << "2" << "--year" << "2004", "Please Enter Correct Date Or Month!"},
         {DelhiWith("--day", "29") << "--month" << "2" << "--year" << "2003", "Please Enter Correct Date Or Month!"},
         {{"varelio-cli"}, "Please Enter Your Name"},
+        {DelhiWith("--lat-deg", "95") << "--lat-min" << "75", "Please Enter Degree of Latitude from 0 to 90"},
+        {DelhiWith("--lat-min", "75"), "Please Enter Minutes of Latitude from 0 to 59"},
+        {DelhiWith("--lon-deg", "180"), "Please Enter a Longitude of at most 180 Degree 0 Minute"},
     };
     for (const Case& c : cases) {
         const CompanionRun run = RunCompanion(c.args);
@@ -221,6 +229,7 @@ TEST(Companion, UsageErrorsCalculateNothing) {
         DelhiWith("--lat-min", "-5"), DelhiWith("--lon-deg", "7x"),   DelhiArguments() << "--south",
         DelhiArguments() << "--west", DelhiArguments() << "--format" << "xml",
         DelhiArguments() << "--colour", DelhiArguments() << "stray",
+        DelhiArguments() << "--utc-offset" << "5:7", DelhiArguments() << "--utc-offset" << "+15:00",
     };
     for (const QStringList& args : cases) {
         const CompanionRun run = RunCompanion(args);
