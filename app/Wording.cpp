@@ -63,6 +63,7 @@ QString ProblemText(const Problem& problem, const QString& file)
     case ProblemCode::ImpossibleDateInThirtyDayMonth: return Wording::tr("Please Enter Correct Date Or Month !");
     case ProblemCode::ConverterMissing: return Wording::tr("Required File Is Missing. Please Reinstall The Software.");
     case ProblemCode::NotAReadingFile:
+    case ProblemCode::NotReadingFileContent:
     case ProblemCode::NotARegularFile: return Wording::tr("Please Check The File.");
     case ProblemCode::FileUnreadable:
         return Wording::tr("Could not read the file \"%1\".\n%2").arg(file, QString::fromStdString(problem.detail));

@@ -7,8 +7,8 @@ namespace varelio::cli {
 
 Failure Refuse(const Problem& problem, std::string_view path) {
     switch (problem.code) {
-        // The input window's own words for a name that does not end in "vrl".
-        case ProblemCode::NotAReadingFile: return {"Please Check The File.\n", kExitRefused};
+        case ProblemCode::NotAReadingFile:
+        case ProblemCode::NotReadingFileContent:
         case ProblemCode::NotARegularFile:
         case ProblemCode::FileUnreadable:
             return Stop("cannot read '" + Printable(path) + "': " + english::ProblemText(problem));

@@ -26,8 +26,8 @@ struct Failure {
 };
 
 // A problem the core found. The form's checks print the input window's
-// message alone; a name without "vrl" the window's "Please Check The File.";
-// a file that cannot be read "varelio-cli: cannot read '<path>': <reason>".
+// message alone; a file that is no saved reading or cannot be read
+// "varelio-cli: cannot read '<path>': <reason>".
 Failure Refuse(const Problem& problem, std::string_view path = {});
 
 // A usage error: "varelio-cli: <problem>" and a hint at --help.

@@ -49,6 +49,7 @@ std::string ProblemText(const Problem& problem) {
         case ProblemCode::ImpossibleDateInThirtyDayMonth: return "Please Enter Correct Date Or Month !";
         case ProblemCode::ConverterMissing: return "Required File Is Missing. Please Reinstall The Software.";
         case ProblemCode::NotAReadingFile: return "not a saved reading (*.vrl)";
+        case ProblemCode::NotReadingFileContent: return "its bytes are not those of a saved reading";
         case ProblemCode::NotARegularFile: return "not a regular file";
         case ProblemCode::FileUnreadable: return problem.detail;
         case ProblemCode::FieldNotStorable: return "the " + problem.detail + " holds a character a reading file cannot store";

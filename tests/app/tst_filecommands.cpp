@@ -260,14 +260,13 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.vrl")));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.vrl")).constData(), 0600), 0);
-        const Result<std::string> file = ComposeReadingFile(ReadingFor(SampleForm()).birthData, 34);
-        QVERIFY(file.ok());
-        WriteFile(dir.filePath("asha.VRL"), Bytes(file.value()));
+        // A file of zeros decodes to empty lines, yet is no reading.
+        WriteFile(dir.filePath("zeros.vrl"), QByteArray(100000, '\0'));
 
         testing::DrivenProgram driven;
         InputWindow& input = driven.input();
         input.setFormValues(SampleForm());
-        for (const char* name : {"asha.VRL", "pipe.vrl", "folder.vrl"}) {
+        for (const char* name : {"zeros.vrl", "pipe.vrl", "folder.vrl"}) {
             driven.dialogs.messages.clear();
             driven.dialogs.setNextFileName(dir.filePath(QLatin1String(name)));
             testing::Child<QPushButton>(input, QStringLiteral("cmdOpen"))->click();
@@ -278,6 +277,16 @@ private slots:
             QVERIFY(driven.program().readingWindow() == nullptr);
             QCOMPARE(Describe(input.formValues()), Describe(SampleForm()));
         }
+
+        // The ending in any case is a reading file's.
+        const Result<std::string> file = ComposeReadingFile(ReadingFor(SampleForm()).birthData, 34);
+        QVERIFY(file.ok());
+        WriteFile(dir.filePath("ASHA.VRL"), Bytes(file.value()));
+        driven.dialogs.messages.clear();
+        driven.dialogs.setNextFileName(dir.filePath("ASHA.VRL"));
+        testing::Child<QPushButton>(input, QStringLiteral("cmdOpen"))->click();
+        QVERIFY2(driven.dialogs.messages.isEmpty(), qPrintable(driven.dialogs.messages.value(0).text));
+        QVERIFY(driven.program().readingWindow() != nullptr);
     }
 
     void openReadsOnlyTheStartOfAHugeFile()

@@ -287,6 +287,8 @@ TEST_F(OpenSaved, GivesTheSavedBirthWhichOptionsOverride) {
     const CompanionRun fromFile = RunCompanion({"varelio-cli", "--open", path});
     ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err;
     EXPECT_EQ(fromFile.out, RunCompanion(DelhiArguments()).out);
+    // The ending in any case, as the desktop's file type takes it.
+    EXPECT_EQ(RunCompanion({"varelio-cli", "--open", Write("DELHI.VRL", DelhiFile())}).out, fromFile.out);
 
     const CompanionRun changed = RunCompanion({"varelio-cli", "--open", path, "--name", "Other", "--south"});
     ASSERT_EQ(changed.exitCode, 0) << changed.err;
@@ -311,11 +313,14 @@ TEST_F(OpenSaved, ProblemsWithTheFile) {
     tenLines.resize(end);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.vrl"));
     const QString folder = dir.filePath("folder.vrl"), absent = dir.filePath("absent.vrl");
+    const QString zeros = Write("zeros.vrl", std::string(100000, '\0'));
     const std::pair<QString, std::string> cases[] = {
-        {Write("delhi.VRL", DelhiFile()), "Please Check The File.\n"},
         {folder, "varelio-cli: cannot read '" + folder.toStdString() + "': not a regular file\n"},
         {absent, "varelio-cli: cannot read '" + absent.toStdString() + "': No such file or directory\n"},
         {Write("short.vrl", tenLines), "Please Enter Minutes of Latitude\n"},
+        {"/dev/zero", "varelio-cli: cannot read '/dev/zero': not a saved reading (*.vrl)\n"},
+        {"", "varelio-cli: cannot read '': not a saved reading (*.vrl)\n"},
+        {zeros, "varelio-cli: cannot read '" + zeros.toStdString() + "': its bytes are not those of a saved reading\n"},
     };
     for (const auto& [path, message] : cases) {
         const CompanionRun run = RunCompanion({"varelio-cli", "--open", path});
