@@ -88,7 +88,7 @@ CompanionRun RunCompanion(const CommandLine& command) {
         run.err = ProgramLine(english::ZoneNoteText(command.place->zone.note));
     }
     if (command.format == OutputFormat::Text) {
-        run.out = ComposeTextExport(reading);
+        run.out = ComposeTextExport(reading, TextEncoding::Utf8);
     } else if (command.place) {
         AppendReadingJson(reading, command.place->place, command.place->zone, JsonLayout::Indented, run.out);
     } else {

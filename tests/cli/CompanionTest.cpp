@@ -259,10 +259,14 @@ TEST(Companion, BlanksAroundNumbersAreIgnoredAlike) {
     }
 }
 
-TEST(Companion, TextFormatIsTheExportFile) {
-    const CompanionRun run = RunCompanion(DelhiArguments() << "--format" << "text");
+// The export file's lines, in UTF-8 for the terminal: "José" is not "Jos\xe9".
+TEST(Companion, TextFormatIsTheExportFileInUtf8) {
+    const CompanionRun run = RunCompanion(DelhiWith("--name", "Jos\u00e9 Bh\u0101rat") << "--format" << "text");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, ComposeTextExport(ReadingOf(DelhiForm())));
+    const Reading reading = ReadingOf(samples::DelhiForm("Jos\u00e9 Bh\u0101rat"));
+    EXPECT_EQ(run.out, ComposeTextExport(reading, TextEncoding::Utf8));
+    EXPECT_TRUE(run.out.starts_with("Name: Jos\u00e9 Bh\u0101rat\r\n"));
+    EXPECT_TRUE(ComposeTextExport(reading).starts_with("Name: Jos\xe9 Bh?rat\r\n"));
     std::size_t lines = 0;
     for (std::size_t at = run.out.find("\r\n"); at != std::string::npos; at = run.out.find("\r\n", at + 2)) ++lines;
     EXPECT_EQ(lines, 41u);
