@@ -70,4 +70,9 @@ std::string HeaderProblem(const CsvRecords::Record& header) {
            words.text;
 }
 
+Failure StreamClosed(StandardStream stream) {
+    if (stream == StandardStream::Input) return Stop("standard input is closed");
+    return Stop("could not write the output: standard output is closed", kExitWriteFailed);
+}
+
 }  // namespace varelio::cli

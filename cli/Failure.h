@@ -57,4 +57,10 @@ std::string RowRefused(const CsvRecords::Record& record);
 // (row 1) is longer than 65536 bytes".
 std::string HeaderProblem(const CsvRecords::Record& header);
 
+// A standard stream the companion was started without: "standard input is
+// closed" (nothing could be read, kExitRefused) or "could not write the output:
+// standard output is closed" (kExitWriteFailed).
+enum class StandardStream { Input, Output };
+Failure StreamClosed(StandardStream stream);
+
 }  // namespace varelio::cli
