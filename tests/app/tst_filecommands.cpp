@@ -23,6 +23,7 @@
 #include <thread>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace varelio;
 using namespace varelio::app;
@@ -229,6 +230,26 @@ private slots:
 #else
         QSKIP("needs a file size limit");
 #endif
+    }
+
+    void replacedFileKeepsItsOwnerAndMode()
+    {
+        // Root saving over another user's reading leaves it that user's.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("asha.vrl");
+        WriteFile(path, "old");
+        const QByteArray name = QFile::encodeName(path);
+        const bool root = ::geteuid() == 0;
+        QVERIFY((!root || ::chown(name.constData(), 65534, 65534) == 0) && ::chmod(name.constData(), 0604) == 0);
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(path);
+        QString lastSaved;
+        QVERIFY(SaveReading(nullptr, dialogs, ReadingFor(SampleForm()), 34, lastSaved) && ReadAll(path) != "old");
+        struct stat after {};
+        QVERIFY(::stat(name.constData(), &after) == 0 && (after.st_mode & 07777) == 0604);
+        if (!root)
+            QSKIP("only root can keep another owner");
+        QVERIFY(after.st_uid == 65534 && after.st_gid == 65534);
     }
 
     void openEdges()
