@@ -10,6 +10,7 @@
 int main(int argc, char* argv[])
 {
     varelio::app::PrepareProcess();
+    varelio::app::AnswerWithoutWindows(argc, argv);
     QApplication application(argc, argv);
     varelio::app::LoadTranslation();
     if (!varelio::app::PrepareApplication())

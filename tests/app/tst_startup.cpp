@@ -17,6 +17,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -60,6 +61,8 @@ private slots:
                  "the SVG application icon cannot be drawn: Qt's SVG icon plugin is missing "
                  "(Debian libqt6svg6; scripts/deps.sh installs it)");
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Varelio"));
+        // The desktop matches the windows to the entry installed under this name.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(VARELIO_APP_ID));
         QVERIFY(!QApplication::quitOnLastWindowClosed());
 
         DrivenProgram driven;
@@ -81,6 +84,23 @@ private slots:
         QVERIFY(esperanto);
         const QString translated = DrivenProgram().input().windowTitle();
         QCOMPARE(translated, QStringLiteral("Varelio v" VARELIO_VERSION " en Esperanto"));
+    }
+
+    // Answered without a display, before the window system would refuse to start.
+    void helpAndVersionNeedNoDisplay()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        for (const auto& [option, answer] : {std::pair("--version", "Varelio " VARELIO_VERSION "\n"),
+                                             std::pair("--help", "whether a person is Manglik")}) {
+            QProcess varelio;
+            varelio.setProcessEnvironment(environment);
+            varelio.start(QStringLiteral(VARELIO_PATH), {QString::fromLatin1(option)});
+            QVERIFY(varelio.waitForFinished(30000) && varelio.exitStatus() == QProcess::NormalExit);
+            QCOMPARE(varelio.exitCode(), 0);
+            QVERIFY2(varelio.readAllStandardOutput().contains(answer), option);
+        }
     }
 
     void readingFileArgument()
