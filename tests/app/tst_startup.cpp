@@ -130,6 +130,28 @@ private slots:
         QCOMPARE(Describe(driven.input().formValues()), Describe(form));
     }
 
+    // A file a later start hands over replaces the reading shown, and its
+    // window comes to the front.
+    void handedFileOpensInTheRunningCopy()
+    {
+        QTemporaryDir dir;
+        FormValues form = WorkedExampleForm();
+        form.name = "Kiran Das";
+        const QString path = dir.filePath(QStringLiteral("kiran.vrl"));
+        WriteReadingFile(path, form);
+
+        DrivenProgram driven;
+        ReadingWindow* earlier = driven.calculate(WorkedExampleForm());
+        QVERIFY(earlier);
+        driven.program().openHandedFile(path);
+        ReadingWindow* window = driven.program().readingWindow();
+        QVERIFY(window && window != earlier);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(Child<QLabel>(window->readingView(), QStringLiteral("lblName"))->text(),
+                 QStringLiteral("Name: Kiran Das"));
+        QVERIFY(driven.dialogs.messages.isEmpty());
+    }
+
     void badFileKeepsTheInputWindow_data()
     {
         QTest::addColumn<QString>("name");
