@@ -59,6 +59,15 @@ void Application::start(const QString& readingFile)
         openReadingAt(readingFile);
 }
 
+void Application::openHandedFile(const QString& path)
+{
+    openReadingAt(path);
+    QWidget* shown = readingWindow_ ? static_cast<QWidget*>(readingWindow_.data()) : inputWindow_.get();
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+}
+
 bool Application::calculateReading()
 {
     const Result<void> computed = ComputeReadingFromForm(inputWindow_->formValues(), JpegWriterAvailable(), reading_);

@@ -32,6 +32,11 @@ public:
     // stays).
     void start(const QString& readingFile = {});
 
+    // A reading file handed over by a later start ("varelio FILE.vrl" while
+    // this copy runs): opened as "Open Previously Saved Reading" opens it, and
+    // the window that then shows comes to the front.
+    void openHandedFile(const QString& path);
+
     // Computes the reading from the input window's form (ComputeReadingFromForm),
     // shows it in a fresh reading window and hides the input window. A refused
     // form gets its message and changes nothing but the focus or option the

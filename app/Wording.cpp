@@ -73,6 +73,7 @@ QString ProblemText(const Problem& problem, const QString& file)
     case ProblemCode::UtcOffsetInvalid:
         return Wording::tr("Please Enter the Exact UTC Offset as +HH:MM, from -14:00 to +14:00, or leave it empty");
     case ProblemCode::NotAReadingFile:
+    case ProblemCode::NotReadingFileContent:
     case ProblemCode::NotARegularFile: return Wording::tr("Please Check The File.");
     case ProblemCode::FileUnreadable:
         return Wording::tr("Could not read the file \"%1\".\n%2").arg(file, QString::fromStdString(problem.detail));

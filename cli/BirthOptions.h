@@ -47,8 +47,10 @@ struct BirthOptions {
 std::optional<std::string> ApplyBirthOptions(const BirthOptions& options, FormValues& form, std::string_view prefix);
 
 // A value as it may be echoed to a terminal: control characters (C0, DEL and
-// C1, escape among them) are written as \xNN so a crafted value cannot drive
-// the terminal, and a backslash is doubled so the escapes read unambiguously.
+// C1, escape among them) and the bytes of malformed UTF-8 are written as \xNN
+// so a crafted value cannot drive the terminal, the byte-order mark, zero-width
+// characters and bidirectional controls as \uNNNN so none hides in a message,
+// and a backslash is doubled so the escapes read unambiguously.
 std::string Printable(std::string_view utf8);
 
 // The value without the white space around it, as the number fields ignore

@@ -39,7 +39,7 @@ struct CommandLine {
 // Parses arguments (the program name first); --place looks the place up in
 // finder, loading it if nobody has. A problem leaves failure set:
 // a usage error ("varelio-cli: ..."), a saved reading that cannot be opened
-// (for a wrong extension the program's own "Please Check The File.") or a
+// ("varelio-cli: cannot read '<path>': <reason>") or a
 // place that cannot be found. Numbers are taken the way
 // the form's lists offer them: --day 1 to 31, --month 1 to 12, --year 1901 to
 // 2050, --hour 0 to 24, --minute 0 to 59, --zone 0 to 70 (list position);

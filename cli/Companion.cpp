@@ -5,6 +5,7 @@
 #include "formats/English.h"
 #include "formats/TextExport.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +15,16 @@
 #include <thread>
 
 namespace varelio::cli {
+
+ClosedStreams OccupyClosedStandardStreams() {
+    bool closed[3] = {};
+    for (int fd = 0; fd < 3; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        // open() takes the lowest free number: this one, the lower ones being open.
+        closed[fd] = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) == fd;
+    }
+    return {closed[0], closed[1]};
+}
 
 int RunBatchCommand(const CommandLine& command, std::FILE* out, std::FILE* err) {
     const std::string& path = *command.batchInput;
@@ -95,7 +106,7 @@ CompanionRun RunCompanion(const CommandLine& command) {
         run.err = ProgramLine(english::ZoneNoteText(command.place->zone.note));
     }
     if (command.format == OutputFormat::Text) {
-        run.out = ComposeTextExport(reading);
+        run.out = ComposeTextExport(reading, TextEncoding::Utf8);
     } else if (command.place) {
         AppendReadingJson(reading, command.place->place, command.place->zone, JsonLayout::Indented, run.out);
     } else {

@@ -25,6 +25,17 @@ CompanionRun RunCompanion(const QStringList& arguments);
 CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder);
 CompanionRun RunCompanion(const CommandLine& command);
 
+// The standard streams the process was started without.
+struct ClosedStreams {
+    bool input = false;
+    bool output = false;
+};
+
+// Opens /dev/null on each of descriptors 0 to 2 that is closed, so that no
+// file opened later (Qt's own descriptors among them) takes the number of a
+// standard stream and is read or written as one. Call first thing in main().
+ClosedStreams OccupyClosedStandardStreams();
+
 // The batch a parsed command line asks for (batchInput set), streamed from
 // its file or standard input to out and err; returns the exit code. A
 // progress line goes to err when err is a terminal.

@@ -38,6 +38,7 @@ enum class ProblemCode {
     UtcOffsetInvalid,
     // Saved readings.
     NotAReadingFile,    // the name does not end in "vrl"
+    NotReadingFileContent,  // bytes no reading file holds (a file of zeros)
     NotARegularFile,    // a folder, a named pipe, a device
     FileUnreadable,     // detail: the system's reason
     FieldNotStorable,   // detail: the field's name ("name", "city", ...)

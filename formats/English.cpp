@@ -58,6 +58,7 @@ std::string ProblemText(const Problem& problem) {
         case ProblemCode::UtcOffsetInvalid:
             return "Please Enter the Exact UTC Offset as +HH:MM, from -14:00 to +14:00, or leave it empty";
         case ProblemCode::NotAReadingFile: return "not a saved reading (*.vrl)";
+        case ProblemCode::NotReadingFileContent: return "its bytes are not those of a saved reading";
         case ProblemCode::NotARegularFile: return "not a regular file";
         case ProblemCode::FileUnreadable: return problem.detail;
         case ProblemCode::FieldNotStorable: return "the " + problem.detail + " holds a character a reading file cannot store";

@@ -54,6 +54,26 @@ void SelectEntry(FormList list, const std::string& line, int& index) {
     }
 }
 
+// Calls take(index, bytes) for each of the file's lines as the reader takes
+// them: within the first kReadingFileMaxBytes, ended by CR LF, LF or CR, each
+// cut to kReadingLineMaxBytes.
+template <typename Take>
+void ForEachRawLine(std::string_view fileBytes, std::size_t lines, Take take) {
+    const std::string_view data = fileBytes.substr(0, std::min(fileBytes.size(), kReadingFileMaxBytes));
+    std::size_t pos = 0;
+    for (std::size_t line = 0; line < lines && pos < data.size(); ++line) {
+        const std::size_t end = std::min(data.find_first_of("\r\n", pos), data.size());
+        take(line, data.substr(pos, std::min(end - pos, kReadingLineMaxBytes)));
+        pos = end;
+        if (pos < data.size() && data[pos] == '\r') {
+            ++pos;
+        }
+        if (pos < data.size() && data[pos] == '\n') {
+            ++pos;
+        }
+    }
+}
+
 }  // namespace
 
 std::string EncodeLine(std::string_view bytes) {
@@ -125,21 +145,19 @@ Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
 
 ReadingLines DecodeReadingFile(std::string_view fileBytes) {
     ReadingLines lines;
-    const std::string_view data = fileBytes.substr(0, std::min(fileBytes.size(), kReadingFileMaxBytes));
-    std::size_t pos = 0;
-    for (std::size_t line = 0; line < lines.size() && pos < data.size(); ++line) {
-        const std::size_t end = std::min(data.find_first_of("\r\n", pos), data.size());
-        const std::string_view raw = data.substr(pos, std::min(end - pos, kReadingLineMaxBytes));
-        lines[line] = Cp1252ToUtf8(DecodeLine(raw));
-        pos = end;
-        if (pos < data.size() && data[pos] == '\r') {
-            ++pos;
-        }
-        if (pos < data.size() && data[pos] == '\n') {
-            ++pos;
-        }
-    }
+    ForEachRawLine(fileBytes, lines.size(),
+                   [&](std::size_t line, std::string_view raw) { lines[line] = Cp1252ToUtf8(DecodeLine(raw)); });
     return lines;
+}
+
+bool HoldsReadingLines(std::string_view fileBytes) {
+    bool holds = true;
+    // The 17 lines every reading has; what follows them (an offset line, or
+    // zeros padding a file after a crash) decodes without the low bytes.
+    ForEachRawLine(fileBytes, kReadingFileLines, [&](std::size_t, std::string_view raw) {
+        holds = holds && std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) >= kLineShift; });
+    });
+    return holds;
 }
 
 void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
@@ -183,7 +201,10 @@ bool CanStoreCharacter(char32_t codePoint) {
 }
 
 bool HasReadingFileExtension(std::string_view path) {
-    return path.size() >= 3 && path.substr(path.size() - 3) == "vrl";
+    if (path.size() < 3) return false;
+    std::string ending(path.substr(path.size() - 3));
+    for (char& c : ending) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return ending == "vrl";
 }
 
 Result<ReadingLines> OpenReadingFile(const std::string& path) {
@@ -217,6 +238,7 @@ Result<ReadingLines> OpenReadingFile(const std::string& path) {
     }
     ::close(fd);
     bytes.resize(filled);
+    if (!HoldsReadingLines(bytes)) return fail(ProblemCode::NotReadingFileContent);
     return DecodeReadingFile(bytes);
 }
 

@@ -63,15 +63,22 @@ void ApplyReadingLines(const ReadingLines& lines, FormValues& form);
 // byte and that byte plus kLineShift stays within 255 ("ã" does, "ü" not).
 bool CanStoreCharacter(char32_t codePoint);
 
-// Whether a chosen file name ends in "vrl", exactly and in lower case.
+// Whether a chosen file name ends in "vrl", in any case ("RAVI.VRL" too, as
+// the desktop's file type matches it).
 bool HasReadingFileExtension(std::string_view path);
+
+// Whether the 17 lines every reading has hold only what a saved file can:
+// encoded lines never hold a byte below kLineShift, so a file of zeros (or any
+// other binary) is no reading, though it would decode to empty lines.
+bool HoldsReadingLines(std::string_view fileBytes);
 
 // Reads at most kReadingFileMaxBytes of path and decodes them, as the windows
 // and the companion both open a saved reading. A name that does not end in
 // "vrl" is NotAReadingFile; anything but a regular file (a folder, a named
 // pipe, a device) is NotARegularFile, refused before it is opened, so the call
 // never waits on a pipe's writer; a file that cannot be read is
-// FileUnreadable with the system's reason as detail.
+// FileUnreadable with the system's reason as detail; bytes that are not
+// HoldsReadingLines are NotReadingFileContent.
 Result<ReadingLines> OpenReadingFile(const std::string& path);
 
 }  // namespace varelio

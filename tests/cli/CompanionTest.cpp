@@ -268,10 +268,14 @@ TEST(Companion, BlanksAroundNumbersAreIgnoredAlike) {
     }
 }
 
-TEST(Companion, TextFormatIsTheExportFile) {
-    const CompanionRun run = RunCompanion(DelhiArguments() << "--format" << "text");
+// The export file's lines, in UTF-8 for the terminal: "José" is not "Jos\xe9".
+TEST(Companion, TextFormatIsTheExportFileInUtf8) {
+    const CompanionRun run = RunCompanion(DelhiWith("--name", "Jos\u00e9 Bh\u0101rat") << "--format" << "text");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, ComposeTextExport(ReadingOf(DelhiForm())));
+    const Reading reading = ReadingOf(samples::DelhiForm("Jos\u00e9 Bh\u0101rat"));
+    EXPECT_EQ(run.out, ComposeTextExport(reading, TextEncoding::Utf8));
+    EXPECT_TRUE(run.out.starts_with("Name: Jos\u00e9 Bh\u0101rat\r\n"));
+    EXPECT_TRUE(ComposeTextExport(reading).starts_with("Name: Jos\xe9 Bh?rat\r\n"));
     std::size_t lines = 0;
     for (std::size_t at = run.out.find("\r\n"); at != std::string::npos; at = run.out.find("\r\n", at + 2)) ++lines;
     EXPECT_EQ(lines, 41u);
@@ -296,6 +300,8 @@ TEST_F(OpenSaved, GivesTheSavedBirthWhichOptionsOverride) {
     const CompanionRun fromFile = RunCompanion({"varelio-cli", "--open", path});
     ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err;
     EXPECT_EQ(fromFile.out, RunCompanion(DelhiArguments()).out);
+    // The ending in any case, as the desktop's file type takes it.
+    EXPECT_EQ(RunCompanion({"varelio-cli", "--open", Write("DELHI.VRL", DelhiFile())}).out, fromFile.out);
 
     const CompanionRun changed = RunCompanion({"varelio-cli", "--open", path, "--name", "Other", "--south"});
     ASSERT_EQ(changed.exitCode, 0) << changed.err;
@@ -320,11 +326,14 @@ TEST_F(OpenSaved, ProblemsWithTheFile) {
     tenLines.resize(end);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.vrl"));
     const QString folder = dir.filePath("folder.vrl"), absent = dir.filePath("absent.vrl");
+    const QString zeros = Write("zeros.vrl", std::string(100000, '\0'));
     const std::pair<QString, std::string> cases[] = {
-        {Write("delhi.VRL", DelhiFile()), "Please Check The File.\n"},
         {folder, "varelio-cli: cannot read '" + folder.toStdString() + "': not a regular file\n"},
         {absent, "varelio-cli: cannot read '" + absent.toStdString() + "': No such file or directory\n"},
         {Write("short.vrl", tenLines), "Please Enter Minutes of Latitude\n"},
+        {"/dev/zero", "varelio-cli: cannot read '/dev/zero': not a saved reading (*.vrl)\n"},
+        {"", "varelio-cli: cannot read '': not a saved reading (*.vrl)\n"},
+        {zeros, "varelio-cli: cannot read '" + zeros.toStdString() + "': its bytes are not those of a saved reading\n"},
     };
     for (const auto& [path, message] : cases) {
         const CompanionRun run = RunCompanion({"varelio-cli", "--open", path});
