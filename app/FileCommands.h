@@ -26,7 +26,8 @@ bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int 
 // "&Open Previously Saved Reading": asks for a file and fills form from it
 // (a value that does not fit its list leaves that entry as it was). A name
 // not ending in "vrl", or one that is no regular file (a folder, a named
-// pipe), is refused with "Please Check The File."; a file that cannot be read
+// pipe), or one whose bytes are no reading's (a file of zeros), is refused
+// with "Please Check The File."; a file that cannot be read
 // is reported with the reason. Returns true when the form was filled and the
 // driver should run.
 bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form);

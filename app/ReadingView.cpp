@@ -97,6 +97,12 @@ QString TimeOfBirthText(const BirthData& birth)
 }  // namespace
 
 ReadingView::ReadingView(const Reading& reading, const ChartChoice& choice, QWidget* parent)
+    : ReadingView(reading, ZoneNote{}, choice, parent)
+{
+}
+
+ReadingView::ReadingView(const Reading& reading, const ZoneNote& placeNote, const ChartChoice& choice,
+                         QWidget* parent)
     : QWidget(parent), chartState_(reading.chartState)
 {
     setObjectName(QStringLiteral("frmDisplay"));
@@ -109,7 +115,7 @@ ReadingView::ReadingView(const Reading& reading, const ChartChoice& choice, QWid
     chart_ = new ReadingChart(this);
     chart_->move(0, Px(1995));
     setChartChoice(choice);
-    buildInterpretation(reading);
+    buildInterpretation(reading, placeNote);
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         KeepRowsBelowTitle(*frame);
 
@@ -180,15 +186,20 @@ void ReadingView::buildPersonalDetails(const BirthData& birth)
         {"lblTOB", TimeOfBirthText(birth)},
         {"lblLatitude", tr("Latitude: %1 Degree %2 Minute").arg(birth.latDegrees).arg(birth.latMinutes)},
         {"lblLongitude", tr("Longitude: %1 Degree %2 Minute").arg(birth.lonDegrees).arg(birth.lonMinutes)},
+        {"lblOffset", OffsetUsedText(birth)},
     };
+    // Nine lines share the frame that eight had: a little closer, each as tall
+    // as its font, so a line's box reaches into the next but no letter does.
+    constexpr int kLineTwips = 170;
     int k = 0;
     for (const auto& [name, text] : lines) {
-        MakeLabel(QLatin1String(name), text, TwipsRect(120, 240 + 195 * k, 3820, 195), frame);
+        QLabel* line = MakeLabel(QLatin1String(name), text, TwipsRect(120, 240 + kLineTwips * k, 3820, 0), frame);
+        line->resize(line->width(), std::max(Px(kLineTwips), line->fontMetrics().height()));
         ++k;
     }
 }
 
-void ReadingView::buildInterpretation(const Reading& reading)
+void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& placeNote)
 {
     QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), tr("Manglik Interpretation"),
                                  TwipsRect(5500, 1995, 5250, 5340), this);
@@ -251,6 +262,10 @@ void ReadingView::buildInterpretation(const Reading& reading)
         lines.push_back(wrappedLine(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning),
                                     kErrorColour));
     }
+    // The place's offset taken only roughly, or a clock time that never was or
+    // came twice: the verdicts may be off.
+    if (placeNote.warning())
+        lines.push_back(wrappedLine(QStringLiteral("lblZoneWarning"), ZoneNoteText(placeNote), kErrorColour));
     const int linesBottom = StackLines(lines, noteRect.left(), below + Px(45), noteRect.width());
 
     // The note below them, at its place while they leave room; the frame

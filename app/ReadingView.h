@@ -2,10 +2,13 @@
 // positions, other Vedic details, personal details, the chart and the
 // Manglik interpretation, laid out at fixed places. It shows one computed
 // reading and is made anew for each; the chart shown changes with the View
-// menu's choice.
+// menu's choice. The personal details say which offset from universal time it
+// used, and a place finder's note that warns (a row approximating the place's
+// offset, a skipped or repeated clock time) is shown in red under the verdicts.
 #pragma once
 
 #include "app/ChartChoice.h"
+#include "form/ZoneChoice.h"
 #include "reading/Reading.h"
 
 #include <QWidget>
@@ -21,6 +24,8 @@ class ReadingView final : public QWidget {
     Q_OBJECT
 public:
     explicit ReadingView(const Reading& reading, const ChartChoice& choice = {}, QWidget* parent = nullptr);
+    ReadingView(const Reading& reading, const ZoneNote& placeNote, const ChartChoice& choice = {},
+                QWidget* parent = nullptr);
 
     ReadingChart& chart() { return *chart_; }
     const ChartChoice& chartChoice() const { return choice_; }
@@ -37,7 +42,7 @@ private:
     // which each verdict holds, and a warning where a nearby time changes it.
     // The lines keep the reading's font: the note, the frame and the view
     // move down as far as they need.
-    void buildInterpretation(const Reading& reading);
+    void buildInterpretation(const Reading& reading, const ZoneNote& placeNote);
 
     ChartState chartState_;
     ChartChoice choice_;

@@ -1,6 +1,5 @@
 #include "app/ReadingWindow.h"
 
-#include "app/AboutBox.h"
 #include "app/ChartChoice.h"
 #include "app/Colours.h"
 #include "app/HelpWindow.h"
@@ -227,7 +226,7 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     guideEntry("mnuUpdate", tr("Check for Software &Update"), guide::kUpdates);
     help->addSeparator();
     connect(AddEntry(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
-            [this] { ShowAboutBox(this); });
+            &ReadingWindow::aboutRequested);
     guideEntry("mnuDonate", tr("&Donate"), guide::kAbout);
     guideEntry("mnuMakeMoney", tr("Make Money &Online"), guide::kAbout);
     return shared;

@@ -45,6 +45,8 @@ signals:
     void printRequested();
     void backRequested();
     void exitRequested();
+    // Help's "About Software".
+    void aboutRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -43,6 +43,10 @@ void AddOptions(QCommandLineParser& parser) {
         {"minute", "Minute of birth, 0 to 59.", "N"},
         {"zone", "Time zone: position in the input window's list, 0 to 70 (34 is Indian Time).", "ROW"},
         {"dst", "Daylight saving time was in effect."},
+        {"utc-offset",
+         "The clock's exact offset from UT at the birth, summer time included, as +HH:MM or +HH:MM:SS "
+         "(+05:45, -04:30, +05:53:20); it is used instead of --zone and --dst.",
+         "OFFSET"},
         {"lat-deg", "Latitude degrees, up to three digits.", "DEG"},
         {"lat-min", "Latitude minutes, up to three digits.", "MIN"},
         {"north", "Latitude is north (the default)."},
@@ -170,10 +174,13 @@ std::string PlaceList(const std::vector<Place>& places) {
 }
 
 // Fills the form from the place --place names, for the date and time already in it.
-std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, CommandLine& command) {
+std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, PlaceFinder& finder, CommandLine& command) {
     if (!parser.isSet("place")) return std::nullopt;
     const QString query = Value(parser, "place");
-    PlaceFinder& finder = SharedPlaceFinder();
+    // Bytes that are not UTF-8 reach here as replacement characters.
+    if (query.contains(QChar::ReplacementCharacter)) {
+        return Usage(QStringLiteral("--place takes UTF-8 text, not '%1'").arg(Printable(query)));
+    }
     if (!finder.WaitUntilLoaded()) {
         return Stop("--place needs the GeoNames cities of libgeonames (Debian package libgeonames0), which is "
                     "not installed");
@@ -193,6 +200,8 @@ std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, CommandLine&
     if (parser.isSet("zone")) {
         command.form.zoneIndex = before.zoneIndex;
         command.form.dst = before.dst;
+        command.form.utcOffset = before.utcOffset;
+        choice.zone.note.exactOffsetEntered = false;
     } else if (!choice.zone.found && ValidateForm(command.form, true).ok()) {
         // An impossible date is left to the form's own check and message.
         return Stop(english::ZoneNoteText(choice.zone.note) + "; give --zone");
@@ -203,7 +212,7 @@ std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, CommandLine&
 
 }  // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) {
     CommandLine result;
     result.form = InitialFormValues();
 
@@ -287,7 +296,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (parser.isSet("place")) {
-        if (auto problem = ApplyPlace(parser, result)) {
+        if (auto problem = ApplyPlace(parser, finder, result)) {
             result.failure = std::move(problem);
             return result;
         }

@@ -6,6 +6,7 @@
 #include "formats/English.h"
 #include "formats/TextExport.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +16,16 @@
 #include <thread>
 
 namespace varelio::cli {
+
+ClosedStreams OccupyClosedStandardStreams() {
+    bool closed[3] = {};
+    for (int fd = 0; fd < 3; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        // open() takes the lowest free number: this one, the lower ones being open.
+        closed[fd] = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) == fd;
+    }
+    return {closed[0], closed[1]};
+}
 
 int RunBatchCommand(const CommandLine& command, std::FILE* out, std::FILE* err) {
     const std::string& path = *command.batchInput;
@@ -63,7 +74,12 @@ CompanionRun RunBatchInMemory(const CommandLine& command) {
 }  // namespace
 
 CompanionRun RunCompanion(const QStringList& arguments, const ChartImageWriter& writer) {
-    return RunCompanion(ParseCommandLine(arguments), writer);
+    PlaceFinder finder;
+    return RunCompanion(arguments, finder, writer);
+}
+
+CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder, const ChartImageWriter& writer) {
+    return RunCompanion(ParseCommandLine(arguments, finder), writer);
 }
 
 CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& writer) {
@@ -98,7 +114,7 @@ CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& wr
         run.err = ProgramLine(english::ZoneNoteText(command.place->zone.note));
     }
     if (command.format == OutputFormat::Text) {
-        run.out = ComposeTextExport(reading);
+        run.out = ComposeTextExport(reading, TextEncoding::Utf8);
     } else if (command.place) {
         AppendReadingJson(reading, command.place->place, command.place->zone, JsonLayout::Indented, run.out);
     } else {

@@ -505,6 +505,7 @@ template <JsonLayout L>
     w.Member("name", b.name);
     w.Member("south", b.south);
     w.Member("state", b.state);
+    w.Member("utcOffsetSeconds", b.utcOffsetSeconds ? std::optional<int>(*b.utcOffsetSeconds) : std::nullopt);
     w.Member("year", int{b.year});
     w.Member("zoneHours", int{b.zoneHours});
     w.Member("zoneHoursAbs", int{b.zoneHoursAbs});

@@ -49,16 +49,25 @@ inline void UseTestSettings(bool keep = false)
         QSettings().clear();
 }
 
-// The program as main() runs it, but with scripted dialogs and the JPEG writer
-// taken as present whatever the machine has; given a reading file, as
-// "varelio FILE.vrl" starts it. Make one per test function.
+// One place finder for the whole test program: the cities load once, not
+// once for every program a test drives.
+inline PlaceFinder& TestPlaceFinder()
+{
+    static PlaceFinder finder;
+    return finder;
+}
+
+// The program as main() runs it, but with scripted dialogs, the test
+// program's place finder and the JPEG writer taken as present whatever the
+// machine has; given a reading file, as "varelio FILE.vrl" starts it. Make one
+// per test function.
 class DrivenProgram {
 public:
     explicit DrivenProgram(const QString& readingFile = {}, bool keepSettings = false)
     {
         UseTestSettings(keepSettings);
         SetJpegWriterAvailableForTesting(true);
-        program_ = std::make_unique<Application>(dialogs);
+        program_ = std::make_unique<Application>(dialogs, TestPlaceFinder());
         program_->start(readingFile);
     }
     ~DrivenProgram()

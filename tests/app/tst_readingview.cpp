@@ -1,8 +1,9 @@
 // The reading view's Manglik interpretation: the companion's sentences for
 // each reference's birth-time window between the Moon's box and the note, a
 // warning in red where a birth a few minutes off gets the other verdict, the
-// cancellation under a box whose dosha is cancelled; every line whole, in the
-// reading's font, none over another, the frame and the view growing to hold them.
+// cancellation under a box whose dosha is cancelled, a warning place note last;
+// every line whole, in the reading's font, none over another, the frame and the
+// view growing to hold them. The personal details' offset line.
 #include "AppTestSupport.h"
 
 #include "app/Colours.h"
@@ -45,6 +46,7 @@ private slots:
     void cleanup() { driven_.reset(); }
     void interpretationSaysWhatTheCompanionSays_data();
     void interpretationSaysWhatTheCompanionSays();
+    void personalDetailsSayWhichOffsetWasUsed();
 
 private:
     std::unique_ptr<DrivenProgram> driven_;
@@ -54,30 +56,46 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays_data()
 {
     QTest::addColumn<FormValues>("form");
     QTest::addColumn<QStringList>("lines");  // below the Lagna's box, in order down to the note
+    QTest::addColumn<bool>("placeWarns");    // a place note in red under the verdicts' lines
     const FormValues worked = WorkedExampleForm();
-    QTest::newRow("worked example") << worked << QStringList{"lblWindow0", "lblWindow1"};
+    QTest::newRow("worked example") << worked << QStringList{"lblWindow0", "lblWindow1"} << false;
     // 6 minutes before the ascendant's sign change.
     const std::optional<ReferenceWindow> window = samples::ReadingOf(worked).of(ManglikReference::Lagna).window;
     QVERIFY(window && window->minutesAfter);
     FormValues early = worked;
     early.hourIndex += (early.minuteIndex + *window->minutesAfter - 6) / 60;
     early.minuteIndex = (early.minuteIndex + *window->minutesAfter - 6) % 60;
-    QTest::newRow("a warning") << early << QStringList{"lblWindow0", "lblWarning0", "lblWindow1"};
+    QTest::newRow("a warning") << early << QStringList{"lblWindow0", "lblWarning0", "lblWindow1"} << false;
     QTest::newRow("both warnings, the Moon's dosha cancelled")
         << DelhiAt(2000, 1, 5, 3, 20)
-        << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1", "lblWarning1"};
+        << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1", "lblWarning1"} << false;
     QTest::newRow("the Lagna's dosha cancelled")
-        << DelhiAt(1959, 9, 1, 8, 0) << QStringList{"lblCancelled0", "lblWindow0", "lblWindow1"};
+        << DelhiAt(1959, 9, 1, 8, 0) << QStringList{"lblCancelled0", "lblWindow0", "lblWindow1"} << false;
+    QTest::newRow("both warnings, a cancellation and the place note")
+        << DelhiAt(2000, 1, 5, 3, 20)
+        << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1", "lblWarning1", "lblZoneWarning"}
+        << true;
 }
 
 void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
 {
     QFETCH(FormValues, form);
     QFETCH(QStringList, lines);
+    QFETCH(bool, placeWarns);
     ReadingWindow* frame = driven_->calculate(form);
     QVERIFY(frame);
-    ReadingView& view = frame->readingView();
     const Reading& reading = driven_->program().reading();
+    // The place note comes from the input window's pick; here one of a zone
+    // the tz database lacks, given to a view of the same reading.
+    ZoneNote placeNote;
+    if (placeWarns) {
+        placeNote.kind = ZoneNote::Kind::ZoneUnknown;
+        placeNote.zoneId = "Asia/Atlantis";
+    }
+    std::unique_ptr<ReadingView> noted;
+    if (placeWarns)
+        noted = std::make_unique<ReadingView>(reading, placeNote);
+    ReadingView& view = placeWarns ? *noted : frame->readingView();
 
     // The companion's sentences, and the text export's reason under "Dosha cancelled: ".
     QStringList expected;
@@ -94,6 +112,8 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
         if (const std::optional<TimeWarning> warning = NearbyVerdictChange(*window))
             expected << QString::fromStdString(english::TimeWarningText(*warning, reference));
     }
+    if (placeWarns)
+        expected << ZoneNoteText(placeNote);
     QCOMPARE(expected.size(), lines.size());
 
     // Each whole, in the reading's font, top down: the Lagna's cancellation
@@ -118,10 +138,10 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
             QVERIFY2(place.top() > moonBox->geometry().bottom(), qPrintable(lines[i]));
         above = place.bottom();
         QCOMPARE(line->palette().color(QPalette::WindowText) == kErrorColour,
-                 lines[i].startsWith(QLatin1String("lblWarning")));
+                 lines[i].contains(QLatin1String("Warning")));
     }
     QVERIFY(note->y() > above);
-    QCOMPARE(view.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lbl(Window|Warning|Cancelled)"))).size(),
+    QCOMPARE(view.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lbl(Window|Warning|Cancelled|ZoneWarning)"))).size(),
              lines.size());
     // The captions stay as they are.
     for (int f = 0; f < 2; ++f) {
@@ -136,6 +156,40 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
     QVERIFY(view.rect().contains(interpretation->geometry()));
     if (lines.size() <= 3)
         QCOMPARE(view.size(), QSize(717, 490));
+}
+
+// The zone row's offset, with DST, or the exact offset, on a line of its own
+// that fits the frame with the eight above it, each line as tall as its font.
+void ReadingViewTest::personalDetailsSayWhichOffsetWasUsed()
+{
+    struct Case {
+        bool dst;
+        const char* utcOffset;
+        const char* expected;
+    };
+    const Case cases[] = {{false, "", "Offset: UTC+5:30, zone row"},
+                          {true, "", "Offset: UTC+6:30, zone row with DST"},
+                          {true, "+05:53:20", "Offset: UTC+5:53:20, exact"}};
+    for (const Case& c : cases) {
+        FormValues form = WorkedExampleForm();
+        form.dst = c.dst;
+        form.utcOffset = c.utcOffset;
+        ReadingWindow* frame = driven_->calculate(form);
+        QVERIFY(frame);
+        ReadingView& view = frame->readingView();
+        QCOMPARE(view.findChild<QLabel*>(QStringLiteral("lblOffset"))->text(), QLatin1String(c.expected));
+        auto* details = view.findChild<QGroupBox*>(QStringLiteral("Frame2"));
+        int above = details->contentsRect().top() - 1;
+        for (const char* name : {"lblName", "lblCity", "lblState", "lblCountry", "lblDOB", "lblTOB", "lblLatitude",
+                                 "lblLongitude", "lblOffset"}) {
+            const QLabel* line = details->findChild<QLabel*>(QLatin1String(name));
+            QVERIFY2(line && line->geometry().top() > above, name);
+            QVERIFY2(line->geometry().bottom() <= details->contentsRect().bottom(), name);
+            QVERIFY2(line->height() >= line->fontMetrics().height(), name);
+            above = line->geometry().top();
+        }
+        driven_->program().back();
+    }
 }
 
 QTEST_MAIN(ReadingViewTest)

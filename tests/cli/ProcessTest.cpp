@@ -12,6 +12,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace varelio::cli {
 namespace {
@@ -118,6 +119,30 @@ TEST(VarelioCli, ChartImageIsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(process.exitCode(), kExitWriteFailed);
     EXPECT_NE(process.readAllStandardError().indexOf("varelio-chart-image.so"), -1);
     EXPECT_FALSE(QFileInfo::exists(alone + "/chart.svg"));
+}
+
+// A standard stream the companion is started without is said to be closed,
+// and no file it opens later takes its place.
+TEST(VarelioCli, ClosedStandardStreamsAreNamed) {
+    struct Case {
+        QStringList args;
+        int closed;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--batch", "-"}, 0, kExitRefused, "varelio-cli: standard input is closed\n"},
+        {{"--open", "good.vrl"}, 1, kExitWriteFailed, "varelio-cli: could not write the output: standard output is closed\n"},
+    };
+    for (const Case& c : cases) {
+        QProcess process;
+        const int fd = c.closed;
+        process.setChildProcessModifier([fd] { ::close(fd); });
+        process.start(QStringLiteral(VARELIO_CLI_PATH), c.args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), c.exitCode) << Show(c.args).toStdString();
+        EXPECT_EQ(process.readAllStandardError().toStdString(), c.err) << Show(c.args).toStdString();
+    }
 }
 
 // Under a file-size limit the write fails instead of the signal ending the

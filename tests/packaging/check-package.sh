@@ -107,9 +107,12 @@ check_deb() {
   local depends
   depends=$(echo "$info" | sed -n 's/^ Depends: //p')
   # libqt6svg6: the window icon's plugin, which no binary links.
-  for library in libc6 libstdc++6 libgcc-s1 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6; do
+  for library in libc6 libstdc++6 libgcc-s1 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6network6 \
+                 libqt6svg6; do
     echo ", $depends," | grep -q ", $library[ ,(]" || fail "Depends lacks $library: $depends"
   done
+  # libgeonames0: the place finder's cities, opened at run time.
+  echo "$info" | grep -q '^ Recommends: .*libgeonames0' || fail "Recommends lacks libgeonames0"
 
   diff <(expected_files | sed 's|^|usr/|') \
        <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | sed 's|^\./||' | sort) ||
