@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AboutBox.h"
+#include "app/ChartChoice.h"
 #include "app/FileCommands.h"
 #include "app/HelpWindow.h"
 #include "app/InputWindow.h"
@@ -79,8 +80,7 @@ bool Application::calculateReading()
     // Each calculation gets a fresh window, so personal details and check
     // marks always start from this reading.
     ReadingWindow* previous = readingWindow_;
-    readingWindow_ = new ReadingWindow(new ReadingView(reading_, inputWindow_->placeNote()));
-    lastJpegName_.clear();
+    readingWindow_ = new ReadingWindow(new ReadingView(reading_, inputWindow_->placeNote(), StoredChartChoice()));
     readingWindow_->setAttribute(Qt::WA_DeleteOnClose);
     wireReadingWindow(*readingWindow_);
     if (previous)
@@ -106,7 +106,7 @@ void Application::wireReadingWindow(ReadingWindow& window)
             window.showSaved(lastSavedFileName_);
     });
     connect(&window, &ReadingWindow::saveJpegRequested, this, [this, &window] {
-        window.showSaved(SaveAsJpeg(&window, dialogs_, window.readingView(), lastJpegName_));
+        window.showSaved(SaveAsJpeg(&window, dialogs_, window.readingView(), lastSavedFileName_));
     });
     connect(&window, &ReadingWindow::savePdfRequested, this, [this, &window] {
         window.showSaved(SaveAsPdf(&window, dialogs_, window.readingView(), lastSavedFileName_));

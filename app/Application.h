@@ -72,10 +72,8 @@ private:
     std::unique_ptr<PlaceFinder> ownFinder_;  // null when the caller's is used
     PlaceFinder& finder_;
     Reading reading_;
-    // Shared by the reading file, the text export and the PDF for the whole run.
+    // Shared by the reading file, the text export, the picture and the PDF for the whole run.
     QString lastSavedFileName_;
-    // The picture dialog's name, forgotten with its reading window.
-    QString lastJpegName_;
     std::unique_ptr<InputWindow> inputWindow_;
     QPointer<ReadingWindow> readingWindow_;
     bool exiting_ = false;

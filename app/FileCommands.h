@@ -42,9 +42,10 @@ bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading
                        QString& lastSavedFileName);
 
 // "Save As &JPEG": a picture of readingView's client area (see
-// app/PictureExport.h). lastJpegName is the picture dialog's remembered name.
-// Returns the written path, or empty.
-QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastJpegName);
+// app/PictureExport.h). The dialog offers lastSavedFileName with ".jpg" and
+// stores the choice, as the others do; a name taken already gets a free
+// numbered one ("asha_001.jpg"). Returns the written path, or empty.
+QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastSavedFileName);
 
 // "Save As P&DF": readingView as one vector page, A4 or Letter by the locale
 // (app/Printing.h). The dialog offers lastSavedFileName with ".pdf" and, as

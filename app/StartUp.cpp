@@ -72,6 +72,8 @@ void PrepareProcess()
 
 bool PrepareApplication()
 {
+    // The user's settings (the chart chosen last) are kept under these names.
+    QApplication::setOrganizationName(QStringLiteral("Varelio"));
     SetNameAndVersion();
     QGuiApplication::setDesktopFileName(QStringLiteral(VARELIO_APP_ID));
     // Back closes the reading window before the input window reappears; the

@@ -1,5 +1,6 @@
 #include "app/Wording.h"
 
+#include "astro/Signs.h"
 #include "form/CityClocks.h"
 #include "form/TimeZones.h"
 
@@ -111,6 +112,48 @@ std::array<QString, 3> VerdictCaptions(const ManglikVerdict& verdict)
             Wording::tr("Percentage of Mangala dosha is %1")
                 .arg(QString::fromStdString(DoshaPercentText(verdict.doshaPercent))),
             verdict.manglik ? Wording::tr("The person is Manglik") : Wording::tr("The person is Non Manglik")};
+}
+
+QString CancellationLine(const Cancellation& cancellation, ManglikReference reference)
+{
+    const QString sign = cancellation.sign >= 1 && cancellation.sign <= kSignCount
+                             ? FromView(kSignNames[static_cast<std::size_t>(cancellation.sign - 1)].english)
+                             : QString();
+    const QString body = FromView(kBodyNamesEnglish[cancellation.body]);
+    QString reason;
+    switch (cancellation.rule) {
+    case CancellationRule::MarsInLeoOrAquarius: reason = Wording::tr("Mars in %1").arg(sign); break;
+    case CancellationRule::MarsInHouseAndSign:
+        reason = Wording::tr("Mars in house %1 in %2").arg(QString::number(cancellation.house), sign);
+        break;
+    case CancellationRule::MoonInCancerOrLeo: reason = Wording::tr("Moon sign is %1").arg(sign); break;
+    case CancellationRule::LordInKendraOrTrikona:
+        reason = Wording::tr("Lord of the %1 sign, %2, stands in house %3")
+                     .arg(ReferenceName(reference), body, QString::number(cancellation.house));
+        break;
+    case CancellationRule::BeneficNearReference: {
+        const QString point = reference == ManglikReference::Lagna  ? Wording::tr("the ascendant")
+                              : reference == ManglikReference::Moon ? Wording::tr("the Moon")
+                                                                    : Wording::tr("Venus");
+        reason = Wording::tr("%1 is close to %2").arg(body, point);
+        break;
+    }
+    }
+    return Wording::tr("Dosha cancelled: %1").arg(reason);
+}
+
+QString ChartName(DivisionalChart chart)
+{
+    switch (chart) {
+    case DivisionalChart::Rasi: return Wording::tr("Rasi (D1)");
+    case DivisionalChart::Hora: return Wording::tr("Hora (D2)");
+    case DivisionalChart::Drekkana: return Wording::tr("Drekkana (D3)");
+    case DivisionalChart::Saptamsa: return Wording::tr("Saptamsa (D7)");
+    case DivisionalChart::Navamsa: return Wording::tr("Navamsa (D9)");
+    case DivisionalChart::Dasamsa: return Wording::tr("Dasamsa (D10)");
+    case DivisionalChart::Dwadasamsa: return Wording::tr("Dwadasamsa (D12)");
+    }
+    return {};
 }
 
 QString WindowLine(ManglikReference reference, const ReferenceWindow& window)

@@ -7,6 +7,7 @@
 
 #include "app/Dialogs.h"
 #include "astro/Records.h"
+#include "charts/DivisionalCharts.h"
 #include "form/Problem.h"
 #include "form/ZoneChoice.h"
 #include "manglik/Manglik.h"
@@ -35,6 +36,14 @@ QString ReferenceName(ManglikReference reference);
 // "Position of Mars from Lagna is 7", "Percentage of Mangala dosha is 25%",
 // "The person is Manglik"; a house that could not be counted says so.
 std::array<QString, 3> VerdictCaptions(const ManglikVerdict& verdict);
+
+// "Dosha cancelled: Lord of the Lagna sign, Venus, stands in house 4": the
+// first cancellation rule that applies to a Manglik verdict, for the line
+// under its box (the reason is formats/English's CancellationReason).
+QString CancellationLine(const Cancellation& cancellation, ManglikReference reference);
+
+// "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
+QString ChartName(DivisionalChart chart);
 
 // "Lagna: Holds for births from 16:52 to 18:41" (" the day before" or " the
 // next day" after a time on another date; "any birth time" when the search

@@ -69,6 +69,12 @@ void AddOptions(QCommandLineParser& parser) {
          "rows were refused.",
          "FILE"},
         {"jobs", "Workers for --batch, 1 to 256 (default: one per processor).", "N"},
+        {"chart-image",
+         "Also write the chart as the reading window draws it, to FILE.svg or FILE.png (replaced whole, "
+         "or left as it was when it cannot be written).",
+         "FILE"},
+        {"style", "The picture's chart style: south (default), north or east.", "S"},
+        {"varga", "The picture's chart: D1 (Rasi, default), D2, D3, D7, D9, D10 or D12.", "D"},
         {"format",
          "Output: json (default; JSON Lines with --batch), text (the text export's lines; one birth only) or "
          "csv (the main results, with --batch only).",
@@ -96,6 +102,43 @@ std::optional<Failure> ApplyOptions(const QCommandLineParser& parser, FormValues
     options.west = parser.isSet("west");
     options.dst = parser.isSet("dst");
     if (auto problem = ApplyBirthOptions(options, form, "--")) return UsageError(*problem);
+    return std::nullopt;
+}
+
+// The picture --chart-image asks for, or the first problem with its options.
+std::optional<Failure> ApplyChartImage(const QCommandLineParser& parser, CommandLine& command) {
+    if (!parser.isSet("chart-image")) {
+        for (const char* option : {"style", "varga"}) {
+            if (parser.isSet(QString::fromLatin1(option))) {
+                return Usage(QStringLiteral("--%1 needs --chart-image").arg(QString::fromLatin1(option)));
+            }
+        }
+        return std::nullopt;
+    }
+    ChartImageRequest request;
+    request.path = Value(parser, "chart-image").toStdString();
+    const QString lower = Value(parser, "chart-image").toLower();
+    if (!lower.endsWith(".svg") && !lower.endsWith(".png")) {
+        return Usage(QStringLiteral("--chart-image writes FILE.svg or FILE.png, not '%1'")
+                         .arg(Printable(Value(parser, "chart-image"))));
+    }
+    if (parser.isSet("style")) {
+        const auto style = ChartImageStyleNamed(Value(parser, "style").toStdString());
+        if (!style) {
+            return Usage(QStringLiteral("--style takes north, south or east, not '%1'")
+                             .arg(Printable(Value(parser, "style"))));
+        }
+        request.style = *style;
+    }
+    if (parser.isSet("varga")) {
+        const auto chart = VargaNamed(Value(parser, "varga").toStdString());
+        if (!chart) {
+            return Usage(QStringLiteral("--varga takes D1, D2, D3, D7, D9, D10 or D12, not '%1'")
+                             .arg(Printable(Value(parser, "varga"))));
+        }
+        request.chart = *chart;
+    }
+    command.chartImage = std::move(request);
     return std::nullopt;
 }
 
@@ -211,7 +254,9 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
         }
     }
     if (parser.isSet("batch")) {
-        if (auto conflict = BatchConflict(parser)) {
+        if (parser.isSet("chart-image")) {
+            result.failure = Usage(QStringLiteral("--chart-image is for one birth; it cannot be given with --batch"));
+        } else if (auto conflict = BatchConflict(parser)) {
             result.failure = std::move(conflict);
         } else if (result.format == OutputFormat::Text) {
             result.failure = Usage(QStringLiteral("--format text is for one birth; --batch writes json or csv"));
@@ -233,6 +278,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
     }
     if (parser.isSet("jobs")) {
         result.failure = Usage(QStringLiteral("--jobs needs --batch"));
+        return result;
+    }
+    if (auto problem = ApplyChartImage(parser, result)) {
+        result.failure = std::move(problem);
         return result;
     }
     if (parser.isSet("open")) {

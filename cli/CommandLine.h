@@ -2,6 +2,7 @@
 // would hold it) and how the reading is to be printed.
 #pragma once
 
+#include "cli/ChartImage.h"
 #include "cli/Failure.h"
 #include "form/Form.h"
 #include "places/PlaceEntry.h"
@@ -29,6 +30,7 @@ struct CommandLine {
     OutputFormat format = OutputFormat::Json;
     std::optional<std::string> batchInput;  // --batch FILE: a path, or "-" for standard input
     int jobs = 0;                           // --jobs N: the batch's workers; 0 for one per processor
+    std::optional<ChartImageRequest> chartImage;  // --chart-image FILE [--style S] [--varga D]
     bool showHelp = false;
     bool showVersion = false;
     std::string helpText;
@@ -51,7 +53,9 @@ struct CommandLine {
 // win, and --zone also drops the place's DST box and exact offset. A --place
 // text that was not UTF-8 (its bad bytes arrive as U+FFFD) is refused.
 // --batch takes the births from a file instead, so it excludes --open,
-// --place and every birth option.
+// --place and every birth option. --chart-image names an .svg or .png file for
+// the chart's picture, --style (north, south, east) and --varga (D1 to D12)
+// say which; one birth only.
 CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder);
 
 }  // namespace varelio::cli

@@ -1,6 +1,7 @@
 #include "cli/Companion.h"
 
 #include "cli/Batch.h"
+#include "cli/BirthOptions.h"
 #include "cli/JsonWriter.h"
 #include "formats/English.h"
 #include "formats/TextExport.h"
@@ -72,16 +73,16 @@ CompanionRun RunBatchInMemory(const CommandLine& command) {
 
 }  // namespace
 
-CompanionRun RunCompanion(const QStringList& arguments) {
+CompanionRun RunCompanion(const QStringList& arguments, const ChartImageWriter& writer) {
     PlaceFinder finder;
-    return RunCompanion(arguments, finder);
+    return RunCompanion(arguments, finder, writer);
 }
 
-CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder) {
-    return RunCompanion(ParseCommandLine(arguments, finder));
+CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder, const ChartImageWriter& writer) {
+    return RunCompanion(ParseCommandLine(arguments, finder), writer);
 }
 
-CompanionRun RunCompanion(const CommandLine& command) {
+CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& writer) {
     if (command.failure) return Refused(*command.failure);
     CompanionRun run;
     if (command.showHelp) {
@@ -101,6 +102,13 @@ CompanionRun RunCompanion(const CommandLine& command) {
         return Refused(Refuse(computed.problem()));
     }
 
+    if (command.chartImage) {
+        std::string reason = "the chart picture module is not loaded";
+        if (!writer || !writer(ChartImageOf(*command.chartImage, reading), reason)) {
+            return Refused(Stop("could not write '" + Printable(command.chartImage->path) + "': " + reason,
+                                kExitWriteFailed));
+        }
+    }
     // A place's zone that no row gives exactly is worth a word whatever the format.
     if (command.place && command.place->zone.note.warning()) {
         run.err = ProgramLine(english::ZoneNoteText(command.place->zone.note));

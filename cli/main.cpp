@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 
@@ -23,20 +24,39 @@ int Report(const varelio::cli::Failure& failure) {
 int Run(int argc, char** argv, const varelio::cli::ClosedStreams& closed) {
     using namespace varelio::cli;
     if (closed.output) return Report(StreamClosed(StandardStream::Output));
-    QCoreApplication app(argc, argv);
+    // A chart picture needs QtGui, loaded with its module for that run alone;
+    // the module outlives the application object it makes.
+    std::unique_ptr<ChartImageModule> pictures;
+    // The GUI application takes options of its own from its arguments
+    // (--style among them): it is given only the program's name.
+    int guiArgc = 1;
+    std::unique_ptr<QCoreApplication> app;
+    if (WantsChartImage(argc, argv)) {
+        Failure failure;
+        pictures = ChartImageModule::Load(failure);
+        if (!pictures) return Report(failure);
+        app = pictures->MakeApplication(guiArgc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName("varelio-cli");
     QCoreApplication::setApplicationVersion(VARELIO_VERSION);
 
     // The run's place finder, loaded only for --place.
     varelio::PlaceFinder finder;
     // A batch streams: its output never waits in memory.
-    const CommandLine command = ParseCommandLine(QCoreApplication::arguments(), finder);
+    QStringList arguments = QCoreApplication::arguments();
+    if (pictures) {
+        arguments.clear();
+        for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const CommandLine command = ParseCommandLine(arguments, finder);
     if (!command.failure && !command.showHelp && !command.showVersion && command.batchInput) {
         if (*command.batchInput == "-" && closed.input) return Report(StreamClosed(StandardStream::Input));
         return RunBatchCommand(command, stdout, stderr);
     }
 
-    const CompanionRun run = RunCompanion(command);
+    const CompanionRun run = RunCompanion(command, pictures ? pictures->Writer() : ChartImageWriter());
     // Written as bytes: the text export carries its own CR LF line ends.
     const bool written = std::fwrite(run.out.data(), 1, run.out.size(), stdout) == run.out.size() &&
                          std::fflush(stdout) == 0;

@@ -101,6 +101,19 @@ std::string CancellationReason(const Cancellation& c, ManglikReference reference
     return {};
 }
 
+std::string_view ChartName(DivisionalChart chart) {
+    switch (chart) {
+        case DivisionalChart::Rasi: return "Rasi (D1)";
+        case DivisionalChart::Hora: return "Hora (D2)";
+        case DivisionalChart::Drekkana: return "Drekkana (D3)";
+        case DivisionalChart::Saptamsa: return "Saptamsa (D7)";
+        case DivisionalChart::Navamsa: return "Navamsa (D9)";
+        case DivisionalChart::Dasamsa: return "Dasamsa (D10)";
+        case DivisionalChart::Dwadasamsa: return "Dwadasamsa (D12)";
+    }
+    return {};
+}
+
 std::string WindowText(const ReferenceWindow& window) {
     const bool open = window.fromCapped && window.toCapped;
     return std::string(open ? "Holds for any birth time from " : "Holds for births from ") +

@@ -14,7 +14,9 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <QPushButton>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -35,6 +37,18 @@ T* Child(QObject& root, const QString& name)
     return found;
 }
 
+// The user's settings in a folder of the test's own, under the organisation
+// the program sets, so no test reads or changes the real ones; emptied unless
+// kept (a "next start" keeps what the run before stored).
+inline void UseTestSettings(bool keep = false)
+{
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Varelio"));
+    if (!keep)
+        QSettings().clear();
+}
+
 // One place finder for the whole test program: the cities load once, not
 // once for every program a test drives.
 inline PlaceFinder& TestPlaceFinder()
@@ -49,8 +63,9 @@ inline PlaceFinder& TestPlaceFinder()
 // per test function.
 class DrivenProgram {
 public:
-    explicit DrivenProgram(const QString& readingFile = {})
+    explicit DrivenProgram(const QString& readingFile = {}, bool keepSettings = false)
     {
+        UseTestSettings(keepSettings);
         SetJpegWriterAvailableForTesting(true);
         program_ = std::make_unique<Application>(dialogs, TestPlaceFinder());
         program_->start(readingFile);

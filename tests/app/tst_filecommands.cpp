@@ -408,25 +408,27 @@ private slots:
         const QSize clientSize = window.size();
         QVERIFY(!clientSize.isEmpty());
         ScriptedDialogs dialogs;
-        QString lastJpeg = QStringLiteral("before.jpg");
+        // The dialog offers the name the other saves share, with its own ending.
+        const QString shared = dir.filePath("ravi.pdf");
+        QString lastSaved = shared;
 
         dialogs.setNextFileName(QString());
-        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), QString());
-        QCOMPARE(lastJpeg, QStringLiteral("before.jpg"));
+        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastSaved), QString());
+        QCOMPARE(lastSaved, shared);
         const FileRequest request = dialogs.fileRequests[0];
         QCOMPARE(request.title, QString());
         QCOMPARE(request.filter, QStringLiteral("JPEG Image (*.jpg)"));
         QCOMPARE(request.defaultSuffix, QStringLiteral("jpg"));
-        QCOMPARE(request.initialName, QStringLiteral("before.jpg"));
+        QCOMPARE(request.initialName, dir.filePath("ravi.jpg"));
         QVERIFY(!request.confirmOverwrite);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
 
         const QString chosen = dir.filePath("chart.jpg");
         dialogs.setNextFileName(chosen);
         dialogs.setNextFileName(chosen);
-        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), chosen);
-        QCOMPARE(lastJpeg, chosen);
-        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), dir.filePath("chart_001.jpg"));
+        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastSaved), chosen);
+        QCOMPARE(lastSaved, chosen);
+        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastSaved), dir.filePath("chart_001.jpg"));
         QCOMPARE(dialogs.fileRequests[2].initialName, chosen);
         // The reading view's fixed size, pixel for pixel at the usual 96 dots per inch.
         QCOMPARE(clientSize, QSize(717, 490));

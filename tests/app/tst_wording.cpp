@@ -125,7 +125,18 @@ void WordingTest::windowsSayWhatTheCompanionSays()
         for (const TimeWarning& warning : {TimeWarning{1, true, true}, TimeWarning{1, false, false},
                                            TimeWarning{6, true, false}, TimeWarning{15, false, true}})
             QCOMPARE(TimeWarningLine(reference, warning), FromStd(english::TimeWarningText(warning, reference)));
+        // Every rule's reason, under the box after "Dosha cancelled: ".
+        for (const Cancellation& cancellation :
+             {Cancellation{CancellationRule::MarsInLeoOrAquarius, 11, 0, kMars},
+              Cancellation{CancellationRule::MarsInHouseAndSign, 8, 12, kMars},
+              Cancellation{CancellationRule::MoonInCancerOrLeo, 4, 0, kMoon},
+              Cancellation{CancellationRule::LordInKendraOrTrikona, 0, 4, kVenus},
+              Cancellation{CancellationRule::BeneficNearReference, 0, 0, kJupiter}})
+            QCOMPARE(CancellationLine(cancellation, reference),
+                     QStringLiteral("Dosha cancelled: ") + FromStd(english::CancellationReason(cancellation, reference)));
     }
+    for (const Division& division : kDivisions)
+        QCOMPARE(ChartName(division.chart), FromStd(std::string(english::ChartName(division.chart))));
 
     ZoneNote chosen;
     chosen.kind = ZoneNote::Kind::Chosen;

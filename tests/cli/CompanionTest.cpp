@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace varelio::cli {
 namespace {
 
@@ -51,7 +53,7 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
         "ayanamsa", "ascendant", "midheaven", "moonLongitude", "ayanamsaText", "ascendantText", "midheavenText",
         "moonPositionText", "moonNakshatraName", "moonRashiName", "moonSignName", "bodyNames", "bodyNamesSanskrit",
         "bodyPositionText", "summary", "manglik", "cancellation", "retrograde", "chart", "manglikFromVenus",
-        "verdictWindow", "bodies", "verdicts"};
+        "verdictWindow", "bodies", "verdicts", "vargas"};
     expectedKeys.sort();
     EXPECT_EQ(json.keys(), expectedKeys) << "actual: " << json.keys().join(' ').toStdString();
     EXPECT_EQ(json["summary"].toObject().size(), 7);
@@ -105,6 +107,36 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
     EXPECT_EQ(birth["zoneMinutes"].toInt(), -30);
     for (const char* key : {"east", "south", "dst"}) EXPECT_TRUE(birth[key].isBool()) << key;
     for (const char* key : {"name", "city", "state", "country"}) EXPECT_TRUE(birth[key].isString()) << key;
+}
+
+// "vargas": the sign of every body and the ascendant in the seven charts,
+// keyed as in "bodies". The Rasi's is the body's own sign; the Navamsa's the
+// ninth part of a sign the longitude falls in, counted on from Aries round
+// the whole zodiac (the rule's other statement). Through a day, so every
+// sign turns up.
+TEST(Companion, VargasGiveEveryBodysSignInTheSevenCharts) {
+    for (int hour = 0; hour < 24; hour += 3) {
+        const CompanionRun run = RunCompanion(DelhiWith("--hour", std::to_string(hour).c_str()));
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const QJsonObject json = ParseJson(run.out);
+        const QJsonObject vargas = json["vargas"].toObject();
+        ASSERT_EQ(vargas.keys(), (QStringList{"D1", "D10", "D12", "D2", "D3", "D7", "D9"}));
+        QStringList bodies = json["bodies"].toObject().keys();
+        bodies.removeOne("midheaven");
+        for (const QString& chart : vargas.keys()) {
+            ASSERT_EQ(vargas[chart].toObject().keys(), bodies) << chart.toStdString();
+            for (const QString& body : bodies) {
+                const int sign = vargas[chart][body].toInt();
+                EXPECT_TRUE(sign >= 1 && sign <= 12) << chart.toStdString() << " " << body.toStdString();
+            }
+        }
+        for (const QString& body : bodies) {
+            const double longitude = json["bodies"][body]["longitude"].toDouble();
+            EXPECT_EQ(vargas["D1"][body], json["bodies"][body]["sign"]) << body.toStdString();
+            EXPECT_EQ(vargas["D9"][body].toInt(), static_cast<int>(std::floor(longitude * 9 / 30)) % 12 + 1)
+                << body.toStdString() << " at " << longitude;
+        }
+    }
 }
 
 // Through the day at Delhi the verdicts and cancellations take every
@@ -229,6 +261,10 @@ TEST(Companion, UsageErrorsCalculateNothing) {
         DelhiWith("--lat-min", "-5"), DelhiWith("--lon-deg", "7x"),   DelhiArguments() << "--south",
         DelhiArguments() << "--west", DelhiArguments() << "--format" << "xml",
         DelhiArguments() << "--colour", DelhiArguments() << "stray",
+        DelhiArguments() << "--chart-image" << "chart.svg" << "--style" << "west",
+        DelhiArguments() << "--chart-image" << "chart.png" << "--varga" << "D5",
+        DelhiArguments() << "--chart-image" << "chart.jpg", DelhiArguments() << "--style" << "north",
+        QStringList{"varelio-cli", "--batch", "births.csv", "--chart-image", "chart.svg"},
         DelhiArguments() << "--utc-offset" << "5:7", DelhiArguments() << "--utc-offset" << "+15:00",
     };
     for (const QStringList& args : cases) {
