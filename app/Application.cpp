@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include "app/AboutBox.h"
+#include "app/ChartChoice.h"
 #include "app/FileCommands.h"
 #include "app/HelpWindow.h"
 #include "app/InputWindow.h"
@@ -16,7 +18,22 @@
 namespace varelio::app {
 
 Application::Application(Dialogs& dialogs, QObject* parent)
-    : QObject(parent), dialogs_(dialogs), inputWindow_(std::make_unique<InputWindow>(dialogs))
+    : Application(dialogs, std::make_unique<PlaceFinder>(), nullptr, parent)
+{
+}
+
+Application::Application(Dialogs& dialogs, PlaceFinder& finder, QObject* parent)
+    : Application(dialogs, nullptr, &finder, parent)
+{
+}
+
+Application::Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinder, PlaceFinder* finder,
+                         QObject* parent)
+    : QObject(parent),
+      dialogs_(dialogs),
+      ownFinder_(std::move(ownFinder)),
+      finder_(finder ? *finder : *ownFinder_),
+      inputWindow_(std::make_unique<InputWindow>(dialogs, finder_))
 {
     connect(inputWindow_.get(), &InputWindow::calculateRequested, this, &Application::calculateRequested);
     connect(inputWindow_.get(), &InputWindow::openRequested, this, &Application::openSavedReading);
@@ -48,6 +65,18 @@ void Application::start(const QString& readingFile)
         openReadingAt(readingFile);
 }
 
+void Application::openHandedFile(const QString& path)
+{
+    // A file handed over is a reading of its own: a birth the match asked for
+    // is given up, and the input window is as it was before.
+    endMatchEntry();
+    openReadingAt(path);
+    QWidget* shown = readingWindow_ ? static_cast<QWidget*>(readingWindow_.data()) : inputWindow_.get();
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+}
+
 bool Application::calculateReading()
 {
     const Result<void> computed = ComputeReadingFromForm(inputWindow_->formValues(), JpegWriterAvailable(), reading_);
@@ -59,8 +88,7 @@ bool Application::calculateReading()
     // Each calculation gets a fresh window, so personal details and check
     // marks always start from this reading.
     ReadingWindow* previous = readingWindow_;
-    readingWindow_ = new ReadingWindow(new ReadingView(reading_));
-    lastJpegName_.clear();
+    readingWindow_ = new ReadingWindow(new ReadingView(reading_, inputWindow_->placeNote(), StoredChartChoice()));
     readingWindow_->setAttribute(Qt::WA_DeleteOnClose);
     wireReadingWindow(*readingWindow_);
     if (previous)
@@ -109,7 +137,7 @@ void Application::showMatchWindow()
 void Application::enterBirthForMatch(MatchSide side)
 {
     if (!matchEntry_) {
-        matchEntry_ = MatchEntry{side, inputWindow_->isVisible(), inputWindow_->formValues(),
+        matchEntry_ = MatchEntry{side, inputWindow_->isVisible(), inputWindow_->contents(),
                                  inputWindow_->windowTitle()};
     }
     matchEntry_->side = side;
@@ -142,7 +170,7 @@ void Application::endMatchEntry()
     if (!matchEntry_)
         return;
     const MatchEntry entry = *std::exchange(matchEntry_, std::nullopt);
-    inputWindow_->setFormValues(entry.form);
+    inputWindow_->restoreContents(entry.contents);
     inputWindow_->setWindowTitle(entry.title);
     if (!entry.inputWasVisible)
         inputWindow_->hide();
@@ -154,6 +182,7 @@ void Application::wireReadingWindow(ReadingWindow& window)
     connect(&window, &ReadingWindow::backRequested, this, &Application::back);
     connect(&window, &ReadingWindow::exitRequested, this, &Application::exit);
     connect(&window, &ReadingWindow::matchRequested, this, &Application::showMatchWindow);
+    connect(&window, &ReadingWindow::aboutRequested, this, [this, &window] { ShowAboutBox(&window, finder_.state()); });
     // Each save says in the window's status bar where the file went.
     connect(&window, &ReadingWindow::saveRequested, this, [this, &window] {
         if (SaveReading(&window, dialogs_, reading_, inputWindow_->timeZoneIndex(), lastSavedFileName_))
@@ -164,7 +193,7 @@ void Application::wireReadingWindow(ReadingWindow& window)
             window.showSaved(lastSavedFileName_);
     });
     connect(&window, &ReadingWindow::saveJpegRequested, this, [this, &window] {
-        window.showSaved(SaveAsJpeg(&window, dialogs_, window.readingView(), lastJpegName_));
+        window.showSaved(SaveAsJpeg(&window, dialogs_, window.readingView(), lastSavedFileName_));
     });
     connect(&window, &ReadingWindow::savePdfRequested, this, [this, &window] {
         window.showSaved(SaveAsPdf(&window, dialogs_, window.readingView(), lastSavedFileName_));
@@ -226,7 +255,8 @@ void Application::openSavedReading()
     if (!OpenSavedReading(inputWindow_.get(), dialogs_, form))
         return;
     inputWindow_->setFormValues(form);
-    calculateReading();
+    // While the input window is lent to the match, the file is that side's birth.
+    calculateRequested();
 }
 
 void Application::openReadingAt(const QString& path)

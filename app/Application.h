@@ -1,11 +1,13 @@
 // The application object: owns the one Reading (birth data, chart state and
-// summary), the input window and the current reading window, runs the
-// calculation and carries out the windows' lifetime rules.
+// summary), the place finder, the input window, the current reading window
+// and the match window, runs the calculation and carries out the windows'
+// lifetime rules.
 #pragma once
 
 #include "app/Dialogs.h"
-#include "form/Form.h"
+#include "app/InputWindow.h"
 #include "matching/ManglikMatch.h"
+#include "places/PlaceFinder.h"
 #include "reading/Reading.h"
 
 #include <QObject>
@@ -17,7 +19,6 @@
 
 namespace varelio::app {
 
-class InputWindow;
 class MatchWindow;
 class ReadingWindow;
 
@@ -25,6 +26,8 @@ class Application final : public QObject {
     Q_OBJECT
 public:
     explicit Application(Dialogs& dialogs, QObject* parent = nullptr);
+    // With a place finder of the caller's, which must outlive the object.
+    Application(Dialogs& dialogs, PlaceFinder& finder, QObject* parent = nullptr);
     ~Application() override;
 
     // Shows the input window; given a reading file, fills the window from it
@@ -32,6 +35,11 @@ public:
     // that cannot be opened gets that command's message and the input window
     // stays).
     void start(const QString& readingFile = {});
+
+    // A reading file handed over by a later start ("varelio FILE.vrl" while
+    // this copy runs): opened as "Open Previously Saved Reading" opens it, and
+    // the window that then shows comes to the front.
+    void openHandedFile(const QString& path);
 
     // Computes the reading from the input window's form (ComputeReadingFromForm),
     // shows it in a fresh reading window and hides the input window. A refused
@@ -62,8 +70,10 @@ signals:
     void finished();
 
 private:
-    // The input window's "Get My Manglik Reading": a reading of its own, or
-    // while a side of the match waits for a birth, that side's reading.
+    Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinder, PlaceFinder* finder, QObject* parent);
+    // The input window's "Get My Manglik Reading" (and its Open, once the
+    // file has filled the form): a reading of its own, or while a side of the
+    // match waits for a birth, that side's reading.
     void calculateRequested();
     // A side of the match takes the birth entered next in the input window,
     // shown for it; afterwards the input window is as it was (its form, its
@@ -78,11 +88,11 @@ private:
     void closeReadingWindow();
 
     Dialogs& dialogs_;
+    std::unique_ptr<PlaceFinder> ownFinder_;  // null when the caller's is used
+    PlaceFinder& finder_;
     Reading reading_;
-    // Shared by the reading file, the text export and the PDF for the whole run.
+    // Shared by the reading file, the text export, the picture and the PDF for the whole run.
     QString lastSavedFileName_;
-    // The picture dialog's name, forgotten with its reading window.
-    QString lastJpegName_;
     std::unique_ptr<InputWindow> inputWindow_;
     QPointer<ReadingWindow> readingWindow_;
     QPointer<MatchWindow> matchWindow_;
@@ -91,7 +101,7 @@ private:
     struct MatchEntry {
         MatchSide side = MatchSide::Bride;
         bool inputWasVisible = false;
-        FormValues form;
+        InputWindow::Contents contents;
         QString title;
     };
     std::optional<MatchEntry> matchEntry_;

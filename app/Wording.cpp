@@ -2,6 +2,7 @@
 
 #include "astro/Nakshatras.h"
 #include "astro/Signs.h"
+#include "form/CityClocks.h"
 #include "form/TimeZones.h"
 
 #include <QCoreApplication>
@@ -76,9 +77,11 @@ QString Lord(BodyIndex body)
     return FromView(kBodyNamesEnglish[body]);
 }
 
+// Empty for a sign out of 1 to 12.
 QString EnglishSign(int sign)
 {
-    return FromView(kSignNames[static_cast<std::size_t>(sign - 1)].english);
+    return sign >= 1 && sign <= kSignCount ? FromView(kSignNames[static_cast<std::size_t>(sign - 1)].english)
+                                           : QString();
 }
 
 // The bride's and the groom's value of one trait: "Both Deva" or "Bride Manushya, groom Deva".
@@ -110,7 +113,17 @@ QString ProblemText(const Problem& problem, const QString& file)
     case ProblemCode::ImpossibleDate: return Wording::tr("Please Enter Correct Date Or Month!");
     case ProblemCode::ImpossibleDateInThirtyDayMonth: return Wording::tr("Please Enter Correct Date Or Month !");
     case ProblemCode::ConverterMissing: return Wording::tr("Required File Is Missing. Please Reinstall The Software.");
+    case ProblemCode::LatitudeDegreesOutOfRange: return Wording::tr("Please Enter Degree of Latitude from 0 to 90");
+    case ProblemCode::LatitudeMinutesOutOfRange: return Wording::tr("Please Enter Minutes of Latitude from 0 to 59");
+    case ProblemCode::LatitudePastPole: return Wording::tr("Please Enter a Latitude of at most 90 Degree 0 Minute");
+    case ProblemCode::LongitudeDegreesOutOfRange: return Wording::tr("Please Enter Degree of Longitude from 0 to 180");
+    case ProblemCode::LongitudeMinutesOutOfRange: return Wording::tr("Please Enter Minute of Longitude from 0 to 59");
+    case ProblemCode::LongitudePastLimit:
+        return Wording::tr("Please Enter a Longitude of at most 180 Degree 0 Minute");
+    case ProblemCode::UtcOffsetInvalid:
+        return Wording::tr("Please Enter the Exact UTC Offset as +HH:MM, from -14:00 to +14:00, or leave it empty");
     case ProblemCode::NotAReadingFile:
+    case ProblemCode::NotReadingFileContent:
     case ProblemCode::NotARegularFile: return Wording::tr("Please Check The File.");
     case ProblemCode::FileUnreadable:
         return Wording::tr("Could not read the file \"%1\".\n%2").arg(file, QString::fromStdString(problem.detail));
@@ -148,6 +161,45 @@ std::array<QString, 3> VerdictCaptions(const ManglikVerdict& verdict)
             Wording::tr("Percentage of Mangala dosha is %1")
                 .arg(QString::fromStdString(DoshaPercentText(verdict.doshaPercent))),
             verdict.manglik ? Wording::tr("The person is Manglik") : Wording::tr("The person is Non Manglik")};
+}
+
+QString CancellationReason(const Cancellation& c, ManglikReference reference)
+{
+    switch (c.rule) {
+    case CancellationRule::MarsInLeoOrAquarius: return Wording::tr("Mars in %1").arg(EnglishSign(c.sign));
+    case CancellationRule::MarsInHouseAndSign:
+        return Wording::tr("Mars in house %1 in %2").arg(QString::number(c.house), EnglishSign(c.sign));
+    case CancellationRule::MoonInCancerOrLeo: return Wording::tr("Moon sign is %1").arg(EnglishSign(c.sign));
+    case CancellationRule::LordInKendraOrTrikona:
+        return Wording::tr("Lord of the %1 sign, %2, stands in house %3")
+            .arg(ReferenceName(reference), Lord(c.body), QString::number(c.house));
+    case CancellationRule::BeneficNearReference:
+        switch (reference) {
+        case ManglikReference::Lagna: return Wording::tr("%1 is close to the ascendant").arg(Lord(c.body));
+        case ManglikReference::Moon: return Wording::tr("%1 is close to the Moon").arg(Lord(c.body));
+        case ManglikReference::Venus: return Wording::tr("%1 is close to Venus").arg(Lord(c.body));
+        }
+    }
+    return {};
+}
+
+QString CancellationLine(const Cancellation& cancellation, ManglikReference reference)
+{
+    return Wording::tr("Dosha cancelled: %1").arg(CancellationReason(cancellation, reference));
+}
+
+QString ChartName(DivisionalChart chart)
+{
+    switch (chart) {
+    case DivisionalChart::Rasi: return Wording::tr("Rasi (D1)");
+    case DivisionalChart::Hora: return Wording::tr("Hora (D2)");
+    case DivisionalChart::Drekkana: return Wording::tr("Drekkana (D3)");
+    case DivisionalChart::Saptamsa: return Wording::tr("Saptamsa (D7)");
+    case DivisionalChart::Navamsa: return Wording::tr("Navamsa (D9)");
+    case DivisionalChart::Dasamsa: return Wording::tr("Dasamsa (D10)");
+    case DivisionalChart::Dwadasamsa: return Wording::tr("Dwadasamsa (D12)");
+    }
+    return {};
 }
 
 QString WindowLine(ManglikReference reference, const ReferenceWindow& window)
@@ -189,18 +241,38 @@ QString ZoneNoteText(const ZoneNote& note)
     case ZoneNote::Kind::Chosen: break;
     }
     const ZoneRowChoice& choice = note.choice;
+    const CityClock* city = note.cityClock >= 0 ? &kCityClocks[static_cast<std::size_t>(note.cityClock)] : nullptr;
+    auto offsetText = [](int seconds) { return QString::fromStdString(UtcOffsetText(seconds)); };
+    auto cityKept = [&] {
+        return Wording::tr("%1 kept %2, %3, until %4", "city, its clock, offset, year")
+            .arg(FromView(city->city), QCoreApplication::translate("CityClocks", city->clock.data()),
+                 offsetText(city->offsetSeconds), QString::number(city->lastYear));
+    };
+    auto zoneOffset = [&] {
+        const QString offset = offsetText(note.facts.utcOffsetSeconds);
+        return note.facts.summerTime ? Wording::tr("%1, summer time").arg(offset) : offset;
+    };
     const QString date = Wording::tr("%1 %2 %3", "day, month name, year")
                              .arg(QString::number(note.day), MonthName(note.month), QString::number(note.year));
-    QString offset = QString::fromStdString(UtcOffsetText(note.facts.utcOffsetSeconds));
-    if (note.facts.summerTime)
-        offset = Wording::tr("%1, summer time").arg(offset);
+    QString clock;
+    switch (note.clock) {
+    case ClockSource::Zone: clock = zoneOffset(); break;
+    case ClockSource::CityTime: clock = cityKept(); break;
+    case ClockSource::LocalMeanTime:
+        clock = Wording::tr("local mean time before standard time, %1").arg(offsetText(note.offsetSeconds));
+        break;
+    }
     QString row = FromView(kTimeZoneTable[static_cast<std::size_t>(choice.zoneIndex)].timeZoneNames);
     if (choice.dst)
         row = Wording::tr("%1 with DST").arg(row);
-    if (!choice.exact())
-        row = Wording::tr("nearest row %1").arg(row);
-    QString text = Wording::tr("%1 on %2: %3 → %4").arg(zone, date, offset, row);
-    if (!choice.exact()) {
+    QString text;
+    if (choice.exact()) {
+        text = Wording::tr("%1 on %2: %3 → %4").arg(zone, date, clock, row);
+    } else if (note.exactOffsetEntered) {
+        text = Wording::tr("%1 on %2: %3 → exact offset %4, which no row gives")
+                   .arg(zone, date, clock, QString::fromStdString(UtcOffsetFieldText(note.offsetSeconds)));
+    } else {
+        text = Wording::tr("%1 on %2: %3 → %4").arg(zone, date, clock, Wording::tr("nearest row %1").arg(row));
         const int minutes = ChoiceErrorMinutes(choice);
         const int degrees = ChoiceErrorDegrees(choice);
         const QString minutesOff = minutes == 0   ? Wording::tr("under a minute")
@@ -208,6 +280,13 @@ QString ZoneNoteText(const ZoneNote& note)
                                                   : Wording::tr("%1 minutes").arg(minutes);
         const QString degreesOff = degrees == 0 ? Wording::tr("under 1°") : Wording::tr("about %1°").arg(degrees);
         text = Wording::tr("%1, %2 off: the ascendant may be %3 off").arg(text, minutesOff, degreesOff);
+    }
+    if (note.clock != ClockSource::Zone) {
+        text = Wording::tr("%1; the time-zone data gives %2 (%3)")
+                   .arg(text, zoneOffset(), QString::fromStdString(note.facts.abbreviation));
+    } else if (city) {
+        text = Wording::tr("%1; %2: for a time recorded in it, enter %3")
+                   .arg(text, cityKept(), QString::fromStdString(UtcOffsetFieldText(city->offsetSeconds)));
     }
     switch (note.facts.clockTime) {
     case ClockTime::Single: break;
@@ -221,6 +300,30 @@ QString ZoneNoteText(const ZoneNote& note)
         break;
     }
     return text;
+}
+
+QString ZoneNoteByHandText(const ZoneNote& note)
+{
+    const QString text = ZoneNoteText(note);
+    if (text.isEmpty())
+        return text;
+    return Wording::tr("%1; changed by hand, so the zone no longer follows the date").arg(text);
+}
+
+QString PlaceLeftBehindText(const QString& placeLabel)
+{
+    return Wording::tr("Latitude, longitude and time zone are still those of %1: change them or pick the new place")
+        .arg(placeLabel);
+}
+
+QString OffsetUsedText(const BirthData& birth)
+{
+    if (birth.utcOffsetSeconds)
+        return Wording::tr("Offset: %1, exact").arg(QString::fromStdString(UtcOffsetText(*birth.utcOffsetSeconds)));
+    const int seconds = -(birth.zoneHours * 3600 + birth.zoneMinutes * 60) + (birth.dst ? 3600 : 0);
+    const QString offset = QString::fromStdString(UtcOffsetText(seconds));
+    return birth.dst ? Wording::tr("Offset: %1, zone row with DST").arg(offset)
+                     : Wording::tr("Offset: %1, zone row").arg(offset);
 }
 
 QString MonthName(int month)
@@ -246,26 +349,6 @@ QString BodyLabel(BodyIndex body)
 {
     return Wording::tr("%1 / %2", "Sanskrit / English name of a body")
         .arg(FromView(kBodyNamesSanskrit[body]), FromView(kBodyNamesEnglish[body]));
-}
-
-QString CancellationReason(const Cancellation& c, ManglikReference reference)
-{
-    switch (c.rule) {
-    case CancellationRule::MarsInLeoOrAquarius: return Wording::tr("Mars in %1").arg(EnglishSign(c.sign));
-    case CancellationRule::MarsInHouseAndSign:
-        return Wording::tr("Mars in house %1 in %2").arg(QString::number(c.house), EnglishSign(c.sign));
-    case CancellationRule::MoonInCancerOrLeo: return Wording::tr("Moon sign is %1").arg(EnglishSign(c.sign));
-    case CancellationRule::LordInKendraOrTrikona:
-        return Wording::tr("Lord of the %1 sign, %2, stands in house %3")
-            .arg(ReferenceName(reference), Lord(c.body), QString::number(c.house));
-    case CancellationRule::BeneficNearReference:
-        switch (reference) {
-        case ManglikReference::Lagna: return Wording::tr("%1 is close to the ascendant").arg(Lord(c.body));
-        case ManglikReference::Moon: return Wording::tr("%1 is close to the Moon").arg(Lord(c.body));
-        case ManglikReference::Venus: return Wording::tr("%1 is close to Venus").arg(Lord(c.body));
-        }
-    }
-    return {};
 }
 
 QString SideName(MatchSide side)

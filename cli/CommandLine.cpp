@@ -46,6 +46,10 @@ void AddOptions(QCommandLineParser& parser) {
         {"minute", "Minute of birth, 0 to 59.", "N"},
         {"zone", "Time zone: position in the input window's list, 0 to 70 (34 is Indian Time).", "ROW"},
         {"dst", "Daylight saving time was in effect."},
+        {"utc-offset",
+         "The clock's exact offset from UT at the birth, summer time included, as +HH:MM or +HH:MM:SS "
+         "(+05:45, -04:30, +05:53:20); it is used instead of --zone and --dst.",
+         "OFFSET"},
         {"lat-deg", "Latitude degrees, up to three digits.", "DEG"},
         {"lat-min", "Latitude minutes, up to three digits.", "MIN"},
         {"north", "Latitude is north (the default)."},
@@ -72,6 +76,12 @@ void AddOptions(QCommandLineParser& parser) {
          "Match two births, the bride's and the groom's: BRIDE.vrl GROOM.vrl, and/or each side's birth options "
          "with the side before the name (--bride-name, --groom-day, --bride-north, ...), which win over a file's "
          "values. Prints the Manglik comparison and the Ashtakoota (json or text)."},
+        {"chart-image",
+         "Also write the chart as the reading window draws it, to FILE.svg or FILE.png (replaced whole, "
+         "or left as it was when it cannot be written).",
+         "FILE"},
+        {"style", "The picture's chart style: south (default), north or east.", "S"},
+        {"varga", "The picture's chart: D1 (Rasi, default), D2, D3, D7, D9, D10 or D12.", "D"},
         {"format",
          "Output: json (default; JSON Lines with --batch), text (the text export's lines; one birth only) or "
          "csv (the main results, with --batch only).",
@@ -131,6 +141,43 @@ QStringList GivenBirthOptions(const QCommandLineParser& parser, const QString& s
     return given;
 }
 
+// The picture --chart-image asks for, or the first problem with its options.
+std::optional<Failure> ApplyChartImage(const QCommandLineParser& parser, CommandLine& command) {
+    if (!parser.isSet("chart-image")) {
+        for (const char* option : {"style", "varga"}) {
+            if (parser.isSet(QString::fromLatin1(option))) {
+                return Usage(QStringLiteral("--%1 needs --chart-image").arg(QString::fromLatin1(option)));
+            }
+        }
+        return std::nullopt;
+    }
+    ChartImageRequest request;
+    request.path = Value(parser, "chart-image").toStdString();
+    const QString lower = Value(parser, "chart-image").toLower();
+    if (!lower.endsWith(".svg") && !lower.endsWith(".png")) {
+        return Usage(QStringLiteral("--chart-image writes FILE.svg or FILE.png, not '%1'")
+                         .arg(Printable(Value(parser, "chart-image"))));
+    }
+    if (parser.isSet("style")) {
+        const auto style = ChartImageStyleNamed(Value(parser, "style").toStdString());
+        if (!style) {
+            return Usage(QStringLiteral("--style takes north, south or east, not '%1'")
+                             .arg(Printable(Value(parser, "style"))));
+        }
+        request.style = *style;
+    }
+    if (parser.isSet("varga")) {
+        const auto chart = VargaNamed(Value(parser, "varga").toStdString());
+        if (!chart) {
+            return Usage(QStringLiteral("--varga takes D1, D2, D3, D7, D9, D10 or D12, not '%1'")
+                             .arg(Printable(Value(parser, "varga"))));
+        }
+        request.chart = *chart;
+    }
+    command.chartImage = std::move(request);
+    return std::nullopt;
+}
+
 // --batch reads every birth from its file, so no birth may come from elsewhere.
 std::optional<Failure> BatchConflict(const QCommandLineParser& parser) {
     QStringList given;
@@ -142,10 +189,11 @@ std::optional<Failure> BatchConflict(const QCommandLineParser& parser) {
                      .arg(given.first()));
 }
 
-// Fills form from a saved reading as the input window's open command does.
-std::optional<Failure> ApplySavedReading(const std::string& path, FormValues& form) {
+// Fills form from a saved reading as the input window's open command does;
+// side names the side of --match ("bride", "groom") whose file it is.
+std::optional<Failure> ApplySavedReading(const std::string& path, FormValues& form, const char* side = nullptr) {
     const Result<ReadingLines> opened = OpenReadingFile(path);
-    if (!opened) return Refuse(opened.problem(), path);
+    if (!opened) return side ? SideRefused(side, opened.problem(), path) : Refuse(opened.problem(), path);
     ApplyReadingLines(opened.value(), form);
     return std::nullopt;
 }
@@ -157,10 +205,13 @@ std::string PlaceList(const std::vector<Place>& places) {
 }
 
 // Fills the form from the place --place names, for the date and time already in it.
-std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, CommandLine& command) {
+std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, PlaceFinder& finder, CommandLine& command) {
     if (!parser.isSet("place")) return std::nullopt;
     const QString query = Value(parser, "place");
-    PlaceFinder& finder = SharedPlaceFinder();
+    // Bytes that are not UTF-8 reach here as replacement characters.
+    if (query.contains(QChar::ReplacementCharacter)) {
+        return Usage(QStringLiteral("--place takes UTF-8 text, not '%1'").arg(Printable(query)));
+    }
     if (!finder.WaitUntilLoaded()) {
         return Stop("--place needs the GeoNames cities of libgeonames (Debian package libgeonames0), which is "
                     "not installed");
@@ -180,19 +231,13 @@ std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, CommandLine&
     if (parser.isSet("zone")) {
         command.form.zoneIndex = before.zoneIndex;
         command.form.dst = before.dst;
+        command.form.utcOffset = before.utcOffset;
+        choice.zone.note.exactOffsetEntered = false;
     } else if (!choice.zone.found && ValidateForm(command.form, true).ok()) {
         // An impossible date is left to the form's own check and message.
         return Stop(english::ZoneNoteText(choice.zone.note) + "; give --zone");
     }
     command.place = std::move(choice);
-    return std::nullopt;
-}
-
-// Fills a side's form from its saved reading, naming the side when the file cannot be used.
-std::optional<Failure> ApplySideFile(const char* side, const std::string& path, FormValues& form) {
-    const Result<ReadingLines> opened = OpenReadingFile(path);
-    if (!opened) return SideRefused(side, opened.problem(), path);
-    ApplyReadingLines(opened.value(), form);
     return std::nullopt;
 }
 
@@ -209,6 +254,11 @@ std::optional<Failure> ParseMatch(const QCommandLineParser& parser, CommandLine&
                          .arg(conflicts.first()));
     }
     if (command.format == OutputFormat::Csv) return Usage(QStringLiteral("--match writes json or text, not csv"));
+    // The picture is of one chart; a match has two.
+    if (parser.isSet("chart-image")) {
+        return Usage(QStringLiteral("--chart-image is for one birth; it cannot be given with --match"));
+    }
+    if (auto problem = ApplyChartImage(parser, command)) return problem;
     const QStringList files = parser.positionalArguments();
     if (files.size() == 1) {
         return Usage(QStringLiteral("--match takes two saved readings, the bride's and the groom's; only '%1' was "
@@ -228,7 +278,7 @@ std::optional<Failure> ParseMatch(const QCommandLineParser& parser, CommandLine&
         }
         if (!files.isEmpty()) {
             const std::string path = files[static_cast<qsizetype>(s)].toStdString();
-            if (auto problem = ApplySideFile(kMatchSides[s], path, *sides[s])) return problem;
+            if (auto problem = ApplySavedReading(path, *sides[s], kMatchSides[s])) return problem;
         }
         if (auto problem = ApplyOptions(parser, *sides[s], prefix)) return problem;
     }
@@ -247,7 +297,7 @@ std::optional<Failure> SideOptionAlone(const QCommandLineParser& parser) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) {
     CommandLine result;
     result.form = InitialFormValues();
 
@@ -297,7 +347,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (parser.isSet("batch")) {
-        if (auto conflict = BatchConflict(parser)) {
+        if (parser.isSet("chart-image")) {
+            result.failure = Usage(QStringLiteral("--chart-image is for one birth; it cannot be given with --batch"));
+        } else if (auto conflict = BatchConflict(parser)) {
             result.failure = std::move(conflict);
         } else if (result.format == OutputFormat::Text) {
             result.failure = Usage(QStringLiteral("--format text is for one birth; --batch writes json or csv"));
@@ -321,6 +373,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result.failure = Usage(QStringLiteral("--jobs needs --batch"));
         return result;
     }
+    if (auto problem = ApplyChartImage(parser, result)) {
+        result.failure = std::move(problem);
+        return result;
+    }
     if (parser.isSet("open")) {
         if (auto problem = ApplySavedReading(Value(parser, "open").toStdString(), result.form)) {
             result.failure = std::move(problem);
@@ -333,7 +389,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (parser.isSet("place")) {
-        if (auto problem = ApplyPlace(parser, result)) {
+        if (auto problem = ApplyPlace(parser, finder, result)) {
             result.failure = std::move(problem);
             return result;
         }

@@ -3,6 +3,7 @@
 // through tr(), so a translation changes them there and nowhere else.
 #pragma once
 
+#include "charts/DivisionalCharts.h"
 #include "form/Problem.h"
 #include "form/ZoneChoice.h"
 #include "manglik/Manglik.h"
@@ -28,6 +29,9 @@ std::array<std::string, 3> VerdictCaptions(const ManglikVerdict& verdict);
 
 // "Lord of the Lagna sign, Venus, stands in house 4", "Mars in Leo", ...
 std::string CancellationReason(const Cancellation& cancellation, ManglikReference reference);
+
+// "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
+std::string_view ChartName(DivisionalChart chart);
 
 // "Holds for births from 16:52 to 18:41", or with no change within the search
 // either side "Holds for any birth time from 14:30 to 20:30"; a time on another

@@ -4,7 +4,7 @@ namespace varelio {
 
 std::array<std::string, kSignCount> RasiChartCells(const ChartState& chart) {
     std::array<std::string, kSignCount> cells;
-    if (const int lagna = chart.bodies[kAscendant].sign) cells[static_cast<std::size_t>(lagna - 1)] = "Asc";
+    if (const int lagna = chart.bodies[kAscendant].sign) cells[static_cast<std::size_t>(lagna - 1)] = kAscendantMark;
     for (std::size_t b = kSun; b <= kKetu; ++b) {
         const int sign = chart.bodies[b].sign;
         if (sign == 0) continue;

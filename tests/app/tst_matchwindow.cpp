@@ -94,11 +94,15 @@ private slots:
 void MatchWindowTest::sidesFromTheCurrentAndASavedReading()
 {
     QTemporaryDir dir;
-    const QString groomFile = SaveReading(dir, GroomForm(), "ravi.vrl");
+    // The ending in any case, as the windows' Open takes it.
+    const QString groomFile = SaveReading(dir, GroomForm(), "RAVI.VRL");
     FormValues nameless = GroomForm();
     nameless.name.clear();
     const QString namelessFile = SaveReading(dir, nameless, "nameless.vrl");
     QVERIFY(!groomFile.isEmpty() && !namelessFile.isEmpty());
+    QFile zeros(dir.filePath(QStringLiteral("zeros.vrl")));
+    QVERIFY(zeros.open(QIODevice::WriteOnly) && zeros.write(QByteArray(4096, '\0')) == 4096);
+    zeros.close();
 
     DrivenProgram driven;
     // From the input window no reading has been computed yet to take.
@@ -116,12 +120,23 @@ void MatchWindowTest::sidesFromTheCurrentAndASavedReading()
     QCOMPARE(Text(*window, QStringLiteral("lblGroomName")), MatchWindow::tr("Not chosen yet"));
     QVERIFY(!Child<QPushButton>(*window, QStringLiteral("cmdSaveAsPDF"))->isEnabled());
 
-    // A file that the form's checks refuse changes nothing and says which side.
-    driven.dialogs.setNextFileName(namelessFile);
-    Child<QPushButton>(*window, QStringLiteral("cmdGroomSaved"))->click();
-    QCOMPARE(driven.dialogs.messages.size(), 1);
-    QCOMPARE(driven.dialogs.messages[0].text, QStringLiteral("The groom's reading cannot be computed: Please Enter Your Name"));
-    QVERIFY(!window->reading(MatchSide::Groom));
+    // A file that is no reading gets Open's message; one that the form's
+    // checks refuse says which side. Neither changes anything.
+    const struct {
+        QString file;
+        QString message;
+    } refused[] = {
+        {zeros.fileName(), QStringLiteral("Please Check The File.")},
+        {namelessFile, QStringLiteral("The groom's reading cannot be computed: Please Enter Your Name")},
+    };
+    for (const auto& c : refused) {
+        driven.dialogs.messages.clear();
+        driven.dialogs.setNextFileName(c.file);
+        Child<QPushButton>(*window, QStringLiteral("cmdGroomSaved"))->click();
+        QCOMPARE(driven.dialogs.messages.size(), 1);
+        QCOMPARE(driven.dialogs.messages[0].text, c.message);
+        QVERIFY(!window->reading(MatchSide::Groom));
+    }
 
     driven.dialogs.setNextFileName(groomFile);
     Child<QPushButton>(*window, QStringLiteral("cmdGroomSaved"))->click();
@@ -169,6 +184,26 @@ void MatchWindowTest::aBirthEnteredComesBackToItsSide()
     QVERIFY(!driven.input().isVisible());
     QCOMPARE(driven.input().windowTitle(), title);
     QCOMPARE(Describe(driven.input().formValues()), Describe(WorkedExampleForm()));
+
+    // Open in the input window lent to a side gives that side the file's birth;
+    // a file handed over by a later start is a reading of its own, and the
+    // birth asked for is given up.
+    QTemporaryDir dir;
+    const QString groomFile = SaveReading(dir, GroomForm(), "ravi.vrl");
+    Child<QPushButton>(*window, QStringLiteral("cmdBrideEnter"))->click();
+    driven.dialogs.setNextFileName(groomFile);
+    Child<QPushButton>(driven.input(), QStringLiteral("cmdOpen"))->click();
+    QCOMPARE(window->reading(MatchSide::Bride)->birthData.name, GroomForm().name);
+    QCOMPARE(driven.program().readingWindow(), reading);
+    QVERIFY(!driven.input().isVisible());
+    Child<QPushButton>(*window, QStringLiteral("cmdBrideEnter"))->click();
+    driven.program().openHandedFile(groomFile);
+    ReadingWindow* handed = driven.program().readingWindow();
+    QVERIFY(handed && handed != reading);
+    QCOMPARE(driven.program().reading().birthData.name, GroomForm().name);
+    QCOMPARE(driven.input().windowTitle(), title);
+    Child<QPushButton>(driven.input(), QStringLiteral("cmdCalculate"))->click();
+    QVERIFY(driven.program().readingWindow() != handed);
 }
 
 void MatchWindowTest::textFileAndPdfOfTheMatch()

@@ -56,7 +56,8 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
     const varelio::Match expected = MatchReadings(bride, groom);
     const Ashtakoota& a = expected.ashtakoota.value();
     const QString brideFile = Save("asha.vrl", samples::DelhiForm());
-    const QString groomFile = Save("ravi.vrl", GroomForm());
+    // The ending in any case, as --open takes it.
+    const QString groomFile = Save("RAVI.VRL", GroomForm());
 
     const CompanionRun run = RunCompanion({"varelio-cli", "--match", brideFile, groomFile});
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -106,10 +107,13 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
                      SideArguments("groom", groomArgs));
     ASSERT_EQ(byOptions.exitCode, 0) << byOptions.err;
     EXPECT_EQ(byOptions.out, RunCompanion({"varelio-cli", "--match", brideFile, groomFile}).out);
-    // A side's options win over its file.
-    const CompanionRun renamed = RunCompanion({"varelio-cli", "--match", brideFile, groomFile, "--groom-name", "R"});
+    // A side's options win over its file, the exact offset among them.
+    const CompanionRun renamed = RunCompanion(
+        {"varelio-cli", "--match", brideFile, groomFile, "--groom-name", "R", "--groom-utc-offset", "+04:51"});
     const QJsonObject renamedJson = ParseJson(renamed.out);
     EXPECT_EQ(renamedJson["groom"]["name"].toString(), "R");
+    EXPECT_EQ(renamedJson["groom"]["birthData"]["utcOffsetSeconds"].toInt(), 4 * 3600 + 51 * 60);
+    EXPECT_TRUE(renamedJson["bride"]["birthData"]["utcOffsetSeconds"].isNull());
 }
 
 TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
@@ -117,13 +121,20 @@ TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
     FormValues nameless = GroomForm();
     nameless.name.clear();
     const QString groomNameless = Save("nameless.vrl", nameless);
+    const QString zeros = dir.filePath("zeros.vrl");
+    QFile zeroFile(zeros);
+    ASSERT_TRUE(zeroFile.open(QIODevice::WriteOnly));
+    zeroFile.write(QByteArray(64, '\0'));
+    zeroFile.close();
     const struct {
         QStringList args;
         std::string err;
     } cases[] = {
         {{bride, dir.filePath("missing.vrl")}, "varelio-cli: groom: cannot read '" + dir.filePath("missing.vrl").toStdString()},
-        {{dir.filePath("asha.txt"), bride}, "varelio-cli: bride: '" + dir.filePath("asha.txt").toStdString() +
-                                                "' is not a saved reading (*.vrl)"},
+        {{dir.filePath("asha.txt"), bride}, "varelio-cli: bride: cannot read '" + dir.filePath("asha.txt").toStdString() +
+                                                "': not a saved reading (*.vrl)"},
+        {{bride, zeros}, "varelio-cli: groom: cannot read '" + zeros.toStdString() +
+                             "': its bytes are not those of a saved reading"},
         {{bride, groomNameless}, "varelio-cli: groom: Please Enter Your Name\n"},
         {{bride}, "varelio-cli: --match takes two saved readings, the bride's and the groom's; only"},
         {{}, "varelio-cli: --match needs the bride's birth"},
@@ -131,6 +142,8 @@ TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
         {{bride, bride, "--groom-day", "32"}, "varelio-cli: --groom-day takes a whole number from 1 to 31, not '32'"},
         {{bride, bride, "--day", "3"}, "varelio-cli: --match takes each side's birth as --bride-... and --groom-...; --day"},
         {{bride, bride, "--format", "csv"}, "varelio-cli: --match writes json or text, not csv"},
+        {{bride, bride, "--bride-utc-offset", "+15:00"}, "varelio-cli: --bride-utc-offset takes the clock's offset"},
+        {{bride, bride, "--chart-image", "x.svg"}, "varelio-cli: --chart-image is for one birth"},
     };
     for (const auto& c : cases) {
         const CompanionRun run = RunCompanion(QStringList{"varelio-cli", "--match"} + c.args);
