@@ -5,12 +5,15 @@
 #include "app/FileCommands.h"
 #include "app/HelpWindow.h"
 #include "app/InputWindow.h"
+#include "app/MatchWindow.h"
 #include "app/PictureExport.h"
 #include "app/Printing.h"
 #include "app/ReadingView.h"
 #include "app/ReadingWindow.h"
 #include "app/WebLinks.h"
 #include "form/Form.h"
+
+#include <utility>
 
 namespace varelio::app {
 
@@ -32,8 +35,9 @@ Application::Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinde
       finder_(finder ? *finder : *ownFinder_),
       inputWindow_(std::make_unique<InputWindow>(dialogs, finder_))
 {
-    connect(inputWindow_.get(), &InputWindow::calculateRequested, this, &Application::calculateReading);
+    connect(inputWindow_.get(), &InputWindow::calculateRequested, this, &Application::calculateRequested);
     connect(inputWindow_.get(), &InputWindow::openRequested, this, &Application::openSavedReading);
+    connect(inputWindow_.get(), &InputWindow::matchRequested, this, &Application::showMatchWindow);
     connect(inputWindow_.get(), &InputWindow::closed, this, &Application::inputWindowClosed);
     // A web page that cannot be opened is reported through these dialogs.
     links::SetMessageDialogs(&dialogs_);
@@ -42,6 +46,7 @@ Application::Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinde
 Application::~Application()
 {
     exiting_ = true;
+    delete matchWindow_.data();
     delete readingWindow_.data();
     HelpWindow::destroy();
     if (links::MessageDialogs() == &dialogs_)
@@ -62,6 +67,9 @@ void Application::start(const QString& readingFile)
 
 void Application::openHandedFile(const QString& path)
 {
+    // A file handed over is a reading of its own: a birth the match asked for
+    // is given up, and the input window is as it was before.
+    endMatchEntry();
     openReadingAt(path);
     QWidget* shown = readingWindow_ ? static_cast<QWidget*>(readingWindow_.data()) : inputWindow_.get();
     shown->show();
@@ -87,7 +95,85 @@ bool Application::calculateReading()
         previous->closeForReturn();
     readingWindow_->show();
     inputWindow_->hide();
+    readingComputed_ = true;
+    if (matchWindow_)
+        matchWindow_->setCurrentReadingAvailable(true);
     return true;
+}
+
+void Application::calculateRequested()
+{
+    if (matchEntry_ && matchWindow_)
+        deliverBirthForMatch();
+    else
+        calculateReading();
+}
+
+MatchWindow* Application::matchWindow() const
+{
+    return matchWindow_.data();
+}
+
+void Application::showMatchWindow()
+{
+    if (!matchWindow_) {
+        matchWindow_ = new MatchWindow(dialogs_);
+        matchWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        matchWindow_->setCurrentReadingAvailable(readingComputed_);
+        connect(matchWindow_, &MatchWindow::currentReadingRequested, this,
+                [this](MatchSide side) { matchWindow_->setReading(side, reading_); });
+        connect(matchWindow_, &MatchWindow::birthEntryRequested, this, &Application::enterBirthForMatch);
+        // A birth asked for a closed match has nowhere to go.
+        connect(matchWindow_, &QObject::destroyed, this, [this] {
+            if (!exiting_)
+                endMatchEntry();
+        });
+    }
+    matchWindow_->show();
+    matchWindow_->raise();
+    matchWindow_->activateWindow();
+}
+
+void Application::enterBirthForMatch(MatchSide side)
+{
+    if (!matchEntry_) {
+        matchEntry_ = MatchEntry{side, inputWindow_->isVisible(), inputWindow_->contents(),
+                                 inputWindow_->windowTitle()};
+    }
+    matchEntry_->side = side;
+    inputWindow_->setWindowTitle(side == MatchSide::Bride
+                                     ? tr("%1: the bride's birth, for the match").arg(matchEntry_->title)
+                                     : tr("%1: the groom's birth, for the match").arg(matchEntry_->title));
+    inputWindow_->show();
+    inputWindow_->raise();
+    inputWindow_->activateWindow();
+}
+
+void Application::deliverBirthForMatch()
+{
+    // The match writes no picture, so the JPEG writer does not matter.
+    Reading entered;
+    const Result<void> computed = ComputeReadingFromForm(inputWindow_->formValues(), true, entered);
+    if (!computed) {
+        inputWindow_->showProblem(computed.problem());
+        return;
+    }
+    const MatchSide side = matchEntry_->side;
+    endMatchEntry();
+    matchWindow_->setReading(side, entered);
+    matchWindow_->raise();
+    matchWindow_->activateWindow();
+}
+
+void Application::endMatchEntry()
+{
+    if (!matchEntry_)
+        return;
+    const MatchEntry entry = *std::exchange(matchEntry_, std::nullopt);
+    inputWindow_->restoreContents(entry.contents);
+    inputWindow_->setWindowTitle(entry.title);
+    if (!entry.inputWasVisible)
+        inputWindow_->hide();
 }
 
 void Application::wireReadingWindow(ReadingWindow& window)
@@ -95,6 +181,7 @@ void Application::wireReadingWindow(ReadingWindow& window)
     connect(&window, &ReadingWindow::newRequested, this, &Application::newReading);
     connect(&window, &ReadingWindow::backRequested, this, &Application::back);
     connect(&window, &ReadingWindow::exitRequested, this, &Application::exit);
+    connect(&window, &ReadingWindow::matchRequested, this, &Application::showMatchWindow);
     connect(&window, &ReadingWindow::aboutRequested, this, [this, &window] { ShowAboutBox(&window, finder_.state()); });
     // Each save says in the window's status bar where the file went.
     connect(&window, &ReadingWindow::saveRequested, this, [this, &window] {
@@ -140,6 +227,8 @@ void Application::exit()
     if (exiting_)
         return;
     exiting_ = true;
+    if (matchWindow_)
+        matchWindow_->close();
     closeReadingWindow();
     inputWindow_->close();
     if (HelpWindow* help = HelpWindow::current())
@@ -149,6 +238,13 @@ void Application::exit()
 
 void Application::inputWindowClosed()
 {
+    // Closing the input window gives up a birth asked for by the match.
+    if (!exiting_ && matchEntry_) {
+        const bool wasVisible = matchEntry_->inputWasVisible;
+        endMatchEntry();
+        if (!wasVisible)
+            return;
+    }
     if (!exiting_ && !readingWindow_)
         exit();
 }
@@ -159,7 +255,8 @@ void Application::openSavedReading()
     if (!OpenSavedReading(inputWindow_.get(), dialogs_, form))
         return;
     inputWindow_->setFormValues(form);
-    calculateReading();
+    // While the input window is lent to the match, the file is that side's birth.
+    calculateRequested();
 }
 
 void Application::openReadingAt(const QString& path)

@@ -1,9 +1,12 @@
 // The application object: owns the one Reading (birth data, chart state and
-// summary), the place finder, the input window and the current reading
-// window, runs the calculation and carries out the windows' lifetime rules.
+// summary), the place finder, the input window, the current reading window
+// and the match window, runs the calculation and carries out the windows'
+// lifetime rules.
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/InputWindow.h"
+#include "matching/ManglikMatch.h"
 #include "places/PlaceFinder.h"
 #include "reading/Reading.h"
 
@@ -12,10 +15,11 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace varelio::app {
 
-class InputWindow;
+class MatchWindow;
 class ReadingWindow;
 
 class Application final : public QObject {
@@ -43,6 +47,11 @@ public:
     // check names. Returns whether a reading window was shown.
     bool calculateReading();
 
+    // "&Match Two Readings...": shows the one match window (made on first
+    // use), whose "Current Reading" takes the reading computed last.
+    void showMatchWindow();
+    MatchWindow* matchWindow() const;
+
     // Back: the reading window closes, then the input window shows.
     void back();
     // New: the input window shows, then the reading window closes.
@@ -62,6 +71,16 @@ signals:
 
 private:
     Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinder, PlaceFinder* finder, QObject* parent);
+    // The input window's "Get My Manglik Reading" (and its Open, once the
+    // file has filled the form): a reading of its own, or while a side of the
+    // match waits for a birth, that side's reading.
+    void calculateRequested();
+    // A side of the match takes the birth entered next in the input window,
+    // shown for it; afterwards the input window is as it was (its form, its
+    // title, hidden or shown).
+    void enterBirthForMatch(MatchSide side);
+    void deliverBirthForMatch();
+    void endMatchEntry();
     void openSavedReading();
     void openReadingAt(const QString& path);
     void inputWindowClosed();
@@ -76,6 +95,16 @@ private:
     QString lastSavedFileName_;
     std::unique_ptr<InputWindow> inputWindow_;
     QPointer<ReadingWindow> readingWindow_;
+    QPointer<MatchWindow> matchWindow_;
+    bool readingComputed_ = false;
+    // The input window as it was when a side of the match asked for a birth.
+    struct MatchEntry {
+        MatchSide side = MatchSide::Bride;
+        bool inputWasVisible = false;
+        InputWindow::Contents contents;
+        QString title;
+    };
+    std::optional<MatchEntry> matchEntry_;
     bool exiting_ = false;
 };
 

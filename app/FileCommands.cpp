@@ -4,6 +4,7 @@
 #include "app/PictureExport.h"
 #include "app/Printing.h"
 #include "app/Wording.h"
+#include "formats/MatchText.h"
 #include "formats/ReadingFile.h"
 #include "formats/TextExport.h"
 
@@ -118,6 +119,17 @@ bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading
     if (path.isEmpty())
         return false;
     return WriteOrReport(path, ComposeTextExport(reading), dialogs, parent);
+}
+
+QString ExportMatchAsText(QWidget* parent, Dialogs& dialogs, const Reading& bride, const Reading& groom,
+                          const Match& match, QString& lastSavedFileName)
+{
+    const QString path = AskSharedSaveName(parent, dialogs, FileCommandWords::tr("Export Match As Text"),
+                                           FileCommandWords::tr("Text (*.txt)"), QStringLiteral("txt"),
+                                           lastSavedFileName);
+    if (path.isEmpty() || !WriteOrReport(path, ComposeMatchText(bride, groom, match), dialogs, parent))
+        return {};
+    return path;
 }
 
 QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastSavedFileName)

@@ -5,6 +5,7 @@
 
 #include "app/Dialogs.h"
 #include "form/Form.h"
+#include "matching/Match.h"
 #include "reading/Reading.h"
 
 #include <QString>
@@ -40,6 +41,13 @@ bool OpenReadingAt(QWidget* parent, Dialogs& dialogs, const QString& path, FormV
 // not at all (a failure is reported). Returns true when a file was written.
 bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading,
                        QString& lastSavedFileName);
+
+// The match window's "Export As &Text": the bytes of ComposeMatchText (UTF-8,
+// formats/MatchText.h), written whole or not at all; the dialog offers
+// lastSavedFileName with ".txt" and stores the choice. Returns the written
+// path, or empty.
+QString ExportMatchAsText(QWidget* parent, Dialogs& dialogs, const Reading& bride, const Reading& groom,
+                          const Match& match, QString& lastSavedFileName);
 
 // "Save As &JPEG": a picture of readingView's client area (see
 // app/PictureExport.h). The dialog offers lastSavedFileName with ".jpg" and

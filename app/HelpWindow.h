@@ -21,6 +21,7 @@ inline const QString kTimeZone = QStringLiteral("time-zone");
 inline const QString kVerdict = QStringLiteral("verdict");
 inline const QString kCancellation = QStringLiteral("cancellation");
 inline const QString kBirthTimeWindow = QStringLiteral("birth-time-window");
+inline const QString kMatching = QStringLiteral("matching");
 inline const QString kFiles = QStringLiteral("files");
 inline const QString kUpdates = QStringLiteral("updates");
 inline const QString kAbout = QStringLiteral("about");

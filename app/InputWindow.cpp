@@ -220,7 +220,7 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
                                  hourList_,       minuteList_,      daylightSavingBox_, zoneList_,     utcOffsetField_,
                                  latDegreesField_, latMinutesField_, northOption_,     southOption_,   lonDegreesField_,
                                  lonMinutesField_, eastOption_,     westOption_,      cityField_,     stateField_,
-                                 countryField_,   findPlaceButton_, calculateButton_, promoBand_};
+                                 countryField_,   findPlaceButton_, calculateButton_, promoBand_,     matchButton_};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -426,7 +426,20 @@ QWidget* InputWindow::buildPromoBand()
                   QStringLiteral("&nbsp;&nbsp;&nbsp;&#8226;&nbsp;&nbsp;&nbsp;") +
                   link.arg(links::kMakeMoney, tr("Make Money Online").toHtmlEscaped()));
     connect(band, &QLabel::linkActivated, band, [](const QString& url) { links::OpenWebPage(url); });
-    return band;
+
+    // Matching two readings starts at the band's right end.
+    auto* bottom = new QWidget;
+    bottom->setObjectName(QStringLiteral("bottomBand"));
+    bottom->setAutoFillBackground(true);
+    bottom->setPalette(colours);
+    auto* row = new QHBoxLayout(bottom);
+    row->setContentsMargins(0, 0, 8, 0);
+    row->addWidget(band, 1);
+    matchButton_ = new QPushButton(tr("&Match Two Readings..."), bottom);
+    matchButton_->setObjectName(QStringLiteral("cmdMatch"));
+    row->addWidget(matchButton_, 0, Qt::AlignVCenter);
+    connect(matchButton_, &QPushButton::clicked, this, &InputWindow::matchRequested);
+    return bottom;
 }
 
 FormValues InputWindow::formValues() const
@@ -465,6 +478,20 @@ void InputWindow::setFormValues(const FormValues& form)
     SelectIndex(hourList_, form.hourIndex);
     SelectIndex(minuteList_, form.minuteIndex);
     fillPlaceFields(form);
+}
+
+InputWindow::Contents InputWindow::contents() const
+{
+    return {formValues(), enteredPlace_, enteredFields_, enteredNote_};
+}
+
+void InputWindow::restoreContents(const Contents& contents)
+{
+    setFormValues(contents.form);
+    enteredPlace_ = contents.place;
+    enteredFields_ = contents.placeFields;
+    enteredNote_ = contents.placeNote;
+    updatePlaceNote();
 }
 
 void InputWindow::fillPlaceFields(const FormValues& form)

@@ -51,9 +51,22 @@ public:
     // have been emptied since, when the row approximates it); else no note.
     ZoneNote placeNote() const;
 
+    // What the window holds, the place picked and its note among it, so that
+    // it can be lent (a birth entered for the match) and then put back as it
+    // was, the note still following the place.
+    struct Contents {
+        FormValues form;
+        std::optional<Place> place;
+        FormValues placeFields;
+        ZoneNote placeNote;
+    };
+    Contents contents() const;
+    void restoreContents(const Contents& contents);
+
 signals:
     void calculateRequested();
     void openRequested();
+    void matchRequested();
     void closed();
 
 protected:
@@ -116,6 +129,7 @@ private:
     QPushButton* findPlaceButton_ = nullptr;
     QLabel* zoneNote_ = nullptr;
     QLabel* promoBand_ = nullptr;
+    QPushButton* matchButton_ = nullptr;
     PlaceFinder& finder_;
     PlaceCompletion* placeCompletion_ = nullptr;
     std::optional<Place> enteredPlace_;

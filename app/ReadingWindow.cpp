@@ -146,6 +146,9 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     connect(AddEntry(file, "mnuExport", tr("&Export Chart As Text")), &QAction::triggered, this,
             &ReadingWindow::exportRequested);
     file->addSeparator();
+    connect(AddEntry(file, "mnuMatch", tr("&Match Two Readings...")), &QAction::triggered, this,
+            &ReadingWindow::matchRequested);
+    file->addSeparator();
     shared.print = AddEntry(file, "mnuPrint", tr("&Print"));
     shared.print->setShortcut(QKeySequence::Print);
     connect(shared.print, &QAction::triggered, this, &ReadingWindow::printRequested);

@@ -43,6 +43,7 @@ signals:
     void savePdfRequested();
     void exportRequested();
     void printRequested();
+    void matchRequested();
     void backRequested();
     void exitRequested();
     // Help's "About Software".

@@ -1,5 +1,6 @@
 #include "app/Wording.h"
 
+#include "astro/Nakshatras.h"
 #include "astro/Signs.h"
 #include "form/CityClocks.h"
 #include "form/TimeZones.h"
@@ -44,6 +45,54 @@ QString ClockWithDay(int minuteOfDay, int day)
     if (day > 0)
         return Wording::tr("%1 the next day").arg(clock);
     return clock;
+}
+
+// The Ashtakoota's names, in the order of matching/KootaTables.h's enums.
+const char* const kVarnaNames[] = {QT_TRANSLATE_NOOP("Wording", "Shudra"), QT_TRANSLATE_NOOP("Wording", "Vaishya"),
+                                   QT_TRANSLATE_NOOP("Wording", "Kshatriya"), QT_TRANSLATE_NOOP("Wording", "Brahmin")};
+const char* const kVashyaNames[] = {QT_TRANSLATE_NOOP("Wording", "Chatushpada"), QT_TRANSLATE_NOOP("Wording", "Manava"),
+                                    QT_TRANSLATE_NOOP("Wording", "Jalachara"), QT_TRANSLATE_NOOP("Wording", "Vanachara"),
+                                    QT_TRANSLATE_NOOP("Wording", "Keeta")};
+const char* const kYoniNames[] = {
+    QT_TRANSLATE_NOOP("Wording", "Horse"),  QT_TRANSLATE_NOOP("Wording", "Elephant"), QT_TRANSLATE_NOOP("Wording", "Sheep"),
+    QT_TRANSLATE_NOOP("Wording", "Serpent"), QT_TRANSLATE_NOOP("Wording", "Dog"),     QT_TRANSLATE_NOOP("Wording", "Cat"),
+    QT_TRANSLATE_NOOP("Wording", "Rat"),    QT_TRANSLATE_NOOP("Wording", "Cow"),      QT_TRANSLATE_NOOP("Wording", "Buffalo"),
+    QT_TRANSLATE_NOOP("Wording", "Tiger"),  QT_TRANSLATE_NOOP("Wording", "Deer"),     QT_TRANSLATE_NOOP("Wording", "Monkey"),
+    QT_TRANSLATE_NOOP("Wording", "Mongoose"), QT_TRANSLATE_NOOP("Wording", "Lion")};
+const char* const kGanaNames[] = {QT_TRANSLATE_NOOP("Wording", "Deva"), QT_TRANSLATE_NOOP("Wording", "Manushya"),
+                                  QT_TRANSLATE_NOOP("Wording", "Rakshasa")};
+const char* const kNadiNames[] = {QT_TRANSLATE_NOOP("Wording", "Adi"), QT_TRANSLATE_NOOP("Wording", "Madhya"),
+                                  QT_TRANSLATE_NOOP("Wording", "Antya")};
+
+template <typename E, std::size_t N>
+QString Named(const char* const (&names)[N], E value)
+{
+    const auto at = static_cast<std::size_t>(value);
+    return at < N ? Wording::tr(names[at]) : QString();
+}
+
+// A body's English name, as the cancellation and friendship words name it.
+QString Lord(BodyIndex body)
+{
+    return FromView(kBodyNamesEnglish[body]);
+}
+
+// Empty for a sign out of 1 to 12.
+QString EnglishSign(int sign)
+{
+    return sign >= 1 && sign <= kSignCount ? FromView(kSignNames[static_cast<std::size_t>(sign - 1)].english)
+                                           : QString();
+}
+
+// The bride's and the groom's value of one trait: "Both Deva" or "Bride Manushya, groom Deva".
+QString Pair(const QString& bride, const QString& groom)
+{
+    return bride == groom ? Wording::tr("Both %1").arg(bride) : Wording::tr("Bride %1, groom %2").arg(bride, groom);
+}
+
+QString Number(double value)
+{
+    return QString::number(value);
 }
 
 }  // namespace
@@ -114,32 +163,29 @@ std::array<QString, 3> VerdictCaptions(const ManglikVerdict& verdict)
             verdict.manglik ? Wording::tr("The person is Manglik") : Wording::tr("The person is Non Manglik")};
 }
 
+QString CancellationReason(const Cancellation& c, ManglikReference reference)
+{
+    switch (c.rule) {
+    case CancellationRule::MarsInLeoOrAquarius: return Wording::tr("Mars in %1").arg(EnglishSign(c.sign));
+    case CancellationRule::MarsInHouseAndSign:
+        return Wording::tr("Mars in house %1 in %2").arg(QString::number(c.house), EnglishSign(c.sign));
+    case CancellationRule::MoonInCancerOrLeo: return Wording::tr("Moon sign is %1").arg(EnglishSign(c.sign));
+    case CancellationRule::LordInKendraOrTrikona:
+        return Wording::tr("Lord of the %1 sign, %2, stands in house %3")
+            .arg(ReferenceName(reference), Lord(c.body), QString::number(c.house));
+    case CancellationRule::BeneficNearReference:
+        switch (reference) {
+        case ManglikReference::Lagna: return Wording::tr("%1 is close to the ascendant").arg(Lord(c.body));
+        case ManglikReference::Moon: return Wording::tr("%1 is close to the Moon").arg(Lord(c.body));
+        case ManglikReference::Venus: return Wording::tr("%1 is close to Venus").arg(Lord(c.body));
+        }
+    }
+    return {};
+}
+
 QString CancellationLine(const Cancellation& cancellation, ManglikReference reference)
 {
-    const QString sign = cancellation.sign >= 1 && cancellation.sign <= kSignCount
-                             ? FromView(kSignNames[static_cast<std::size_t>(cancellation.sign - 1)].english)
-                             : QString();
-    const QString body = FromView(kBodyNamesEnglish[cancellation.body]);
-    QString reason;
-    switch (cancellation.rule) {
-    case CancellationRule::MarsInLeoOrAquarius: reason = Wording::tr("Mars in %1").arg(sign); break;
-    case CancellationRule::MarsInHouseAndSign:
-        reason = Wording::tr("Mars in house %1 in %2").arg(QString::number(cancellation.house), sign);
-        break;
-    case CancellationRule::MoonInCancerOrLeo: reason = Wording::tr("Moon sign is %1").arg(sign); break;
-    case CancellationRule::LordInKendraOrTrikona:
-        reason = Wording::tr("Lord of the %1 sign, %2, stands in house %3")
-                     .arg(ReferenceName(reference), body, QString::number(cancellation.house));
-        break;
-    case CancellationRule::BeneficNearReference: {
-        const QString point = reference == ManglikReference::Lagna  ? Wording::tr("the ascendant")
-                              : reference == ManglikReference::Moon ? Wording::tr("the Moon")
-                                                                    : Wording::tr("Venus");
-        reason = Wording::tr("%1 is close to %2").arg(body, point);
-        break;
-    }
-    }
-    return Wording::tr("Dosha cancelled: %1").arg(reason);
+    return Wording::tr("Dosha cancelled: %1").arg(CancellationReason(cancellation, reference));
 }
 
 QString ChartName(DivisionalChart chart)
@@ -303,6 +349,250 @@ QString BodyLabel(BodyIndex body)
 {
     return Wording::tr("%1 / %2", "Sanskrit / English name of a body")
         .arg(FromView(kBodyNamesSanskrit[body]), FromView(kBodyNamesEnglish[body]));
+}
+
+QString SideName(MatchSide side)
+{
+    return side == MatchSide::Bride ? Wording::tr("Bride") : Wording::tr("Groom");
+}
+
+QString BirthLine(const BirthData& b)
+{
+    const QString clock = QStringLiteral("%1:%2").arg(b.hour % 100, 2, 10, QLatin1Char('0')).arg(b.minute % 100, 2, 10, QLatin1Char('0'));
+    return Wording::tr("%1 %2 %3, %4, %5, %6, %7", "day, month name, year, clock, city, state, country")
+        .arg(QString::number(b.day), MonthName(b.month), QString::number(b.year), clock, QString::fromStdString(b.city),
+             QString::fromStdString(b.state), QString::fromStdString(b.country));
+}
+
+QString MoonLine(const BodyPosition& moon)
+{
+    if (moon.sign < 1 || moon.sign > kSignCount || moon.nakshatra < 1 || moon.nakshatra > kNakshatraCount)
+        return Wording::tr("Moon position unknown");
+    const SignName& sign = kSignNames[static_cast<std::size_t>(moon.sign - 1)];
+    return Wording::tr("Moon in %1 (%2), %3 pada %4")
+        .arg(FromView(sign.sanskrit), FromView(sign.english),
+             FromView(kNakshatras[static_cast<std::size_t>(moon.nakshatra - 1)].name), QString::number(moon.pada));
+}
+
+QString VerdictLine(const ManglikVerdict& verdict)
+{
+    const QString reference = ReferenceName(verdict.reference);
+    if (!verdict.known())
+        return Wording::tr("%1: unknown").arg(reference);
+    const QString house = QString::number(verdict.house);
+    QString line = verdict.manglik
+                       ? Wording::tr("%1: Mars in house %2, Manglik (%3)")
+                             .arg(reference, house, QString::fromStdString(DoshaPercentText(verdict.doshaPercent)))
+                       : Wording::tr("%1: Mars in house %2, Non Manglik").arg(reference, house);
+    if (verdict.cancellation)
+        line = Wording::tr("%1, cancelled: %2").arg(line, CancellationReason(*verdict.cancellation, verdict.reference));
+    return line;
+}
+
+QString ComparisonLine(const ReferenceComparison& c)
+{
+    const QString reference = ReferenceName(c.reference);
+    const bool bride = c.side.value_or(MatchSide::Bride) == MatchSide::Bride;
+    switch (c.balance) {
+    case ManglikBalance::Unknown: return Wording::tr("From %1: cannot be compared, a verdict is unknown").arg(reference);
+    case ManglikBalance::Neither: return Wording::tr("From %1: neither is Manglik").arg(reference);
+    case ManglikBalance::BothBalanced: return Wording::tr("From %1: both are Manglik, so the doshas balance").arg(reference);
+    case ManglikBalance::DoshaStands:
+        return bride ? Wording::tr("From %1: only the bride is Manglik, and the dosha stands").arg(reference)
+                     : Wording::tr("From %1: only the groom is Manglik, and the dosha stands").arg(reference);
+    case ManglikBalance::DoshaCancelled: {
+        const QString reason = c.cancellation ? CancellationReason(*c.cancellation, c.reference) : QString();
+        return bride ? Wording::tr("From %1: only the bride is Manglik, and the dosha is cancelled: %2").arg(reference, reason)
+                     : Wording::tr("From %1: only the groom is Manglik, and the dosha is cancelled: %2").arg(reference, reason);
+    }
+    }
+    return {};
+}
+
+QString StandingLine(MatchSide side, const PersonManglik& person)
+{
+    const bool bride = side == MatchSide::Bride;
+    switch (person.standing) {
+    case ManglikStanding::Unknown:
+        return bride ? Wording::tr("The bride's Manglik status could not be determined")
+                     : Wording::tr("The groom's Manglik status could not be determined");
+    case ManglikStanding::NotManglik:
+        return bride ? Wording::tr("The bride is not Manglik") : Wording::tr("The groom is not Manglik");
+    case ManglikStanding::Cancelled: {
+        const ManglikReference reference = person.cancelledReference.value_or(ManglikReference::Lagna);
+        const QString name = ReferenceName(reference);
+        const QString reason = person.cancellation ? CancellationReason(*person.cancellation, reference) : QString();
+        return bride ? Wording::tr("The bride's dosha is cancelled (from %1: %2)").arg(name, reason)
+                     : Wording::tr("The groom's dosha is cancelled (from %1: %2)").arg(name, reason);
+    }
+    case ManglikStanding::Manglik: {
+        const QString count = QString::number(person.standingReferences);
+        return bride ? Wording::tr("The bride is Manglik from %1 of 3 references").arg(count)
+                     : Wording::tr("The groom is Manglik from %1 of 3 references").arg(count);
+    }
+    }
+    return {};
+}
+
+QString OverallLine(const ManglikComparison& c)
+{
+    switch (c.overall) {
+    case ManglikBalance::Unknown: return Wording::tr("The Manglik comparison cannot be made: a verdict is unknown.");
+    case ManglikBalance::Neither: return Wording::tr("Neither is Manglik: there is no dosha to balance.");
+    case ManglikBalance::BothBalanced: return Wording::tr("Both are Manglik: the doshas balance.");
+    case ManglikBalance::DoshaStands:
+    case ManglikBalance::DoshaCancelled:
+        return c.overallSide.value_or(MatchSide::Bride) == MatchSide::Bride
+                   ? Wording::tr("Only the bride is Manglik: the dosha stands, unbalanced.")
+                   : Wording::tr("Only the groom is Manglik: the dosha stands, unbalanced.");
+    }
+    return {};
+}
+
+QString KootaName(Koota koota)
+{
+    static const char* const kNames[] = {
+        QT_TRANSLATE_NOOP("Wording", "Varna"), QT_TRANSLATE_NOOP("Wording", "Vashya"),
+        QT_TRANSLATE_NOOP("Wording", "Tara"),  QT_TRANSLATE_NOOP("Wording", "Yoni"),
+        QT_TRANSLATE_NOOP("Wording", "Graha Maitri"), QT_TRANSLATE_NOOP("Wording", "Gana"),
+        QT_TRANSLATE_NOOP("Wording", "Bhakoot"), QT_TRANSLATE_NOOP("Wording", "Nadi")};
+    return Named(kNames, koota);
+}
+
+QString KootaReasonText(const Ashtakoota& m, Koota koota)
+{
+    const MoonTraits& b = m.bride;
+    const MoonTraits& g = m.groom;
+    const KootaReason reason = m.of(koota).reason;
+    switch (reason) {
+    case KootaReason::GroomVarnaNotLower:
+        return Wording::tr("%1: the groom's varna is not lower").arg(Pair(Named(kVarnaNames, b.varna), Named(kVarnaNames, g.varna)));
+    case KootaReason::GroomVarnaLower:
+        return Wording::tr("%1: the groom's varna is lower").arg(Pair(Named(kVarnaNames, b.varna), Named(kVarnaNames, g.varna)));
+    case KootaReason::SameVashya:
+    case KootaReason::DifferentVashya: return Pair(Named(kVashyaNames, b.vashya), Named(kVashyaNames, g.vashya));
+    case KootaReason::TaraBothFavourable:
+    case KootaReason::TaraOneFavourable:
+    case KootaReason::TaraNoneFavourable: {
+        const QString fromBride = QString::number(m.taraFromBride);
+        const QString fromGroom = QString::number(m.taraFromGroom);
+        if (reason == KootaReason::TaraBothFavourable)
+            return Wording::tr("Tara %1 from the bride's nakshatra, %2 from the groom's: both favourable").arg(fromBride, fromGroom);
+        if (reason == KootaReason::TaraOneFavourable)
+            return Wording::tr("Tara %1 from the bride's nakshatra, %2 from the groom's: one favourable").arg(fromBride, fromGroom);
+        return Wording::tr("Tara %1 from the bride's nakshatra, %2 from the groom's: neither favourable").arg(fromBride, fromGroom);
+    }
+    case KootaReason::SameYoni:
+    case KootaReason::FriendlyYoni:
+    case KootaReason::NeutralYoni:
+    case KootaReason::UnfriendlyYoni:
+    case KootaReason::EnemyYoni: {
+        const QString animals = Pair(Named(kYoniNames, b.yoni), Named(kYoniNames, g.yoni));
+        switch (reason) {
+        case KootaReason::SameYoni: return Wording::tr("%1: the same yoni").arg(animals);
+        case KootaReason::FriendlyYoni: return Wording::tr("%1: friendly").arg(animals);
+        case KootaReason::NeutralYoni: return Wording::tr("%1: neutral").arg(animals);
+        case KootaReason::UnfriendlyYoni: return Wording::tr("%1: unfriendly").arg(animals);
+        default: return Wording::tr("%1: sworn enemies").arg(animals);
+        }
+    }
+    case KootaReason::SameSignLord: return Wording::tr("Both Moon signs ruled by %1").arg(Lord(b.signLord));
+    case KootaReason::LordsRelated: {
+        static const char* const kRegard[] = {QT_TRANSLATE_NOOP("Wording", "friendly"), QT_TRANSLATE_NOOP("Wording", "neutral"),
+                                              QT_TRANSLATE_NOOP("Wording", "hostile")};
+        static const char* const kMutual[] = {QT_TRANSLATE_NOOP("Wording", "mutual friends"),
+                                              QT_TRANSLATE_NOOP("Wording", "both neutral"),
+                                              QT_TRANSLATE_NOOP("Wording", "mutual enemies")};
+        const Friendship brideRegard = kNaturalFriendship[b.signLord][g.signLord];
+        const Friendship groomRegard = kNaturalFriendship[g.signLord][b.signLord];
+        const QString brideLord = Lord(b.signLord);
+        const QString groomLord = Lord(g.signLord);
+        if (brideRegard == groomRegard)
+            return Wording::tr("Lords %1 (bride) and %2 (groom): %3").arg(brideLord, groomLord, Named(kMutual, brideRegard));
+        return Wording::tr("Lords %1 (bride) and %2 (groom): %1 %3, %2 %4")
+            .arg(brideLord, groomLord, Named(kRegard, brideRegard), Named(kRegard, groomRegard));
+    }
+    case KootaReason::SameGana:
+    case KootaReason::DifferentGana: return Pair(Named(kGanaNames, b.gana), Named(kGanaNames, g.gana));
+    case KootaReason::SignsFavourable:
+    case KootaReason::SignsTwoTwelve:
+    case KootaReason::SignsFiveNine:
+    case KootaReason::SignsSixEight: {
+        if (b.sign == g.sign)
+            return Wording::tr("Both Moons in %1").arg(EnglishSign(b.sign));
+        static const char* const kApart[] = {"1/1", "2/12", "3/11", "4/10", "5/9", "6/8",
+                                             "1/7", "6/8",  "5/9",  "4/10", "3/11", "2/12"};
+        return Wording::tr("Moon signs %1 and %2: %3")
+            .arg(EnglishSign(b.sign), EnglishSign(g.sign),
+                 QLatin1String(kApart[(g.sign - b.sign + kSignCount) % kSignCount]));
+    }
+    case KootaReason::DifferentNadi:
+    case KootaReason::SameNadi: return Pair(Named(kNadiNames, b.nadi), Named(kNadiNames, g.nadi));
+    }
+    return {};
+}
+
+QString PointsText(double points, double maximum)
+{
+    return Wording::tr("%1 of %2", "points of the maximum").arg(Number(points), Number(maximum));
+}
+
+QString BandName(ScoreBand band)
+{
+    switch (band) {
+    case ScoreBand::NotRecommended: return Wording::tr("Not recommended");
+    case ScoreBand::Acceptable: return Wording::tr("Acceptable");
+    case ScoreBand::Good: return Wording::tr("Good");
+    case ScoreBand::Excellent: return Wording::tr("Excellent");
+    }
+    return {};
+}
+
+QString TotalLine(const Ashtakoota& match)
+{
+    return Wording::tr("Total: %1 (%2)").arg(PointsText(match.total, kAshtakootaMaximum), BandName(match.band));
+}
+
+QString DoshaName(Dosha dosha)
+{
+    switch (dosha) {
+    case Dosha::Nadi: return Wording::tr("Nadi dosha");
+    case Dosha::Bhakoot: return Wording::tr("Bhakoot dosha");
+    case Dosha::Gana: return Wording::tr("Gana dosha");
+    }
+    return {};
+}
+
+QString DoshaExceptionText(DoshaException exception, const Ashtakoota& m)
+{
+    const QString brideLord = Lord(m.bride.signLord);
+    const QString groomLord = Lord(m.groom.signLord);
+    switch (exception) {
+    case DoshaException::SameSignDifferentNakshatra: return Wording::tr("both Moons in one sign, in two nakshatras");
+    case DoshaException::SameNakshatraDifferentSign: return Wording::tr("one nakshatra, in two signs");
+    case DoshaException::SameSignLord: return Wording::tr("both Moon signs ruled by %1").arg(brideLord);
+    case DoshaException::SignLordsMutualFriends:
+        return Wording::tr("the sign lords %1 and %2 are mutual friends").arg(brideLord, groomLord);
+    case DoshaException::SignLordsNotEnemies:
+        if (m.bride.signLord == m.groom.signLord)
+            return Wording::tr("the sign lord of both, %1, is no enemy to itself").arg(brideLord);
+        return Wording::tr("the sign lords %1 and %2 are not enemies").arg(brideLord, groomLord);
+    case DoshaException::BrideFourteenthOrMore: return Wording::tr("the bride's nakshatra is 14th or more from the groom's");
+    }
+    return {};
+}
+
+QString DoshaLine(const DoshaFinding& finding, const Ashtakoota& match)
+{
+    const QString name = DoshaName(finding.dosha);
+    if (!finding.lifted())
+        return Wording::tr("%1: no exception lifts it").arg(name);
+    QStringList exceptions;
+    for (const DoshaException e : kDoshaExceptions) {
+        if (finding.liftedBy(e))
+            exceptions << DoshaExceptionText(e, match);
+    }
+    return Wording::tr("%1, lifted: %2").arg(name, exceptions.join(QStringLiteral("; ")));
 }
 
 }  // namespace varelio::app

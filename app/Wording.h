@@ -11,6 +11,7 @@
 #include "form/Problem.h"
 #include "form/ZoneChoice.h"
 #include "manglik/Manglik.h"
+#include "matching/Match.h"
 #include "reading/VerdictWindow.h"
 
 #include <QString>
@@ -37,9 +38,14 @@ QString ReferenceName(ManglikReference reference);
 // "The person is Manglik"; a house that could not be counted says so.
 std::array<QString, 3> VerdictCaptions(const ManglikVerdict& verdict);
 
+// "Mars in Leo", "Lord of the Lagna sign, Venus, stands in house 4": why a
+// verdict's dosha is cancelled, as formats/English's CancellationReason says
+// it. The one wording of the reason, for the reading's lines and the match's.
+QString CancellationReason(const Cancellation& cancellation, ManglikReference reference);
+
 // "Dosha cancelled: Lord of the Lagna sign, Venus, stands in house 4": the
 // first cancellation rule that applies to a Manglik verdict, for the line
-// under its box (the reason is formats/English's CancellationReason).
+// under its box.
 QString CancellationLine(const Cancellation& cancellation, ManglikReference reference);
 
 // "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
@@ -77,5 +83,38 @@ QString MonthName(int month);
 
 // "Surya / Sun": the body's Sanskrit and English names from the astro tables.
 QString BodyLabel(BodyIndex body);
+
+// --- Two readings matched: the sentences of formats/English's match words. ---
+
+// "Bride", "Groom"
+QString SideName(MatchSide side);
+// "1 January 2000, 17:30, Delhi, Delhi, India"
+QString BirthLine(const BirthData& birth);
+// "Moon in Kataka (Cancer), Pushya pada 2"
+QString MoonLine(const BodyPosition& moon);
+// "Lagna: Mars in house 7, Manglik (25%)", with ", cancelled: <reason>".
+QString VerdictLine(const ManglikVerdict& verdict);
+// "From Lagna: both are Manglik, so the doshas balance", ...
+QString ComparisonLine(const ReferenceComparison& comparison);
+// "The bride is Manglik from 2 of 3 references", ...
+QString StandingLine(MatchSide side, const PersonManglik& person);
+// "Both are Manglik: the doshas balance.", ...
+QString OverallLine(const ManglikComparison& comparison);
+// "Varna" .. "Nadi", as the Ashtakoota's table names them.
+QString KootaName(Koota koota);
+// Why the koota scored what it did.
+QString KootaReasonText(const Ashtakoota& match, Koota koota);
+// "1.5 of 3"
+QString PointsText(double points, double maximum);
+// "Not recommended", "Acceptable", "Good", "Excellent"
+QString BandName(ScoreBand band);
+// "Total: 27.5 of 36 (Good)"
+QString TotalLine(const Ashtakoota& match);
+// "Nadi dosha", ...
+QString DoshaName(Dosha dosha);
+// "both Moon signs ruled by Saturn", ...
+QString DoshaExceptionText(DoshaException exception, const Ashtakoota& match);
+// "Nadi dosha, lifted: <exception>; <exception>" or "Nadi dosha: no exception lifts it".
+QString DoshaLine(const DoshaFinding& finding, const Ashtakoota& match);
 
 }  // namespace varelio::app

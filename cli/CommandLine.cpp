@@ -18,6 +18,9 @@ namespace {
 // Flags without a value; --dst is one too.
 constexpr const char* kDirectionFlags[] = {"north", "south", "east", "west", "dst"};
 
+// The two sides of --match: each takes every birth option with its name before the option's.
+constexpr const char* kMatchSides[] = {"bride", "groom"};
+
 // A value as it may be echoed to a terminal (see cli::Printable).
 QString Printable(const QString& value) { return QString::fromStdString(cli::Printable(value.toStdString())); }
 
@@ -69,6 +72,10 @@ void AddOptions(QCommandLineParser& parser) {
          "rows were refused.",
          "FILE"},
         {"jobs", "Workers for --batch, 1 to 256 (default: one per processor).", "N"},
+        {"match",
+         "Match two births, the bride's and the groom's: BRIDE.vrl GROOM.vrl, and/or each side's birth options "
+         "with the side before the name (--bride-name, --groom-day, --bride-north, ...), which win over a file's "
+         "values. Prints the Manglik comparison and the Ashtakoota (json or text)."},
         {"chart-image",
          "Also write the chart as the reading window draws it, to FILE.svg or FILE.png (replaced whole, "
          "or left as it was when it cannot be written).",
@@ -80,29 +87,58 @@ void AddOptions(QCommandLineParser& parser) {
          "csv (the main results, with --batch only).",
          "json|text|csv"},
     });
+    // Each side's birth options, listed once in --match's description.
+    for (const char* side : kMatchSides) {
+        const QString prefix = QString::fromLatin1(side) + '-';
+        for (std::size_t i = 0; i < kBirthOptionCount; ++i) {
+            QCommandLineOption option(prefix + OptionName(static_cast<BirthOption>(i)), QString(), "value");
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char* flag : kDirectionFlags) {
+            QCommandLineOption option(prefix + QString::fromLatin1(flag));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
 }
 
 // An option's value, the last one when given more than once.
 QString Value(const QCommandLineParser& parser, const char* name) { return parser.value(QString::fromLatin1(name)); }
 
-// The birth options as given, through the check batch rows share.
-std::optional<Failure> ApplyOptions(const QCommandLineParser& parser, FormValues& form) {
+// The birth options as given, through the check batch rows share; side is
+// "bride-" or "groom-" for a side of --match.
+std::optional<Failure> ApplyOptions(const QCommandLineParser& parser, FormValues& form, const QString& side = {}) {
     std::array<std::string, kBirthOptionCount> texts;  // keeps the values the views point into
     BirthOptions options;
     for (std::size_t i = 0; i < kBirthOptionCount; ++i) {
         const auto option = static_cast<BirthOption>(i);
-        const QString name = OptionName(option);
+        const QString name = side + OptionName(option);
         if (!parser.isSet(name)) continue;
         texts[i] = parser.value(name).toStdString();  // the last one when given more than once
         options[option] = texts[i];
     }
-    options.north = parser.isSet("north");
-    options.south = parser.isSet("south");
-    options.east = parser.isSet("east");
-    options.west = parser.isSet("west");
-    options.dst = parser.isSet("dst");
-    if (auto problem = ApplyBirthOptions(options, form, "--")) return UsageError(*problem);
+    options.north = parser.isSet(side + "north");
+    options.south = parser.isSet(side + "south");
+    options.east = parser.isSet(side + "east");
+    options.west = parser.isSet(side + "west");
+    options.dst = parser.isSet(side + "dst");
+    if (auto problem = ApplyBirthOptions(options, form, "--" + side.toStdString())) return UsageError(*problem);
     return std::nullopt;
+}
+
+// The birth options given with side before their names ("" for the plain
+// ones, "bride-" ...), as "--name", in the order the help lists them.
+QStringList GivenBirthOptions(const QCommandLineParser& parser, const QString& side = {}) {
+    QStringList given;
+    for (std::size_t i = 0; i < kBirthOptionCount; ++i) {
+        const QString name = side + OptionName(static_cast<BirthOption>(i));
+        if (parser.isSet(name)) given << "--" + name;
+    }
+    for (const char* flag : kDirectionFlags) {
+        if (parser.isSet(side + QString::fromLatin1(flag))) given << "--" + side + QString::fromLatin1(flag);
+    }
+    return given;
 }
 
 // The picture --chart-image asks for, or the first problem with its options.
@@ -147,22 +183,17 @@ std::optional<Failure> BatchConflict(const QCommandLineParser& parser) {
     QStringList given;
     if (parser.isSet("open")) given << "--open";
     if (parser.isSet("place")) given << "--place";
-    for (std::size_t i = 0; i < kBirthOptionCount; ++i) {
-        const QString name = OptionName(static_cast<BirthOption>(i));
-        if (parser.isSet(name)) given << "--" + name;
-    }
-    for (const char* flag : kDirectionFlags) {
-        if (parser.isSet(QString::fromLatin1(flag))) given << QStringLiteral("--%1").arg(QString::fromLatin1(flag));
-    }
+    given << GivenBirthOptions(parser);
     if (given.isEmpty()) return std::nullopt;
     return Usage(QStringLiteral("--batch takes the births from its file; %1 cannot be given with it")
                      .arg(given.first()));
 }
 
-// Fills form from a saved reading as the input window's open command does.
-std::optional<Failure> ApplySavedReading(const std::string& path, FormValues& form) {
+// Fills form from a saved reading as the input window's open command does;
+// side names the side of --match ("bride", "groom") whose file it is.
+std::optional<Failure> ApplySavedReading(const std::string& path, FormValues& form, const char* side = nullptr) {
     const Result<ReadingLines> opened = OpenReadingFile(path);
-    if (!opened) return Refuse(opened.problem(), path);
+    if (!opened) return side ? SideRefused(side, opened.problem(), path) : Refuse(opened.problem(), path);
     ApplyReadingLines(opened.value(), form);
     return std::nullopt;
 }
@@ -210,6 +241,60 @@ std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, PlaceFinder&
     return std::nullopt;
 }
 
+// --match: each side from its file (the bride's first) and its own options.
+std::optional<Failure> ParseMatch(const QCommandLineParser& parser, CommandLine& command) {
+    QStringList conflicts;
+    for (const char* other : {"batch", "open", "place", "jobs"}) {
+        if (parser.isSet(QString::fromLatin1(other))) conflicts << "--" + QString::fromLatin1(other);
+    }
+    conflicts << GivenBirthOptions(parser);
+    if (!conflicts.isEmpty()) {
+        return Usage(QStringLiteral("--match takes each side's birth as --bride-... and --groom-...; %1 cannot be "
+                                    "given with it")
+                         .arg(conflicts.first()));
+    }
+    if (command.format == OutputFormat::Csv) return Usage(QStringLiteral("--match writes json or text, not csv"));
+    // The picture is of one chart; a match has two.
+    if (parser.isSet("chart-image")) {
+        return Usage(QStringLiteral("--chart-image is for one birth; it cannot be given with --match"));
+    }
+    if (auto problem = ApplyChartImage(parser, command)) return problem;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() == 1) {
+        return Usage(QStringLiteral("--match takes two saved readings, the bride's and the groom's; only '%1' was "
+                                    "given")
+                         .arg(Printable(files.first())));
+    }
+    if (files.size() > 2) return Usage(QStringLiteral("unexpected argument '%1'").arg(Printable(files[2])));
+
+    MatchForms forms{InitialFormValues(), InitialFormValues()};
+    FormValues* sides[] = {&forms.bride, &forms.groom};
+    for (std::size_t s = 0; s < 2; ++s) {
+        const QString prefix = QString::fromLatin1(kMatchSides[s]) + '-';
+        if (files.isEmpty() && GivenBirthOptions(parser, prefix).isEmpty()) {
+            return Usage(QStringLiteral("--match needs the %1's birth: BRIDE.vrl GROOM.vrl, or --%1-name, --%1-day "
+                                        "and the other --%1-... options")
+                             .arg(QString::fromLatin1(kMatchSides[s])));
+        }
+        if (!files.isEmpty()) {
+            const std::string path = files[static_cast<qsizetype>(s)].toStdString();
+            if (auto problem = ApplySavedReading(path, *sides[s], kMatchSides[s])) return problem;
+        }
+        if (auto problem = ApplyOptions(parser, *sides[s], prefix)) return problem;
+    }
+    command.match = std::move(forms);
+    return std::nullopt;
+}
+
+// A side's option without --match.
+std::optional<Failure> SideOptionAlone(const QCommandLineParser& parser) {
+    for (const char* side : kMatchSides) {
+        const QStringList given = GivenBirthOptions(parser, QString::fromLatin1(side) + '-');
+        if (!given.isEmpty()) return Usage(QStringLiteral("%1 needs --match").arg(given.first()));
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) {
@@ -234,7 +319,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
         result.versionText = "varelio-cli " VARELIO_VERSION "\n";
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (!parser.isSet("match") && !parser.positionalArguments().isEmpty()) {
         result.failure =
             Usage(QStringLiteral("unexpected argument '%1'").arg(Printable(parser.positionalArguments().first())));
         return result;
@@ -252,6 +337,14 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
                 Usage(QStringLiteral("--format takes json, text or csv, not '%1'").arg(Printable(format)));
             return result;
         }
+    }
+    if (parser.isSet("match")) {
+        result.failure = ParseMatch(parser, result);
+        return result;
+    }
+    if (auto alone = SideOptionAlone(parser)) {
+        result.failure = std::move(alone);
+        return result;
     }
     if (parser.isSet("batch")) {
         if (parser.isSet("chart-image")) {

@@ -24,10 +24,17 @@ struct PlaceChoice {
     ZoneEntry zone;
 };
 
+// The two births of --match, as the input form would hold each.
+struct MatchForms {
+    FormValues bride;
+    FormValues groom;
+};
+
 struct CommandLine {
     FormValues form;           // starts as the input window opens, or from --open
     std::optional<PlaceChoice> place;  // with --place
     OutputFormat format = OutputFormat::Json;
+    std::optional<MatchForms> match;       // --match: the two sides instead of form
     std::optional<std::string> batchInput;  // --batch FILE: a path, or "-" for standard input
     int jobs = 0;                           // --jobs N: the batch's workers; 0 for one per processor
     std::optional<ChartImageRequest> chartImage;  // --chart-image FILE [--style S] [--varga D]
@@ -55,7 +62,13 @@ struct CommandLine {
 // --batch takes the births from a file instead, so it excludes --open,
 // --place and every birth option. --chart-image names an .svg or .png file for
 // the chart's picture, --style (north, south, east) and --varga (D1 to D12)
-// say which; one birth only.
+// say which; one birth only. --match takes two births instead, from two saved
+// readings given as arguments (the bride's first, opened as --open opens its
+// file) and from the options --bride-... and --groom-... (every birth option
+// with the side before its name, --bride-utc-offset among them, which win
+// over a file's values, as with --open); a side with neither is refused, and
+// a side's file that cannot be used is named with its side ("varelio-cli:
+// bride: cannot read '<path>': <reason>").
 CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder);
 
 }  // namespace varelio::cli

@@ -4,7 +4,9 @@
 #include "cli/BirthOptions.h"
 #include "cli/JsonWriter.h"
 #include "formats/English.h"
+#include "formats/MatchText.h"
 #include "formats/TextExport.h"
+#include "matching/Match.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -71,6 +73,27 @@ CompanionRun RunBatchInMemory(const CommandLine& command) {
     return run;
 }
 
+// --match: both sides take the one road from a form to a reading, then the match.
+CompanionRun RunMatch(const CommandLine& command) {
+    Reading bride, groom;
+    ClearUpperVectorRegisters();  // after the command line's Qt code, before the engine
+    const std::pair<const char*, const FormValues*> sides[] = {{"bride", &command.match->bride},
+                                                               {"groom", &command.match->groom}};
+    Reading* readings[] = {&bride, &groom};
+    for (std::size_t s = 0; s < 2; ++s) {
+        const auto computed = ComputeReadingFromForm(*sides[s].second, /*converterAvailable=*/true, *readings[s]);
+        if (!computed) return Refused(SideRefused(sides[s].first, computed.problem()));
+    }
+    const Match match = MatchReadings(bride, groom);
+    CompanionRun run;
+    if (command.format == OutputFormat::Text) {
+        run.out = ComposeMatchText(bride, groom, match);
+    } else {
+        AppendMatchJson(bride, groom, match, run.out);
+    }
+    return run;
+}
+
 }  // namespace
 
 CompanionRun RunCompanion(const QStringList& arguments, const ChartImageWriter& writer) {
@@ -94,6 +117,7 @@ CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& wr
         return run;
     }
     if (command.batchInput) return RunBatchInMemory(command);
+    if (command.match) return RunMatch(command);
 
     Reading reading;
     ClearUpperVectorRegisters();  // after the command line's Qt code, before the engine

@@ -27,18 +27,27 @@ CsvWords Words(const CsvRecords::Record& record) {
     return {};
 }
 
-}  // namespace
-
-Failure Refuse(const Problem& problem, std::string_view path) {
-    switch (problem.code) {
+bool IsFileProblem(ProblemCode code) {
+    switch (code) {
         case ProblemCode::NotAReadingFile:
         case ProblemCode::NotReadingFileContent:
         case ProblemCode::NotARegularFile:
-        case ProblemCode::FileUnreadable:
-            return Stop("cannot read '" + Printable(path) + "': " + english::ProblemText(problem));
-        // The form's checks: the window's message alone, as it shows it.
-        default: return {english::ProblemText(problem) + "\n", kExitRefused};
+        case ProblemCode::FileUnreadable: return true;
+        default: return false;
     }
+}
+
+// A saved reading that cannot be used, named: "cannot read '<path>': <reason>".
+std::string FileRefused(const Problem& problem, std::string_view path) {
+    return "cannot read '" + Printable(path) + "': " + english::ProblemText(problem);
+}
+
+}  // namespace
+
+Failure Refuse(const Problem& problem, std::string_view path) {
+    if (IsFileProblem(problem.code)) return Stop(FileRefused(problem, path));
+    // The form's checks: the window's message alone, as it shows it.
+    return {english::ProblemText(problem) + "\n", kExitRefused};
 }
 
 std::string ProgramLine(std::string_view text) { return "varelio-cli: " + std::string(text) + "\n"; }
@@ -48,6 +57,12 @@ Failure UsageError(std::string_view problem) {
 }
 
 Failure Stop(std::string_view problem, int exitCode) { return {ProgramLine(problem), exitCode}; }
+
+Failure SideRefused(std::string_view side, const Problem& problem, std::string_view path) {
+    const std::string reason =
+        IsFileProblem(problem.code) ? FileRefused(problem, path) : english::ProblemText(problem);
+    return Stop(std::string(side) + ": " + reason);
+}
 
 std::string RowRefused(long row, std::string_view reason) {
     return ProgramLine("row " + std::to_string(row) + ": " + std::string(reason));

@@ -45,6 +45,11 @@ Failure Stop(std::string_view problem, int exitCode = kExitRefused);
 // what is said without stopping (a zone the rows give only roughly).
 std::string ProgramLine(std::string_view text);
 
+// One side of a match that cannot be used, named: "varelio-cli: bride: <reason>",
+// the reason being Refuse's for a file ("cannot read 'x.txt': not a saved
+// reading (*.vrl)") and otherwise the form's message.
+Failure SideRefused(std::string_view side, const Problem& problem, std::string_view path = {});
+
 // A refused batch row, the batch going on: "varelio-cli: row N: <reason>",
 // the reason being the row's own or the form's message.
 std::string RowRefused(long row, std::string_view reason);

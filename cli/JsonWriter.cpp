@@ -727,6 +727,150 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.End();
 }
 
+// The codes of the match's verdicts, in the order of their enums.
+constexpr std::array<std::string_view, 5> kBalanceCodes{"unknown", "neither", "balanced", "stands", "cancelled"};
+constexpr std::array<std::string_view, 4> kStandingCodes{"unknown", "notManglik", "cancelled", "manglik"};
+constexpr std::array<std::string_view, 6> kExceptionCodes{"sameSignDifferentNakshatra", "sameNakshatraDifferentSign",
+                                                          "sameSignLord",               "signLordsMutualFriends",
+                                                          "signLordsNotEnemies",        "brideFourteenthOrMore"};
+
+template <typename E, std::size_t N>
+std::string_view Code(const std::array<std::string_view, N>& codes, E value) {
+    return codes[static_cast<std::size_t>(value)];
+}
+
+std::optional<std::string_view> SideCode(const std::optional<MatchSide>& side) {
+    if (!side) return std::nullopt;
+    return *side == MatchSide::Bride ? "bride" : "groom";
+}
+
+void WriteMatchSide(Writer<JsonLayout::Indented>& w, const Reading& r) {
+    const ReadingWords words(r);
+    const BodyPosition& moon = r.chartState.bodies[kMoon];
+    w.Open('{');
+    w.Key("birthData");
+    WriteBirthData(w, r.birthData);
+    w.Key("moon");
+    w.Open('{');
+    w.Member("nakshatra", Known(moon.nakshatra));
+    w.Member("pada", Known(moon.pada));
+    w.Member("sign", Known(moon.sign));
+    w.Member("text", english::MoonLine(moon));
+    w.Close('}');
+    w.Member("name", r.birthData.name);
+    w.Key("verdicts");
+    w.Open('{');
+    for (const ManglikReference reference : kManglikReferences) {
+        w.Key(kReferenceKeys[static_cast<std::size_t>(reference)]);
+        WriteVerdict(w, r.of(reference).verdict, words);
+    }
+    w.Close('}');
+    w.Close('}');
+}
+
+void WritePerson(Writer<JsonLayout::Indented>& w, MatchSide side, const PersonManglik& person) {
+    w.Open('{');
+    w.Member("standing", Code(kStandingCodes, person.standing));
+    w.Member("standingReferences", person.standingReferences);
+    w.Member("text", english::StandingLine(side, person));
+    w.Close('}');
+}
+
+void WriteReferenceComparison(Writer<JsonLayout::Indented>& w, const ReferenceComparison& one) {
+    w.Open('{');
+    w.Member("balance", Code(kBalanceCodes, one.balance));
+    w.Key("cancellation");
+    if (one.cancellation) {
+        w.Open('{');
+        w.Member("reason", english::CancellationReason(*one.cancellation, one.reference));
+        w.Member("rule", static_cast<int>(one.cancellation->rule));
+        w.Close('}');
+    } else {
+        w.Null();
+    }
+    w.Member("side", SideCode(one.side));
+    w.Member("text", english::ComparisonLine(one));
+    w.Close('}');
+}
+
+void WriteComparison(Writer<JsonLayout::Indented>& w, const ManglikComparison& c) {
+    w.Open('{');
+    w.Key("bride");
+    WritePerson(w, MatchSide::Bride, c.bride);
+    w.Key("groom");
+    WritePerson(w, MatchSide::Groom, c.groom);
+    w.Key("lagna");
+    WriteReferenceComparison(w, c.of(ManglikReference::Lagna));
+    w.Key("moon");
+    WriteReferenceComparison(w, c.of(ManglikReference::Moon));
+    w.Key("overall");
+    w.Open('{');
+    w.Member("balance", Code(kBalanceCodes, c.overall));
+    w.Member("side", SideCode(c.overallSide));
+    w.Member("text", english::OverallLine(c));
+    w.Close('}');
+    w.Key("venus");
+    WriteReferenceComparison(w, c.of(ManglikReference::Venus));
+    w.Close('}');
+}
+
+void WriteDoshas(Writer<JsonLayout::Indented>& w, const Ashtakoota* a) {
+    w.Open('[');
+    for (int i = 0; a != nullptr && i < a->doshaCount; ++i) {
+        const DoshaFinding& finding = a->doshas[static_cast<std::size_t>(i)];
+        w.Element();
+        w.Open('{');
+        w.Key("exceptions");
+        w.Open('[');
+        for (const DoshaException e : kDoshaExceptions) {
+            if (!finding.liftedBy(e)) continue;
+            w.Element();
+            w.Open('{');
+            w.Member("reason", english::DoshaExceptionText(e, *a));
+            w.Member("rule", Code(kExceptionCodes, e));
+            w.Close('}');
+        }
+        w.Close(']');
+        w.Member("lifted", finding.lifted());
+        w.Member("name", english::DoshaName(finding.dosha));
+        w.Member("text", english::DoshaLine(finding, *a));
+        w.Close('}');
+    }
+    w.Close(']');
+}
+
+void WriteMatch(std::string& out, const Reading& bride, const Reading& groom, const Match& match) {
+    const Ashtakoota* a = match.ashtakoota ? &*match.ashtakoota : nullptr;
+    Writer<JsonLayout::Indented> w(out);
+    w.Open('{');
+    w.Member("band", a ? std::optional<std::string_view>(english::BandName(a->band)) : std::nullopt);
+    w.Key("bride");
+    WriteMatchSide(w, bride);
+    w.Key("comparison");
+    WriteComparison(w, match.manglik);
+    w.Key("doshas");
+    WriteDoshas(w, a);
+    w.Key("groom");
+    WriteMatchSide(w, groom);
+    w.Key("kootas");
+    w.Open('[');
+    for (std::size_t k = 0; a != nullptr && k < a->kootas.size(); ++k) {
+        const KootaScore& score = a->kootas[k];
+        w.Element();
+        w.Open('{');
+        w.Member("max", score.maximum);
+        w.Member("name", english::KootaName(score.koota));
+        w.Member("points", score.points);
+        w.Member("reason", english::KootaReasonText(*a, score.koota));
+        w.Close('}');
+    }
+    w.Close(']');
+    w.Member("maximum", kAshtakootaMaximum);
+    w.Member("total", a ? std::optional<double>(a->total) : std::nullopt);
+    w.Close('}');
+    w.End();
+}
+
 void Write(std::string& out, const Reading& reading, const Place* place, const ZoneEntry* zone, JsonLayout layout) {
     if (layout == JsonLayout::Indented) {
         WriteReading<JsonLayout::Indented>(out, reading, place, zone);
@@ -744,6 +888,10 @@ void AppendReadingJson(const Reading& reading, JsonLayout layout, std::string& o
 void AppendReadingJson(const Reading& reading, const Place& place, const ZoneEntry& zone, JsonLayout layout,
                        std::string& out) {
     Write(out, reading, &place, &zone, layout);
+}
+
+void AppendMatchJson(const Reading& bride, const Reading& groom, const Match& match, std::string& out) {
+    WriteMatch(out, bride, groom, match);
 }
 
 void AppendJsonNumber(double value, std::string& out) { Writer<JsonLayout::Compact>(out).Value(value); }

@@ -6,6 +6,7 @@
 // scripts that read the output: keys are added, never renamed.
 #pragma once
 
+#include "matching/Match.h"
 #include "places/PlaceEntry.h"
 #include "reading/Reading.h"
 
@@ -28,6 +29,14 @@ void AppendReadingJson(const Reading& reading, JsonLayout layout, std::string& o
 // date was unknown), the note and whether it is a warning.
 void AppendReadingJson(const Reading& reading, const Place& place, const ZoneEntry& zone, JsonLayout layout,
                        std::string& out);
+
+// The match of two readings, indented: each side's name, birth data, Moon
+// (sign, nakshatra, pada and its line) and verdicts (as the reading's
+// "verdicts"); the Manglik comparison per reference, per person and overall,
+// each with its code and its sentence; the kootas in the table's order as
+// {name, points, max, reason}; total, maximum and band; the doshas with the
+// exceptions that lift them.
+void AppendMatchJson(const Reading& bride, const Reading& groom, const Match& match, std::string& out);
 
 // A double as a QJsonValue holding it is written: an integral value below
 // 2^53 as an integer, anything else in the shorter of the fixed and the

@@ -1,9 +1,13 @@
 #include "formats/English.h"
 
+#include "astro/Nakshatras.h"
 #include "astro/Signs.h"
 #include "form/CityClocks.h"
 #include "form/Form.h"
 #include "form/TimeZones.h"
+
+#include <charconv>
+#include <cstdio>
 
 namespace varelio::english {
 namespace {
@@ -31,6 +35,36 @@ std::string ClockWithDay(int minuteOfDay, int day) {
 std::string Plural(long count, std::string_view unit) {
     return std::to_string(count) + " " + std::string(unit) + (count == 1 ? "" : "s");
 }
+
+// --- The Ashtakoota's names, in the order of matching/KootaTables.h's enums. ---
+
+template <typename E, std::size_t N>
+std::string Named(const std::array<std::string_view, N>& names, E value) {
+    return std::string(names[static_cast<std::size_t>(value)]);
+}
+constexpr std::array<std::string_view, 4> kVarnaNames{"Shudra", "Vaishya", "Kshatriya", "Brahmin"};
+constexpr std::array<std::string_view, 5> kVashyaNames{"Chatushpada", "Manava", "Jalachara", "Vanachara", "Keeta"};
+constexpr std::array<std::string_view, 14> kYoniNames{"Horse", "Elephant", "Sheep",  "Serpent", "Dog",
+                                                      "Cat",   "Rat",      "Cow",    "Buffalo", "Tiger",
+                                                      "Deer",  "Monkey",   "Mongoose", "Lion"};
+constexpr std::array<std::string_view, 3> kGanaNames{"Deva", "Manushya", "Rakshasa"};
+constexpr std::array<std::string_view, 3> kNadiNames{"Adi", "Madhya", "Antya"};
+constexpr std::array<std::string_view, 3> kRegardWords{"friendly", "neutral", "hostile"};
+
+std::string Side(MatchSide side) { return side == MatchSide::Bride ? "bride" : "groom"; }
+
+// The bride's and the groom's value of one trait: "Both Deva" or "Bride Manushya, groom Deva".
+std::string Pair(const std::string& bride, const std::string& groom) {
+    return bride == groom ? "Both " + bride : "Bride " + bride + ", groom " + groom;
+}
+
+// The number text of a point count: shortest digits, as the windows' QString::number writes them.
+std::string NumberText(double value) {
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return std::string(digits, end);
+}
+
 
 }  // namespace
 
@@ -183,6 +217,211 @@ std::string ZoneNoteText(const ZoneNote& note) {
             break;
     }
     return text;
+}
+
+std::string_view SideName(MatchSide side) { return side == MatchSide::Bride ? "Bride" : "Groom"; }
+
+std::string BirthLine(const BirthData& b) {
+    char clock[8];
+    std::snprintf(clock, sizeof clock, "%02d:%02d", b.hour % 100, b.minute % 100);
+    return std::to_string(b.day) + " " + std::string(MonthName(b.month)) + " " + std::to_string(b.year) + ", " + clock +
+           ", " + b.city + ", " + b.state + ", " + b.country;
+}
+
+std::string MoonLine(const BodyPosition& moon) {
+    if (moon.sign < 1 || moon.sign > kSignCount || moon.nakshatra < 1 || moon.nakshatra > kNakshatraCount) {
+        return "Moon position unknown";
+    }
+    const varelio::SignName& sign = kSignNames[static_cast<std::size_t>(moon.sign - 1)];
+    return "Moon in " + std::string(sign.sanskrit) + " (" + std::string(sign.english) + "), " +
+           std::string(kNakshatras[static_cast<std::size_t>(moon.nakshatra - 1)].name) + " pada " +
+           std::to_string(moon.pada);
+}
+
+std::string VerdictLine(const ManglikVerdict& verdict) {
+    const std::string reference(ReferenceName(verdict.reference));
+    if (!verdict.known()) return reference + ": unknown";
+    std::string line = reference + ": Mars in house " + std::to_string(verdict.house) + ", " +
+                       (verdict.manglik ? "Manglik (" + DoshaPercentText(verdict.doshaPercent) + ")" : "Non Manglik");
+    if (verdict.cancellation) line += ", cancelled: " + CancellationReason(*verdict.cancellation, verdict.reference);
+    return line;
+}
+
+std::string ComparisonLine(const ReferenceComparison& c) {
+    const std::string from = "From " + std::string(ReferenceName(c.reference)) + ": ";
+    const std::string only = "only the " + Side(c.side.value_or(MatchSide::Bride)) + " is Manglik";
+    switch (c.balance) {
+        case ManglikBalance::Unknown: return from + "cannot be compared, a verdict is unknown";
+        case ManglikBalance::Neither: return from + "neither is Manglik";
+        case ManglikBalance::BothBalanced: return from + "both are Manglik, so the doshas balance";
+        case ManglikBalance::DoshaStands: return from + only + ", and the dosha stands";
+        case ManglikBalance::DoshaCancelled:
+            return from + only + ", and the dosha is cancelled: " +
+                   (c.cancellation ? CancellationReason(*c.cancellation, c.reference) : std::string());
+    }
+    return {};
+}
+
+std::string StandingLine(MatchSide side, const PersonManglik& person) {
+    const std::string who = "The " + Side(side);
+    switch (person.standing) {
+        case ManglikStanding::Unknown: return who + "'s Manglik status could not be determined";
+        case ManglikStanding::NotManglik: return who + " is not Manglik";
+        case ManglikStanding::Cancelled: {
+            const ManglikReference reference = person.cancelledReference.value_or(ManglikReference::Lagna);
+            return who + "'s dosha is cancelled (from " + std::string(ReferenceName(reference)) + ": " +
+                   (person.cancellation ? CancellationReason(*person.cancellation, reference) : std::string()) + ")";
+        }
+        case ManglikStanding::Manglik:
+            return who + " is Manglik from " + std::to_string(person.standingReferences) + " of 3 references";
+    }
+    return {};
+}
+
+std::string OverallLine(const ManglikComparison& c) {
+    switch (c.overall) {
+        case ManglikBalance::Unknown: return "The Manglik comparison cannot be made: a verdict is unknown.";
+        case ManglikBalance::Neither: return "Neither is Manglik: there is no dosha to balance.";
+        case ManglikBalance::BothBalanced: return "Both are Manglik: the doshas balance.";
+        case ManglikBalance::DoshaStands:
+        case ManglikBalance::DoshaCancelled:
+            return "Only the " + Side(c.overallSide.value_or(MatchSide::Bride)) +
+                   " is Manglik: the dosha stands, unbalanced.";
+    }
+    return {};
+}
+
+std::string_view KootaName(Koota koota) {
+    constexpr std::array<std::string_view, kKootaCount> kNames{"Varna", "Vashya",       "Tara",    "Yoni",
+                                                               "Graha Maitri", "Gana", "Bhakoot", "Nadi"};
+    return kNames[static_cast<std::size_t>(koota)];
+}
+
+std::string KootaReasonText(const Ashtakoota& m, Koota koota) {
+    const MoonTraits& b = m.bride;
+    const MoonTraits& g = m.groom;
+    switch (m.of(koota).reason) {
+        case KootaReason::GroomVarnaNotLower:
+            return Pair(Named(kVarnaNames, b.varna), Named(kVarnaNames, g.varna)) + ": the groom's varna is not lower";
+        case KootaReason::GroomVarnaLower:
+            return Pair(Named(kVarnaNames, b.varna), Named(kVarnaNames, g.varna)) + ": the groom's varna is lower";
+        case KootaReason::SameVashya:
+        case KootaReason::DifferentVashya: return Pair(Named(kVashyaNames, b.vashya), Named(kVashyaNames, g.vashya));
+        case KootaReason::TaraBothFavourable:
+        case KootaReason::TaraOneFavourable:
+        case KootaReason::TaraNoneFavourable: {
+            const KootaReason r = m.of(koota).reason;
+            return "Tara " + std::to_string(m.taraFromBride) + " from the bride's nakshatra, " +
+                   std::to_string(m.taraFromGroom) + " from the groom's: " +
+                   (r == KootaReason::TaraBothFavourable  ? "both favourable"
+                    : r == KootaReason::TaraOneFavourable ? "one favourable"
+                                                          : "neither favourable");
+        }
+        case KootaReason::SameYoni: return Pair(Named(kYoniNames, b.yoni), Named(kYoniNames, g.yoni)) + ": the same yoni";
+        case KootaReason::FriendlyYoni:
+            return Pair(Named(kYoniNames, b.yoni), Named(kYoniNames, g.yoni)) + ": friendly";
+        case KootaReason::NeutralYoni: return Pair(Named(kYoniNames, b.yoni), Named(kYoniNames, g.yoni)) + ": neutral";
+        case KootaReason::UnfriendlyYoni:
+            return Pair(Named(kYoniNames, b.yoni), Named(kYoniNames, g.yoni)) + ": unfriendly";
+        case KootaReason::EnemyYoni:
+            return Pair(Named(kYoniNames, b.yoni), Named(kYoniNames, g.yoni)) + ": sworn enemies";
+        case KootaReason::SameSignLord: return "Both Moon signs ruled by " + BodyName(b.signLord);
+        case KootaReason::LordsRelated: {
+            const Friendship brideRegard = kNaturalFriendship[b.signLord][g.signLord];
+            const Friendship groomRegard = kNaturalFriendship[g.signLord][b.signLord];
+            const std::string lords = "Lords " + BodyName(b.signLord) + " (bride) and " + BodyName(g.signLord) + " (groom): ";
+            if (brideRegard == groomRegard) {
+                constexpr std::array<std::string_view, 3> kMutual{"mutual friends", "both neutral", "mutual enemies"};
+                return lords + Named(kMutual, brideRegard);
+            }
+            return lords + BodyName(b.signLord) + " " + Named(kRegardWords, brideRegard) + ", " + BodyName(g.signLord) +
+                   " " + Named(kRegardWords, groomRegard);
+        }
+        case KootaReason::SameGana:
+        case KootaReason::DifferentGana: return Pair(Named(kGanaNames, b.gana), Named(kGanaNames, g.gana));
+        case KootaReason::SignsFavourable:
+        case KootaReason::SignsTwoTwelve:
+        case KootaReason::SignsFiveNine:
+        case KootaReason::SignsSixEight: {
+            if (b.sign == g.sign) return "Both Moons in " + SignName(b.sign);
+            constexpr std::array<std::string_view, 12> kApart{"1/1", "2/12", "3/11", "4/10", "5/9", "6/8",
+                                                              "1/7", "6/8",  "5/9",  "4/10", "3/11", "2/12"};
+            return "Moon signs " + SignName(b.sign) + " and " + SignName(g.sign) + ": " +
+                   std::string(kApart[static_cast<std::size_t>((g.sign - b.sign + kSignCount) % kSignCount)]);
+        }
+        case KootaReason::DifferentNadi:
+        case KootaReason::SameNadi: return Pair(Named(kNadiNames, b.nadi), Named(kNadiNames, g.nadi));
+    }
+    return {};
+}
+
+std::string PointsText(double points, double maximum) { return NumberText(points) + " of " + NumberText(maximum); }
+
+std::string_view BandName(ScoreBand band) {
+    switch (band) {
+        case ScoreBand::NotRecommended: return "Not recommended";
+        case ScoreBand::Acceptable: return "Acceptable";
+        case ScoreBand::Good: return "Good";
+        case ScoreBand::Excellent: return "Excellent";
+    }
+    return {};
+}
+
+std::string TotalLine(const Ashtakoota& match) {
+    return "Total: " + PointsText(match.total, kAshtakootaMaximum) + " (" + std::string(BandName(match.band)) + ")";
+}
+
+std::string_view DoshaName(Dosha dosha) {
+    switch (dosha) {
+        case Dosha::Nadi: return "Nadi dosha";
+        case Dosha::Bhakoot: return "Bhakoot dosha";
+        case Dosha::Gana: return "Gana dosha";
+    }
+    return {};
+}
+
+std::string DoshaExceptionText(DoshaException exception, const Ashtakoota& m) {
+    switch (exception) {
+        case DoshaException::SameSignDifferentNakshatra: return "both Moons in one sign, in two nakshatras";
+        case DoshaException::SameNakshatraDifferentSign: return "one nakshatra, in two signs";
+        case DoshaException::SameSignLord: return "both Moon signs ruled by " + BodyName(m.bride.signLord);
+        case DoshaException::SignLordsMutualFriends:
+            return "the sign lords " + BodyName(m.bride.signLord) + " and " + BodyName(m.groom.signLord) +
+                   " are mutual friends";
+        case DoshaException::SignLordsNotEnemies:
+            if (m.bride.signLord == m.groom.signLord) {
+                return "the sign lord of both, " + BodyName(m.bride.signLord) + ", is no enemy to itself";
+            }
+            return "the sign lords " + BodyName(m.bride.signLord) + " and " + BodyName(m.groom.signLord) +
+                   " are not enemies";
+        case DoshaException::BrideFourteenthOrMore: return "the bride's nakshatra is 14th or more from the groom's";
+    }
+    return {};
+}
+
+std::string DoshaLine(const DoshaFinding& finding, const Ashtakoota& match) {
+    const std::string name(DoshaName(finding.dosha));
+    if (!finding.lifted()) return name + ": no exception lifts it";
+    std::string line = name + ", lifted: ";
+    bool first = true;
+    for (const DoshaException e : kDoshaExceptions) {
+        if (!finding.liftedBy(e)) continue;
+        line += (first ? "" : "; ") + DoshaExceptionText(e, match);
+        first = false;
+    }
+    return line;
+}
+
+std::string_view HeadingText(MatchHeading heading) {
+    switch (heading) {
+        case MatchHeading::Title: return "Match of Two Readings";
+        case MatchHeading::Manglik: return "Manglik against Manglik";
+        case MatchHeading::Ashtakoota: return "Ashtakoota (Guna Milan)";
+        case MatchHeading::Doshas: return "Doshas";
+        case MatchHeading::NoDosha: return "No dosha found";
+        case MatchHeading::NoAshtakoota: return "The Ashtakoota needs both Moons' signs and nakshatras.";
+    }
+    return {};
 }
 
 }  // namespace varelio::english

@@ -7,6 +7,7 @@
 #include "form/Problem.h"
 #include "form/ZoneChoice.h"
 #include "manglik/Manglik.h"
+#include "matching/Match.h"
 #include "reading/VerdictWindow.h"
 
 #include <array>
@@ -44,5 +45,66 @@ std::string TimeWarningText(const TimeWarning& warning, ManglikReference referen
 // how far off an inexact row is and what a skipped or repeated clock time
 // means; empty for no note.
 std::string ZoneNoteText(const ZoneNote& note);
+
+// --- Two readings matched (matching/). ---
+
+// "Bride", "Groom"
+std::string_view SideName(MatchSide side);
+
+// "1 January 2000, 17:30, Delhi, Delhi, India"
+std::string BirthLine(const BirthData& birth);
+
+// "Moon in Kataka (Cancer), Pushya pada 2"; "Moon position unknown" without a sign.
+std::string MoonLine(const BodyPosition& moon);
+
+// One reference's verdict on a line: "Lagna: Mars in house 7, Manglik (25%)",
+// with ", cancelled: <reason>" when a cancellation applies; "Venus: unknown".
+std::string VerdictLine(const ManglikVerdict& verdict);
+
+// "From Lagna: both are Manglik, so the doshas balance", "From Moon: only the
+// groom is Manglik, and the dosha is cancelled: Mars in Leo", ...
+std::string ComparisonLine(const ReferenceComparison& comparison);
+
+// "The bride is Manglik from 2 of 3 references", "The groom is not Manglik", ...
+std::string StandingLine(MatchSide side, const PersonManglik& person);
+
+// The comparison over the three references: "Both are Manglik: the doshas balance.", ...
+std::string OverallLine(const ManglikComparison& comparison);
+
+// The koota's name as the Ashtakoota's table gives it: "Varna" .. "Nadi".
+std::string_view KootaName(Koota koota);
+
+// Why a koota scored what it did: "Bride Vaishya, groom Brahmin: the groom's
+// varna is not lower", "Moon signs Aries and Leo: 5/9", ...
+std::string KootaReasonText(const Ashtakoota& match, Koota koota);
+
+// "1.5 of 3"
+std::string PointsText(double points, double maximum);
+
+// "Not recommended", "Acceptable", "Good", "Excellent"
+std::string_view BandName(ScoreBand band);
+
+// "Total: 27.5 of 36 (Good)"
+std::string TotalLine(const Ashtakoota& match);
+
+// "Nadi dosha", "Bhakoot dosha", "Gana dosha"
+std::string_view DoshaName(Dosha dosha);
+
+// "both Moon signs ruled by Saturn", ...
+std::string DoshaExceptionText(DoshaException exception, const Ashtakoota& match);
+
+// "Nadi dosha, lifted: <exception>; <exception>" or "Nadi dosha: no exception lifts it".
+std::string DoshaLine(const DoshaFinding& finding, const Ashtakoota& match);
+
+// The headings and fixed lines of the match, as the window, the page and the text file say them.
+enum class MatchHeading {
+    Title,           // "Match of Two Readings"
+    Manglik,         // "Manglik against Manglik"
+    Ashtakoota,      // "Ashtakoota (Guna Milan)"
+    Doshas,          // "Doshas"
+    NoDosha,         // "No dosha found"
+    NoAshtakoota,    // "The Ashtakoota needs both Moons' signs and nakshatras."
+};
+std::string_view HeadingText(MatchHeading heading);
 
 }  // namespace varelio::english

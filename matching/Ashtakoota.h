@@ -77,6 +77,10 @@ enum class DoshaException : std::uint8_t {
     SignLordsNotEnemies,         // Gana: the lords friends or neutral to each other
     BrideFourteenthOrMore,       // Gana: the bride's nakshatra 14th or more from the groom's
 };
+inline constexpr std::array<DoshaException, 6> kDoshaExceptions{
+    DoshaException::SameSignDifferentNakshatra, DoshaException::SameNakshatraDifferentSign,
+    DoshaException::SameSignLord,               DoshaException::SignLordsMutualFriends,
+    DoshaException::SignLordsNotEnemies,        DoshaException::BrideFourteenthOrMore};
 
 struct DoshaFinding {
     Dosha dosha = Dosha::Nadi;

@@ -104,7 +104,7 @@ private slots:
     {
         DrivenProgram driven;
         for (const QString& section : {guide::kFields, guide::kTimeZone, guide::kCancellation,
-                                       guide::kBirthTimeWindow, guide::kFiles}) {
+                                       guide::kBirthTimeWindow, guide::kMatching, guide::kFiles}) {
             QVERIFY2(SectionShown(HelpWindow::showSection(section), section), qPrintable(section));
         }
         QCOMPARE(HelpWindow::current()->windowTitle(), QStringLiteral("Varelio Help"));

@@ -1,10 +1,12 @@
 // The place finder in the input window, on the real GeoNames cities and tz
 // database: what a picked completion fills in, the zone chosen again for a new
 // date, the note after a hand edit or a city typed over the place, the exact
-// offset and its warning in the reading, and no finder without libgeonames.
+// offset and its warning in the reading, the place kept through a birth
+// entered for the match, and no finder without libgeonames.
 #include "AppTestSupport.h"
 
 #include "app/Colours.h"
+#include "app/MatchWindow.h"
 #include "app/ReadingView.h"
 
 #include <QAbstractItemView>
@@ -33,6 +35,7 @@ private slots:
     void aCityTypedOverThePlaceSaysItsPlaceIsStillThere();
     void anOffsetNoRowGivesGoesIntoTheExactOffset();
     void anOldNameFindsTheCity();
+    void aBirthEnteredForTheMatchGivesThePlaceBack();
     void withoutGeonamesCityIsAPlainField();
 
 private:
@@ -234,6 +237,29 @@ void PlaceCompletionTest::anOldNameFindsTheCity()
     QCOMPARE(texts.filter(QStringLiteral("Ashford, England, United Kingdom (")).size(), 2);
     QVERIFY2(texts.contains(QStringLiteral("Ashford, England, United Kingdom (51\u00B009\u2032 N, 0\u00B052\u2032 E)")),
              qPrintable(texts.join(QLatin1Char(';'))));
+}
+
+// The input window lent to the match for a side's birth comes back with the
+// place picked before, its note and its following of the date.
+void PlaceCompletionTest::aBirthEnteredForTheMatchGivesThePlaceBack()
+{
+    QVERIFY(pick(QStringLiteral("Mumb"), QStringLiteral("Mumbai, Maharashtra, India")));
+    const QString fields = placeFields();
+    const QString noted = note()->text();
+    Child<QPushButton>(input(), "cmdMatch")->click();
+    MatchWindow* match = driven_->program().matchWindow();
+    QVERIFY(match);
+    Child<QPushButton>(*match, QStringLiteral("cmdBrideEnter"))->click();
+    input().setFormValues(WorkedExampleForm());
+    QVERIFY(note()->text().isEmpty());
+    Child<QPushButton>(input(), "cmdCalculate")->click();
+    QVERIFY(match->reading(MatchSide::Bride));
+
+    QCOMPARE(placeFields(), fields);
+    QCOMPARE(note()->text(), noted);
+    QCOMPARE(input().placeNote().zoneId, std::string("Asia/Kolkata"));
+    list("cboYear")->setCurrentIndex(1950 - 1901);
+    QCOMPARE(placeFields(), QStringLiteral("Mumbai|Maharashtra|India|19 4 N|72 53 E|64|no DST|+04:51"));
 }
 
 void PlaceCompletionTest::withoutGeonamesCityIsAPlainField()

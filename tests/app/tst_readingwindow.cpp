@@ -287,7 +287,7 @@ void ReadingWindowTest::menusHoldTheirEntriesAndSeparators()
     for (const QAction* top : frame->menuBar()->actions())
         menus << top->text() + QLatin1Char('[') + MenuLayout(*top->menu()) + QLatin1Char(']');
     QCOMPARE(menus.value(0), QStringLiteral("&File[&New|-|Save &As|Save As &JPEG|Save As P&DF|-|"
-                                            "&Export Chart As Text|-|&Print|-|&Back|-|E&xit]"));
+                                            "&Export Chart As Text|-|&Match Two Readings...|-|&Print|-|&Back|-|E&xit]"));
     QCOMPARE(menus.value(1), QStringLiteral("&View[&Toolbar|&Status Bar|-|&Chart Style[&North Indian|&South Indian|"
                                             "&East Indian]|Colo&r Style[O&n|O&ff]|-|&Chart|&Divisional Charts[&Hora|"
                                             "&Drekkana|&Sapthamsa|&Navamsa|&D&asamsa|D&wadasamsa]]"));

@@ -5,7 +5,9 @@
 #include "AppTestSupport.h"
 
 #include "app/AboutBox.h"
+#include "app/MatchWindow.h"
 #include "app/Wording.h"
+#include "astro/Positions.h"
 #include "formats/English.h"
 
 #include <QAbstractButton>
@@ -95,6 +97,7 @@ class WordingTest : public QObject {
     Q_OBJECT
 private slots:
     void windowsSayWhatTheCompanionSays();
+    void windowsSayWhatTheCompanionSaysOfAMatch();
     void everyTextAPersonReadsGoesThroughTr();
 };
 
@@ -125,7 +128,7 @@ void WordingTest::windowsSayWhatTheCompanionSays()
         for (const TimeWarning& warning : {TimeWarning{1, true, true}, TimeWarning{1, false, false},
                                            TimeWarning{6, true, false}, TimeWarning{15, false, true}})
             QCOMPARE(TimeWarningLine(reference, warning), FromStd(english::TimeWarningText(warning, reference)));
-        // Every rule's reason, under the box after "Dosha cancelled: ".
+        // Every rule's reason, under the box after "Dosha cancelled: " and in the match's lines.
         for (const Cancellation& cancellation :
              {Cancellation{CancellationRule::MarsInLeoOrAquarius, 11, 0, kMars},
               Cancellation{CancellationRule::MarsInHouseAndSign, 8, 12, kMars},
@@ -174,6 +177,58 @@ void WordingTest::windowsSayWhatTheCompanionSays()
         QCOMPARE(app::MonthName(month), FromStd(std::string(varelio::MonthName(month))));
 }
 
+// Every pair of Moon padas (each koota's reason, the total and band, the
+// doshas and their exceptions) and every combination of verdicts on either
+// side (the Manglik comparison per reference, per person and overall).
+void WordingTest::windowsSayWhatTheCompanionSaysOfAMatch()
+{
+    const auto moonAt = [](int pada) { return PositionAt((pada + 0.5) * 10.0 / 3.0); };
+    for (int b = 0; b < 108; ++b) {
+        QCOMPARE(MoonLine(moonAt(b)), FromStd(english::MoonLine(moonAt(b))));
+        for (int g = 0; g < 108; ++g) {
+            const Ashtakoota a = ComputeAshtakoota(moonAt(b), moonAt(g)).value();
+            for (const Koota koota : kKootas) {
+                QCOMPARE(KootaName(koota), FromStd(std::string(english::KootaName(koota))));
+                QCOMPARE(KootaReasonText(a, koota), FromStd(english::KootaReasonText(a, koota)));
+            }
+            QCOMPARE(TotalLine(a), FromStd(english::TotalLine(a)));
+            for (int d = 0; d < a.doshaCount; ++d)
+                QCOMPARE(DoshaLine(a.doshas[d], a), FromStd(english::DoshaLine(a.doshas[d], a)));
+        }
+    }
+    QCOMPARE(MoonLine(BodyPosition{}), FromStd(english::MoonLine(BodyPosition{})));
+
+    // The cancellation's reason is the reading's own, checked with its line above.
+    // Two bits a reference: unknown, not Manglik, Manglik, Manglik with a cancellation.
+    const auto verdicts = [](int kind) {
+        ManglikVerdicts set;
+        for (std::size_t r = 0; r < set.size(); ++r) {
+            const int k = kind >> (2 * r) & 3;
+            set[r] = ManglikVerdict{kManglikReferences[r], k == 0 ? 0 : k == 1 ? 3 : 8, k >= 2, k >= 2 ? 100.0 : 0.0,
+                                    k == 3 ? std::optional(Cancellation{CancellationRule::MarsInLeoOrAquarius, 5})
+                                           : std::nullopt};
+        }
+        return set;
+    };
+    for (int bride = 0; bride < 64; ++bride) {
+        for (const ManglikVerdict& v : verdicts(bride))
+            QCOMPARE(VerdictLine(v), FromStd(english::VerdictLine(v)));
+        for (int groom = 0; groom < 64; ++groom) {
+            const ManglikComparison c = CompareManglik(verdicts(bride), verdicts(groom));
+            QCOMPARE(OverallLine(c), FromStd(english::OverallLine(c)));
+            QCOMPARE(StandingLine(MatchSide::Bride, c.bride), FromStd(english::StandingLine(MatchSide::Bride, c.bride)));
+            QCOMPARE(StandingLine(MatchSide::Groom, c.groom), FromStd(english::StandingLine(MatchSide::Groom, c.groom)));
+            for (const ReferenceComparison& r : c.references)
+                QCOMPARE(ComparisonLine(r), FromStd(english::ComparisonLine(r)));
+        }
+    }
+    for (const MatchSide side : {MatchSide::Bride, MatchSide::Groom})
+        QCOMPARE(SideName(side), FromStd(std::string(english::SideName(side))));
+    BirthData birth;
+    CopyFormToBirthData(WorkedExampleForm(), birth);
+    QCOMPARE(BirthLine(birth), FromStd(english::BirthLine(birth)));
+}
+
 void WordingTest::everyTextAPersonReadsGoesThroughTr()
 {
     Brackets brackets;
@@ -197,6 +252,15 @@ void WordingTest::everyTextAPersonReadsGoesThroughTr()
         data << QStringLiteral("Planet%1").arg(body);
     QCOMPARE(Unbracketed(*reading, data), QString());
     QCOMPARE(Unbracketed(*MakeAboutBox(nullptr, true), {}), QString());
+
+    // The match of the reading with itself; the names are the births' own.
+    Child<QAction>(*reading, QStringLiteral("mnuMatch"))->trigger();
+    MatchWindow* match = driven.program().matchWindow();
+    QVERIFY(match);
+    Child<QPushButton>(*match, QStringLiteral("cmdBrideCurrent"))->click();
+    Child<QPushButton>(*match, QStringLiteral("cmdGroomCurrent"))->click();
+    QVERIFY(match->match());
+    QCOMPARE(Unbracketed(*match, {QStringLiteral("lblBrideName"), QStringLiteral("lblGroomName")}), QString());
 }
 
 QTEST_MAIN(WordingTest)

@@ -2,6 +2,7 @@
 // companion write them (the windows say the same through their translations).
 #include "formats/English.h"
 
+#include "astro/Positions.h"
 #include "form/CityClocks.h"
 
 #include "tests/support/ChartFixture.h"
@@ -170,6 +171,87 @@ TEST(English, ZoneNotes) {
     EXPECT_EQ(english::ZoneNoteText(noDate), "No time zone chosen for Asia/Kolkata: the date is not a day of the calendar");
     EXPECT_TRUE(noDate.warning());
     EXPECT_EQ(english::ZoneNoteText(ZoneNote{}), "");
+}
+
+// The Moon in the middle of a nakshatra's pada.
+BodyPosition MoonAt(int nakshatra, int pada) { return PositionAt(((nakshatra - 1) * 4 + pada - 0.5) * 10.0 / 3.0); }
+
+// Bride Ardra 2 (Gemini), groom Purva Ashadha 3 (Sagittarius, past 15°): the
+// worked match of telugusourabham.blogspot.com/2012/12/blog-post_20.html, in
+// this program's reckoning (Tara both ways, Sagittarius split at 15°).
+TEST(English, TheKootasOfAWorkedMatchInWords) {
+    const Ashtakoota a = ComputeAshtakoota(MoonAt(6, 2), MoonAt(20, 3)).value();
+    const char* const expected[kKootaCount] = {
+        "Bride Shudra, groom Kshatriya: the groom's varna is not lower",
+        "Bride Manava, groom Chatushpada",
+        "Tara 6 from the bride's nakshatra, 5 from the groom's: one favourable",
+        "Bride Dog, groom Monkey: neutral",
+        "Lords Mercury (bride) and Jupiter (groom): Mercury neutral, Jupiter hostile",
+        "Both Manushya",
+        "Moon signs Gemini and Sagittarius: 1/7",
+        "Bride Adi, groom Madhya",
+    };
+    for (const Koota koota : kKootas) {
+        EXPECT_EQ(english::KootaReasonText(a, koota), expected[static_cast<int>(koota)]) << english::KootaName(koota);
+    }
+    EXPECT_EQ(english::KootaName(Koota::GrahaMaitri), "Graha Maitri");
+    EXPECT_EQ(english::PointsText(a.of(Koota::Tara).points, 3), "1.5 of 3");
+    EXPECT_EQ(english::TotalLine(a), "Total: 27 of 36 (Good)");
+    EXPECT_EQ(english::MoonLine(MoonAt(6, 2)), "Moon in Mithuna (Gemini), Ardra pada 2");
+    EXPECT_EQ(english::MoonLine(BodyPosition{}), "Moon position unknown");
+}
+
+TEST(English, DoshasWithTheExceptionsThatLiftThem) {
+    const struct {
+        int brideStar, bridePada, groomStar, groomPada;
+        Dosha dosha;
+        const char* expected;
+    } cases[] = {
+        {3, 2, 15, 1, Dosha::Gana,
+         "Gana dosha, lifted: both Moon signs ruled by Venus; the sign lord of both, Venus, is no enemy to itself; the "
+         "bride's nakshatra is 14th or more from the groom's"},
+        {10, 1, 19, 1, Dosha::Bhakoot, "Bhakoot dosha, lifted: the sign lords Sun and Jupiter are mutual friends"},
+        {3, 2, 4, 1, Dosha::Nadi, "Nadi dosha, lifted: both Moons in one sign, in two nakshatras"},
+        {3, 1, 3, 2, Dosha::Nadi, "Nadi dosha, lifted: one nakshatra, in two signs"},
+        {4, 1, 4, 3, Dosha::Nadi, "Nadi dosha: no exception lifts it"},
+    };
+    for (const auto& c : cases) {
+        const Ashtakoota a = ComputeAshtakoota(MoonAt(c.brideStar, c.bridePada), MoonAt(c.groomStar, c.groomPada)).value();
+        ASSERT_NE(a.find(c.dosha), nullptr) << c.expected;
+        EXPECT_EQ(english::DoshaLine(*a.find(c.dosha), a), c.expected);
+    }
+}
+
+TEST(English, ManglikAgainstManglik) {
+    const auto verdict = [](ManglikReference reference, int house, bool cancelled) {
+        const auto dosha = DoshaOfHouse(house);
+        return ManglikVerdict{reference, house, dosha->manglik, dosha->percent,
+                              cancelled ? std::optional(Cancellation{CancellationRule::MarsInLeoOrAquarius, Leo + 1})
+                                        : std::nullopt};
+    };
+    using enum ManglikReference;
+    // The bride Manglik from the Lagna alone, cancelled from Venus; the groom from the Moon.
+    const ManglikVerdicts bride{verdict(Lagna, 7, false), verdict(Moon, 3, false), verdict(Venus, 8, true)};
+    const ManglikVerdicts groom{verdict(Lagna, 3, false), verdict(Moon, 1, false), verdict(Venus, 9, false)};
+    const ManglikComparison c = CompareManglik(bride, groom);
+    EXPECT_EQ(english::OverallLine(c), "Both are Manglik: the doshas balance.");
+    EXPECT_EQ(english::StandingLine(MatchSide::Bride, c.bride), "The bride is Manglik from 1 of 3 references");
+    EXPECT_EQ(english::ComparisonLine(c.of(Lagna)), "From Lagna: only the bride is Manglik, and the dosha stands");
+    EXPECT_EQ(english::ComparisonLine(c.of(Venus)),
+              "From Venus: only the bride is Manglik, and the dosha is cancelled: Mars in Leo");
+    EXPECT_EQ(english::VerdictLine(bride[2]), "Venus: Mars in house 8, Manglik (100%), cancelled: Mars in Leo");
+    EXPECT_EQ(english::VerdictLine(groom[0]), "Lagna: Mars in house 3, Non Manglik");
+
+    const ManglikComparison one = CompareManglik(bride, {verdict(Lagna, 3, false), verdict(Moon, 3, false),
+                                                         verdict(Venus, 8, true)});
+    EXPECT_EQ(english::OverallLine(one), "Only the bride is Manglik: the dosha stands, unbalanced.");
+    EXPECT_EQ(english::StandingLine(MatchSide::Groom, one.groom),
+              "The groom's dosha is cancelled (from Venus: Mars in Leo)");
+    ManglikVerdicts uncounted;
+    for (std::size_t r = 0; r < uncounted.size(); ++r) uncounted[r].reference = kManglikReferences[r];
+    const ManglikComparison unknown = CompareManglik(uncounted, groom);
+    EXPECT_EQ(english::OverallLine(unknown), "The Manglik comparison cannot be made: a verdict is unknown.");
+    EXPECT_EQ(english::ComparisonLine(unknown.of(Moon)), "From Moon: cannot be compared, a verdict is unknown");
 }
 
 }  // namespace

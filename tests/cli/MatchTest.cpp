@@ -1,0 +1,160 @@
+// varelio-cli --match: two saved readings, or each side's birth options, give
+// the core's match as JSON (and the match's text file); a side that cannot be
+// used is named, with exit code 2.
+#include "cli/Companion.h"
+#include "formats/English.h"
+#include "formats/MatchText.h"
+#include "formats/ReadingFile.h"
+
+#include "CliSupport.h"
+#include "tests/support/SampleBirths.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace varelio::cli {
+namespace {
+
+using testing::DelhiArguments;
+using testing::ParseJson;
+
+FormValues GroomForm() {
+    FormValues form = samples::MumbaiForm();
+    form.name = "Ravi Kumar";
+    form.dayIndex = 10;  // 11 March 1985: a Nadi and a Gana dosha, both lifted
+    return form;
+}
+
+// The Delhi arguments as one side's options: --bride-name, ...
+QStringList SideArguments(const QString& side, const QStringList& plain = DelhiArguments()) {
+    QStringList args;
+    for (const QString& arg : plain.mid(1)) args << (arg.startsWith("--") ? "--" + side + "-" + arg.mid(2) : arg);
+    return args;
+}
+
+class Match : public ::testing::Test {
+protected:
+    QString Save(const char* fileName, const FormValues& form) {
+        BirthData birth;
+        CopyFormToBirthData(form, birth);
+        const QString path = dir.filePath(QString::fromLatin1(fileName));
+        QFile file(path);
+        const std::string bytes = ComposeReadingFile(birth, form.zoneIndex).value();
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
+    const Reading bride = samples::ReadingOf(samples::DelhiForm());
+    const Reading groom = samples::ReadingOf(GroomForm());
+    const varelio::Match expected = MatchReadings(bride, groom);
+    const Ashtakoota& a = expected.ashtakoota.value();
+    const QString brideFile = Save("asha.vrl", samples::DelhiForm());
+    // The ending in any case, as --open takes it.
+    const QString groomFile = Save("RAVI.VRL", GroomForm());
+
+    const CompanionRun run = RunCompanion({"varelio-cli", "--match", brideFile, groomFile});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QJsonObject json = ParseJson(run.out);
+    EXPECT_EQ(json.keys(), (QStringList{"band", "bride", "comparison", "doshas", "groom", "kootas", "maximum", "total"}));
+    const QJsonArray kootas = json["kootas"].toArray();
+    ASSERT_EQ(kootas.size(), kKootaCount);
+    for (std::size_t k = 0; k < a.kootas.size(); ++k) {
+        const QJsonObject koota = kootas[static_cast<qsizetype>(k)].toObject();
+        EXPECT_EQ(koota.keys(), (QStringList{"max", "name", "points", "reason"}));
+        EXPECT_EQ(koota["name"].toString().toStdString(), english::KootaName(kKootas[k]));
+        EXPECT_EQ(koota["points"].toDouble(), a.kootas[k].points) << k;
+        EXPECT_EQ(koota["max"].toDouble(), a.kootas[k].maximum) << k;
+    }
+    EXPECT_EQ(json["total"].toDouble(), a.total);
+    EXPECT_EQ(json["band"].toString().toStdString(), english::BandName(a.band));
+    const QJsonArray doshas = json["doshas"].toArray();
+    ASSERT_EQ(doshas.size(), a.doshaCount);
+    EXPECT_EQ(doshas[0]["name"].toString(), "Nadi dosha");
+    EXPECT_EQ(doshas[0]["lifted"].toBool(), true);
+    EXPECT_EQ(doshas[0]["exceptions"][0]["rule"].toString(), "sameSignDifferentNakshatra");
+
+    // Both verdict sets as the reading's own "verdicts", the comparison with its codes and words.
+    for (const auto& [side, reading] : {std::pair{"bride", &bride}, std::pair{"groom", &groom}}) {
+        const CompanionRun alone = RunCompanion({"varelio-cli", "--open", side == std::string("bride") ? brideFile : groomFile});
+        const QJsonObject aloneJson = ParseJson(alone.out);
+        EXPECT_EQ(json[side]["verdicts"], aloneJson["verdicts"]) << side;
+        EXPECT_EQ(json[side]["name"].toString().toStdString(), reading->birthData.name);
+    }
+    const QJsonObject comparison = json["comparison"].toObject();
+    EXPECT_EQ(comparison["overall"]["balance"].toString(), "stands");
+    EXPECT_EQ(comparison["overall"]["side"].toString(), "groom");
+    EXPECT_EQ(comparison["overall"]["text"].toString().toStdString(), english::OverallLine(expected.manglik));
+    EXPECT_EQ(comparison["lagna"]["balance"].toString(), "cancelled");
+    EXPECT_EQ(comparison["groom"]["standingReferences"].toInt(), expected.manglik.groom.standingReferences);
+
+    // The text is the match's file; the options give what the files give.
+    EXPECT_EQ(RunCompanion({"varelio-cli", "--match", brideFile, groomFile, "--format", "text"}).out,
+              ComposeMatchText(bride, groom, expected));
+    const QStringList groomArgs = {"varelio-cli", "--name", "Ravi Kumar", "--day", "11", "--month", "3", "--year", "1985",
+                                   "--hour", "9", "--minute", "5", "--zone", "34", "--lat-deg", "18", "--lat-min", "58",
+                                   "--lon-deg", "72", "--lon-min", "50", "--city", "Mumbai", "--state", "Maharashtra",
+                                   "--country", "India"};
+    const CompanionRun byOptions =
+        RunCompanion(QStringList{"varelio-cli", "--match"} +
+                     SideArguments("bride", testing::DelhiWith("--name", samples::kDelhi2000.name)) +
+                     SideArguments("groom", groomArgs));
+    ASSERT_EQ(byOptions.exitCode, 0) << byOptions.err;
+    EXPECT_EQ(byOptions.out, RunCompanion({"varelio-cli", "--match", brideFile, groomFile}).out);
+    // A side's options win over its file, the exact offset among them.
+    const CompanionRun renamed = RunCompanion(
+        {"varelio-cli", "--match", brideFile, groomFile, "--groom-name", "R", "--groom-utc-offset", "+04:51"});
+    const QJsonObject renamedJson = ParseJson(renamed.out);
+    EXPECT_EQ(renamedJson["groom"]["name"].toString(), "R");
+    EXPECT_EQ(renamedJson["groom"]["birthData"]["utcOffsetSeconds"].toInt(), 4 * 3600 + 51 * 60);
+    EXPECT_TRUE(renamedJson["bride"]["birthData"]["utcOffsetSeconds"].isNull());
+}
+
+TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
+    const QString bride = Save("asha.vrl", samples::DelhiForm());
+    FormValues nameless = GroomForm();
+    nameless.name.clear();
+    const QString groomNameless = Save("nameless.vrl", nameless);
+    const QString zeros = dir.filePath("zeros.vrl");
+    QFile zeroFile(zeros);
+    ASSERT_TRUE(zeroFile.open(QIODevice::WriteOnly));
+    zeroFile.write(QByteArray(64, '\0'));
+    zeroFile.close();
+    const struct {
+        QStringList args;
+        std::string err;
+    } cases[] = {
+        {{bride, dir.filePath("missing.vrl")}, "varelio-cli: groom: cannot read '" + dir.filePath("missing.vrl").toStdString()},
+        {{dir.filePath("asha.txt"), bride}, "varelio-cli: bride: cannot read '" + dir.filePath("asha.txt").toStdString() +
+                                                "': not a saved reading (*.vrl)"},
+        {{bride, zeros}, "varelio-cli: groom: cannot read '" + zeros.toStdString() +
+                             "': its bytes are not those of a saved reading"},
+        {{bride, groomNameless}, "varelio-cli: groom: Please Enter Your Name\n"},
+        {{bride}, "varelio-cli: --match takes two saved readings, the bride's and the groom's; only"},
+        {{}, "varelio-cli: --match needs the bride's birth"},
+        {SideArguments("bride"), "varelio-cli: --match needs the groom's birth"},
+        {{bride, bride, "--groom-day", "32"}, "varelio-cli: --groom-day takes a whole number from 1 to 31, not '32'"},
+        {{bride, bride, "--day", "3"}, "varelio-cli: --match takes each side's birth as --bride-... and --groom-...; --day"},
+        {{bride, bride, "--format", "csv"}, "varelio-cli: --match writes json or text, not csv"},
+        {{bride, bride, "--bride-utc-offset", "+15:00"}, "varelio-cli: --bride-utc-offset takes the clock's offset"},
+        {{bride, bride, "--chart-image", "x.svg"}, "varelio-cli: --chart-image is for one birth"},
+    };
+    for (const auto& c : cases) {
+        const CompanionRun run = RunCompanion(QStringList{"varelio-cli", "--match"} + c.args);
+        EXPECT_EQ(run.exitCode, 2) << c.err;
+        EXPECT_TRUE(run.err.starts_with(c.err)) << run.err;
+        EXPECT_TRUE(run.out.empty()) << c.err;
+    }
+    const CompanionRun alone = RunCompanion(QStringList{"varelio-cli"} + SideArguments("groom"));
+    EXPECT_EQ(alone.exitCode, 2);
+    EXPECT_TRUE(alone.err.starts_with("varelio-cli: --groom-day needs --match")) << alone.err;
+}
+
+}  // namespace
+}  // namespace varelio::cli

@@ -1,0 +1,49 @@
+// The match's text file: UTF-8 lines ended by LF, each side, the comparison,
+// the kootas and the doshas; a control character cannot add a line.
+#include "formats/MatchText.h"
+
+#include "formats/English.h"
+
+#include "tests/support/SampleBirths.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <vector>
+
+namespace varelio {
+namespace {
+
+std::vector<std::string> Lines(const std::string& file) {
+    std::vector<std::string> lines;
+    std::istringstream in(file);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(MatchText, EachPartOnItsLines) {
+    Reading bride = samples::ReadingOf(samples::DelhiForm());
+    const Reading groom = samples::ReadingOf(samples::MumbaiForm());
+    bride.birthData.name = "Ásha\nRao";  // as typed, with a line break a crafted file may bring
+    const Match match = MatchReadings(bride, groom);
+    const std::string file = ComposeMatchText(bride, groom, match);
+    ASSERT_TRUE(file.ends_with("\n"));
+    EXPECT_EQ(file.find('\r'), std::string::npos);
+    const std::vector<std::string> lines = Lines(file);
+    // Title, blank; two sides of six lines and a blank; the comparison (heading, 6 lines, blank);
+    // the Ashtakoota (heading, 8 kootas, total, blank); the doshas (heading, at least one line).
+    ASSERT_GE(lines.size(), 2u + 14u + 8u + 11u + 2u);
+    EXPECT_EQ(lines[0], "Match of Two Readings");
+    EXPECT_EQ(lines[2], "Bride: Ásha?Rao");
+    EXPECT_EQ(lines[9], "Groom: Asha Rao");
+    EXPECT_EQ(lines[16], "Manglik against Manglik");
+    EXPECT_EQ(lines[24], "Ashtakoota (Guna Milan)");
+    EXPECT_TRUE(lines[25].starts_with("Varna: ") && lines[32].starts_with("Nadi: "));
+    EXPECT_EQ(lines[33], english::TotalLine(*match.ashtakoota));
+    EXPECT_EQ(lines[35], "Doshas");
+    EXPECT_EQ(lines.size(), 36u + std::max(1, match.ashtakoota->doshaCount));
+}
+
+}  // namespace
+}  // namespace varelio
