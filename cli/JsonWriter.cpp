@@ -1,6 +1,5 @@
 #include "cli/JsonWriter.h"
 
-#include "astro/TimeScales.h"
 #include "formats/English.h"
 #include "formats/Utf8.h"
 #include "retro/Retrogrades.h"
@@ -17,8 +16,9 @@ namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
 // The room one number may take: a sign, 17 digits, a point and zeros up to
-// the exponent's place, or an exponent.
-constexpr std::size_t kNumberRoom = 32;
+// the exponent's place, or an exponent; and the 24 bytes the shortest digits
+// of a fraction are copied in, after a sign, up to 18 digits and a point.
+constexpr std::size_t kNumberRoom = 48;
 // Room is made at least this much at a time: a reading's object takes a few
 // such steps.
 constexpr std::size_t kGrowBytes = 2048;
@@ -44,6 +44,144 @@ constexpr bool NeedsCare(std::uint64_t word) {
 // the writer below keeps its cursor to itself: its byte stores then cannot
 // touch the cursor, which stays in a register.
 
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::array<Wide, 22> kPowersOfTen = [] {
+    std::array<Wide, 22> powers{};
+    Wide power = 1;
+    for (Wide& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// "00" to "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// The eight decimal digits of n below 10^8, leading zeros included, as the
+// bytes of a word, the first digit lowest: the lanes of one word divided by
+// 10^4, 100 and 10 at once (multiplications by reciprocals, exact below
+// these bounds), so the digits never pass through memory before they are
+// written where they go.
+constexpr std::uint64_t EightDigitsWord(std::uint32_t n) {
+    const std::uint64_t fours = n / 10000 | std::uint64_t{n % 10000} << 32;
+    const std::uint64_t hundreds = (fours * 10486 >> 20) & 0x0000007F0000007FULL;
+    const std::uint64_t twos = hundreds | (fours - hundreds * 100) << 16;
+    const std::uint64_t tens = (twos * 103 >> 10) & 0x000F000F000F000FULL;
+    return (tens | (twos - tens * 10) << 8) + 0x3030303030303030ULL;
+}
+
+void StoreWord(char* at, std::uint64_t word) { std::memcpy(at, &word, sizeof word); }
+
+// The shortest digits that read back to a value that is not a whole number,
+// from 2^-12 (0.000244) up to 2^53, the numbers of a reading, as plain
+// to_chars writes them, in a fraction of its time; nullptr for any other
+// value. The doubles that read back to v = m 2^e are those within half a
+// unit of the last place: with p decimals the candidates are the whole
+// numbers between the interval's ends times 10^p, exact in 128 bits here.
+// At 17 significant digits there is always one; digits are then dropped
+// while a coarser one still lies inside, and the candidate nearest v taken.
+char* WriteShortestFraction(char* at, double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const int exponent = biased - 1075;  // v = m 2^exponent
+    if (biased == 0 || exponent < -64 || exponent >= 0) return nullptr;
+    const std::uint64_t m = fraction | std::uint64_t{1} << 52;
+    // In quarters of the last place the interval runs from 4m - 2 to 4m + 2,
+    // from 4m - 1 when the gap below halves at a power of two. Its ends read
+    // back to v when m is even (ties to even).
+    const bool endsIn = m % 2 == 0;
+    const std::uint64_t below = fraction == 0 && biased > 1 ? 1 : 2;
+    const int shift = 2 - exponent;
+    const Wide fractionMask = (Wide{1} << shift) - 1;
+    // 10^(decimal exponent) is at most 2^binaryExponent times 2, so these
+    // decimals give at least 17 significant digits, and at most 18.
+    const int binaryExponent = exponent + 52;
+    const int decimalGuess = binaryExponent >= 0 ? binaryExponent * 30103 / 100000
+                                                 : -((-binaryExponent * 30103 + 99999) / 100000);
+    int decimals = 16 - decimalGuess;  // at most 20 here
+    const Wide power = kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const Wide centre = Wide{4 * m} * power;
+    const Wide low = centre - below * power;
+    const Wide high = centre + 2 * power;
+    auto lowest = static_cast<std::uint64_t>(low >> shift);
+    auto highest = static_cast<std::uint64_t>(high >> shift);
+    if ((low & fractionMask) != 0 || !endsIn) ++lowest;
+    if ((high & fractionMask) == 0 && !endsIn) --highest;
+    // Ceiling and floor of each tenth in turn are those of the whole quotient.
+    int dropped = 0;
+    while (true) {
+        const std::uint64_t coarserLowest = lowest / 10 + (lowest % 10 != 0 ? 1 : 0);
+        const std::uint64_t coarserHighest = highest / 10;
+        if (coarserLowest > coarserHighest) break;
+        lowest = coarserLowest;
+        highest = coarserHighest;
+        ++dropped;
+    }
+    decimals -= dropped;
+    // The candidate nearest v, ties to even.
+    const Wide scaled = dropped == 0 ? centre : Wide{4 * m} * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    auto nearest = static_cast<std::uint64_t>(scaled >> shift);
+    const Wide rest = scaled & fractionMask;
+    const Wide half = Wide{1} << (shift - 1);
+    if (rest > half || (rest == half && nearest % 2 == 1)) ++nearest;
+    nearest = std::clamp(nearest, lowest, highest);
+
+    // The 24 digits of nearest, leading zeros first, as words; eight of them
+    // from any byte on are two words shifted together.
+    const std::array<std::uint64_t, 6> words = {
+        EightDigitsWord(static_cast<std::uint32_t>(nearest / 10000000000000000)),
+        EightDigitsWord(static_cast<std::uint32_t>(nearest / 100000000 % 100000000)),
+        EightDigitsWord(static_cast<std::uint32_t>(nearest % 100000000)), 0, 0, 0};
+    const auto eightFrom = [&words](int from) {
+        const auto byte = static_cast<unsigned>(from);
+        const unsigned offset = byte % 8 * 8;
+        return offset == 0 ? words[byte / 8] : words[byte / 8] >> offset | words[byte / 8 + 1] << (64 - offset);
+    };
+    int count = std::max(1, decimalGuess + 1 + decimals);
+    if (nearest >= kPowersOfTen[static_cast<std::size_t>(count)]) ++count;
+    const int first = 24 - count;  // the first digit's byte
+    const int pointPower = count - 1 - decimals;  // of the first digit
+    if (value < 0) *at++ = '-';
+    // The fixed form against the exponent form ("d.ddde-05"), fixed on a tie.
+    // Every form is written in whole words, which the room allows.
+    const int exponentForm = count + (count > 1 ? 1 : 0) + 4;
+    const int fixedForm = pointPower >= 0 ? count + 1 : 1 - pointPower + count;
+    if (fixedForm <= exponentForm) {
+        if (pointPower >= 0) {
+            const int whole = pointPower + 1;  // digits before the point, at most 16 below 2^53
+            StoreWord(at, eightFrom(first));
+            StoreWord(at + 8, eightFrom(first + 8));
+            at[whole] = '.';
+            for (int k = 0; k < 24; k += 8) StoreWord(at + whole + 1 + k, eightFrom(first + whole + k));
+            return at + count + 1;
+        }
+        // At most three zeros after the point: more take the exponent form.
+        std::memcpy(at, "0.000", 5);
+        at += 1 - pointPower;
+        for (int k = 0; k < 24; k += 8) StoreWord(at + k, eightFrom(first + k));
+        return at + count;
+    }
+    const int absolutePower = pointPower < 0 ? -pointPower : pointPower;
+    at[0] = static_cast<char>(eightFrom(first) & 0xFF);
+    at[1] = '.';
+    for (int k = 0; k < 24; k += 8) StoreWord(at + 2 + k, eightFrom(first + 1 + k));
+    at += count > 1 ? count + 1 : 1;
+    *at++ = 'e';
+    *at++ = pointPower < 0 ? '-' : '+';
+    return std::copy_n(&kDigitPairs[2 * static_cast<std::size_t>(absolutePower)], 2, at);
+}
+
 // Writes a number at `at`, which has kNumberRoom bytes of room, as a
 // QJsonValue holding it is written; returns the end.
 char* WriteNumber(char* at, double value) {
@@ -51,6 +189,7 @@ char* WriteNumber(char* at, double value) {
     constexpr double kTwoTo53 = 9007199254740992.0;
     if (std::fabs(value) < kTwoTo53) {
         if (value == std::trunc(value)) return std::to_chars(at, at + kNumberRoom, static_cast<long long>(value)).ptr;
+        if (char* const end = WriteShortestFraction(at, value)) return end;
         // Plain to_chars is the shortest digits in the shorter of the two
         // forms, fixed on a tie: QJsonDocument's choice.
         return std::to_chars(at, at + kNumberRoom, value).ptr;
@@ -81,7 +220,7 @@ char* WriteString(char* o, std::string_view utf8) {
     *o++ = '"';
     const char* p = utf8.data();
     const char* const end = p + utf8.size();
-    if (end - p < 8) {
+    if (end - p < 4) {
         // Short texts, most of a reading's: copied, then looked at once.
         unsigned char care = 0;
         for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -90,6 +229,18 @@ char* WriteString(char* o, std::string_view utf8) {
         }
         if (care == 0) {
             o += utf8.size();
+            p = end;
+        }
+    } else if (end - p < 8) {
+        // Four to seven bytes: the first four and the last four, overlapping.
+        std::uint32_t head;
+        std::uint32_t tail;
+        std::memcpy(&head, p, 4);
+        std::memcpy(&tail, end - 4, 4);
+        if (!NeedsCare(head | std::uint64_t{tail} << 32)) {
+            std::memcpy(o, &head, 4);
+            std::memcpy(o + (end - p) - 4, &tail, 4);
+            o += end - p;
             p = end;
         }
     } else {
@@ -118,6 +269,11 @@ char* WriteString(char* o, std::string_view utf8) {
         const auto c = static_cast<unsigned char>(*p);
         if (kByteCare[c] == 0) {
             *o++ = *p++;
+        } else if (c >= 0xC2 && c <= 0xDF && end - p >= 2 && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
+            // A two-byte sequence ("°"), well-formed as it stands.
+            std::memcpy(o, p, 2);
+            o += 2;
+            p += 2;
         } else if (c >= 0x80) {
             std::size_t pos = static_cast<std::size_t>(p - utf8.data());
             const std::size_t start = pos;
@@ -271,7 +427,7 @@ public:
 
     [[gnu::always_inline]] void Value(std::string_view utf8) {
         Room(6 * utf8.size() + 2);
-        at_ = WriteString(at_, utf8);
+        if (!QuotedAsItStands(utf8)) at_ = WriteString(at_, utf8);
     }
     [[gnu::always_inline]] void Value(const std::string& text) { Value(std::string_view(text)); }
 
@@ -318,6 +474,38 @@ private:
             at_ = Grow(out_, at_, bytes);
             end_ = out_.data() + out_.size();
         }
+    }
+
+    // Most of a reading's texts are 4 to 16 bytes that need no escape: they
+    // are written here, as two words each end, without a call.
+    [[gnu::always_inline]] bool QuotedAsItStands(std::string_view utf8) {
+        const std::size_t size = utf8.size();
+        const char* const p = utf8.data();
+        if (size >= 8 && size <= 16) {
+            std::uint64_t head;
+            std::uint64_t tail;
+            std::memcpy(&head, p, 8);
+            std::memcpy(&tail, p + size - 8, 8);
+            if (NeedsCare(head) || NeedsCare(tail)) return false;
+            at_[0] = '"';
+            std::memcpy(at_ + 1, &head, 8);
+            std::memcpy(at_ + 1 + size - 8, &tail, 8);
+            at_[size + 1] = '"';
+        } else if (size >= 4 && size < 8) {
+            std::uint32_t head;
+            std::uint32_t tail;
+            std::memcpy(&head, p, 4);
+            std::memcpy(&tail, p + size - 4, 4);
+            if (NeedsCare(head | std::uint64_t{tail} << 32)) return false;
+            at_[0] = '"';
+            std::memcpy(at_ + 1, &head, 4);
+            std::memcpy(at_ + 1 + size - 4, &tail, 4);
+            at_[size + 1] = '"';
+        } else {
+            return false;
+        }
+        at_ += size + 2;
+        return true;
     }
 
     [[gnu::always_inline]] void NewLine() {
@@ -427,17 +615,18 @@ const VerdictWords& WordsOf(const ManglikVerdict& verdict, std::optional<Verdict
     return fresh.emplace(WordVerdict(verdict));
 }
 
-// ClockText of a minute of the day, made once for every minute.
-std::string_view Clock(int minuteOfDay, std::string& fresh) {
-    constexpr int kMinutes = static_cast<int>(kMinutesPerDay);
-    static const std::array<std::string, kMinutes> clocks = [] {
-        std::array<std::string, kMinutes> texts;
-        for (int minute = 0; minute < kMinutes; ++minute) texts[static_cast<std::size_t>(minute)] = ClockText(minute);
-        return texts;
-    }();
-    if (minuteOfDay >= 0 && minuteOfDay < kMinutes) return clocks[static_cast<std::size_t>(minuteOfDay)];
-    fresh = ClockText(minuteOfDay);
-    return fresh;
+// ClockText of a minute of the day (0 to 1439, as the window's are): "HH:MM".
+struct ClockDigits {
+    std::array<char, 5> chars{};
+    std::string_view view() const { return {chars.data(), chars.size()}; }
+};
+
+ClockDigits Clock(int minuteOfDay) {
+    ClockDigits clock;
+    std::memcpy(clock.chars.data(), &kDigitPairs[2 * static_cast<std::size_t>(minuteOfDay / 60)], 2);
+    clock.chars[2] = ':';
+    std::memcpy(clock.chars.data() + 3, &kDigitPairs[2 * static_cast<std::size_t>(minuteOfDay % 60)], 2);
+    return clock;
 }
 
 // The reading's words, and the numbers written twice, each made once for the object.
@@ -526,28 +715,55 @@ template <JsonLayout L>
     w.Close('}');
 }
 
+// What set a window's end, as "setBy" names it.
+std::string_view CauseKey(WindowEndCause cause) {
+    switch (cause) {
+        case WindowEndCause::Ascendant: return "ascendant";
+        case WindowEndCause::Moon: return "moon";
+        case WindowEndCause::Mars: return "mars";
+        case WindowEndCause::Limit: return "limit";
+    }
+    return {};
+}
+
+// An end's uncertainty in minutes, given only for an end set by Mars.
+std::optional<int> Uncertainty(const WindowEnd& end) {
+    return end.setBy == WindowEndCause::Mars ? std::optional<int>(end.uncertaintyMinutes) : std::nullopt;
+}
+
 template <JsonLayout L>
 [[gnu::always_inline]] inline void WriteWindow(Writer<L>& w, const std::optional<ReferenceWindow>& window) {
     if (!window) {
         w.Null();
         return;
     }
-    std::string fresh;
+    const WindowEnd& from = window->from;
+    const WindowEnd& to = window->to;
     w.Open('{');
     w.Key("capped");
     w.Open('{');
-    w.Member("from", window->fromCapped);
-    w.Member("to", window->toCapped);
+    w.Member("from", from.setBy == WindowEndCause::Limit);
+    w.Member("to", to.setBy == WindowEndCause::Limit);
     w.Close('}');
-    w.Member("from", Clock(window->fromMinute, fresh));
-    w.Member("fromDay", window->fromDay);
+    w.Member("from", Clock(from.minute).view());
+    w.Member("fromDay", from.day);
     w.Key("minutesToChange");
     w.Open('{');
-    w.Member("after", window->minutesAfter);
-    w.Member("before", window->minutesBefore);
+    w.Member("after", to.minutesToChange);
+    w.Member("before", from.minutesToChange);
     w.Close('}');
-    w.Member("to", Clock(window->toMinute, fresh));
-    w.Member("toDay", window->toDay);
+    w.Key("setBy");
+    w.Open('{');
+    w.Member("from", CauseKey(from.setBy));
+    w.Member("to", CauseKey(to.setBy));
+    w.Close('}');
+    w.Member("to", Clock(to.minute).view());
+    w.Member("toDay", to.day);
+    w.Key("uncertaintyMinutes");
+    w.Open('{');
+    w.Member("from", Uncertainty(from));
+    w.Member("to", Uncertainty(to));
+    w.Close('}');
     w.Close('}');
 }
 

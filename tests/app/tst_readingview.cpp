@@ -44,8 +44,8 @@ void ReadingViewTest::birthTimeLinesSayWhatTheCompanionSays()
     FormValues form = WorkedExampleForm();
     if (minutesOn < 0) {
         const std::optional<ReferenceWindow> worked = samples::ReadingOf(form).of(ManglikReference::Lagna).window;
-        QVERIFY(worked && worked->minutesAfter);
-        minutesOn = *worked->minutesAfter - 6;
+        QVERIFY(worked && worked->to.minutesToChange);
+        minutesOn = *worked->to.minutesToChange - 6;
     }
     form.hourIndex += (form.minuteIndex + minutesOn) / 60;
     form.minuteIndex = (form.minuteIndex + minutesOn) % 60;
