@@ -163,7 +163,7 @@ public:
             Chunk* chunk;
             {
                 std::unique_lock lock(mutex_);
-                changed_.wait(lock, [&] { return !free_.empty(); });
+                freed_.wait(lock, [&] { return !free_.empty(); });
                 chunk = free_.back();
                 free_.pop_back();
             }
@@ -179,9 +179,13 @@ public:
                 work_.push_back(chunk);
                 ordered_.push_back(chunk);
             }
-            if (!more) inputEnded_ = true;
-            changed_.notify_all();
-            if (!more) break;
+            if (!more) {
+                inputEnded_ = true;
+                queued_.notify_all();
+                finished_.notify_one();
+                break;
+            }
+            queued_.notify_one();
         }
         for (std::thread& thread : threads_) thread.join();
         return reader.ReadError();
@@ -194,11 +198,12 @@ public:
 private:
     void Work() {
         ClearUpperVectorRegisters();
+        Reading reading;
         for (;;) {
             Chunk* chunk;
             {
                 std::unique_lock lock(mutex_);
-                changed_.wait(lock, [&] { return !work_.empty() || inputEnded_; });
+                queued_.wait(lock, [&] { return !work_.empty() || inputEnded_; });
                 if (work_.empty()) return;
                 chunk = work_.front();
                 work_.pop_front();
@@ -208,12 +213,12 @@ private:
             chunk->refused = 0;
             if (!writeFailed_) {
                 for (const CsvRecords::Record& record : chunk->input.records) {
-                    if (!row_.Process(chunk->input, record, chunk->out, chunk->err)) ++chunk->refused;
+                    if (!row_.Process(chunk->input, record, reading, chunk->out, chunk->err)) ++chunk->refused;
                 }
             }
             std::lock_guard lock(mutex_);
             chunk->done = true;
-            changed_.notify_all();
+            finished_.notify_one();
         }
     }
 
@@ -225,8 +230,8 @@ private:
             Chunk* chunk;
             {
                 std::unique_lock lock(mutex_);
-                changed_.wait(lock, [&] { return (!ordered_.empty() && ordered_.front()->done) ||
-                                                 (inputEnded_ && ordered_.empty()); });
+                finished_.wait(lock, [&] { return (!ordered_.empty() && ordered_.front()->done) ||
+                                                  (inputEnded_ && ordered_.empty()); });
                 if (ordered_.empty()) break;
                 chunk = ordered_.front();
                 ordered_.pop_front();
@@ -249,7 +254,7 @@ private:
             std::lock_guard lock(mutex_);
             chunk->done = false;
             free_.push_back(chunk);
-            changed_.notify_all();
+            freed_.notify_one();
         }
         if (!writeFailed_ && (std::fflush(out_) != 0 || std::ferror(out_))) {
             writeError_ = errno;
@@ -271,8 +276,11 @@ private:
     std::FILE* err_;
     BatchSettings settings_;
 
+    // One condition each for the reader (a chunk freed), the workers (a chunk
+    // queued or the input's end) and the writer (a chunk finished), so a
+    // change wakes only who waits for it.
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable freed_, queued_, finished_;
     std::vector<std::unique_ptr<Chunk>> chunks_;
     std::vector<Chunk*> free_;
     std::deque<Chunk*> work_;
@@ -330,7 +338,7 @@ BatchRow::BatchRow(std::vector<BatchColumn> columns, BatchFormat format)
     : columns_(std::move(columns)), format_(format) {}
 
 std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const CsvRecords::Record& record,
-                                             std::string& out) const {
+                                             Reading& reading, std::string& out) const {
     const auto refused = [&record](std::string_view reason) { return RowRefused(record.row, reason); };
     if (!record.problem.empty()) return refused(record.problem);
     if (record.fieldCount != columns_.size()) {
@@ -355,7 +363,6 @@ std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const Cs
     }
     FormValues form = InitialFormValues();
     if (auto problem = ApplyBirthOptions(options, form, "")) return refused(*problem);
-    Reading reading;
     // The companion writes no picture, so the JPEG converter is never missing.
     if (const auto computed = ComputeReadingFromForm(form, /*converterAvailable=*/true, reading); !computed) {
         return RowRefused(record.row, computed.problem());
@@ -369,9 +376,9 @@ std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const Cs
     return std::nullopt;
 }
 
-bool BatchRow::Process(const CsvRecords& records, const CsvRecords::Record& record, std::string& out,
-                       std::string& err) const {
-    const auto refusal = Refusal(records, record, out);
+bool BatchRow::Process(const CsvRecords& records, const CsvRecords::Record& record, Reading& reading,
+                       std::string& out, std::string& err) const {
+    const auto refusal = Refusal(records, record, reading, out);
     if (!refusal) return true;
     err += *refusal;
     return false;

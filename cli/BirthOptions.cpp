@@ -96,7 +96,7 @@ std::optional<std::string> ApplyBirthOptions(const BirthOptions& options, FormVa
                 return named(option.option) + " takes up to three digits, not " + Quoted(*given);
             }
         }
-        form.*option.field = std::string(text);
+        (form.*option.field).assign(text);
     }
     if (options.north && options.south) return std::string(prefix) + "north and " + std::string(prefix) + "south exclude each other";
     if (options.east && options.west) return std::string(prefix) + "east and " + std::string(prefix) + "west exclude each other";
@@ -134,7 +134,9 @@ std::string_view TrimSpaces(std::string_view utf8) {
     std::size_t begin = utf8.size(), end = 0;
     for (std::size_t pos = 0; pos < utf8.size();) {
         const std::size_t start = pos;
-        const std::optional<char32_t> c = NextCodePoint(utf8, pos);
+        // ASCII, most of a batch's bytes, without decoding.
+        const auto byte = static_cast<unsigned char>(utf8[pos]);
+        const std::optional<char32_t> c = byte < 0x80 ? std::optional<char32_t>(utf8[pos++]) : NextCodePoint(utf8, pos);
         if (c && IsSpace(*c)) continue;
         if (begin == utf8.size()) begin = start;
         end = pos;

@@ -135,8 +135,12 @@ bool CsvReader::ReadRecord(CsvRecords& into) {
 }
 
 void AppendCsvField(std::string_view field, std::string& out) {
-    const bool quote = field.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!field.empty() && (field.front() == ' ' || field.back() == ' '));
+    // A plain loop: find_first_of looks each byte up in the set with a call.
+    bool quote = !field.empty() && (field.front() == ' ' || field.back() == ' ');
+    for (std::size_t i = 0; i < field.size() && !quote; ++i) {
+        const char c = field[i];
+        quote = c == ',' || c == '"' || c == '\r' || c == '\n';
+    }
     if (!quote) {
         out += field;
         return;
