@@ -6,8 +6,10 @@
 #include "reading/Reading.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -74,58 +76,83 @@ std::optional<std::string> ApplyFlag(FlagColumn column, std::string_view value, 
     return std::nullopt;
 }
 
-void AppendTwoDigits(int value, std::string& out) {
-    out += static_cast<char>('0' + value / 10 % 10);
-    out += static_cast<char>('0' + value % 10);
+char* TwoDigits(char* at, int value) {
+    at[0] = static_cast<char>('0' + value / 10 % 10);
+    at[1] = static_cast<char>('0' + value % 10);
+    return at + 2;
 }
 
+char* Text(char* at, std::string_view text) {
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+}
+
+char* Number(char* at, long value) { return std::to_chars(at, at + 24, value).ptr; }
+
+// The row is written in one go into room made once: the texts' room as
+// fields, and enough for the numbers and words around them.
 void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     const BirthData& b = reading.birthData;
-    out += std::to_string(row);
-    out += ',';
-    AppendCsvField(b.name, out);
-    out += ',';
-    out += std::to_string(b.year);
-    out += '-';
-    AppendTwoDigits(b.month, out);
-    out += '-';
-    AppendTwoDigits(b.day, out);
-    out += ',';
-    AppendTwoDigits(b.hour, out);
-    out += ':';
-    AppendTwoDigits(b.minute, out);
-    for (int body = 0; body < kBodyCount; ++body) {
-        out += ',';
-        AppendCsvField(reading.chartState.bodyPositionText[static_cast<std::size_t>(body)], out);
-    }
     const ReadingSummary& s = reading.summary;
-    for (const std::string* text : {&s.lagnaSignName, &s.rashiDisplay, &s.nakshatraDisplay, &s.nakshatraLord,
-                                    &s.nakshatraPada}) {
-        out += ',';
-        AppendCsvField(*text, out);
+    const std::string* const summary[] = {&s.lagnaSignName, &s.rashiDisplay, &s.nakshatraDisplay, &s.nakshatraLord,
+                                          &s.nakshatraPada};
+    constexpr std::size_t kRoomBesideTexts = 256;
+    std::size_t room = kRoomBesideTexts + CsvFieldRoom(b.name);
+    for (const std::string& text : reading.chartState.bodyPositionText) room += CsvFieldRoom(text);
+    for (const std::string* text : summary) room += CsvFieldRoom(*text);
+    std::array<std::string, 2> percentages;
+    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+        const ManglikVerdict& verdict = reading.of(reference).verdict;
+        if (!verdict.known()) continue;
+        std::string& percentage = percentages[static_cast<std::size_t>(reference)];
+        percentage = DoshaPercentText(verdict.doshaPercent);
+        if (percentage.ends_with('%')) percentage.pop_back();
+        room += CsvFieldRoom(percentage);
+    }
+
+    const std::size_t used = out.size();
+    out.resize(used + room);
+    char* at = out.data() + used;
+    at = Number(at, row);
+    *at++ = ',';
+    at = WriteCsvField(at, b.name);
+    *at++ = ',';
+    at = Number(at, b.year);
+    *at++ = '-';
+    at = TwoDigits(at, b.month);
+    *at++ = '-';
+    at = TwoDigits(at, b.day);
+    *at++ = ',';
+    at = TwoDigits(at, b.hour);
+    *at++ = ':';
+    at = TwoDigits(at, b.minute);
+    for (int body = 0; body < kBodyCount; ++body) {
+        *at++ = ',';
+        at = WriteCsvField(at, reading.chartState.bodyPositionText[static_cast<std::size_t>(body)]);
+    }
+    for (const std::string* text : summary) {
+        *at++ = ',';
+        at = WriteCsvField(at, *text);
     }
     for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
         const ManglikVerdict& verdict = reading.of(reference).verdict;
-        out += ',';
-        if (verdict.known()) out += std::to_string(verdict.house);
-        out += ',';
-        if (verdict.known()) {
-            std::string percentage = DoshaPercentText(verdict.doshaPercent);
-            if (percentage.ends_with('%')) percentage.pop_back();
-            AppendCsvField(percentage, out);
-        }
-        out += ',';
-        out += !verdict.known() ? "unknown" : (verdict.manglik ? "yes" : "no");
-        out += ',';
+        *at++ = ',';
+        if (verdict.known()) at = Number(at, verdict.house);
+        *at++ = ',';
+        if (verdict.known()) at = WriteCsvField(at, percentages[static_cast<std::size_t>(reference)]);
+        *at++ = ',';
+        at = Text(at, !verdict.known() ? "unknown" : (verdict.manglik ? "yes" : "no"));
+        *at++ = ',';
         // The table names the rule beside any verdict, the JSON only beside a Manglik one.
         if (const auto cancellation = FirstCancellation(reference, reading.chartState)) {
-            out += std::to_string(static_cast<int>(cancellation->rule));
+            at = Number(at, static_cast<int>(cancellation->rule));
         }
     }
     for (int planet = kMercury; planet <= kSaturn; ++planet) {
-        out += reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? ",yes" : ",no";
+        at = Text(at, reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? ",yes" : ",no");
     }
-    out += '\n';
+    *at++ = '\n';
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 struct Chunk {

@@ -63,4 +63,8 @@ private:
 // holds a comma, a quote, a line break or blanks at either end.
 void AppendCsvField(std::string_view field, std::string& out);
 
+// The same at `at`, which has CsvFieldRoom(field) bytes of room; returns the end.
+constexpr std::size_t CsvFieldRoom(std::string_view field) { return 2 * field.size() + 2; }
+char* WriteCsvField(char* at, std::string_view field);
+
 }  // namespace varelio::cli

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -31,13 +32,31 @@ constexpr std::array<unsigned char, 256> kByteCare = [] {
     return care;
 }();
 
-// Whether any of the eight bytes needs more than a copy.
-constexpr bool NeedsCare(std::uint64_t word) {
+// The top bit of each of the eight bytes that needs more than a copy; bytes
+// after the first so marked may be marked too (a borrow runs on), never one
+// before it.
+constexpr std::uint64_t CareMask(std::uint64_t word) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
     const auto hasZeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
     const std::uint64_t below20 = (word - kOnes * 0x20) & ~word & kHigh;
-    return (below20 | (word & kHigh) | hasZeroByte(word ^ (kOnes * '"')) | hasZeroByte(word ^ (kOnes * '\\'))) != 0;
+    return below20 | (word & kHigh) | hasZeroByte(word ^ (kOnes * '"')) | hasZeroByte(word ^ (kOnes * '\\'));
+}
+
+constexpr bool NeedsCare(std::uint64_t word) { return CareMask(word) != 0; }
+
+// Whether any of sixteen bytes needs more than a copy, the bytes as the lanes
+// of one vector (SSE2 here): read as signed, a control below 0x20 and a byte
+// from 0x80 on are both below 0x20.
+typedef signed char SixteenBytes __attribute__((vector_size(16)));
+typedef std::uint64_t TwoWords __attribute__((vector_size(16)));
+inline bool NeedsCare(const SixteenBytes bytes) {
+    const SixteenBytes care = (bytes < 0x20) | (bytes == '"') | (bytes == '\\');
+    std::uint64_t low;
+    std::uint64_t high;
+    std::memcpy(&low, &care, 8);
+    std::memcpy(&high, reinterpret_cast<const char*>(&care) + 8, 8);
+    return (low | high) != 0;
 }
 
 // The writing itself is done by these free functions on a plain cursor, and
@@ -50,6 +69,16 @@ constexpr std::array<Wide, 22> kPowersOfTen = [] {
     std::array<Wide, 22> powers{};
     Wide power = 1;
     for (Wide& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+constexpr std::array<std::uint64_t, 20> kSmallPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) {
         p = power;
         power *= 10;
     }
@@ -137,49 +166,33 @@ char* WriteShortestFraction(char* at, double value) {
     if (rest > half || (rest == half && nearest % 2 == 1)) ++nearest;
     nearest = std::clamp(nearest, lowest, highest);
 
-    // The 24 digits of nearest, leading zeros first, as words; eight of them
-    // from any byte on are two words shifted together.
-    const std::array<std::uint64_t, 6> words = {
-        EightDigitsWord(static_cast<std::uint32_t>(nearest / 10000000000000000)),
-        EightDigitsWord(static_cast<std::uint32_t>(nearest / 100000000 % 100000000)),
-        EightDigitsWord(static_cast<std::uint32_t>(nearest % 100000000)), 0, 0, 0};
-    const auto eightFrom = [&words](int from) {
-        const auto byte = static_cast<unsigned>(from);
-        const unsigned offset = byte % 8 * 8;
-        return offset == 0 ? words[byte / 8] : words[byte / 8] >> offset | words[byte / 8 + 1] << (64 - offset);
-    };
-    int count = std::max(1, decimalGuess + 1 + decimals);
-    if (nearest >= kPowersOfTen[static_cast<std::size_t>(count)]) ++count;
-    const int first = 24 - count;  // the first digit's byte
-    const int pointPower = count - 1 - decimals;  // of the first digit
-    if (value < 0) *at++ = '-';
-    // The fixed form against the exponent form ("d.ddde-05"), fixed on a tie.
-    // Every form is written in whole words, which the room allows.
-    const int exponentForm = count + (count > 1 ? 1 : 0) + 4;
-    const int fixedForm = pointPower >= 0 ? count + 1 : 1 - pointPower + count;
-    if (fixedForm <= exponentForm) {
-        if (pointPower >= 0) {
-            const int whole = pointPower + 1;  // digits before the point, at most 16 below 2^53
-            StoreWord(at, eightFrom(first));
-            StoreWord(at + 8, eightFrom(first + 8));
-            at[whole] = '.';
-            for (int k = 0; k < 24; k += 8) StoreWord(at + whole + 1 + k, eightFrom(first + whole + k));
-            return at + count + 1;
-        }
-        // At most three zeros after the point: more take the exponent form.
-        std::memcpy(at, "0.000", 5);
-        at += 1 - pointPower;
-        for (int k = 0; k < 24; k += 8) StoreWord(at + k, eightFrom(first + k));
-        return at + count;
+    // The whole part, the point, then the decimals, padded on the right to
+    // eighteen digits and written as a pair and two words. Nearer 0 than
+    // 0.001 the exponent form may be the shorter, and more decimals need
+    // more words: to_chars writes those.
+    constexpr int kMostDecimals = 18;
+    if (decimals > kMostDecimals) return nullptr;
+    const std::uint64_t scale = kSmallPowersOfTen[static_cast<std::size_t>(decimals)];
+    const std::uint64_t whole = nearest / scale;
+    const std::uint64_t decimalDigits = nearest - whole * scale;
+    if (whole == 0 && decimals > 3 && decimalDigits < kSmallPowersOfTen[static_cast<std::size_t>(decimals - 3)]) {
+        return nullptr;
     }
-    const int absolutePower = pointPower < 0 ? -pointPower : pointPower;
-    at[0] = static_cast<char>(eightFrom(first) & 0xFF);
-    at[1] = '.';
-    for (int k = 0; k < 24; k += 8) StoreWord(at + 2 + k, eightFrom(first + 1 + k));
-    at += count > 1 ? count + 1 : 1;
-    *at++ = 'e';
-    *at++ = pointPower < 0 ? '-' : '+';
-    return std::copy_n(&kDigitPairs[2 * static_cast<std::size_t>(absolutePower)], 2, at);
+    if (value < 0) *at++ = '-';
+    if (whole < 10) {
+        *at++ = static_cast<char>('0' + whole);
+    } else if (whole < 100) {
+        std::memcpy(at, &kDigitPairs[2 * whole], 2);
+        at += 2;
+    } else {
+        at = std::to_chars(at, at + 20, whole).ptr;
+    }
+    *at++ = '.';
+    const std::uint64_t padded = decimalDigits * kSmallPowersOfTen[static_cast<std::size_t>(kMostDecimals - decimals)];
+    std::memcpy(at, &kDigitPairs[2 * (padded / 10000000000000000)], 2);
+    StoreWord(at + 2, EightDigitsWord(static_cast<std::uint32_t>(padded / 100000000 % 100000000)));
+    StoreWord(at + 10, EightDigitsWord(static_cast<std::uint32_t>(padded % 100000000)));
+    return at + decimals;
 }
 
 // Writes a number at `at`, which has kNumberRoom bytes of room, as a
@@ -215,61 +228,33 @@ char* WriteNumber(char* at, double value) {
 
 // Writes the quoted string at o, which has 6 * size + 2 bytes of room (each
 // byte becomes at most six, \u00xx; a malformed one three, U+FFFD); returns
-// the end.
+// the end. Eight bytes are looked at and copied at a time; where one of them
+// needs care, the copy stands up to it and that byte is written again.
 char* WriteString(char* o, std::string_view utf8) {
     *o++ = '"';
     const char* p = utf8.data();
     const char* const end = p + utf8.size();
-    if (end - p < 4) {
-        // Short texts, most of a reading's: copied, then looked at once.
-        unsigned char care = 0;
-        for (std::size_t i = 0; i < utf8.size(); ++i) {
-            o[i] = p[i];
-            care |= kByteCare[static_cast<unsigned char>(p[i])];
-        }
-        if (care == 0) {
-            o += utf8.size();
-            p = end;
-        }
-    } else if (end - p < 8) {
-        // Four to seven bytes: the first four and the last four, overlapping.
-        std::uint32_t head;
-        std::uint32_t tail;
-        std::memcpy(&head, p, 4);
-        std::memcpy(&tail, end - 4, 4);
-        if (!NeedsCare(head | std::uint64_t{tail} << 32)) {
-            std::memcpy(o, &head, 4);
-            std::memcpy(o + (end - p) - 4, &tail, 4);
-            o += end - p;
-            p = end;
-        }
-    } else {
-        // Eight bytes at a time while none of them needs care; the tail of a
-        // longer text is taken as its last eight bytes, written again over
-        // the ones already copied.
-        while (end - p >= 8) {
+    while (p < end) {
+        if (end - p >= 8) {
             std::uint64_t word;
             std::memcpy(&word, p, 8);
-            if (NeedsCare(word)) break;
             std::memcpy(o, &word, 8);
-            o += 8;
-            p += 8;
-        }
-        if (p < end && end - p < 8) {
-            std::uint64_t word;
-            std::memcpy(&word, end - 8, 8);
-            if (!NeedsCare(word)) {
-                std::memcpy(o - (8 - (end - p)), &word, 8);
-                o += end - p;
-                p = end;
+            const std::uint64_t care = CareMask(word);
+            if (care == 0) {
+                o += 8;
+                p += 8;
+                continue;
             }
-        }
-    }
-    while (p < end) {
-        const auto c = static_cast<unsigned char>(*p);
-        if (kByteCare[c] == 0) {
+            // The lowest marked byte is the first that needs care.
+            const auto plain = static_cast<std::size_t>(std::countr_zero(care) / 8);
+            o += plain;
+            p += plain;
+        } else if (kByteCare[static_cast<unsigned char>(*p)] == 0) {
             *o++ = *p++;
-        } else if (c >= 0xC2 && c <= 0xDF && end - p >= 2 && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(*p);
+        if (c >= 0xC2 && c <= 0xDF && end - p >= 2 && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
             // A two-byte sequence ("°"), well-formed as it stands.
             std::memcpy(o, p, 2);
             o += 2;
@@ -351,6 +336,7 @@ public:
     [[gnu::always_inline]] void Open(char bracket) {
         Room(1);
         *at_++ = bracket;
+        first_ = true;
         if constexpr (kIndented) ++depth_;
     }
 
@@ -360,18 +346,19 @@ public:
         Room(2 + Indent());
         if constexpr (kIndented) NewLine();
         *at_++ = bracket;
+        first_ = false;
     }
 
     // Before an array's element.
     [[gnu::always_inline]] void Element() {
         Room(2 + Indent());
-        Separate('[');
+        Separate();
     }
 
     [[gnu::always_inline]] void Key(std::string_view key) {
         // ",\n", the indent, the quoted key, ": ".
         Room(key.size() + 6 + Indent());
-        Separate('{');
+        Separate();
         *at_++ = '"';
         std::memcpy(at_, key.data(), key.size());
         at_ += key.size();
@@ -380,7 +367,7 @@ public:
 
     [[gnu::always_inline]] void Key(const KeyText& key) {
         Room(key.chars.size() + 6 + Indent());
-        Separate('{');
+        Separate();
         *at_++ = '"';
         std::memcpy(at_, key.chars.data(), key.chars.size());
         at_ += key.size;
@@ -482,11 +469,13 @@ private:
         const std::size_t size = utf8.size();
         const char* const p = utf8.data();
         if (size >= 8 && size <= 16) {
+            // The first eight and the last eight bytes, overlapping, put
+            // together in registers (not through memory, which would stall).
             std::uint64_t head;
             std::uint64_t tail;
             std::memcpy(&head, p, 8);
             std::memcpy(&tail, p + size - 8, 8);
-            if (NeedsCare(head) || NeedsCare(tail)) return false;
+            if (NeedsCare(reinterpret_cast<SixteenBytes>(TwoWords{head, tail}))) return false;
             at_[0] = '"';
             std::memcpy(at_ + 1, &head, 8);
             std::memcpy(at_ + 1 + size - 8, &tail, 8);
@@ -513,10 +502,13 @@ private:
         at_ = std::fill_n(at_, Indent(), ' ');
     }
 
-    // A comma after an earlier member or element of the same container: a
-    // value never ends in the bracket that opens one.
-    [[gnu::always_inline]] void Separate(char opening) {
-        if (at_[-1] != opening) *at_++ = ',';
+    // A comma after an earlier member or element of the same container. Whether
+    // one came before is kept here, not read back from the bytes written: the
+    // writer then never waits on its own stores, and in straight code the
+    // compiler knows it outright.
+    [[gnu::always_inline]] void Separate() {
+        if (!first_) *at_++ = ',';
+        first_ = false;
         if constexpr (kIndented) NewLine();
     }
 
@@ -534,6 +526,7 @@ private:
     char* at_;
     char* end_;
     int depth_ = 0;  // of the indent
+    bool first_ = false;  // nothing written yet in the container just opened
 };
 
 // A body's key in "bodies": its English name in lower case.
