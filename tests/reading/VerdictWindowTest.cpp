@@ -12,6 +12,7 @@
 
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -212,6 +213,40 @@ TEST(VerdictWindow, EndsTheMinuteBeforeTheAscendantBringsTheOtherVerdict) {
     }
     EXPECT_EQ(crossings, 12);
     EXPECT_GT(ends, 0);
+}
+
+// Mars entering each sign in 2000, 90 minutes after a birth at Delhi: where
+// that brings the other verdict, the window ends there, set by Mars, give or
+// take its 3' error over its speed (here taken over the day around it).
+TEST(VerdictWindow, AnEndSetByMarsIsGivenOrTakenItsError) {
+    const BirthData start = Delhi(1, 0, 0);
+    int ends = 0;
+    for (int hour = 1; hour < 366 * 24; ++hour) {
+        const Signs before = SignsAt(Shifted(start, (hour - 1) * 60));
+        if (SignsAt(Shifted(start, hour * 60)).mars == before.mars) continue;
+        int minute = (hour - 1) * 60;
+        while (SignsAt(Shifted(start, minute + 1)).mars == before.mars) ++minute;
+        const BirthData birth = Shifted(start, minute + 1 - 90);  // the first minute in the new sign is 90 on
+        const double dayAround = std::fabs(std::remainder(SiderealLongitudeDeg(kElementMars, Shifted(birth, 90 + 720)) -
+                                                              SiderealLongitudeDeg(kElementMars, Shifted(birth, 90 - 720)),
+                                                          360.0));
+        const int expected = static_cast<int>(std::ceil(kMarsErrorArcMinutes / 60.0 / (dayAround / 1440)));
+        const Signs entered = SignsAt(birth);
+        const Signs after = SignsAt(Shifted(birth, 90));
+        const VerdictWindow window = WindowOf(birth);
+        for (const auto& [reference, end] : {std::pair{&Signs::ascendant, window.lagna.to}, {&Signs::moon, window.moon.to}}) {
+            if (VerdictOf(HouseOf(entered.*reference, entered.mars)) == VerdictOf(HouseOf(after.*reference, after.mars)) ||
+                end.minutesToChange < 90) {
+                continue;
+            }
+            ++ends;
+            SCOPED_TRACE(Describe(birth) + ": " + Show(end));
+            EXPECT_EQ(end.minutesToChange, 90);
+            EXPECT_EQ(end.setBy, WindowEndCause::Mars);
+            EXPECT_NEAR(end.uncertaintyMinutes, expected, expected * 0.05);
+        }
+    }
+    EXPECT_GT(ends, 2);
 }
 
 TEST(VerdictWindow, MarsToBoundaryIsTheTextsDistanceToTheNearerSignEdge) {
