@@ -66,9 +66,9 @@ std::unique_ptr<QDialog> MakeAboutBox(QWidget* parent, bool creditGeoNames)
     return box;
 }
 
-void ShowAboutBox(QWidget* parent)
+void ShowAboutBox(QWidget* parent, PlaceFinder::State state)
 {
-    MakeAboutBox(parent, CreditGeoNames(SharedPlaceFinder().state()))->exec();
+    MakeAboutBox(parent, CreditGeoNames(state))->exec();
 }
 
 }  // namespace varelio::app

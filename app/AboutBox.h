@@ -22,7 +22,7 @@ bool CreditGeoNames(PlaceFinder::State state, const char* library = kGeonamesLib
 // The box, not yet shown.
 std::unique_ptr<QDialog> MakeAboutBox(QWidget* parent, bool creditGeoNames);
 
-// Shows the box for the shared place finder and waits until it is closed.
-void ShowAboutBox(QWidget* parent);
+// Shows the box for a place finder in state and waits until it is closed.
+void ShowAboutBox(QWidget* parent, PlaceFinder::State state);
 
 }  // namespace varelio::app

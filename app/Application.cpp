@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include "app/AboutBox.h"
+#include "app/ChartChoice.h"
 #include "app/FileCommands.h"
 #include "app/HelpWindow.h"
 #include "app/InputWindow.h"
@@ -13,7 +15,22 @@
 namespace varelio::app {
 
 Application::Application(Dialogs& dialogs, QObject* parent)
-    : QObject(parent), dialogs_(dialogs), inputWindow_(std::make_unique<InputWindow>(dialogs))
+    : Application(dialogs, std::make_unique<PlaceFinder>(), nullptr, parent)
+{
+}
+
+Application::Application(Dialogs& dialogs, PlaceFinder& finder, QObject* parent)
+    : Application(dialogs, nullptr, &finder, parent)
+{
+}
+
+Application::Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinder, PlaceFinder* finder,
+                         QObject* parent)
+    : QObject(parent),
+      dialogs_(dialogs),
+      ownFinder_(std::move(ownFinder)),
+      finder_(finder ? *finder : *ownFinder_),
+      inputWindow_(std::make_unique<InputWindow>(dialogs, finder_))
 {
     connect(inputWindow_.get(), &InputWindow::calculateRequested, this, &Application::calculateReading);
     connect(inputWindow_.get(), &InputWindow::openRequested, this, &Application::openSavedReading);
@@ -43,6 +60,15 @@ void Application::start(const QString& readingFile)
         openReadingAt(readingFile);
 }
 
+void Application::openHandedFile(const QString& path)
+{
+    openReadingAt(path);
+    QWidget* shown = readingWindow_ ? static_cast<QWidget*>(readingWindow_.data()) : inputWindow_.get();
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+}
+
 bool Application::calculateReading()
 {
     const Result<void> computed = ComputeReadingFromForm(inputWindow_->formValues(), JpegWriterAvailable(), reading_);
@@ -54,8 +80,7 @@ bool Application::calculateReading()
     // Each calculation gets a fresh window, so personal details and check
     // marks always start from this reading.
     ReadingWindow* previous = readingWindow_;
-    readingWindow_ = new ReadingWindow(new ReadingView(reading_));
-    lastJpegName_.clear();
+    readingWindow_ = new ReadingWindow(new ReadingView(reading_, inputWindow_->placeNote(), StoredChartChoice()));
     readingWindow_->setAttribute(Qt::WA_DeleteOnClose);
     wireReadingWindow(*readingWindow_);
     if (previous)
@@ -70,6 +95,7 @@ void Application::wireReadingWindow(ReadingWindow& window)
     connect(&window, &ReadingWindow::newRequested, this, &Application::newReading);
     connect(&window, &ReadingWindow::backRequested, this, &Application::back);
     connect(&window, &ReadingWindow::exitRequested, this, &Application::exit);
+    connect(&window, &ReadingWindow::aboutRequested, this, [this, &window] { ShowAboutBox(&window, finder_.state()); });
     // Each save says in the window's status bar where the file went.
     connect(&window, &ReadingWindow::saveRequested, this, [this, &window] {
         if (SaveReading(&window, dialogs_, reading_, inputWindow_->timeZoneIndex(), lastSavedFileName_))
@@ -80,7 +106,7 @@ void Application::wireReadingWindow(ReadingWindow& window)
             window.showSaved(lastSavedFileName_);
     });
     connect(&window, &ReadingWindow::saveJpegRequested, this, [this, &window] {
-        window.showSaved(SaveAsJpeg(&window, dialogs_, window.readingView(), lastJpegName_));
+        window.showSaved(SaveAsJpeg(&window, dialogs_, window.readingView(), lastSavedFileName_));
     });
     connect(&window, &ReadingWindow::savePdfRequested, this, [this, &window] {
         window.showSaved(SaveAsPdf(&window, dialogs_, window.readingView(), lastSavedFileName_));

@@ -1,9 +1,10 @@
 // The application object: owns the one Reading (birth data, chart state and
-// summary), the input window and the current reading window, runs the
-// calculation and carries out the windows' lifetime rules.
+// summary), the place finder, the input window and the current reading
+// window, runs the calculation and carries out the windows' lifetime rules.
 #pragma once
 
 #include "app/Dialogs.h"
+#include "places/PlaceFinder.h"
 #include "reading/Reading.h"
 
 #include <QObject>
@@ -21,6 +22,8 @@ class Application final : public QObject {
     Q_OBJECT
 public:
     explicit Application(Dialogs& dialogs, QObject* parent = nullptr);
+    // With a place finder of the caller's, which must outlive the object.
+    Application(Dialogs& dialogs, PlaceFinder& finder, QObject* parent = nullptr);
     ~Application() override;
 
     // Shows the input window; given a reading file, fills the window from it
@@ -28,6 +31,11 @@ public:
     // that cannot be opened gets that command's message and the input window
     // stays).
     void start(const QString& readingFile = {});
+
+    // A reading file handed over by a later start ("varelio FILE.vrl" while
+    // this copy runs): opened as "Open Previously Saved Reading" opens it, and
+    // the window that then shows comes to the front.
+    void openHandedFile(const QString& path);
 
     // Computes the reading from the input window's form (ComputeReadingFromForm),
     // shows it in a fresh reading window and hides the input window. A refused
@@ -53,6 +61,7 @@ signals:
     void finished();
 
 private:
+    Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinder, PlaceFinder* finder, QObject* parent);
     void openSavedReading();
     void openReadingAt(const QString& path);
     void inputWindowClosed();
@@ -60,11 +69,11 @@ private:
     void closeReadingWindow();
 
     Dialogs& dialogs_;
+    std::unique_ptr<PlaceFinder> ownFinder_;  // null when the caller's is used
+    PlaceFinder& finder_;
     Reading reading_;
-    // Shared by the reading file, the text export and the PDF for the whole run.
+    // Shared by the reading file, the text export, the picture and the PDF for the whole run.
     QString lastSavedFileName_;
-    // The picture dialog's name, forgotten with its reading window.
-    QString lastJpegName_;
     std::unique_ptr<InputWindow> inputWindow_;
     QPointer<ReadingWindow> readingWindow_;
     bool exiting_ = false;

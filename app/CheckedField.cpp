@@ -18,7 +18,10 @@ bool Takes(FieldRule rule, QChar c)
         return code >= u'0' && code <= u'9';
     // Any letter a reading file can store ("ã", "é", "Œ"), so a name typed
     // here survives a save; "ü" cannot be stored and is refused like a digit.
-    return code == u' ' || (c.isLetter() && CanStoreCharacter(code));
+    // Names also hold apostrophes, hyphens and dots: "Mary O'Neill",
+    // "Jean-Luc", "St. John".
+    return code == u' ' || code == u'\'' || code == u'\u2019' || code == u'-' || code == u'.' ||
+           (c.isLetter() && CanStoreCharacter(code));
 }
 
 bool RuleTakes(FieldRule rule, const QString& text)

@@ -1,6 +1,6 @@
 // The input window's text fields that take only certain characters. Letter
-// fields take the blank and every letter a reading file can store (A-Z, a-z,
-// "ã", "é", but not "ü"); number fields the digits 0-9, at most
+// fields take the blank, the apostrophe (' and ’), the hyphen, the dot and
+// every letter a reading file can store (A-Z, a-z, "ã", "é", but not "ü"); number fields the digits 0-9, at most
 // kNumberFieldLength of them. A validator refuses anything else however it
 // arrives (typed, pasted, dropped), so a field never holds a non-number by the
 // user's hand; a refused typed character also brings up the field's message.

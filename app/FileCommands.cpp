@@ -45,8 +45,9 @@ QString WithEnding(const QString& path, const QString& suffix)
     return base + QLatin1Char('.') + suffix;
 }
 
-// The save dialog of the reading file, the text export and the PDF: all start
-// from the one shared last name and store the choice at once. It is kept even
+// The save dialog of the reading file, the text export and the PDF (and the
+// picture's, which numbers its names itself): all start from the one shared
+// last name and store the choice at once. It is kept even
 // when the write then fails, so the next dialog offers the same name to try
 // again.
 QString AskSharedSaveName(QWidget* parent, Dialogs& dialogs, const QString& title, const QString& filter,
@@ -119,7 +120,7 @@ bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading
     return WriteOrReport(path, ComposeTextExport(reading), dialogs, parent);
 }
 
-QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastJpegName)
+QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastSavedFileName)
 {
     // Captured before the dialog, as the window looked when the command came.
     const QImage picture = CaptureWindow(readingView);
@@ -127,13 +128,13 @@ QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QStr
     FileRequest request;
     request.filter = FileCommandWords::tr("JPEG Image (*.jpg)");
     request.defaultSuffix = QStringLiteral("jpg");
-    request.initialName = lastJpegName;
+    request.initialName = WithEnding(lastSavedFileName, request.defaultSuffix);
     // The numbered names never overwrite anything, so there is nothing to ask.
     request.confirmOverwrite = false;
     const QString path = dialogs.saveFileName(parent, request);
     if (path.isEmpty())
         return {};
-    lastJpegName = path;
+    lastSavedFileName = path;
     return SaveWindowAsJpeg(path, picture, dialogs, parent);
 }
 

@@ -26,7 +26,8 @@ bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int 
 // "&Open Previously Saved Reading": asks for a file and fills form from it
 // (a value that does not fit its list leaves that entry as it was). A name
 // not ending in "vrl", or one that is no regular file (a folder, a named
-// pipe), is refused with "Please Check The File."; a file that cannot be read
+// pipe), or one whose bytes are no reading's (a file of zeros), is refused
+// with "Please Check The File."; a file that cannot be read
 // is reported with the reason. Returns true when the form was filled and the
 // driver should run.
 bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form);
@@ -41,9 +42,10 @@ bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading
                        QString& lastSavedFileName);
 
 // "Save As &JPEG": a picture of readingView's client area (see
-// app/PictureExport.h). lastJpegName is the picture dialog's remembered name.
-// Returns the written path, or empty.
-QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastJpegName);
+// app/PictureExport.h). The dialog offers lastSavedFileName with ".jpg" and
+// stores the choice, as the others do; a name taken already gets a free
+// numbered one ("asha_001.jpg"). Returns the written path, or empty.
+QString SaveAsJpeg(QWidget* parent, Dialogs& dialogs, QWidget& readingView, QString& lastSavedFileName);
 
 // "Save As P&DF": readingView as one vector page, A4 or Letter by the locale
 // (app/Printing.h). The dialog offers lastSavedFileName with ".pdf" and, as

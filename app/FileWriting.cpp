@@ -1,7 +1,11 @@
 #include "app/FileWriting.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSaveFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace varelio::app {
 
@@ -26,6 +30,23 @@ bool WriteAll(QIODevice& file, QByteArrayView bytes)
     return true;
 }
 
+// The new file takes the place of the old one, so it keeps the old one's
+// owner, group and mode: saved by root over another user's reading, it stays
+// that user's to read. Owner and group first, since a change of owner clears
+// the set-id bits the mode then puts back. A writer who may not give a file
+// away keeps at least its group where that is one of theirs; otherwise the
+// file is the writer's, as a new one would be.
+void KeepOwnerAndMode(QSaveFile& file)
+{
+    struct stat old {};
+    const int fd = file.handle();
+    if (fd < 0 || ::stat(QFile::encodeName(file.fileName()).constData(), &old) != 0)
+        return;  // a new file
+    [[maybe_unused]] const bool owned =
+        ::fchown(fd, old.st_uid, old.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+    [[maybe_unused]] const bool moded = ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
 }  // namespace
 
 QString WriteFailureReason(QFileDevice& file)
@@ -46,6 +67,7 @@ bool CommitWhole(QSaveFile& file, QString& error)
         file.cancelWriting();
         return false;
     }
+    KeepOwnerAndMode(file);
     if (!file.commit()) {
         error = file.errorString();
         return false;

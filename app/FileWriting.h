@@ -18,7 +18,8 @@ namespace varelio::app {
 QString WriteFailureReason(QFileDevice& file);
 
 // Commits a QSaveFile that has been written: the target appears whole or not
-// at all. On failure the writing is cancelled and error says why.
+// at all, and a file it replaces keeps its owner, group and mode. On failure
+// the writing is cancelled and error says why.
 bool CommitWhole(QSaveFile& file, QString& error);
 
 // Writes bytes to path whole or not at all: an earlier file of that name

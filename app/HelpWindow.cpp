@@ -4,6 +4,7 @@
 #include "app/WebLinks.h"
 #include "resources/HelpGuide.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -47,7 +48,18 @@ HelpWindow::HelpWindow()
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::openLink);
     browser_->setSource(guide::Address());
+    // Tab walks the guide's links (its contents are links to the sections)
+    // and Enter follows one.
+    browser_->setTabChangesFocus(false);
+    browser_->setTextInteractionFlags(Qt::TextBrowserInteraction);
     layout->addWidget(browser_);
+    setFocusProxy(browser_);
+    auto* close = new QAction(tr("Close"), this);
+    close->setObjectName(QStringLiteral("actClose"));
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
     resize(720, 640);
 }
 

@@ -1,7 +1,8 @@
 // The help window: the guide installed with the program (resources/help/
 // guide.html) in a text browser, so Help works without a network. One window
 // serves every Help entry of both windows; asked again, it turns to the
-// section asked for and comes to the front.
+// section asked for and comes to the front. Tab walks its links, Escape and
+// Ctrl+W close it.
 #pragma once
 
 #include <QString>

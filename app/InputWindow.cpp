@@ -9,12 +9,14 @@
 #include "app/Wording.h"
 #include "VarelioVersion.h"
 #include "form/TimeZones.h"
+#include "places/AsciiForm.h"
 #include "places/PlaceEntry.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
@@ -70,6 +73,22 @@ QRadioButton* MakeOption(const char* name, const QString& caption, QWidget* pare
     return option;
 }
 
+// The band of links: entered by Tab (or Shift+Tab) it focuses its first (or
+// last) link at once, so Return opens the link shown; Tab then moves from link
+// to link before it leaves the band.
+class LinkBand final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QLabel::focusInEvent(event);
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+            QLabel::focusNextPrevChild(event->reason() == Qt::TabFocusReason);
+    }
+};
+
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 std::string ToStd(const QString& text) { return text.toStdString(); }
 
@@ -96,9 +115,8 @@ int Direction(const QRadioButton* first, const QRadioButton* second)
 
 }  // namespace
 
-InputWindow::InputWindow(Dialogs& dialogs, QWidget* parent) : InputWindow(dialogs, SharedPlaceFinder(), parent) {}
-
-InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs)
+InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), finder_(finder)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Varelio v%1").arg(QStringLiteral(VARELIO_VERSION)));
@@ -175,6 +193,11 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
 
     connect(calculateButton_, &QPushButton::clicked, this, &InputWindow::calculateRequested);
     connect(openButton_, &QPushButton::clicked, this, &InputWindow::openRequested);
+    auto* open = new QAction(this);
+    open->setObjectName(QStringLiteral("actOpen"));
+    open->setShortcut(QKeySequence::Open);
+    addAction(open);
+    connect(open, &QAction::triggered, this, &InputWindow::openRequested);
     connect(findPlaceButton_, &QPushButton::clicked, this, &InputWindow::findPlace);
 
     placeCompletion_ = new PlaceCompletion(*cityField_, finder);
@@ -182,12 +205,24 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_})
         connect(list, &QComboBox::currentIndexChanged, this, &InputWindow::dateOrTimeChanged);
     for (QLineEdit* field : {cityField_, stateField_, countryField_, latDegreesField_, latMinutesField_,
-                             lonDegreesField_, lonMinutesField_})
+                             lonDegreesField_, lonMinutesField_, utcOffsetField_})
         connect(field, &QLineEdit::textChanged, this, &InputWindow::placeFieldChanged);
     for (QButtonGroup* group : {latDirectionGroup_, lonDirectionGroup_})
         connect(group, &QButtonGroup::idToggled, this, &InputWindow::placeFieldChanged);
     connect(zoneList_, &QComboBox::currentIndexChanged, this, &InputWindow::placeFieldChanged);
     connect(daylightSavingBox_, &QCheckBox::toggled, this, &InputWindow::placeFieldChanged);
+    // Only a user's choice, not the window's own filling, empties the exact offset.
+    connect(zoneList_, &QComboBox::activated, this, &InputWindow::zoneChosenByHand);
+    connect(daylightSavingBox_, &QCheckBox::clicked, this, &InputWindow::zoneChosenByHand);
+
+    // Down the birth column, then down the place column, as the eye reads them.
+    QWidget* const tabOrder[] = {openButton_,     nameField_,       monthList_,       dayList_,        yearList_,
+                                 hourList_,       minuteList_,      daylightSavingBox_, zoneList_,     utcOffsetField_,
+                                 latDegreesField_, latMinutesField_, northOption_,     southOption_,   lonDegreesField_,
+                                 lonMinutesField_, eastOption_,     westOption_,      cityField_,     stateField_,
+                                 countryField_,   findPlaceButton_, calculateButton_, promoBand_};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     resize(900, 480);
     // Typing starts with the name, not on the first button.
@@ -217,7 +252,7 @@ void InputWindow::buildMenus()
     help->addSeparator();
     QAction* about = help->addAction(tr("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this, finder_.state()); });
 }
 
 QWidget* InputWindow::buildBirthGroup()
@@ -270,8 +305,25 @@ QWidget* InputWindow::buildBirthGroup()
     for (const TimeZoneRow& row : kTimeZoneTable)
         zones.append(QString::fromUtf8(row.timeZoneNames.data(), static_cast<qsizetype>(row.timeZoneNames.size())));
     zoneList_->addItems(zones);
+    // The clock's exact offset, beside the rows that approximate it.
+    utcOffsetField_ = new QLineEdit(group);
+    utcOffsetField_->setObjectName(QStringLiteral("txtUtcOffset"));
+    utcOffsetField_->setPlaceholderText(tr("±HH:MM"));
+    utcOffsetField_->setToolTip(
+        tr("The clock's exact offset from universal time at the birth, summer time included, used instead of the "
+           "zone row and the DST box. Empty: the zone row's offset."));
+    utcOffsetField_->setMaxLength(9);
+    utcOffsetField_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[+\\-\u2212]?[0-9]{0,2}(:[0-9]{0,2}(:[0-9]{0,2})?)?")), utcOffsetField_));
+    utcOffsetField_->setFixedWidth(utcOffsetField_->fontMetrics().horizontalAdvance(QStringLiteral("+00:00:00")) + 16);
+    auto* zone = new QHBoxLayout;
+    zone->addWidget(zoneList_, 1);
+    auto* utcLabel = new QLabel(tr("UTC"), group);
+    utcLabel->setBuddy(utcOffsetField_);
+    zone->addWidget(utcLabel);
+    zone->addWidget(utcOffsetField_);
     grid->addWidget(new QLabel(tr("Time Zone"), group), 4, 0);
-    grid->addWidget(zoneList_, 4, 1);
+    grid->addLayout(zone, 4, 1);
     grid->setRowStretch(5, 1);
 
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, zoneList_})
@@ -354,8 +406,11 @@ QWidget* InputWindow::buildPlaceGroup()
 
 QWidget* InputWindow::buildPromoBand()
 {
-    auto* band = new QLabel;
+    auto* band = new LinkBand;
+    promoBand_ = band;
     band->setObjectName(QStringLiteral("lblPromo"));
+    // Tab reaches each link and Return opens it, as a click does.
+    band->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     band->setAutoFillBackground(true);
     QPalette colours = band->palette();
     colours.setColor(QPalette::Window, kPurple);
@@ -394,6 +449,7 @@ FormValues InputWindow::formValues() const
     form.city = ToStd(cityField_->text());
     form.state = ToStd(stateField_->text());
     form.country = ToStd(countryField_->text());
+    form.utcOffset = ToStd(utcOffsetField_->text());
     return form;
 }
 
@@ -424,6 +480,7 @@ void InputWindow::fillPlaceFields(const FormValues& form)
     cityField_->setText(FromStd(form.city));
     stateField_->setText(FromStd(form.state));
     countryField_->setText(FromStd(form.country));
+    utcOffsetField_->setText(FromStd(form.utcOffset));
 }
 
 void InputWindow::showProblem(const Problem& problem)
@@ -445,6 +502,7 @@ void InputWindow::focusField(FormField field)
     case FormField::City: target = cityField_; break;
     case FormField::State: target = stateField_; break;
     case FormField::Country: target = countryField_; break;
+    case FormField::UtcOffset: target = utcOffsetField_; break;
     case FormField::North: northOption_->setChecked(true); return;
     case FormField::East: eastOption_->setChecked(true); return;
     }
@@ -481,33 +539,39 @@ void InputWindow::enterPlace(const Place& place)
     }
     enteredPlace_ = place;
     enteredFields_ = form;
-    showZoneNote(entry.note);
+    enteredNote_ = entry.note;
+    updatePlaceNote();
 }
 
 void InputWindow::dateOrTimeChanged()
 {
-    if (!enteredPlace_ || filling_)
+    if (!enteredPlace_ || filling_ || !fieldsHoldEnteredPlace())
         return;
-    if (!fieldsHoldEnteredPlace()) {
-        letGoOfPlace();
-        return;
-    }
     FormValues form = formValues();
     const ZoneEntry entry = EnterZone(*enteredPlace_, form);
     {
         const QScopedValueRollback filling(filling_, true);
         SelectIndex(zoneList_, form.zoneIndex);
         daylightSavingBox_->setChecked(form.dst);
+        utcOffsetField_->setText(FromStd(form.utcOffset));
     }
     enteredFields_.zoneIndex = form.zoneIndex;
     enteredFields_.dst = form.dst;
-    showZoneNote(entry.note);
+    enteredFields_.utcOffset = form.utcOffset;
+    enteredNote_ = entry.note;
+    updatePlaceNote();
 }
 
 void InputWindow::placeFieldChanged()
 {
-    if (enteredPlace_ && !filling_ && !fieldsHoldEnteredPlace())
-        letGoOfPlace();
+    if (enteredPlace_ && !filling_)
+        updatePlaceNote();
+}
+
+void InputWindow::zoneChosenByHand()
+{
+    if (!filling_)
+        utcOffsetField_->clear();
 }
 
 bool InputWindow::fieldsHoldEnteredPlace() const
@@ -517,19 +581,64 @@ bool InputWindow::fieldsHoldEnteredPlace() const
     return now.city == was.city && now.state == was.state && now.country == was.country &&
            now.latDeg == was.latDeg && now.latMin == was.latMin && now.latDirection == was.latDirection &&
            now.lonDeg == was.lonDeg && now.lonMin == was.lonMin && now.lonDirection == was.lonDirection &&
-           now.zoneIndex == was.zoneIndex && now.dst == was.dst;
+           now.zoneIndex == was.zoneIndex && now.dst == was.dst && now.utcOffset == was.utcOffset;
+}
+
+bool InputWindow::cityNamesEnteredPlace() const
+{
+    const std::string typed = FoldForMatching(ToStd(cityField_->text()));
+    return typed == FoldForMatching(enteredFields_.city) || typed == FoldForMatching(enteredPlace_->city) ||
+           (!enteredPlace_->otherName.empty() && typed == FoldForMatching(enteredPlace_->otherName));
+}
+
+void InputWindow::updatePlaceNote()
+{
+    if (!enteredPlace_) {
+        showNote({}, false);
+        return;
+    }
+    if (fieldsHoldEnteredPlace()) {
+        showNote(ZoneNoteText(enteredNote_), enteredNote_.warning());
+        return;
+    }
+    const FormValues now = formValues();
+    const FormValues& was = enteredFields_;
+    const bool coordinatesAndZoneKept =
+        now.latDeg == was.latDeg && now.latMin == was.latMin && now.latDirection == was.latDirection &&
+        now.lonDeg == was.lonDeg && now.lonMin == was.lonMin && now.lonDirection == was.lonDirection &&
+        now.zoneIndex == was.zoneIndex && now.dst == was.dst && now.utcOffset == was.utcOffset;
+    if (coordinatesAndZoneKept && !cityNamesEnteredPlace()) {
+        showNote(PlaceLeftBehindText(FromStd(enteredPlace_->Label())), true);
+        return;
+    }
+    const ZoneNote note = placeNote();
+    showNote(ZoneNoteByHandText(note.kind == ZoneNote::Kind::None ? enteredNote_ : note),
+             note.kind != ZoneNote::Kind::None && note.warning());
+}
+
+ZoneNote InputWindow::placeNote() const
+{
+    const FormValues now = formValues();
+    if (!enteredPlace_ || now.zoneIndex != enteredFields_.zoneIndex || now.dst != enteredFields_.dst)
+        return {};
+    ZoneNote note = enteredNote_;
+    const std::optional<int> offset = ParseUtcOffset(now.utcOffset);
+    if (note.kind == ZoneNote::Kind::Chosen && offset && *offset != note.offsetSeconds)
+        return {};
+    note.exactOffsetEntered = note.exactOffsetEntered && offset.has_value();
+    return note;
 }
 
 void InputWindow::letGoOfPlace()
 {
     enteredPlace_.reset();
-    showZoneNote({});
+    showNote({}, false);
 }
 
-void InputWindow::showZoneNote(const ZoneNote& note)
+void InputWindow::showNote(const QString& text, bool warning)
 {
-    zoneNote_->setText(ZoneNoteText(note));
-    if (note.warning()) {
+    zoneNote_->setText(text);
+    if (warning) {
         QPalette colours = zoneNote_->palette();
         colours.setColor(QPalette::WindowText, kErrorColour);
         zoneNote_->setPalette(colours);
@@ -564,7 +673,8 @@ void InputWindow::keyPressEvent(QKeyEvent* event)
     // keeps the key to itself.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && !qobject_cast<QPushButton*>(focusWidget())) {
+    // The band's focused link takes Return for itself.
+    if (enter && plain && !qobject_cast<QPushButton*>(focusWidget()) && focusWidget() != promoBand_) {
         calculateButton_->click();
         return;
     }

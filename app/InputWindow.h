@@ -3,9 +3,14 @@
 // only hidden while a reading is shown. It opens with the focus in the name;
 // its text fields take only letters or only digits (app/CheckedField.h).
 // Typing in City offers the places of the place finder; a place picked fills
-// the place fields and chooses the time-zone row and DST box for the date and
-// time, and chooses them again when those change, for as long as the place,
-// zone and DST fields still hold what was entered.
+// the place fields and chooses the time-zone row, DST box and exact offset for
+// the date and time, and chooses them again when those change, for as long as
+// the place, zone, DST and offset fields still hold what was entered. Once one
+// is changed by hand the note stays and says that the zone no longer follows
+// the date; once the city typed no longer names the place picked while its
+// coordinates and zone are still in the form, the note says so in red.
+// Choosing a zone row or ticking the DST box by hand empties the exact offset,
+// which would otherwise be used instead of them.
 #pragma once
 
 #include "app/Dialogs.h"
@@ -32,7 +37,6 @@ class PlaceCompletion;
 class InputWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit InputWindow(Dialogs& dialogs, QWidget* parent = nullptr);
     InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent = nullptr);
 
     FormValues formValues() const;
@@ -42,6 +46,10 @@ public:
     // North or East selected.
     void showProblem(const Problem& problem);
     int timeZoneIndex() const;
+    // The place finder's note on the offset the form now holds, while the
+    // zone row and DST box are still the ones it chose (the exact offset may
+    // have been emptied since, when the row approximates it); else no note.
+    ZoneNote placeNote() const;
 
 signals:
     void calculateRequested();
@@ -69,10 +77,17 @@ private:
     void dateOrTimeChanged();
     void placeFieldChanged();
     bool fieldsHoldEnteredPlace() const;
+    // Whether the city field still names the place picked, in English or by
+    // the other name it was found by.
+    bool cityNamesEnteredPlace() const;
     void letGoOfPlace();
+    // The note for the fields as they now are.
+    void updatePlaceNote();
+    // A zone row chosen or the DST box clicked by hand.
+    void zoneChosenByHand();
     // City to DST: the fields a place fills.
     void fillPlaceFields(const FormValues& form);
-    void showZoneNote(const ZoneNote& note);
+    void showNote(const QString& text, bool warning);
     void focusField(FormField field);
 
     Dialogs& dialogs_;
@@ -84,6 +99,7 @@ private:
     QComboBox* minuteList_ = nullptr;
     QComboBox* zoneList_ = nullptr;
     QCheckBox* daylightSavingBox_ = nullptr;
+    QLineEdit* utcOffsetField_ = nullptr;
     QLineEdit* latDegreesField_ = nullptr;
     QLineEdit* latMinutesField_ = nullptr;
     QLineEdit* lonDegreesField_ = nullptr;
@@ -101,9 +117,12 @@ private:
     QPushButton* openButton_ = nullptr;
     QPushButton* findPlaceButton_ = nullptr;
     QLabel* zoneNote_ = nullptr;
+    QLabel* promoBand_ = nullptr;
+    PlaceFinder& finder_;
     PlaceCompletion* placeCompletion_ = nullptr;
     std::optional<Place> enteredPlace_;
     FormValues enteredFields_;  // the form as the place's entry left it
+    ZoneNote enteredNote_;      // what the entry chose and why
     bool filling_ = false;      // the window itself is setting fields
     bool loadingStarted_ = false;
 };

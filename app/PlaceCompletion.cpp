@@ -84,6 +84,11 @@ QStringList CompletionTexts(const std::vector<Place>& places)
     for (const Place& place : places) {
         const std::string label = place.Label();
         QString text = QString::fromStdString(label);
+        if (!place.otherName.empty()) {
+            text = PlaceCompletion::tr("%1 (%2), %3, %4", "city, the other name it was found by, state, country")
+                       .arg(QString::fromStdString(place.city), QString::fromStdString(place.otherName),
+                            QString::fromStdString(place.state), QString::fromStdString(place.country));
+        }
         if (labelCount[label] > 1)
             text = PlaceCompletion::tr("%1 (%2)", "place, its coordinates").arg(text, CoordinatesText(place));
         texts.append(text);

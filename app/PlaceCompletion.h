@@ -1,6 +1,7 @@
 // Completions of the place of birth under the input window's City field: the
 // GeoNames places whose names start with what is typed ("Mumb" offers
-// "Mumbai, Maharashtra, India"). The cities load on a thread of their own; until
+// "Mumbai, Maharashtra, India"; "Bomb" the same place by its old name,
+// "Mumbai (Bombay), Maharashtra, India"). The cities load on a thread of their own; until
 // they are in, and always without libgeonames, the field has no completer at
 // all and behaves as a plain field.
 #pragma once
@@ -21,7 +22,7 @@ namespace varelio::app {
 class PlaceCompletion final : public QObject {
     Q_OBJECT
 public:
-    explicit PlaceCompletion(QLineEdit& field, PlaceFinder& finder = SharedPlaceFinder());
+    PlaceCompletion(QLineEdit& field, PlaceFinder& finder);
 
     // Starts reading the cities in the background; returns at once.
     void startLoading();

@@ -21,8 +21,8 @@ namespace varelio::app {
 QRectF FitRect(const QSizeF& content, const QRectF& page);
 
 // Draws widget (with its children, and its background unless told not to)
-// into FitRect of page; the widgets paint themselves, the Rasi chart through
-// RasiChart::draw.
+// into FitRect of page; the widgets paint themselves, the chart through
+// drawing/ChartDrawing as on screen.
 void DrawScaledToFit(QWidget& widget, QPainter& painter, const QRectF& page, bool withBackground = true);
 
 // Whether any printer is installed (QPrinterInfo); tests may force the answer.

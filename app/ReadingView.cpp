@@ -1,9 +1,10 @@
 #include "app/ReadingView.h"
 
 #include "app/Colours.h"
-#include "app/RasiChart.h"
+#include "app/ReadingChart.h"
 #include "app/Twips.h"
 #include "app/Wording.h"
+#include "drawing/ChartContent.h"
 #include "VarelioVersion.h"
 
 #include <QGroupBox>
@@ -66,29 +67,19 @@ void KeepRowsBelowTitle(QGroupBox& frame)
         row->move(row->x(), row->y() + shift);
 }
 
-// Stacks the lines from top down, each wrapped to width, so that every sentence
-// shows whole. Lines that need more height than reaches to bottom get a smaller
-// font, a point at a time.
-void StackLines(const std::vector<QLabel*>& lines, int left, int top, int bottom, int width)
+// Stacks the lines from top down, each wrapped to width, so that every
+// sentence shows whole; returns the bottom of the last.
+int StackLines(const std::vector<QLabel*>& lines, int left, int top, int width)
 {
-    if (lines.empty())
-        return;
-    constexpr int kSmallestPointSize = 5;
-    QFont font = lines.front()->font();
-    // A line of one row is as tall as the verdicts' rows above it.
-    const int leading = std::max(0, Px(225) - QFontMetrics(font).height());
-    for (int size = font.pointSize();; --size) {
-        font.setPointSize(size);
-        int y = top;
-        for (QLabel* line : lines) {
-            line->setFont(font);
-            const int height = line->heightForWidth(width) + leading;
-            line->setGeometry(left, y, width, height);
-            y += height;
-        }
-        if (y <= bottom || size <= kSmallestPointSize)
-            return;
+    int y = top;
+    for (QLabel* line : lines) {
+        // A line of one row is as tall as the verdicts' rows above it.
+        const int leading = std::max(0, Px(225) - QFontMetrics(line->font()).height());
+        const int height = line->heightForWidth(width) + leading;
+        line->setGeometry(left, y, width, height);
+        y += height;
     }
+    return y;
 }
 
 // "Date of Birth: March 7, 1985"
@@ -105,26 +96,39 @@ QString TimeOfBirthText(const BirthData& birth)
 
 }  // namespace
 
-ReadingView::ReadingView(const Reading& reading, QWidget* parent) : QWidget(parent)
+ReadingView::ReadingView(const Reading& reading, const ChartChoice& choice, QWidget* parent)
+    : ReadingView(reading, ZoneNote{}, choice, parent)
+{
+}
+
+ReadingView::ReadingView(const Reading& reading, const ZoneNote& placeNote, const ChartChoice& choice,
+                         QWidget* parent)
+    : QWidget(parent), chartState_(reading.chartState)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(tr("Varelio v%1").arg(QStringLiteral(VARELIO_VERSION)));
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    setFont(font);
+    setFont(drawing::ReadingFont());
 
     buildPositions(reading.chartState);
     buildVedicDetails(reading.summary);
     buildPersonalDetails(reading.birthData);
-    rasiChart_ = new RasiChart(this);
-    rasiChart_->move(0, Px(1995));
-    rasiChart_->setCells(reading.chartCells);
-    buildInterpretation(reading);
+    chart_ = new ReadingChart(this);
+    chart_->move(0, Px(1995));
+    setChartChoice(choice);
+    buildInterpretation(reading, placeNote);
     for (QGroupBox* frame : findChildren<QGroupBox*>())
         KeepRowsBelowTitle(*frame);
 
-    setFixedSize(Px(10750), Px(1995 + 5355));
+    // The interpretation frame may have grown below the layout's bottom.
+    const int frameBottom = findChild<QGroupBox*>(QStringLiteral("Frame1_0"))->geometry().bottom();
+    setFixedSize(Px(10750), std::max(Px(1995 + 5355), frameBottom + 2));
+}
+
+void ReadingView::setChartChoice(const ChartChoice& choice)
+{
+    choice_ = choice;
+    chart_->setChart(drawing::ContentOf(chartState_, choice.chart, ChartName(choice.chart)),
+                     drawing::ChartLook{choice.style, choice.colour});
 }
 
 void ReadingView::buildPositions(const ChartState& chart)
@@ -182,15 +186,20 @@ void ReadingView::buildPersonalDetails(const BirthData& birth)
         {"lblTOB", TimeOfBirthText(birth)},
         {"lblLatitude", tr("Latitude: %1 Degree %2 Minute").arg(birth.latDegrees).arg(birth.latMinutes)},
         {"lblLongitude", tr("Longitude: %1 Degree %2 Minute").arg(birth.lonDegrees).arg(birth.lonMinutes)},
+        {"lblOffset", OffsetUsedText(birth)},
     };
+    // Nine lines share the frame that eight had: a little closer, each as tall
+    // as its font, so a line's box reaches into the next but no letter does.
+    constexpr int kLineTwips = 170;
     int k = 0;
     for (const auto& [name, text] : lines) {
-        MakeLabel(QLatin1String(name), text, TwipsRect(120, 240 + 195 * k, 3820, 195), frame);
+        QLabel* line = MakeLabel(QLatin1String(name), text, TwipsRect(120, 240 + kLineTwips * k, 3820, 0), frame);
+        line->resize(line->width(), std::max(Px(kLineTwips), line->fontMetrics().height()));
         ++k;
     }
 }
 
-void ReadingView::buildInterpretation(const Reading& reading)
+void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& placeNote)
 {
     QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), tr("Manglik Interpretation"),
                                  TwipsRect(5500, 1995, 5250, 5340), this);
@@ -198,31 +207,44 @@ void ReadingView::buildInterpretation(const Reading& reading)
         ManglikReference reference;
         const char* name;
         QString caption;
-        int top;
         QColor colour;
     };
-    const Shown shown[] = {{ManglikReference::Lagna, "Frame1_1", tr("Ascendant (Lagna)"), 360, kPurple},
-                           {ManglikReference::Moon, "Frame1_2", tr("Moon Sign (Rashi)"), 1560, kMagenta}};
-    QGroupBox* moonBox = nullptr;
+    const Shown shown[] = {{ManglikReference::Lagna, "Frame1_1", tr("Ascendant (Lagna)"), kPurple},
+                           {ManglikReference::Moon, "Frame1_2", tr("Moon Sign (Rashi)"), kMagenta}};
+    const QRect noteRect = TwipsRect(120, 3600, 4995, 435);
+    auto wrappedLine = [&](const QString& name, const QString& text, const QColor& colour) {
+        QLabel* line = MakeLabel(name, text, QRect(), outer);
+        SetTextColour(line, colour);
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return line;
+    };
+
+    // The boxes at their places; a cancellation line under the Lagna's moves
+    // the Moon's down by as much.
+    int boxTop = Px(360);
+    const int boxGap = Px(1560) - Px(360) - Px(1095);
+    int below = 0;  // the bottom of the Moon's box, or of its cancellation line
     for (int f = 0; f < 2; ++f) {
         QGroupBox* inner = MakeFrame(QLatin1String(shown[f].name), shown[f].caption,
-                                     TwipsRect(120, shown[f].top, 5000, 1095), outer);
+                                     QRect(Px(120), boxTop, Px(5000), Px(1095)), outer);
         SetTextColour(inner, shown[f].colour);
-        moonBox = inner;
-        const std::array<QString, 3> captions = VerdictCaptions(reading.of(shown[f].reference).verdict);
+        const ManglikVerdict& verdict = reading.of(shown[f].reference).verdict;
+        const std::array<QString, 3> captions = VerdictCaptions(verdict);
         for (int line = 0; line < 3; ++line) {
             QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(f * 3 + line), captions[line],
                                        TwipsRect(120, 240 + 240 * line, 4760, 225), inner);
             SetTextColour(result, kOrange);
         }
+        below = inner->geometry().bottom() + 1;
+        if (verdict.cancellation) {
+            QLabel* cancelled = wrappedLine(QStringLiteral("lblCancelled%1").arg(f),
+                                            CancellationLine(*verdict.cancellation, shown[f].reference),
+                                            shown[f].colour);
+            below = StackLines({cancelled}, noteRect.left(), below + Px(30), noteRect.width());
+        }
+        boxTop = std::max(Px(1560), below + boxGap);
     }
-    QLabel* note = MakeLabel(QStringLiteral("lblResult6"),
-                             tr("P.S. Please consult an astrologer for further detailed consultations for solving of "
-                                "Mangal Dosha."),
-                             TwipsRect(120, 3600, 4995, 435), outer);
-    note->setWordWrap(true);
-    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetTextColour(note, kGreen);
 
     // The birth times over which each verdict holds, and a warning where a
     // birth a few minutes off gets the other verdict.
@@ -232,24 +254,32 @@ void ReadingView::buildInterpretation(const Reading& reading)
         const std::optional<ReferenceWindow>& window = reading.of(reference).window;
         if (!window)
             continue;
-        QLabel* held = MakeLabel(QStringLiteral("lblWindow%1").arg(r), WindowLine(reference, *window), QRect(), outer);
-        SetTextColour(held, shown[r].colour);
-        lines.push_back(held);
+        lines.push_back(wrappedLine(QStringLiteral("lblWindow%1").arg(r), WindowLine(reference, *window),
+                                    shown[r].colour));
         const std::optional<TimeWarning> warning = NearbyVerdictChange(*window);
         if (!warning)
             continue;
-        QLabel* warned =
-            MakeLabel(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning), QRect(), outer);
-        SetTextColour(warned, kErrorColour);
-        lines.push_back(warned);
+        lines.push_back(wrappedLine(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning),
+                                    kErrorColour));
     }
-    for (QLabel* line : lines) {
-        line->setWordWrap(true);
-        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    const QRect noteRect = note->geometry();
-    StackLines(lines, noteRect.left(), moonBox->geometry().bottom() + 1 + Px(45), noteRect.top() - Px(30),
-               noteRect.width());
+    // The place's offset taken only roughly, or a clock time that never was or
+    // came twice: the verdicts may be off.
+    if (placeNote.warning())
+        lines.push_back(wrappedLine(QStringLiteral("lblZoneWarning"), ZoneNoteText(placeNote), kErrorColour));
+    const int linesBottom = StackLines(lines, noteRect.left(), below + Px(45), noteRect.width());
+
+    // The note below them, at its place while they leave room; the frame
+    // keeps the room under the note that the layout gives it, once grown.
+    QLabel* note = MakeLabel(QStringLiteral("lblResult6"),
+                             tr("P.S. Please consult an astrologer for further detailed consultations for solving of "
+                                "Mangal Dosha."),
+                             noteRect.translated(0, std::max(0, linesBottom + Px(30) - noteRect.top())), outer);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetTextColour(note, kGreen);
+    const int roomUnderNote = Px(120);
+    if (note->geometry().bottom() + roomUnderNote > outer->height())
+        outer->resize(outer->width(), note->geometry().bottom() + roomUnderNote);
 }
 
 }  // namespace varelio::app

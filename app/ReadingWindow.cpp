@@ -1,6 +1,6 @@
 #include "app/ReadingWindow.h"
 
-#include "app/AboutBox.h"
+#include "app/ChartChoice.h"
 #include "app/Colours.h"
 #include "app/HelpWindow.h"
 #include "app/ReadingView.h"
@@ -150,8 +150,9 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     shared.print->setShortcut(QKeySequence::Print);
     connect(shared.print, &QAction::triggered, this, &ReadingWindow::printRequested);
     file->addSeparator();
-    connect(AddEntry(file, "mnuBack", tr("&Back")), &QAction::triggered, this,
-            &ReadingWindow::backRequested);
+    QAction* back = AddEntry(file, "mnuBack", tr("&Back"));
+    back->setShortcut(Qt::Key_Escape);
+    connect(back, &QAction::triggered, this, &ReadingWindow::backRequested);
     file->addSeparator();
     QAction* exit = AddEntry(file, "mnuExit", tr("E&xit"));
     exit->setShortcut(QKeySequence::Quit);
@@ -181,26 +182,22 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     style->setObjectName(QStringLiteral("mnuChartStyle"));
     auto* styles = new QActionGroup(this);
     styles->setObjectName(QStringLiteral("chartStyleGroup"));
-    styles->addAction(AddEntry(style, "mnuNorth", tr("&North Indian"), true));
-    styles->addAction(AddEntry(style, "mnuSouth", tr("&South Indian"), true, true));
-    styles->addAction(AddEntry(style, "mnuNatal", tr("&Natal Indian"), true));
+    const std::pair<const char*, QString> styleEntries[] = {
+        {"mnuNorth", tr("&North Indian")}, {"mnuSouth", tr("&South Indian")}, {"mnuNatal", tr("&East Indian")}};
+    for (const auto& [name, caption] : styleEntries)
+        styles->addAction(AddEntry(style, name, caption, true));
 
-    // The colour entries carry no action: "O&ff" stays checked whatever is chosen.
     QMenu* colour = view->addMenu(tr("Colo&r Style"));
     colour->setObjectName(QStringLiteral("mnuColor"));
-    QAction* colourOn = AddEntry(colour, "mnuColorOn", tr("O&n"), true, false);
-    QAction* colourOff = AddEntry(colour, "mnuColorOff", tr("O&ff"), true, true);
-    for (QAction* entry : {colourOn, colourOff}) {
-        connect(entry, &QAction::triggered, this, [colourOn, colourOff] {
-            colourOn->setChecked(false);
-            colourOff->setChecked(true);
-        });
-    }
+    auto* colours = new QActionGroup(this);
+    colours->setObjectName(QStringLiteral("colourGroup"));
+    colours->addAction(AddEntry(colour, "mnuColorOn", tr("O&n"), true));
+    colours->addAction(AddEntry(colour, "mnuColorOff", tr("O&ff"), true));
     view->addSeparator();
 
     auto* charts = new QActionGroup(this);
     charts->setObjectName(QStringLiteral("chartGroup"));
-    chartAction_ = AddEntry(view, "mnuChart", tr("&Chart"), true, true);
+    chartAction_ = AddEntry(view, "mnuChart", tr("&Chart"), true);
     charts->addAction(chartAction_);
     connect(chartAction_, &QAction::triggered, this, &ReadingWindow::showChart);
     QMenu* divisional = view->addMenu(tr("&Divisional Charts"));
@@ -212,6 +209,7 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     };
     for (const auto& [name, caption] : entries)
         charts->addAction(AddEntry(divisional, name, caption, true));
+    wireChartEntries(*styles, *colours, *charts);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -228,7 +226,7 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     guideEntry("mnuUpdate", tr("Check for Software &Update"), guide::kUpdates);
     help->addSeparator();
     connect(AddEntry(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
-            [this] { ShowAboutBox(this); });
+            &ReadingWindow::aboutRequested);
     guideEntry("mnuDonate", tr("&Donate"), guide::kAbout);
     guideEntry("mnuMakeMoney", tr("Make Money &Online"), guide::kAbout);
     return shared;
@@ -313,6 +311,40 @@ QWidget* ReadingWindow::buildButtonBand()
     return band;
 }
 
+void ReadingWindow::wireChartEntries(QActionGroup& styles, QActionGroup& colours, QActionGroup& charts)
+{
+    // The entries in each group's order: the styles as the menu lists them,
+    // Off after On, the Rasi ("&Chart") before the divisional charts.
+    static constexpr drawing::ChartStyle kStyles[] = {drawing::ChartStyle::North, drawing::ChartStyle::South,
+                                                      drawing::ChartStyle::East};
+    const ChartChoice shown = view_->chartChoice();
+    const auto choose = [this](auto change) {
+        return [this, change] {
+            ChartChoice choice = view_->chartChoice();
+            change(choice);
+            view_->setChartChoice(choice);
+            StoreChartChoice(choice);
+        };
+    };
+    for (int i = 0; i < 3; ++i) {
+        QAction* entry = styles.actions().at(i);
+        entry->setChecked(kStyles[i] == shown.style);
+        connect(entry, &QAction::triggered, this, choose([i](ChartChoice& c) { c.style = kStyles[i]; }));
+    }
+    for (int i = 0; i < 2; ++i) {
+        const bool on = i == 0;
+        QAction* entry = colours.actions().at(i);
+        entry->setChecked(on == shown.colour);
+        connect(entry, &QAction::triggered, this, choose([on](ChartChoice& c) { c.colour = on; }));
+    }
+    for (std::size_t i = 0; i < kDivisions.size(); ++i) {
+        const DivisionalChart chart = kDivisions[i].chart;
+        QAction* entry = charts.actions().at(static_cast<qsizetype>(i));
+        entry->setChecked(chart == shown.chart);
+        connect(entry, &QAction::triggered, this, choose([chart](ChartChoice& c) { c.chart = chart; }));
+    }
+}
+
 void ReadingWindow::placeReadingView()
 {
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -337,7 +369,6 @@ void ReadingWindow::showChart()
 {
     viewWindow_->showNormal();
     mdiArea_->setActiveSubWindow(viewWindow_);
-    chartAction_->setChecked(true);
 }
 
 void ReadingWindow::closeForReturn()

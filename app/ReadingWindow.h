@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -44,6 +45,8 @@ signals:
     void printRequested();
     void backRequested();
     void exitRequested();
+    // Help's "About Software".
+    void aboutRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +68,9 @@ private:
     QWidget* buildHeadingBand();
     QWidget* buildButtonBand();
     void showChart();
+    // Checks the View menu's entries of the view's chart choice and makes
+    // each entry change the choice, drawn at once and stored for the next reading.
+    void wireChartEntries(QActionGroup& styles, QActionGroup& colours, QActionGroup& charts);
 
     ReadingView* view_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;

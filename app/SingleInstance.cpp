@@ -1,9 +1,12 @@
 #include "app/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <unistd.h>
 
@@ -17,6 +20,32 @@ class InstanceWords {
 };
 
 const QString kLockName = QStringLiteral("/varelio.lock");
+const QString kSocketName = QStringLiteral("/varelio.socket");
+
+// How long a later start waits for the running copy to take its file.
+constexpr int kHandOverMilliseconds = 5000;
+// A path's line is far shorter; a longer one is not a path.
+constexpr qint64 kMaxPathLine = 64 * 1024;
+// QLockFile writes the owner into a new lock at once: a lock younger than this
+// that names nobody may be one a starting copy is writing.
+constexpr qint64 kLockBeingWrittenMs = 2000;
+
+QString SocketPath(const QString& lockPath)
+{
+    return QFileInfo(lockPath).absolutePath() + kSocketName;
+}
+
+// A lock that names no process: an empty or garbled file, or a folder.
+bool NamesNoProcess(const QLockFile& lock, const QString& path)
+{
+    qint64 pid = 0;
+    QString host, application;
+    if (lock.getLockInfo(&pid, &host, &application))
+        return false;
+    const QFileInfo info(path);
+    return info.isDir() ||
+           (info.exists() && info.lastModified().msecsTo(QDateTime::currentDateTime()) > kLockBeingWrittenMs);
+}
 
 constexpr QFile::Permissions kOthersWrite = QFile::WriteGroup | QFile::WriteOther;
 constexpr QFile::Permissions kOthersAny =
@@ -66,7 +95,8 @@ QString DefaultLockPath()
     return ChooseLockPath(SessionLockFolders());
 }
 
-bool AcquireSingleInstance(const QString& lockPath, Dialogs& dialogs, std::unique_ptr<QLockFile>& held)
+bool AcquireSingleInstance(const QString& lockPath, Dialogs& dialogs, std::unique_ptr<QLockFile>& held,
+                           const QString& readingFile)
 {
     if (lockPath.isEmpty())
         return true;
@@ -74,14 +104,83 @@ bool AcquireSingleInstance(const QString& lockPath, Dialogs& dialogs, std::uniqu
     // A running copy may hold the lock for days: only a dead owner makes it
     // stale, never its age.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
+    bool stuck = false;  // a stale lock that cannot be removed
+    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError && NamesNoProcess(*lock, lockPath)) {
+        if (QFileInfo(lockPath).isDir() ? QDir().rmdir(lockPath) : QFile::remove(lockPath))
+            lock->tryLock(0);
+        else
+            stuck = true;
+    }
+    if (lock->isLocked()) {
         held = std::move(lock);
         return true;
     }
     if (lock->error() != QLockFile::LockFailedError)
         return true;
-    dialogs.message(nullptr, InstanceWords::tr("Application is already running"), MessageIcon::Information);
+    const QString where = QDir::toNativeSeparators(lockPath);
+    if (stuck) {
+        dialogs.message(nullptr,
+                        InstanceWords::tr("Varelio cannot start: %1 stands where its lock file goes and cannot be "
+                                          "removed.").arg(where),
+                        MessageIcon::Error);
+        return false;
+    }
+    if (!readingFile.isEmpty() && HandOverReadingFile(lockPath, readingFile))
+        return false;
+    dialogs.message(nullptr,
+                    InstanceWords::tr("Application is already running") + QStringLiteral("\n\n") +
+                        InstanceWords::tr("Lock file: %1").arg(where),
+                    MessageIcon::Information);
     return false;
+}
+
+ReadingFileChannel::ReadingFileChannel(const QString& lockPath, QObject* parent) : QObject(parent)
+{
+    if (lockPath.isEmpty())
+        return;
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    // A socket left by a copy that died: whoever holds the lock owns the name.
+    const QString path = SocketPath(lockPath);
+    QLocalServer::removeServer(path);
+    connect(&server_, &QLocalServer::newConnection, this, &ReadingFileChannel::takeConnections);
+    server_.listen(path);
+}
+
+void ReadingFileChannel::takeConnections()
+{
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > kMaxPathLine)
+                    socket->abort();
+                return;
+            }
+            const QString path = QUrl::fromEncoded(socket->readLine().trimmed()).toLocalFile();
+            socket->write("ok\n");
+            socket->disconnectFromServer();
+            // After the sender has its answer: opening may ask questions of its own.
+            if (!path.isEmpty())
+                QMetaObject::invokeMethod(this, [this, path] { emit fileReceived(path); }, Qt::QueuedConnection);
+        });
+    }
+}
+
+bool HandOverReadingFile(const QString& lockPath, const QString& path)
+{
+    QLocalSocket socket;
+    socket.connectToServer(SocketPath(lockPath));
+    if (!socket.waitForConnected(kHandOverMilliseconds))
+        return false;
+    // As a URL, so that no character of a file name can end the line.
+    socket.write(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + '\n');
+    if (!socket.waitForBytesWritten(kHandOverMilliseconds))
+        return false;
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(kHandOverMilliseconds))
+            return false;
+    }
+    return socket.readLine() == "ok\n";
 }
 
 }  // namespace varelio::app

@@ -1,10 +1,14 @@
 // One copy of the program at a time, guarded by a lock file in a folder that
 // belongs to the user alone, so nobody else can plant a lock that stops it.
+// A later start given a reading file hands it to the running copy through a
+// local socket beside the lock.
 #pragma once
 
 #include "app/Dialogs.h"
 
+#include <QLocalServer>
 #include <QLockFile>
+#include <QObject>
 #include <QString>
 
 #include <memory>
@@ -31,11 +35,38 @@ LockFolders SessionLockFolders();
 // ChooseLockPath(SessionLockFolders()).
 QString DefaultLockPath();
 
-// False when another copy holds the lock: then "Application is already
-// running" has been shown. On true, held owns the lock for the run (a lock
-// left by a copy that died is taken over); it stays empty when lockPath is
-// empty or no lock file can be written at all, and the program runs
-// unguarded rather than not at all.
-bool AcquireSingleInstance(const QString& lockPath, Dialogs& dialogs, std::unique_ptr<QLockFile>& held);
+// False when another copy holds the lock: then readingFile, when given, has
+// been handed to that copy (HandOverReadingFile), which opens it; without
+// one, or when that copy does not take it, "Application is already running"
+// has been shown with the lock's path. On true, held owns the lock for the
+// run; it stays empty when lockPath is empty or no lock file can be written
+// at all, and the program runs unguarded rather than not at all. A lock that
+// names no live process is stale and taken over: one left by a copy that
+// died, an empty or garbled file (but for one a starting copy is writing this
+// moment), an empty folder of that name. One that cannot be removed is
+// reported with its path, and the program does not start.
+bool AcquireSingleInstance(const QString& lockPath, Dialogs& dialogs, std::unique_ptr<QLockFile>& held,
+                           const QString& readingFile = {});
+
+// The running copy's end: "varelio.socket" beside the lock, which only this
+// user may reach. Each path a later start hands over is announced once its
+// sender has been answered.
+class ReadingFileChannel final : public QObject {
+    Q_OBJECT
+public:
+    explicit ReadingFileChannel(const QString& lockPath, QObject* parent = nullptr);
+    bool isListening() const { return server_.isListening(); }
+
+signals:
+    void fileReceived(const QString& path);
+
+private:
+    void takeConnections();
+    QLocalServer server_;
+};
+
+// Hands path, made absolute, to the copy listening beside lockPath; true once
+// that copy has taken it, false when none answers within a few seconds.
+bool HandOverReadingFile(const QString& lockPath, const QString& path);
 
 }  // namespace varelio::app

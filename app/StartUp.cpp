@@ -22,7 +22,46 @@ class CommandLineWords {
     Q_DECLARE_TR_FUNCTIONS(StartUp)
 };
 
+void SetNameAndVersion()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Varelio"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARELIO_VERSION));
+}
+
+// The command line Varelio takes: --help, --version and a reading file.
+void DescribeCommandLine(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        CommandLineWords::tr("Judges from a sidereal birth chart whether a person is Manglik."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), CommandLineWords::tr("A saved reading (*.vrl) to open."),
+                                 CommandLineWords::tr("[FILE.vrl]"));
+}
+
 }  // namespace
+
+void AnswerWithoutWindows(int& argc, char** argv)
+{
+    const QStringList answered = {QStringLiteral("-h"), QStringLiteral("-?"), QStringLiteral("--help"),
+                                  QStringLiteral("--help-all"), QStringLiteral("-v"), QStringLiteral("--version")};
+    bool asked = false;
+    for (int i = 1; i < argc && !asked && qstrcmp(argv[i], "--") != 0; ++i)
+        asked = answered.contains(QString::fromLocal8Bit(argv[i]));
+    if (!asked)
+        return;
+    const QCoreApplication core(argc, argv);
+    SetNameAndVersion();
+    LoadTranslation();
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    // An option of the window system's own (-platform) is no error here.
+    static_cast<void>(parser.parse(QCoreApplication::arguments()));
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp();  // ends the process
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+}
 
 void PrepareProcess()
 {
@@ -33,8 +72,10 @@ void PrepareProcess()
 
 bool PrepareApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Varelio"));
-    QApplication::setApplicationVersion(QStringLiteral(VARELIO_VERSION));
+    // The user's settings (the chart chosen last) are kept under these names.
+    QApplication::setOrganizationName(QStringLiteral("Varelio"));
+    SetNameAndVersion();
+    QGuiApplication::setDesktopFileName(QStringLiteral(VARELIO_APP_ID));
     // Back closes the reading window before the input window reappears; the
     // program ends only by the rules of Application.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -69,12 +110,7 @@ QTranslator* LoadTranslation(const QLocale& locale, const QStringList& folders)
 QString ReadingFileArgument(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        CommandLineWords::tr("Judges from a sidereal birth chart whether a person is Manglik."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), CommandLineWords::tr("A saved reading (*.vrl) to open."),
-                                 CommandLineWords::tr("[FILE.vrl]"));
+    DescribeCommandLine(parser);
     parser.process(arguments);
     return parser.positionalArguments().value(0);
 }

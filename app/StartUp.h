@@ -13,10 +13,17 @@ namespace varelio::app {
 // Call once, at the very start of main(), before any file is written.
 void PrepareProcess();
 
-// Once the QApplication exists: the program's name and version, the windows'
-// lifetime left to Application, and the SVG application icon as every
-// window's icon, dialogs included. False when the icon cannot be shown (Qt's
-// SVG icon plugin, Debian libqt6svg6, is missing); the program runs without it.
+// Before the QApplication: when the command line asks for --help or
+// --version, prints the answer (translated) and ends the process; neither
+// needs the window system, so neither fails without a display.
+void AnswerWithoutWindows(int& argc, char** argv);
+
+// Once the QApplication exists: the program's name, version and desktop
+// entry (the application id, so the desktop can match the windows to their
+// launcher), the windows' lifetime left to Application, and the SVG
+// application icon as every window's icon, dialogs included. False when the
+// icon cannot be shown (Qt's SVG icon plugin, Debian libqt6svg6, is missing);
+// the program runs without it.
 bool PrepareApplication();
 
 // Where the program's translations are looked for: compiled in under

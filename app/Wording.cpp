@@ -1,5 +1,7 @@
 #include "app/Wording.h"
 
+#include "astro/Signs.h"
+#include "form/CityClocks.h"
 #include "form/TimeZones.h"
 
 #include <QCoreApplication>
@@ -78,7 +80,17 @@ QString ProblemText(const Problem& problem, const QString& file)
     case ProblemCode::ImpossibleDate: return Wording::tr("Please Enter Correct Date Or Month!");
     case ProblemCode::ImpossibleDateInThirtyDayMonth: return Wording::tr("Please Enter Correct Date Or Month !");
     case ProblemCode::ConverterMissing: return Wording::tr("Required File Is Missing. Please Reinstall The Software.");
+    case ProblemCode::LatitudeDegreesOutOfRange: return Wording::tr("Please Enter Degree of Latitude from 0 to 90");
+    case ProblemCode::LatitudeMinutesOutOfRange: return Wording::tr("Please Enter Minutes of Latitude from 0 to 59");
+    case ProblemCode::LatitudePastPole: return Wording::tr("Please Enter a Latitude of at most 90 Degree 0 Minute");
+    case ProblemCode::LongitudeDegreesOutOfRange: return Wording::tr("Please Enter Degree of Longitude from 0 to 180");
+    case ProblemCode::LongitudeMinutesOutOfRange: return Wording::tr("Please Enter Minute of Longitude from 0 to 59");
+    case ProblemCode::LongitudePastLimit:
+        return Wording::tr("Please Enter a Longitude of at most 180 Degree 0 Minute");
+    case ProblemCode::UtcOffsetInvalid:
+        return Wording::tr("Please Enter the Exact UTC Offset as +HH:MM, from -14:00 to +14:00, or leave it empty");
     case ProblemCode::NotAReadingFile:
+    case ProblemCode::NotReadingFileContent:
     case ProblemCode::NotARegularFile: return Wording::tr("Please Check The File.");
     case ProblemCode::FileUnreadable:
         return Wording::tr("Could not read the file \"%1\".\n%2").arg(file, QString::fromStdString(problem.detail));
@@ -116,6 +128,48 @@ std::array<QString, 3> VerdictCaptions(const ManglikVerdict& verdict)
             Wording::tr("Percentage of Mangala dosha is %1")
                 .arg(QString::fromStdString(DoshaPercentText(verdict.doshaPercent))),
             verdict.manglik ? Wording::tr("The person is Manglik") : Wording::tr("The person is Non Manglik")};
+}
+
+QString CancellationLine(const Cancellation& cancellation, ManglikReference reference)
+{
+    const QString sign = cancellation.sign >= 1 && cancellation.sign <= kSignCount
+                             ? FromView(kSignNames[static_cast<std::size_t>(cancellation.sign - 1)].english)
+                             : QString();
+    const QString body = FromView(kBodyNamesEnglish[cancellation.body]);
+    QString reason;
+    switch (cancellation.rule) {
+    case CancellationRule::MarsInLeoOrAquarius: reason = Wording::tr("Mars in %1").arg(sign); break;
+    case CancellationRule::MarsInHouseAndSign:
+        reason = Wording::tr("Mars in house %1 in %2").arg(QString::number(cancellation.house), sign);
+        break;
+    case CancellationRule::MoonInCancerOrLeo: reason = Wording::tr("Moon sign is %1").arg(sign); break;
+    case CancellationRule::LordInKendraOrTrikona:
+        reason = Wording::tr("Lord of the %1 sign, %2, stands in house %3")
+                     .arg(ReferenceName(reference), body, QString::number(cancellation.house));
+        break;
+    case CancellationRule::BeneficNearReference: {
+        const QString point = reference == ManglikReference::Lagna  ? Wording::tr("the ascendant")
+                              : reference == ManglikReference::Moon ? Wording::tr("the Moon")
+                                                                    : Wording::tr("Venus");
+        reason = Wording::tr("%1 is close to %2").arg(body, point);
+        break;
+    }
+    }
+    return Wording::tr("Dosha cancelled: %1").arg(reason);
+}
+
+QString ChartName(DivisionalChart chart)
+{
+    switch (chart) {
+    case DivisionalChart::Rasi: return Wording::tr("Rasi (D1)");
+    case DivisionalChart::Hora: return Wording::tr("Hora (D2)");
+    case DivisionalChart::Drekkana: return Wording::tr("Drekkana (D3)");
+    case DivisionalChart::Saptamsa: return Wording::tr("Saptamsa (D7)");
+    case DivisionalChart::Navamsa: return Wording::tr("Navamsa (D9)");
+    case DivisionalChart::Dasamsa: return Wording::tr("Dasamsa (D10)");
+    case DivisionalChart::Dwadasamsa: return Wording::tr("Dwadasamsa (D12)");
+    }
+    return {};
 }
 
 QString WindowLine(ManglikReference reference, const ReferenceWindow& window)
@@ -171,18 +225,38 @@ QString ZoneNoteText(const ZoneNote& note)
     case ZoneNote::Kind::Chosen: break;
     }
     const ZoneRowChoice& choice = note.choice;
+    const CityClock* city = note.cityClock >= 0 ? &kCityClocks[static_cast<std::size_t>(note.cityClock)] : nullptr;
+    auto offsetText = [](int seconds) { return QString::fromStdString(UtcOffsetText(seconds)); };
+    auto cityKept = [&] {
+        return Wording::tr("%1 kept %2, %3, until %4", "city, its clock, offset, year")
+            .arg(FromView(city->city), QCoreApplication::translate("CityClocks", city->clock.data()),
+                 offsetText(city->offsetSeconds), QString::number(city->lastYear));
+    };
+    auto zoneOffset = [&] {
+        const QString offset = offsetText(note.facts.utcOffsetSeconds);
+        return note.facts.summerTime ? Wording::tr("%1, summer time").arg(offset) : offset;
+    };
     const QString date = Wording::tr("%1 %2 %3", "day, month name, year")
                              .arg(QString::number(note.day), MonthName(note.month), QString::number(note.year));
-    QString offset = QString::fromStdString(UtcOffsetText(note.facts.utcOffsetSeconds));
-    if (note.facts.summerTime)
-        offset = Wording::tr("%1, summer time").arg(offset);
+    QString clock;
+    switch (note.clock) {
+    case ClockSource::Zone: clock = zoneOffset(); break;
+    case ClockSource::CityTime: clock = cityKept(); break;
+    case ClockSource::LocalMeanTime:
+        clock = Wording::tr("local mean time before standard time, %1").arg(offsetText(note.offsetSeconds));
+        break;
+    }
     QString row = FromView(kTimeZoneTable[static_cast<std::size_t>(choice.zoneIndex)].timeZoneNames);
     if (choice.dst)
         row = Wording::tr("%1 with DST").arg(row);
-    if (!choice.exact())
-        row = Wording::tr("nearest row %1").arg(row);
-    QString text = Wording::tr("%1 on %2: %3 → %4").arg(zone, date, offset, row);
-    if (!choice.exact()) {
+    QString text;
+    if (choice.exact()) {
+        text = Wording::tr("%1 on %2: %3 → %4").arg(zone, date, clock, row);
+    } else if (note.exactOffsetEntered) {
+        text = Wording::tr("%1 on %2: %3 → exact offset %4, which no row gives")
+                   .arg(zone, date, clock, QString::fromStdString(UtcOffsetFieldText(note.offsetSeconds)));
+    } else {
+        text = Wording::tr("%1 on %2: %3 → %4").arg(zone, date, clock, Wording::tr("nearest row %1").arg(row));
         const int minutes = ChoiceErrorMinutes(choice);
         const int degrees = ChoiceErrorDegrees(choice);
         const QString minutesOff = minutes == 0   ? Wording::tr("under a minute")
@@ -190,6 +264,13 @@ QString ZoneNoteText(const ZoneNote& note)
                                                   : Wording::tr("%1 minutes").arg(minutes);
         const QString degreesOff = degrees == 0 ? Wording::tr("under 1°") : Wording::tr("about %1°").arg(degrees);
         text = Wording::tr("%1, %2 off: the ascendant may be %3 off").arg(text, minutesOff, degreesOff);
+    }
+    if (note.clock != ClockSource::Zone) {
+        text = Wording::tr("%1; the time-zone data gives %2 (%3)")
+                   .arg(text, zoneOffset(), QString::fromStdString(note.facts.abbreviation));
+    } else if (city) {
+        text = Wording::tr("%1; %2: for a time recorded in it, enter %3")
+                   .arg(text, cityKept(), QString::fromStdString(UtcOffsetFieldText(city->offsetSeconds)));
     }
     switch (note.facts.clockTime) {
     case ClockTime::Single: break;
@@ -203,6 +284,30 @@ QString ZoneNoteText(const ZoneNote& note)
         break;
     }
     return text;
+}
+
+QString ZoneNoteByHandText(const ZoneNote& note)
+{
+    const QString text = ZoneNoteText(note);
+    if (text.isEmpty())
+        return text;
+    return Wording::tr("%1; changed by hand, so the zone no longer follows the date").arg(text);
+}
+
+QString PlaceLeftBehindText(const QString& placeLabel)
+{
+    return Wording::tr("Latitude, longitude and time zone are still those of %1: change them or pick the new place")
+        .arg(placeLabel);
+}
+
+QString OffsetUsedText(const BirthData& birth)
+{
+    if (birth.utcOffsetSeconds)
+        return Wording::tr("Offset: %1, exact").arg(QString::fromStdString(UtcOffsetText(*birth.utcOffsetSeconds)));
+    const int seconds = -(birth.zoneHours * 3600 + birth.zoneMinutes * 60) + (birth.dst ? 3600 : 0);
+    const QString offset = QString::fromStdString(UtcOffsetText(seconds));
+    return birth.dst ? Wording::tr("Offset: %1, zone row with DST").arg(offset)
+                     : Wording::tr("Offset: %1, zone row").arg(offset);
 }
 
 QString MonthName(int month)

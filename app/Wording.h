@@ -7,6 +7,7 @@
 
 #include "app/Dialogs.h"
 #include "astro/Records.h"
+#include "charts/DivisionalCharts.h"
 #include "form/Problem.h"
 #include "form/ZoneChoice.h"
 #include "manglik/Manglik.h"
@@ -36,6 +37,14 @@ QString ReferenceName(ManglikReference reference);
 // "The person is Manglik"; a house that could not be counted says so.
 std::array<QString, 3> VerdictCaptions(const ManglikVerdict& verdict);
 
+// "Dosha cancelled: Lord of the Lagna sign, Venus, stands in house 4": the
+// first cancellation rule that applies to a Manglik verdict, for the line
+// under its box (the reason is formats/English's CancellationReason).
+QString CancellationLine(const Cancellation& cancellation, ManglikReference reference);
+
+// "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
+QString ChartName(DivisionalChart chart);
+
 // "Lagna: Holds for births from 16:52 to 18:41" (" the day before" or " the
 // next day" after a time on another date; "from before 14:30" and "until
 // after 20:30" at the search's limit; "to about 18:30, give or take 2 hours"
@@ -46,9 +55,23 @@ QString WindowLine(ManglikReference reference, const ReferenceWindow& window);
 QString TimeWarningLine(ManglikReference reference, const TimeWarning& warning);
 
 // "Asia/Kolkata on 1 January 2000: UTC+5:30 → Indian Time, IST, +5.3", with
-// how far off an inexact row is and what a skipped or repeated clock time
-// means; empty for no note.
+// the exact offset a row lacks or how far off an inexact row is, the city's
+// clock or local mean time taken and the zone's as the other choice, and what
+// a skipped or repeated clock time means; empty for no note.
 QString ZoneNoteText(const ZoneNote& note);
+
+// The note once a place field, the zone row, the DST box or the exact offset
+// was changed by hand: the note, saying that the zone no longer follows the
+// date.
+QString ZoneNoteByHandText(const ZoneNote& note);
+
+// "Latitude, longitude and time zone are still those of Mumbai, Maharashtra,
+// India": the city typed no longer names the place picked.
+QString PlaceLeftBehindText(const QString& placeLabel);
+
+// "Offset: UTC+5:30, zone row", "Offset: UTC-4:00, zone row with DST",
+// "Offset: UTC+5:45, exact": the offset from universal time the reading used.
+QString OffsetUsedText(const BirthData& birth);
 
 // "January" for 1 .. "December" for 12; empty outside.
 QString MonthName(int month);

@@ -1,5 +1,6 @@
 // Varelio: starts the input window, one copy at a time, in the locale's
-// language where a translation is installed; given a saved reading, shows it.
+// language where a translation is installed; given a saved reading, shows it
+// (or hands it to the copy already running).
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/SingleInstance.h"
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     varelio::app::PrepareProcess();
+    varelio::app::AnswerWithoutWindows(argc, argv);
     QApplication application(argc, argv);
     varelio::app::LoadTranslation();
     if (!varelio::app::PrepareApplication())
@@ -19,12 +21,19 @@ int main(int argc, char* argv[])
 
     varelio::app::QtDialogs dialogs;
     std::unique_ptr<QLockFile> lock;
-    if (!varelio::app::AcquireSingleInstance(varelio::app::DefaultLockPath(), dialogs, lock))
+    const QString lockPath = varelio::app::DefaultLockPath();
+    if (!varelio::app::AcquireSingleInstance(lockPath, dialogs, lock, readingFile))
         return 0;
 
+    // Files handed over by later starts while this copy holds the lock; listening
+    // at once, so that a copy started a moment later finds the channel (its
+    // file is taken once the event loop runs).
+    varelio::app::ReadingFileChannel channel(lock ? lockPath : QString());
     varelio::app::Application program(dialogs);
     QObject::connect(&program, &varelio::app::Application::finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(&channel, &varelio::app::ReadingFileChannel::fileReceived, &program,
+                     &varelio::app::Application::openHandedFile);
     program.start(readingFile);
     return QApplication::exec();
 }

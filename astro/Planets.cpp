@@ -76,7 +76,7 @@ double GeocentricFrom(const Heliocentric& earth, int index, double daysSinceJ200
 // The planets' day number of the birth's universal moment.
 double DaysOf(const BirthData& birth) {
     const CivilMoment ut = UniversalMoment(birth);
-    return DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    return DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
 }
 
 double SiderealFrom(const Heliocentric& earth, int index, double daysSinceJ2000, double ayanamsa) {
@@ -96,11 +96,11 @@ double SiderealLongitudeDeg(int index, const BirthData& birth) {
     return SiderealFrom(EarthPosition(d), index, d, AyanamsaOf(birth));
 }
 
-double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
+double DaysSinceJ2000(int year, int month, int day, int hour, int minute, int second) {
     const double y = year;
     const double m = month;
     return 367.0 * y - std::floor(7.0 * (y + std::floor((m + 9.0) / 12.0)) / 4.0) + std::floor(275.0 * m / 9.0)
-           + day - 730531.5 + (hour + minute / 60.0) / 24.0;
+           + day - 730531.5 + (hour + minute / 60.0 + second / 3600.0) / 24.0;
 }
 
 Elements OrbitalElements(int index, double daysSinceJ2000) {

@@ -27,7 +27,7 @@ struct Elements {
 
 // Days since 2000 January 1, 12:00 UT (J2000.0); no century leap-year rule,
 // so exact from 1900 March 1 to 2100 February 28.
-double DaysSinceJ2000(int year, int month, int day, int hour, int minute);
+double DaysSinceJ2000(int year, int month, int day, int hour, int minute, int second = 0);
 
 Elements OrbitalElements(int index, double daysSinceJ2000);
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,10 @@ struct BirthData {
     // Added to local clock time they give universal time ("+5.3" is -5 and -30).
     std::int16_t zoneHours = 0;
     std::int16_t zoneMinutes = 0;
+    // The clock's exact offset east of universal time at the birth, summer
+    // time included ("+05:53:20" is 21200); when given, universal time is
+    // taken from it and not from the zone row and DST flag above.
+    std::optional<std::int32_t> utcOffsetSeconds;
 };
 
 struct ReadingSummary {

@@ -11,6 +11,9 @@ int ZoneCorrectionMinutes(const BirthData& birth) {
 }  // namespace
 
 double UniversalTimeHours(const BirthData& birth) {
+    if (birth.utcOffsetSeconds) {
+        return birth.hour + birth.minute / 60.0 - *birth.utcOffsetSeconds / 3600.0;
+    }
     // Grouped as local time plus one offset so that, where the zone agrees
     // with the longitude's hemisphere, the value matches the hemisphere rule
     // to the last bit.
@@ -47,7 +50,12 @@ CivilMoment CivilFromMinutesSince1970(long long minutes) {
 CivilMoment UniversalMoment(const BirthData& birth) {
     const long long localMinutes = DaysSince1970(birth.year, birth.month, birth.day) * kMinutesPerDay
                                    + birth.hour * 60LL + birth.minute;
-    return CivilFromMinutesSince1970(localMinutes + ZoneCorrectionMinutes(birth));
+    if (!birth.utcOffsetSeconds) return CivilFromMinutesSince1970(localMinutes + ZoneCorrectionMinutes(birth));
+    const long long seconds = localMinutes * 60 - *birth.utcOffsetSeconds;
+    const long long minutes = detail::FloorDiv(seconds, 60);
+    CivilMoment moment = CivilFromMinutesSince1970(minutes);
+    moment.second = static_cast<int>(seconds - minutes * 60);
+    return moment;
 }
 
 }  // namespace varelio

@@ -17,6 +17,7 @@ struct CivilMoment {
     int day = 0;     // 1 to 31
     int hour = 0;    // 0 to 23
     int minute = 0;  // 0 to 59
+    int second = 0;  // 0 to 59; only an exact offset with seconds makes it other than 0
     friend bool operator==(const CivilMoment&, const CivilMoment&) = default;
 };
 
@@ -46,9 +47,11 @@ CivilMoment CivilFromMinutesSince1970(long long minutes);
 
 // Universal time in hours, counted from midnight of the local civil date;
 // may lie outside 0 to 24 (it then moves the Julian date, not the calendar).
+// The birth's exact offset when it has one, else its zone row and DST flag.
 double UniversalTimeHours(const BirthData& birth);
 
-// The same instant as a proper civil date-time in universal time.
+// The same instant as a proper civil date-time in universal time, to the
+// second.
 CivilMoment UniversalMoment(const BirthData& birth);
 
 }  // namespace varelio

@@ -47,7 +47,7 @@ BENCHMARK(BM_PlaceFinderStartLoading)->Iterations(5)->Unit(benchmark::kMicroseco
 // Every prefix "aa" to "zz" in turn, each timed on its own: the worst is what a
 // key press may wait for its completions.
 void BM_CompleteEveryTwoLetterPrefix(benchmark::State& state) {
-    PlaceFinder& finder = varelio::SharedPlaceFinder();
+    PlaceFinder finder;
     if (!finder.WaitUntilLoaded()) {
         state.SkipWithError("libgeonames0 is not installed");
         return;
@@ -83,7 +83,7 @@ BENCHMARK(BM_CompleteEveryTwoLetterPrefix)->Unit(benchmark::kMillisecond)->UseRe
 
 // Choosing a completion: names, coordinates, and the zone row from the tz database.
 void BM_EnterPlace(benchmark::State& state) {
-    PlaceFinder& finder = varelio::SharedPlaceFinder();
+    PlaceFinder finder;
     const std::vector<varelio::Place> places = finder.Complete("new y");
     if (places.empty()) {
         state.SkipWithError("libgeonames0 is not installed");

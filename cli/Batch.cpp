@@ -14,25 +14,35 @@
 #include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <system_error>
 #include <thread>
+
+#include <pthread.h>
 
 namespace varelio::cli {
 namespace {
 
-// A chunk is the unit a worker takes: small enough that the chunks in flight
-// stay a few megabytes whatever the input's size, large enough that the
-// workers rarely meet at the lock.
-constexpr std::size_t kChunkRows = 256;
-constexpr std::size_t kChunkBytes = 256 * 1024;
+// A chunk is the unit a worker takes. The chunks in flight (two per busy
+// worker and two more) share a fixed number of rows and input bytes, so
+// memory stays the same whatever the number of workers; with few workers a
+// chunk is large enough that they rarely meet at the lock. No more workers
+// are kept busy than there are processors: more would only wait their turn,
+// in ever smaller chunks.
+constexpr std::size_t kRowsInFlight = 2048;
+constexpr std::size_t kBytesInFlight = 2 * 1024 * 1024;
+constexpr std::size_t kMaxChunkRows = 256;
+constexpr std::size_t kMaxChunkBytes = 256 * 1024;
 
 constexpr std::string_view kFlagColumnNames[] = {"lat-dir", "lon-dir", "dst"};
 
 // The header's columns in the order the documentation lists them.
 constexpr std::string_view kColumnList =
     "name, day, month, year, hour, minute, zone, dst, lat-deg, lat-min, lat-dir, lon-deg, lon-min, lon-dir, "
-    "city, state, country";
+    "city, state, country, utc-offset";
 
 std::string Quoted(std::string_view value) { return "'" + Printable(value) + "'"; }
 
@@ -96,8 +106,10 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     const ReadingSummary& s = reading.summary;
     const std::string* const summary[] = {&s.lagnaSignName, &s.rashiDisplay, &s.nakshatraDisplay, &s.nakshatraLord,
                                           &s.nakshatraPada};
+    std::string escapedName;
+    const std::string_view name = CsvSafeText(b.name, escapedName);
     constexpr std::size_t kRoomBesideTexts = 256;
-    std::size_t room = kRoomBesideTexts + CsvFieldRoom(b.name);
+    std::size_t room = kRoomBesideTexts + CsvFieldRoom(name);
     for (const std::string& text : reading.chartState.bodyPositionText) room += CsvFieldRoom(text);
     for (const std::string* text : summary) room += CsvFieldRoom(*text);
     std::array<std::string, 2> percentages;
@@ -115,7 +127,7 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     char* at = out.data() + used;
     at = Number(at, row);
     *at++ = ',';
-    at = WriteCsvField(at, b.name);
+    at = WriteCsvField(at, name);
     *at++ = ',';
     at = Number(at, b.year);
     *at++ = '-';
@@ -143,10 +155,8 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
         *at++ = ',';
         at = Text(at, !verdict.known() ? "unknown" : (verdict.manglik ? "yes" : "no"));
         *at++ = ',';
-        // The table names the rule beside any verdict, the JSON only beside a Manglik one.
-        if (const auto cancellation = FirstCancellation(reference, reading.chartState)) {
-            at = Number(at, static_cast<int>(cancellation->rule));
-        }
+        // Only beside a Manglik verdict, as the JSON.
+        if (const auto& cancellation = verdict.cancellation) at = Number(at, static_cast<int>(cancellation->rule));
     }
     for (int planet = kMercury; planet <= kSaturn; ++planet) {
         at = Text(at, reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? ",yes" : ",no");
@@ -155,11 +165,48 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
+// A thread with a stack of its own size. A row takes well under 64 KB of
+// stack, so 512 KB leaves ample room, and 256 workers reserve 128 MB of
+// address space rather than the 2 GB of the system's usual 8 MB each: under
+// a limit on it (ulimit -v) the rows' memory is not crowded out.
+constexpr std::size_t kThreadStackBytes = 512 * 1024;
+
+class Thread {
+public:
+    // Throws std::system_error when the system will start no more threads.
+    explicit Thread(std::function<void()> body) : body_(std::move(body)) {
+        pthread_attr_t attributes;
+        pthread_attr_init(&attributes);
+        pthread_attr_setstacksize(&attributes, kThreadStackBytes);
+        const int error = pthread_create(&id_, &attributes, &Thread::Run, &body_);
+        pthread_attr_destroy(&attributes);
+        if (error != 0) throw std::system_error(error, std::generic_category());
+    }
+    ~Thread() { Join(); }
+    Thread(const Thread&) = delete;
+    Thread& operator=(const Thread&) = delete;
+
+    void Join() {
+        if (!joined_) pthread_join(id_, nullptr);
+        joined_ = true;
+    }
+
+private:
+    static void* Run(void* body) {
+        (*static_cast<std::function<void()>*>(body))();
+        return nullptr;
+    }
+    std::function<void()> body_;
+    pthread_t id_{};
+    bool joined_ = false;
+};
+
 struct Chunk {
     CsvRecords input;
     std::string out, err;
     long refused = 0;
     bool done = false;
+    bool outOfMemory = false;  // the rows could not all be computed
 };
 
 bool WriteAll(const std::string& bytes, std::FILE* stream) {
@@ -169,60 +216,135 @@ bool WriteAll(const std::string& bytes, std::FILE* stream) {
 // Reader (the calling thread), workers and one writer, passing chunks: the
 // reader fills a free chunk and queues it twice, for a worker and, in input
 // order, for the writer; the writer takes the oldest once it is done and
-// frees it. A fixed number of chunks bounds the memory.
+// frees it. A fixed number of chunks bounds the memory. Threads that cannot
+// be started are done without: with no worker the reader computes each chunk
+// itself, with no writer it writes them too.
 class Pipeline {
 public:
     Pipeline(const BatchRow& row, std::FILE* out, std::FILE* err, const BatchSettings& settings)
         : row_(row), out_(out), err_(err), settings_(settings) {
-        const int workers = std::max(1, settings.workers);
-        chunks_.resize(static_cast<std::size_t>(workers) * 2 + 2);
-        for (auto& chunk : chunks_) {
-            chunk = std::make_unique<Chunk>();
-            free_.push_back(chunk.get());
+        const int wanted = std::max(1, settings.workers);
+        const int useful = std::min(wanted, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
+        // Made before any thread starts, so running short of memory here stops nothing half-way.
+        chunks_.resize(static_cast<std::size_t>(useful) * 2 + 2);
+        for (auto& chunk : chunks_) chunk = std::make_unique<Chunk>();
+        free_.reserve(chunks_.size());
+        threads_.reserve(static_cast<std::size_t>(wanted) + 1);
+        std::string why;
+        try {
+            threads_.push_back(std::make_unique<Thread>([this] { Write(); }));
+            writerStarted_ = true;
+            for (; workers_ < wanted; ++workers_) threads_.push_back(std::make_unique<Thread>([this] { Work(); }));
+        } catch (const std::exception& e) {
+            why = e.what();
         }
-        for (int i = 0; i < workers; ++i) threads_.emplace_back([this] { Work(); });
-        threads_.emplace_back([this] { Write(); });
+        try {
+            if (workers_ < wanted) {
+                errLine_ = ProgramLine("only " + std::to_string(workers_) + " of " + std::to_string(wanted) +
+                                       (wanted == 1 ? " worker" : " workers") + " could start (" + why + "); " +
+                                       (workers_ > 0 ? "the batch goes on with " + std::to_string(workers_)
+                                                     : std::string("the batch goes on in one thread")));
+            }
+        } catch (...) {
+            Finish();
+            throw;
+        }
+        const std::size_t chunks = static_cast<std::size_t>(std::min(workers_, useful)) * 2 + 2;
+        chunkRows_ = std::clamp<std::size_t>(kRowsInFlight / chunks, 1, kMaxChunkRows);
+        chunkBytes_ = std::clamp<std::size_t>(kBytesInFlight / chunks, 1, kMaxChunkBytes);
+        std::lock_guard lock(mutex_);
+        for (std::size_t i = 0; i < chunks; ++i) free_.push_back(chunks_[i].get());
     }
+
+    ~Pipeline() { Finish(); }
 
     // Reads every record; returns the read error, 0 when none.
     int Read(CsvReader& reader) {
-        for (;;) {
-            Chunk* chunk;
-            {
-                std::unique_lock lock(mutex_);
-                freed_.wait(lock, [&] { return !free_.empty(); });
-                chunk = free_.back();
-                free_.pop_back();
-            }
-            chunk->input.Clear();
-            bool more = !writeFailed_;
-            while (more && chunk->input.records.size() < kChunkRows && chunk->input.bytes.size() < kChunkBytes) {
-                more = reader.ReadRecord(chunk->input);
-            }
-            std::lock_guard lock(mutex_);
-            if (chunk->input.records.empty()) {
-                free_.push_back(chunk);
-            } else {
-                work_.push_back(chunk);
-                ordered_.push_back(chunk);
-            }
-            if (!more) {
-                inputEnded_ = true;
-                queued_.notify_all();
-                finished_.notify_one();
-                break;
-            }
-            queued_.notify_one();
+        if (!errLine_.empty()) WriteAll(errLine_, err_);
+        try {
+            ReadAll(reader);
+        } catch (const std::bad_alloc&) {
+            outOfMemory_ = true;
         }
-        for (std::thread& thread : threads_) thread.join();
+        Finish();
+        if (!writerStarted_) EndOutput();
         return reader.ReadError();
     }
 
     long rows() const { return rows_; }
     long refused() const { return refused_; }
     int writeError() const { return writeFailed_ ? writeError_ : 0; }
+    bool outOfMemory() const { return outOfMemory_; }
 
 private:
+    bool Stopping() const { return writeFailed_ || outOfMemory_; }
+
+    void ReadAll(CsvReader& reader) {
+        std::optional<Reading> reading;  // for the rows this thread computes, without workers
+        for (bool more = true; more;) {
+            Chunk* chunk;
+            {
+                std::unique_lock lock(mutex_);
+                chunkFree_.wait(lock, [&] { return !free_.empty(); });
+                chunk = free_.back();
+                free_.pop_back();
+            }
+            chunk->input.Clear();
+            more = !Stopping();
+            while (more && chunk->input.records.size() < chunkRows_ && chunk->input.bytes.size() < chunkBytes_) {
+                more = reader.ReadRecord(chunk->input);
+                // Its refusal is said at once, while the rest of its line is skipped.
+                if (more && chunk->input.records.back().problem == CsvProblem::TooLong) break;
+            }
+            if (workers_ == 0 && !chunk->input.records.empty()) Compute(*chunk, reading ? *reading : reading.emplace());
+            if (!writerStarted_) {
+                if (!chunk->input.records.empty()) Deliver(*chunk);
+                free_.push_back(chunk);
+                continue;
+            }
+            std::lock_guard lock(mutex_);
+            if (chunk->input.records.empty()) {
+                free_.push_back(chunk);
+            } else {
+                chunk->done = workers_ == 0;
+                if (workers_ > 0) {
+                    work_.push_back(chunk);
+                    workQueued_.notify_one();
+                }
+                ordered_.push_back(chunk);
+                if (chunk->done) chunkDone_.notify_one();
+            }
+        }
+    }
+
+    // Ends the input and waits for every thread; once only.
+    void Finish() {
+        {
+            std::lock_guard lock(mutex_);
+            inputEnded_ = true;
+        }
+        workQueued_.notify_all();
+        chunkDone_.notify_all();
+        for (const auto& thread : threads_) thread->Join();
+    }
+
+    // A chunk's rows to its output; where memory runs out the writing stops.
+    void Compute(Chunk& chunk, Reading& reading) {
+        chunk.out.clear();
+        chunk.err.clear();
+        chunk.refused = 0;
+        chunk.outOfMemory = false;
+        if (writeFailed_) return;
+        try {
+            for (const CsvRecords::Record& record : chunk.input.records) {
+                if (!row_.Process(chunk.input, record, reading, chunk.out, chunk.err)) ++chunk.refused;
+            }
+        } catch (const std::bad_alloc&) {
+            chunk.outOfMemory = true;
+            outOfMemory_ = true;
+        }
+    }
+
     void Work() {
         ClearUpperVectorRegisters();
         Reading reading;
@@ -230,64 +352,66 @@ private:
             Chunk* chunk;
             {
                 std::unique_lock lock(mutex_);
-                queued_.wait(lock, [&] { return !work_.empty() || inputEnded_; });
+                workQueued_.wait(lock, [&] { return !work_.empty() || inputEnded_; });
                 if (work_.empty()) return;
                 chunk = work_.front();
                 work_.pop_front();
             }
-            chunk->out.clear();
-            chunk->err.clear();
-            chunk->refused = 0;
-            if (!writeFailed_) {
-                for (const CsvRecords::Record& record : chunk->input.records) {
-                    if (!row_.Process(chunk->input, record, reading, chunk->out, chunk->err)) ++chunk->refused;
-                }
-            }
+            Compute(*chunk, reading);
             std::lock_guard lock(mutex_);
             chunk->done = true;
-            finished_.notify_one();
+            chunkDone_.notify_one();
         }
     }
 
     void Write() {
-        using Clock = std::chrono::steady_clock;
-        auto lastProgress = Clock::now();
-        bool progressShown = false;
         for (;;) {
             Chunk* chunk;
             {
                 std::unique_lock lock(mutex_);
-                finished_.wait(lock, [&] { return (!ordered_.empty() && ordered_.front()->done) ||
-                                                  (inputEnded_ && ordered_.empty()); });
+                chunkDone_.wait(lock, [&] { return (!ordered_.empty() && ordered_.front()->done) ||
+                                                   (inputEnded_ && ordered_.empty()); });
                 if (ordered_.empty()) break;
                 chunk = ordered_.front();
                 ordered_.pop_front();
             }
-            if (!writeFailed_) {
-                if (!chunk->err.empty() && progressShown) std::fputs("\r\033[K", err_);
-                if (!WriteAll(chunk->out, out_)) {
-                    writeError_ = errno;
-                    writeFailed_ = true;
-                }
-                WriteAll(chunk->err, err_);
-            }
-            rows_ += static_cast<long>(chunk->input.records.size());
-            refused_ += chunk->refused;
-            if (settings_.progress && Clock::now() - lastProgress > std::chrono::milliseconds(200)) {
-                lastProgress = Clock::now();
-                ShowProgress();
-                progressShown = true;
-            }
+            Deliver(*chunk);
             std::lock_guard lock(mutex_);
-            chunk->done = false;
             free_.push_back(chunk);
-            freed_.notify_one();
+            chunkFree_.notify_one();
         }
+        EndOutput();
+    }
+
+    // Writes a computed chunk in its turn; the writer's alone (or the reader's without one).
+    void Deliver(Chunk& chunk) {
+        using Clock = std::chrono::steady_clock;
+        // Past a chunk that ran out of memory nothing is written: the rows
+        // written are those before the stop.
+        if (chunk.outOfMemory) stopped_ = true;
+        if (!writeFailed_ && !stopped_) {
+            if (!chunk.err.empty() && progressShown_) std::fputs("\r\033[K", err_);
+            if (!WriteAll(chunk.out, out_)) {
+                writeError_ = errno;
+                writeFailed_ = true;
+            }
+            WriteAll(chunk.err, err_);
+            rows_ += static_cast<long>(chunk.input.records.size());
+            refused_ += chunk.refused;
+        }
+        if (settings_.progress && Clock::now() - lastProgress_ > std::chrono::milliseconds(200)) {
+            lastProgress_ = Clock::now();
+            ShowProgress();
+            progressShown_ = true;
+        }
+    }
+
+    void EndOutput() {
         if (!writeFailed_ && (std::fflush(out_) != 0 || std::ferror(out_))) {
             writeError_ = errno;
             writeFailed_ = true;
         }
-        if (progressShown) {
+        if (progressShown_) {
             ShowProgress();
             std::fputc('\n', err_);
         }
@@ -302,24 +426,33 @@ private:
     std::FILE* out_;
     std::FILE* err_;
     BatchSettings settings_;
+    std::string errLine_;  // workers that could not start
+    int workers_ = 0;
+    bool writerStarted_ = false;
+    std::size_t chunkRows_ = kMaxChunkRows;
+    std::size_t chunkBytes_ = kMaxChunkBytes;
 
-    // One condition each for the reader (a chunk freed), the workers (a chunk
-    // queued or the input's end) and the writer (a chunk finished), so a
-    // change wakes only who waits for it.
+    // One condition each for the workers (a chunk queued or the input's end),
+    // the writer (a chunk done) and the reader (a chunk freed), so a change
+    // wakes only who waits for it.
     std::mutex mutex_;
-    std::condition_variable freed_, queued_, finished_;
+    std::condition_variable workQueued_, chunkDone_, chunkFree_;
     std::vector<std::unique_ptr<Chunk>> chunks_;
     std::vector<Chunk*> free_;
     std::deque<Chunk*> work_;
     std::deque<Chunk*> ordered_;
     bool inputEnded_ = false;
-    std::vector<std::thread> threads_;
+    std::vector<std::unique_ptr<Thread>> threads_;
 
     // The writer's own; the others read them after joining it.
     long rows_ = 0;
     long refused_ = 0;
     int writeError_ = 0;
+    bool stopped_ = false;
+    bool progressShown_ = false;
+    std::chrono::steady_clock::time_point lastProgress_ = std::chrono::steady_clock::now();
     std::atomic<bool> writeFailed_ = false;
+    std::atomic<bool> outOfMemory_ = false;
 };
 
 // Says why the batch stopped; returns the exit code.
@@ -338,7 +471,7 @@ void ClearUpperVectorRegisters() {
 
 std::variant<std::vector<BatchColumn>, std::string> ParseBatchHeader(const CsvRecords& header) {
     const CsvRecords::Record& record = header.records.front();
-    if (!record.problem.empty()) return "the header (row " + std::to_string(record.row) + ") " + record.problem;
+    if (record.problem != CsvProblem::None) return HeaderProblem(record);
     std::vector<BatchColumn> columns;
     std::vector<std::string_view> seen;
     for (std::size_t i = 0; i < record.fieldCount; ++i) {
@@ -367,10 +500,10 @@ BatchRow::BatchRow(std::vector<BatchColumn> columns, BatchFormat format)
 std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const CsvRecords::Record& record,
                                              Reading& reading, std::string& out) const {
     const auto refused = [&record](std::string_view reason) { return RowRefused(record.row, reason); };
-    if (!record.problem.empty()) return refused(record.problem);
+    if (record.problem != CsvProblem::None) return RowRefused(record);
     if (record.fieldCount != columns_.size()) {
-        return refused("has " + std::to_string(record.fieldCount) + " fields where the header has " +
-                       std::to_string(columns_.size()));
+        return refused("has " + std::to_string(record.fieldCount) + (record.fieldCount == 1 ? " field" : " fields") +
+                       " where the header has " + std::to_string(columns_.size()));
     }
     if (record.fieldCount > 0) {
         const std::string_view first = records.Field(record, 0);
@@ -444,12 +577,15 @@ BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const Ba
     const int readError = pipeline.Read(reader);
     outcome.rows = pipeline.rows();
     outcome.refused = pipeline.refused();
+    const std::string after = "after " + std::to_string(outcome.rows) + (outcome.rows == 1 ? " row" : " rows");
     if (const int writeError = pipeline.writeError()) {
         outcome.exitCode =
             Report(err, Stop("could not write the output: " + std::string(std::strerror(writeError)), kExitWriteFailed));
+    } else if (pipeline.outOfMemory()) {
+        outcome.exitCode = Report(err, Stop("ran out of memory " + after + "; the rest was not computed", kExitBatchStopped));
     } else if (readError != 0) {
-        outcome.exitCode = Report(err, Stop("cannot read the batch after " + std::to_string(outcome.rows) + " rows: " +
-                                            std::strerror(readError)));
+        outcome.exitCode =
+            Report(err, Stop("cannot read the batch " + after + ": " + std::strerror(readError), kExitBatchStopped));
     } else if (outcome.refused > 0) {
         outcome.exitCode = kExitSomeRowsRefused;
     }

@@ -25,7 +25,7 @@ struct BatchSettings {
 
 struct BatchOutcome {
     int exitCode = 0;
-    long rows = 0;     // rows read after the header
+    long rows = 0;     // rows after the header handled (written or refused) before any stop
     long refused = 0;
 };
 
@@ -68,8 +68,10 @@ void ClearUpperVectorRegisters();
 
 // Reads input to its end; writes results to out and refusals to err. The
 // exit code is 0 when every row was computed, kExitSomeRowsRefused,
-// kExitRefused when nothing could be (an unreadable input or header) and
-// kExitWriteFailed when the output could not be written.
+// kExitRefused when nothing could be (an unreadable input or header),
+// kExitBatchStopped when reading or memory failed after the header, and
+// kExitWriteFailed when the output could not be written. Workers that cannot
+// be started are said to be missing on err, and the batch goes on without.
 BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const BatchSettings& settings);
 
 }  // namespace varelio::cli

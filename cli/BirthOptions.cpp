@@ -1,5 +1,6 @@
 #include "cli/BirthOptions.h"
 
+#include "form/ZoneChoice.h"
 #include "formats/Utf8.h"
 
 #include <cstdint>
@@ -9,7 +10,7 @@ namespace {
 
 constexpr std::array<std::string_view, kBirthOptionCount> kNames = {
     "day", "month", "year", "hour", "minute", "zone",
-    "name", "city", "state", "country", "lat-deg", "lat-min", "lon-deg", "lon-min",
+    "name", "city", "state", "country", "lat-deg", "lat-min", "lon-deg", "lon-min", "utc-offset",
 };
 
 struct NumberOption {
@@ -55,6 +56,13 @@ bool IsSpace(char32_t c) {
 
 std::string Quoted(std::string_view value) { return "'" + Printable(value) + "'"; }
 
+// Characters that show nothing yet hide or reorder what follows them: the
+// byte-order mark, zero-width characters and the bidirectional controls.
+bool IsInvisibleFormat(char32_t c) {
+    return c == 0xFEFF || (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) || c == 0x2060 ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 }  // namespace
 
 std::string_view BirthOptionName(BirthOption option) { return kNames[static_cast<std::size_t>(option)]; }
@@ -98,6 +106,14 @@ std::optional<std::string> ApplyBirthOptions(const BirthOptions& options, FormVa
         }
         (form.*option.field).assign(text);
     }
+    if (const auto given = valueOf(BirthOption::UtcOffset)) {
+        const std::string_view text = TrimSpaces(*given);
+        if (!text.empty() && !ParseUtcOffset(text)) {
+            return named(BirthOption::UtcOffset) + " takes the clock's offset from UT as +HH:MM or +HH:MM:SS, " +
+                   "from -14:00 to +14:00, not " + Quoted(*given);
+        }
+        form.utcOffset = std::string(text);
+    }
     if (options.north && options.south) return std::string(prefix) + "north and " + std::string(prefix) + "south exclude each other";
     if (options.east && options.west) return std::string(prefix) + "east and " + std::string(prefix) + "west exclude each other";
     if (options.north) form.latDirection = 0;
@@ -110,6 +126,9 @@ std::optional<std::string> ApplyBirthOptions(const BirthOptions& options, FormVa
 
 std::string Printable(std::string_view utf8) {
     static constexpr char kHex[] = "0123456789abcdef";
+    const auto hex = [](std::string& text, unsigned value, int digits) {
+        while (digits-- > 0) text += kHex[(value >> (4 * digits)) & 0xF];
+    };
     std::string text;
     text.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
@@ -117,12 +136,14 @@ std::string Printable(std::string_view utf8) {
         const std::optional<char32_t> c = NextCodePoint(utf8, pos);
         if (c == U'\\') {
             text += "\\\\";
-        } else if (c && (*c < 0x20 || (*c >= 0x7F && *c < 0xA0))) {
-            text += "\\x";
-            text += kHex[*c >> 4];
-            text += kHex[*c & 0xF];
+        } else if (!c || *c < 0x20 || (*c >= 0x7F && *c < 0xA0)) {
+            text += "\\x";  // a malformed byte is a byte too
+            hex(text, c ? static_cast<unsigned>(*c) : static_cast<unsigned char>(utf8[start]), 2);
+        } else if (IsInvisibleFormat(*c)) {
+            text += "\\u";
+            hex(text, static_cast<unsigned>(*c), 4);
         } else {
-            text.append(utf8, start, pos - start);  // a malformed byte too, as it is
+            text.append(utf8, start, pos - start);
         }
     }
     return text;

@@ -15,12 +15,13 @@
 namespace varelio::cli {
 
 // The options that carry a value, in the order they are checked: the list
-// numbers, then the texts (the degree and minute texts last).
+// numbers, then the texts (the degree and minute texts, then the exact UTC
+// offset, last).
 enum class BirthOption {
     Day, Month, Year, Hour, Minute, Zone,
-    Name, City, State, Country, LatDeg, LatMin, LonDeg, LonMin,
+    Name, City, State, Country, LatDeg, LatMin, LonDeg, LonMin, UtcOffset,
 };
-inline constexpr std::size_t kBirthOptionCount = 14;
+inline constexpr std::size_t kBirthOptionCount = 15;
 
 // "day", "lat-deg", ...: the option's name without its dashes, which is also
 // the batch file's column name.
@@ -40,13 +41,16 @@ struct BirthOptions {
 // Puts the given options into form, or returns the first problem with an
 // option named as prefix + name ("--day takes a whole number from 1 to 31,
 // not '32'"). Numbers are the lists' values, blanks around them ignored;
-// degree and minute texts take up to three digits. Values are echoed through
-// Printable. A form it accepts may still be refused by ValidateForm.
+// degree and minute texts take up to three digits; the exact UTC offset is
+// empty (the zone row's) or one ParseUtcOffset reads. Values are echoed
+// through Printable. A form it accepts may still be refused by ValidateForm.
 std::optional<std::string> ApplyBirthOptions(const BirthOptions& options, FormValues& form, std::string_view prefix);
 
 // A value as it may be echoed to a terminal: control characters (C0, DEL and
-// C1, escape among them) are written as \xNN so a crafted value cannot drive
-// the terminal, and a backslash is doubled so the escapes read unambiguously.
+// C1, escape among them) and the bytes of malformed UTF-8 are written as \xNN
+// so a crafted value cannot drive the terminal, the byte-order mark, zero-width
+// characters and bidirectional controls as \uNNNN so none hides in a message,
+// and a backslash is doubled so the escapes read unambiguously.
 std::string Printable(std::string_view utf8);
 
 // The value without the white space around it, as the number fields ignore

@@ -43,6 +43,10 @@ void AddOptions(QCommandLineParser& parser) {
         {"minute", "Minute of birth, 0 to 59.", "N"},
         {"zone", "Time zone: position in the input window's list, 0 to 70 (34 is Indian Time).", "ROW"},
         {"dst", "Daylight saving time was in effect."},
+        {"utc-offset",
+         "The clock's exact offset from UT at the birth, summer time included, as +HH:MM or +HH:MM:SS "
+         "(+05:45, -04:30, +05:53:20); it is used instead of --zone and --dst.",
+         "OFFSET"},
         {"lat-deg", "Latitude degrees, up to three digits.", "DEG"},
         {"lat-min", "Latitude minutes, up to three digits.", "MIN"},
         {"north", "Latitude is north (the default)."},
@@ -65,6 +69,12 @@ void AddOptions(QCommandLineParser& parser) {
          "rows were refused.",
          "FILE"},
         {"jobs", "Workers for --batch, 1 to 256 (default: one per processor).", "N"},
+        {"chart-image",
+         "Also write the chart as the reading window draws it, to FILE.svg or FILE.png (replaced whole, "
+         "or left as it was when it cannot be written).",
+         "FILE"},
+        {"style", "The picture's chart style: south (default), north or east.", "S"},
+        {"varga", "The picture's chart: D1 (Rasi, default), D2, D3, D7, D9, D10 or D12.", "D"},
         {"format",
          "Output: json (default; JSON Lines with --batch), text (the text export's lines; one birth only) or "
          "csv (the main results, with --batch only).",
@@ -92,6 +102,43 @@ std::optional<Failure> ApplyOptions(const QCommandLineParser& parser, FormValues
     options.west = parser.isSet("west");
     options.dst = parser.isSet("dst");
     if (auto problem = ApplyBirthOptions(options, form, "--")) return UsageError(*problem);
+    return std::nullopt;
+}
+
+// The picture --chart-image asks for, or the first problem with its options.
+std::optional<Failure> ApplyChartImage(const QCommandLineParser& parser, CommandLine& command) {
+    if (!parser.isSet("chart-image")) {
+        for (const char* option : {"style", "varga"}) {
+            if (parser.isSet(QString::fromLatin1(option))) {
+                return Usage(QStringLiteral("--%1 needs --chart-image").arg(QString::fromLatin1(option)));
+            }
+        }
+        return std::nullopt;
+    }
+    ChartImageRequest request;
+    request.path = Value(parser, "chart-image").toStdString();
+    const QString lower = Value(parser, "chart-image").toLower();
+    if (!lower.endsWith(".svg") && !lower.endsWith(".png")) {
+        return Usage(QStringLiteral("--chart-image writes FILE.svg or FILE.png, not '%1'")
+                         .arg(Printable(Value(parser, "chart-image"))));
+    }
+    if (parser.isSet("style")) {
+        const auto style = ChartImageStyleNamed(Value(parser, "style").toStdString());
+        if (!style) {
+            return Usage(QStringLiteral("--style takes north, south or east, not '%1'")
+                             .arg(Printable(Value(parser, "style"))));
+        }
+        request.style = *style;
+    }
+    if (parser.isSet("varga")) {
+        const auto chart = VargaNamed(Value(parser, "varga").toStdString());
+        if (!chart) {
+            return Usage(QStringLiteral("--varga takes D1, D2, D3, D7, D9, D10 or D12, not '%1'")
+                             .arg(Printable(Value(parser, "varga"))));
+        }
+        request.chart = *chart;
+    }
+    command.chartImage = std::move(request);
     return std::nullopt;
 }
 
@@ -127,10 +174,13 @@ std::string PlaceList(const std::vector<Place>& places) {
 }
 
 // Fills the form from the place --place names, for the date and time already in it.
-std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, CommandLine& command) {
+std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, PlaceFinder& finder, CommandLine& command) {
     if (!parser.isSet("place")) return std::nullopt;
     const QString query = Value(parser, "place");
-    PlaceFinder& finder = SharedPlaceFinder();
+    // Bytes that are not UTF-8 reach here as replacement characters.
+    if (query.contains(QChar::ReplacementCharacter)) {
+        return Usage(QStringLiteral("--place takes UTF-8 text, not '%1'").arg(Printable(query)));
+    }
     if (!finder.WaitUntilLoaded()) {
         return Stop("--place needs the GeoNames cities of libgeonames (Debian package libgeonames0), which is "
                     "not installed");
@@ -150,6 +200,8 @@ std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, CommandLine&
     if (parser.isSet("zone")) {
         command.form.zoneIndex = before.zoneIndex;
         command.form.dst = before.dst;
+        command.form.utcOffset = before.utcOffset;
+        choice.zone.note.exactOffsetEntered = false;
     } else if (!choice.zone.found && ValidateForm(command.form, true).ok()) {
         // An impossible date is left to the form's own check and message.
         return Stop(english::ZoneNoteText(choice.zone.note) + "; give --zone");
@@ -160,7 +212,7 @@ std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, CommandLine&
 
 }  // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) {
     CommandLine result;
     result.form = InitialFormValues();
 
@@ -202,7 +254,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
     }
     if (parser.isSet("batch")) {
-        if (auto conflict = BatchConflict(parser)) {
+        if (parser.isSet("chart-image")) {
+            result.failure = Usage(QStringLiteral("--chart-image is for one birth; it cannot be given with --batch"));
+        } else if (auto conflict = BatchConflict(parser)) {
             result.failure = std::move(conflict);
         } else if (result.format == OutputFormat::Text) {
             result.failure = Usage(QStringLiteral("--format text is for one birth; --batch writes json or csv"));
@@ -226,6 +280,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result.failure = Usage(QStringLiteral("--jobs needs --batch"));
         return result;
     }
+    if (auto problem = ApplyChartImage(parser, result)) {
+        result.failure = std::move(problem);
+        return result;
+    }
     if (parser.isSet("open")) {
         if (auto problem = ApplySavedReading(Value(parser, "open").toStdString(), result.form)) {
             result.failure = std::move(problem);
@@ -238,7 +296,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (parser.isSet("place")) {
-        if (auto problem = ApplyPlace(parser, result)) {
+        if (auto problem = ApplyPlace(parser, finder, result)) {
             result.failure = std::move(problem);
             return result;
         }

@@ -2,6 +2,7 @@
 // would hold it) and how the reading is to be printed.
 #pragma once
 
+#include "cli/ChartImage.h"
 #include "cli/Failure.h"
 #include "form/Form.h"
 #include "places/PlaceEntry.h"
@@ -29,6 +30,7 @@ struct CommandLine {
     OutputFormat format = OutputFormat::Json;
     std::optional<std::string> batchInput;  // --batch FILE: a path, or "-" for standard input
     int jobs = 0;                           // --jobs N: the batch's workers; 0 for one per processor
+    std::optional<ChartImageRequest> chartImage;  // --chart-image FILE [--style S] [--varga D]
     bool showHelp = false;
     bool showVersion = false;
     std::string helpText;
@@ -36,19 +38,24 @@ struct CommandLine {
     std::optional<Failure> failure;  // a usage problem, or a file or place that cannot be used
 };
 
-// Parses arguments (the program name first). A problem leaves failure set:
+// Parses arguments (the program name first); --place looks the place up in
+// finder, loading it if nobody has. A problem leaves failure set:
 // a usage error ("varelio-cli: ..."), a saved reading that cannot be opened
-// (for a wrong extension the program's own "Please Check The File.") or a
+// ("varelio-cli: cannot read '<path>': <reason>") or a
 // place that cannot be found. Numbers are taken the way
 // the form's lists offer them: --day 1 to 31, --month 1 to 12, --year 1901 to
 // 2050, --hour 0 to 24, --minute 0 to 59, --zone 0 to 70 (list position);
-// degree and minute texts up to three digits (ApplyBirthOptions, which batch
-// rows share). Options given with --open replace the values read from the
-// file. --place fills the city, state, country, latitude, longitude, zone row
-// and DST box for the date and time given; the options for those given
-// explicitly win, and --zone also drops the place's DST box. --batch takes the
-// births from a file instead, so it excludes --open, --place and every birth
-// option.
-CommandLine ParseCommandLine(const QStringList& arguments);
+// degree and minute texts up to three digits, --utc-offset "+05:45"
+// (ApplyBirthOptions, which batch rows share). Options given with --open
+// replace the values read from the file. --place fills the city, state,
+// country, latitude, longitude, zone row, DST box and exact offset for the
+// date and time given (EnterPlace); the options for those given explicitly
+// win, and --zone also drops the place's DST box and exact offset. A --place
+// text that was not UTF-8 (its bad bytes arrive as U+FFFD) is refused.
+// --batch takes the births from a file instead, so it excludes --open,
+// --place and every birth option. --chart-image names an .svg or .png file for
+// the chart's picture, --style (north, south, east) and --varga (D1 to D12)
+// say which; one birth only.
+CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder);
 
 }  // namespace varelio::cli

@@ -1,10 +1,12 @@
 #include "cli/Companion.h"
 
 #include "cli/Batch.h"
+#include "cli/BirthOptions.h"
 #include "cli/JsonWriter.h"
 #include "formats/English.h"
 #include "formats/TextExport.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +16,16 @@
 #include <thread>
 
 namespace varelio::cli {
+
+ClosedStreams OccupyClosedStandardStreams() {
+    bool closed[3] = {};
+    for (int fd = 0; fd < 3; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        // open() takes the lowest free number: this one, the lower ones being open.
+        closed[fd] = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) == fd;
+    }
+    return {closed[0], closed[1]};
+}
 
 int RunBatchCommand(const CommandLine& command, std::FILE* out, std::FILE* err) {
     const std::string& path = *command.batchInput;
@@ -61,9 +73,16 @@ CompanionRun RunBatchInMemory(const CommandLine& command) {
 
 }  // namespace
 
-CompanionRun RunCompanion(const QStringList& arguments) { return RunCompanion(ParseCommandLine(arguments)); }
+CompanionRun RunCompanion(const QStringList& arguments, const ChartImageWriter& writer) {
+    PlaceFinder finder;
+    return RunCompanion(arguments, finder, writer);
+}
 
-CompanionRun RunCompanion(const CommandLine& command) {
+CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder, const ChartImageWriter& writer) {
+    return RunCompanion(ParseCommandLine(arguments, finder), writer);
+}
+
+CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& writer) {
     if (command.failure) return Refused(*command.failure);
     CompanionRun run;
     if (command.showHelp) {
@@ -83,12 +102,19 @@ CompanionRun RunCompanion(const CommandLine& command) {
         return Refused(Refuse(computed.problem()));
     }
 
+    if (command.chartImage) {
+        std::string reason = "the chart picture module is not loaded";
+        if (!writer || !writer(ChartImageOf(*command.chartImage, reading), reason)) {
+            return Refused(Stop("could not write '" + Printable(command.chartImage->path) + "': " + reason,
+                                kExitWriteFailed));
+        }
+    }
     // A place's zone that no row gives exactly is worth a word whatever the format.
     if (command.place && command.place->zone.note.warning()) {
         run.err = ProgramLine(english::ZoneNoteText(command.place->zone.note));
     }
     if (command.format == OutputFormat::Text) {
-        run.out = ComposeTextExport(reading);
+        run.out = ComposeTextExport(reading, TextEncoding::Utf8);
     } else if (command.place) {
         AppendReadingJson(reading, command.place->place, command.place->zone, JsonLayout::Indented, run.out);
     } else {

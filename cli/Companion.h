@@ -20,8 +20,23 @@ struct CompanionRun {
 };
 
 // Runs the whole command in memory; a batch from "-" reads standard input.
-CompanionRun RunCompanion(const QStringList& arguments);
-CompanionRun RunCompanion(const CommandLine& command);
+// The run's place finder, for --place, is its own, or finder. A --chart-image
+// picture is written through writer (the loaded module's); without one it
+// cannot be, and the run stops with exit code 1.
+CompanionRun RunCompanion(const QStringList& arguments, const ChartImageWriter& writer = {});
+CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder, const ChartImageWriter& writer = {});
+CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& writer = {});
+
+// The standard streams the process was started without.
+struct ClosedStreams {
+    bool input = false;
+    bool output = false;
+};
+
+// Opens /dev/null on each of descriptors 0 to 2 that is closed, so that no
+// file opened later (Qt's own descriptors among them) takes the number of a
+// standard stream and is read or written as one. Call first thing in main().
+ClosedStreams OccupyClosedStandardStreams();
 
 // The batch a parsed command line asks for (batchInput set), streamed from
 // its file or standard input to out and err; returns the exit code. A

@@ -15,13 +15,25 @@ namespace varelio::cli {
 // stray quote cannot make the reader hold a whole file.
 inline constexpr std::size_t kMaxRecordBytes = 64 * 1024;
 
+// Why a record cannot be read; cli/Failure words it.
+enum class CsvProblem : std::uint8_t {
+    None,
+    QuoteInsideField,       // a quote inside a field that does not start with one
+    TextAfterClosingQuote,  // a closing quote followed by more than a comma
+    QuoteNeverClosed,       // by the end of the input or within kMaxRecordBytes
+    TooLong,                // longer than kMaxRecordBytes
+    CarriageReturnAlone,    // a line ended by CR without LF
+};
+
 // Records as read, their fields' bytes side by side in one string.
 struct CsvRecords {
     struct Record {
         long row = 0;                // line of the input where the record starts, from 1
+        long lastRow = 0;            // line where it ends (a quoted field may hold line breaks)
+        long quoteRow = 0;           // QuoteNeverClosed: the line where the quote opened
         std::uint32_t firstField = 0;
         std::uint32_t fieldCount = 0;
-        std::string problem;         // why the record cannot be read; empty when it can
+        CsvProblem problem = CsvProblem::None;
     };
     std::string bytes;
     std::vector<std::uint32_t> fieldEnds;  // end of each field in bytes
@@ -33,10 +45,15 @@ struct CsvRecords {
 
 // RFC 4180 records: fields separated by commas, records by LF or CR LF; a
 // field in double quotes may hold commas, line breaks and "" for a quote.
-// Lines that hold nothing are skipped. A quote inside an unquoted field,
-// anything but a comma or a line end after a closing quote, a quote left
-// open at the end of the input, or a record longer than kMaxRecordBytes
-// gives the record a problem; reading goes on with the next record.
+// Lines that hold nothing are skipped. A quote inside an unquoted field or
+// anything but a comma or a line end after a closing quote gives the record a
+// problem. So does a CR alone outside quotes, which also ends the record (a
+// file of CR-only lines is named as such, line by line). A record that grows
+// past kMaxRecordBytes is refused the moment it does, and its line's rest is
+// skipped before the next record. A quote that is still open at the end of
+// the input or at that length is a stray: the record is refused where the
+// quote opened and reading goes on at the line after it, so the rows the
+// quote would have swallowed are read as rows.
 class CsvReader {
 public:
     explicit CsvReader(std::FILE* input);
@@ -49,6 +66,8 @@ public:
 private:
     int Next();  // the next byte, or -1
     bool Refill();
+    void Unread(std::string_view bytes);  // read again before what is left
+    void SkipRestOfLine();
 
     std::FILE* input_;
     std::vector<char> buffer_;
@@ -56,6 +75,7 @@ private:
     long line_ = 1;
     bool ended_ = false;
     bool started_ = false;  // the byte-order mark is looked for once
+    bool skipLine_ = false;  // the line of a record refused for its length goes on
     int readError_ = 0;
 };
 
@@ -66,5 +86,16 @@ void AppendCsvField(std::string_view field, std::string& out);
 // The same at `at`, which has CsvFieldRoom(field) bytes of room; returns the end.
 constexpr std::size_t CsvFieldRoom(std::string_view field) { return 2 * field.size() + 2; }
 char* WriteCsvField(char* at, std::string_view field);
+
+// Appends a text given by a user as such a field, safe for a spreadsheet and
+// a terminal: control characters, malformed bytes and backslashes written as
+// Printable writes them (\x1b, \\), and a text that would then start with
+// =, +, - or @, which a spreadsheet would take for a formula, preceded by a
+// single quote.
+void AppendCsvText(std::string_view text, std::string& out);
+
+// The text AppendCsvText puts in its field: `text` itself when it needs no
+// change (most names), else the changed text, made in `changed`.
+std::string_view CsvSafeText(std::string_view text, std::string& changed);
 
 }  // namespace varelio::cli

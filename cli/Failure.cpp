@@ -5,10 +5,34 @@
 
 namespace varelio::cli {
 
+namespace {
+
+// The reader's reasons: a clause of its own, or what is said of the row.
+struct CsvWords {
+    std::string text;
+    bool saidOfTheRow;
+};
+
+CsvWords Words(const CsvRecords::Record& record) {
+    switch (record.problem) {
+        case CsvProblem::None: break;
+        case CsvProblem::QuoteInsideField: return {"a quote inside a field that does not start with one", false};
+        case CsvProblem::TextAfterClosingQuote: return {"a closing quote is followed by more than a comma", false};
+        case CsvProblem::QuoteNeverClosed:
+            return {"a quote opened in row " + std::to_string(record.quoteRow) + " is never closed", false};
+        case CsvProblem::TooLong: return {"is longer than " + std::to_string(kMaxRecordBytes) + " bytes", true};
+        case CsvProblem::CarriageReturnAlone:
+            return {"ends in a carriage return alone; only LF and CR LF line ends are read", true};
+    }
+    return {};
+}
+
+}  // namespace
+
 Failure Refuse(const Problem& problem, std::string_view path) {
     switch (problem.code) {
-        // The input window's own words for a name that does not end in "vrl".
-        case ProblemCode::NotAReadingFile: return {"Please Check The File.\n", kExitRefused};
+        case ProblemCode::NotAReadingFile:
+        case ProblemCode::NotReadingFileContent:
         case ProblemCode::NotARegularFile:
         case ProblemCode::FileUnreadable:
             return Stop("cannot read '" + Printable(path) + "': " + english::ProblemText(problem));
@@ -30,5 +54,25 @@ std::string RowRefused(long row, std::string_view reason) {
 }
 
 std::string RowRefused(long row, const Problem& problem) { return RowRefused(row, english::ProblemText(problem)); }
+
+std::string RowRefused(const CsvRecords::Record& record) {
+    // A record that runs over several lines names them all: a quote gone
+    // astray may have taken in rows after its own.
+    const std::string rows = record.lastRow > record.row
+                                 ? "rows " + std::to_string(record.row) + " to " + std::to_string(record.lastRow)
+                                 : "row " + std::to_string(record.row);
+    return ProgramLine(rows + ": " + Words(record).text);
+}
+
+std::string HeaderProblem(const CsvRecords::Record& header) {
+    const CsvWords words = Words(header);
+    return "the header (row " + std::to_string(header.row) + ") " + (words.saidOfTheRow ? "" : "cannot be read: ") +
+           words.text;
+}
+
+Failure StreamClosed(StandardStream stream) {
+    if (stream == StandardStream::Input) return Stop("standard input is closed");
+    return Stop("could not write the output: standard output is closed", kExitWriteFailed);
+}
 
 }  // namespace varelio::cli

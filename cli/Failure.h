@@ -3,6 +3,7 @@
 // exit code. Standard C++ only, as a batch row's refusal is worded without Qt.
 #pragma once
 
+#include "cli/Csv.h"
 #include "form/Problem.h"
 
 #include <string>
@@ -19,6 +20,10 @@ inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitRefused = 2;
 // The batch went through but some rows were refused, each named on standard error.
 inline constexpr int kExitSomeRowsRefused = 3;
+// The batch stopped part way, after its header: its input could not be read to
+// the end or memory ran out. The rows before were written whole; standard
+// error says after how many rows it stopped and why.
+inline constexpr int kExitBatchStopped = 4;
 
 struct Failure {
     std::string text;  // for standard error, line ends included
@@ -26,8 +31,8 @@ struct Failure {
 };
 
 // A problem the core found. The form's checks print the input window's
-// message alone; a name without "vrl" the window's "Please Check The File.";
-// a file that cannot be read "varelio-cli: cannot read '<path>': <reason>".
+// message alone; a file that is no saved reading or cannot be read
+// "varelio-cli: cannot read '<path>': <reason>".
 Failure Refuse(const Problem& problem, std::string_view path = {});
 
 // A usage error: "varelio-cli: <problem>" and a hint at --help.
@@ -44,5 +49,18 @@ std::string ProgramLine(std::string_view text);
 // the reason being the row's own or the form's message.
 std::string RowRefused(long row, std::string_view reason);
 std::string RowRefused(long row, const Problem& problem);
+// A row the CSV reader could not read: "varelio-cli: row 9: a quote opened in
+// row 9 is never closed"; "rows 9 to 12: ..." for a record over several lines.
+std::string RowRefused(const CsvRecords::Record& record);
+
+// Why a header the CSV reader could not read stops the batch: "the header
+// (row 1) is longer than 65536 bytes".
+std::string HeaderProblem(const CsvRecords::Record& header);
+
+// A standard stream the companion was started without: "standard input is
+// closed" (nothing could be read, kExitRefused) or "could not write the output:
+// standard output is closed" (kExitWriteFailed).
+enum class StandardStream { Input, Output };
+Failure StreamClosed(StandardStream stream);
 
 }  // namespace varelio::cli

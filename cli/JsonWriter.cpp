@@ -1,5 +1,6 @@
 #include "cli/JsonWriter.h"
 
+#include "charts/DivisionalCharts.h"
 #include "formats/English.h"
 #include "formats/Utf8.h"
 #include "retro/Retrogrades.h"
@@ -566,6 +567,27 @@ constexpr std::array<BodyIndex, kRetrogradeCount> kRetrogradePlanets = SortedRet
 // The references' keys in "cancellation", "verdictWindow" and "verdicts", in reference order.
 constexpr std::array<std::string_view, kManglikReferences.size()> kReferenceKeys = {"lagna", "moon", "venus"};
 
+// The divisional charts' keys in "vargas", "D1" to "D12", in sorted order.
+struct VargaKey {
+    DivisionalChart chart = DivisionalChart::Rasi;
+    KeyText name;
+};
+constexpr std::array<VargaKey, kDivisions.size()> SortedVargaKeys() {
+    std::array<VargaKey, kDivisions.size()> keys{};
+    for (std::size_t c = 0; c < keys.size(); ++c) {
+        keys[c].chart = kDivisions[c].chart;
+        const int parts = kDivisions[c].parts;
+        KeyText& name = keys[c].name;
+        name.chars[name.size++] = 'D';
+        if (parts >= 10) name.chars[name.size++] = static_cast<char>('0' + parts / 10);
+        name.chars[name.size++] = static_cast<char>('0' + parts % 10);
+    }
+    std::sort(keys.begin(), keys.end(),
+              [](const VargaKey& a, const VargaKey& b) { return a.name.view() < b.name.view(); });
+    return keys;
+}
+constexpr std::array<VargaKey, kDivisions.size()> kVargaKeys = SortedVargaKeys();
+
 // A verdict's words: its three captions and, when its house is known, its
 // dosha as "25%".
 struct VerdictWords {
@@ -665,6 +687,7 @@ template <JsonLayout L>
     w.Member("name", b.name);
     w.Member("south", b.south);
     w.Member("state", b.state);
+    w.Member("utcOffsetSeconds", b.utcOffsetSeconds ? std::optional<int>(*b.utcOffsetSeconds) : std::nullopt);
     w.Member("year", int{b.year});
     w.Member("zoneHours", int{b.zoneHours});
     w.Member("zoneHoursAbs", int{b.zoneHoursAbs});
@@ -690,6 +713,24 @@ template <JsonLayout L>
         w.Member("pada", Known(body.pada));
         w.Member("retrograde", body.retrograde);
         w.Member("sign", Known(body.sign));
+        w.Close('}');
+    }
+    w.Close('}');
+}
+
+// Every body's sign (Sun to Ketu and the ascendant) in each divisional chart.
+template <JsonLayout L>
+[[gnu::always_inline]] inline void WriteVargas(Writer<L>& w, const ChartState& chart) {
+    w.Open('{');
+    for (const VargaKey& varga : kVargaKeys) {
+        const ChartSigns signs = SignsInChart(varga.chart, chart);
+        w.Key(varga.name);
+        w.Open('{');
+        for (const BodyKey& key : kBodyKeys) {
+            if (key.body == kMidheaven) continue;
+            w.Key(key.name);
+            w.Value(Known(signs[key.body]));
+        }
         w.Close('}');
     }
     w.Close('}');
@@ -874,6 +915,8 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Member("rashiDisplay", s.rashiDisplay);
     w.Close('}');
     w.Member("universalTime", c.universalTime);
+    w.Key("vargas");
+    WriteVargas(w, c);
     w.Key("verdictWindow");
     w.Open('{');
     w.Key("lagna");

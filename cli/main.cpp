@@ -10,31 +10,74 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <string>
 
-int main(int argc, char** argv) {
-    varelio::IgnoreFileSizeLimitSignal();
-    QCoreApplication app(argc, argv);
+namespace {
+
+int Report(const varelio::cli::Failure& failure) {
+    std::fwrite(failure.text.data(), 1, failure.text.size(), stderr);
+    return failure.exitCode;
+}
+
+int Run(int argc, char** argv, const varelio::cli::ClosedStreams& closed) {
+    using namespace varelio::cli;
+    if (closed.output) return Report(StreamClosed(StandardStream::Output));
+    // A chart picture needs QtGui, loaded with its module for that run alone;
+    // the module outlives the application object it makes.
+    std::unique_ptr<ChartImageModule> pictures;
+    // The GUI application takes options of its own from its arguments
+    // (--style among them): it is given only the program's name.
+    int guiArgc = 1;
+    std::unique_ptr<QCoreApplication> app;
+    if (WantsChartImage(argc, argv)) {
+        Failure failure;
+        pictures = ChartImageModule::Load(failure);
+        if (!pictures) return Report(failure);
+        app = pictures->MakeApplication(guiArgc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName("varelio-cli");
     QCoreApplication::setApplicationVersion(VARELIO_VERSION);
 
+    // The run's place finder, loaded only for --place.
+    varelio::PlaceFinder finder;
     // A batch streams: its output never waits in memory.
-    const varelio::cli::CommandLine command = varelio::cli::ParseCommandLine(QCoreApplication::arguments());
+    QStringList arguments = QCoreApplication::arguments();
+    if (pictures) {
+        arguments.clear();
+        for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const CommandLine command = ParseCommandLine(arguments, finder);
     if (!command.failure && !command.showHelp && !command.showVersion && command.batchInput) {
-        return varelio::cli::RunBatchCommand(command, stdout, stderr);
+        if (*command.batchInput == "-" && closed.input) return Report(StreamClosed(StandardStream::Input));
+        return RunBatchCommand(command, stdout, stderr);
     }
 
-    const varelio::cli::CompanionRun run = varelio::cli::RunCompanion(command);
+    const CompanionRun run = RunCompanion(command, pictures ? pictures->Writer() : ChartImageWriter());
     // Written as bytes: the text export carries its own CR LF line ends.
     const bool written = std::fwrite(run.out.data(), 1, run.out.size(), stdout) == run.out.size() &&
                          std::fflush(stdout) == 0;
     if (!written) {
         const int error = errno;
-        const varelio::cli::Failure failure = varelio::cli::Stop(
-            std::string("could not write the output: ") + std::strerror(error), varelio::cli::kExitWriteFailed);
-        std::fwrite(failure.text.data(), 1, failure.text.size(), stderr);
-        return failure.exitCode;
+        return Report(Stop(std::string("could not write the output: ") + std::strerror(error), kExitWriteFailed));
     }
     std::fwrite(run.err.data(), 1, run.err.size(), stderr);
     return run.exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Before anything opens a file, so that none takes a standard stream's number.
+    const varelio::cli::ClosedStreams closed = varelio::cli::OccupyClosedStandardStreams();
+    varelio::IgnoreFileSizeLimitSignal();
+    try {
+        return Run(argc, argv, closed);
+    } catch (const std::bad_alloc&) {
+        std::fputs("varelio-cli: ran out of memory\n", stderr);
+        return varelio::cli::kExitRefused;
+    }
 }

@@ -1,6 +1,7 @@
 #include "form/Form.h"
 
 #include "astro/AngleText.h"
+#include "form/ZoneChoice.h"
 
 #include <cstdlib>
 #include <limits>
@@ -32,6 +33,31 @@ void SetIfNumber(std::int16_t& field, std::string_view text) {
 }
 
 bool IsNumber(std::string_view text) { return ParseFormNumber(text).has_value(); }
+
+constexpr int kLastMinute = 59;
+
+// A latitude or longitude past its limit: degrees above it, minutes above 59,
+// or the limit itself with minutes.
+std::optional<Problem> PastLimit(const std::string& degreesText, const std::string& minutesText, int limit,
+                                 int degreesStep, int minutesStep, bool latitude) {
+    using enum ProblemCode;
+    const int degrees = *ParseFormNumber(degreesText);
+    const int minutes = *ParseFormNumber(minutesText);
+    const FormField degreesField = latitude ? FormField::LatDeg : FormField::LonDeg;
+    const FormField minutesField = latitude ? FormField::LatMin : FormField::LonMin;
+    if (degrees < 0 || degrees > limit) {
+        return Fail(degreesStep, latitude ? LatitudeDegreesOutOfRange : LongitudeDegreesOutOfRange, Severity::Error,
+                    degreesField);
+    }
+    if (minutes < 0 || minutes > kLastMinute) {
+        return Fail(minutesStep, latitude ? LatitudeMinutesOutOfRange : LongitudeMinutesOutOfRange, Severity::Error,
+                    minutesField);
+    }
+    if (degrees == limit && minutes > 0) {
+        return Fail(minutesStep, latitude ? LatitudePastPole : LongitudePastLimit, Severity::Error, minutesField);
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -95,6 +121,8 @@ Result<void> ValidateForm(const FormValues& form, bool converterAvailable) {
     if (!IsNumber(form.latMin)) return Fail(3, LatitudeMinutesMissing, kError, FormField::LatMin);
     if (!IsNumber(form.lonDeg)) return Fail(4, LongitudeDegreesMissing, kError, FormField::LonDeg);
     if (!IsNumber(form.lonMin)) return Fail(5, LongitudeMinutesMissing, kError, FormField::LonMin);
+    if (auto past = PastLimit(form.latDeg, form.latMin, 90, 2, 3, true)) return *past;
+    if (auto past = PastLimit(form.lonDeg, form.lonMin, 180, 4, 5, false)) return *past;
     if (form.city.empty()) return Fail(6, CityMissing, kError, FormField::City);
     if (form.state.empty()) return Fail(7, StateMissing, kError, FormField::State);
     if (form.country.empty()) return Fail(8, CountryMissing, kError, FormField::Country);
@@ -130,6 +158,9 @@ Result<void> ValidateForm(const FormValues& form, bool converterAvailable) {
     }
 
     if (!converterAvailable) return Fail(14, ConverterMissing, kError, FormField::None);
+    if (!TrimBlanks(form.utcOffset).empty() && !ParseUtcOffset(form.utcOffset)) {
+        return Fail(15, UtcOffsetInvalid, kError, FormField::UtcOffset);
+    }
     return {};
 }
 
@@ -160,6 +191,7 @@ void CopyFormToBirthData(const FormValues& form, BirthData& birth) {
     birth.city = TrimBlanks(form.city);
     birth.state = TrimBlanks(form.state);
     birth.country = TrimBlanks(form.country);
+    birth.utcOffsetSeconds = ParseUtcOffset(form.utcOffset);
 }
 
 Result<void> ComputeReadingFromForm(const FormValues& form, bool converterAvailable, Reading& reading) {

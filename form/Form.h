@@ -65,10 +65,17 @@ struct FormValues {
     int lonDirection = 0;  // 0 East, 1 West, -1 none selected
     bool dst = false;
     std::string city, state, country;
+    // The clock's exact offset from universal time at the birth, summer time
+    // included, as ParseUtcOffset reads it ("+05:45"); empty: the zone row's
+    // offset with the DST box.
+    std::string utcOffset;
 };
 
 // The first failing check, or success when the form may be calculated. A
-// degree or minute text that is not a number is refused like an empty one.
+// degree or minute text that is not a number is refused like an empty one;
+// one past its limit (latitude 90°, longitude 180°, minutes 59) is refused
+// after it, in the same step. An exact offset ParseUtcOffset cannot read is
+// refused last (step 15).
 // converterAvailable: whether the JPEG writer the picture export needs is present.
 // The window's lists always hold a selection; a form whose day, month, year,
 // hour, minute or zone position lies outside its list (no selection) cannot
@@ -92,9 +99,9 @@ int FindListEntry(FormList list, std::string_view text);
 std::optional<std::int16_t> ParseFormNumber(std::string_view text);
 
 // Copies a validated form into BirthData in the driver's order
-// (zone corrections from the time-zone table row at zoneIndex). A list position
-// outside its list, or a number text that does not convert, leaves its field
-// as it was.
+// (zone corrections from the time-zone table row at zoneIndex, the exact
+// offset from utcOffset, none when it is empty). A list position outside its
+// list, or a number text that does not convert, leaves its field as it was.
 void CopyFormToBirthData(const FormValues& form, BirthData& birth);
 
 // The one road from a filled form to a reading, for the windows, the

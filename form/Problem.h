@@ -26,8 +26,19 @@ enum class ProblemCode {
     ImpossibleDate,
     ImpossibleDateInThirtyDayMonth,
     ConverterMissing,
+    // Coordinates past their limits: degrees of latitude above 90 (or 90 with
+    // minutes), of longitude above 180 (or 180 with minutes), minutes above 59.
+    LatitudeDegreesOutOfRange,
+    LatitudeMinutesOutOfRange,
+    LatitudePastPole,
+    LongitudeDegreesOutOfRange,
+    LongitudeMinutesOutOfRange,
+    LongitudePastLimit,
+    // The exact UTC offset is neither empty nor an offset ParseUtcOffset reads.
+    UtcOffsetInvalid,
     // Saved readings.
     NotAReadingFile,    // the name does not end in "vrl"
+    NotReadingFileContent,  // bytes no reading file holds (a file of zeros)
     NotARegularFile,    // a folder, a named pipe, a device
     FileUnreadable,     // detail: the system's reason
     FieldNotStorable,   // detail: the field's name ("name", "city", ...)
@@ -38,13 +49,13 @@ enum class ProblemCode {
 enum class Severity { Error, Information };
 
 // Where the input window moves the focus or selection after a failed check.
-enum class FormField { None, Name, LatDeg, LatMin, LonDeg, LonMin, City, State, Country, North, East };
+enum class FormField { None, Name, LatDeg, LatMin, LonDeg, LonMin, City, State, Country, North, East, UtcOffset };
 
 struct Problem {
     ProblemCode code = ProblemCode::NameMissing;
     Severity severity = Severity::Error;
     FormField focus = FormField::None;
-    int step = 0;         // the input form's check, 1 to 14; 0 for other problems
+    int step = 0;         // the input form's check, 1 to 15; 0 for other problems
     std::string detail;   // a value the message names
 };
 

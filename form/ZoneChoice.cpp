@@ -47,6 +47,7 @@ ZoneRowChoice ChooseZoneRow(const ZoneFacts& facts, std::string_view countryName
         const bool countryNamed =
             !countryName.empty() && Row(row).timeZoneNames.find(countryName) != std::string_view::npos;
         for (const bool dst : {false, true}) {
+            if (dst && !facts.summerTime) continue;
             const int error = ZoneRowUtcOffsetSeconds(row, dst) - facts.utcOffsetSeconds;
             const bool standardRow =
                 RowStandardOffsetSeconds(row) == facts.standardOffsetSeconds && dst == facts.summerTime;
@@ -63,6 +64,10 @@ ZoneRowChoice ChooseZoneRow(const ZoneFacts& facts, std::string_view countryName
     return best;
 }
 
+ZoneRowChoice NearestZoneRow(int offsetSeconds) {
+    return ChooseZoneRow(ZoneFacts{offsetSeconds, offsetSeconds, false, {}, {}, ClockTime::Single});
+}
+
 std::string UtcOffsetText(int offsetSeconds) {
     const int magnitude = std::abs(offsetSeconds);
     const int hours = magnitude / kHourSeconds;
@@ -75,10 +80,65 @@ std::string UtcOffsetText(int offsetSeconds) {
     return text;
 }
 
+std::string UtcOffsetFieldText(int offsetSeconds) {
+    const int magnitude = std::abs(offsetSeconds);
+    auto twoDigits = [](int value) { return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)}; };
+    std::string text = (offsetSeconds < 0 ? "-" : "+") + twoDigits(magnitude / kHourSeconds) + ":" +
+                       twoDigits(magnitude / 60 % 60);
+    if (magnitude % 60 != 0) text += ":" + twoDigits(magnitude % 60);
+    return text;
+}
+
+std::optional<int> ParseUtcOffset(std::string_view text) {
+    text = TrimBlanks(text);
+    int sign = 1;
+    if (text.starts_with("+")) {
+        text.remove_prefix(1);
+    } else if (text.starts_with("-")) {
+        sign = -1;
+        text.remove_prefix(1);
+    } else if (text.starts_with("\u2212")) {
+        sign = -1;
+        text.remove_prefix(3);
+    }
+    // Digits up to the next colon or the end; whole and at most maxDigits long.
+    auto number = [&text](std::size_t minDigits, std::size_t maxDigits) -> std::optional<int> {
+        std::size_t digits = 0;
+        int value = 0;
+        while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+            value = value * 10 + (text[digits] - '0');
+            ++digits;
+        }
+        if (digits < minDigits || digits > maxDigits) return std::nullopt;
+        text.remove_prefix(digits);
+        return value;
+    };
+    auto colon = [&text] {
+        if (!text.starts_with(":")) return false;
+        text.remove_prefix(1);
+        return true;
+    };
+    const std::optional<int> hours = number(1, 2);
+    if (!hours || !colon()) return std::nullopt;
+    const std::optional<int> minutes = number(2, 2);
+    if (!minutes || *minutes > 59) return std::nullopt;
+    int seconds = 0;
+    if (colon()) {
+        const std::optional<int> given = number(2, 2);
+        if (!given || *given > 59) return std::nullopt;
+        seconds = *given;
+    }
+    if (!text.empty()) return std::nullopt;
+    const int total = *hours * kHourSeconds + *minutes * 60 + seconds;
+    if (total > kMaxUtcOffsetSeconds) return std::nullopt;
+    return sign * total;
+}
+
 bool ZoneNote::warning() const {
     switch (kind) {
         case Kind::None: return false;
-        case Kind::Chosen: return !choice.exact() || facts.clockTime != ClockTime::Single;
+        case Kind::Chosen:
+            return (!choice.exact() && !exactOffsetEntered) || facts.clockTime != ClockTime::Single;
         case Kind::DateNotInCalendar:
         case Kind::ZoneUnknown: return true;
     }

@@ -1,6 +1,7 @@
 #include "formats/English.h"
 
 #include "astro/Signs.h"
+#include "form/CityClocks.h"
 #include "form/Form.h"
 #include "form/TimeZones.h"
 
@@ -60,7 +61,16 @@ std::string ProblemText(const Problem& problem) {
         case ProblemCode::ImpossibleDate: return "Please Enter Correct Date Or Month!";
         case ProblemCode::ImpossibleDateInThirtyDayMonth: return "Please Enter Correct Date Or Month !";
         case ProblemCode::ConverterMissing: return "Required File Is Missing. Please Reinstall The Software.";
+        case ProblemCode::LatitudeDegreesOutOfRange: return "Please Enter Degree of Latitude from 0 to 90";
+        case ProblemCode::LatitudeMinutesOutOfRange: return "Please Enter Minutes of Latitude from 0 to 59";
+        case ProblemCode::LatitudePastPole: return "Please Enter a Latitude of at most 90 Degree 0 Minute";
+        case ProblemCode::LongitudeDegreesOutOfRange: return "Please Enter Degree of Longitude from 0 to 180";
+        case ProblemCode::LongitudeMinutesOutOfRange: return "Please Enter Minute of Longitude from 0 to 59";
+        case ProblemCode::LongitudePastLimit: return "Please Enter a Longitude of at most 180 Degree 0 Minute";
+        case ProblemCode::UtcOffsetInvalid:
+            return "Please Enter the Exact UTC Offset as +HH:MM, from -14:00 to +14:00, or leave it empty";
         case ProblemCode::NotAReadingFile: return "not a saved reading (*.vrl)";
+        case ProblemCode::NotReadingFileContent: return "its bytes are not those of a saved reading";
         case ProblemCode::NotARegularFile: return "not a regular file";
         case ProblemCode::FileUnreadable: return problem.detail;
         case ProblemCode::FieldNotStorable: return "the " + problem.detail + " holds a character a reading file cannot store";
@@ -103,6 +113,19 @@ std::string CancellationReason(const Cancellation& c, ManglikReference reference
     return {};
 }
 
+std::string_view ChartName(DivisionalChart chart) {
+    switch (chart) {
+        case DivisionalChart::Rasi: return "Rasi (D1)";
+        case DivisionalChart::Hora: return "Hora (D2)";
+        case DivisionalChart::Drekkana: return "Drekkana (D3)";
+        case DivisionalChart::Saptamsa: return "Saptamsa (D7)";
+        case DivisionalChart::Navamsa: return "Navamsa (D9)";
+        case DivisionalChart::Dasamsa: return "Dasamsa (D10)";
+        case DivisionalChart::Dwadasamsa: return "Dwadasamsa (D12)";
+    }
+    return {};
+}
+
 std::string WindowText(const ReferenceWindow& window) {
     const WindowEnd& from = window.from;
     const WindowEnd& to = window.to;
@@ -138,19 +161,42 @@ std::string ZoneNoteText(const ZoneNote& note) {
         case ZoneNote::Kind::Chosen: break;
     }
     const ZoneRowChoice& choice = note.choice;
+    const CityClock* city =
+        note.cityClock >= 0 ? &kCityClocks[static_cast<std::size_t>(note.cityClock)] : nullptr;
+    auto cityKept = [city] {
+        return std::string(city->city) + " kept " + std::string(city->clock) + ", " +
+               UtcOffsetText(city->offsetSeconds) + ", until " + std::to_string(city->lastYear);
+    };
+    auto zoneOffset = [&note] {
+        return UtcOffsetText(note.facts.utcOffsetSeconds) + (note.facts.summerTime ? ", summer time" : "");
+    };
     std::string text = note.zoneId + " on " + std::to_string(note.day) + " " + std::string(MonthName(note.month)) +
-                       " " + std::to_string(note.year) + ": " + UtcOffsetText(note.facts.utcOffsetSeconds);
-    if (note.facts.summerTime) text += ", summer time";
+                       " " + std::to_string(note.year) + ": ";
+    switch (note.clock) {
+        case ClockSource::Zone: text += zoneOffset(); break;
+        case ClockSource::CityTime: text += cityKept(); break;
+        case ClockSource::LocalMeanTime:
+            text += "local mean time before standard time, " + UtcOffsetText(note.offsetSeconds);
+            break;
+    }
     text += " → ";
-    if (!choice.exact()) text += "nearest row ";
-    text += kTimeZoneTable[static_cast<std::size_t>(choice.zoneIndex)].timeZoneNames;
-    if (choice.dst) text += " with DST";
-    if (!choice.exact()) {
+    const std::string row(kTimeZoneTable[static_cast<std::size_t>(choice.zoneIndex)].timeZoneNames);
+    if (choice.exact()) {
+        text += row + (choice.dst ? " with DST" : "");
+    } else if (note.exactOffsetEntered) {
+        text += "exact offset " + UtcOffsetFieldText(note.offsetSeconds) + ", which no row gives";
+    } else {
         const int minutes = ChoiceErrorMinutes(choice);
         const int degrees = ChoiceErrorDegrees(choice);
-        text += ", " + (minutes == 0 ? std::string("under a minute") : Plural(minutes, "minute")) +
+        text += "nearest row " + row + (choice.dst ? " with DST" : "") + ", " +
+                (minutes == 0 ? std::string("under a minute") : Plural(minutes, "minute")) +
                 " off: the ascendant may be " +
                 (degrees == 0 ? std::string("under 1°") : "about " + std::to_string(degrees) + "°") + " off";
+    }
+    if (note.clock != ClockSource::Zone) {
+        text += "; the time-zone data gives " + zoneOffset() + " (" + note.facts.abbreviation + ")";
+    } else if (city != nullptr) {
+        text += "; " + cityKept() + ": for a time recorded in it, enter " + UtcOffsetFieldText(city->offsetSeconds);
     }
     switch (note.facts.clockTime) {
         case ClockTime::Single: break;

@@ -3,6 +3,7 @@
 // through tr(), so a translation changes them there and nowhere else.
 #pragma once
 
+#include "charts/DivisionalCharts.h"
 #include "form/Problem.h"
 #include "form/ZoneChoice.h"
 #include "manglik/Manglik.h"
@@ -27,6 +28,9 @@ std::array<std::string, 3> VerdictCaptions(const ManglikVerdict& verdict);
 
 // "Lord of the Lagna sign, Venus, stands in house 4", "Mars in Leo", ...
 std::string CancellationReason(const Cancellation& cancellation, ManglikReference reference);
+
+// "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
+std::string_view ChartName(DivisionalChart chart);
 
 // "Holds for births from 16:52 to 18:41"; an end at the search's limit
 // "from before 14:30" or "until after 20:30", one set by Mars "from about

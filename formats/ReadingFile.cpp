@@ -3,6 +3,7 @@
 #include "astro/AngleText.h"
 #include "formats/Cp1252.h"
 #include "formats/Utf8.h"
+#include "form/ZoneChoice.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,7 +19,7 @@ namespace {
 enum Line : std::size_t {
     kName, kMonth, kDay, kYear, kHour, kMinute, kZone,
     kLonDeg, kLonMin, kLatDeg, kLatMin, kEast, kSouth, kDst,
-    kCity, kState, kCountry,
+    kCity, kState, kCountry, kUtcOffset,
 };
 
 std::string Flag(bool value) { return value ? "True" : "False"; }
@@ -53,6 +54,26 @@ void SelectEntry(FormList list, const std::string& line, int& index) {
     }
 }
 
+// Calls take(index, bytes) for each of the file's lines as the reader takes
+// them: within the first kReadingFileMaxBytes, ended by CR LF, LF or CR, each
+// cut to kReadingLineMaxBytes.
+template <typename Take>
+void ForEachRawLine(std::string_view fileBytes, std::size_t lines, Take take) {
+    const std::string_view data = fileBytes.substr(0, std::min(fileBytes.size(), kReadingFileMaxBytes));
+    std::size_t pos = 0;
+    for (std::size_t line = 0; line < lines && pos < data.size(); ++line) {
+        const std::size_t end = std::min(data.find_first_of("\r\n", pos), data.size());
+        take(line, data.substr(pos, std::min(end - pos, kReadingLineMaxBytes)));
+        pos = end;
+        if (pos < data.size() && data[pos] == '\r') {
+            ++pos;
+        }
+        if (pos < data.size() && data[pos] == '\n') {
+            ++pos;
+        }
+    }
+}
+
 }  // namespace
 
 std::string EncodeLine(std::string_view bytes) {
@@ -84,6 +105,13 @@ Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
         std::string_view field;
         std::string text;
     };
+    // Readers of 17 lines take the row and box; the exact offset follows them.
+    bool dst = birth.dst;
+    if (birth.utcOffsetSeconds) {
+        const ZoneRowChoice nearest = NearestZoneRow(*birth.utcOffsetSeconds);
+        zoneIndex = nearest.zoneIndex;
+        dst = nearest.dst;
+    }
     const std::array<Value, kReadingFileLines> values = {{
         {"name", birth.name},
         {"month", std::to_string(birth.month)},
@@ -98,7 +126,7 @@ Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
         {"latitude minutes", std::to_string(birth.latMinutes)},
         {"east", Flag(birth.east)},
         {"south", Flag(birth.south)},
-        {"daylight saving", Flag(birth.dst)},
+        {"daylight saving", Flag(dst)},
         {"city", birth.city},
         {"state", birth.state},
         {"country", birth.country},
@@ -111,26 +139,25 @@ Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
         file += EncodeLine(*bytes);
         file += "\r\n";
     }
+    if (birth.utcOffsetSeconds) file += EncodeLine(UtcOffsetFieldText(*birth.utcOffsetSeconds)) + "\r\n";
     return file;
 }
 
 ReadingLines DecodeReadingFile(std::string_view fileBytes) {
     ReadingLines lines;
-    const std::string_view data = fileBytes.substr(0, std::min(fileBytes.size(), kReadingFileMaxBytes));
-    std::size_t pos = 0;
-    for (std::size_t line = 0; line < lines.size() && pos < data.size(); ++line) {
-        const std::size_t end = std::min(data.find_first_of("\r\n", pos), data.size());
-        const std::string_view raw = data.substr(pos, std::min(end - pos, kReadingLineMaxBytes));
-        lines[line] = Cp1252ToUtf8(DecodeLine(raw));
-        pos = end;
-        if (pos < data.size() && data[pos] == '\r') {
-            ++pos;
-        }
-        if (pos < data.size() && data[pos] == '\n') {
-            ++pos;
-        }
-    }
+    ForEachRawLine(fileBytes, lines.size(),
+                   [&](std::size_t line, std::string_view raw) { lines[line] = Cp1252ToUtf8(DecodeLine(raw)); });
     return lines;
+}
+
+bool HoldsReadingLines(std::string_view fileBytes) {
+    bool holds = true;
+    // The 17 lines every reading has; what follows them (an offset line, or
+    // zeros padding a file after a crash) decodes without the low bytes.
+    ForEachRawLine(fileBytes, kReadingFileLines, [&](std::size_t, std::string_view raw) {
+        holds = holds && std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) >= kLineShift; });
+    });
+    return holds;
 }
 
 void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
@@ -165,6 +192,7 @@ void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
     form.city = lines[kCity];
     form.state = lines[kState];
     form.country = lines[kCountry];
+    form.utcOffset = lines[kUtcOffset];
 }
 
 bool CanStoreCharacter(char32_t codePoint) {
@@ -173,7 +201,10 @@ bool CanStoreCharacter(char32_t codePoint) {
 }
 
 bool HasReadingFileExtension(std::string_view path) {
-    return path.size() >= 3 && path.substr(path.size() - 3) == "vrl";
+    if (path.size() < 3) return false;
+    std::string ending(path.substr(path.size() - 3));
+    for (char& c : ending) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return ending == "vrl";
 }
 
 Result<ReadingLines> OpenReadingFile(const std::string& path) {
@@ -207,6 +238,7 @@ Result<ReadingLines> OpenReadingFile(const std::string& path) {
     }
     ::close(fd);
     bytes.resize(filled);
+    if (!HoldsReadingLines(bytes)) return fail(ProblemCode::NotReadingFileContent);
     return DecodeReadingFile(bytes);
 }
 

@@ -1,5 +1,6 @@
 // The saved reading file (*.vrl): 17 scrambled Windows-1252 lines holding one
-// person's birth data, CR LF ended. docs/file-formats.md describes the bytes.
+// person's birth data, CR LF ended, and an 18th with the clock's exact offset
+// when the birth has one. docs/file-formats.md describes the bytes.
 #pragma once
 
 #include "astro/Records.h"
@@ -18,14 +19,17 @@ namespace varelio {
 // lines clear of CR and LF.
 inline constexpr int kLineShift = 20;
 
+// The lines every reader of the format reads; a birth with an exact offset
+// adds one more, which readers of 17 lines pass over.
 inline constexpr int kReadingFileLines = 17;
+inline constexpr int kReadingFileLinesWithOffset = kReadingFileLines + 1;
 // The reader looks at no more than this prefix of a file (a real file is a
 // few hundred bytes); callers need not read more.
 inline constexpr std::size_t kReadingFileMaxBytes = 64 * 1024;
 // Bytes of one line kept by the reader; the rest of a longer line is skipped.
 inline constexpr std::size_t kReadingLineMaxBytes = 4096;
 
-using ReadingLines = std::array<std::string, kReadingFileLines>;
+using ReadingLines = std::array<std::string, kReadingFileLinesWithOffset>;
 
 // Single-byte scrambling: each byte's code plus kLineShift; a byte whose code
 // would pass 255 is left out.
@@ -34,13 +38,15 @@ std::string EncodeLine(std::string_view bytes);
 std::string DecodeLine(std::string_view bytes);
 
 // The file for birth (zoneIndex: the input window's time-zone list position).
-// A text holding a character outside Windows-1252, or one whose code plus
+// A birth with an exact offset keeps on line 6 and line 13 the row and box
+// nearest it (NearestZoneRow), so a reader of 17 lines computes with them, and
+// adds the offset as an 18th line (UtcOffsetFieldText). A text holding a character outside Windows-1252, or one whose code plus
 // kLineShift passes 255, cannot be stored: nothing is produced and the first
 // such field is named (FieldNotStorable, detail "name", "city", "state" or
 // "country").
 Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex);
 
-// The 17 decoded lines (UTF-8) of a file's bytes. Lines may end in CR LF, LF
+// The 18 decoded lines (UTF-8) of a file's bytes. Lines may end in CR LF, LF
 // or CR; lines missing at the end read as empty. Never fails.
 ReadingLines DecodeReadingFile(std::string_view fileBytes);
 
@@ -48,22 +54,31 @@ ReadingLines DecodeReadingFile(std::string_view fileBytes);
 // A value that does not fit its control leaves that control as it was:
 // a month outside 1..12, a day, year, hour or minute text that is no list
 // entry, a zone outside 0..70, and a flag line other than "True" or "False".
-// Degree and minute texts are cut to the fields' 3 characters.
+// Degree and minute texts are cut to the fields' 3 characters. The 18th line
+// is the exact offset's text as it stands (empty when missing, so a file of 17
+// lines computes with its row); the form's check refuses one it cannot read.
 void ApplyReadingLines(const ReadingLines& lines, FormValues& form);
 
 // Whether a text field's character survives a save: it has a Windows-1252
 // byte and that byte plus kLineShift stays within 255 ("ã" does, "ü" not).
 bool CanStoreCharacter(char32_t codePoint);
 
-// Whether a chosen file name ends in "vrl", exactly and in lower case.
+// Whether a chosen file name ends in "vrl", in any case ("RAVI.VRL" too, as
+// the desktop's file type matches it).
 bool HasReadingFileExtension(std::string_view path);
+
+// Whether the 17 lines every reading has hold only what a saved file can:
+// encoded lines never hold a byte below kLineShift, so a file of zeros (or any
+// other binary) is no reading, though it would decode to empty lines.
+bool HoldsReadingLines(std::string_view fileBytes);
 
 // Reads at most kReadingFileMaxBytes of path and decodes them, as the windows
 // and the companion both open a saved reading. A name that does not end in
 // "vrl" is NotAReadingFile; anything but a regular file (a folder, a named
 // pipe, a device) is NotARegularFile, refused before it is opened, so the call
 // never waits on a pipe's writer; a file that cannot be read is
-// FileUnreadable with the system's reason as detail.
+// FileUnreadable with the system's reason as detail; bytes that are not
+// HoldsReadingLines are NotReadingFileContent.
 Result<ReadingLines> OpenReadingFile(const std::string& path);
 
 }  // namespace varelio

@@ -5,6 +5,7 @@
 #include "form/Form.h"
 #include "formats/Cp1252.h"
 #include "formats/English.h"
+#include "formats/Utf8.h"
 
 #include <array>
 #include <string_view>
@@ -54,7 +55,7 @@ std::string HouseLordLine(const Reading& reading, int house) {
     return line + VerdictNotes(reading, sign);
 }
 
-std::string ComposeTextExport(const Reading& reading) {
+std::string ComposeTextExport(const Reading& reading, TextEncoding encoding) {
     const BirthData& birth = reading.birthData;
     const ChartState& chart = reading.chartState;
     const ReadingSummary& summary = reading.summary;
@@ -94,11 +95,17 @@ std::string ComposeTextExport(const Reading& reading) {
     for (const std::string& line : lines) {
         if (line == kSeparator) {
             file += line;
-        } else {
+        } else if (encoding == TextEncoding::Windows1252) {
             // A name read from a crafted file may hold control characters; they
             // must not break the file's line count.
             for (char c : Utf8ToCp1252Lossy(line)) {
                 file += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+            }
+        } else {
+            // Nor drive the terminal that shows the lines (C1 and DEL too).
+            for (std::size_t pos = 0; pos < line.size();) {
+                const std::optional<char32_t> c = NextCodePoint(line, pos);
+                AppendUtf8(file, !c || *c < 0x20 || (*c >= 0x7F && *c < 0xA0) ? U'?' : *c);
             }
         }
         file += "\r\n";

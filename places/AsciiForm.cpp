@@ -40,9 +40,32 @@ bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-}  // namespace
+// A mark that accents a Latin letter (or any letter: combining marks belong
+// to no script of their own), which the ASCII form leaves out.
+bool IsAccent(char32_t code) {
+    const QChar::Script script = QChar::script(code);
+    return QChar::isMark(code) && (script == QChar::Script_Inherited || script == QChar::Script_Latin ||
+                                   script == QChar::Script_Common);
+}
 
-std::string AsciiForm(std::string_view utf8) {
+void AppendUtf8(char32_t code, std::string& out) {
+    const auto byte = [&out](char32_t value) { out += static_cast<char>(value); };
+    if (code < 0x800) {
+        byte(0xC0 | (code >> 6));
+    } else if (code < 0x10000) {
+        byte(0xE0 | (code >> 12));
+        byte(0x80 | ((code >> 6) & 0x3F));
+    } else {
+        byte(0xF0 | (code >> 18));
+        byte(0x80 | ((code >> 12) & 0x3F));
+        byte(0x80 | ((code >> 6) & 0x3F));
+    }
+    byte(0x80 | (code & 0x3F));
+}
+
+// The ASCII form; with keepOthers, what it would leave out is kept
+// case-folded, accents only excepted.
+std::string Fold(std::string_view utf8, bool keepOthers) {
     if (IsAscii(utf8)) return std::string(utf8);
     // Compatibility decomposition splits "ã" into "a" and a combining tilde.
     const QString decomposed = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
@@ -54,16 +77,24 @@ std::string AsciiForm(std::string_view utf8) {
         } else if (code >= 0x0410 && code <= 0x044F) {
             AppendCyrillic(code, out);
         } else {
-            for (const auto& [letter, spelling] : kSpelledOut) {
-                if (letter == code) out += spelling;
+            const auto spelled = std::find_if(std::begin(kSpelledOut), std::end(kSpelledOut),
+                                              [code](const auto& entry) { return entry.first == code; });
+            if (spelled != std::end(kSpelledOut)) {
+                out += spelled->second;
+            } else if (keepOthers && !IsAccent(code)) {
+                AppendUtf8(QChar::toCaseFolded(code), out);
             }
         }
     }
     return out;
 }
 
+}  // namespace
+
+std::string AsciiForm(std::string_view utf8) { return Fold(utf8, false); }
+
 std::string FoldForMatching(std::string_view utf8) {
-    std::string folded(TrimBlanks(AsciiForm(utf8)));
+    std::string folded(TrimBlanks(Fold(utf8, true)));
     for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return folded;
 }

@@ -12,7 +12,11 @@ namespace varelio {
 // (ß, Ł, ø, æ, Cyrillic) are spelled out; anything else not ASCII is left out.
 std::string AsciiForm(std::string_view utf8);
 
-// AsciiForm in lower case, blanks around it trimmed: how names are compared.
+// How names are compared: AsciiForm in lower case, blanks around it trimmed,
+// except that what AsciiForm leaves out and is no accent is kept, case-folded:
+// the letters of other scripts ("北京", "Αθήνα" as "αθηνα", "मुंबई"), so
+// names in any language match as typed, and symbols, so "Mumbai😀" is not
+// "Mumbai".
 std::string FoldForMatching(std::string_view utf8);
 
 // The name as typed into the form: itself when a reading file can store every

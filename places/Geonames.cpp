@@ -4,6 +4,8 @@
 #include <geonames.h>
 #include <locale.h>
 
+#include <string_view>
+
 namespace varelio {
 namespace {
 
@@ -20,6 +22,14 @@ struct GeonamesFunctions {
     decltype(&geonames_city_get_latitude) latitude = nullptr;
     decltype(&geonames_city_get_longitude) longitude = nullptr;
     decltype(&geonames_city_get_population) population = nullptr;
+    // A city is a GVariant tuple whose first member is its GeoNames id as a
+    // string, the key of the names in libgeonames-common's catalogues; the
+    // library has no function for it, so it is read with GLib's own, which
+    // the library has loaded.
+    decltype(&g_variant_get_type_string) typeString = nullptr;
+    decltype(&g_variant_get_child_value) child = nullptr;
+    decltype(&g_variant_get_string) string = nullptr;
+    decltype(&g_variant_unref) unref = nullptr;
 };
 
 template <typename Function>
@@ -44,7 +54,27 @@ std::optional<GeonamesFunctions> OpenGeonames(const std::string& libraryName) {
                           Look(library, "geonames_city_get_longitude", f.longitude) &&
                           Look(library, "geonames_city_get_population", f.population);
     if (!complete) return std::nullopt;
+    const bool ids = Look(library, "g_variant_get_type_string", f.typeString) &&
+                     Look(library, "g_variant_get_child_value", f.child) &&
+                     Look(library, "g_variant_get_string", f.string) && Look(library, "g_variant_unref", f.unref);
+    if (!ids) f.typeString = nullptr;
     return f;
+}
+
+// The city's GeoNames id, or 0 when its record is not the tuple it has been.
+std::uint32_t GeonameId(const GeonamesFunctions& f, ::GeonamesCity* city) {
+    if (f.typeString == nullptr) return 0;
+    const std::string_view type = f.typeString(city);
+    if (!type.starts_with("(s")) return 0;
+    GVariant* member = f.child(city, 0);
+    const char* text = f.string(member, nullptr);
+    std::uint32_t id = 0;
+    for (; text != nullptr && *text >= '0' && *text <= '9' && id < 100000000u; ++text) {
+        id = id * 10 + static_cast<std::uint32_t>(*text - '0');
+    }
+    const bool whole = text != nullptr && *text == '\0';
+    f.unref(member);
+    return whole ? id : 0;
 }
 
 std::string Text(const char* text) { return text == nullptr ? std::string() : std::string(text); }
@@ -82,7 +112,7 @@ std::optional<std::vector<CityRecord>> ReadGeonamesCities(const std::string& lib
     for (int i = 0; i < count; ++i) {
         ::GeonamesCity* city = f->getCity(i);
         if (city == nullptr) continue;
-        cities.push_back(CityRecord{Text(f->name(city)), Text(f->state(city)), Text(f->country(city)),
+        cities.push_back(CityRecord{GeonameId(*f, city), Text(f->name(city)), Text(f->state(city)), Text(f->country(city)),
                                       Text(f->countryCode(city)), Text(f->zone(city)), f->latitude(city),
                                       f->longitude(city), f->population(city)});
         f->free(city);

@@ -15,6 +15,7 @@ inline constexpr const char* kGeonamesLibrary = "libgeonames.so.0";
 
 // One city as the library gives it, in English, UTF-8.
 struct CityRecord {
+    std::uint32_t geonameId = 0;  // 0 when the record does not say it
     std::string name, state, country, countryCode, zoneId;
     double latitudeDegrees = 0;   // north positive
     double longitudeDegrees = 0;  // east positive

@@ -1,5 +1,6 @@
 #include "places/PlaceEntry.h"
 
+#include "form/CityClocks.h"
 #include "form/Coordinates.h"
 #include "places/AsciiForm.h"
 #include "places/ZoneAtBirth.h"
@@ -49,17 +50,25 @@ ZoneEntry EnterZone(const Place& place, FormValues& form) {
                               : ZoneNote::Kind::ZoneUnknown;
         return entry;
     }
+    const PlaceClock kept =
+        ChoosePlaceClock(*facts, place.geonameId, place.countryCode, place.longitudeDegrees, *clock);
     entry.found = true;
     entry.facts = *facts;
-    entry.choice = ChooseZoneRow(*facts, place.country);
+    entry.choice = kept.source == ClockSource::Zone ? ChooseZoneRow(*facts, place.country)
+                                                    : NearestZoneRow(kept.offsetSeconds);
     entry.note.kind = ZoneNote::Kind::Chosen;
     entry.note.year = clock->year;
     entry.note.month = clock->month;
     entry.note.day = clock->day;
     entry.note.facts = *facts;
+    entry.note.clock = kept.source;
+    entry.note.cityClock = kept.cityClock;
+    entry.note.offsetSeconds = kept.offsetSeconds;
     entry.note.choice = entry.choice;
+    entry.note.exactOffsetEntered = !entry.choice.exact();
     form.zoneIndex = entry.choice.zoneIndex;
     form.dst = entry.choice.dst;
+    form.utcOffset = entry.choice.exact() ? std::string() : UtcOffsetFieldText(kept.offsetSeconds);
     return entry;
 }
 

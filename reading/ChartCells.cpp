@@ -10,7 +10,7 @@ std::array<std::string, kSignCount> RasiChartCells(const ChartState& chart) {
 
 void FillRasiChartCells(const ChartState& chart, std::array<std::string, kSignCount>& cells) {
     for (std::string& cell : cells) cell.clear();
-    if (const int lagna = chart.bodies[kAscendant].sign) cells[static_cast<std::size_t>(lagna - 1)] = "Asc";
+    if (const int lagna = chart.bodies[kAscendant].sign) cells[static_cast<std::size_t>(lagna - 1)] = kAscendantMark;
     for (std::size_t b = kSun; b <= kKetu; ++b) {
         const int sign = chart.bodies[b].sign;
         if (sign == 0) continue;

@@ -6,8 +6,12 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace varelio {
+
+// What marks the ascendant's sign in a chart.
+inline constexpr std::string_view kAscendantMark = "Asc";
 
 // Cells indexed by sign, 0 Aries .. 11 Pisces. A cell lists "Asc" first when
 // it holds the ascendant, then the Sanskrit names of the Sun .. Ketu standing

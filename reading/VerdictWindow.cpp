@@ -42,7 +42,7 @@ double PastPoint(double longitudeDeg, double pointDeg) {
 }
 
 // Births at whole minutes before or after the entered one, on the same zone,
-// daylight-saving flag and place; the clock carries into the neighbouring dates.
+// daylight-saving flag or exact offset, and place; the clock carries into the neighbouring dates.
 class ShiftedBirths {
 public:
     ShiftedBirths(const BirthData& birth, const ChartState& chart)
@@ -92,6 +92,7 @@ private:
         numbers.dst = birth.dst;
         numbers.zoneHours = birth.zoneHours;
         numbers.zoneMinutes = birth.zoneMinutes;
+        numbers.utcOffsetSeconds = birth.utcOffsetSeconds;
         return numbers;
     }
 

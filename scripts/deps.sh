@@ -8,6 +8,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # The charts' pictures: SVG written through QSvgGenerator.
+  qt6-svg-dev
   fonts-dejavu-core
   # The place finder: libgeonames' header to build, its library and city
   # data and the tz database at run time (the program starts without them).

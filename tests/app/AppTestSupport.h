@@ -14,7 +14,9 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <QPushButton>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -35,15 +37,37 @@ T* Child(QObject& root, const QString& name)
     return found;
 }
 
-// The program as main() runs it, but with scripted dialogs and the JPEG writer
-// taken as present whatever the machine has; given a reading file, as
-// "varelio FILE.vrl" starts it. Make one per test function.
+// The user's settings in a folder of the test's own, under the organisation
+// the program sets, so no test reads or changes the real ones; emptied unless
+// kept (a "next start" keeps what the run before stored).
+inline void UseTestSettings(bool keep = false)
+{
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Varelio"));
+    if (!keep)
+        QSettings().clear();
+}
+
+// One place finder for the whole test program: the cities load once, not
+// once for every program a test drives.
+inline PlaceFinder& TestPlaceFinder()
+{
+    static PlaceFinder finder;
+    return finder;
+}
+
+// The program as main() runs it, but with scripted dialogs, the test
+// program's place finder and the JPEG writer taken as present whatever the
+// machine has; given a reading file, as "varelio FILE.vrl" starts it. Make one
+// per test function.
 class DrivenProgram {
 public:
-    explicit DrivenProgram(const QString& readingFile = {})
+    explicit DrivenProgram(const QString& readingFile = {}, bool keepSettings = false)
     {
+        UseTestSettings(keepSettings);
         SetJpegWriterAvailableForTesting(true);
-        program_ = std::make_unique<Application>(dialogs);
+        program_ = std::make_unique<Application>(dialogs, TestPlaceFinder());
         program_->start(readingFile);
     }
     ~DrivenProgram()

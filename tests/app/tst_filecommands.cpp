@@ -23,6 +23,7 @@
 #include <thread>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace varelio;
 using namespace varelio::app;
@@ -231,6 +232,26 @@ private slots:
 #endif
     }
 
+    void replacedFileKeepsItsOwnerAndMode()
+    {
+        // Root saving over another user's reading leaves it that user's.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("asha.vrl");
+        WriteFile(path, "old");
+        const QByteArray name = QFile::encodeName(path);
+        const bool root = ::geteuid() == 0;
+        QVERIFY((!root || ::chown(name.constData(), 65534, 65534) == 0) && ::chmod(name.constData(), 0604) == 0);
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(path);
+        QString lastSaved;
+        QVERIFY(SaveReading(nullptr, dialogs, ReadingFor(SampleForm()), 34, lastSaved) && ReadAll(path) != "old");
+        struct stat after {};
+        QVERIFY(::stat(name.constData(), &after) == 0 && (after.st_mode & 07777) == 0604);
+        if (!root)
+            QSKIP("only root can keep another owner");
+        QVERIFY(after.st_uid == 65534 && after.st_gid == 65534);
+    }
+
     void openEdges()
     {
         QTemporaryDir dir;
@@ -260,14 +281,13 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.vrl")));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.vrl")).constData(), 0600), 0);
-        const Result<std::string> file = ComposeReadingFile(ReadingFor(SampleForm()).birthData, 34);
-        QVERIFY(file.ok());
-        WriteFile(dir.filePath("asha.VRL"), Bytes(file.value()));
+        // A file of zeros decodes to empty lines, yet is no reading.
+        WriteFile(dir.filePath("zeros.vrl"), QByteArray(100000, '\0'));
 
         testing::DrivenProgram driven;
         InputWindow& input = driven.input();
         input.setFormValues(SampleForm());
-        for (const char* name : {"asha.VRL", "pipe.vrl", "folder.vrl"}) {
+        for (const char* name : {"zeros.vrl", "pipe.vrl", "folder.vrl"}) {
             driven.dialogs.messages.clear();
             driven.dialogs.setNextFileName(dir.filePath(QLatin1String(name)));
             testing::Child<QPushButton>(input, QStringLiteral("cmdOpen"))->click();
@@ -278,6 +298,16 @@ private slots:
             QVERIFY(driven.program().readingWindow() == nullptr);
             QCOMPARE(Describe(input.formValues()), Describe(SampleForm()));
         }
+
+        // The ending in any case is a reading file's.
+        const Result<std::string> file = ComposeReadingFile(ReadingFor(SampleForm()).birthData, 34);
+        QVERIFY(file.ok());
+        WriteFile(dir.filePath("ASHA.VRL"), Bytes(file.value()));
+        driven.dialogs.messages.clear();
+        driven.dialogs.setNextFileName(dir.filePath("ASHA.VRL"));
+        testing::Child<QPushButton>(input, QStringLiteral("cmdOpen"))->click();
+        QVERIFY2(driven.dialogs.messages.isEmpty(), qPrintable(driven.dialogs.messages.value(0).text));
+        QVERIFY(driven.program().readingWindow() != nullptr);
     }
 
     void openReadsOnlyTheStartOfAHugeFile()
@@ -378,25 +408,27 @@ private slots:
         const QSize clientSize = window.size();
         QVERIFY(!clientSize.isEmpty());
         ScriptedDialogs dialogs;
-        QString lastJpeg = QStringLiteral("before.jpg");
+        // The dialog offers the name the other saves share, with its own ending.
+        const QString shared = dir.filePath("ravi.pdf");
+        QString lastSaved = shared;
 
         dialogs.setNextFileName(QString());
-        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), QString());
-        QCOMPARE(lastJpeg, QStringLiteral("before.jpg"));
+        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastSaved), QString());
+        QCOMPARE(lastSaved, shared);
         const FileRequest request = dialogs.fileRequests[0];
         QCOMPARE(request.title, QString());
         QCOMPARE(request.filter, QStringLiteral("JPEG Image (*.jpg)"));
         QCOMPARE(request.defaultSuffix, QStringLiteral("jpg"));
-        QCOMPARE(request.initialName, QStringLiteral("before.jpg"));
+        QCOMPARE(request.initialName, dir.filePath("ravi.jpg"));
         QVERIFY(!request.confirmOverwrite);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
 
         const QString chosen = dir.filePath("chart.jpg");
         dialogs.setNextFileName(chosen);
         dialogs.setNextFileName(chosen);
-        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), chosen);
-        QCOMPARE(lastJpeg, chosen);
-        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastJpeg), dir.filePath("chart_001.jpg"));
+        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastSaved), chosen);
+        QCOMPARE(lastSaved, chosen);
+        QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastSaved), dir.filePath("chart_001.jpg"));
         QCOMPARE(dialogs.fileRequests[2].initialName, chosen);
         // The reading view's fixed size, pixel for pixel at the usual 96 dots per inch.
         QCOMPARE(clientSize, QSize(717, 490));

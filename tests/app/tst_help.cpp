@@ -110,6 +110,35 @@ private slots:
         QCOMPARE(HelpWindow::current()->windowTitle(), QStringLiteral("Varelio Help"));
     }
 
+    void keysWalkTheGuideAndCloseIt()
+    {
+        DrivenProgram driven;
+        HelpWindow& help = HelpWindow::showSection(guide::kContents);
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        QTextBrowser& browser = help.browser();
+        QCOMPARE(QApplication::focusWidget(), &browser);
+        // Tab goes from link to link of the contents; Enter turns to the section.
+        QStringList reached;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << browser.textCursor().charFormat().anchorHref();
+        }
+        QCOMPARE(reached.size(), 3);
+        QCOMPARE(reached.removeDuplicates(), 0);
+        for (const QString& link : reached)
+            QVERIFY2(link.startsWith(QLatin1Char('#')), qPrintable(link));
+        QTest::keyClick(&browser, Qt::Key_Return);
+        QCOMPARE(help.section(), reached.last().mid(1));
+
+        // Escape closes it, and Ctrl+W.
+        for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+            HelpWindow::showSection(guide::kFiles);
+            QVERIFY(QTest::qWaitForWindowActive(&help));
+            QTest::keyClick(&browser, key.key(), key.keyboardModifiers());
+            QVERIFY(!help.isVisible());
+        }
+    }
+
     void webPageWithoutABrowserIsReported()
     {
         DrivenProgram driven;

@@ -55,6 +55,9 @@ private slots:
     void opensWithTheFocusInTheName();
     void returnInAFieldRunsTheCalculation_data();
     void returnInAFieldRunsTheCalculation();
+    void coordinatesPastTheirLimitsAreRefused();
+    void tabRunsDownEachColumnToTheBandsLinks();
+    void controlOOpensASavedReading();
 
 private:
     Application& program() { return driven_->program(); }
@@ -146,8 +149,13 @@ void InputWindowTest::typedCharacters_data()
     const QString letters = QStringLiteral("Please enter only letters");
     const QString numbers = QStringLiteral("Please enter only numbers");
     QTest::newRow("digit in city") << "txtCity" << "7" << "" << letters;
-    QTest::newRow("hyphen in name") << "txtName" << "-" << "" << letters;
-    QTest::newRow("apostrophe in state") << "txtState" << "'" << "" << letters;
+    // Names hold apostrophes, hyphens and dots; other signs are no letters.
+    QTest::newRow("apostrophe in name") << "txtName" << "Mary O'Neill" << "Mary O'Neill" << "";
+    QTest::newRow("hyphen in name") << "txtName" << "Jean-Luc" << "Jean-Luc" << "";
+    QTest::newRow("dot in city") << "txtCity" << "St. John" << "St. John" << "";
+    QTest::newRow("curly apostrophe in name") << "txtName" << QStringLiteral("D’Souza") << QStringLiteral("D’Souza") << "";
+    QTest::newRow("at sign in name") << "txtName" << "@" << "" << letters;
+    QTest::newRow("comma in state") << "txtState" << "," << "" << letters;
     // Letters a reading file can store are letters; the others get the same message.
     QTest::newRow("accented letters in city") << "txtCity" << QStringLiteral("S\u00E3o Jos\u00E9") << QStringLiteral("S\u00E3o Jos\u00E9") << "";
     QTest::newRow("ligature in name") << "txtName" << QStringLiteral("\u0152dipe") << QStringLiteral("\u0152dipe") << "";
@@ -266,6 +274,13 @@ void InputWindowTest::eachProblemShowsItsWordsIconAndFocus()
         {ProblemCode::ImpossibleDate, Severity::Information, FormField::None, nullptr},
         {ProblemCode::ImpossibleDateInThirtyDayMonth, Severity::Information, FormField::None, nullptr},
         {ProblemCode::ConverterMissing, Severity::Error, FormField::None, nullptr},
+        {ProblemCode::LatitudeDegreesOutOfRange, Severity::Error, FormField::LatDeg, "txtLatDeg"},
+        {ProblemCode::LatitudeMinutesOutOfRange, Severity::Error, FormField::LatMin, "txtLatMin"},
+        {ProblemCode::LatitudePastPole, Severity::Error, FormField::LatMin, "txtLatMin"},
+        {ProblemCode::LongitudeDegreesOutOfRange, Severity::Error, FormField::LonDeg, "txtLonDeg"},
+        {ProblemCode::LongitudeMinutesOutOfRange, Severity::Error, FormField::LonMin, "txtLonMin"},
+        {ProblemCode::LongitudePastLimit, Severity::Error, FormField::LonMin, "txtLonMin"},
+        {ProblemCode::UtcOffsetInvalid, Severity::Error, FormField::UtcOffset, "txtUtcOffset"},
     };
     auto* month = Child<QComboBox>(input(), "cboMonth");
     for (const Shown& shown : problems) {
@@ -352,6 +367,7 @@ void InputWindowTest::formValuesRoundTrip()
     form.city = " Port Louis ";
     form.state = "Plaines";
     form.country = "Mauritius";
+    form.utcOffset = "+05:53:20";
     input().setFormValues(form);
     QCOMPARE(Describe(input().formValues()), Describe(form));
     QCOMPARE(input().timeZoneIndex(), 70);
@@ -447,6 +463,52 @@ void InputWindowTest::returnInAFieldRunsTheCalculation()
     QVERIFY2(messages().isEmpty(), qPrintable(messages().value(0).text));
     QVERIFY(program().readingWindow() != nullptr);
     QVERIFY(!input().isVisible());
+}
+
+void InputWindowTest::coordinatesPastTheirLimitsAreRefused()
+{
+    FormValues form = WorkedExampleForm();
+    form.latDeg = "95";
+    form.latMin = "75";
+    input().setFormValues(form);
+    field("txtName")->setFocus();
+    QVERIFY(!program().calculateReading());
+    QCOMPARE(messages().value(0).text, QStringLiteral("Please Enter Degree of Latitude from 0 to 90"));
+    QCOMPARE(input().focusWidget(), field("txtLatDeg"));
+    QVERIFY(program().readingWindow() == nullptr);
+}
+
+// Down the birth column, then down the place column, then the buttons and
+// each of the band's links.
+void InputWindowTest::tabRunsDownEachColumnToTheBandsLinks()
+{
+    QVERIFY(QTest::qWaitForWindowActive(&input()));
+    Child<QPushButton>(input(), "cmdOpen")->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int step = 0; step < 21; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"cmdOpen", "txtName", "cboMonth", "cboDate", "cboYear", "cboHour", "cboMinute",
+                                   "chkDST", "cboTimeZone", "txtUtcOffset", "txtLatDeg", "txtLatMin", "optLatNorth",
+                                   "txtLonDeg", "txtLonMin", "optLongEast", "txtCity", "txtState", "txtCountry",
+                                   "Command1", "cmdCalculate", "lblPromo"}));
+    auto* band = Child<QLabel>(input(), "lblPromo");
+    QSignalSpy opened(band, &QLabel::linkActivated);
+    for (int link = 0; link < 3; ++link) {
+        QCOMPARE(QApplication::focusWidget(), band);
+        QTest::keyClick(band, Qt::Key_Return);
+        QTest::keyClick(band, Qt::Key_Tab);
+    }
+    QCOMPARE(opened.size(), 3);
+    QVERIFY(QApplication::focusWidget() != band);
+}
+
+void InputWindowTest::controlOOpensASavedReading()
+{
+    QTest::keyClick(field("txtName"), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(driven_->dialogs.fileRequests.size(), 1);
+    QCOMPARE(driven_->dialogs.fileRequests[0].filter, QStringLiteral("Varelio (*.vrl)"));
 }
 
 QTEST_MAIN(InputWindowTest)

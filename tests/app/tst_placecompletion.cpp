@@ -1,9 +1,11 @@
 // The place finder in the input window, on the real GeoNames cities and tz
 // database: what a picked completion fills in, the zone chosen again for a new
-// date, letting go after a hand edit, the note, and no finder without libgeonames.
+// date, the note after a hand edit or a city typed over the place, the exact
+// offset and its warning in the reading, and no finder without libgeonames.
 #include "AppTestSupport.h"
 
 #include "app/Colours.h"
+#include "app/ReadingView.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -22,27 +24,31 @@ using namespace varelio::app::testing;
 class PlaceCompletionTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY2(SharedPlaceFinder().WaitUntilLoaded(), "needs libgeonames0"); }
+    void initTestCase() { QVERIFY2(TestPlaceFinder().WaitUntilLoaded(), "needs libgeonames0"); }
     void init();
     void cleanup() { driven_.reset(); }
 
     void pickedPlaceFillsTheFormAndFollowsTheDate();
-    void handEditsLetThePlaceGo();
-    void inexactZoneWarnsInTheErrorColour();
+    void handEditsKeepTheNoteAndStopFollowingTheDate();
+    void aCityTypedOverThePlaceSaysItsPlaceIsStillThere();
+    void anOffsetNoRowGivesGoesIntoTheExactOffset();
+    void anOldNameFindsTheCity();
     void withoutGeonamesCityIsAPlainField();
 
 private:
     InputWindow& input() { return driven_->input(); }
     QLabel* note() { return Child<QLabel>(input(), "lblZoneNote"); }
     QComboBox* list(const char* name) { return Child<QComboBox>(input(), QLatin1String(name)); }
-    // City, state, country, latitude, longitude, zone row, DST.
+    QLineEdit* field(const char* name) { return Child<QLineEdit>(input(), QLatin1String(name)); }
+    bool red() { return note()->palette().color(QPalette::WindowText) == kErrorColour; }
+    // City, state, country, latitude, longitude, zone row, DST and the exact offset when there is one.
     QString placeFields()
     {
         const FormValues f = input().formValues();
         return QString::fromStdString(f.city + "|" + f.state + "|" + f.country + "|" + f.latDeg + " " + f.latMin +
                                       (f.latDirection ? " S|" : " N|") + f.lonDeg + " " + f.lonMin +
                                       (f.lonDirection ? " W|" : " E|") + std::to_string(f.zoneIndex) +
-                                      (f.dst ? "|DST" : "|no DST"));
+                                      (f.dst ? "|DST" : "|no DST") + (f.utcOffset.empty() ? "" : "|" + f.utcOffset));
     }
     // Types the first letters into City as keys; the completions' popup.
     QAbstractItemView* type(const QString& typed)
@@ -86,57 +92,136 @@ void PlaceCompletionTest::pickedPlaceFillsTheFormAndFollowsTheDate()
     QVERIFY(pick(QStringLiteral("Mumb"), QStringLiteral("Mumbai, Maharashtra, India")));
     QCOMPARE(placeFields(), QStringLiteral("Mumbai|Maharashtra|India|19 4 N|72 53 E|34|no DST"));
     QCOMPARE(note()->text(), QStringLiteral("Asia/Kolkata on 1 January 2000: UTC+5:30 \u2192 Indian Time, IST, +5.3"));
-    QVERIFY(note()->palette().color(QPalette::WindowText) != kErrorColour);
+    QVERIFY(!red());
     // Return picked the place and did not also run the calculation.
     QVERIFY(driven_->program().readingWindow() == nullptr);
 
-    // India's war time, +6:30, from September 1942 to October 1945.
+    // India's war time, +6:30, from September 1942 to October 1945; whether
+    // Bombay's own clock followed it the sources do not say.
     list("cboYear")->setCurrentIndex(1943 - 1901);
     list("cboMonth")->setCurrentIndex(2);
     QCOMPARE(placeFields(), QStringLiteral("Mumbai|Maharashtra|India|19 4 N|72 53 E|34|DST"));
     QCOMPARE(note()->text(), QStringLiteral("Asia/Kolkata on 1 March 1943: UTC+6:30, summer time \u2192 Indian Time, "
-                                            "IST, +5.3 with DST"));
+                                            "IST, +5.3 with DST; Mumbai kept Bombay Time, UTC+4:51, until 1955: for a "
+                                            "time recorded in it, enter +04:51"));
     list("cboHour")->setCurrentIndex(24);  // the midnight ending 1 March 1943 counts too
     QVERIFY(Child<QCheckBox>(input(), "chkDST")->isChecked());
+    // Bombay Time in 1950, no row of its own: the exact offset holds it.
+    list("cboYear")->setCurrentIndex(1950 - 1901);
+    QCOMPARE(placeFields(), QStringLiteral("Mumbai|Maharashtra|India|19 4 N|72 53 E|64|no DST|+04:51"));
+    QVERIFY(!red());
 }
 
-void PlaceCompletionTest::handEditsLetThePlaceGo()
+// A hand edit keeps the note, which says the zone no longer follows the date;
+// opening a saved reading lets the place go.
+void PlaceCompletionTest::handEditsKeepTheNoteAndStopFollowingTheDate()
 {
+    const QString byHand = QStringLiteral("; changed by hand, so the zone no longer follows the date");
     const std::function<void()> edits[] = {
         [this] { list("cboTimeZone")->setCurrentIndex(33); },
-        [this] { QTest::keyClick(Child<QLineEdit>(input(), "txtCity"), Qt::Key_X); },
-        // Opening a saved reading: its zone row and box stay whatever its date.
-        [this] { input().setFormValues(input().formValues()); },
+        [this] { QTest::keyClick(field("txtLatMin"), Qt::Key_Backspace); },
+        [this] { Child<QCheckBox>(input(), "chkDST")->click(); },
     };
     for (const auto& edit : edits) {
-        list("cboYear")->setCurrentIndex(2000 - 1901);
-        QVERIFY(pick(QStringLiteral("Mumb"), QStringLiteral("Mumbai, Maharashtra, India")));
+        list("cboYear")->setCurrentIndex(1990 - 1901);
+        list("cboMonth")->setCurrentIndex(6);
+        QVERIFY(pick(QStringLiteral("New Y"), QStringLiteral("New York, New York, United States of America")));
+        QVERIFY(Child<QCheckBox>(input(), "chkDST")->isChecked());
         edit();
-        QVERIFY(note()->text().isEmpty());
+        QVERIFY2(note()->text().startsWith(QStringLiteral("America/New_York on 1 July 1990: UTC-4:00")) &&
+                     note()->text().endsWith(byHand),
+                 qPrintable(note()->text()));
         const int zone = list("cboTimeZone")->currentIndex();
-        list("cboYear")->setCurrentIndex(1943 - 1901);
+        const bool dst = Child<QCheckBox>(input(), "chkDST")->isChecked();
+        list("cboMonth")->setCurrentIndex(0);  // January: the zone would have no summer time
         QCOMPARE(list("cboTimeZone")->currentIndex(), zone);
-        QVERIFY(!Child<QCheckBox>(input(), "chkDST")->isChecked());
+        QCOMPARE(Child<QCheckBox>(input(), "chkDST")->isChecked(), dst);
+        QVERIFY(note()->text().endsWith(byHand));
     }
+    input().setFormValues(input().formValues());
+    QVERIFY(note()->text().isEmpty());
 }
 
-void PlaceCompletionTest::inexactZoneWarnsInTheErrorColour()
+// A city the finder does not know, typed over the place picked: the place's
+// coordinates and zone are still in the form, and the note says so in red
+// until they are changed or another place is picked.
+void PlaceCompletionTest::aCityTypedOverThePlaceSaysItsPlaceIsStillThere()
 {
-    // Nepal's +5:45 has no row of its own.
+    QVERIFY(pick(QStringLiteral("New Y"), QStringLiteral("New York, New York, United States of America")));
+    type(QStringLiteral("Kasauli"));
+    QCOMPARE(note()->text(), QStringLiteral("Latitude, longitude and time zone are still those of New York, New York, "
+                                            "United States of America: change them or pick the new place"));
+    QVERIFY(red());
+    type(QStringLiteral("new york"));  // names the place again
+    QVERIFY(note()->text().startsWith(QStringLiteral("America/New_York on ")));
+    type(QStringLiteral("Kasauli"));
+    field("txtLatDeg")->setText(QStringLiteral("30"));
+    QVERIFY2(note()->text().endsWith(QStringLiteral("no longer follows the date")), qPrintable(note()->text()));
+    QVERIFY(!red());
+    QVERIFY(pick(QStringLiteral("Mumb"), QStringLiteral("Mumbai, Maharashtra, India")));
+    QVERIFY(note()->text().startsWith(QStringLiteral("Asia/Kolkata on ")) && !red());
+}
+
+// Kathmandu 1995 keeps +5:45, which no row gives: the exact offset holds it,
+// the reading uses it and says so. Emptied, the row stands in for it: the
+// note warns in red, and so does the reading.
+void PlaceCompletionTest::anOffsetNoRowGivesGoesIntoTheExactOffset()
+{
+    FormValues form = input().formValues();
+    form.yearIndex = 1995 - 1901;
+    form.monthIndex = 9;
+    form.dayIndex = 25;
+    form.hourIndex = 1;
+    form.minuteIndex = 30;
+    input().setFormValues(form);
     QVERIFY(pick(QStringLiteral("Kathm"), QStringLiteral("Kathmandu, Bagmati Province, Nepal")));
-    QCOMPARE(placeFields(), QStringLiteral("Kathmandu|Bagmati Province|Nepal|27 42 N|85 19 E|34|no DST"));
-    QVERIFY2(note()->text().startsWith(QStringLiteral("Asia/Kathmandu on 1 January 2000: UTC+5:45 \u2192 nearest row "
-                                                      "Indian Time, IST, +5.3, 15 minutes off")),
-             qPrintable(note()->text()));
-    QCOMPARE(note()->palette().color(QPalette::WindowText), kErrorColour);
-    QVERIFY(kErrorColour.red() > 150 && kErrorColour.green() < 60 && kErrorColour.blue() < 60);
+    QCOMPARE(placeFields(), QStringLiteral("Kathmandu|Bagmati Province|Nepal|27 42 N|85 19 E|34|no DST|+05:45"));
+    QCOMPARE(note()->text(), QStringLiteral("Asia/Kathmandu on 26 October 1995: UTC+5:45 \u2192 exact offset +05:45, "
+                                            "which no row gives"));
+    QVERIFY(!red());
     // Whole, below the zone list.
     QTRY_VERIFY(note()->height() >= note()->heightForWidth(note()->width()));
     QComboBox* zone = list("cboTimeZone");
     QVERIFY(note()->mapTo(&input(), QPoint()).y() > zone->mapTo(&input(), QPoint(0, zone->height())).y());
-    // Nepal kept +5:30 before 1986: exact again, out of the error colour.
-    list("cboYear")->setCurrentIndex(1980 - 1901);
-    QVERIFY(!note()->text().isEmpty() && note()->palette().color(QPalette::WindowText) != kErrorColour);
+
+    Child<QPushButton>(input(), "cmdCalculate")->click();
+    ReadingWindow* shown = driven_->program().readingWindow();
+    QVERIFY(shown);
+    QCOMPARE(driven_->program().reading().chartState.universalTime, 1.5 - 5.75);
+    QCOMPARE(Child<QLabel>(shown->readingView(), "lblOffset")->text(), QStringLiteral("Offset: UTC+5:45, exact"));
+    QVERIFY(!shown->readingView().findChild<QLabel*>(QStringLiteral("lblZoneWarning")));
+    driven_->program().back();
+
+    field("txtUtcOffset")->clear();
+    QVERIFY2(note()->text().contains(QStringLiteral("nearest row Indian Time, IST, +5.3, 15 minutes off: the ascendant "
+                                                    "may be about 4\u00B0 off")),
+             qPrintable(note()->text()));
+    QVERIFY(red());
+    Child<QPushButton>(input(), "cmdCalculate")->click();
+    ReadingWindow* approximated = driven_->program().readingWindow();
+    QVERIFY(approximated);
+    QCOMPARE(Child<QLabel>(approximated->readingView(), "lblOffset")->text(), QStringLiteral("Offset: UTC+5:30, zone row"));
+    auto* warning = approximated->readingView().findChild<QLabel*>(QStringLiteral("lblZoneWarning"));
+    QVERIFY(warning);
+    QVERIFY(warning->text().startsWith(QStringLiteral("Asia/Kathmandu on 26 October 1995: UTC+5:45 \u2192 nearest row")));
+    QCOMPARE(warning->palette().color(QPalette::WindowText), kErrorColour);
+    driven_->program().back();
+
+    // Choosing a row by hand: the row's offset, so the exact offset goes.
+    QVERIFY(pick(QStringLiteral("Kathm"), QStringLiteral("Kathmandu, Bagmati Province, Nepal")));
+    Child<QCheckBox>(input(), "chkDST")->click();
+    QVERIFY(field("txtUtcOffset")->text().isEmpty());
+}
+
+// An old name completes to the city it names now, saying which name matched;
+// the city is entered by its name of today.
+void PlaceCompletionTest::anOldNameFindsTheCity()
+{
+    QVERIFY(pick(QStringLiteral("Bomb"), QStringLiteral("Mumbai (Bombay), Maharashtra, India")));
+    QCOMPARE(placeFields().left(26), QStringLiteral("Mumbai|Maharashtra|India|1"));
+    QVERIFY(note()->text().startsWith(QStringLiteral("Asia/Kolkata on ")));
+    type(QStringLiteral("Bombay"));  // the name it was found by still names it
+    QVERIFY(!red());
 
     // Same-labelled places are told apart in the popup, whole.
     QAbstractItemView* popup = type(QStringLiteral("Ashford"));

@@ -1,91 +1,199 @@
-// The reading view's birth-time lines: the companion's sentences for each
-// reference between the Moon's box and the closing note, and a warning in red
-// where a birth a few minutes later gives the other verdict.
+// The reading view's Manglik interpretation: the companion's sentences for
+// each reference's birth-time window between the Moon's box and the note, a
+// warning in red where a birth a few minutes off gets the other verdict, the
+// cancellation under a box whose dosha is cancelled, a warning place note last;
+// every line whole, in the reading's font, none over another, the frame and the
+// view growing to hold them. The personal details' offset line.
 #include "AppTestSupport.h"
 
 #include "app/Colours.h"
 #include "app/ReadingView.h"
+#include "app/Wording.h"
 #include "formats/English.h"
 #include "reading/VerdictWindow.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
 
+Q_DECLARE_METATYPE(varelio::FormValues)
+
 using namespace varelio;
 using namespace varelio::app;
 using namespace varelio::app::testing;
+
+namespace {
+
+// The worked example at another date and time.
+FormValues DelhiAt(int year, int month, int day, int hour, int minute)
+{
+    FormValues form = WorkedExampleForm();
+    form.yearIndex = year - 1901;
+    form.monthIndex = month - 1;
+    form.dayIndex = day - 1;
+    form.hourIndex = hour;
+    form.minuteIndex = minute;
+    return form;
+}
+
+}  // namespace
 
 class ReadingViewTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { driven_ = std::make_unique<DrivenProgram>(); }
     void cleanup() { driven_.reset(); }
-    void birthTimeLinesSayWhatTheCompanionSays_data();
-    void birthTimeLinesSayWhatTheCompanionSays();
+    void interpretationSaysWhatTheCompanionSays_data();
+    void interpretationSaysWhatTheCompanionSays();
+    void personalDetailsSayWhichOffsetWasUsed();
 
 private:
     std::unique_ptr<DrivenProgram> driven_;
 };
 
-void ReadingViewTest::birthTimeLinesSayWhatTheCompanionSays_data()
+void ReadingViewTest::interpretationSaysWhatTheCompanionSays_data()
 {
-    QTest::addColumn<int>("minutesOn");  // after the worked example's 17:30; -1: up to 6 minutes before the Lagna's change
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("worked example") << 0 << QStringList{"lblWindow0", "lblWindow1"};
-    QTest::newRow("6 minutes before the ascendant's sign change")
-        << -1 << QStringList{"lblWindow0", "lblWarning0", "lblWindow1"};
+    QTest::addColumn<FormValues>("form");
+    QTest::addColumn<QStringList>("lines");  // below the Lagna's box, in order down to the note
+    QTest::addColumn<bool>("placeWarns");    // a place note in red under the verdicts' lines
+    const FormValues worked = WorkedExampleForm();
+    QTest::newRow("worked example") << worked << QStringList{"lblWindow0", "lblWindow1"} << false;
+    // 6 minutes before the ascendant's sign change.
+    const std::optional<ReferenceWindow> window = samples::ReadingOf(worked).of(ManglikReference::Lagna).window;
+    QVERIFY(window && window->to.minutesToChange);
+    FormValues early = worked;
+    early.hourIndex += (early.minuteIndex + *window->to.minutesToChange - 6) / 60;
+    early.minuteIndex = (early.minuteIndex + *window->to.minutesToChange - 6) % 60;
+    QTest::newRow("a warning") << early << QStringList{"lblWindow0", "lblWarning0", "lblWindow1"} << false;
+    QTest::newRow("both warnings, the Moon's dosha cancelled")
+        << DelhiAt(2000, 1, 5, 3, 20)
+        << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1", "lblWarning1"} << false;
+    // Both windows end where Mars enters Aquarius, "to about 05:23, give or take 2 hours": the longest lines.
+    QTest::newRow("ends set by Mars, the Moon's dosha cancelled")
+        << DelhiAt(2000, 2, 4, 4, 0) << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1"}
+        << false;
+    QTest::newRow("the Lagna's dosha cancelled")
+        << DelhiAt(1959, 9, 1, 8, 0) << QStringList{"lblCancelled0", "lblWindow0", "lblWindow1"} << false;
+    QTest::newRow("both warnings, a cancellation and the place note")
+        << DelhiAt(2000, 1, 5, 3, 20)
+        << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1", "lblWarning1", "lblZoneWarning"}
+        << true;
 }
 
-void ReadingViewTest::birthTimeLinesSayWhatTheCompanionSays()
+void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
 {
-    QFETCH(int, minutesOn);
+    QFETCH(FormValues, form);
     QFETCH(QStringList, lines);
-    FormValues form = WorkedExampleForm();
-    if (minutesOn < 0) {
-        const std::optional<ReferenceWindow> worked = samples::ReadingOf(form).of(ManglikReference::Lagna).window;
-        QVERIFY(worked && worked->to.minutesToChange);
-        minutesOn = *worked->to.minutesToChange - 6;
-    }
-    form.hourIndex += (form.minuteIndex + minutesOn) / 60;
-    form.minuteIndex = (form.minuteIndex + minutesOn) % 60;
+    QFETCH(bool, placeWarns);
     ReadingWindow* frame = driven_->calculate(form);
     QVERIFY(frame);
-    ReadingView& view = frame->readingView();
+    const Reading& reading = driven_->program().reading();
+    // The place note comes from the input window's pick; here one of a zone
+    // the tz database lacks, given to a view of the same reading.
+    ZoneNote placeNote;
+    if (placeWarns) {
+        placeNote.kind = ZoneNote::Kind::ZoneUnknown;
+        placeNote.zoneId = "Asia/Atlantis";
+    }
+    std::unique_ptr<ReadingView> noted;
+    if (placeWarns)
+        noted = std::make_unique<ReadingView>(reading, placeNote);
+    ReadingView& view = placeWarns ? *noted : frame->readingView();
 
+    // The companion's sentences, and the text export's reason under "Dosha cancelled: ".
     QStringList expected;
     for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
-        const std::optional<ReferenceWindow>& window = driven_->program().reading().of(reference).window;
+        if (const auto& cancellation = reading.of(reference).verdict.cancellation)
+            expected << QStringLiteral("Dosha cancelled: ") +
+                            QString::fromStdString(english::CancellationReason(*cancellation, reference));
+    }
+    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+        const std::optional<ReferenceWindow>& window = reading.of(reference).window;
         QVERIFY(window);
         expected << QString::fromStdString(std::string(english::ReferenceName(reference)) + ": " +
                                            english::WindowText(*window));
         if (const std::optional<TimeWarning> warning = NearbyVerdictChange(*window))
             expected << QString::fromStdString(english::TimeWarningText(*warning, reference));
     }
+    if (placeWarns)
+        expected << ZoneNoteText(placeNote);
     QCOMPARE(expected.size(), lines.size());
-    if (lines.contains(QStringLiteral("lblWarning0")))
-        QVERIFY2(expected[1].startsWith(QStringLiteral("A birth 6 minutes later gives ")), qPrintable(expected[1]));
 
-    // Each whole, top down between the Moon's box and the note, in the frame.
-    int above = view.findChild<QWidget*>(QStringLiteral("Frame1_2"))->geometry().bottom();
-    const QRect note = view.findChild<QLabel*>(QStringLiteral("lblResult6"))->geometry();
+    // Each whole, in the reading's font, top down: the Lagna's cancellation
+    // between the boxes, the Moon's under its box, then the windows, then the note.
+    QWidget* lagnaBox = view.findChild<QGroupBox*>(QStringLiteral("Frame1_1"));
+    QWidget* moonBox = view.findChild<QGroupBox*>(QStringLiteral("Frame1_2"));
+    auto* note = view.findChild<QLabel*>(QStringLiteral("lblResult6"));
+    int above = lagnaBox->geometry().bottom();
     for (int i = 0; i < lines.size(); ++i) {
         auto* line = view.findChild<QLabel*>(lines[i]);
         QVERIFY2(line, qPrintable(lines[i]));
         QCOMPARE(line->text(), expected[i]);
-        const QRect place = line->geometry();
+        QCOMPARE(line->font(), view.font());
         QCOMPARE(line->parentWidget()->objectName(), QStringLiteral("Frame1_0"));
-        QVERIFY2(place.top() > above && place.bottom() < note.top() && place.left() == note.left() &&
-                     place.right() <= note.right() && place.height() >= line->heightForWidth(place.width()),
+        const QRect place = line->geometry();
+        QVERIFY2(place.top() > above && place.height() >= line->heightForWidth(place.width()) &&
+                     place.left() == note->x() && place.right() <= note->geometry().right(),
                  qPrintable(lines[i]));
+        if (lines[i] == QLatin1String("lblCancelled0"))
+            QVERIFY(place.bottom() < moonBox->y());
+        else
+            QVERIFY2(place.top() > moonBox->geometry().bottom(), qPrintable(lines[i]));
         above = place.bottom();
-        const bool warns = lines[i].startsWith(QLatin1String("lblWarning"));
-        QCOMPARE(line->palette().color(QPalette::WindowText) == kErrorColour, warns);
+        QCOMPARE(line->palette().color(QPalette::WindowText) == kErrorColour,
+                 lines[i].contains(QLatin1String("Warning")));
     }
-    QCOMPARE(view.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lbl(Window|Warning)"))).size(),
+    QVERIFY(note->y() > above);
+    QCOMPARE(view.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lbl(Window|Warning|Cancelled|ZoneWarning)"))).size(),
              lines.size());
-    // The layout and so the picture keep their size.
-    QCOMPARE(view.size(), QSize(717, 490));
+    // The captions stay as they are.
+    for (int f = 0; f < 2; ++f) {
+        const std::array<QString, 3> captions = VerdictCaptions(reading.of(f ? ManglikReference::Moon : ManglikReference::Lagna).verdict);
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(view.findChild<QLabel*>(QStringLiteral("lblResult%1").arg(f * 3 + k))->text(), captions[k]);
+    }
+    // The frame holds it all, and the view the frame; the layout's size
+    // until the lines need more.
+    QWidget* interpretation = view.findChild<QGroupBox*>(QStringLiteral("Frame1_0"));
+    QVERIFY(interpretation->rect().contains(note->geometry()));
+    QVERIFY(view.rect().contains(interpretation->geometry()));
+    if (lines.size() <= 3)
+        QCOMPARE(view.size(), QSize(717, 490));
+}
+
+// The zone row's offset, with DST, or the exact offset, on a line of its own
+// that fits the frame with the eight above it, each line as tall as its font.
+void ReadingViewTest::personalDetailsSayWhichOffsetWasUsed()
+{
+    struct Case {
+        bool dst;
+        const char* utcOffset;
+        const char* expected;
+    };
+    const Case cases[] = {{false, "", "Offset: UTC+5:30, zone row"},
+                          {true, "", "Offset: UTC+6:30, zone row with DST"},
+                          {true, "+05:53:20", "Offset: UTC+5:53:20, exact"}};
+    for (const Case& c : cases) {
+        FormValues form = WorkedExampleForm();
+        form.dst = c.dst;
+        form.utcOffset = c.utcOffset;
+        ReadingWindow* frame = driven_->calculate(form);
+        QVERIFY(frame);
+        ReadingView& view = frame->readingView();
+        QCOMPARE(view.findChild<QLabel*>(QStringLiteral("lblOffset"))->text(), QLatin1String(c.expected));
+        auto* details = view.findChild<QGroupBox*>(QStringLiteral("Frame2"));
+        int above = details->contentsRect().top() - 1;
+        for (const char* name : {"lblName", "lblCity", "lblState", "lblCountry", "lblDOB", "lblTOB", "lblLatitude",
+                                 "lblLongitude", "lblOffset"}) {
+            const QLabel* line = details->findChild<QLabel*>(QLatin1String(name));
+            QVERIFY2(line && line->geometry().top() > above, name);
+            QVERIFY2(line->geometry().bottom() <= details->contentsRect().bottom(), name);
+            QVERIFY2(line->height() >= line->fontMetrics().height(), name);
+            above = line->geometry().top();
+        }
+        driven_->program().back();
+    }
 }
 
 QTEST_MAIN(ReadingViewTest)

@@ -1,12 +1,16 @@
 // The reading window driven through the application object: a full
-// calculation of the worked example, the menus' check marks, the toolbar's
-// shared commands, the button band, the status bar after each save, and the
-// Back / New / Exit lifetime rules.
+// calculation of the worked example, the View menu's charts (each entry
+// changes what is drawn, and the choice stays), the toolbar's shared
+// commands, the button band, the status bar after each save, the names the
+// save dialogs offer, and the Back (Escape too) / New / Exit lifetime rules.
 #include "AppTestSupport.h"
 
-#include "app/RasiChart.h"
+#include "app/Printing.h"
+#include "app/ReadingChart.h"
 #include "app/ReadingView.h"
 #include "app/ScreenFit.h"
+#include "app/Wording.h"
+#include "drawing/ChartContent.h"
 #include "VarelioVersion.h"
 
 #include <QAction>
@@ -18,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -41,15 +46,29 @@ QString LabelText(QObject& root, const QString& name)
     return label ? label->text() : QStringLiteral("<no label %1>").arg(name);
 }
 
-// "Mars" in cell 10 and so on: the body lines of all twelve chart cells.
-QStringList CellLines(RasiChart& chart)
+// "Mangala" and so on: the body lines of all twelve signs of the chart.
+QStringList CellLines(const ReadingChart& chart)
 {
     QStringList lines;
-    for (int i = 0; i < 12; ++i) {
-        if (!chart.cellText(i).isEmpty())
-            lines += chart.cellText(i).split(QLatin1Char('\n'));
-    }
+    for (int sign = 1; sign <= 12; ++sign)
+        lines += drawing::CellLines(chart.content(), sign);
     return lines;
+}
+
+QImage OnScreen(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The chart as the drawing makes it from the reading, apart from the window.
+QImage Expected(const Reading& reading, const ChartChoice& choice, const QWidget& chart)
+{
+    QImage image(chart.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    drawing::DrawChart(painter, QRectF(image.rect()),
+                       drawing::ContentOf(reading.chartState, choice.chart, ChartName(choice.chart)),
+                       drawing::ChartLook{choice.style, choice.colour}, chart.font());
+    return image;
 }
 
 // A menu's captions in order, "-" for a separator, submenus in brackets.
@@ -79,13 +98,14 @@ private slots:
     void personalDetailsOfAnotherReadingAfterBack();
     void backKeepsTheEntriesAndNewShowsBeforeClosing();
     void menusHoldTheirEntriesAndSeparators();
-    void chartMenusMoveOnlyTheirMarks();
+    void chartEntriesChangeWhatIsDrawn();
+    void chartChoiceStaysForTheNextReadingAndStart();
     void toolbarButtonsAreTheMenuEntries();
     void hiddenToolbarReturnsWithTheNextReading();
     void buttonsStayRightAligned();
     void statusBarEntryShowsAndHidesIt();
     void eachSaveSaysWhereTheFileWent();
-    void pictureDialogRemembersItsNamePerWindow();
+    void saveDialogsOfferOneBaseName();
     void exitAndCloseBoxEndTheProgram_data();
     void exitAndCloseBoxEndTheProgram();
     void labelsStartBelowTheFrameTitles();
@@ -161,7 +181,7 @@ void ReadingWindowTest::workedExampleFillsTheWindow()
     const char* cells[12] = {"Guru\nShani (R) ", "", "Asc", "Rahu", "", "", "Chandra", "Shukra", "Surya\nBudha",
                              "Ketu", "Mangala", ""};
     for (int i = 0; i < 12; ++i)
-        QCOMPARE(view.rasiChart().cellText(i), QLatin1String(cells[i]));
+        QCOMPARE(drawing::CellLines(view.chart().content(), i + 1).join(QLatin1Char('\n')), QLatin1String(cells[i]));
 }
 
 void ReadingWindowTest::personalDetailsOfAnotherReadingAfterBack()
@@ -201,7 +221,7 @@ void ReadingWindowTest::personalDetailsOfAnotherReadingAfterBack()
         QCOMPARE(LabelText(view, QLatin1String(name)), QLatin1String(text));
 
     // Nothing of the first chart remains: the ascendant and nine bodies, once each.
-    const QStringList lines = CellLines(view.rasiChart());
+    const QStringList lines = CellLines(view.chart());
     QCOMPARE(lines.size(), 10);
     QCOMPARE(lines.count(QStringLiteral("Asc")), 1);
     for (const char* body : {"Surya", "Chandra", "Rahu", "Ketu"})
@@ -224,6 +244,14 @@ void ReadingWindowTest::backKeepsTheEntriesAndNewShowsBeforeClosing()
     QCOMPARE(Describe(program().inputWindow().formValues()), entries);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(watched.isNull());
+
+    // Escape goes Back too.
+    frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    QTest::keyClick(frame, Qt::Key_Escape);
+    QVERIFY(program().readingWindow() == nullptr);
+    QVERIFY(program().inputWindow().isVisible());
+    QCOMPARE(Describe(program().inputWindow().formValues()), entries);
 
     // New shows the input window first, while the frame is still open.
     frame = calculate(WorkedExampleForm());
@@ -261,7 +289,7 @@ void ReadingWindowTest::menusHoldTheirEntriesAndSeparators()
     QCOMPARE(menus.value(0), QStringLiteral("&File[&New|-|Save &As|Save As &JPEG|Save As P&DF|-|"
                                             "&Export Chart As Text|-|&Print|-|&Back|-|E&xit]"));
     QCOMPARE(menus.value(1), QStringLiteral("&View[&Toolbar|&Status Bar|-|&Chart Style[&North Indian|&South Indian|"
-                                            "&Natal Indian]|Colo&r Style[O&n|O&ff]|-|&Chart|&Divisional Charts[&Hora|"
+                                            "&East Indian]|Colo&r Style[O&n|O&ff]|-|&Chart|&Divisional Charts[&Hora|"
                                             "&Drekkana|&Sapthamsa|&Navamsa|&D&asamsa|D&wadasamsa]]"));
     QCOMPARE(menus.value(2), QStringLiteral("&Help[&Online Help|&Visit Us Online|-|Check for Software &Update|-|"
                                             "&About Software|&Donate|Make Money &Online]"));
@@ -275,55 +303,143 @@ void ReadingWindowTest::menusHoldTheirEntriesAndSeparators()
     QCOMPARE(captions.join(QLatin1Char('|')), QStringLiteral("Save As &JPEG|Save As P&DF|&Back|E&xit|Varelio"));
 }
 
-void ReadingWindowTest::chartMenusMoveOnlyTheirMarks()
+namespace {
+
+using drawing::ChartStyle;
+
+// The View menu's entries and the choice each makes.
+const std::pair<const char*, ChartStyle> kStyleEntries[] = {
+    {"mnuNorth", ChartStyle::North}, {"mnuSouth", ChartStyle::South}, {"mnuNatal", ChartStyle::East}};
+const std::pair<const char*, bool> kColourEntries[] = {{"mnuColorOn", true}, {"mnuColorOff", false}};
+const std::pair<const char*, DivisionalChart> kChartEntries[] = {
+    {"mnuChart", DivisionalChart::Rasi},         {"mnuSub_Hora", DivisionalChart::Hora},
+    {"mnuSub_Drekkana", DivisionalChart::Drekkana}, {"mnuSub_Sapthamsa", DivisionalChart::Saptamsa},
+    {"mnuSub_Navamsa", DivisionalChart::Navamsa}, {"mnuSub_Dasamsa", DivisionalChart::Dasamsa},
+    {"mnuSub_Dwadasamsa", DivisionalChart::Dwadasamsa}};
+
+// The entries checked, one per group, as names: "mnuNatal,mnuColorOn,mnuSub_Hora".
+QString Marks(ReadingWindow& frame)
+{
+    QStringList checked;
+    auto add = [&](const char* name) {
+        if (Child<QAction>(frame, QLatin1String(name))->isChecked())
+            checked << QLatin1String(name);
+    };
+    for (const auto& entry : kStyleEntries)
+        add(entry.first);
+    for (const auto& entry : kColourEntries)
+        add(entry.first);
+    for (const auto& entry : kChartEntries)
+        add(entry.first);
+    return checked.join(QLatin1Char(','));
+}
+
+// The names of the entries that make a choice.
+QString MarksOf(const ChartChoice& choice)
+{
+    QStringList names;
+    for (const auto& [name, style] : kStyleEntries)
+        if (style == choice.style)
+            names << QLatin1String(name);
+    for (const auto& [name, colour] : kColourEntries)
+        if (colour == choice.colour)
+            names << QLatin1String(name);
+    for (const auto& [name, chart] : kChartEntries)
+        if (chart == choice.chart)
+            names << QLatin1String(name);
+    return names.join(QLatin1Char(','));
+}
+
+}  // namespace
+
+void ReadingWindowTest::chartEntriesChangeWhatIsDrawn()
 {
     ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
-    RasiChart& chart = frame->readingView().rasiChart();
-    QStringList before;
-    for (int i = 0; i < 12; ++i)
-        before << chart.cellText(i);
-    // The entries checked among each group, "," between groups.
-    const std::vector<std::vector<const char*>> groups = {
-        {"mnuNorth", "mnuSouth", "mnuNatal"},
-        {"mnuColorOn", "mnuColorOff"},
-        {"mnuChart", "mnuSub_Hora", "mnuSub_Drekkana", "mnuSub_Sapthamsa", "mnuSub_Navamsa", "mnuSub_Dasamsa",
-         "mnuSub_Dwadasamsa"},
+    ReadingChart& chart = frame->readingView().chart();
+    ChartChoice choice;
+    QCOMPARE(Marks(*frame), MarksOf(choice));
+    QCOMPARE(OnScreen(chart), Expected(program().reading(), choice, chart));
+
+    // Every entry changes what is drawn to the chart it names, and moves its
+    // group's mark.
+    QImage before = OnScreen(chart);
+    auto pick = [&](const char* name) {
+        action(name)->trigger();
+        const QImage now = OnScreen(chart);
+        QVERIFY2(now != before, name);
+        before = now;
+        QCOMPARE(now, Expected(program().reading(), choice, chart));
+        QCOMPARE(Marks(*frame), MarksOf(choice));
     };
-    auto marks = [&] {
-        QStringList checked;
-        for (const auto& group : groups) {
-            QStringList names;
-            for (const char* name : group)
-                if (action(name)->isChecked())
-                    names << QLatin1String(name);
-            checked << names.join(QLatin1Char('+'));
-        }
-        return checked.join(QLatin1Char(','));
-    };
-    QCOMPARE(marks(), QStringLiteral("mnuSouth,mnuColorOff,mnuChart"));
-    // Colour stays off whatever is chosen; the others move their one mark.
-    const std::pair<const char*, const char*> picks[] = {
-        {"mnuNorth", "mnuNorth,mnuColorOff,mnuChart"},
-        {"mnuColorOn", "mnuNorth,mnuColorOff,mnuChart"},
-        {"mnuSub_Navamsa", "mnuNorth,mnuColorOff,mnuSub_Navamsa"},
-        {"mnuNatal", "mnuNatal,mnuColorOff,mnuSub_Navamsa"},
-        {"mnuSub_Navamsa", "mnuNatal,mnuColorOff,mnuSub_Navamsa"},
-        {"mnuColorOff", "mnuNatal,mnuColorOff,mnuSub_Navamsa"},
-    };
-    for (const auto& [pick, expected] : picks) {
-        action(pick)->trigger();
-        QCOMPARE(marks(), QLatin1String(expected));
+    for (const auto& [name, style] : kStyleEntries) {
+        choice.style = style;
+        pick(name);
     }
-    // "&Chart" brings a minimised reading child back.
+    for (const auto& [name, colour] : kColourEntries) {
+        choice.colour = colour;
+        pick(name);
+    }
+    choice.colour = true;
+    action("mnuColorOn")->trigger();
+    for (const auto& [name, divisional] : kChartEntries) {
+        if (divisional == DivisionalChart::Rasi)
+            continue;
+        choice.chart = divisional;
+        pick(name);
+    }
+
+    // "&Chart" draws the Rasi and brings a minimised reading child back.
     frame->viewWindow()->showMinimized();
     action("mnuChart")->trigger();
+    choice.chart = DivisionalChart::Rasi;
     QVERIFY(!frame->viewWindow()->isMinimized());
-    QCOMPARE(marks(), QStringLiteral("mnuNatal,mnuColorOff,mnuChart"));
-    // None of them changes the chart yet.
-    for (int i = 0; i < 12; ++i)
-        QCOMPARE(chart.cellText(i), before[i]);
-    QVERIFY(frame->findChild<RasiChart*>(QStringLiteral("picSouthRasi"))->isVisible());
+    QCOMPARE(Marks(*frame), MarksOf(choice));
+    QCOMPARE(OnScreen(chart), Expected(program().reading(), choice, chart));
+
+    // The picture and the printout (and the PDF, drawn as the printout is)
+    // show the chart the window shows.
+    action("mnuSub_Navamsa")->trigger();
+    ReadingView& view = frame->readingView();
+    const QImage screen = OnScreen(chart);
+    QCOMPARE(CaptureWindow(view).convertToFormat(QImage::Format_RGB32).copy(chart.geometry()), screen);
+    QImage page(view.size(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        DrawScaledToFit(view, painter, QRectF(QPointF(0, 0), QSizeF(view.size())));
+    }
+    QCOMPARE(page.copy(chart.geometry()), screen);
+}
+
+void ReadingWindowTest::chartChoiceStaysForTheNextReadingAndStart()
+{
+    const ChartChoice chosen{ChartStyle::North, DivisionalChart::Navamsa, true};
+    ReadingWindow* frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    for (const char* name : {"mnuNorth", "mnuSub_Navamsa", "mnuColorOn"})
+        action(name)->trigger();
+    const QImage shown = OnScreen(frame->readingView().chart());
+
+    // The next reading, and the next start, draw it again, with its marks.
+    action("mnuBack")->trigger();
+    frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    QCOMPARE(frame->readingView().chartChoice(), chosen);
+    QCOMPARE(Marks(*frame), MarksOf(chosen));
+    QCOMPARE(OnScreen(frame->readingView().chart()), shown);
+
+    driven_.reset();
+    driven_ = std::make_unique<DrivenProgram>(QString(), /*keepSettings=*/true);
+    frame = calculate(WorkedExampleForm());
+    QVERIFY(frame);
+    QCOMPARE(Marks(*frame), MarksOf(chosen));
+    QCOMPARE(OnScreen(frame->readingView().chart()), shown);
+
+    // Settings it cannot read give the default.
+    QSettings().setValue(QStringLiteral("chart/style"), QStringLiteral("sideways"));
+    QSettings().setValue(QStringLiteral("chart/chart"), QStringLiteral("D5"));
+    QCOMPARE(StoredChartChoice(), (ChartChoice{ChartStyle::South, DivisionalChart::Rasi, true}));
 }
 
 void ReadingWindowTest::toolbarButtonsAreTheMenuEntries()
@@ -376,10 +492,6 @@ void ReadingWindowTest::hiddenToolbarReturnsWithTheNextReading()
     QVERIFY(frame);
     QVERIFY(Child<QToolBar>(*frame, "TB")->isVisible());
     QVERIFY(action("mnuToolBar")->isChecked());
-    action("mnuNorth")->trigger();
-    action("mnuBack")->trigger();
-    frame = calculate(WorkedExampleForm());
-    QVERIFY(action("mnuSouth")->isChecked());
 }
 
 void ReadingWindowTest::buttonsStayRightAligned()
@@ -469,25 +581,38 @@ void ReadingWindowTest::eachSaveSaysWhereTheFileWent()
     QCOMPARE(saved->text(), says(folder.filePath("chart_001.jpg")));
 }
 
-void ReadingWindowTest::pictureDialogRemembersItsNamePerWindow()
+void ReadingWindowTest::saveDialogsOfferOneBaseName()
 {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const QString chosen = folder.filePath(QStringLiteral("chart.jpg"));
     ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
-    dialogs().setNextFileName(chosen);
+    // Nothing saved yet: nothing to offer.
     Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();
-    Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();  // cancelled
-    QCOMPARE(dialogs().fileRequests.size(), 2);
-    QCOMPARE(dialogs().fileRequests.at(1).initialName, chosen);
+    QCOMPARE(dialogs().fileRequests.last().initialName, QString());
 
+    // Once one is saved, each dialog offers that base name with its own ending,
+    // this reading's and the next one's.
+    dialogs().setNextFileName(folder.filePath("ravi.pdf"));
+    action("mnuSaveAsPdf")->trigger();
     action("mnuBack")->trigger();
     frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
-    Child<QPushButton>(*frame, "cmdSaveAsJPEG")->click();
-    QCOMPARE(dialogs().fileRequests.size(), 3);
-    QCOMPARE(dialogs().fileRequests.at(2).initialName, QString());
+    const std::pair<const char*, const char*> offers[] = {
+        {"mnuSaveAsJpeg", "ravi.jpg"}, {"mnuSaveAsText", "ravi.vrl"}, {"mnuExport", "ravi.txt"},
+        {"mnuSaveAsPdf", "ravi.pdf"}};
+    for (const auto& [entry, offered] : offers) {
+        action(entry)->trigger();  // cancelled
+        QCOMPARE(dialogs().fileRequests.last().initialName, folder.filePath(QLatin1String(offered)));
+    }
+    // The picture's numbered name for a name taken; the next dialog offers the name chosen.
+    for (const char* written : {"ravi.jpg", "ravi_001.jpg"}) {
+        dialogs().acceptNextOffer();
+        action("mnuSaveAsJpeg")->trigger();
+        QCOMPARE(Child<QLabel>(*frame, "lblSaved")->text(),
+                 QStringLiteral("Saved ") + QDir::toNativeSeparators(folder.filePath(QLatin1String(written))));
+    }
+    QVERIFY(dialogs().messages.isEmpty());
 }
 
 void ReadingWindowTest::exitAndCloseBoxEndTheProgram_data()

@@ -1,16 +1,21 @@
-// One copy at a time: a second copy is told and stops; a lock left behind by
-// a copy that died does not keep the program from starting; the lock lies
-// only in a folder that belongs to the user, so nobody else can plant one.
+// One copy at a time: a second copy is told and stops, or hands its reading
+// file to the first; a lock that names no live copy does not keep the
+// program from starting; the lock lies only in a folder that belongs to the
+// user, so nobody else can plant one.
 #include "ScriptedDialogs.h"
 
 #include "app/SingleInstance.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <thread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,7 +27,9 @@ class SingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
     void secondCopyIsToldAndStops();
+    void readingFileIsHandedToTheRunningCopy();
     void lockOfADeadCopyIsTakenOver();
+    void lockNamingNoProcess();
     void lockIsFreeAgainAfterTheRun();
     void lockGoesOnlyWhereTheUserAloneWrites();
     void sessionWithoutRuntimeFolderUsesTheCache();
@@ -83,14 +90,44 @@ void SingleInstanceTest::secondCopyIsToldAndStops()
     QVERIFY(first && first->isLocked());
     QVERIFY(dialogs.messages.isEmpty());
 
-    std::unique_ptr<QLockFile> second;
-    QVERIFY(!AcquireSingleInstance(path, dialogs, second));
-    QVERIFY(!second);
-    QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages[0].text, QStringLiteral("Application is already running"));
+    // Given a file, but with no copy there to take it, the same.
+    for (const QString& file : {QString(), QStringLiteral("asha.vrl")}) {
+        std::unique_ptr<QLockFile> second;
+        QVERIFY(!AcquireSingleInstance(path, dialogs, second, file));
+        QVERIFY(!second);
+    }
+    QCOMPARE(dialogs.messages.size(), 2);
+    QCOMPARE(dialogs.messages[0].text, QStringLiteral("Application is already running\n\nLock file: ") + path);
     QCOMPARE(dialogs.messages[0].icon, MessageIcon::Information);
     QCOMPARE(dialogs.messages[0].title, QStringLiteral("Varelio"));
     QVERIFY(first->isLocked());
+}
+
+void SingleInstanceTest::readingFileIsHandedToTheRunningCopy()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("varelio.lock"));
+    ScriptedDialogs dialogs;
+    std::unique_ptr<QLockFile> first;
+    QVERIFY(AcquireSingleInstance(path, dialogs, first));
+    ReadingFileChannel channel(path);
+    QVERIFY(channel.isListening());
+    QSignalSpy received(&channel, &ReadingFileChannel::fileReceived);
+
+    // The later start blocks until the running copy answers: it runs beside this event loop.
+    const QString name = QStringLiteral("ravi\nkumar #1.vrl");
+    bool started = true;
+    ScriptedDialogs secondDialogs;
+    std::thread second([&] {
+        std::unique_ptr<QLockFile> lock;
+        started = AcquireSingleInstance(path, secondDialogs, lock, name);
+    });
+    QVERIFY(received.wait(10000));
+    second.join();
+    QVERIFY(!started);
+    QVERIFY(secondDialogs.messages.isEmpty());
+    QCOMPARE(received.size(), 1);
+    QCOMPARE(received[0][0].toString(), QDir::current().absoluteFilePath(name));
 }
 
 void SingleInstanceTest::lockOfADeadCopyIsTakenOver()
@@ -109,6 +146,31 @@ void SingleInstanceTest::lockOfADeadCopyIsTakenOver()
     QVERIFY(AcquireSingleInstance(path, dialogs, lock));
     QVERIFY(lock && lock->isLocked());
     QVERIFY(dialogs.messages.isEmpty());
+}
+
+// An empty or garbled file, an empty folder: stale. But for one a copy starting
+// this moment may be writing, and a folder that cannot go, which is named.
+void SingleInstanceTest::lockNamingNoProcess()
+{
+    for (const auto& [kind, starts] : {std::pair("empty", true), std::pair("garbled", true), std::pair("folder", true),
+                                       std::pair("new", false), std::pair("full folder", false)}) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("varelio.lock"));
+        QFile lock(path);
+        if (QByteArray(kind).endsWith("folder")) {
+            QVERIFY(QDir().mkdir(path) && (qstrcmp(kind, "folder") == 0 || QFile(path + "/kept").open(QIODevice::WriteOnly)));
+        } else {
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(qstrcmp(kind, "garbled") == 0 ? "not a lock\n" : "") >= 0);
+            QVERIFY(lock.flush() && (qstrcmp(kind, "new") == 0 ||
+                                     lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime)));
+            lock.close();
+        }
+        ScriptedDialogs dialogs;
+        std::unique_ptr<QLockFile> held;
+        QVERIFY2(AcquireSingleInstance(path, dialogs, held) == starts, kind);
+        QCOMPARE(dialogs.messages.size(), starts ? 0 : 1);
+        QVERIFY(starts ? held && held->isLocked() : dialogs.messages[0].text.contains(path));
+    }
 }
 
 void SingleInstanceTest::lockIsFreeAgainAfterTheRun()

@@ -17,6 +17,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -60,6 +61,8 @@ private slots:
                  "the SVG application icon cannot be drawn: Qt's SVG icon plugin is missing "
                  "(Debian libqt6svg6; scripts/deps.sh installs it)");
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Varelio"));
+        // The desktop matches the windows to the entry installed under this name.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(VARELIO_APP_ID));
         QVERIFY(!QApplication::quitOnLastWindowClosed());
 
         DrivenProgram driven;
@@ -81,6 +84,23 @@ private slots:
         QVERIFY(esperanto);
         const QString translated = DrivenProgram().input().windowTitle();
         QCOMPARE(translated, QStringLiteral("Varelio v" VARELIO_VERSION " en Esperanto"));
+    }
+
+    // Answered without a display, before the window system would refuse to start.
+    void helpAndVersionNeedNoDisplay()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        for (const auto& [option, answer] : {std::pair("--version", "Varelio " VARELIO_VERSION "\n"),
+                                             std::pair("--help", "whether a person is Manglik")}) {
+            QProcess varelio;
+            varelio.setProcessEnvironment(environment);
+            varelio.start(QStringLiteral(VARELIO_PATH), {QString::fromLatin1(option)});
+            QVERIFY(varelio.waitForFinished(30000) && varelio.exitStatus() == QProcess::NormalExit);
+            QCOMPARE(varelio.exitCode(), 0);
+            QVERIFY2(varelio.readAllStandardOutput().contains(answer), option);
+        }
     }
 
     void readingFileArgument()
@@ -108,6 +128,28 @@ private slots:
         QCOMPARE(Child<QLabel>(window->readingView(), QStringLiteral("lblName"))->text(),
                  QStringLiteral("Name: Kiran Das"));
         QCOMPARE(Describe(driven.input().formValues()), Describe(form));
+    }
+
+    // A file a later start hands over replaces the reading shown, and its
+    // window comes to the front.
+    void handedFileOpensInTheRunningCopy()
+    {
+        QTemporaryDir dir;
+        FormValues form = WorkedExampleForm();
+        form.name = "Kiran Das";
+        const QString path = dir.filePath(QStringLiteral("kiran.vrl"));
+        WriteReadingFile(path, form);
+
+        DrivenProgram driven;
+        ReadingWindow* earlier = driven.calculate(WorkedExampleForm());
+        QVERIFY(earlier);
+        driven.program().openHandedFile(path);
+        ReadingWindow* window = driven.program().readingWindow();
+        QVERIFY(window && window != earlier);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(Child<QLabel>(window->readingView(), QStringLiteral("lblName"))->text(),
+                 QStringLiteral("Name: Kiran Das"));
+        QVERIFY(driven.dialogs.messages.isEmpty());
     }
 
     void badFileKeepsTheInputWindow_data()

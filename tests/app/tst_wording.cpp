@@ -136,7 +136,18 @@ void WordingTest::windowsSayWhatTheCompanionSays()
         for (const TimeWarning& warning : {TimeWarning{1, true, true}, TimeWarning{1, false, false},
                                            TimeWarning{6, true, false}, TimeWarning{15, false, true}})
             QCOMPARE(TimeWarningLine(reference, warning), FromStd(english::TimeWarningText(warning, reference)));
+        // Every rule's reason, under the box after "Dosha cancelled: ".
+        for (const Cancellation& cancellation :
+             {Cancellation{CancellationRule::MarsInLeoOrAquarius, 11, 0, kMars},
+              Cancellation{CancellationRule::MarsInHouseAndSign, 8, 12, kMars},
+              Cancellation{CancellationRule::MoonInCancerOrLeo, 4, 0, kMoon},
+              Cancellation{CancellationRule::LordInKendraOrTrikona, 0, 4, kVenus},
+              Cancellation{CancellationRule::BeneficNearReference, 0, 0, kJupiter}})
+            QCOMPARE(CancellationLine(cancellation, reference),
+                     QStringLiteral("Dosha cancelled: ") + FromStd(english::CancellationReason(cancellation, reference)));
     }
+    for (const Division& division : kDivisions)
+        QCOMPARE(ChartName(division.chart), FromStd(std::string(english::ChartName(division.chart))));
 
     ZoneNote chosen;
     chosen.kind = ZoneNote::Kind::Chosen;
@@ -146,7 +157,7 @@ void WordingTest::windowsSayWhatTheCompanionSays()
     chosen.day = 1;
     chosen.facts.utcOffsetSeconds = 23400;
     chosen.choice.zoneIndex = 34;
-    std::vector<ZoneNote> notes(9, chosen);
+    std::vector<ZoneNote> notes(13, chosen);
     notes[0].kind = ZoneNote::Kind::None;
     notes[1].kind = ZoneNote::Kind::DateNotInCalendar;
     notes[2].kind = ZoneNote::Kind::ZoneUnknown;
@@ -156,6 +167,17 @@ void WordingTest::windowsSayWhatTheCompanionSays()
     notes[7].choice.errorSeconds = 900;         // 15 minutes, about 4 degrees
     notes[7].facts.clockTime = ClockTime::Skipped;
     notes[8].facts.clockTime = ClockTime::Repeated;
+    notes[9].choice.errorSeconds = 900;         // in the exact offset
+    notes[9].exactOffsetEntered = true;
+    notes[10].clock = ClockSource::CityTime;    // Bombay Time, in the exact offset
+    notes[10].cityClock = 0;
+    notes[10].offsetSeconds = 17460;
+    notes[10].choice.errorSeconds = 1800;
+    notes[10].exactOffsetEntered = true;
+    notes[11].clock = ClockSource::LocalMeanTime;  // approximated by the row
+    notes[11].offsetSeconds = 18532;
+    notes[11].choice.errorSeconds = -1268;
+    notes[12].cityClock = 1;                    // Calcutta Time, the other choice
     for (const ZoneNote& note : notes)
         QCOMPARE(app::ZoneNoteText(note), FromStd(english::ZoneNoteText(note)));
 

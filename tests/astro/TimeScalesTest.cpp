@@ -12,7 +12,7 @@
 namespace varelio {
 
 std::ostream& operator<<(std::ostream& out, const CivilMoment& m) {
-    return out << m.year << "-" << m.month << "-" << m.day << " " << m.hour << ":" << m.minute;
+    return out << m.year << "-" << m.month << "-" << m.day << " " << m.hour << ":" << m.minute << ":" << m.second;
 }
 
 namespace {
@@ -133,6 +133,39 @@ TEST(UniversalMoment, SameInstantAsTheAngleStep) {
                     << ut;
             }
         }
+    }
+}
+
+// An exact offset decides universal time whatever the zone row and DST flag
+// say, to the second; every step of the engine takes the same instant.
+TEST(UniversalMoment, AnExactOffsetWinsOverTheRowToTheSecond) {
+    struct Case {
+        const char* what;
+        int y, mo, d, h, mi;
+        int offsetSeconds;
+        CivilMoment expected;
+    };
+    const Case cases[] = {
+        {"Kathmandu, +5:45", 1995, 10, 26, 1, 30, 20700, {1995, 10, 25, 19, 45, 0}},
+        {"Caracas 2010, -4:30", 2010, 6, 1, 22, 0, -16200, {2010, 6, 2, 2, 30, 0}},
+        {"Kabul in January, +4:30", 2000, 1, 15, 12, 0, 16200, {2000, 1, 15, 7, 30, 0}},
+        {"Bombay Time 1950, +4:51", 1950, 6, 1, 10, 0, 17460, {1950, 6, 1, 5, 9, 0}},
+        {"Calcutta Time 1940, +5:53:20", 1940, 6, 1, 10, 0, 21200, {1940, 6, 1, 4, 6, 40}},
+        {"a negative offset with seconds", 2000, 1, 1, 0, 0, -61, {2000, 1, 1, 0, 1, 1}},
+    };
+    for (const Case& c : cases) {
+        // The row and box would say otherwise: Indian Time with DST.
+        BirthData birth = MakeBirth(c.y, c.mo, c.d, c.h, c.mi, kIndian);
+        birth.dst = true;
+        birth.utcOffsetSeconds = c.offsetSeconds;
+        EXPECT_EQ(UniversalMoment(birth), c.expected) << c.what;
+        EXPECT_NEAR(UniversalTimeHours(birth), c.h + c.mi / 60.0 - c.offsetSeconds / 3600.0, 1e-12) << c.what;
+
+        ChartState chart;
+        ComputeAngles(birth, chart);
+        const double angleDays = chart.julianDayNumber - kEpochJ2000 + chart.universalTime / 24 - 0.5;
+        const CivilMoment ut = UniversalMoment(birth);
+        EXPECT_NEAR(DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second), angleDays, 1e-9) << c.what;
     }
 }
 

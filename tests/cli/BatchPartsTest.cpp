@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -27,7 +28,8 @@ namespace {
 struct Read {
     std::vector<std::vector<std::string>> fields;
     std::vector<long> rows;
-    std::vector<std::string> problems;
+    std::vector<CsvProblem> problems;
+    std::vector<long> quoteRows;
 };
 
 Read ReadAll(std::string text) {
@@ -43,11 +45,14 @@ Read ReadAll(std::string text) {
         for (std::size_t i = 0; i < record.fieldCount; ++i) fields.emplace_back(records.Field(record, i));
         read.rows.push_back(record.row);
         read.problems.push_back(record.problem);
+        read.quoteRows.push_back(record.quoteRow);
     }
     return read;
 }
 
 using Fields = std::vector<std::vector<std::string>>;
+using Problems = std::vector<CsvProblem>;
+constexpr CsvProblem kNone = CsvProblem::None;
 
 TEST(CsvReader, QuotedFieldsLineEndsAndRowNumbers) {
     const Read read = ReadAll(
@@ -59,23 +64,50 @@ TEST(CsvReader, QuotedFieldsLineEndsAndRowNumbers) {
     EXPECT_EQ(read.fields, (Fields{{"a", "b", "c"},
                                    {"x, y", "say \"hi\"", ""},
                                    {"two\nlines", "", ""},
-                                   {"lone\rcr", " \"blank\" ", "last"}}));
-    EXPECT_EQ(read.rows, (std::vector<long>{1, 2, 4, 6}));
-    EXPECT_EQ(read.problems[3], "a quote inside a field that does not start with one");
-    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(read.problems[i], "") << i;
+                                   {"lone"},
+                                   {"cr", " \"blank\" ", "last"}}));
+    EXPECT_EQ(read.rows, (std::vector<long>{1, 2, 4, 6, 7}));
+    // A CR alone ends its line, and says that only LF and CR LF are read.
+    EXPECT_EQ(read.problems, (Problems{kNone, kNone, kNone, CsvProblem::CarriageReturnAlone,
+                                       CsvProblem::QuoteInsideField}));
 }
 
 TEST(CsvReader, ProblemsStayWithTheirRecord) {
     const std::string longField(kMaxRecordBytes, 'x');
     const Read read = ReadAll("\"a\"b,c\n" + longField + ",y\nok,1\n\"open,\nstill open");
-    ASSERT_EQ(read.fields.size(), 4u);
-    EXPECT_EQ(read.problems[0], "a closing quote is followed by more than a comma");
-    EXPECT_EQ(read.problems[1], "longer than 65536 bytes");
+    EXPECT_EQ(read.problems, (Problems{CsvProblem::TextAfterClosingQuote, CsvProblem::TooLong, kNone,
+                                       CsvProblem::QuoteNeverClosed, kNone}));
     EXPECT_TRUE(read.fields[1].empty());
     EXPECT_EQ(read.fields[2], (std::vector<std::string>{"ok", "1"}));
-    EXPECT_EQ(read.problems[2], "");
-    EXPECT_EQ(read.problems[3], "a quoted field is not closed at the end of the input");
-    EXPECT_EQ(read.rows, (std::vector<long>{1, 2, 3, 4}));
+    EXPECT_EQ(read.fields[4], (std::vector<std::string>{"still open"}));
+    EXPECT_EQ(read.rows, (std::vector<long>{1, 2, 3, 4, 5}));
+}
+
+// A quote that never closes, by the end of the input or within a record's
+// length, is refused where it opened; every line after it is read as a row.
+TEST(CsvReader, StrayQuoteSwallowsNoRow) {
+    std::string rows;  // each with a doubled quote that a stray quote before it would take as one
+    for (int i = 0; i < 2000; ++i) rows += "r" + std::to_string(i) + ",\"\",x\n";
+    const std::pair<std::string, long> cases[] = {
+        {"h\nA,\"1\nB,2\n", 2},                                                          // open at the end
+        {"h\nA,\"1\n" + rows, 2},                                                         // open past the limit
+        {"h\nA,1\nB,\"open" + std::string(kMaxRecordBytes, 'z') + "\n" + rows, 3},       // on its own long line
+    };
+    for (const auto& [text, quoteRow] : cases) {
+        const Read read = ReadAll(text);
+        const auto refused = std::find(read.problems.begin(), read.problems.end(), CsvProblem::QuoteNeverClosed);
+        ASSERT_NE(refused, read.problems.end()) << text.substr(0, 20);
+        const std::size_t at = static_cast<std::size_t>(refused - read.problems.begin());
+        EXPECT_EQ(read.rows[at], quoteRow);
+        EXPECT_EQ(read.quoteRows[at], quoteRow);
+        EXPECT_EQ(std::count(read.problems.begin(), read.problems.end(), kNone),
+                  static_cast<long>(read.problems.size()) - 1);
+        // Every line of the input is a record, numbered by its line.
+        for (std::size_t i = 0; i < read.rows.size(); ++i) EXPECT_EQ(read.rows[i], static_cast<long>(i) + 1);
+        if (text.size() > kMaxRecordBytes) {
+            EXPECT_EQ(read.fields.back(), (std::vector<std::string>{"r1999", "", "x"}));
+        }
+    }
 }
 
 TEST(CsvField, QuotedOnlyWhenItMustBe) {
@@ -217,9 +249,10 @@ TEST(JsonWriter, ReadingsAsQJsonDocumentWritesThem) {
         form.lonDirection = pick(0, 1);
         form.dst = pick(0, 1) == 1;
         form.city = names[(i + 1) % 4];
+        if (i % 5 == 1) form.utcOffset = UtcOffsetFieldText(pick(-kMaxUtcOffsetSeconds, kMaxUtcOffsetSeconds));
         // A place as --place gives it, its zone found or not.
-        Place place{names[i % 4], names[(i + 2) % 4], "India", "", "", "", "IN", "Asia/Kolkata", pick(-900, 900) / 10.0,
-                    pick(-1800, 1800) / 7.0, 0};
+        Place place{0, names[i % 4], names[(i + 2) % 4], "India", "", "", "", "IN", "Asia/Kolkata",
+                    pick(-900, 900) / 10.0, pick(-1800, 1800) / 7.0, 0, {}};
         ZoneEntry zone;
         zone.note.zoneId = place.zoneId;
         zone.note.kind = ZoneNote::Kind::ZoneUnknown;
@@ -228,7 +261,9 @@ TEST(JsonWriter, ReadingsAsQJsonDocumentWritesThem) {
             zone.facts.utcOffsetSeconds = pick(-50000, 50000);
             zone.choice.zoneIndex = pick(0, 70);
             zone.choice.dst = i % 2 == 0;
-            zone.note = {ZoneNote::Kind::Chosen, place.zoneId, 2000, 1, 1, zone.facts, zone.choice};
+            zone.note.kind = ZoneNote::Kind::Chosen;
+            zone.note.facts = zone.facts;
+            zone.note.choice = zone.choice;
         }
         ExpectAsQJsonDocumentWritesIt(samples::ReadingOf(form), samples::Describe(form),
                                       i % 4 == 0 ? std::nullopt : std::optional(std::pair(place, zone)));

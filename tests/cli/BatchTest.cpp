@@ -18,17 +18,54 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <new>
 #include <set>
 #include <random>
 #include <sstream>
+
+// Allocations of at least this many bytes fail while it is not zero: memory
+// running out, as a test can arrange it.
+namespace {
+std::atomic<std::size_t> gFailAllocationsFrom{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    const std::size_t limit = gFailAllocationsFrom.load(std::memory_order_relaxed);
+    if (limit != 0 && size >= limit) throw std::bad_alloc();
+    if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+    throw std::bad_alloc();
+}
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+// Every other form too, so that no block is freed by another allocator than
+// the one that gave it (Qt's JSON parser allocates with nothrow new).
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size) { return ::operator new(size); }
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return ::operator new(size, tag); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
 
 namespace varelio::cli {
 namespace {
@@ -140,6 +177,16 @@ Reading ReadingOf(const Birth& birth) {
     Reading reading;
     EXPECT_TRUE(ComputeReadingFromForm(birth.Form(), true, reading)) << birth.name;
     return reading;
+}
+
+CsvRecords ReadCsv(const std::string& text) {
+    std::FILE* input = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
+    CsvReader reader(input);
+    CsvRecords records;
+    while (reader.ReadRecord(records)) {
+    }
+    std::fclose(input);
+    return records;
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -268,12 +315,7 @@ TEST_F(Batch, CsvOutputHasAHeaderAndOneRowPerGoodBirth) {
     EXPECT_EQ(run.err, "varelio-cli: row 103: Please Enter Your Name\n");
     ASSERT_TRUE(run.out.starts_with(BatchCsvHeader()));
 
-    std::FILE* output = fmemopen(const_cast<char*>(run.out.data()), run.out.size(), "r");
-    CsvReader reader(output);
-    CsvRecords records;
-    while (reader.ReadRecord(records)) {
-    }
-    std::fclose(output);
+    const CsvRecords records = ReadCsv(run.out);
     ASSERT_EQ(records.records.size(), births.size() + 1);
     EXPECT_EQ(records.records[0].fieldCount, 33u);
     for (std::size_t i = 0; i < births.size(); ++i) {
@@ -304,14 +346,32 @@ TEST_F(Batch, CsvOutputHasAHeaderAndOneRowPerGoodBirth) {
                                        field(at));
             EXPECT_EQ(captions[1], "Percentage of Mangala dosha is " + field(at + 1) + "%");
             EXPECT_EQ(field(at + 2), verdict.manglik ? "yes" : "no");
-            // Beside any verdict, unlike the JSON.
-            const auto cancellation = FirstCancellation(reference, reading.chartState);
+            // Only beside a Manglik verdict, as the JSON.
+            const auto& cancellation = verdict.cancellation;
             EXPECT_EQ(field(at + 3), cancellation ? std::to_string(static_cast<int>(cancellation->rule)) : "");
         }
         for (int planet = kMercury; planet <= kSaturn; ++planet) {
             EXPECT_EQ(field(28 + static_cast<std::size_t>(planet - kMercury)),
                       reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? "yes" : "no");
         }
+    }
+}
+
+// A name reaches a spreadsheet as text, never as a formula, and a terminal
+// without control characters.
+TEST_F(Batch, CsvOutputNamesAreSafeForSpreadsheets) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"=HYPERLINK(\"http://x.example\")", "'=HYPERLINK(\"http://x.example\")"}, {"@SUM(1)", "'@SUM(1)"},
+        {"+1", "'+1"}, {"-2", "'-2"}, {"Esc\x1b[2J\x07\\", "Esc\\x1b[2J\\x07\\\\"}, {"O'Neill = 1", "O'Neill = 1"}};
+    std::string text = std::string(kHeader) + "\n";
+    for (const auto& [name, written] : cases) text += CsvLine({name, "1", "1", "2000", "17", "30", "34", "", "28", "38",
+                                                               "N", "77", "13", "E", "Delhi", "Delhi", "India"}, true);
+    const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text), "--format", "csv"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const CsvRecords records = ReadCsv(run.out);
+    ASSERT_EQ(records.records.size(), std::size(cases) + 1);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(records.Field(records.records[i + 1], 1), cases[i].second) << cases[i].first;
     }
 }
 
@@ -355,6 +415,24 @@ TEST_F(Batch, RowsAreRefusedAsTheOptionsAre) {
     }
 }
 
+// The utc-offset column is --utc-offset's: the exact offset, empty for the
+// zone row's, refused like the option when it is no offset.
+TEST_F(Batch, TheUtcOffsetColumn) {
+    const std::string delhi = "Test,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India,";
+    const std::string text = std::string(kHeader) + ",utc-offset\n" + delhi + "+05:45\n" + delhi + "\n" + delhi +
+                             "5:7\n";
+    const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text)});
+    EXPECT_EQ(run.exitCode, kExitSomeRowsRefused);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.err;
+    const QJsonObject exact = testing::ParseJson(lines[0]);
+    EXPECT_EQ(exact["birthData"]["utcOffsetSeconds"], 20700);
+    EXPECT_EQ(exact["universalTime"], 17.5 - 5.75);
+    EXPECT_TRUE(testing::ParseJson(lines[1])["birthData"].toObject()["utcOffsetSeconds"].isNull());
+    EXPECT_EQ(run.err, "varelio-cli: row 4: utc-offset takes the clock's offset from UT as +HH:MM or +HH:MM:SS, "
+                       "from -14:00 to +14:00, not '5:7'\n");
+}
+
 TEST_F(Batch, MalformedRowsAndFlagColumns) {
     const std::string text = std::string(kHeader) +
                              "\n"
@@ -362,20 +440,27 @@ TEST_F(Batch, MalformedRowsAndFlagColumns) {
                              "B,1,1,2000,17,30,34,,28,38,X,77,13,E,Delhi,Delhi,India\n"
                              "C,1,1,2000,17,30,34,,28,38,N,77,13,U,Delhi,Delhi,India\n"
                              "D,1,1,2000\n"
+                             "Dee\n"
                              "E\xff,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India\n"
                              "F\"x,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India\n"
-                             "G,1,1,2000,17,30,34,YES,28,38,south,77,13,west,Delhi,Delhi,\"India\n";
+                             "\"H\nH\"x,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India\n"
+                             "I,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India\r"
+                             "G,1,1,2000,17,30,34,YES,28,38,south,77,13,west,Delhi,Delhi,\"India\n"
+                             "J,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India\n";
     const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text)});
     EXPECT_EQ(run.exitCode, kExitSomeRowsRefused);
-    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(Lines(run.out).size(), 1u);  // row 13's, after the stray quote
     EXPECT_EQ(run.err,
               "varelio-cli: row 2: dst takes yes or no, not 'maybe'\n"
               "varelio-cli: row 3: lat-dir takes N or S, not 'X'\n"
               "varelio-cli: row 4: lon-dir takes E or W, not 'U'\n"
               "varelio-cli: row 5: has 4 fields where the header has 17\n"
-              "varelio-cli: row 6: is not UTF-8 text\n"
-              "varelio-cli: row 7: a quote inside a field that does not start with one\n"
-              "varelio-cli: row 8: a quoted field is not closed at the end of the input\n");
+              "varelio-cli: row 6: has 1 field where the header has 17\n"
+              "varelio-cli: row 7: is not UTF-8 text\n"
+              "varelio-cli: row 8: a quote inside a field that does not start with one\n"
+              "varelio-cli: rows 9 to 10: a closing quote is followed by more than a comma\n"
+              "varelio-cli: row 11: ends in a carriage return alone; only LF and CR LF line ends are read\n"
+              "varelio-cli: row 12: a quote opened in row 12 is never closed\n");
 
     // The flag columns' other spellings; columns left out take the options' defaults.
     const CompanionRun flags = RunCompanion(
@@ -392,12 +477,20 @@ TEST_F(Batch, MalformedRowsAndFlagColumns) {
 }
 
 TEST_F(Batch, HeaderProblemsStopTheBatch) {
+    const std::string columns =
+        "; the columns are name, day, month, year, hour, minute, zone, dst, lat-deg, lat-min, lat-dir, lon-deg, "
+        "lon-min, lon-dir, city, state, country, utc-offset\n";
     const std::pair<std::string, std::string> cases[] = {
         {"", "varelio-cli: the batch holds no header\n"},
-        {"name,day,colour\nA,1,red\n",
-         "varelio-cli: the header names an unknown column 'colour'; the columns are name, day, month, year, hour, "
-         "minute, zone, dst, lat-deg, lat-min, lat-dir, lon-deg, lon-min, lon-dir, city, state, country\n"},
+        {"name,day,colour\nA,1,red\n", "varelio-cli: the header names an unknown column 'colour'" + columns},
         {"name,day, name\n", "varelio-cli: the header names the column 'name' twice\n"},
+        // Neither an invalid byte nor a byte-order mark (one not at the start) is echoed as it is.
+        {"name,d\xffy\n", "varelio-cli: the header names an unknown column 'd\\xffy'" + columns},
+        {"\n\xEF\xBB\xBFname,day\n", "varelio-cli: the header names an unknown column '\\ufeffname'" + columns},
+        {"na\"me,day\n",
+         "varelio-cli: the header (row 1) cannot be read: a quote inside a field that does not start with one\n"},
+        {"name,day\rA,1\r",
+         "varelio-cli: the header (row 1) ends in a carriage return alone; only LF and CR LF line ends are read\n"},
     };
     for (const auto& [text, message] : cases) {
         const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text)});
@@ -405,6 +498,9 @@ TEST_F(Batch, HeaderProblemsStopTheBatch) {
         EXPECT_EQ(run.err, message);
         EXPECT_EQ(run.out, "");
     }
+    // A header that never ends is refused once it is too long, at once.
+    EXPECT_EQ(RunCompanion({"varelio-cli", "--batch", "/dev/zero"}).err,
+              "varelio-cli: the header (row 1) is longer than 65536 bytes\n");
     const CompanionRun missing = RunCompanion({"varelio-cli", "--batch", dir.filePath("absent.csv")});
     EXPECT_EQ(missing.exitCode, kExitRefused);
     EXPECT_TRUE(missing.err.starts_with("varelio-cli: cannot read '")) << missing.err;
@@ -437,10 +533,11 @@ struct ProcessResult {
     QByteArray out, err;
 };
 
-ProcessResult RunProcess(const QStringList& args, const std::string& input,
-                         std::function<void()> childSetUp = {}) {
+ProcessResult RunProcess(const QStringList& args, const std::string& input, std::function<void()> childSetUp = {},
+                         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     if (childSetUp) process.setChildProcessModifier(childSetUp);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VARELIO_CLI_PATH), args);
     process.write(input.data(), static_cast<qint64>(input.size()));
     process.closeWriteChannel();
@@ -465,6 +562,77 @@ TEST_F(Batch, StandardInputGivesWhatTheFileGives) {
     EXPECT_EQ(piped.exitCode, kExitSomeRowsRefused);
     EXPECT_EQ(piped.out.toStdString(), fromFile.out);
     EXPECT_EQ(piped.err.toStdString(), "varelio-cli: row 502: Please Enter Correct Date Or Month !\n");
+}
+
+// Stopped part way, by a read error after the last row or by memory running
+// out in a worker: the rows before are written whole, and the batch says
+// after how many it stopped.
+TEST_F(Batch, StoppedPartWayKeepsTheRowsBefore) {
+    std::vector<Birth> births = Births(1000);
+    births[600].name = std::string(60000, '\x01');  // written as 240 kB of "\x01"; a chunk of others takes 70 kB
+    std::string text = std::string(kHeader) + "\n";
+    for (std::size_t i = 0; i < births.size(); ++i) text += Line(births[i], i);
+    const std::vector<std::string> whole = Lines(RunCompanion({"varelio-cli", "--batch", Write(text), "--format", "csv"}).out);
+    cookie_io_functions_t failsAtTheEnd{};  // serves the text, then a read error
+    failsAtTheEnd.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+        auto& rest = *static_cast<std::string_view*>(cookie);
+        const std::size_t count = std::min(size, rest.size());
+        std::memcpy(buffer, rest.data(), count);
+        rest.remove_prefix(count);
+        errno = EIO;
+        return count > 0 ? static_cast<ssize_t>(count) : -1;
+    };
+    for (const std::size_t failFrom : {std::size_t{0}, std::size_t{200 * 1024}}) {
+        std::string_view rest = text;
+        std::FILE* input = fopencookie(&rest, "r", failsAtTheEnd);
+        char *out = nullptr, *err = nullptr;
+        std::size_t outSize = 0, errSize = 0;
+        std::FILE *outStream = open_memstream(&out, &outSize), *errStream = open_memstream(&err, &errSize);
+        gFailAllocationsFrom = failFrom;
+        const BatchOutcome outcome = RunBatch(input, outStream, errStream, BatchSettings{BatchFormat::Csv, 2, false});
+        gFailAllocationsFrom = 0;
+        for (std::FILE* stream : {input, outStream, errStream}) std::fclose(stream);
+        const std::vector<std::string> lines = Lines(std::string(out, outSize));  // the header and the rows
+        const std::string said(err, errSize);
+        std::free(out);
+        std::free(err);
+
+        EXPECT_EQ(outcome.exitCode, kExitBatchStopped);
+        const std::string after = "after " + std::to_string(lines.size() - 1) + " rows";
+        EXPECT_EQ(said, failFrom == 0 ? "varelio-cli: cannot read the batch " + after + ": " + std::strerror(EIO) + "\n"
+                                      : "varelio-cli: ran out of memory " + after + "; the rest was not computed\n");
+        EXPECT_TRUE(failFrom == 0 ? lines.size() == 1001 : lines.size() > 1 && lines.size() <= 601) << lines.size();
+        EXPECT_TRUE(std::equal(lines.begin(), lines.end(), whole.begin()));
+    }
+}
+
+// Workers that cannot start leave the batch to fewer, or to the reading
+// thread alone: the child runs as nobody, whose processes and threads are
+// limited (root's are not).
+TEST_F(Batch, WorkersThatCannotStartLeaveItToFewer) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to run the companion as another user";
+    const std::vector<Birth> births = Births(2000);
+    std::string text = std::string(kHeader) + "\n";
+    for (std::size_t i = 0; i < births.size(); ++i) text += Line(births[i], i);
+    const CompanionRun expected = RunCompanion({"varelio-cli", "--batch", Write(text)});
+    // LeakSanitizer, in a build that has it, checks at exit from a thread of
+    // its own, which the limit does not allow.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":detect_leaks=0");
+    const std::pair<rlim_t, const char*> cases[] = {
+        {4, "; the batch goes on with "},
+        {1, "only 0 of 256 workers could start (Resource temporarily unavailable); the batch goes on in one thread\n"},
+    };
+    for (const auto& [threads, said] : cases) {
+        const rlim_t limit = threads;
+        const ProcessResult run = RunProcess({"--batch", "-", "--jobs", "256"}, text, [limit] {
+            const rlimit processes{limit, limit};
+            if (setgid(65534) != 0 || setuid(65534) != 0 || setrlimit(RLIMIT_NPROC, &processes) != 0) _exit(99);
+        }, environment);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith("varelio-cli: only ") && run.err.contains(said)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.toStdString() == expected.out);
+    }
 }
 
 TEST_F(Batch, OutputThatCannotBeWrittenStopsWithExitCodeOne) {

@@ -11,6 +11,15 @@
 
 namespace varelio::cli::testing {
 
+// One place finder for the test program: --place loads the cities once.
+inline PlaceFinder& TestPlaceFinder() {
+    static PlaceFinder finder;
+    return finder;
+}
+
+// The companion run as main() runs it, with the test program's place finder.
+inline CompanionRun RunWithPlaces(const QStringList& arguments) { return RunCompanion(arguments, TestPlaceFinder()); }
+
 inline QStringList DelhiArguments() {
     return {"varelio-cli", "--name",    "Test",  "--day",     "1",     "--month",   "1",    "--year",
             "2000",        "--hour",    "17",    "--minute",  "30",    "--zone",    "34",   "--lat-deg",

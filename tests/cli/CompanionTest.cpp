@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace varelio::cli {
 namespace {
 
@@ -51,7 +53,7 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
         "ayanamsa", "ascendant", "midheaven", "moonLongitude", "ayanamsaText", "ascendantText", "midheavenText",
         "moonPositionText", "moonNakshatraName", "moonRashiName", "moonSignName", "bodyNames", "bodyNamesSanskrit",
         "bodyPositionText", "summary", "manglik", "cancellation", "retrograde", "chart", "manglikFromVenus",
-        "verdictWindow", "bodies", "verdicts"};
+        "verdictWindow", "bodies", "verdicts", "vargas"};
     expectedKeys.sort();
     EXPECT_EQ(json.keys(), expectedKeys) << "actual: " << json.keys().join(' ').toStdString();
     EXPECT_EQ(json["summary"].toObject().size(), 7);
@@ -94,7 +96,8 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
 
     const QJsonObject birth = json["birthData"].toObject();
     const BirthData& b = reading.birthData;
-    EXPECT_EQ(birth.size(), 20);
+    EXPECT_EQ(birth.size(), 21);
+    EXPECT_TRUE(birth["utcOffsetSeconds"].isNull());
     const std::pair<const char*, int> fields[] = {
         {"day", b.day}, {"month", b.month}, {"year", b.year}, {"hour", b.hour}, {"minute", b.minute},
         {"zoneHoursAbs", b.zoneHoursAbs}, {"zoneMinutesAbs", b.zoneMinutesAbs}, {"zoneHours", b.zoneHours},
@@ -104,6 +107,36 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
     EXPECT_EQ(birth["zoneMinutes"].toInt(), -30);
     for (const char* key : {"east", "south", "dst"}) EXPECT_TRUE(birth[key].isBool()) << key;
     for (const char* key : {"name", "city", "state", "country"}) EXPECT_TRUE(birth[key].isString()) << key;
+}
+
+// "vargas": the sign of every body and the ascendant in the seven charts,
+// keyed as in "bodies". The Rasi's is the body's own sign; the Navamsa's the
+// ninth part of a sign the longitude falls in, counted on from Aries round
+// the whole zodiac (the rule's other statement). Through a day, so every
+// sign turns up.
+TEST(Companion, VargasGiveEveryBodysSignInTheSevenCharts) {
+    for (int hour = 0; hour < 24; hour += 3) {
+        const CompanionRun run = RunCompanion(DelhiWith("--hour", std::to_string(hour).c_str()));
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const QJsonObject json = ParseJson(run.out);
+        const QJsonObject vargas = json["vargas"].toObject();
+        ASSERT_EQ(vargas.keys(), (QStringList{"D1", "D10", "D12", "D2", "D3", "D7", "D9"}));
+        QStringList bodies = json["bodies"].toObject().keys();
+        bodies.removeOne("midheaven");
+        for (const QString& chart : vargas.keys()) {
+            ASSERT_EQ(vargas[chart].toObject().keys(), bodies) << chart.toStdString();
+            for (const QString& body : bodies) {
+                const int sign = vargas[chart][body].toInt();
+                EXPECT_TRUE(sign >= 1 && sign <= 12) << chart.toStdString() << " " << body.toStdString();
+            }
+        }
+        for (const QString& body : bodies) {
+            const double longitude = json["bodies"][body]["longitude"].toDouble();
+            EXPECT_EQ(vargas["D1"][body], json["bodies"][body]["sign"]) << body.toStdString();
+            EXPECT_EQ(vargas["D9"][body].toInt(), static_cast<int>(std::floor(longitude * 9 / 30)) % 12 + 1)
+                << body.toStdString() << " at " << longitude;
+        }
+    }
 }
 
 // Through the day at Delhi the verdicts and cancellations take every
@@ -182,11 +215,15 @@ TEST(Companion, OptionsReachTheBirthData) {
         {DelhiWith("--city", "  New Delhi "), "city", "New Delhi"},
         {DelhiWith("--name", " Asha Rao "), "name", " Asha Rao "},
         {DelhiWith("--country", "Bh\u0101rat"), "country", QString::fromUtf8("Bh\u0101rat")},
-        {DelhiWith("--lat-deg", "095"), "latDegrees", 95},
+        {DelhiWith("--lat-deg", "089"), "latDegrees", 89},
         {DelhiWith("--lon-min", "7"), "lonMinutes", 7},
         {DelhiWith("--day", "29") << "--month" << "2" << "--year" << "2004", "day", 29},
         {DelhiWith("--hour", "24"), "hour", 24},
         {DelhiWith("--zone", "0"), "zoneHours", 9},
+        {DelhiArguments(), "utcOffsetSeconds", QJsonValue::Null},
+        {DelhiArguments() << "--utc-offset" << "+05:53:20", "utcOffsetSeconds", 21200},
+        {DelhiArguments() << "--utc-offset" << " -04:30 ", "utcOffsetSeconds", -16200},
+        {DelhiArguments() << "--utc-offset" << "", "utcOffsetSeconds", QJsonValue::Null},
     };
     for (const Case& c : cases) {
         const CompanionRun run = RunCompanion(c.args);
@@ -212,6 +249,9 @@ TEST(Companion, RefusedFormsPrintTheWindowsMessage) {
         {DelhiWith("--day", "30") << "--month" << "2" << "--year" << "2004", "Please Enter Correct Date Or Month!"},
         {DelhiWith("--day", "29") << "--month" << "2" << "--year" << "2003", "Please Enter Correct Date Or Month!"},
         {{"varelio-cli"}, "Please Enter Your Name"},
+        {DelhiWith("--lat-deg", "95") << "--lat-min" << "75", "Please Enter Degree of Latitude from 0 to 90"},
+        {DelhiWith("--lat-min", "75"), "Please Enter Minutes of Latitude from 0 to 59"},
+        {DelhiWith("--lon-deg", "180"), "Please Enter a Longitude of at most 180 Degree 0 Minute"},
     };
     for (const Case& c : cases) {
         const CompanionRun run = RunCompanion(c.args);
@@ -230,6 +270,11 @@ TEST(Companion, UsageErrorsCalculateNothing) {
         DelhiWith("--lat-min", "-5"), DelhiWith("--lon-deg", "7x"),   DelhiArguments() << "--south",
         DelhiArguments() << "--west", DelhiArguments() << "--format" << "xml",
         DelhiArguments() << "--colour", DelhiArguments() << "stray",
+        DelhiArguments() << "--chart-image" << "chart.svg" << "--style" << "west",
+        DelhiArguments() << "--chart-image" << "chart.png" << "--varga" << "D5",
+        DelhiArguments() << "--chart-image" << "chart.jpg", DelhiArguments() << "--style" << "north",
+        QStringList{"varelio-cli", "--batch", "births.csv", "--chart-image", "chart.svg"},
+        DelhiArguments() << "--utc-offset" << "5:7", DelhiArguments() << "--utc-offset" << "+15:00",
     };
     for (const QStringList& args : cases) {
         const CompanionRun run = RunCompanion(args);
@@ -268,10 +313,14 @@ TEST(Companion, BlanksAroundNumbersAreIgnoredAlike) {
     }
 }
 
-TEST(Companion, TextFormatIsTheExportFile) {
-    const CompanionRun run = RunCompanion(DelhiArguments() << "--format" << "text");
+// The export file's lines, in UTF-8 for the terminal: "José" is not "Jos\xe9".
+TEST(Companion, TextFormatIsTheExportFileInUtf8) {
+    const CompanionRun run = RunCompanion(DelhiWith("--name", "Jos\u00e9 Bh\u0101rat") << "--format" << "text");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, ComposeTextExport(ReadingOf(DelhiForm())));
+    const Reading reading = ReadingOf(samples::DelhiForm("Jos\u00e9 Bh\u0101rat"));
+    EXPECT_EQ(run.out, ComposeTextExport(reading, TextEncoding::Utf8));
+    EXPECT_TRUE(run.out.starts_with("Name: Jos\u00e9 Bh\u0101rat\r\n"));
+    EXPECT_TRUE(ComposeTextExport(reading).starts_with("Name: Jos\xe9 Bh?rat\r\n"));
     std::size_t lines = 0;
     for (std::size_t at = run.out.find("\r\n"); at != std::string::npos; at = run.out.find("\r\n", at + 2)) ++lines;
     EXPECT_EQ(lines, 41u);
@@ -296,6 +345,8 @@ TEST_F(OpenSaved, GivesTheSavedBirthWhichOptionsOverride) {
     const CompanionRun fromFile = RunCompanion({"varelio-cli", "--open", path});
     ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err;
     EXPECT_EQ(fromFile.out, RunCompanion(DelhiArguments()).out);
+    // The ending in any case, as the desktop's file type takes it.
+    EXPECT_EQ(RunCompanion({"varelio-cli", "--open", Write("DELHI.VRL", DelhiFile())}).out, fromFile.out);
 
     const CompanionRun changed = RunCompanion({"varelio-cli", "--open", path, "--name", "Other", "--south"});
     ASSERT_EQ(changed.exitCode, 0) << changed.err;
@@ -320,11 +371,14 @@ TEST_F(OpenSaved, ProblemsWithTheFile) {
     tenLines.resize(end);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.vrl"));
     const QString folder = dir.filePath("folder.vrl"), absent = dir.filePath("absent.vrl");
+    const QString zeros = Write("zeros.vrl", std::string(100000, '\0'));
     const std::pair<QString, std::string> cases[] = {
-        {Write("delhi.VRL", DelhiFile()), "Please Check The File.\n"},
         {folder, "varelio-cli: cannot read '" + folder.toStdString() + "': not a regular file\n"},
         {absent, "varelio-cli: cannot read '" + absent.toStdString() + "': No such file or directory\n"},
         {Write("short.vrl", tenLines), "Please Enter Minutes of Latitude\n"},
+        {"/dev/zero", "varelio-cli: cannot read '/dev/zero': not a saved reading (*.vrl)\n"},
+        {"", "varelio-cli: cannot read '': not a saved reading (*.vrl)\n"},
+        {zeros, "varelio-cli: cannot read '" + zeros.toStdString() + "': its bytes are not those of a saved reading\n"},
     };
     for (const auto& [path, message] : cases) {
         const CompanionRun run = RunCompanion({"varelio-cli", "--open", path});

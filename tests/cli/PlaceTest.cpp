@@ -11,6 +11,7 @@ namespace varelio::cli {
 namespace {
 
 using testing::ParseJson;
+using testing::RunWithPlaces;
 using testing::Show;
 
 QStringList BornAt(const char* place, int day, int month, int year, int hour) {
@@ -50,7 +51,7 @@ TEST(CompanionPlace, FillsTheBirthAndReportsThePlace) {
     };
     for (const Case& c : cases) {
         const std::string what = Show(c.args).toStdString();
-        const CompanionRun run = RunCompanion(c.args);
+        const CompanionRun run = RunWithPlaces(c.args);
         ASSERT_EQ(run.exitCode, 0) << what << ": " << run.err;
         EXPECT_EQ(run.err, "") << what;
         const QJsonObject json = ParseJson(run.out);
@@ -88,7 +89,7 @@ TEST(CompanionPlace, OptionsGivenExplicitlyWin) {
         {BornAt("London, England", 1, 7, 1990, 12) << "--zone" << "16" << "--dst", "dst", true},
     };
     for (const Case& c : cases) {
-        const CompanionRun run = RunCompanion(c.args);
+        const CompanionRun run = RunWithPlaces(c.args);
         ASSERT_EQ(run.exitCode, 0) << Show(c.args).toStdString() << ": " << run.err;
         const QJsonObject json = ParseJson(run.out);
         EXPECT_EQ(json["birthData"][QLatin1String(c.key)], c.expected) << Show(c.args).toStdString();
@@ -109,30 +110,56 @@ TEST(CompanionPlace, AmbiguousOrUnknownPlacesCalculateNothing) {
         {BornAt("", 1, 1, 2000, 12), "varelio-cli: no place is named ''\n"},
     };
     for (const Case& c : cases) {
-        const CompanionRun run = RunCompanion(c.args);
+        const CompanionRun run = RunWithPlaces(c.args);
         EXPECT_EQ(run.exitCode, kExitRefused) << Show(c.args).toStdString();
         EXPECT_EQ(run.err, c.err) << Show(c.args).toStdString();
         EXPECT_EQ(run.out, "") << Show(c.args).toStdString();
     }
 }
 
-TEST(CompanionPlace, AnInexactZoneIsReportedOnStandardErrorToo) {
+// An offset no row gives is taken exactly; only a row standing in for it,
+// as --zone makes one, is worth a warning, on standard error too.
+TEST(CompanionPlace, AnOffsetNoRowGivesIsTakenExactly) {
+    const CompanionRun run = RunWithPlaces(BornAt("Kathmandu", 26, 10, 1995, 1) << "--minute" << "30");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const QJsonObject json = ParseJson(run.out);
+    EXPECT_EQ(json["birthData"]["utcOffsetSeconds"], 20700);
+    EXPECT_EQ(json["universalTime"], 1.5 - 5.75);
+    EXPECT_EQ(json["place"]["warning"], false);
+    EXPECT_EQ(json["place"]["zoneRow"], 34);
+
     for (const char* format : {"json", "text"}) {
-        const CompanionRun run = RunCompanion(BornAt("Kathmandu", 1, 1, 2000, 12) << "--format" << format);
-        ASSERT_EQ(run.exitCode, 0) << format << ": " << run.err;
-        EXPECT_EQ(run.err,
+        const CompanionRun rowed =
+            RunWithPlaces(BornAt("Kathmandu", 1, 1, 2000, 12) << "--zone" << "34" << "--format" << format);
+        ASSERT_EQ(rowed.exitCode, 0) << format << ": " << rowed.err;
+        EXPECT_EQ(rowed.err,
                   "varelio-cli: Asia/Kathmandu on 1 January 2000: UTC+5:45 → nearest row Indian Time, IST, +5.3, "
                   "15 minutes off: the ascendant may be about 4° off\n")
             << format;
     }
-    const QJsonObject place = ParseJson(RunCompanion(BornAt("Kathmandu", 1, 1, 2000, 12)).out)["place"].toObject();
-    EXPECT_EQ(place["warning"], true);
-    EXPECT_EQ(place["offsetMinutes"], 345);
-    EXPECT_EQ(place["zoneRow"], 34);
+    const QJsonObject rowed = ParseJson(RunWithPlaces(BornAt("Kathmandu", 1, 1, 2000, 12) << "--zone" << "34").out);
+    EXPECT_EQ(rowed["place"]["warning"], true);
+    EXPECT_TRUE(rowed["birthData"]["utcOffsetSeconds"].isNull());
+    const QJsonObject bombay = ParseJson(RunWithPlaces(BornAt("Mumbai", 1, 6, 1950, 10)).out);
+    EXPECT_EQ(bombay["birthData"]["utcOffsetSeconds"], 17460);
+}
+
+// Text that was not UTF-8 finds no place; it is refused as the number options
+// refuse it, and a character no name holds names nothing.
+TEST(CompanionPlace, TextThatIsNotUtf8IsRefused) {
+    const QString broken = QString::fromUtf8("Mumb\xff\xfe" "ai");
+    const CompanionRun run = RunWithPlaces(BornAt("x", 1, 1, 2000, 12).replaceInStrings("x", broken));
+    EXPECT_EQ(run.exitCode, kExitRefused);
+    EXPECT_TRUE(run.err.starts_with("varelio-cli: --place takes UTF-8 text, not 'Mumb")) << run.err;
+    EXPECT_EQ(run.out, "");
+    const CompanionRun smiley = RunWithPlaces(BornAt("Mumbai😀", 1, 1, 2000, 12));
+    EXPECT_EQ(smiley.exitCode, kExitRefused);
+    EXPECT_TRUE(smiley.err.starts_with("varelio-cli: no place is named 'Mumbai😀'")) << smiley.err;
 }
 
 TEST(CompanionPlace, AnImpossibleDateGetsTheFormsMessage) {
-    const CompanionRun run = RunCompanion(BornAt("Mumbai", 31, 4, 2000, 12));
+    const CompanionRun run = RunWithPlaces(BornAt("Mumbai", 31, 4, 2000, 12));
     EXPECT_EQ(run.exitCode, kExitRefused);
     EXPECT_EQ(run.err, "Please Enter Correct Date Or Month !\n");
 }

@@ -2,6 +2,9 @@
 #include "CliSupport.h"
 #include "cli/Companion.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -9,6 +12,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace varelio::cli {
 namespace {
@@ -49,6 +53,95 @@ TEST(VarelioCli, StreamsAndExitCodes) {
         EXPECT_EQ(run.exitCode, expected.exitCode) << Show(args).toStdString();
         EXPECT_EQ(run.out, expected.out) << Show(args).toStdString();
         EXPECT_EQ(run.err, expected.err) << Show(args).toStdString();
+    }
+}
+
+// --chart-image writes the picture whole (SVG or PNG at the chart's size,
+// 356 x 357) and prints the reading as without it; a bad name is refused
+// with exit code 2 and a file that cannot be written gets exit code 1, and
+// neither leaves anything behind.
+TEST(VarelioCli, ChartImageIsWrittenWholeOrNotAtAll) {
+    QTemporaryDir dir;
+    const std::string reading = RunCompanion(DelhiArguments()).out;
+    auto picture = [](const QString& path, const QStringList& more = {}) {
+        return RunProcess(DelhiArguments() << "--chart-image" << path << more);
+    };
+    const QString svg = dir.filePath("navamsa.svg");
+    ProcessRun run = picture(svg, {"--style", "north", "--varga", "D9"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, reading);
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray svgBytes = svgFile.readAll();
+    EXPECT_TRUE(svgBytes.startsWith("<?xml") && svgBytes.contains("viewBox=\"0 0 356 357\"") &&
+                svgBytes.contains(">Navamsa (D9)<") && svgBytes.trimmed().endsWith("</svg>"));
+
+    const QString png = dir.filePath("rasi.PNG");
+    for (const char* style : {"south", "east"}) {  // the second replaces the first
+        run = picture(png, {"--style", style});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+    }
+    QFile pngFile(png);
+    ASSERT_TRUE(pngFile.open(QIODevice::ReadOnly));
+    const QByteArray header = pngFile.read(24);
+    EXPECT_TRUE(header.startsWith("\x89PNG\r\n\x1a\n") && header.mid(12, 4) == "IHDR");
+    EXPECT_EQ(header.mid(16, 8), QByteArray::fromHex("0000016400000165"));  // 356 x 357
+
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const std::pair<QStringList, int> refused[] = {
+        {{dir.filePath("a.svg"), "--style", "west"}, kExitRefused},
+        {{dir.filePath("a.svg"), "--varga", "D11"}, kExitRefused},
+        {{dir.filePath("a.gif")}, kExitRefused},
+        {{dir.filePath("missing/a.svg")}, kExitWriteFailed},
+        {{dir.path() + "/"}, kExitRefused},
+    };
+    for (const auto& [args, code] : refused) {
+        run = picture(args.first(), args.mid(1));
+        EXPECT_EQ(run.exitCode, code) << Show(args).toStdString() << ": " << run.err;
+        EXPECT_EQ(run.out, "") << Show(args).toStdString();
+        EXPECT_NE(run.err.find("varelio-cli: "), std::string::npos) << run.err;
+    }
+    // A folder in the picture's place is not replaced.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.png"));
+    run = picture(dir.filePath("folder.png"));
+    EXPECT_EQ(run.exitCode, kExitWriteFailed) << run.err;
+    EXPECT_TRUE(QFileInfo(dir.filePath("folder.png")).isDir());
+    QStringList after = before + QStringList{"folder.png"};
+    after.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), after);
+
+    // Without its module beside it or installed, the companion says so.
+    const QString alone = dir.filePath("alone");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("alone") && QFile::copy(VARELIO_CLI_PATH, alone + "/varelio-cli"));
+    QProcess process;
+    process.start(alone + "/varelio-cli", DelhiArguments().mid(1) << "--chart-image" << alone + "/chart.svg");
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), kExitWriteFailed);
+    EXPECT_NE(process.readAllStandardError().indexOf("varelio-chart-image.so"), -1);
+    EXPECT_FALSE(QFileInfo::exists(alone + "/chart.svg"));
+}
+
+// A standard stream the companion is started without is said to be closed,
+// and no file it opens later takes its place.
+TEST(VarelioCli, ClosedStandardStreamsAreNamed) {
+    struct Case {
+        QStringList args;
+        int closed;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--batch", "-"}, 0, kExitRefused, "varelio-cli: standard input is closed\n"},
+        {{"--open", "good.vrl"}, 1, kExitWriteFailed, "varelio-cli: could not write the output: standard output is closed\n"},
+    };
+    for (const Case& c : cases) {
+        QProcess process;
+        const int fd = c.closed;
+        process.setChildProcessModifier([fd] { ::close(fd); });
+        process.start(QStringLiteral(VARELIO_CLI_PATH), c.args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), c.exitCode) << Show(c.args).toStdString();
+        EXPECT_EQ(process.readAllStandardError().toStdString(), c.err) << Show(c.args).toStdString();
     }
 }
 

@@ -87,7 +87,11 @@ TEST(ValidateForm, ReportsTheFirstFailingCheckWithItsTextSeverityAndFocus) {
              f.name = f.state = f.country = " ";
              f.city = "  "; },
          std::nullopt},
-        {"latitude 95 degrees", [](FormValues& f) { f.latDeg = "95"; }, std::nullopt},
+        {"exact offset", [](FormValues& f) { f.utcOffset = " +05:45 "; }, std::nullopt},
+        {"unreadable exact offset", [](FormValues& f) { f.utcOffset = "5:7"; },
+         Refusal{15, ProblemCode::UtcOffsetInvalid, kError, FormField::UtcOffset}},
+        {"unreadable exact offset, converter missing", [](FormValues& f) { f.utcOffset = "+5"; },
+         Refusal{14, ProblemCode::ConverterMissing, kError, FormField::None}, false},
         {"name and city empty", [](FormValues& f) { f.name.clear(); f.city.clear(); },
          Refusal{1, ProblemCode::NameMissing, kError, FormField::Name}},
         {"city empty, no direction", [](FormValues& f) { f.city.clear(); f.latDirection = -1; },
@@ -104,6 +108,35 @@ TEST(ValidateForm, ReportsTheFirstFailingCheckWithItsTextSeverityAndFocus) {
         c.change(form);
         EXPECT_EQ(Describe(ValidateForm(form, c.converterAvailable)), Describe(c.expected))
             << "case: " << c.what << "\nform: " << samples::Describe(form);
+    }
+}
+
+// Latitude up to 90° 0', longitude up to 180° 0', minutes up to 59: past its
+// limit a value is refused in its field's step, with the focus on it.
+TEST(ValidateForm, CoordinatesPastTheirLimitsAreRefused) {
+    using enum ProblemCode;
+    struct Case {
+        const char *latDeg, *latMin, *lonDeg, *lonMin;
+        std::optional<Refusal> expected;
+    };
+    const Case cases[] = {
+        {"90", "0", "180", "0", std::nullopt},
+        {"0", "59", "179", "59", std::nullopt},
+        {"95", "75", "72", "50", Refusal{2, LatitudeDegreesOutOfRange, kError, FormField::LatDeg}},
+        {"-5", "0", "72", "50", Refusal{2, LatitudeDegreesOutOfRange, kError, FormField::LatDeg}},
+        {"18", "60", "72", "50", Refusal{3, LatitudeMinutesOutOfRange, kError, FormField::LatMin}},
+        {"90", "1", "72", "50", Refusal{3, LatitudePastPole, kError, FormField::LatMin}},
+        {"18", "58", "181", "0", Refusal{4, LongitudeDegreesOutOfRange, kError, FormField::LonDeg}},
+        {"18", "58", "72", "99", Refusal{5, LongitudeMinutesOutOfRange, kError, FormField::LonMin}},
+        {"18", "58", "180", "30", Refusal{5, LongitudePastLimit, kError, FormField::LonMin}},
+    };
+    for (const Case& c : cases) {
+        FormValues form = FilledForm();
+        form.latDeg = c.latDeg;
+        form.latMin = c.latMin;
+        form.lonDeg = c.lonDeg;
+        form.lonMin = c.lonMin;
+        EXPECT_EQ(Describe(ValidateForm(form, true)), Describe(c.expected)) << samples::Describe(form);
     }
 }
 

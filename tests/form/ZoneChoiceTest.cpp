@@ -56,6 +56,11 @@ const RowCase kRowCases[] = {
     {"Perth, January 2000", {8 * kHour, 8 * kHour, false, "AWST", "AWST"}, {10, false, 0}, "Australia"},
     {"Chatham Islands", {12 * kHour + 45 * kMinute, 12 * kHour + 45 * kMinute, false, "+1245", "+1245"},
      {46, false, 15 * kMinute}},
+    // No summer time, so no DST row: not Iran Time with DST, which gives +4:30 exactly.
+    {"Kabul, January", {4 * kHour + 30 * kMinute, 4 * kHour + 30 * kMinute, false, "+0430", "+0430"},
+     {63, false, -30 * kMinute}},
+    {"Caracas 2010", {-4 * kHour - 30 * kMinute, -4 * kHour - 30 * kMinute, false, "-0430", "-0430"},
+     {3, false, 30 * kMinute}},
 };
 
 TEST(ChooseZoneRow, PicksTheRowAndBoxForEachZone) {
@@ -69,7 +74,8 @@ TEST(ChooseZoneRow, PicksTheRowAndBoxForEachZone) {
 }
 
 // Over every quarter hour from -12 h to +14 h, with and without summer time:
-// the error is what the chosen row gives, and no row or box comes nearer.
+// the error is what the chosen row gives, and no row comes nearer with the
+// box as the zone allows it (ticked only under summer time).
 TEST(ChooseZoneRow, NoRowComesNearerThanTheChosenOne) {
     for (int offset = -12 * kHour; offset <= 14 * kHour; offset += 15 * kMinute) {
         for (const bool summer : {false, true}) {
@@ -79,6 +85,10 @@ TEST(ChooseZoneRow, NoRowComesNearerThanTheChosenOne) {
                 << Describe(facts) << " -> " << Describe(choice);
             for (int row = 0; row < kTimeZoneCount; ++row) {
                 for (const bool dst : {false, true}) {
+                    if (dst && !summer) {
+                        EXPECT_FALSE(choice.dst) << Describe(facts);
+                        continue;
+                    }
                     EXPECT_LE(std::abs(choice.errorSeconds), std::abs(ZoneRowUtcOffsetSeconds(row, dst) - offset))
                         << Describe(facts) << " -> " << Describe(choice) << ", but row " << row << " dst " << dst
                         << " is nearer";
@@ -92,6 +102,25 @@ TEST(ZoneRowAbbreviation, TakesTheSecondFieldWithoutBlanks) {
     const std::pair<int, std::string_view> cases[] = {{34, "IST"}, {0, "AHDT"}, {11, "AT"}, {35, "IDLE"}, {61, "UT"}};
     for (const auto& [row, expected] : cases) {
         EXPECT_EQ(ZoneRowAbbreviation(row), expected) << "row " << row;
+    }
+}
+
+// The exact-offset field's text: read back what it is written as, and
+// refuse anything that is not a clock's offset.
+TEST(UtcOffsetField, WrittenAndReadBack) {
+    const std::pair<std::string_view, std::optional<int>> cases[] = {
+        {"+05:45", 20700},   {"-04:30", -16200},  {"+05:53:20", 21200}, {"5:45", 20700},
+        {" +00:00 ", 0},     {"\u221204:30", -16200}, {"+14:00", 14 * kHour}, {"-14:00", -14 * kHour},
+        {"", std::nullopt},  {"+14:01", std::nullopt}, {"+5", std::nullopt},  {"+5:7", std::nullopt},
+        {"+05:60", std::nullopt}, {"+05:45:60", std::nullopt}, {"+05:45:", std::nullopt}, {"++5:45", std::nullopt},
+        {"+005:45", std::nullopt}, {"+05:45x", std::nullopt}, {"UTC+5:45", std::nullopt},
+    };
+    for (const auto& [text, seconds] : cases) EXPECT_EQ(ParseUtcOffset(text), seconds) << text;
+    const std::pair<int, std::string_view> written[] = {
+        {20700, "+05:45"}, {-16200, "-04:30"}, {21200, "+05:53:20"}, {0, "+00:00"}, {-61, "-00:01:01"}};
+    for (const auto& [seconds, text] : written) EXPECT_EQ(UtcOffsetFieldText(seconds), text) << seconds;
+    for (int seconds = -kMaxUtcOffsetSeconds; seconds <= kMaxUtcOffsetSeconds; seconds += 617) {
+        EXPECT_EQ(ParseUtcOffset(UtcOffsetFieldText(seconds)), seconds) << UtcOffsetFieldText(seconds);
     }
 }
 

@@ -2,6 +2,8 @@
 // companion write them (the windows say the same through their translations).
 #include "formats/English.h"
 
+#include "form/CityClocks.h"
+
 #include "tests/support/ChartFixture.h"
 
 #include <gtest/gtest.h>
@@ -95,44 +97,85 @@ TEST(English, WindowAndWarningLines) {
               "A birth 1 minute earlier gives Non Manglik from Moon: check the recorded time.");
 }
 
+// A note on the zone's own clock; entered: the exact offset stands in the
+// form, as the place finder leaves it when no row gives the offset.
+ZoneNote ZoneClock(const char* zone, int year, int month, int day, ZoneFacts facts, bool entered = false) {
+    ZoneNote note;
+    note.kind = ZoneNote::Kind::Chosen;
+    note.zoneId = zone;
+    note.year = year;
+    note.month = month;
+    note.day = day;
+    note.facts = facts;
+    note.offsetSeconds = facts.utcOffsetSeconds;
+    note.choice = ChooseZoneRow(facts);
+    note.exactOffsetEntered = entered;
+    return note;
+}
+
+// A note on another clock than the zone's: a city's own (cityClock, a row of
+// kCityClocks) or local mean time.
+ZoneNote OtherClock(ZoneNote note, ClockSource clock, int offsetSeconds, int cityClock = -1) {
+    note.clock = clock;
+    note.offsetSeconds = offsetSeconds;
+    note.cityClock = cityClock;
+    note.choice = NearestZoneRow(offsetSeconds);
+    note.exactOffsetEntered = !note.choice.exact();
+    return note;
+}
+
 TEST(English, ZoneNotes) {
-    struct Case {
-        const char* zone;
-        int year, month, day;
-        ZoneFacts facts;
+    const ZoneFacts ist{19800, 19800, false, "IST", "IST"};
+    const ZoneFacts kathmandu{20700, 20700, false, "+0545", "+0545"};
+    const ZoneFacts mmt{19270, 19270, false, "MMT", "MMT"};
+    const ZoneFacts warTime{23400, 19800, true, "+0630", "IST"};
+    const struct Case {
+        ZoneNote note;
         const char* expected;
         bool warning;
-    };
-    const Case cases[] = {
-        {"Asia/Kolkata", 2000, 1, 1, {19800, 19800, false, "IST", "IST"},
-         "Asia/Kolkata on 1 January 2000: UTC+5:30 → Indian Time, IST, +5.3", false},
-        {"America/New_York", 1990, 7, 4, {-4 * kHour, -5 * kHour, true, "EDT", "EST"},
+    } cases[] = {
+        {ZoneClock("Asia/Kolkata", 2000, 1, 1, ist), "Asia/Kolkata on 1 January 2000: UTC+5:30 → Indian Time, IST, +5.3",
+         false},
+        {ZoneClock("America/New_York", 1990, 7, 4, {-4 * kHour, -5 * kHour, true, "EDT", "EST"}),
          "America/New_York on 4 July 1990: UTC-4:00, summer time → Eastern Standard Time,EST,-5.0 with DST", false},
-        {"Asia/Kathmandu", 2000, 1, 1, {20700, 20700, false, "+0545", "+0545"},
+        {ZoneClock("Asia/Kathmandu", 1995, 10, 26, kathmandu, true),
+         "Asia/Kathmandu on 26 October 1995: UTC+5:45 → exact offset +05:45, which no row gives", false},
+        {ZoneClock("Asia/Kathmandu", 2000, 1, 1, kathmandu),
          "Asia/Kathmandu on 1 January 2000: UTC+5:45 → nearest row Indian Time, IST, +5.3, 15 minutes off: "
          "the ascendant may be about 4° off",
          true},
-        {"Asia/Kolkata", 1901, 3, 1, {19270, 19270, false, "MMT", "MMT"},
-         "Asia/Kolkata on 1 March 1901: UTC+5:21:10 → nearest row Indian Time, IST, +5.3, 9 minutes off: "
-         "the ascendant may be about 2° off",
-         true},
-        {"Europe/London", 1990, 3, 25, {kHour, 0, true, "BST", "GMT", ClockTime::Skipped},
+        {ZoneClock("Europe/London", 1990, 3, 25, {kHour, 0, true, "BST", "GMT", ClockTime::Skipped}),
          "Europe/London on 25 March 1990: UTC+1:00, summer time → Greenwich Mean Time,GMT,0.0 with DST; the clocks "
          "went forward over this time, so it never happened there: check it",
          true},
-        {"Europe/London", 1990, 10, 28, {kHour, 0, true, "BST", "GMT", ClockTime::Repeated},
+        {ZoneClock("Europe/London", 1990, 10, 28, {kHour, 0, true, "BST", "GMT", ClockTime::Repeated}),
          "Europe/London on 28 October 1990: UTC+1:00, summer time → Greenwich Mean Time,GMT,0.0 with DST; the clocks "
          "went back over this time, so it happened twice: the earlier is taken",
          true},
-        {"Somewhere", 1950, 6, 1, {20, 20, false, "LMT", "LMT"},
+        {ZoneClock("Somewhere", 1950, 6, 1, {20, 20, false, "LMT", "LMT"}),
          "Somewhere on 1 June 1950: UTC+0:00:20 → nearest row Greenwich Mean Time,GMT,0.0, under a minute off: "
          "the ascendant may be under 1° off",
          true},
+        {OtherClock(ZoneClock("Asia/Kolkata", 1950, 6, 1, ist), ClockSource::CityTime, 17460, 0),
+         "Asia/Kolkata on 1 June 1950: Mumbai kept Bombay Time, UTC+4:51, until 1955 → exact offset +04:51, which no "
+         "row gives; the time-zone data gives UTC+5:30 (IST)",
+         false},
+        {OtherClock(ZoneClock("Asia/Kolkata", 1903, 6, 1, mmt), ClockSource::LocalMeanTime, 18532),
+         "Asia/Kolkata on 1 June 1903: local mean time before standard time, UTC+5:08:52 → exact offset +05:08:52, "
+         "which no row gives; the time-zone data gives UTC+5:21:10 (MMT)",
+         false},
+        {[&] {
+             ZoneNote note = ZoneClock("Asia/Kolkata", 1943, 6, 1, warTime);
+             note.cityClock = 1;
+             return note;
+         }(),
+         "Asia/Kolkata on 1 June 1943: UTC+6:30, summer time → Indian Time, IST, +5.3 with DST; Kolkata kept "
+         "Calcutta Time, UTC+5:53:20, until 1948: for a time recorded in it, enter +05:53:20",
+         false},
     };
     for (const Case& c : cases) {
-        ZoneNote note{ZoneNote::Kind::Chosen, c.zone, c.year, c.month, c.day, c.facts, ChooseZoneRow(c.facts)};
-        EXPECT_EQ(english::ZoneNoteText(note), c.expected) << c.zone << " " << c.year;
-        EXPECT_EQ(note.warning(), c.warning) << c.expected;
+        EXPECT_EQ(english::ZoneNoteText(c.note), c.expected);
+        EXPECT_EQ(c.note.warning(), c.warning) << c.expected;
     }
     ZoneNote noDate;
     noDate.kind = ZoneNote::Kind::DateNotInCalendar;

@@ -189,18 +189,73 @@ TEST(ReadingFileReader, DegreeAndMinuteTextsAreCutToThreeCharacters) {
 }
 
 TEST(ReadingFileReader, LineEndsMissingEndsExtraLinesAndNuls) {
+    std::vector<std::string> withOffset = kMumbaiLines;
+    withOffset.push_back("+05:45");
     for (const std::string ending : {"\r\n", "\n", "\r"}) {
-        std::vector<std::string> plain = kMumbaiLines;
-        plain.push_back("an eighteenth line");
+        std::vector<std::string> plain = withOffset;
+        plain.push_back("a nineteenth line");
         std::string file = FileOf(plain, ending);
         file.resize(file.size() - ending.size());
         const ReadingLines lines = DecodeReadingFile(file);
-        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), kMumbaiLines) << "ending " << ending.size();
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), withOffset) << "ending " << ending.size();
     }
     const std::string nuls = std::string("\0", 1) + EncodeLine("Asha") + std::string("\0\r\n\0\r\n", 6) + EncodeLine("3");
     const ReadingLines lines = DecodeReadingFile(nuls);
     EXPECT_EQ(std::vector<std::string>({lines[0], lines[1], lines[2], lines[3]}),
               std::vector<std::string>({"Asha", "", "3", ""}));
+}
+
+// An exact offset rides on an 18th line; the 17 before it are what a birth on
+// the nearest row, the box clear, writes, so a reader of 17 lines computes
+// with that row. A file of 17 lines opens as it always has: on its row.
+TEST(ReadingFileExactOffset, EighteenthLineRoundTripsAndSeventeenLinesKeepTheRow) {
+    struct Case { int offsetSeconds; std::string_view line; int nearestRow; };
+    const Case cases[] = {{20700, "+05:45", 34}, {21200, "+05:53:20", 65}, {-16200, "-04:30", 3}, {17460, "+04:51", 64}};
+    for (const Case& c : cases) {
+        BirthData birth = MumbaiBirth();
+        birth.dst = true;  // the box of the row, not the offset's: the offset holds any summer time
+        birth.utcOffsetSeconds = c.offsetSeconds;
+        const std::string file = ComposeReadingFile(birth, 0).value();
+        const ReadingLines lines = DecodeReadingFile(file);
+        EXPECT_EQ(lines[17], c.line);
+
+        FormValues form = InitialFormValues();
+        ApplyReadingLines(lines, form);
+        EXPECT_EQ(form.utcOffset, c.line);
+        BirthData reopened;
+        CopyFormToBirthData(form, reopened);
+        EXPECT_EQ(reopened.utcOffsetSeconds, c.offsetSeconds) << c.line;
+        EXPECT_EQ(ComposeReadingFile(reopened, form.zoneIndex).value(), file) << c.line;
+
+        BirthData onTheRow = MumbaiBirth();
+        const std::string seventeen = ComposeReadingFile(onTheRow, c.nearestRow).value();
+        EXPECT_EQ(file, seventeen + EncodeLine(std::string(c.line)) + "\r\n") << c.line;
+        form.utcOffset = "+01:00";  // left from an earlier birth
+        ApplyReadingLines(DecodeReadingFile(seventeen), form);
+        EXPECT_EQ(form.utcOffset, "") << "a file of 17 lines computes with its row";
+        EXPECT_EQ(form.zoneIndex, c.nearestRow);
+        EXPECT_FALSE(form.dst);
+    }
+}
+
+// A bad 18th line is the form's exact offset as it stands, and coordinates
+// past their limits are the form's texts: the form's check refuses either
+// when the reading is computed.
+TEST(ReadingFileExactOffset, BadOffsetsAndCoordinatesAreRefusedWhenComputed) {
+    struct Case { std::size_t line; const char* text; ProblemCode code; };
+    const Case cases[] = {
+        {17, "+5", ProblemCode::UtcOffsetInvalid},         {17, "05:45 IST", ProblemCode::UtcOffsetInvalid},
+        {17, "+15:00", ProblemCode::UtcOffsetInvalid},     {9, "95", ProblemCode::LatitudeDegreesOutOfRange},
+        {10, "75", ProblemCode::LatitudeMinutesOutOfRange}, {7, "181", ProblemCode::LongitudeDegreesOutOfRange},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> plain = kMumbaiLines;
+        plain.resize(kReadingFileLinesWithOffset);
+        plain[c.line] = c.text;
+        const Result<void> checked = ValidateForm(Opened(FileOf(plain)), true);
+        ASSERT_FALSE(checked.ok()) << c.text;
+        EXPECT_EQ(checked.problem().code, c.code) << c.text;
+    }
 }
 
 TEST(ReadingFileReader, LongLinesAreCutAndReadingStopsAtTheBoundedPrefix) {
@@ -238,9 +293,9 @@ TEST(ReadingFileReader, GarbageAndHugeInputsGiveBoundedLinesAndSoundLists) {
     }
 }
 
-TEST(ReadingFileExtension, OnlyLowerCaseVrlAtTheVeryEnd) {
+TEST(ReadingFileExtension, VrlInAnyCaseAtTheVeryEnd) {
     const std::vector<std::pair<std::string, bool>> cases = {
-        {"/home/a/asha.vrl", true}, {"asha.VRL", false}, {"asha.Vrl", false}, {"asha.vrl ", false},
+        {"/home/a/asha.vrl", true}, {"RAVI.VRL", true}, {"asha.Vrl", true}, {"asha.vrl ", false},
         {"asha.txt", false}, {"vrl", true}, {"rl", false}, {"", false}, {"ashavrl", true}, {"a.vrl.bak", false},
     };
     for (const auto& [path, accepted] : cases) {
@@ -302,9 +357,13 @@ protected:
 // opens the writing end itself so that it fails rather than hangs.
 TEST_F(OpenReadingFileTest, ReadsSavedFilesAndRefusesEverythingElse) {
     const std::string saved = ComposeReadingFile(MumbaiBirth(), 34).value();
-    const Result<ReadingLines> opened = OpenReadingFile(Write("asha.vrl", saved));
-    ASSERT_TRUE(opened.ok()) << opened.problem().detail;
-    EXPECT_EQ(std::vector<std::string>(opened->begin(), opened->end()), kMumbaiLines);
+    // Zeros after its lines (a file padded by a crash) are never read.
+    for (const std::string& file : {Write("asha.vrl", saved), Write("RAVI.VRL", saved + std::string(100, '\0'))}) {
+        const Result<ReadingLines> opened = OpenReadingFile(file);
+        ASSERT_TRUE(opened.ok()) << file << ": " << opened.problem().detail;
+        EXPECT_EQ(std::vector<std::string>(opened->begin(), opened->begin() + kReadingFileLines), kMumbaiLines);
+        EXPECT_EQ(opened->back(), "");
+    }
 
     ASSERT_EQ(::mkdir(PathOf("folder.vrl").c_str(), 0700), 0) << std::strerror(errno);
     const std::string pipe = PathOf("pipe.vrl");
@@ -318,7 +377,8 @@ TEST_F(OpenReadingFileTest, ReadsSavedFilesAndRefusesEverythingElse) {
         {PathOf("folder.vrl"), ProblemCode::NotARegularFile, ""},
         {pipe, ProblemCode::NotARegularFile, ""},
         {Write("asha.txt", saved), ProblemCode::NotAReadingFile, ""},
-        {Write("asha.VRL", saved), ProblemCode::NotAReadingFile, ""},
+        {Write("zeros.vrl", std::string(100000, '\0')), ProblemCode::NotReadingFileContent, ""},
+        {Write("binary.vrl", "\x7f" "ELF\x02\x01\x01" + saved), ProblemCode::NotReadingFileContent, ""},
         {PathOf("missing.vrl"), ProblemCode::FileUnreadable, std::strerror(ENOENT)},
     };
     for (const Case& c : cases) {

@@ -65,6 +65,16 @@ TEST(TextExport, TextsOutsideTheCodePageAndControlsBecomeQuestionMarks) {
     EXPECT_EQ(lines[0], "Name: R?m \xC9lise\r");
     EXPECT_EQ(lines[5], "City: ?????\r");
     EXPECT_EQ(lines[7], "Country: Line?break?\r");
+
+    // The same lines in UTF-8 keep every character but the controls (C1's too).
+    r.birthData.state = "Esc\x1b[2J\u009b1m\x7f\xff";
+    const std::vector<std::string> utf8 = LinesOf(ComposeTextExport(r, TextEncoding::Utf8));
+    ASSERT_EQ(utf8.size(), static_cast<std::size_t>(kTextExportLines));
+    EXPECT_EQ(utf8[0], "Name: R\u0101m \u00C9lise\r");
+    EXPECT_EQ(utf8[5], "City: \u092E\u0941\u0902\u092C\u0908\r");
+    EXPECT_EQ(utf8[6], "State: Esc?[2J?1m??\r");
+    EXPECT_EQ(utf8[7], "Country: Line?break?\r");
+    EXPECT_EQ(utf8[21], "Ayanamsa: 23\u00B0 38' 9\"\r");
 }
 
 TEST(TextExport, ABadMonthLeavesItsNameOut) {

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what the build installs and packages.
-#   check-package.sh install BUILD SOURCE VERSION APP_ID   cmake --install into a temporary prefix
-#   check-package.sh deb     BUILD SOURCE VERSION APP_ID   cpack -G DEB into a temporary folder
+#   check-package.sh install BUILD SOURCE VERSION APP_ID MODULE_DIR   cmake --install into a temporary prefix
+#   check-package.sh deb     BUILD SOURCE VERSION APP_ID MODULE_DIR   cpack -G DEB into a temporary folder
+# MODULE_DIR: where the companion's chart picture module goes, under the prefix.
 # Exit code 77 (a skip for CTest) when a tool the check needs is missing.
 set -euo pipefail
 
-mode=$1 build=$2 source=$3 version=$4 id=$5
+mode=$1 build=$2 source=$3 version=$4 id=$5 modules=$6
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -18,6 +19,7 @@ expected_files() {
   printf '%s\n' \
     bin/varelio \
     bin/varelio-cli \
+    "$modules/varelio-chart-image.so" \
     "share/applications/$id.desktop" \
     share/doc/varelio/changelog.gz \
     share/doc/varelio/copyright \
@@ -41,6 +43,12 @@ check_install() {
   done
   [ "$("$prefix/bin/varelio-cli" --version)" = "varelio-cli $version" ] || fail "varelio-cli --version"
   "$prefix/bin/varelio-cli" --batch "$source/docs/batch-example.csv" >/dev/null 2>&1 && fail "the example's refused row"
+  # The installed companion finds its picture module.
+  "$prefix/bin/varelio-cli" --name Test --day 1 --month 1 --year 2000 --hour 17 --minute 30 --zone 34 \
+    --lat-deg 28 --lat-min 38 --lon-deg 77 --lon-min 13 --city Delhi --state Delhi --country India \
+    --chart-image "$work/chart.svg" --style north >/dev/null 2>"$work/picture.log" ||
+    { cat "$work/picture.log"; fail "the installed varelio-cli cannot write a chart picture"; }
+  grep -q '<svg' "$work/chart.svg" || fail "the chart picture is no SVG"
   [ "$("$prefix/bin/varelio-cli" --batch "$source/docs/batch-example.csv" 2>/dev/null | wc -l)" = 4 ] ||
     fail "the installed varelio-cli does not compute the example batch"
 
@@ -99,9 +107,12 @@ check_deb() {
   local depends
   depends=$(echo "$info" | sed -n 's/^ Depends: //p')
   # libqt6svg6: the window icon's plugin, which no binary links.
-  for library in libc6 libstdc++6 libgcc-s1 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6; do
+  for library in libc6 libstdc++6 libgcc-s1 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6network6 \
+                 libqt6svg6; do
     echo ", $depends," | grep -q ", $library[ ,(]" || fail "Depends lacks $library: $depends"
   done
+  # libgeonames0: the place finder's cities, opened at run time.
+  echo "$info" | grep -q '^ Recommends: .*libgeonames0' || fail "Recommends lacks libgeonames0"
 
   diff <(expected_files | sed 's|^|usr/|') \
        <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | sed 's|^\./||' | sort) ||

@@ -1,15 +1,18 @@
 #include "places/PlaceEntry.h"
 
+#include "astro/TimeScales.h"
 #include "formats/English.h"
 
 #include "formats/ReadingFile.h"
 #include "form/TimeZones.h"
 
 #include "tests/support/BirthForms.h"
+#include "TestFinder.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
 #include <string>
 
 namespace varelio {
@@ -30,16 +33,16 @@ FormValues FormAt(int year, int month, int day, int hour, int minute) {
 }
 
 Place FindPlace(std::string_view query) {
-    const PlaceLookup found = SharedPlaceFinder().Find(query);
+    const PlaceLookup found = testing::TestFinder().Find(query);
     EXPECT_TRUE(found.place.has_value()) << query << " not found; is libgeonames0 installed?";
     return found.place.value_or(Place{});
 }
 
-// Local time minus universal time as the reading will take it from the form.
-int FormUtcOffsetSeconds(const FormValues& form) {
-    BirthData birth;
-    CopyFormToBirthData(form, birth);
-    return -(birth.zoneHours * kHour + birth.zoneMinutes * kMinute) + (birth.dst ? kHour : 0);
+std::string Describe(const CivilMoment& m) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", m.year, m.month, m.day, m.hour, m.minute,
+                  m.second);
+    return text;
 }
 
 TEST(EnterPlace, FillsCoordinatesZoneRowAndDstForTheBirth) {
@@ -49,35 +52,79 @@ TEST(EnterPlace, FillsCoordinatesZoneRowAndDstForTheBirth) {
         std::string_view latitude, longitude;  // "degrees minutes N|S", "degrees minutes E|W"
         int zoneRow;
         bool dst;
-        int utcOffsetSeconds;  // the tz database's; the form gives it exactly when warning is false
-        bool warning;
+        int utcOffsetSeconds;  // the tz database's
     };
     const Case cases[] = {
-        {"Mumbai", 2000, 1, 1, 12, "19 4 N", "72 53 E", 34, false, 5 * kHour + 30 * kMinute, false},
-        {"New York", 1990, 7, 4, 12, "40 43 N", "74 0 W", 27, true, -4 * kHour, false},
-        {"London, England", 1990, 1, 1, 12, "51 31 N", "0 8 W", 29, false, 0, false},
-        {"London, England", 1990, 7, 1, 12, "51 31 N", "0 8 W", 29, true, kHour, false},
-        {"London, England", 1943, 7, 1, 12, "51 31 N", "0 8 W", 15, false, 2 * kHour, false},
-        {"Delhi", 1943, 3, 1, 12, "28 39 N", "77 14 E", 34, true, 6 * kHour + 30 * kMinute, false},
-        {"Adelaide", 2010, 1, 1, 12, "34 56 S", "138 36 E", 6, true, 10 * kHour + 30 * kMinute, false},
-        {"Kathmandu", 2000, 1, 1, 12, "27 42 N", "85 19 E", 34, false, 5 * kHour + 45 * kMinute, true},
-        {"Kathmandu", 1980, 1, 1, 12, "27 42 N", "85 19 E", 34, false, 5 * kHour + 30 * kMinute, false},
+        {"Mumbai", 2000, 1, 1, 12, "19 4 N", "72 53 E", 34, false, 5 * kHour + 30 * kMinute},
+        {"New York", 1990, 7, 4, 12, "40 43 N", "74 0 W", 27, true, -4 * kHour},
+        {"London, England", 1990, 1, 1, 12, "51 31 N", "0 8 W", 29, false, 0},
+        {"London, England", 1990, 7, 1, 12, "51 31 N", "0 8 W", 29, true, kHour},
+        {"London, England", 1943, 7, 1, 12, "51 31 N", "0 8 W", 15, false, 2 * kHour},
+        {"Delhi", 1943, 3, 1, 12, "28 39 N", "77 14 E", 34, true, 6 * kHour + 30 * kMinute},
+        {"Adelaide", 2010, 1, 1, 12, "34 56 S", "138 36 E", 6, true, 10 * kHour + 30 * kMinute},
+        {"Kathmandu", 1980, 1, 1, 12, "27 42 N", "85 19 E", 34, false, 5 * kHour + 30 * kMinute},
     };
     for (const Case& c : cases) {
         FormValues form = FormAt(c.year, c.month, c.day, c.hour, 0);
         const ZoneEntry entry = EnterPlace(FindPlace(c.query), form);
         const std::string what = std::string(c.query) + " " + std::to_string(c.day) + "/" + std::to_string(c.month) +
-                                 "/" + std::to_string(c.year) + ": " + english::ZoneNoteText(entry.note) + " | " + samples::Describe(form);
+                                 "/" + std::to_string(c.year) + ": " + english::ZoneNoteText(entry.note) + " | " +
+                                 samples::Describe(form);
         EXPECT_EQ(form.latDeg + " " + form.latMin + " " + (form.latDirection == 0 ? "N" : "S"), c.latitude) << what;
         EXPECT_EQ(form.lonDeg + " " + form.lonMin + " " + (form.lonDirection == 0 ? "E" : "W"), c.longitude) << what;
         EXPECT_EQ(form.zoneIndex, c.zoneRow) << what;
         EXPECT_EQ(form.dst, c.dst) << what;
-        EXPECT_TRUE(entry.found) << what;
+        EXPECT_EQ(form.utcOffset, "") << what;
+        EXPECT_TRUE(entry.found && !entry.note.warning()) << what;
         EXPECT_EQ(entry.facts.utcOffsetSeconds, c.utcOffsetSeconds) << what;
-        EXPECT_EQ(entry.note.warning(), c.warning) << what;
-        EXPECT_EQ(FormUtcOffsetSeconds(form) == c.utcOffsetSeconds, !c.warning)
-            << what << ": the form gives " << FormUtcOffsetSeconds(form) << " s";
         EXPECT_TRUE(ValidateForm(form, true).ok()) << what;
+    }
+}
+
+// The clock of the birth: an offset no row gives goes into the exact offset;
+// Bombay and Calcutta kept their own clocks for years after Indian Standard
+// Time, and before it each place kept its local mean time (longitude / 15).
+TEST(EnterPlace, TheBirthsOwnClockGivesItsUniversalTime) {
+    struct Case {
+        std::string_view query;
+        int year, month, day, hour, minute;
+        ClockSource clock;
+        int cityClock;                // the row of kCityClocks the note names, or -1
+        int zoneRow;
+        bool dst;
+        std::string_view utcOffset;  // the exact offset the form gets
+        std::string_view universal;  // the universal time the reading takes
+    };
+    using enum ClockSource;
+    const Case cases[] = {
+        {"Kathmandu", 1995, 10, 26, 1, 30, Zone, -1, 34, false, "+05:45", "1995-10-25 19:45:00"},
+        {"Caracas", 2010, 6, 1, 12, 0, Zone, -1, 3, false, "-04:30", "2010-06-01 16:30:00"},
+        {"Kabul", 2000, 1, 15, 12, 0, Zone, -1, 63, false, "+04:30", "2000-01-15 07:30:00"},
+        {"Mumbai", 1950, 6, 1, 10, 0, CityTime, 0, 64, false, "+04:51", "1950-06-01 05:09:00"},
+        {"Mumbai", 1960, 6, 1, 10, 0, Zone, -1, 34, false, "", "1960-06-01 04:30:00"},
+        {"Mumbai", 1955, 6, 1, 10, 0, Zone, 0, 34, false, "", "1955-06-01 04:30:00"},
+        {"Kolkata", 1940, 6, 1, 10, 0, CityTime, 1, 65, false, "+05:53:20", "1940-06-01 04:06:40"},
+        {"Kolkata", 1943, 6, 1, 10, 0, Zone, 1, 34, true, "", "1943-06-01 03:30:00"},
+        {"Delhi", 1903, 6, 1, 12, 0, LocalMeanTime, -1, 64, false, "+05:08:56", "1903-06-01 06:51:04"},
+        {"Kathmandu", 1910, 6, 1, 12, 0, LocalMeanTime, -1, 34, false, "+05:41:17", "1910-06-01 06:18:43"},
+    };
+    for (const Case& c : cases) {
+        FormValues form = FormAt(c.year, c.month, c.day, c.hour, c.minute);
+        form.utcOffset = "-01:00";  // from an earlier birth
+        const ZoneEntry entry = EnterPlace(FindPlace(c.query), form);
+        const std::string what = std::string(c.query) + " " + std::to_string(c.year) + ": " +
+                                 english::ZoneNoteText(entry.note) + " | " + samples::Describe(form);
+        EXPECT_EQ(entry.note.clock, c.clock) << what;
+        EXPECT_EQ(entry.note.cityClock, c.cityClock) << what;
+        EXPECT_EQ(form.zoneIndex, c.zoneRow) << what;
+        EXPECT_EQ(form.dst, c.dst) << what;
+        EXPECT_EQ(form.utcOffset, c.utcOffset) << what;
+        EXPECT_EQ(entry.note.exactOffsetEntered, !c.utcOffset.empty()) << what;
+        EXPECT_FALSE(entry.note.warning()) << what;
+        ASSERT_TRUE(ValidateForm(form, true).ok()) << what;
+        BirthData birth;
+        CopyFormToBirthData(form, birth);
+        EXPECT_EQ(Describe(UniversalMoment(birth)), c.universal) << what;
     }
 }
 
@@ -125,7 +172,7 @@ TEST(EnterPlace, EveryPlaceIsEnteredInNamesAReadingFileStores) {
 
     int places = 0;
     for (char letter = 'a'; letter <= 'z'; ++letter) {
-        for (const Place& p : SharedPlaceFinder().Complete(std::string(1, letter), SIZE_MAX)) {
+        for (const Place& p : testing::TestFinder().Complete(std::string(1, letter), SIZE_MAX)) {
             ++places;
             FormValues form = FormAt(2000, 1, 1, 12, 0);
             EnterPlace(p, form);

@@ -1,6 +1,7 @@
 #include "places/PlaceFinder.h"
 
 #include "places/AsciiForm.h"
+#include "TestFinder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,7 @@ std::string Labels(const std::vector<Place>& places) {
     return text;
 }
 
-PlaceFinder& Finder() {
-    PlaceFinder& finder = SharedPlaceFinder();
-    EXPECT_TRUE(finder.WaitUntilLoaded()) << "libgeonames0 is needed for these tests";
-    return finder;
-}
+PlaceFinder& Finder() { return testing::TestFinder(); }
 
 TEST(PlaceFinder, FindsOnePlaceForAWholeName) {
     struct Case { std::string_view query; std::string_view label; std::string_view zone; };
@@ -103,11 +100,12 @@ TEST(PlaceFinder, CompletesFromTheFirstLettersBestFirst) {
 // Every completion matches what was typed, at most ten are given, and those
 // whose whole name or name's start matches come first, the more populous first.
 TEST(PlaceFinder, CompletionsMatchAndAreOrdered) {
-    for (std::string_view typed : {"mu", "sa", "new", "de"}) {
+    for (std::string_view typed : {"mu", "sa", "new", "de", "ka"}) {
         const std::vector<Place> completions = Finder().Complete(typed);
         ASSERT_EQ(completions.size(), kCompletionCount) << typed;
         for (std::size_t i = 0; i < completions.size(); ++i) {
-            const std::string city = FoldForMatching(completions[i].city);
+            const Place& place = completions[i];
+            const std::string city = FoldForMatching(place.otherName.empty() ? place.city : place.otherName);
             EXPECT_TRUE(city.rfind(typed, 0) == 0 || city.find(" " + std::string(typed)) != std::string::npos)
                 << typed << ": " << completions[i].Label();
             if (i > 0 && city.rfind(typed, 0) == 0) {
@@ -116,6 +114,39 @@ TEST(PlaceFinder, CompletionsMatchAndAreOrdered) {
             }
         }
     }
+}
+
+// The catalogues' names in any language find the city, and the completion
+// says which name matched; an English name that matches as well wins.
+TEST(PlaceFinder, OldAndOtherNamesFindTheCity) {
+    struct Case { std::string_view typed; std::string_view label; std::string_view otherName; };
+    const Case cases[] = {
+        {"Bombay", "Mumbai, Maharashtra, India", "Bombay"},
+        {"Calcutta", "Kolkata, State of West Bengal, India", "Calcutta"},
+        {"Madras", "Chennai, Tamil Nadu, India", "Madras"},
+        {"Peking", "Beijing, Beijing Municipality, China", "Peking"},
+        {"Poona, India", "Pune, Maharashtra, India", "Poona"},
+        {"北京", "Beijing, Beijing Municipality, China", "北京"},
+        {"Мумбаи", "Mumbai, Maharashtra, India", ""},  // spelled out, the English name itself
+        {"Mumbai", "Mumbai, Maharashtra, India", ""},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Place> whole = Finder().Complete(c.typed);
+        ASSERT_FALSE(whole.empty()) << c.typed;
+        EXPECT_EQ(whole.front().Label(), c.label) << c.typed << ": " << Labels(whole);
+        EXPECT_EQ(whole.front().otherName, c.otherName) << c.typed;
+        const PlaceLookup found = Finder().Find(c.typed);
+        ASSERT_TRUE(found.place.has_value()) << c.typed << ": " << Labels(found.candidates);
+        EXPECT_EQ(found.place->Label(), c.label) << c.typed;
+        EXPECT_EQ(found.place->otherName, c.otherName) << c.typed;
+    }
+    for (std::string_view nothing : {"Mumbai😀", "Bomb😀"}) {
+        EXPECT_TRUE(Finder().Complete(nothing).empty()) << nothing;
+        EXPECT_FALSE(Finder().Find(nothing).place.has_value()) << nothing;
+    }
+    PlaceFinder englishOnly(kGeonamesLibrary, "/nonexistent-catalogues");
+    EXPECT_TRUE(englishOnly.Complete("Bombay").empty());
+    EXPECT_EQ(englishOnly.Complete("Mumbai").size(), 1u);
 }
 
 TEST(PlaceFinder, LoadsInTheBackgroundAndSaysWhenDone) {

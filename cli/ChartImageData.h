@@ -1,0 +1,28 @@
+// What the companion hands its chart picture module (cli/ChartImage.h): one
+// chart of one reading as plain values, and the module's two entry points.
+#pragma once
+
+#include "astro/Records.h"
+
+#include <array>
+#include <string>
+
+class QCoreApplication;
+
+namespace varelio::cli {
+
+struct ChartImageData {
+    std::string path;
+    int style = 0;       // ChartImageStyle
+    std::string title;   // "Navamsa (D9)"
+    std::array<int, kBodyCount> signs{};          // 1 to 12 by body, 0: none
+    std::array<bool, kBodyCount> retrograde{};
+};
+
+}  // namespace varelio::cli
+
+// Looked up by these names.
+extern "C" {
+QCoreApplication* varelio_chart_image_application(int* argc, char** argv);
+bool varelio_write_chart_image(const varelio::cli::ChartImageData* data, std::string* error);
+}

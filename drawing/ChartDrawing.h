@@ -1,0 +1,66 @@
+// A divisional chart drawn in one of the three Indian styles. One routine
+// draws it for the screen, the JPEG picture, the PDF page, the printout and
+// the companion's picture; it works on plain values, not on a widget.
+#pragma once
+
+#include "astro/Records.h"
+#include "charts/DivisionalCharts.h"
+
+#include <QFont>
+#include <QPolygonF>
+#include <QSize>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+class QRectF;
+
+namespace varelio::drawing {
+
+// South: signs fixed, Aries second in the top row, clockwise. North: houses
+// fixed, house 1 the top centre diamond, counter-clockwise, each showing its
+// sign. East: signs fixed, Aries in the top centre cell, counter-clockwise.
+enum class ChartStyle { South, North, East };
+
+// What one chart shows: the sign 1 to 12 (0: none) each body stands in, the
+// ascendant's at kAscendant (the midheaven is not drawn), which bodies are
+// retrograde, and what the chart is called ("Navamsa (D9)").
+struct ChartContent {
+    QString title;
+    ChartSigns signs{};
+    std::array<bool, kBodyCount> retrograde{};
+};
+
+// The style and whether the chart is in colour: a colour per body and the
+// ascendant's house tinted; without, one ink on the chart's orange.
+struct ChartLook {
+    ChartStyle style = ChartStyle::South;
+    bool colour = false;
+};
+
+// The size the chart is laid out at, in pixels of a 96 dpi screen; drawn
+// anywhere else it is scaled from this.
+inline constexpr QSize kChartSize(356, 357);
+
+// The reading's font (Verdana 8 pt, or the sans-serif standing in for it):
+// the reading view's and the chart's wherever it is drawn.
+QFont ReadingFont();
+
+// The lines a sign's cell lists: "Asc" first where the ascendant stands, then
+// the Sanskrit names of the Sun .. Ketu in it, each with its retrograde mark,
+// in body order.
+QStringList CellLines(const ChartContent& content, int sign);
+
+// The region in which the style draws a sign (1 to 12), in the coordinates of
+// kChartSize. The North Indian houses carry the signs counted from the
+// ascendant's; without an ascendant's sign it draws no sign there (an empty
+// outline).
+QPolygonF SignCell(ChartStyle style, int sign, int ascendantSign);
+
+// The whole chart (lines, the bodies of every cell, the sign numbers, the
+// title) scaled into target, in font.
+void DrawChart(QPainter& painter, const QRectF& target, const ChartContent& content, const ChartLook& look,
+               const QFont& font = ReadingFont());
+
+}  // namespace varelio::drawing
