@@ -55,7 +55,8 @@ char* TwoDigits(char* at, long long value) {
 }
 
 char* Text(char* at, std::string_view text) {
-    std::memcpy(at, text.data(), text.size());
+    // No sign's abbreviation is an empty view without storage, which memcpy may not be given.
+    if (!text.empty()) std::memcpy(at, text.data(), text.size());
     return at + text.size();
 }
 
