@@ -222,9 +222,4 @@ std::string_view CsvSafeText(std::string_view text, std::string& changed) {
     return changed;
 }
 
-void AppendCsvText(std::string_view text, std::string& out) {
-    std::string changed;
-    AppendCsvField(CsvSafeText(text, changed), out);
-}
-
 }  // namespace varelio::cli
