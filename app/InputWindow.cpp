@@ -678,12 +678,19 @@ void InputWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     KeepOnScreen(*this);
-    // The cities load in the background once the window is up, so opening it
-    // does not wait for them.
-    if (!shownBefore_) {
-        shownBefore_ = true;
+}
+
+bool InputWindow::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    // The cities load in the background once the window has been painted
+    // (an update request is its painting), so neither opening it nor its
+    // first paint shares the processor with them.
+    if (event->type() == QEvent::UpdateRequest && !loadingStarted_) {
+        loadingStarted_ = true;
         QTimer::singleShot(0, placeCompletion_, &PlaceCompletion::startLoading);
     }
+    return handled;
 }
 
 void InputWindow::keyPressEvent(QKeyEvent* event)

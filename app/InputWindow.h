@@ -74,6 +74,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Kept within the screen; the form scrolls when the screen is smaller.
     void showEvent(QShowEvent* event) override;
+    // The place finder starts loading after the first paint.
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -136,7 +138,7 @@ private:
     FormValues enteredFields_;  // the form as the place's entry left it
     ZoneNote enteredNote_;      // what the entry chose and why
     bool filling_ = false;      // the window itself is setting fields
-    bool shownBefore_ = false;
+    bool loadingStarted_ = false;
 };
 
 }  // namespace varelio::app

@@ -95,6 +95,22 @@ QString Number(double value)
     return QString::number(value);
 }
 
+// "give or take 2 hours": how far the sky's end of a window set by Mars may lie.
+QString GiveOrTake(int uncertaintyMinutes)
+{
+    const WindowSpread spread = SpreadOf(uncertaintyMinutes);
+    const QString count = QString::number(spread.count);
+    switch (spread.unit) {
+    case WindowSpread::Unit::Minutes:
+        return spread.count == 1 ? Wording::tr("give or take 1 minute") : Wording::tr("give or take %1 minutes").arg(count);
+    case WindowSpread::Unit::Hours:
+        return spread.count == 1 ? Wording::tr("give or take an hour") : Wording::tr("give or take %1 hours").arg(count);
+    case WindowSpread::Unit::Days:
+        return spread.count == 1 ? Wording::tr("give or take a day") : Wording::tr("give or take %1 days").arg(count);
+    }
+    return {};
+}
+
 }  // namespace
 
 QString ProblemText(const Problem& problem, const QString& file)
@@ -204,11 +220,25 @@ QString ChartName(DivisionalChart chart)
 
 QString WindowLine(ManglikReference reference, const ReferenceWindow& window)
 {
-    const QString from = ClockWithDay(window.fromMinute, window.fromDay);
-    const QString to = ClockWithDay(window.toMinute, window.toDay);
-    const QString holds = window.fromCapped && window.toCapped
-                              ? Wording::tr("Holds for any birth time from %1 to %2").arg(from, to)
-                              : Wording::tr("Holds for births from %1 to %2").arg(from, to);
+    const WindowEnd& start = window.from;
+    const WindowEnd& end = window.to;
+    const QString startClock = ClockWithDay(start.minute, start.day);
+    const QString endClock = ClockWithDay(end.minute, end.day);
+    QString from;
+    switch (start.setBy) {
+    case WindowEndCause::Limit: from = Wording::tr("from before %1").arg(startClock); break;
+    case WindowEndCause::Mars:
+        from = Wording::tr("from about %1, %2,").arg(startClock, GiveOrTake(start.uncertaintyMinutes));
+        break;
+    default: from = Wording::tr("from %1").arg(startClock);
+    }
+    QString to;
+    switch (end.setBy) {
+    case WindowEndCause::Limit: to = Wording::tr("until after %1").arg(endClock); break;
+    case WindowEndCause::Mars: to = Wording::tr("to about %1, %2").arg(endClock, GiveOrTake(end.uncertaintyMinutes)); break;
+    default: to = Wording::tr("to %1").arg(endClock);
+    }
+    const QString holds = Wording::tr("Holds for births %1 %2", "from when, to when").arg(from, to);
     return Wording::tr("%1: %2", "reference: birth-time window").arg(ReferenceName(reference), holds);
 }
 

@@ -52,8 +52,9 @@ QString CancellationLine(const Cancellation& cancellation, ManglikReference refe
 QString ChartName(DivisionalChart chart);
 
 // "Lagna: Holds for births from 16:52 to 18:41" (" the day before" or " the
-// next day" after a time on another date; "any birth time" when the search
-// found no change either side).
+// next day" after a time on another date; "from before 14:30" and "until
+// after 20:30" at the search's limit; "to about 18:30, give or take 2 hours"
+// for an end set by Mars).
 QString WindowLine(ManglikReference reference, const ReferenceWindow& window);
 
 // "A birth 6 minutes later gives Manglik from Lagna: check the recorded time."

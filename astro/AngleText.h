@@ -11,6 +11,7 @@ namespace varelio {
 inline constexpr std::string_view kDegreeSign = "\u00B0";
 // e.g. 5° 7' 41" Ari (degrees within the sign, then the sign abbreviation).
 std::string FormatLongForm(double degrees);
+void FormatLongForm(double degrees, std::string& text);  // into text, reusing its room
 
 // The sign 0 (Aries) to 11 (Pisces) that FormatLongForm writes for these
 // degrees, reckoned as it does from the cut whole degrees; nothing where the
@@ -22,10 +23,12 @@ int WholeDegreesInSign(double degrees);
 
 // e.g. -23° 51' 42" (sign times whole degrees; no sign abbreviation).
 std::string FormatSignedForm(double degrees);
+void FormatSignedForm(double degrees, std::string& text);
 
 // e.g. 05 Ari 07: two-digit whole degrees within the sign, the sign
 // abbreviation and two-digit minutes, all cut, as the long form has them.
 std::string FormatShortForm(double degrees);
+void FormatShortForm(double degrees, std::string& text);
 
 // Character-level helpers for UTF-8 texts.
 std::string_view TrimBlanks(std::string_view text);

@@ -16,18 +16,18 @@ void FormatChartTexts(ChartState& chart) {
         chart.bodyNames[k] = kBodyNamesEnglish[k];
         chart.bodyNamesSanskrit[k] = kBodyNamesSanskrit[k];
         if (body.retrograde) chart.bodyNamesSanskrit[k] += kRetrogradeMark;
-        chart.bodyPositionText[k] = FormatShortForm(body.longitudeDeg);
+        FormatShortForm(body.longitudeDeg, chart.bodyPositionText[k]);
     }
     chart.bodyNames[kBodyCount].clear();
     chart.bodyNamesSanskrit[kBodyCount].clear();
     chart.bodyPositionText[kBodyCount].clear();
 
-    chart.ascendantText = FormatLongForm(chart.bodies[kAscendant].longitudeDeg);
-    chart.midheavenText = FormatLongForm(chart.bodies[kMidheaven].longitudeDeg);
-    chart.ayanamsaText = FormatSignedForm(chart.ayanamsa);
+    FormatLongForm(chart.bodies[kAscendant].longitudeDeg, chart.ascendantText);
+    FormatLongForm(chart.bodies[kMidheaven].longitudeDeg, chart.midheavenText);
+    FormatSignedForm(chart.ayanamsa, chart.ayanamsaText);
 
     const BodyPosition& moon = chart.bodies[kMoon];
-    chart.moonPositionText = FormatLongForm(moon.longitudeDeg);
+    FormatLongForm(moon.longitudeDeg, chart.moonPositionText);
     chart.moonNakshatraName = moon.nakshatra == 0 ? std::string_view() : kNakshatras[moon.nakshatra - 1].name;
     chart.moonRashiName = moon.sign == 0 ? std::string_view() : kSignNames[moon.sign - 1].sanskrit;
     chart.moonSignName = moon.sign == 0 ? std::string_view() : kSignNames[moon.sign - 1].english;

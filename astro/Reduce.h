@@ -8,30 +8,51 @@
 
 namespace varelio {
 
+// std::fmod(x, turn), exactly, and without its long division where it need
+// not: for a whole turn and x below 10^12, x less whole turns (an integer
+// below 2^53, so exact) is the remainder itself, once the quotient's rounding
+// is put right.
+inline double TurnRemainder(double x, double turn) {
+    if (!(std::fabs(x) < 1e12) || turn != static_cast<double>(static_cast<long long>(turn))) {
+        return std::fmod(x, turn);
+    }
+    const auto turns = static_cast<long long>(x / turn);  // toward zero, as fmod's quotient
+    double r = x - static_cast<double>(turns) * turn;
+    if (x >= 0) {
+        if (r < 0) r += turn;
+        else if (r >= turn) r -= turn;
+    } else {
+        if (r > 0) r -= turn;
+        else if (r <= -turn) r += turn;
+    }
+    // fmod keeps the sign of x on a zero remainder.
+    return r == 0 ? std::copysign(0.0, x) : r;
+}
+
 // while x >= turn: x -= turn
 inline double SubtractWhileAtLeast(double x, double turn) {
     if (!(x >= turn)) return x;
-    return std::fmod(x, turn);
+    return TurnRemainder(x, turn);
 }
 
 // while x > turn: x -= turn   (a whole multiple ends at turn, not 0)
 inline double SubtractWhileAbove(double x, double turn) {
     if (!(x > turn)) return x;
-    const double r = std::fmod(x, turn);
+    const double r = TurnRemainder(x, turn);
     return r == 0.0 ? turn : r;
 }
 
 // while x < 0: x += turn
 inline double AddWhileBelowZero(double x, double turn) {
     if (!(x < 0.0)) return x;
-    const double r = std::fmod(x, turn);  // in (-turn, 0]
+    const double r = TurnRemainder(x, turn);  // in (-turn, 0]
     if (r == 0.0) return 0.0;
     return r + turn;  // the loop's last step, rounding included
 }
 
 // x brought into 0 <= x < turn, whatever its size or sign.
 inline double ReduceIntoTurn(double x, double turn) {
-    double r = std::fmod(x, turn);
+    double r = TurnRemainder(x, turn);
     if (r < 0.0) r += turn;
     // A tiny negative remainder plus a turn rounds up to the turn itself.
     return r >= turn ? 0.0 : r;

@@ -6,8 +6,10 @@
 #include "reading/Reading.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -15,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -83,56 +86,83 @@ std::optional<std::string> ApplyFlag(FlagColumn column, std::string_view value, 
     return std::nullopt;
 }
 
-void AppendTwoDigits(int value, std::string& out) {
-    out += static_cast<char>('0' + value / 10 % 10);
-    out += static_cast<char>('0' + value % 10);
+char* TwoDigits(char* at, int value) {
+    at[0] = static_cast<char>('0' + value / 10 % 10);
+    at[1] = static_cast<char>('0' + value % 10);
+    return at + 2;
 }
 
+char* Text(char* at, std::string_view text) {
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+}
+
+char* Number(char* at, long value) { return std::to_chars(at, at + 24, value).ptr; }
+
+// The row is written in one go into room made once: the texts' room as
+// fields, and enough for the numbers and words around them.
 void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     const BirthData& b = reading.birthData;
-    out += std::to_string(row);
-    out += ',';
-    AppendCsvText(b.name, out);
-    out += ',';
-    out += std::to_string(b.year);
-    out += '-';
-    AppendTwoDigits(b.month, out);
-    out += '-';
-    AppendTwoDigits(b.day, out);
-    out += ',';
-    AppendTwoDigits(b.hour, out);
-    out += ':';
-    AppendTwoDigits(b.minute, out);
-    for (int body = 0; body < kBodyCount; ++body) {
-        out += ',';
-        AppendCsvField(reading.chartState.bodyPositionText[static_cast<std::size_t>(body)], out);
-    }
     const ReadingSummary& s = reading.summary;
-    for (const std::string* text : {&s.lagnaSignName, &s.rashiDisplay, &s.nakshatraDisplay, &s.nakshatraLord,
-                                    &s.nakshatraPada}) {
-        out += ',';
-        AppendCsvField(*text, out);
+    const std::string* const summary[] = {&s.lagnaSignName, &s.rashiDisplay, &s.nakshatraDisplay, &s.nakshatraLord,
+                                          &s.nakshatraPada};
+    std::string escapedName;
+    const std::string_view name = CsvSafeText(b.name, escapedName);
+    constexpr std::size_t kRoomBesideTexts = 256;
+    std::size_t room = kRoomBesideTexts + CsvFieldRoom(name);
+    for (const std::string& text : reading.chartState.bodyPositionText) room += CsvFieldRoom(text);
+    for (const std::string* text : summary) room += CsvFieldRoom(*text);
+    std::array<std::string, 2> percentages;
+    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
+        const ManglikVerdict& verdict = reading.of(reference).verdict;
+        if (!verdict.known()) continue;
+        std::string& percentage = percentages[static_cast<std::size_t>(reference)];
+        percentage = DoshaPercentText(verdict.doshaPercent);
+        if (percentage.ends_with('%')) percentage.pop_back();
+        room += CsvFieldRoom(percentage);
+    }
+
+    const std::size_t used = out.size();
+    out.resize(used + room);
+    char* at = out.data() + used;
+    at = Number(at, row);
+    *at++ = ',';
+    at = WriteCsvField(at, name);
+    *at++ = ',';
+    at = Number(at, b.year);
+    *at++ = '-';
+    at = TwoDigits(at, b.month);
+    *at++ = '-';
+    at = TwoDigits(at, b.day);
+    *at++ = ',';
+    at = TwoDigits(at, b.hour);
+    *at++ = ':';
+    at = TwoDigits(at, b.minute);
+    for (int body = 0; body < kBodyCount; ++body) {
+        *at++ = ',';
+        at = WriteCsvField(at, reading.chartState.bodyPositionText[static_cast<std::size_t>(body)]);
+    }
+    for (const std::string* text : summary) {
+        *at++ = ',';
+        at = WriteCsvField(at, *text);
     }
     for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
         const ManglikVerdict& verdict = reading.of(reference).verdict;
-        out += ',';
-        if (verdict.known()) out += std::to_string(verdict.house);
-        out += ',';
-        if (verdict.known()) {
-            std::string percentage = DoshaPercentText(verdict.doshaPercent);
-            if (percentage.ends_with('%')) percentage.pop_back();
-            AppendCsvField(percentage, out);
-        }
-        out += ',';
-        out += !verdict.known() ? "unknown" : (verdict.manglik ? "yes" : "no");
-        out += ',';
+        *at++ = ',';
+        if (verdict.known()) at = Number(at, verdict.house);
+        *at++ = ',';
+        if (verdict.known()) at = WriteCsvField(at, percentages[static_cast<std::size_t>(reference)]);
+        *at++ = ',';
+        at = Text(at, !verdict.known() ? "unknown" : (verdict.manglik ? "yes" : "no"));
+        *at++ = ',';
         // Only beside a Manglik verdict, as the JSON.
-        if (const auto& cancellation = verdict.cancellation) out += std::to_string(static_cast<int>(cancellation->rule));
+        if (const auto& cancellation = verdict.cancellation) at = Number(at, static_cast<int>(cancellation->rule));
     }
     for (int planet = kMercury; planet <= kSaturn; ++planet) {
-        out += reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? ",yes" : ",no";
+        at = Text(at, reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? ",yes" : ",no");
     }
-    out += '\n';
+    *at++ = '\n';
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 // A thread with a stack of its own size. A row takes well under 64 KB of
@@ -250,6 +280,7 @@ private:
     bool Stopping() const { return writeFailed_ || outOfMemory_; }
 
     void ReadAll(CsvReader& reader) {
+        std::optional<Reading> reading;  // for the rows this thread computes, without workers
         for (bool more = true; more;) {
             Chunk* chunk;
             {
@@ -265,7 +296,7 @@ private:
                 // Its refusal is said at once, while the rest of its line is skipped.
                 if (more && chunk->input.records.back().problem == CsvProblem::TooLong) break;
             }
-            if (workers_ == 0 && !chunk->input.records.empty()) Compute(*chunk);
+            if (workers_ == 0 && !chunk->input.records.empty()) Compute(*chunk, reading ? *reading : reading.emplace());
             if (!writerStarted_) {
                 if (!chunk->input.records.empty()) Deliver(*chunk);
                 free_.push_back(chunk);
@@ -298,7 +329,7 @@ private:
     }
 
     // A chunk's rows to its output; where memory runs out the writing stops.
-    void Compute(Chunk& chunk) {
+    void Compute(Chunk& chunk, Reading& reading) {
         chunk.out.clear();
         chunk.err.clear();
         chunk.refused = 0;
@@ -306,7 +337,7 @@ private:
         if (writeFailed_) return;
         try {
             for (const CsvRecords::Record& record : chunk.input.records) {
-                if (!row_.Process(chunk.input, record, chunk.out, chunk.err)) ++chunk.refused;
+                if (!row_.Process(chunk.input, record, reading, chunk.out, chunk.err)) ++chunk.refused;
             }
         } catch (const std::bad_alloc&) {
             chunk.outOfMemory = true;
@@ -316,6 +347,7 @@ private:
 
     void Work() {
         ClearUpperVectorRegisters();
+        Reading reading;
         for (;;) {
             Chunk* chunk;
             {
@@ -325,7 +357,7 @@ private:
                 chunk = work_.front();
                 work_.pop_front();
             }
-            Compute(*chunk);
+            Compute(*chunk, reading);
             std::lock_guard lock(mutex_);
             chunk->done = true;
             chunkDone_.notify_one();
@@ -400,6 +432,9 @@ private:
     std::size_t chunkRows_ = kMaxChunkRows;
     std::size_t chunkBytes_ = kMaxChunkBytes;
 
+    // One condition each for the workers (a chunk queued or the input's end),
+    // the writer (a chunk done) and the reader (a chunk freed), so a change
+    // wakes only who waits for it.
     std::mutex mutex_;
     std::condition_variable workQueued_, chunkDone_, chunkFree_;
     std::vector<std::unique_ptr<Chunk>> chunks_;
@@ -463,7 +498,7 @@ BatchRow::BatchRow(std::vector<BatchColumn> columns, BatchFormat format)
     : columns_(std::move(columns)), format_(format) {}
 
 std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const CsvRecords::Record& record,
-                                             std::string& out) const {
+                                             Reading& reading, std::string& out) const {
     const auto refused = [&record](std::string_view reason) { return RowRefused(record.row, reason); };
     if (record.problem != CsvProblem::None) return RowRefused(record);
     if (record.fieldCount != columns_.size()) {
@@ -488,7 +523,6 @@ std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const Cs
     }
     FormValues form = InitialFormValues();
     if (auto problem = ApplyBirthOptions(options, form, "")) return refused(*problem);
-    Reading reading;
     // The companion writes no picture, so the JPEG converter is never missing.
     if (const auto computed = ComputeReadingFromForm(form, /*converterAvailable=*/true, reading); !computed) {
         return RowRefused(record.row, computed.problem());
@@ -502,9 +536,9 @@ std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const Cs
     return std::nullopt;
 }
 
-bool BatchRow::Process(const CsvRecords& records, const CsvRecords::Record& record, std::string& out,
-                       std::string& err) const {
-    const auto refusal = Refusal(records, record, out);
+bool BatchRow::Process(const CsvRecords& records, const CsvRecords::Record& record, Reading& reading,
+                       std::string& out, std::string& err) const {
+    const auto refusal = Refusal(records, record, reading, out);
     if (!refusal) return true;
     err += *refusal;
     return false;

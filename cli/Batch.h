@@ -43,12 +43,14 @@ std::variant<std::vector<BatchColumn>, std::string> ParseBatchHeader(const CsvRe
 class BatchRow {
 public:
     BatchRow(std::vector<BatchColumn> columns, BatchFormat format);
-    bool Process(const CsvRecords& records, const CsvRecords::Record& record, std::string& out,
+    // reading is the worker's own, computed again for every row so that its
+    // texts reuse the room the row before made.
+    bool Process(const CsvRecords& records, const CsvRecords::Record& record, Reading& reading, std::string& out,
                  std::string& err) const;
 
 private:
     // The line that refuses the row, or nothing when it was written.
-    std::optional<std::string> Refusal(const CsvRecords& records, const CsvRecords::Record& record,
+    std::optional<std::string> Refusal(const CsvRecords& records, const CsvRecords::Record& record, Reading& reading,
                                        std::string& out) const;
     std::vector<BatchColumn> columns_;
     BatchFormat format_;

@@ -104,7 +104,7 @@ std::optional<std::string> ApplyBirthOptions(const BirthOptions& options, FormVa
                 return named(option.option) + " takes up to three digits, not " + Quoted(*given);
             }
         }
-        form.*option.field = std::string(text);
+        (form.*option.field).assign(text);
     }
     if (const auto given = valueOf(BirthOption::UtcOffset)) {
         const std::string_view text = TrimSpaces(*given);
@@ -155,7 +155,9 @@ std::string_view TrimSpaces(std::string_view utf8) {
     std::size_t begin = utf8.size(), end = 0;
     for (std::size_t pos = 0; pos < utf8.size();) {
         const std::size_t start = pos;
-        const std::optional<char32_t> c = NextCodePoint(utf8, pos);
+        // ASCII, most of a batch's bytes, without decoding.
+        const auto byte = static_cast<unsigned char>(utf8[pos]);
+        const std::optional<char32_t> c = byte < 0x80 ? std::optional<char32_t>(utf8[pos++]) : NextCodePoint(utf8, pos);
         if (c && IsSpace(*c)) continue;
         if (begin == utf8.size()) begin = start;
         end = pos;

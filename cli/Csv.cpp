@@ -186,34 +186,40 @@ bool CsvReader::ReadRecord(CsvRecords& into) {
     }
 }
 
-void AppendCsvField(std::string_view field, std::string& out) {
-    const bool quote = field.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!field.empty() && (field.front() == ' ' || field.back() == ' '));
-    if (!quote) {
-        out += field;
-        return;
-    }
-    out += '"';
+char* WriteCsvField(char* at, std::string_view field) {
+    // Copied and looked at in one pass, as most fields need no quotes.
+    bool quote = !field.empty() && (field.front() == ' ' || field.back() == ' ');
+    char* end = at;
     for (const char c : field) {
-        if (c == '"') out += '"';
-        out += c;
+        *end++ = c;
+        quote |= (c == ',') | (c == '"') | (c == '\r') | (c == '\n');
     }
-    out += '"';
+    if (!quote) return end;
+    *at++ = '"';
+    for (const char c : field) {
+        if (c == '"') *at++ = '"';
+        *at++ = c;
+    }
+    *at++ = '"';
+    return at;
 }
 
-void AppendCsvText(std::string_view text, std::string& out) {
+void AppendCsvField(std::string_view field, std::string& out) {
+    const std::size_t used = out.size();
+    out.resize(used + CsvFieldRoom(field));
+    out.resize(static_cast<std::size_t>(WriteCsvField(out.data() + used, field) - out.data()));
+}
+
+std::string_view CsvSafeText(std::string_view text, std::string& changed) {
+    const auto formula = [](std::string_view t) {
+        return !t.empty() && (t.front() == '=' || t.front() == '+' || t.front() == '-' || t.front() == '@');
+    };
     // Most names are printable ASCII that needs no escape.
     const bool plain = std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c < 0x7F && c != '\\'; });
-    std::string escaped;
-    if (!plain) {
-        escaped = Printable(text);
-        text = escaped;
-    }
-    if (!text.empty() && (text.front() == '=' || text.front() == '+' || text.front() == '-' || text.front() == '@')) {
-        AppendCsvField("'" + std::string(text), out);
-    } else {
-        AppendCsvField(text, out);
-    }
+    if (plain && !formula(text)) return text;
+    changed = plain ? std::string(text) : Printable(text);
+    if (formula(changed)) changed.insert(changed.begin(), '\'');
+    return changed;
 }
 
 }  // namespace varelio::cli

@@ -83,11 +83,16 @@ private:
 // holds a comma, a quote, a line break or blanks at either end.
 void AppendCsvField(std::string_view field, std::string& out);
 
-// Appends a text given by a user as such a field, safe for a spreadsheet and
-// a terminal: control characters, malformed bytes and backslashes written as
-// Printable writes them (\x1b, \\), and a text that would then start with
-// =, +, - or @, which a spreadsheet would take for a formula, preceded by a
-// single quote.
-void AppendCsvText(std::string_view text, std::string& out);
+// The same at `at`, which has CsvFieldRoom(field) bytes of room; returns the end.
+constexpr std::size_t CsvFieldRoom(std::string_view field) { return 2 * field.size() + 2; }
+char* WriteCsvField(char* at, std::string_view field);
+
+// A text given by a user as it goes into a CSV field (through WriteCsvField),
+// safe for a spreadsheet and a terminal: control characters, malformed bytes
+// and backslashes written as Printable writes them (\x1b, \\), and a text that
+// would then start with =, +, - or @, which a spreadsheet would take for a
+// formula, preceded by a single quote. `text` itself when it needs no change
+// (most names), else the changed text, made in `changed`.
+std::string_view CsvSafeText(std::string_view text, std::string& changed);
 
 }  // namespace varelio::cli

@@ -1,6 +1,5 @@
 #include "cli/JsonWriter.h"
 
-#include "astro/TimeScales.h"
 #include "charts/DivisionalCharts.h"
 #include "formats/English.h"
 #include "formats/Utf8.h"
@@ -8,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -18,8 +18,9 @@ namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
 // The room one number may take: a sign, 17 digits, a point and zeros up to
-// the exponent's place, or an exponent.
-constexpr std::size_t kNumberRoom = 32;
+// the exponent's place, or an exponent; and the 24 bytes the shortest digits
+// of a fraction are copied in, after a sign, up to 18 digits and a point.
+constexpr std::size_t kNumberRoom = 48;
 // Room is made at least this much at a time: a reading's object takes a few
 // such steps.
 constexpr std::size_t kGrowBytes = 2048;
@@ -32,18 +33,168 @@ constexpr std::array<unsigned char, 256> kByteCare = [] {
     return care;
 }();
 
-// Whether any of the eight bytes needs more than a copy.
-constexpr bool NeedsCare(std::uint64_t word) {
+// The top bit of each of the eight bytes that needs more than a copy; bytes
+// after the first so marked may be marked too (a borrow runs on), never one
+// before it.
+constexpr std::uint64_t CareMask(std::uint64_t word) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
     const auto hasZeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
     const std::uint64_t below20 = (word - kOnes * 0x20) & ~word & kHigh;
-    return (below20 | (word & kHigh) | hasZeroByte(word ^ (kOnes * '"')) | hasZeroByte(word ^ (kOnes * '\\'))) != 0;
+    return below20 | (word & kHigh) | hasZeroByte(word ^ (kOnes * '"')) | hasZeroByte(word ^ (kOnes * '\\'));
+}
+
+constexpr bool NeedsCare(std::uint64_t word) { return CareMask(word) != 0; }
+
+// Whether any of sixteen bytes needs more than a copy, the bytes as the lanes
+// of one vector (SSE2 here): read as signed, a control below 0x20 and a byte
+// from 0x80 on are both below 0x20.
+typedef signed char SixteenBytes __attribute__((vector_size(16)));
+typedef std::uint64_t TwoWords __attribute__((vector_size(16)));
+inline bool NeedsCare(const SixteenBytes bytes) {
+    const SixteenBytes care = (bytes < 0x20) | (bytes == '"') | (bytes == '\\');
+    std::uint64_t low;
+    std::uint64_t high;
+    std::memcpy(&low, &care, 8);
+    std::memcpy(&high, reinterpret_cast<const char*>(&care) + 8, 8);
+    return (low | high) != 0;
 }
 
 // The writing itself is done by these free functions on a plain cursor, and
 // the writer below keeps its cursor to itself: its byte stores then cannot
 // touch the cursor, which stays in a register.
+
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::array<Wide, 22> kPowersOfTen = [] {
+    std::array<Wide, 22> powers{};
+    Wide power = 1;
+    for (Wide& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+constexpr std::array<std::uint64_t, 20> kSmallPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// "00" to "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// The eight decimal digits of n below 10^8, leading zeros included, as the
+// bytes of a word, the first digit lowest: the lanes of one word divided by
+// 10^4, 100 and 10 at once (multiplications by reciprocals, exact below
+// these bounds), so the digits never pass through memory before they are
+// written where they go.
+constexpr std::uint64_t EightDigitsWord(std::uint32_t n) {
+    const std::uint64_t fours = n / 10000 | std::uint64_t{n % 10000} << 32;
+    const std::uint64_t hundreds = (fours * 10486 >> 20) & 0x0000007F0000007FULL;
+    const std::uint64_t twos = hundreds | (fours - hundreds * 100) << 16;
+    const std::uint64_t tens = (twos * 103 >> 10) & 0x000F000F000F000FULL;
+    return (tens | (twos - tens * 10) << 8) + 0x3030303030303030ULL;
+}
+
+void StoreWord(char* at, std::uint64_t word) { std::memcpy(at, &word, sizeof word); }
+
+// The shortest digits that read back to a value that is not a whole number,
+// from 2^-12 (0.000244) up to 2^53, the numbers of a reading, as plain
+// to_chars writes them, in a fraction of its time; nullptr for any other
+// value. The doubles that read back to v = m 2^e are those within half a
+// unit of the last place: with p decimals the candidates are the whole
+// numbers between the interval's ends times 10^p, exact in 128 bits here.
+// At 17 significant digits there is always one; digits are then dropped
+// while a coarser one still lies inside, and the candidate nearest v taken.
+char* WriteShortestFraction(char* at, double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const int exponent = biased - 1075;  // v = m 2^exponent
+    if (biased == 0 || exponent < -64 || exponent >= 0) return nullptr;
+    const std::uint64_t m = fraction | std::uint64_t{1} << 52;
+    // In quarters of the last place the interval runs from 4m - 2 to 4m + 2,
+    // from 4m - 1 when the gap below halves at a power of two. Its ends read
+    // back to v when m is even (ties to even).
+    const bool endsIn = m % 2 == 0;
+    const std::uint64_t below = fraction == 0 && biased > 1 ? 1 : 2;
+    const int shift = 2 - exponent;
+    const Wide fractionMask = (Wide{1} << shift) - 1;
+    // 10^(decimal exponent) is at most 2^binaryExponent times 2, so these
+    // decimals give at least 17 significant digits, and at most 18.
+    const int binaryExponent = exponent + 52;
+    const int decimalGuess = binaryExponent >= 0 ? binaryExponent * 30103 / 100000
+                                                 : -((-binaryExponent * 30103 + 99999) / 100000);
+    int decimals = 16 - decimalGuess;  // at most 20 here
+    const Wide power = kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const Wide centre = Wide{4 * m} * power;
+    const Wide low = centre - below * power;
+    const Wide high = centre + 2 * power;
+    auto lowest = static_cast<std::uint64_t>(low >> shift);
+    auto highest = static_cast<std::uint64_t>(high >> shift);
+    if ((low & fractionMask) != 0 || !endsIn) ++lowest;
+    if ((high & fractionMask) == 0 && !endsIn) --highest;
+    // Ceiling and floor of each tenth in turn are those of the whole quotient.
+    int dropped = 0;
+    while (true) {
+        const std::uint64_t coarserLowest = lowest / 10 + (lowest % 10 != 0 ? 1 : 0);
+        const std::uint64_t coarserHighest = highest / 10;
+        if (coarserLowest > coarserHighest) break;
+        lowest = coarserLowest;
+        highest = coarserHighest;
+        ++dropped;
+    }
+    decimals -= dropped;
+    // The candidate nearest v, ties to even.
+    const Wide scaled = dropped == 0 ? centre : Wide{4 * m} * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    auto nearest = static_cast<std::uint64_t>(scaled >> shift);
+    const Wide rest = scaled & fractionMask;
+    const Wide half = Wide{1} << (shift - 1);
+    if (rest > half || (rest == half && nearest % 2 == 1)) ++nearest;
+    nearest = std::clamp(nearest, lowest, highest);
+
+    // The whole part, the point, then the decimals, padded on the right to
+    // eighteen digits and written as a pair and two words. Nearer 0 than
+    // 0.001 the exponent form may be the shorter, and more decimals need
+    // more words: to_chars writes those.
+    constexpr int kMostDecimals = 18;
+    if (decimals > kMostDecimals) return nullptr;
+    const std::uint64_t scale = kSmallPowersOfTen[static_cast<std::size_t>(decimals)];
+    const std::uint64_t whole = nearest / scale;
+    const std::uint64_t decimalDigits = nearest - whole * scale;
+    if (whole == 0 && decimals > 3 && decimalDigits < kSmallPowersOfTen[static_cast<std::size_t>(decimals - 3)]) {
+        return nullptr;
+    }
+    if (value < 0) *at++ = '-';
+    if (whole < 10) {
+        *at++ = static_cast<char>('0' + whole);
+    } else if (whole < 100) {
+        std::memcpy(at, &kDigitPairs[2 * whole], 2);
+        at += 2;
+    } else {
+        at = std::to_chars(at, at + 20, whole).ptr;
+    }
+    *at++ = '.';
+    const std::uint64_t padded = decimalDigits * kSmallPowersOfTen[static_cast<std::size_t>(kMostDecimals - decimals)];
+    std::memcpy(at, &kDigitPairs[2 * (padded / 10000000000000000)], 2);
+    StoreWord(at + 2, EightDigitsWord(static_cast<std::uint32_t>(padded / 100000000 % 100000000)));
+    StoreWord(at + 10, EightDigitsWord(static_cast<std::uint32_t>(padded % 100000000)));
+    return at + decimals;
+}
 
 // Writes a number at `at`, which has kNumberRoom bytes of room, as a
 // QJsonValue holding it is written; returns the end.
@@ -52,6 +203,7 @@ char* WriteNumber(char* at, double value) {
     constexpr double kTwoTo53 = 9007199254740992.0;
     if (std::fabs(value) < kTwoTo53) {
         if (value == std::trunc(value)) return std::to_chars(at, at + kNumberRoom, static_cast<long long>(value)).ptr;
+        if (char* const end = WriteShortestFraction(at, value)) return end;
         // Plain to_chars is the shortest digits in the shorter of the two
         // forms, fixed on a tie: QJsonDocument's choice.
         return std::to_chars(at, at + kNumberRoom, value).ptr;
@@ -77,48 +229,37 @@ char* WriteNumber(char* at, double value) {
 
 // Writes the quoted string at o, which has 6 * size + 2 bytes of room (each
 // byte becomes at most six, \u00xx; a malformed one three, U+FFFD); returns
-// the end.
+// the end. Eight bytes are looked at and copied at a time; where one of them
+// needs care, the copy stands up to it and that byte is written again.
 char* WriteString(char* o, std::string_view utf8) {
     *o++ = '"';
     const char* p = utf8.data();
     const char* const end = p + utf8.size();
-    if (end - p < 8) {
-        // Short texts, most of a reading's: copied, then looked at once.
-        unsigned char care = 0;
-        for (std::size_t i = 0; i < utf8.size(); ++i) {
-            o[i] = p[i];
-            care |= kByteCare[static_cast<unsigned char>(p[i])];
-        }
-        if (care == 0) {
-            o += utf8.size();
-            p = end;
-        }
-    } else {
-        // Eight bytes at a time while none of them needs care; the tail of a
-        // longer text is taken as its last eight bytes, written again over
-        // the ones already copied.
-        while (end - p >= 8) {
+    while (p < end) {
+        if (end - p >= 8) {
             std::uint64_t word;
             std::memcpy(&word, p, 8);
-            if (NeedsCare(word)) break;
             std::memcpy(o, &word, 8);
-            o += 8;
-            p += 8;
-        }
-        if (p < end && end - p < 8) {
-            std::uint64_t word;
-            std::memcpy(&word, end - 8, 8);
-            if (!NeedsCare(word)) {
-                std::memcpy(o - (8 - (end - p)), &word, 8);
-                o += end - p;
-                p = end;
+            const std::uint64_t care = CareMask(word);
+            if (care == 0) {
+                o += 8;
+                p += 8;
+                continue;
             }
-        }
-    }
-    while (p < end) {
-        const auto c = static_cast<unsigned char>(*p);
-        if (kByteCare[c] == 0) {
+            // The lowest marked byte is the first that needs care.
+            const auto plain = static_cast<std::size_t>(std::countr_zero(care) / 8);
+            o += plain;
+            p += plain;
+        } else if (kByteCare[static_cast<unsigned char>(*p)] == 0) {
             *o++ = *p++;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(*p);
+        if (c >= 0xC2 && c <= 0xDF && end - p >= 2 && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
+            // A two-byte sequence ("°"), well-formed as it stands.
+            std::memcpy(o, p, 2);
+            o += 2;
+            p += 2;
         } else if (c >= 0x80) {
             std::size_t pos = static_cast<std::size_t>(p - utf8.data());
             const std::size_t start = pos;
@@ -196,6 +337,7 @@ public:
     [[gnu::always_inline]] void Open(char bracket) {
         Room(1);
         *at_++ = bracket;
+        first_ = true;
         if constexpr (kIndented) ++depth_;
     }
 
@@ -205,18 +347,19 @@ public:
         Room(2 + Indent());
         if constexpr (kIndented) NewLine();
         *at_++ = bracket;
+        first_ = false;
     }
 
     // Before an array's element.
     [[gnu::always_inline]] void Element() {
         Room(2 + Indent());
-        Separate('[');
+        Separate();
     }
 
     [[gnu::always_inline]] void Key(std::string_view key) {
         // ",\n", the indent, the quoted key, ": ".
         Room(key.size() + 6 + Indent());
-        Separate('{');
+        Separate();
         *at_++ = '"';
         std::memcpy(at_, key.data(), key.size());
         at_ += key.size();
@@ -225,7 +368,7 @@ public:
 
     [[gnu::always_inline]] void Key(const KeyText& key) {
         Room(key.chars.size() + 6 + Indent());
-        Separate('{');
+        Separate();
         *at_++ = '"';
         std::memcpy(at_, key.chars.data(), key.chars.size());
         at_ += key.size;
@@ -272,7 +415,7 @@ public:
 
     [[gnu::always_inline]] void Value(std::string_view utf8) {
         Room(6 * utf8.size() + 2);
-        at_ = WriteString(at_, utf8);
+        if (!QuotedAsItStands(utf8)) at_ = WriteString(at_, utf8);
     }
     [[gnu::always_inline]] void Value(const std::string& text) { Value(std::string_view(text)); }
 
@@ -321,15 +464,52 @@ private:
         }
     }
 
+    // Most of a reading's texts are 4 to 16 bytes that need no escape: they
+    // are written here, as two words each end, without a call.
+    [[gnu::always_inline]] bool QuotedAsItStands(std::string_view utf8) {
+        const std::size_t size = utf8.size();
+        const char* const p = utf8.data();
+        if (size >= 8 && size <= 16) {
+            // The first eight and the last eight bytes, overlapping, put
+            // together in registers (not through memory, which would stall).
+            std::uint64_t head;
+            std::uint64_t tail;
+            std::memcpy(&head, p, 8);
+            std::memcpy(&tail, p + size - 8, 8);
+            if (NeedsCare(reinterpret_cast<SixteenBytes>(TwoWords{head, tail}))) return false;
+            at_[0] = '"';
+            std::memcpy(at_ + 1, &head, 8);
+            std::memcpy(at_ + 1 + size - 8, &tail, 8);
+            at_[size + 1] = '"';
+        } else if (size >= 4 && size < 8) {
+            std::uint32_t head;
+            std::uint32_t tail;
+            std::memcpy(&head, p, 4);
+            std::memcpy(&tail, p + size - 4, 4);
+            if (NeedsCare(head | std::uint64_t{tail} << 32)) return false;
+            at_[0] = '"';
+            std::memcpy(at_ + 1, &head, 4);
+            std::memcpy(at_ + 1 + size - 4, &tail, 4);
+            at_[size + 1] = '"';
+        } else {
+            return false;
+        }
+        at_ += size + 2;
+        return true;
+    }
+
     [[gnu::always_inline]] void NewLine() {
         *at_++ = '\n';
         at_ = std::fill_n(at_, Indent(), ' ');
     }
 
-    // A comma after an earlier member or element of the same container: a
-    // value never ends in the bracket that opens one.
-    [[gnu::always_inline]] void Separate(char opening) {
-        if (at_[-1] != opening) *at_++ = ',';
+    // A comma after an earlier member or element of the same container. Whether
+    // one came before is kept here, not read back from the bytes written: the
+    // writer then never waits on its own stores, and in straight code the
+    // compiler knows it outright.
+    [[gnu::always_inline]] void Separate() {
+        if (!first_) *at_++ = ',';
+        first_ = false;
         if constexpr (kIndented) NewLine();
     }
 
@@ -347,6 +527,7 @@ private:
     char* at_;
     char* end_;
     int depth_ = 0;  // of the indent
+    bool first_ = false;  // nothing written yet in the container just opened
 };
 
 // A body's key in "bodies": its English name in lower case.
@@ -449,17 +630,18 @@ const VerdictWords& WordsOf(const ManglikVerdict& verdict, std::optional<Verdict
     return fresh.emplace(WordVerdict(verdict));
 }
 
-// ClockText of a minute of the day, made once for every minute.
-std::string_view Clock(int minuteOfDay, std::string& fresh) {
-    constexpr int kMinutes = static_cast<int>(kMinutesPerDay);
-    static const std::array<std::string, kMinutes> clocks = [] {
-        std::array<std::string, kMinutes> texts;
-        for (int minute = 0; minute < kMinutes; ++minute) texts[static_cast<std::size_t>(minute)] = ClockText(minute);
-        return texts;
-    }();
-    if (minuteOfDay >= 0 && minuteOfDay < kMinutes) return clocks[static_cast<std::size_t>(minuteOfDay)];
-    fresh = ClockText(minuteOfDay);
-    return fresh;
+// ClockText of a minute of the day (0 to 1439, as the window's are): "HH:MM".
+struct ClockDigits {
+    std::array<char, 5> chars{};
+    std::string_view view() const { return {chars.data(), chars.size()}; }
+};
+
+ClockDigits Clock(int minuteOfDay) {
+    ClockDigits clock;
+    std::memcpy(clock.chars.data(), &kDigitPairs[2 * static_cast<std::size_t>(minuteOfDay / 60)], 2);
+    clock.chars[2] = ':';
+    std::memcpy(clock.chars.data() + 3, &kDigitPairs[2 * static_cast<std::size_t>(minuteOfDay % 60)], 2);
+    return clock;
 }
 
 // The reading's words, and the numbers written twice, each made once for the object.
@@ -567,28 +749,55 @@ template <JsonLayout L>
     w.Close('}');
 }
 
+// What set a window's end, as "setBy" names it.
+std::string_view CauseKey(WindowEndCause cause) {
+    switch (cause) {
+        case WindowEndCause::Ascendant: return "ascendant";
+        case WindowEndCause::Moon: return "moon";
+        case WindowEndCause::Mars: return "mars";
+        case WindowEndCause::Limit: return "limit";
+    }
+    return {};
+}
+
+// An end's uncertainty in minutes, given only for an end set by Mars.
+std::optional<int> Uncertainty(const WindowEnd& end) {
+    return end.setBy == WindowEndCause::Mars ? std::optional<int>(end.uncertaintyMinutes) : std::nullopt;
+}
+
 template <JsonLayout L>
 [[gnu::always_inline]] inline void WriteWindow(Writer<L>& w, const std::optional<ReferenceWindow>& window) {
     if (!window) {
         w.Null();
         return;
     }
-    std::string fresh;
+    const WindowEnd& from = window->from;
+    const WindowEnd& to = window->to;
     w.Open('{');
     w.Key("capped");
     w.Open('{');
-    w.Member("from", window->fromCapped);
-    w.Member("to", window->toCapped);
+    w.Member("from", from.setBy == WindowEndCause::Limit);
+    w.Member("to", to.setBy == WindowEndCause::Limit);
     w.Close('}');
-    w.Member("from", Clock(window->fromMinute, fresh));
-    w.Member("fromDay", window->fromDay);
+    w.Member("from", Clock(from.minute).view());
+    w.Member("fromDay", from.day);
     w.Key("minutesToChange");
     w.Open('{');
-    w.Member("after", window->minutesAfter);
-    w.Member("before", window->minutesBefore);
+    w.Member("after", to.minutesToChange);
+    w.Member("before", from.minutesToChange);
     w.Close('}');
-    w.Member("to", Clock(window->toMinute, fresh));
-    w.Member("toDay", window->toDay);
+    w.Key("setBy");
+    w.Open('{');
+    w.Member("from", CauseKey(from.setBy));
+    w.Member("to", CauseKey(to.setBy));
+    w.Close('}');
+    w.Member("to", Clock(to.minute).view());
+    w.Member("toDay", to.day);
+    w.Key("uncertaintyMinutes");
+    w.Open('{');
+    w.Member("from", Uncertainty(from));
+    w.Member("to", Uncertainty(to));
+    w.Close('}');
     w.Close('}');
 }
 

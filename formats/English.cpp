@@ -66,6 +66,18 @@ std::string NumberText(double value) {
 }
 
 
+std::string GiveOrTake(int minutes) {
+    const WindowSpread spread = SpreadOf(minutes);
+    switch (spread.unit) {
+        case WindowSpread::Unit::Minutes: return "give or take " + Plural(spread.count, "minute");
+        case WindowSpread::Unit::Hours:
+            return spread.count == 1 ? "give or take an hour" : "give or take " + Plural(spread.count, "hour");
+        case WindowSpread::Unit::Days:
+            return spread.count == 1 ? "give or take a day" : "give or take " + Plural(spread.count, "day");
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string ProblemText(const Problem& problem) {
@@ -149,9 +161,22 @@ std::string_view ChartName(DivisionalChart chart) {
 }
 
 std::string WindowText(const ReferenceWindow& window) {
-    const bool open = window.fromCapped && window.toCapped;
-    return std::string(open ? "Holds for any birth time from " : "Holds for births from ") +
-           ClockWithDay(window.fromMinute, window.fromDay) + " to " + ClockWithDay(window.toMinute, window.toDay);
+    const WindowEnd& from = window.from;
+    const WindowEnd& to = window.to;
+    std::string text = "Holds for births ";
+    switch (from.setBy) {
+        case WindowEndCause::Limit: text += "from before " + ClockWithDay(from.minute, from.day); break;
+        case WindowEndCause::Mars:
+            text += "from about " + ClockWithDay(from.minute, from.day) + ", " + GiveOrTake(from.uncertaintyMinutes) + ",";
+            break;
+        default: text += "from " + ClockWithDay(from.minute, from.day);
+    }
+    switch (to.setBy) {
+        case WindowEndCause::Limit: return text + " until after " + ClockWithDay(to.minute, to.day);
+        case WindowEndCause::Mars:
+            return text + " to about " + ClockWithDay(to.minute, to.day) + ", " + GiveOrTake(to.uncertaintyMinutes);
+        default: return text + " to " + ClockWithDay(to.minute, to.day);
+    }
 }
 
 std::string TimeWarningText(const TimeWarning& warning, ManglikReference reference) {

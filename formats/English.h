@@ -33,9 +33,10 @@ std::string CancellationReason(const Cancellation& cancellation, ManglikReferenc
 // "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
 std::string_view ChartName(DivisionalChart chart);
 
-// "Holds for births from 16:52 to 18:41", or with no change within the search
-// either side "Holds for any birth time from 14:30 to 20:30"; a time on another
-// date is followed by " the day before" or " the next day".
+// "Holds for births from 16:52 to 18:41"; an end at the search's limit
+// "from before 14:30" or "until after 20:30", one set by Mars "from about
+// 14:30, give or take 2 hours," or "to about 18:30, give or take 2 hours"; a
+// time on another date is followed by " the day before" or " the next day".
 std::string WindowText(const ReferenceWindow& window);
 
 // "A birth 6 minutes later gives Manglik from Lagna: check the recorded time."

@@ -4,6 +4,12 @@ namespace varelio {
 
 std::array<std::string, kSignCount> RasiChartCells(const ChartState& chart) {
     std::array<std::string, kSignCount> cells;
+    FillRasiChartCells(chart, cells);
+    return cells;
+}
+
+void FillRasiChartCells(const ChartState& chart, std::array<std::string, kSignCount>& cells) {
+    for (std::string& cell : cells) cell.clear();
     if (const int lagna = chart.bodies[kAscendant].sign) cells[static_cast<std::size_t>(lagna - 1)] = kAscendantMark;
     for (std::size_t b = kSun; b <= kKetu; ++b) {
         const int sign = chart.bodies[b].sign;
@@ -12,7 +18,6 @@ std::array<std::string, kSignCount> RasiChartCells(const ChartState& chart) {
         if (!text.empty()) text += "\r\n";
         text += chart.bodyNamesSanskrit[b];
     }
-    return cells;
 }
 
 }  // namespace varelio

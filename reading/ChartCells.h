@@ -18,5 +18,7 @@ inline constexpr std::string_view kAscendantMark = "Asc";
 // in that sign (retrograde marks included), in body order, one per line
 // separated by CR LF. A body without a sign is left out.
 std::array<std::string, kSignCount> RasiChartCells(const ChartState& chart);
+// The same into cells, reusing their room.
+void FillRasiChartCells(const ChartState& chart, std::array<std::string, kSignCount>& cells);
 
 }  // namespace varelio

@@ -11,17 +11,18 @@
 namespace varelio {
 
 void ComputeReading(Reading& reading) {
+    // Every number and text of the chart is written below, so a reading
+    // computed again keeps its strings' room.
     ChartState& chart = reading.chartState;
-    chart = ChartState{};
     ComputeAngles(reading.birthData, chart);
     ComputeMoon(reading.birthData, chart);
     ComputePlanets(reading.birthData, chart);
     MarkRetrogrades(reading.birthData, chart);
     FormatChartTexts(chart);
     reading.summary = DeriveSummary(chart);
-    reading.chartCells = RasiChartCells(chart);
+    FillRasiChartCells(chart, reading.chartCells);
 
-    const VerdictWindow window = ComputeVerdictWindow(reading.birthData);
+    const VerdictWindow window = ComputeVerdictWindow(reading.birthData, chart);
     for (const ManglikReference reference : kManglikReferences) {
         Evaluation& evaluation = reading.evaluations[static_cast<std::size_t>(reference)];
         evaluation.verdict = EvaluateManglik(reference, chart);

@@ -1,7 +1,8 @@
 // How far the entered birth time may be off before a verdict changes: for the
 // Lagna and the Moon, the local birth times around the entered one over which
-// the house of Mars counted from that reference stays the same, and whether a
-// birth a few minutes off gets the other verdict.
+// the verdict counted from that reference (Manglik or Non Manglik) stays the
+// same, what ends them, and whether a birth a few minutes off gets the other
+// verdict.
 #pragma once
 
 #include "astro/Records.h"
@@ -15,22 +16,35 @@ namespace varelio {
 inline constexpr int kWindowSearchMinutes = 180;
 // A different verdict this close to the entered time earns a warning.
 inline constexpr int kTimeWarningMinutes = 15;
+// How far the engine's Mars may be from the sky, in arc-minutes: the worst
+// of the 202 moments of 1901 to 2050 that tests/astro compares with the Swiss
+// Ephemeris is 2.8'.
+inline constexpr double kMarsErrorArcMinutes = 3;
 
-// Times are local clock times, minutes from midnight, on the zone and
-// daylight-saving flag as entered; a day offset says when one falls on the
-// civil date before (-1) or after (+1) the entered one.
+// What ends a window on one side: a change of the ascendant's, the Moon's or
+// Mars's sign, or the end of the search.
+enum class WindowEndCause { Ascendant, Moon, Mars, Limit };
+
+// One side of a window. Times are local clock times, minutes from midnight, on
+// the zone and daylight-saving flag as entered; the day says when one falls on
+// the civil date before (-1) or after (+1) the entered one.
+struct WindowEnd {
+    int minute = 0;  // the earliest (from) or latest (to) whole minute with the entered verdict; at the limit, the search's end
+    int day = 0;
+    WindowEndCause setBy = WindowEndCause::Limit;
+    std::optional<int> minutesToChange;  // to the nearest birth on this side with the other verdict; none at the limit
+    int house = 0;                       // that birth's house of Mars; 0 at the limit or when not countable
+    // Set by Mars: how many minutes the sky's change may lie either side, the
+    // engine's error over Mars's speed there (Mars moves about 1' an hour).
+    int uncertaintyMinutes = 0;
+    // Mars's house changes nearer on this side, to one with the same verdict.
+    bool houseChangesFirst = false;
+};
+
 struct ReferenceWindow {
-    int house = 0;                     // house of Mars at the entered time; 0 when it cannot be counted
-    int fromMinute = 0;                // the earliest whole minute with that house
-    int toMinute = 0;                  // the latest one
-    int fromDay = 0;
-    int toDay = 0;
-    bool fromCapped = false;           // no change within the search: from is its end, not a change
-    bool toCapped = false;
-    std::optional<int> minutesBefore;  // back to the nearest earlier birth with another house; none when capped
-    std::optional<int> minutesAfter;   // on to the nearest later one
-    int houseBefore = 0;               // that earlier birth's house; 0 when capped or not countable
-    int houseAfter = 0;
+    int house = 0;  // house of Mars at the entered time; 0 when it cannot be counted
+    WindowEnd from;
+    WindowEnd to;
 };
 
 struct VerdictWindow {
@@ -41,19 +55,30 @@ struct VerdictWindow {
     int marsToBoundary = 0;
 };
 
-// Signs are those the position texts name. A change of the ascendant's sign is
-// looked for every 15 minutes, one of the Moon's or Mars's at the search's
-// end, and then found to the minute by bisection; so a sign left and
-// re-entered between two looks (only the ascendant near the poles moves so)
-// goes unseen.
-VerdictWindow ComputeVerdictWindow(const BirthData& birth);
+// The windows of a birth whose chart has its angles, Moon and planets
+// computed (ComputeAngles, ComputeMoon, ComputePlanets). Signs are those the
+// position texts name, minute by minute as the engine gives them: the
+// ascendant's changes are solved from the sidereal time and checked against
+// the engine's own ascendant where they end a window, the Moon's and Mars's
+// found from their motion on the engine's own longitudes.
+VerdictWindow ComputeVerdictWindow(const BirthData& birth, const ChartState& chart);
+
+// An end's uncertainty as it is said: whole minutes under an hour, whole
+// hours under two days, whole days beyond, each rounded to the nearest.
+struct WindowSpread {
+    enum class Unit { Minutes, Hours, Days };
+    Unit unit = Unit::Minutes;
+    int count = 0;
+};
+WindowSpread SpreadOf(int uncertaintyMinutes);
 
 // "HH:MM" of a minute from midnight.
 std::string ClockText(int minuteOfDay);
 
-// The nearest birth with another house within kTimeWarningMinutes whose
-// verdict also differs (the nearer side first, later on a tie): how many
-// minutes away, on which side, and its verdict. Nothing when there is none.
+// A birth with the other verdict within kTimeWarningMinutes on a side where
+// the house of Mars does not change before (the nearer side first, later on a
+// tie): how many minutes away, on which side, and its verdict. Nothing when
+// there is none.
 struct TimeWarning {
     int minutes = 0;
     bool later = false;

@@ -43,11 +43,13 @@ bool IsRetrogradeAt(BodyIndex planet, const CivilMoment& birthMoment) {
 }
 
 void MarkRetrogrades(const BirthData& birth, ChartState& chart) {
-    // Local clock time as entered: the tables are compared by date alone.
-    const CivilMoment birthMoment{birth.year, birth.month, birth.day, birth.hour, birth.minute};
+    // Local clock time as entered: the tables are compared by date alone,
+    // its day number counted once for the five planets.
+    const bool dated = birth.month >= 1 && birth.month <= 12;
+    const auto day = static_cast<std::int32_t>(DaysSince1970(birth.year, birth.month, birth.day));
     for (int planet = kMercury; planet <= kSaturn; ++planet) {
         chart.bodies[static_cast<std::size_t>(planet)].retrograde =
-            IsRetrogradeAt(static_cast<BodyIndex>(planet), birthMoment);
+            dated && InsideAPeriod(kPlanetDays[static_cast<std::size_t>(planet - kMercury)], day);
     }
 }
 

@@ -10,8 +10,12 @@
 # with the added top-level members cut out, are the recording's is counted
 # as byte-identical as well.
 #
+# --ignore KEY (repeatable) leaves a key out of the JSON comparison wherever
+# it stands, a dotted path ("verdictWindow.lagna") only there: for a change
+# that alters those values on purpose.
+#
 #   scripts/equivalence.py record  --cli PATH --out DIR     [--count 1000] [--seed 20261207]
-#   scripts/equivalence.py compare --cli PATH --against DIR [--count 1000] [--seed 20261207]
+#   scripts/equivalence.py compare --cli PATH --against DIR [--count 1000] [--seed 20261207] [--ignore KEY]
 import argparse
 import concurrent.futures
 import difflib
@@ -87,14 +91,18 @@ def short_diff(old, new):
     return "\n".join("      " + line for line in list(lines)[:12])
 
 
-def same_value(recorded, now):
-    """Whether now holds exactly what recorded holds; keys recorded lacks are ignored."""
+def same_value(recorded, now, ignored=(), path=""):
+    """Whether now holds exactly what recorded holds; keys recorded lacks are ignored, and so
+    are the ignored keys (a plain name anywhere, a dotted path only there)."""
     if type(recorded) is not type(now):
         return False
     if isinstance(recorded, dict):
-        return all(key in now and same_value(value, now[key]) for key, value in recorded.items())
+        def left_out(key):
+            return key in ignored or (path + key) in ignored
+        return all(left_out(key) or (key in now and same_value(value, now[key], ignored, path + key + "."))
+                   for key, value in recorded.items())
     if isinstance(recorded, list):
-        return len(recorded) == len(now) and all(same_value(a, b) for a, b in zip(recorded, now))
+        return len(recorded) == len(now) and all(same_value(a, b, ignored, path) for a, b in zip(recorded, now))
     return recorded == now
 
 
@@ -127,14 +135,14 @@ def without_added_members(now, recorded_keys):
     return b"\n".join(kept)
 
 
-def json_matches(recorded, now):
+def json_matches(recorded, now, ignored=()):
     """(values equal for every recorded key, bytes equal once added members are cut out)."""
     if recorded == now:
         return True, True
     old, new = parsed(recorded), parsed(now)
     if not isinstance(old, dict) or not isinstance(new, dict):
         return False, False
-    return same_value(old, new), without_added_members(now, set(old)) == recorded
+    return same_value(old, new, ignored), without_added_members(now, set(old)) == recorded
 
 
 def main():
@@ -146,6 +154,8 @@ def main():
     parser.add_argument("--count", type=int, default=1000)
     parser.add_argument("--seed", type=int, default=20261207)
     parser.add_argument("--workers", type=int, default=min(8, os.cpu_count() or 2))
+    parser.add_argument("--ignore", action="append", default=[], metavar="KEY",
+                        help="compare: leave this JSON key (or dotted path) out; repeatable")
     opts = parser.parse_args()
     target = opts.out if opts.mode == "record" else opts.against
     if not target:
@@ -179,7 +189,7 @@ def main():
             recorded = path.read_bytes() if path.exists() else None
             now = files.get(suffix)
             if suffix == ".json" and recorded is not None and now is not None:
-                values_equal, bytes_equal = json_matches(recorded, now)
+                values_equal, bytes_equal = json_matches(recorded, now, set(opts.ignore))
                 json_bytes_identical += bytes_equal
                 if values_equal:
                     continue
@@ -187,7 +197,8 @@ def main():
                 continue
             differing.append((number, suffix, recorded, now))
     bad = sorted({d[0] for d in differing})
-    print(f"{opts.count - len(bad)} of {opts.count} identical ({summary}); "
+    ignoring = f", ignoring {', '.join(opts.ignore)}" if opts.ignore else ""
+    print(f"{opts.count - len(bad)} of {opts.count} identical ({summary}{ignoring}); "
           f"{json_bytes_identical} of {opts.count} JSON byte-identical but for added keys")
     shown = set()
     for number, suffix, recorded, now in differing:

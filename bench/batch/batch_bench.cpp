@@ -69,9 +69,10 @@ void ProcessRows(benchmark::State& state, BatchFormat format) {
     const Rows rows = ReadRows();
     const BatchRow row(rows.columns, format);
     std::string out, err;
+    Reading reading;
     for (auto _ : state) {
         out.clear();
-        for (const auto& record : rows.rows.records) row.Process(rows.rows, record, out, err);
+        for (const auto& record : rows.rows.records) row.Process(rows.rows, record, reading, out, err);
         benchmark::DoNotOptimize(out.data());
     }
     if (!err.empty()) state.SkipWithError(err.c_str());
@@ -105,9 +106,9 @@ std::vector<Reading> Readings() {
 void BM_ComputeReading(benchmark::State& state) {
     ClearUpperVectorRegisters();
     const std::vector<Reading> readings = Readings();
+    Reading reading;
     for (auto _ : state) {
         for (const Reading& computed : readings) {
-            Reading reading;
             reading.birthData = computed.birthData;
             ComputeReading(reading);
             benchmark::DoNotOptimize(reading.evaluations);

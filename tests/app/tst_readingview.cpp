@@ -61,14 +61,18 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays_data()
     QTest::newRow("worked example") << worked << QStringList{"lblWindow0", "lblWindow1"} << false;
     // 6 minutes before the ascendant's sign change.
     const std::optional<ReferenceWindow> window = samples::ReadingOf(worked).of(ManglikReference::Lagna).window;
-    QVERIFY(window && window->minutesAfter);
+    QVERIFY(window && window->to.minutesToChange);
     FormValues early = worked;
-    early.hourIndex += (early.minuteIndex + *window->minutesAfter - 6) / 60;
-    early.minuteIndex = (early.minuteIndex + *window->minutesAfter - 6) % 60;
+    early.hourIndex += (early.minuteIndex + *window->to.minutesToChange - 6) / 60;
+    early.minuteIndex = (early.minuteIndex + *window->to.minutesToChange - 6) % 60;
     QTest::newRow("a warning") << early << QStringList{"lblWindow0", "lblWarning0", "lblWindow1"} << false;
     QTest::newRow("both warnings, the Moon's dosha cancelled")
         << DelhiAt(2000, 1, 5, 3, 20)
         << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1", "lblWarning1"} << false;
+    // Both windows end where Mars enters Aquarius, "to about 05:23, give or take 2 hours": the longest lines.
+    QTest::newRow("ends set by Mars, the Moon's dosha cancelled")
+        << DelhiAt(2000, 2, 4, 4, 0) << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1"}
+        << false;
     QTest::newRow("the Lagna's dosha cancelled")
         << DelhiAt(1959, 9, 1, 8, 0) << QStringList{"lblCancelled0", "lblWindow0", "lblWindow1"} << false;
     QTest::newRow("both warnings, a cancellation and the place note")

@@ -115,15 +115,26 @@ void WordingTest::windowsSayWhatTheCompanionSays()
             for (std::size_t line = 0; line < 3; ++line)
                 QCOMPARE(shown[line], FromStd(said[line]));
         }
+        // Every cause of an end on either side, and every unit of Mars's uncertainty.
         ReferenceWindow sameDay;
-        sameDay.fromMinute = 1012;
-        sameDay.toMinute = 1121;
+        sameDay.from.minute = 1012;
+        sameDay.from.setBy = WindowEndCause::Ascendant;
+        sameDay.to.minute = 1121;
+        sameDay.to.setBy = WindowEndCause::Moon;
         ReferenceWindow open = sameDay;
-        open.fromCapped = open.toCapped = true;
+        open.from.setBy = open.to.setBy = WindowEndCause::Limit;
         ReferenceWindow acrossMidnight = sameDay;
-        acrossMidnight.fromDay = -1;
-        acrossMidnight.toDay = 1;
-        for (const ReferenceWindow& window : {sameDay, open, acrossMidnight})
+        acrossMidnight.from.day = -1;
+        acrossMidnight.to.day = 1;
+        std::vector<ReferenceWindow> windows = {sameDay, open, acrossMidnight};
+        for (const int uncertainty : {1, 45, 60, 150, 2000, 1440 * 3}) {
+            ReferenceWindow byMars = acrossMidnight;
+            byMars.from.setBy = byMars.to.setBy = WindowEndCause::Mars;
+            byMars.from.uncertaintyMinutes = uncertainty;
+            byMars.to.uncertaintyMinutes = uncertainty + 30;
+            windows.push_back(byMars);
+        }
+        for (const ReferenceWindow& window : windows)
             QCOMPARE(WindowLine(reference, window), FromStd(name + ": " + english::WindowText(window)));
         for (const TimeWarning& warning : {TimeWarning{1, true, true}, TimeWarning{1, false, false},
                                            TimeWarning{6, true, false}, TimeWarning{15, false, true}})
@@ -236,7 +247,7 @@ void WordingTest::everyTextAPersonReadsGoesThroughTr()
     // A birth six minutes before the ascendant's sign change: the reading
     // shows a time warning too.
     FormValues form = WorkedExampleForm();
-    const int minutesOn = *samples::ReadingOf(form).of(ManglikReference::Lagna).window->minutesAfter - 6;
+    const int minutesOn = *samples::ReadingOf(form).of(ManglikReference::Lagna).window->to.minutesToChange - 6;
     form.hourIndex += (form.minuteIndex + minutesOn) / 60;
     form.minuteIndex = (form.minuteIndex + minutesOn) % 60;
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace varelio {
 namespace {
@@ -106,6 +107,48 @@ TEST(TropicalAnglesAt, AscendantSitsOnTheEasternHorizon) {
             const double mcRa = std::atan2(std::sin(mc) * std::cos(eps), std::cos(mc));
             EXPECT_NEAR(std::remainder(mcRa - a.localSiderealTime * kDegToRad, 2 * kPi), 0.0, 1e-9)
                 << "latitude " << latitude << " ut " << ut;
+        }
+    }
+}
+
+// The solved passages against the ascendant itself, stepped through the range
+// a hundredth of a degree of sidereal time at a time: each lies on a sign's
+// first point, passing it the way the rate says, and every change of sign the
+// steps see has its passage, near the equator and beyond the polar circle,
+// where the ascendant swings back.
+TEST(AscendantCrossingsAround, EveryChangeOfSignAndNothingElse) {
+    constexpr double kObliquity = 23.44;
+    constexpr double kAyanamsa = -23.86;
+    constexpr double kRange = 45;
+    const auto sidereal = [&](double lst, double latitude) {
+        return WrapDegrees(TropicalAscendantDeg(lst, kObliquity, latitude) + kAyanamsa);
+    };
+    for (const double latitude : {0.0, -28.6, 51.5, 66.0, 70.0, -80.0, 89.5}) {
+        for (const double start : {3.0, 97.0, 200.0, 301.0}) {
+            const AscendantCrossings solved =
+                AscendantCrossingsAround(start, kRange, kObliquity, LatitudeTangent(latitude), kAyanamsa);
+            SCOPED_TRACE("latitude " + std::to_string(latitude) + ", sidereal time " + std::to_string(start));
+            EXPECT_FALSE(solved.grazing);
+            for (int i = 0; i < solved.count; ++i) {
+                const AscendantCrossing& c = solved.crossings[static_cast<std::size_t>(i)];
+                const double at = start + c.siderealDeg;
+                EXPECT_NEAR(std::remainder(sidereal(at, latitude) - 30.0 * c.sign, 360.0), 0.0, 1e-9);
+                const double moved = std::remainder(sidereal(at + 1e-4, latitude) - sidereal(at - 1e-4, latitude), 360.0);
+                EXPECT_EQ(moved > 0, c.rate > 0) << "crossing at " << at;
+            }
+            int changes = 0;
+            for (double lst = start - kRange; lst < start + kRange - 0.01; lst += 0.01) {
+                const auto signAt = [&](double s) { return static_cast<int>(sidereal(s, latitude) / 30.0); };
+                if (signAt(lst) == signAt(lst + 0.01)) continue;
+                ++changes;
+                bool found = false;
+                for (int i = 0; i < solved.count; ++i) {
+                    const double at = start + solved.crossings[static_cast<std::size_t>(i)].siderealDeg;
+                    found = found || (at >= lst - 1e-9 && at <= lst + 0.01 + 1e-9);
+                }
+                EXPECT_TRUE(found) << "sign changes between " << lst << " and " << lst + 0.01;
+            }
+            EXPECT_GE(solved.count, changes);
         }
     }
 }

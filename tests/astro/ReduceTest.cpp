@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+#include <random>
+
 namespace varelio {
 namespace {
 
@@ -24,6 +28,22 @@ TEST(Reduce, SameBitsAsTheRepeatedTurnLoops) {
         ASSERT_EQ(SubtractWhileAtLeast(x, 360), LoopAtLeast(x)) << "x " << x;
         ASSERT_EQ(SubtractWhileAbove(x, 360), LoopAbove(x)) << "x " << x;
         ASSERT_EQ(AddWhileBelowZero(x, 360), LoopBelowZero(x)) << "x " << x;
+    }
+}
+
+// Its remainder is fmod's, sign of a zero included, near whole turns above all.
+TEST(Reduce, TurnRemainderIsFmodBitForBit) {
+    std::mt19937_64 random(5);
+    for (int i = 0; i < 200000; ++i) {
+        const double scale = std::ldexp(1.0, static_cast<int>(random() % 60) - 20);
+        const double near = static_cast<double>(static_cast<long long>(random() % 100000) - 50000) * 360.0;
+        double x = i % 2 == 0 ? (static_cast<double>(random() % (1ULL << 53)) / (1ULL << 53) - 0.5) * scale : near;
+        for (int step = static_cast<int>(random() % 5); step > 0; --step) x = std::nextafter(x, i % 4 < 2 ? 1e300 : -1e300);
+        for (const double turn : {360.0, 6.28318530717958}) {
+            const double ours = TurnRemainder(x, turn);
+            const double theirs = std::fmod(x, turn);
+            ASSERT_EQ(std::memcmp(&ours, &theirs, sizeof ours), 0) << std::hexfloat << x << " turn " << turn;
+        }
     }
 }
 

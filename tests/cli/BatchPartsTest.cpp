@@ -15,7 +15,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -147,6 +150,36 @@ TEST(JsonWriter, NumbersAsQJsonDocumentWritesThem) {
         const std::string ours = OursInArray(
             [](std::string& out, const void* v) { AppendJsonNumber(*static_cast<const double*>(v), out); }, &value);
         ASSERT_EQ(ours, QtCompact(value)) << std::hexfloat << value;
+    }
+}
+
+// The writer's own shortest digits of a fraction against to_chars, on the
+// doubles it formats itself (2^-12 to 2^53) and beyond, on both sides of
+// powers of ten and two, where the digits and the form change.
+TEST(JsonWriter, FractionsAsToCharsWritesThem) {
+    std::mt19937_64 rng(11);
+    std::vector<double> values;
+    for (int i = 0; i < 300000; ++i) {
+        std::uint64_t bits = rng();
+        bits = (bits & 0x800FFFFFFFFFFFFFULL) | (1000 + rng() % 130) << 52;  // 2^-75 to 2^54
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);
+        values.push_back(static_cast<double>(rng() % 100000000000ULL) / std::pow(10.0, static_cast<int>(rng() % 18)));
+        double edge = rng() % 2 == 0 ? std::pow(10.0, static_cast<int>(rng() % 24) - 6)
+                                     : std::ldexp(1.0, static_cast<int>(rng() % 70) - 14);
+        for (int step = static_cast<int>(rng() % 9) - 4; step != 0; step += step < 0 ? 1 : -1) {
+            edge = std::nextafter(edge, step < 0 ? 0.0 : 1e300);
+        }
+        values.push_back(i % 2 == 0 ? edge : -edge);
+    }
+    for (const double value : values) {
+        if (value == std::trunc(value) || !(std::fabs(value) < 9007199254740992.0)) continue;
+        std::array<char, 64> expected;
+        char* const end = std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
+        std::string ours;
+        AppendJsonNumber(value, ours);
+        ASSERT_EQ(ours, std::string(expected.data(), end)) << std::hexfloat << value;
     }
 }
 

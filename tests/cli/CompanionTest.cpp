@@ -167,15 +167,24 @@ TEST(Companion, VerdictKeysThroughTheDay) {
 
             const QJsonObject w = json["verdictWindow"][key].toObject();
             const ReferenceWindow& expected = evaluation.window.value();
-            EXPECT_EQ(w.keys(), (QStringList{"capped", "from", "fromDay", "minutesToChange", "to", "toDay"}));
-            EXPECT_EQ(Str(w["from"]), ClockText(expected.fromMinute));
-            EXPECT_EQ(Str(w["to"]), ClockText(expected.toMinute));
-            EXPECT_EQ(w["fromDay"], QJsonValue(expected.fromDay));
-            EXPECT_EQ(w["toDay"], QJsonValue(expected.toDay));
-            EXPECT_EQ(w["capped"]["from"], QJsonValue(expected.fromCapped));
-            EXPECT_EQ(w["capped"]["to"], QJsonValue(expected.toCapped));
-            EXPECT_EQ(w["minutesToChange"]["before"].toInt(-1), expected.minutesBefore.value_or(-1));
-            EXPECT_EQ(w["minutesToChange"]["after"].toInt(-1), expected.minutesAfter.value_or(-1));
+            EXPECT_EQ(w.keys(), (QStringList{"capped", "from", "fromDay", "minutesToChange", "setBy", "to", "toDay",
+                                             "uncertaintyMinutes"}));
+            struct Side {
+                const char* key;
+                const char* changeKey;
+                const WindowEnd& end;
+            };
+            for (const Side& side : {Side{"from", "before", expected.from}, Side{"to", "after", expected.to}}) {
+                constexpr const char* kCauses[] = {"ascendant", "moon", "mars", "limit"};
+                const WindowEnd& end = side.end;
+                EXPECT_EQ(Str(w[side.key]), ClockText(end.minute));
+                EXPECT_EQ(w[QString(side.key) + "Day"], QJsonValue(end.day));
+                EXPECT_EQ(w["capped"][side.key], QJsonValue(end.setBy == WindowEndCause::Limit));
+                EXPECT_EQ(Str(w["setBy"][side.key]), kCauses[static_cast<int>(end.setBy)]);
+                EXPECT_EQ(w["minutesToChange"][side.changeKey].toInt(-1), end.minutesToChange.value_or(-1));
+                EXPECT_EQ(w["uncertaintyMinutes"][side.key].toInt(-1),
+                          end.setBy == WindowEndCause::Mars ? end.uncertaintyMinutes : -1);
+            }
         }
         EXPECT_EQ(json["verdictWindow"]["marsToBoundary"], QJsonValue(reading.marsToBoundary));
 

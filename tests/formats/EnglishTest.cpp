@@ -62,20 +62,33 @@ TEST(English, CancellationReasons) {
 }
 
 TEST(English, WindowAndWarningLines) {
-    const auto span = [](int from, int fromDay, int to, int toDay, bool capped) {
+    using enum WindowEndCause;
+    // An end at the minute of the day and day given, set by the cause, give or take the minutes.
+    const auto end = [](int minute, int day, WindowEndCause setBy, int uncertainty = 0) {
+        WindowEnd e;
+        e.minute = minute;
+        e.day = day;
+        e.setBy = setBy;
+        e.uncertaintyMinutes = uncertainty;
+        return e;
+    };
+    const auto span = [](WindowEnd from, WindowEnd to) {
         ReferenceWindow w;
-        w.fromMinute = from;
-        w.fromDay = fromDay;
-        w.toMinute = to;
-        w.toDay = toDay;
-        w.fromCapped = w.toCapped = capped;
+        w.from = from;
+        w.to = to;
         return w;
     };
     const std::pair<ReferenceWindow, const char*> windows[] = {
-        {span(16 * 60 + 52, 0, 18 * 60 + 41, 0, false), "Holds for births from 16:52 to 18:41"},
-        {span(14 * 60 + 30, 0, 20 * 60 + 30, 0, true), "Holds for any birth time from 14:30 to 20:30"},
-        {span(23 * 60 + 58, -1, 70, 0, false), "Holds for births from 23:58 the day before to 01:10"},
-        {span(22 * 60 + 10, 0, 70, 1, true), "Holds for any birth time from 22:10 to 01:10 the next day"},
+        {span(end(16 * 60 + 52, 0, Ascendant), end(18 * 60 + 41, 0, Mars, 137)),
+         "Holds for births from 16:52 to about 18:41, give or take 2 hours"},
+        {span(end(14 * 60 + 30, 0, Limit), end(20 * 60 + 30, 0, Limit)),
+         "Holds for births from before 14:30 until after 20:30"},
+        {span(end(23 * 60 + 58, -1, Moon), end(70, 0, Ascendant)),
+         "Holds for births from 23:58 the day before to 01:10"},
+        {span(end(22 * 60 + 10, 0, Mars, 60), end(70, 1, Limit)),
+         "Holds for births from about 22:10, give or take an hour, until after 01:10 the next day"},
+        {span(end(600, 0, Mars, 45), end(700, 0, Mars, 3000)),
+         "Holds for births from about 10:00, give or take 45 minutes, to about 11:40, give or take 2 days"},
     };
     for (const auto& [window, expected] : windows) EXPECT_EQ(english::WindowText(window), expected);
 

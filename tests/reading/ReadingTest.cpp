@@ -63,8 +63,11 @@ std::string Flatten(const Reading& r) {
         if (v.cancellation) out << static_cast<int>(v.cancellation->rule);
         if (e.window) {
             const ReferenceWindow& w = *e.window;
-            out << " " << w.house << " " << w.fromMinute << " " << w.fromDay << " " << w.toMinute << " " << w.toDay
-                << " " << w.minutesBefore.value_or(-1) << " " << w.minutesAfter.value_or(-1);
+            for (const WindowEnd* end : {&w.from, &w.to}) {
+                out << " " << end->minute << " " << end->day << " " << static_cast<int>(end->setBy) << " "
+                    << end->minutesToChange.value_or(-1) << " " << end->house << " " << end->uncertaintyMinutes << " "
+                    << end->houseChangesFirst;
+            }
         }
         out << "|";
     }

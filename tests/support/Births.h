@@ -82,7 +82,8 @@ inline std::string Describe(const BirthData& b) {
            to_string(b.zoneMinutes) + " abs=" + to_string(b.zoneHoursAbs) + "," + to_string(b.zoneMinutesAbs) +
            " lat=" + to_string(b.latDegrees) + "," + to_string(b.latMinutes) + " lon=" + to_string(b.lonDegrees) +
            "," + to_string(b.lonMinutes) + " e/s/dst=" + to_string(b.east) + to_string(b.south) + to_string(b.dst) +
-           " place=[" + b.city + "|" + b.state + "|" + b.country + "]";
+           " place=[" + b.city + "|" + b.state + "|" + b.country + "]" +
+           (b.utcOffsetSeconds ? " utcOffsetSeconds=" + to_string(*b.utcOffsetSeconds) : std::string());
 }
 
 }  // namespace varelio::samples
