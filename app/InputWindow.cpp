@@ -12,6 +12,8 @@
 #include "places/AsciiForm.h"
 #include "places/PlaceEntry.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -224,7 +226,9 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    resize(900, 480);
+    // Wide enough for the whole form, so no scroll bar shows at the start
+    // (KeepOnScreen shrinks it again on a screen too small for it).
+    resize(std::max(900, body->minimumSizeHint().width()), 480);
     // Typing starts with the name, not on the first button.
     nameField_->setFocus();
 }
@@ -317,6 +321,7 @@ QWidget* InputWindow::buildBirthGroup()
         QRegularExpression(QStringLiteral("[+\\-\u2212]?[0-9]{0,2}(:[0-9]{0,2}(:[0-9]{0,2})?)?")), utcOffsetField_));
     utcOffsetField_->setFixedWidth(utcOffsetField_->fontMetrics().horizontalAdvance(QStringLiteral("+00:00:00")) + 16);
     auto* zone = new QHBoxLayout;
+    zone->setSpacing(6);
     zone->addWidget(zoneList_, 1);
     auto* utcLabel = new QLabel(tr("UTC"), group);
     utcLabel->setBuddy(utcOffsetField_);
