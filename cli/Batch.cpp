@@ -31,8 +31,9 @@ namespace {
 // memory stays the same whatever the number of workers; with few workers a
 // chunk is large enough that they rarely meet at the lock. No more workers
 // are kept busy than there are processors: more would only wait their turn,
-// in ever smaller chunks.
-constexpr std::size_t kRowsInFlight = 2048;
+// in ever smaller chunks. A JSON row is some 4.6 KB, so the rows bound the
+// output held, not only the input.
+constexpr std::size_t kRowsInFlight = 1024;
 constexpr std::size_t kBytesInFlight = 2 * 1024 * 1024;
 constexpr std::size_t kMaxChunkRows = 256;
 constexpr std::size_t kMaxChunkBytes = 256 * 1024;
