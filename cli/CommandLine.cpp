@@ -31,6 +31,12 @@ QString OptionName(BirthOption option) {
 
 Failure Usage(const QString& problem) { return UsageError(problem.toStdString()); }
 
+// An option's value it does not take, in the one shape every such refusal has.
+Failure NotTaken(const char* option, const char* takes, const QString& given) {
+    return Usage(QStringLiteral("--%1 takes %2, not '%3'")
+                     .arg(QString::fromLatin1(option), QString::fromLatin1(takes), Printable(given)));
+}
+
 void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "Computes one Varelio reading (positions, Vedic details, Rasi chart and the Manglik verdict) and prints it;\n"
@@ -161,16 +167,14 @@ std::optional<Failure> ApplyChartImage(const QCommandLineParser& parser, Command
     if (parser.isSet("style")) {
         const auto style = ChartImageStyleNamed(Value(parser, "style").toStdString());
         if (!style) {
-            return Usage(QStringLiteral("--style takes north, south or east, not '%1'")
-                             .arg(Printable(Value(parser, "style"))));
+            return NotTaken("style", "north, south or east", Value(parser, "style"));
         }
         request.style = *style;
     }
     if (parser.isSet("varga")) {
         const auto chart = VargaNamed(Value(parser, "varga").toStdString());
         if (!chart) {
-            return Usage(QStringLiteral("--varga takes D1, D2, D3, D7, D9, D10 or D12, not '%1'")
-                             .arg(Printable(Value(parser, "varga"))));
+            return NotTaken("varga", "D1, D2, D3, D7, D9, D10 or D12", Value(parser, "varga"));
         }
         request.chart = *chart;
     }
@@ -210,7 +214,7 @@ std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, PlaceFinder&
     const QString query = Value(parser, "place");
     // Bytes that are not UTF-8 reach here as replacement characters.
     if (query.contains(QChar::ReplacementCharacter)) {
-        return Usage(QStringLiteral("--place takes UTF-8 text, not '%1'").arg(Printable(query)));
+        return NotTaken("place", "UTF-8 text", query);
     }
     if (!finder.WaitUntilLoaded()) {
         return Stop("--place needs the GeoNames cities of libgeonames (Debian package libgeonames0), which is "
@@ -333,8 +337,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
         } else if (format == "csv") {
             result.format = OutputFormat::Csv;
         } else {
-            result.failure =
-                Usage(QStringLiteral("--format takes json, text or csv, not '%1'").arg(Printable(format)));
+            result.failure = NotTaken("format", "json, text or csv", format);
             return result;
         }
     }
@@ -358,8 +361,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
             const QString jobs = Value(parser, "jobs").trimmed();
             result.jobs = digits.match(jobs).hasMatch() ? jobs.toInt() : 0;
             if (result.jobs < 1 || result.jobs > 256) {
-                result.failure = Usage(QStringLiteral("--jobs takes a whole number from 1 to 256, not '%1'")
-                                         .arg(Printable(Value(parser, "jobs"))));
+                result.failure = NotTaken("jobs", "a whole number from 1 to 256", Value(parser, "jobs"));
             }
         }
         if (!result.failure) result.batchInput = Value(parser, "batch").toStdString();
