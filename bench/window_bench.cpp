@@ -46,17 +46,7 @@ void BM_VerdictWindowRandomBirths(benchmark::State& state) {
     const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     std::vector<BirthAndChart> births;
     for (int n = 0; n < 1024; ++n) {
-        const int zoneHours = pick(-13, 12);
-        BirthData birth = samples::MakeBirth(pick(1901, 2050), pick(1, 12), pick(1, 28), pick(0, 24), pick(0, 59),
-                                             {zoneHours, pick(0, 1) * (zoneHours < 0 ? -30 : 30)});
-        birth.dst = pick(0, 1) == 1;
-        birth.latDegrees = samples::Short(pick(0, 89));
-        birth.latMinutes = samples::Short(pick(0, 59));
-        birth.south = pick(0, 1) == 1;
-        birth.lonDegrees = samples::Short(pick(0, 179));
-        birth.lonMinutes = samples::Short(pick(0, 59));
-        birth.east = pick(0, 1) == 1;
-        births.push_back(WithChart(birth));
+        births.push_back(WithChart(samples::RandomBirth(pick, 2)));
     }
     for (auto _ : state) {
         for (const BirthAndChart& b : births) {

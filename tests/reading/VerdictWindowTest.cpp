@@ -160,16 +160,7 @@ TEST(VerdictWindow, EachEndIsTheFirstMinuteOfTheOtherVerdictInAMinuteByMinuteSca
     const auto pick = [&](int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); };
     std::array<int, 4> causes{};
     for (int n = 0; n < births; ++n) {
-        const int zoneHours = pick(-13, 12);
-        BirthData birth = samples::MakeBirth(pick(1901, 2050), pick(1, 12), pick(1, 28), pick(0, 24), pick(0, 59),
-                                             {zoneHours, pick(0, 1) * (zoneHours < 0 ? -30 : 30)});
-        birth.dst = pick(0, 3) == 0;
-        birth.latDegrees = samples::Short(pick(0, 89));
-        birth.latMinutes = samples::Short(pick(0, 59));
-        birth.south = pick(0, 1) == 1;
-        birth.lonDegrees = samples::Short(pick(0, 179));
-        birth.lonMinutes = samples::Short(pick(0, 59));
-        birth.east = pick(0, 1) == 1;
+        BirthData birth = samples::RandomBirth(pick, 4);
         if (const unsigned clock = clocks() % 8; clock < 2) {
             constexpr int kClocks[] = {5 * 3600 + 45 * 60, 5 * 3600 + 53 * 60 + 20};
             birth.utcOffsetSeconds = clock == 0 ? kClocks[clocks() % 2]

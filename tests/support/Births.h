@@ -58,6 +58,23 @@ inline BirthData MakeBirth(int year, int month, int day, int hour, int minute, Z
     return birth;
 }
 
+// A birth anywhere in the form's range, poles included, drawn by
+// pick(low, high); DST is on for one draw in dstOneIn.
+template <typename Pick>
+BirthData RandomBirth(Pick& pick, int dstOneIn) {
+    const int zoneHours = pick(-13, 12);
+    BirthData birth = MakeBirth(pick(1901, 2050), pick(1, 12), pick(1, 28), pick(0, 24), pick(0, 59),
+                                {zoneHours, pick(0, 1) * (zoneHours < 0 ? -30 : 30)});
+    birth.dst = pick(0, dstOneIn - 1) == 0;
+    birth.latDegrees = Short(pick(0, 89));
+    birth.latMinutes = Short(pick(0, 59));
+    birth.south = pick(0, 1) == 1;
+    birth.lonDegrees = Short(pick(0, 179));
+    birth.lonMinutes = Short(pick(0, 59));
+    birth.east = pick(0, 1) == 1;
+    return birth;
+}
+
 // Every field, as copying the birth's input form fills it.
 inline BirthData BirthOf(const SampleBirth& sample) {
     BirthData birth = MakeBirth(sample.year, sample.month, sample.day, sample.hour, sample.minute, sample.zone);
