@@ -1,5 +1,7 @@
 // What the companion hands its chart picture module (cli/ChartImage.h): one
 // chart of one reading as plain values, and the module's two entry points.
+// Plain values, as the module links none of the core's static libraries
+// (built for the executables, not position-independent).
 #pragma once
 
 #include "astro/Records.h"

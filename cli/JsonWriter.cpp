@@ -814,6 +814,17 @@ template <JsonLayout L>
     w.Close('}');
 }
 
+// The verdicts from Lagna, Moon and Venus, keyed by reference.
+template <JsonLayout L>
+void WriteVerdicts(Writer<L>& w, const Reading& r, const ReadingWords& words) {
+    w.Open('{');
+    for (const ManglikReference reference : kManglikReferences) {
+        w.Key(kReferenceKeys[static_cast<std::size_t>(reference)]);
+        WriteVerdict(w, r.of(reference).verdict, words);
+    }
+    w.Close('}');
+}
+
 template <JsonLayout L>
 [[gnu::always_inline]] inline void WritePlace(Writer<L>& w, const Place& place, const ZoneEntry& zone) {
     const auto known = [&zone](auto value) { return zone.found ? std::optional(value) : std::nullopt; };
@@ -926,12 +937,7 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     WriteWindow(w, r.of(ManglikReference::Moon).window);
     w.Close('}');
     w.Key("verdicts");
-    w.Open('{');
-    for (const ManglikReference reference : kManglikReferences) {
-        w.Key(kReferenceKeys[static_cast<std::size_t>(reference)]);
-        WriteVerdict(w, r.of(reference).verdict, words);
-    }
-    w.Close('}');
+    WriteVerdicts(w, r, words);
     w.Close('}');
     w.End();
 }
@@ -968,12 +974,7 @@ void WriteMatchSide(Writer<JsonLayout::Indented>& w, const Reading& r) {
     w.Close('}');
     w.Member("name", r.birthData.name);
     w.Key("verdicts");
-    w.Open('{');
-    for (const ManglikReference reference : kManglikReferences) {
-        w.Key(kReferenceKeys[static_cast<std::size_t>(reference)]);
-        WriteVerdict(w, r.of(reference).verdict, words);
-    }
-    w.Close('}');
+    WriteVerdicts(w, r, words);
     w.Close('}');
 }
 
