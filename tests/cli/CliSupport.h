@@ -3,10 +3,16 @@
 
 #include "cli/Companion.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <string>
 
 namespace varelio::cli::testing {
@@ -54,6 +60,41 @@ inline QString Show(const QStringList& args) { return args.mid(1).join(' '); }
 
 inline QJsonObject ParseJson(const std::string& text) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+}
+
+// The bytes as a file of the folder; its path.
+inline QString WriteFile(const QTemporaryDir& dir, const char* name, const std::string& bytes) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+struct ProcessRun {
+    int exitCode = -1;  // -2 when a signal ended it, -1 when it did not end within a minute
+    std::string out, err;
+};
+
+// The executable itself, given the arguments after its name and the input;
+// inChild runs in the child before the program starts (limits, a closed
+// stream), and outputFile, when given, takes the standard output.
+inline ProcessRun RunProcess(const QStringList& args, const std::string& input = {},
+                             const std::function<void()>& inChild = {}, const QString& outputFile = {},
+                             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    if (inChild) process.setChildProcessModifier(inChild);
+    if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VARELIO_CLI_PATH), args);
+    process.write(input.data(), static_cast<qint64>(input.size()));
+    process.closeWriteChannel();
+    ProcessRun run;
+    if (!process.waitForFinished(60000)) return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
 }
 
 }  // namespace varelio::cli::testing

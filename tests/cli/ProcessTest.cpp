@@ -19,24 +19,9 @@ namespace {
 
 using testing::DelhiArguments;
 using testing::DelhiWith;
+using testing::ProcessRun;
+using testing::RunProcess;
 using testing::Show;
-
-struct ProcessRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-ProcessRun RunProcess(const QStringList& argsWithProgramName) {
-    QProcess process;
-    process.start(QStringLiteral(VARELIO_CLI_PATH), argsWithProgramName.mid(1));
-    ProcessRun run;
-    if (!process.waitForFinished(60000)) return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
-}
 
 // The process prints what the run in memory gives, each on its stream, and
 // ends with its exit code.
@@ -48,7 +33,7 @@ TEST(VarelioCli, StreamsAndExitCodes) {
         DelhiWith("--day", "32"),
     };
     for (const QStringList& args : cases) {
-        const ProcessRun run = RunProcess(args);
+        const ProcessRun run = RunProcess(args.mid(1));
         const CompanionRun expected = RunCompanion(args);
         EXPECT_EQ(run.exitCode, expected.exitCode) << Show(args).toStdString();
         EXPECT_EQ(run.out, expected.out) << Show(args).toStdString();
@@ -57,14 +42,15 @@ TEST(VarelioCli, StreamsAndExitCodes) {
 }
 
 // --chart-image writes the picture whole (SVG or PNG at the chart's size,
-// 356 x 357) and prints the reading as without it; a bad name is refused
-// with exit code 2 and a file that cannot be written gets exit code 1, and
-// neither leaves anything behind.
+// 356 x 357) and prints the reading as without it; a folder's name is
+// refused with exit code 2 and a file that cannot be written gets exit code
+// 1, and neither leaves anything behind (refused option values are the
+// companion tests').
 TEST(VarelioCli, ChartImageIsWrittenWholeOrNotAtAll) {
     QTemporaryDir dir;
     const std::string reading = RunCompanion(DelhiArguments()).out;
     auto picture = [](const QString& path, const QStringList& more = {}) {
-        return RunProcess(DelhiArguments() << "--chart-image" << path << more);
+        return RunProcess(DelhiArguments().mid(1) << "--chart-image" << path << more);
     };
     const QString svg = dir.filePath("navamsa.svg");
     ProcessRun run = picture(svg, {"--style", "north", "--varga", "D9"});
@@ -88,17 +74,12 @@ TEST(VarelioCli, ChartImageIsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(header.mid(16, 8), QByteArray::fromHex("0000016400000165"));  // 356 x 357
 
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const std::pair<QStringList, int> refused[] = {
-        {{dir.filePath("a.svg"), "--style", "west"}, kExitRefused},
-        {{dir.filePath("a.svg"), "--varga", "D11"}, kExitRefused},
-        {{dir.filePath("a.gif")}, kExitRefused},
-        {{dir.filePath("missing/a.svg")}, kExitWriteFailed},
-        {{dir.path() + "/"}, kExitRefused},
-    };
-    for (const auto& [args, code] : refused) {
-        run = picture(args.first(), args.mid(1));
-        EXPECT_EQ(run.exitCode, code) << Show(args).toStdString() << ": " << run.err;
-        EXPECT_EQ(run.out, "") << Show(args).toStdString();
+    const std::pair<QString, int> refused[] = {{dir.filePath("missing/a.svg"), kExitWriteFailed},
+                                               {dir.path() + "/", kExitRefused}};
+    for (const auto& [path, code] : refused) {
+        run = picture(path);
+        EXPECT_EQ(run.exitCode, code) << path.toStdString() << ": " << run.err;
+        EXPECT_EQ(run.out, "") << path.toStdString();
         EXPECT_NE(run.err.find("varelio-cli: "), std::string::npos) << run.err;
     }
     // A folder in the picture's place is not replaced.
@@ -135,13 +116,10 @@ TEST(VarelioCli, ClosedStandardStreamsAreNamed) {
         {{"--open", "good.vrl"}, 1, kExitWriteFailed, "varelio-cli: could not write the output: standard output is closed\n"},
     };
     for (const Case& c : cases) {
-        QProcess process;
         const int fd = c.closed;
-        process.setChildProcessModifier([fd] { ::close(fd); });
-        process.start(QStringLiteral(VARELIO_CLI_PATH), c.args);
-        ASSERT_TRUE(process.waitForFinished(60000));
-        EXPECT_EQ(process.exitCode(), c.exitCode) << Show(c.args).toStdString();
-        EXPECT_EQ(process.readAllStandardError().toStdString(), c.err) << Show(c.args).toStdString();
+        const ProcessRun run = RunProcess(c.args, {}, [fd] { ::close(fd); });
+        EXPECT_EQ(run.exitCode, c.exitCode) << Show(c.args).toStdString();
+        EXPECT_EQ(run.err, c.err) << Show(c.args).toStdString();
     }
 }
 
@@ -149,19 +127,14 @@ TEST(VarelioCli, ClosedStandardStreamsAreNamed) {
 // process: the limit is set in the child only, the signal left at its default.
 TEST(VarelioCli, FileSizeLimitIsReportedNotFatal) {
     QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("reading.txt"));
-    QProcess process;
-    process.setStandardOutputFile(out);
-    process.setChildProcessModifier([] {
+    const auto limited = [] {
         const rlimit limit{1024, 1024};
         setrlimit(RLIMIT_FSIZE, &limit);
         signal(SIGXFSZ, SIG_DFL);
-    });
-    process.start(QStringLiteral(VARELIO_CLI_PATH), DelhiArguments().mid(1));
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "killed by signal " << process.exitCode();
-    EXPECT_EQ(process.exitCode(), kExitWriteFailed);
-    EXPECT_NE(process.readAllStandardError().indexOf("File too large"), -1);
+    };
+    const ProcessRun run = RunProcess(DelhiArguments().mid(1), {}, limited, dir.filePath("reading.txt"));
+    EXPECT_EQ(run.exitCode, kExitWriteFailed) << "-2: killed by a signal";
+    EXPECT_NE(run.err.find("File too large"), std::string::npos);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "places/PlaceEntry.h"
 
-#include "astro/TimeScales.h"
 #include "formats/English.h"
 
 #include "formats/ReadingFile.h"
@@ -12,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdio>
 #include <string>
 
 namespace varelio {
@@ -36,13 +34,6 @@ Place FindPlace(std::string_view query) {
     const PlaceLookup found = testing::TestFinder().Find(query);
     EXPECT_TRUE(found.place.has_value()) << query << " not found; is libgeonames0 installed?";
     return found.place.value_or(Place{});
-}
-
-std::string Describe(const CivilMoment& m) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", m.year, m.month, m.day, m.hour, m.minute,
-                  m.second);
-    return text;
 }
 
 TEST(EnterPlace, FillsCoordinatesZoneRowAndDstForTheBirth) {
@@ -84,7 +75,8 @@ TEST(EnterPlace, FillsCoordinatesZoneRowAndDstForTheBirth) {
 // The clock of the birth: an offset no row gives goes into the exact offset;
 // Bombay and Calcutta kept their own clocks for years after Indian Standard
 // Time, and before it each place kept its local mean time (longitude / 15).
-TEST(EnterPlace, TheBirthsOwnClockGivesItsUniversalTime) {
+// The universal time these give is the time scales' tests'.
+TEST(EnterPlace, TheBirthsOwnClockGivesItsOffset) {
     struct Case {
         std::string_view query;
         int year, month, day, hour, minute;
@@ -93,20 +85,19 @@ TEST(EnterPlace, TheBirthsOwnClockGivesItsUniversalTime) {
         int zoneRow;
         bool dst;
         std::string_view utcOffset;  // the exact offset the form gets
-        std::string_view universal;  // the universal time the reading takes
     };
     using enum ClockSource;
     const Case cases[] = {
-        {"Kathmandu", 1995, 10, 26, 1, 30, Zone, -1, 34, false, "+05:45", "1995-10-25 19:45:00"},
-        {"Caracas", 2010, 6, 1, 12, 0, Zone, -1, 3, false, "-04:30", "2010-06-01 16:30:00"},
-        {"Kabul", 2000, 1, 15, 12, 0, Zone, -1, 63, false, "+04:30", "2000-01-15 07:30:00"},
-        {"Mumbai", 1950, 6, 1, 10, 0, CityTime, 0, 64, false, "+04:51", "1950-06-01 05:09:00"},
-        {"Mumbai", 1960, 6, 1, 10, 0, Zone, -1, 34, false, "", "1960-06-01 04:30:00"},
-        {"Mumbai", 1955, 6, 1, 10, 0, Zone, 0, 34, false, "", "1955-06-01 04:30:00"},
-        {"Kolkata", 1940, 6, 1, 10, 0, CityTime, 1, 65, false, "+05:53:20", "1940-06-01 04:06:40"},
-        {"Kolkata", 1943, 6, 1, 10, 0, Zone, 1, 34, true, "", "1943-06-01 03:30:00"},
-        {"Delhi", 1903, 6, 1, 12, 0, LocalMeanTime, -1, 64, false, "+05:08:56", "1903-06-01 06:51:04"},
-        {"Kathmandu", 1910, 6, 1, 12, 0, LocalMeanTime, -1, 34, false, "+05:41:17", "1910-06-01 06:18:43"},
+        {"Kathmandu", 1995, 10, 26, 1, 30, Zone, -1, 34, false, "+05:45"},
+        {"Caracas", 2010, 6, 1, 12, 0, Zone, -1, 3, false, "-04:30"},
+        {"Kabul", 2000, 1, 15, 12, 0, Zone, -1, 63, false, "+04:30"},
+        {"Mumbai", 1950, 6, 1, 10, 0, CityTime, 0, 64, false, "+04:51"},
+        {"Mumbai", 1960, 6, 1, 10, 0, Zone, -1, 34, false, ""},
+        {"Mumbai", 1955, 6, 1, 10, 0, Zone, 0, 34, false, ""},
+        {"Kolkata", 1940, 6, 1, 10, 0, CityTime, 1, 65, false, "+05:53:20"},
+        {"Kolkata", 1943, 6, 1, 10, 0, Zone, 1, 34, true, ""},
+        {"Delhi", 1903, 6, 1, 12, 0, LocalMeanTime, -1, 64, false, "+05:08:56"},
+        {"Kathmandu", 1910, 6, 1, 12, 0, LocalMeanTime, -1, 34, false, "+05:41:17"},
     };
     for (const Case& c : cases) {
         FormValues form = FormAt(c.year, c.month, c.day, c.hour, c.minute);
@@ -121,10 +112,7 @@ TEST(EnterPlace, TheBirthsOwnClockGivesItsUniversalTime) {
         EXPECT_EQ(form.utcOffset, c.utcOffset) << what;
         EXPECT_EQ(entry.note.exactOffsetEntered, !c.utcOffset.empty()) << what;
         EXPECT_FALSE(entry.note.warning()) << what;
-        ASSERT_TRUE(ValidateForm(form, true).ok()) << what;
-        BirthData birth;
-        CopyFormToBirthData(form, birth);
-        EXPECT_EQ(Describe(UniversalMoment(birth)), c.universal) << what;
+        EXPECT_TRUE(ValidateForm(form, true).ok()) << what;
     }
 }
 

@@ -159,6 +159,7 @@ TEST(VerdictWindow, EachEndIsTheFirstMinuteOfTheOtherVerdictInAMinuteByMinuteSca
     std::mt19937 clocks(20240608);  // apart, so the other draws stay as they were
     const auto pick = [&](int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); };
     std::array<int, 4> causes{};
+    int fromTheDayBefore = 0, toTheNextDay = 0;
     for (int n = 0; n < births; ++n) {
         BirthData birth = samples::RandomBirth(pick, 4);
         if (const unsigned clock = clocks() % 8; clock < 2) {
@@ -172,6 +173,8 @@ TEST(VerdictWindow, EachEndIsTheFirstMinuteOfTheOtherVerdictInAMinuteByMinuteSca
         for (std::size_t r = 0; r < 2; ++r) {
             const ReferenceWindow& got = r == 0 ? window.lagna : window.moon;
             ASSERT_EQ(Show(got), Show(scanned[r])) << (r == 0 ? "Lagna, " : "Moon, ") << Describe(birth);
+            fromTheDayBefore += got.from.day == -1;
+            toTheNextDay += got.to.day == 1;
             for (const WindowEnd* end : {&got.from, &got.to}) {
                 ++causes[static_cast<std::size_t>(end->setBy)];
                 // No end is a mere change of house, and only Mars's is approximate:
@@ -183,35 +186,11 @@ TEST(VerdictWindow, EachEndIsTheFirstMinuteOfTheOtherVerdictInAMinuteByMinuteSca
             }
         }
     }
-    // Every kind of end turns up (one set by Mars in about one birth in 250).
+    // Every kind of end turns up (one set by Mars in about one birth in 250),
+    // and windows over midnight either way.
     for (const int count : causes) EXPECT_GT(count, births / 1000);
-}
-
-// Every sign the ascendant enters on the Delhi day that gives Mars a house of
-// the other verdict: entered six minutes before its first minute there, the
-// window ends five minutes on; the other signs leave it open there.
-TEST(VerdictWindow, EndsTheMinuteBeforeTheAscendantBringsTheOtherVerdict) {
-    const BirthData midnight = Delhi(1, 0, 0);
-    int crossings = 0;
-    int ends = 0;
-    for (int minute = 1; minute < 24 * 60; ++minute) {
-        const Signs now = SignsAt(Shifted(midnight, minute));
-        const Signs before = SignsAt(Shifted(midnight, minute - 1));
-        if (now.ascendant == before.ascendant) continue;
-        ++crossings;
-        const BirthData birth = Shifted(midnight, minute - 6);
-        const WindowEnd to = WindowOf(birth).lagna.to;
-        SCOPED_TRACE(Describe(birth) + ": " + Show(to));
-        const bool otherVerdict = VerdictOf(HouseOf(now.ascendant, now.mars)) != VerdictOf(HouseOf(before.ascendant, before.mars));
-        ends += otherVerdict;
-        EXPECT_EQ(to.minutesToChange == 6, otherVerdict);
-        if (otherVerdict) {
-            EXPECT_EQ(to.minute, ClockOf(birth, 5).minute);
-            EXPECT_EQ(to.setBy, WindowEndCause::Ascendant);
-        }
-    }
-    EXPECT_EQ(crossings, 12);
-    EXPECT_GT(ends, 0);
+    EXPECT_GT(fromTheDayBefore, births / 1000);
+    EXPECT_GT(toTheNextDay, births / 1000);
 }
 
 // Mars entering each sign in 2000, 90 minutes after a birth at Delhi: where
@@ -268,43 +247,6 @@ TEST(VerdictWindow, MarsToBoundaryIsTheTextsDistanceToTheNearerSignEdge) {
         }
         EXPECT_TRUE(found) << "no birth with Mars at " << c.degrees << " deg " << c.minutes << "'";
     }
-}
-
-TEST(VerdictWindow, WindowPastMidnightNamesTheNextDay) {
-    bool found = false;
-    for (int day = 1; day <= 28 && !found; ++day) {
-        const BirthData birth = Delhi(day, 23, 50);
-        const ReferenceWindow lagna = WindowOf(birth).lagna;
-        if (lagna.to.minutesToChange.value_or(kWindowSearchMinutes) <= 10) continue;
-        found = true;
-        SCOPED_TRACE(Describe(birth) + ": " + Show(lagna));
-        const Clock to = ClockOf(birth, lagna.to.minutesToChange ? *lagna.to.minutesToChange - 1 : kWindowSearchMinutes);
-        EXPECT_EQ(lagna.to.minute, to.minute);
-        EXPECT_EQ(lagna.to.day, 1);
-        EXPECT_EQ(lagna.from.day, 0);
-    }
-    EXPECT_TRUE(found);
-}
-
-// The other verdict begins at 23:57 the evening before a birth at 00:05.
-TEST(VerdictWindow, ChangeBeforeMidnightOfABirthJustAfterIt) {
-    bool found = false;
-    for (int day = 2; day < 2 + 2 * 365 && !found; ++day) {
-        const BirthData birth = Delhi(day, 0, 5);
-        const Signs at2357 = SignsAt(Shifted(birth, -8));
-        const Signs at2358 = SignsAt(Shifted(birth, -7));
-        if (at2357.ascendant == at2358.ascendant ||
-            VerdictOf(HouseOf(at2357.ascendant, at2357.mars)) == VerdictOf(HouseOf(at2358.ascendant, at2358.mars))) {
-            continue;
-        }
-        const ReferenceWindow lagna = WindowOf(birth).lagna;
-        if (lagna.from.minutesToChange != 8) continue;  // another verdict nearer still
-        found = true;
-        SCOPED_TRACE(Describe(birth) + ": " + Show(lagna));
-        EXPECT_EQ(lagna.from.minute, 23 * 60 + 58);
-        EXPECT_EQ(lagna.from.day, -1);
-    }
-    EXPECT_TRUE(found);
 }
 
 // A window with the other verdict's birth `before` and `after` minutes away
