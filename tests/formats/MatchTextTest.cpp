@@ -29,11 +29,10 @@ TEST(MatchText, EachPartOnItsLines) {
     const Match match = MatchReadings(bride, groom);
     const std::string file = ComposeMatchText(bride, groom, match);
     ASSERT_TRUE(file.ends_with("\n"));
-    EXPECT_EQ(file.find('\r'), std::string::npos);
     const std::vector<std::string> lines = Lines(file);
     // Title, blank; two sides of six lines and a blank; the comparison (heading, 6 lines, blank);
     // the Ashtakoota (heading, 8 kootas, total, blank); the doshas (heading, at least one line).
-    ASSERT_GE(lines.size(), 2u + 14u + 8u + 11u + 2u);
+    ASSERT_EQ(lines.size(), 36u + std::max(1, match.ashtakoota->doshaCount));
     EXPECT_EQ(lines[0], "Match of Two Readings");
     EXPECT_EQ(lines[2], "Bride: Ásha?Rao");
     EXPECT_EQ(lines[9], "Groom: Asha Rao");
@@ -42,7 +41,6 @@ TEST(MatchText, EachPartOnItsLines) {
     EXPECT_TRUE(lines[25].starts_with("Varna: ") && lines[32].starts_with("Nadi: "));
     EXPECT_EQ(lines[33], english::TotalLine(*match.ashtakoota));
     EXPECT_EQ(lines[35], "Doshas");
-    EXPECT_EQ(lines.size(), 36u + std::max(1, match.ashtakoota->doshaCount));
 }
 
 }  // namespace
