@@ -102,9 +102,8 @@ private slots:
     void chartEntriesChangeWhatIsDrawn();
     void chartChoiceStaysForTheNextReadingAndStart();
     void toolbarButtonsAreTheMenuEntries();
-    void hiddenToolbarReturnsWithTheNextReading();
+    void barsHideAndTheToolbarReturnsWithTheNextReading();
     void buttonsStayRightAligned();
-    void statusBarEntryShowsAndHidesIt();
     void eachSaveSaysWhereTheFileWentAndNamesTheNext();
     void exitAndCloseBoxEndTheProgram_data();
     void exitAndCloseBoxEndTheProgram();
@@ -421,24 +420,21 @@ void ReadingWindowTest::toolbarButtonsAreTheMenuEntries()
     QCOMPARE(dialogs().fileRequests[0].filter, QStringLiteral("Varelio (*.vrl)"));
 }
 
-void ReadingWindowTest::hiddenToolbarReturnsWithTheNextReading()
+void ReadingWindowTest::barsHideAndTheToolbarReturnsWithTheNextReading()
 {
     ReadingWindow* frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
-    auto* toolbar = Child<QToolBar>(*frame, "TB");
-    QCOMPARE(toolbar->toggleViewAction(), action("mnuToolBar"));
-    QVERIFY(toolbar->isVisible());
-    QVERIFY(action("mnuToolBar")->isChecked());
+    QCOMPARE(frame->statusBar()->objectName(), QStringLiteral("statusBar"));
+    for (const auto& [entry, bar] : {std::pair<const char*, QWidget*>("mnuToolBar", Child<QToolBar>(*frame, "TB")),
+                                     std::pair<const char*, QWidget*>("mnuStatusBar", frame->statusBar())}) {
+        QVERIFY2(bar->isVisible() && action(entry)->isChecked(), entry);
+        action(entry)->trigger();
+        QVERIFY2(!bar->isVisible() && !action(entry)->isChecked(), entry);
+        action(entry)->trigger();
+        QVERIFY2(bar->isVisible() && action(entry)->isChecked(), entry);
+    }
 
     action("mnuToolBar")->trigger();
-    QVERIFY(!toolbar->isVisible());
-    QVERIFY(!action("mnuToolBar")->isChecked());
-    action("mnuToolBar")->trigger();
-    QVERIFY(toolbar->isVisible());
-    QVERIFY(action("mnuToolBar")->isChecked());
-    action("mnuToolBar")->trigger();
-    QVERIFY(!toolbar->isVisible());
-
     action("mnuBack")->trigger();
     frame = calculate(WorkedExampleForm());
     QVERIFY(frame);
@@ -473,22 +469,6 @@ void ReadingWindowTest::buttonsStayRightAligned()
         QVERIFY2(exit->y() == 8 && back->y() == 8 && pdf->y() == 8 && jpeg->y() == 8, qPrintable(where));
         QVERIFY2(qAbs(heading->x() * 2 + heading->width() - band->width()) <= 1, qPrintable(where));
     }
-}
-
-void ReadingWindowTest::statusBarEntryShowsAndHidesIt()
-{
-    ReadingWindow* frame = calculate(WorkedExampleForm());
-    QVERIFY(frame);
-    QStatusBar* status = frame->statusBar();
-    QCOMPARE(status->objectName(), QStringLiteral("statusBar"));
-    QVERIFY(status->isVisible());
-    QVERIFY(action("mnuStatusBar")->isChecked());
-    action("mnuStatusBar")->trigger();
-    QVERIFY(!status->isVisible());
-    QVERIFY(!action("mnuStatusBar")->isChecked());
-    action("mnuStatusBar")->trigger();
-    QVERIFY(status->isVisible());
-    QVERIFY(action("mnuStatusBar")->isChecked());
 }
 
 void ReadingWindowTest::eachSaveSaysWhereTheFileWentAndNamesTheNext()
