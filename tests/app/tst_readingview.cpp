@@ -43,9 +43,6 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays_data()
     QTest::addColumn<bool>("placeWarns");    // a place note in red under the verdicts' lines
     const FormValues worked = WorkedExampleForm();
     QTest::newRow("worked example") << worked << QStringList{"lblWindow0", "lblWindow1"} << false;
-    QTest::newRow("both warnings, the Moon's dosha cancelled")
-        << BornAt(worked, 2000, 1, 5, 3, 20)
-        << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1", "lblWarning1"} << false;
     // Both windows end where Mars enters Aquarius, "to about 05:23, give or take 2 hours": the longest lines.
     QTest::newRow("ends set by Mars, the Moon's dosha cancelled")
         << BornAt(worked, 2000, 2, 4, 4, 0) << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1"}
