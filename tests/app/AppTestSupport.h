@@ -26,6 +26,17 @@ namespace varelio::app::testing {
 // 1 January 2000, 17:30, "Indian Time, IST, +5.3", 28 38 N, 77 13 E, Delhi.
 inline FormValues WorkedExampleForm() { return samples::DelhiForm(); }
 
+// The form's birth moved to another date and time, the place kept.
+inline FormValues BornAt(FormValues form, int year, int month, int day, int hour, int minute)
+{
+    form.yearIndex = year - 1901;
+    form.monthIndex = month - 1;
+    form.dayIndex = day - 1;
+    form.hourIndex = hour;
+    form.minuteIndex = minute;
+    return form;
+}
+
 inline QString Describe(const FormValues& form) { return QString::fromStdString(samples::Describe(form)); }
 
 template <typename T>

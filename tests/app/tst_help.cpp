@@ -123,7 +123,6 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             reached << browser.textCursor().charFormat().anchorHref();
         }
-        QCOMPARE(reached.size(), 3);
         QCOMPARE(reached.removeDuplicates(), 0);
         for (const QString& link : reached)
             QVERIFY2(link.startsWith(QLatin1Char('#')), qPrintable(link));

@@ -28,8 +28,7 @@ class SingleInstanceTest : public QObject {
 private slots:
     void secondCopyIsToldAndStops();
     void readingFileIsHandedToTheRunningCopy();
-    void lockOfADeadCopyIsTakenOver();
-    void lockNamingNoProcess();
+    void staleLockIsTakenOver();
     void lockIsFreeAgainAfterTheRun();
     void lockGoesOnlyWhereTheUserAloneWrites();
     void sessionWithoutRuntimeFolderUsesTheCache();
@@ -130,46 +129,40 @@ void SingleInstanceTest::readingFileIsHandedToTheRunningCopy()
     QCOMPARE(received[0][0].toString(), QDir::current().absoluteFilePath(name));
 }
 
-void SingleInstanceTest::lockOfADeadCopyIsTakenOver()
+// A lock that names no live copy is stale: a dead copy's, an empty or garbled
+// file, an empty folder. But not one a copy starting this moment may be
+// writing, nor a folder that cannot go: the message names those.
+void SingleInstanceTest::staleLockIsTakenOver()
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("varelio.lock"));
-    // The owner's process id is far above any pid this machine hands out.
-    QFile stale(path);
-    QVERIFY(stale.open(QIODevice::WriteOnly));
-    stale.write("2147483000\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
-                QSysInfo::machineHostName().toUtf8() + "\n");
-    stale.close();
-
-    ScriptedDialogs dialogs;
-    std::unique_ptr<QLockFile> lock;
-    QVERIFY(AcquireSingleInstance(path, dialogs, lock));
-    QVERIFY(lock && lock->isLocked());
-    QVERIFY(dialogs.messages.isEmpty());
-}
-
-// An empty or garbled file, an empty folder: stale. But for one a copy starting
-// this moment may be writing, and a folder that cannot go, which is named.
-void SingleInstanceTest::lockNamingNoProcess()
-{
-    for (const auto& [kind, starts] : {std::pair("empty", true), std::pair("garbled", true), std::pair("folder", true),
-                                       std::pair("new", false), std::pair("full folder", false)}) {
+    // The dead copy's process id is far above any pid this machine hands out.
+    const QByteArray dead = "2147483000\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+                            QSysInfo::machineHostName().toUtf8() + "\n";
+    struct Case {
+        const char* kind;
+        bool folder;
+        QByteArray content;  // a folder's: the name of a file in it
+        int ageSeconds;
+        bool starts;
+    };
+    const Case cases[] = {{"dead copy", false, dead, 0, true},     {"empty", false, "", 60, true},
+                          {"garbled", false, "not a lock\n", 60, true}, {"folder", true, "", 0, true},
+                          {"new", false, "", 0, false},           {"full folder", true, "kept", 0, false}};
+    for (const Case& c : cases) {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("varelio.lock"));
-        QFile lock(path);
-        if (QByteArray(kind).endsWith("folder")) {
-            QVERIFY(QDir().mkdir(path) && (qstrcmp(kind, "folder") == 0 || QFile(path + "/kept").open(QIODevice::WriteOnly)));
+        if (c.folder) {
+            QVERIFY(QDir().mkdir(path) && (c.content.isEmpty() || QFile(path + "/" + c.content).open(QIODevice::WriteOnly)));
         } else {
-            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(qstrcmp(kind, "garbled") == 0 ? "not a lock\n" : "") >= 0);
-            QVERIFY(lock.flush() && (qstrcmp(kind, "new") == 0 ||
-                                     lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime)));
-            lock.close();
+            QFile lock(path);
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(c.content) == c.content.size() && lock.flush());
+            QVERIFY(c.ageSeconds == 0 || lock.setFileTime(QDateTime::currentDateTime().addSecs(-c.ageSeconds),
+                                                          QFileDevice::FileModificationTime));
         }
         ScriptedDialogs dialogs;
         std::unique_ptr<QLockFile> held;
-        QVERIFY2(AcquireSingleInstance(path, dialogs, held) == starts, kind);
-        QCOMPARE(dialogs.messages.size(), starts ? 0 : 1);
-        QVERIFY(starts ? held && held->isLocked() : dialogs.messages[0].text.contains(path));
+        QVERIFY2(AcquireSingleInstance(path, dialogs, held) == c.starts, c.kind);
+        QCOMPARE(dialogs.messages.size(), c.starts ? 0 : 1);
+        QVERIFY2(c.starts ? held && held->isLocked() : dialogs.messages[0].text.contains(path), c.kind);
     }
 }
 
