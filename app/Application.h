@@ -43,9 +43,10 @@ public:
 
     // Computes the reading from the input window's form (ComputeReadingFromForm),
     // shows it in a fresh reading window and hides the input window. A refused
-    // form gets its message and changes nothing but the focus or option the
-    // check names. Returns whether a reading window was shown.
-    bool calculateReading();
+    // form gets its message, naming openedFile when a reading file filled the
+    // form, and changes nothing but the focus or option the check names.
+    // Returns whether a reading window was shown.
+    bool calculateReading(const QString& openedFile = {});
 
     // "&Match Two Readings...": shows the one match window (made on first
     // use), whose "Current Reading" takes the reading computed last.
@@ -74,12 +75,12 @@ private:
     // The input window's "Get My Manglik Reading" (and its Open, once the
     // file has filled the form): a reading of its own, or while a side of the
     // match waits for a birth, that side's reading.
-    void calculateRequested();
+    void calculateRequested(const QString& openedFile = {});
     // A side of the match takes the birth entered next in the input window,
     // shown for it; afterwards the input window is as it was (its form, its
     // title, hidden or shown).
     void enterBirthForMatch(MatchSide side);
-    void deliverBirthForMatch();
+    void deliverBirthForMatch(const QString& openedFile);
     void endMatchEntry();
     void openSavedReading();
     void openReadingAt(const QString& path);

@@ -515,9 +515,9 @@ void InputWindow::fillPlaceFields(const FormValues& form)
     utcOffsetField_->setText(FromStd(form.utcOffset));
 }
 
-void InputWindow::showProblem(const Problem& problem)
+void InputWindow::showProblem(const Problem& problem, const QString& openedFile)
 {
-    ShowProblem(dialogs_, this, problem);
+    ShowProblem(dialogs_, this, problem, openedFile);
     focusField(problem.focus);
 }
 

@@ -42,9 +42,10 @@ public:
     FormValues formValues() const;
     // Lets go of a place picked from the completions.
     void setFormValues(const FormValues& form);
-    // A refused check's message, then the focus to the field it names, or
+    // A refused check's message (naming openedFile, the reading file that
+    // filled the form, if one did), then the focus to the field it names, or
     // North or East selected.
-    void showProblem(const Problem& problem);
+    void showProblem(const Problem& problem, const QString& openedFile = {});
     int timeZoneIndex() const;
     // The place finder's note on the offset the form now holds, while the
     // zone row and DST box are still the ones it chose (the exact offset may

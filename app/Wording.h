@@ -24,7 +24,9 @@ namespace varelio::app {
 
 // The message of a problem: the input form's checks as the companion words
 // them, a saved reading that cannot be opened or stored as the windows have
-// always said it. file names the reading file for FileUnreadable.
+// always said it. file names the reading file: the one that cannot be read or
+// is refused (with the reason), or the one that filled the form a check
+// refuses.
 QString ProblemText(const Problem& problem, const QString& file = {});
 
 // The problem's message box: its text, the icon of its severity, titled
