@@ -206,8 +206,9 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     connect(placeCompletion_, &PlaceCompletion::placeChosen, this, &InputWindow::enterPlace);
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_})
         connect(list, &QComboBox::currentIndexChanged, this, &InputWindow::dateOrTimeChanged);
-    for (QLineEdit* field : {cityField_, stateField_, countryField_, latDegreesField_, latMinutesField_,
-                             lonDegreesField_, lonMinutesField_, utcOffsetField_})
+    connect(cityField_, &QLineEdit::textChanged, this, &InputWindow::cityChanged);
+    for (QLineEdit* field : {stateField_, countryField_, latDegreesField_, latMinutesField_, lonDegreesField_,
+                             lonMinutesField_, utcOffsetField_})
         connect(field, &QLineEdit::textChanged, this, &InputWindow::placeFieldChanged);
     for (QButtonGroup* group : {latDirectionGroup_, lonDirectionGroup_})
         connect(group, &QButtonGroup::idToggled, this, &InputWindow::placeFieldChanged);
@@ -594,10 +595,51 @@ void InputWindow::dateOrTimeChanged()
     updatePlaceNote();
 }
 
+void InputWindow::cityChanged()
+{
+    if (!enteredPlace_ || filling_)
+        return;
+    // A city typed over the place picked takes the place's other fields with
+    // it, so no reading can pair the new city with the old place; typed back
+    // (a slip mended) before anything else was entered, they come back.
+    const bool names = cityNamesEnteredPlace();
+    if (names == placeFieldsCleared()) {
+        // The city itself is left alone: the cursor stays where it is typed.
+        const QScopedValueRollback filling(filling_, true);
+        const FormValues none;
+        const FormValues& place = names ? enteredFields_ : none;
+        const std::pair<QLineEdit*, const std::string&> fields[] = {
+            {stateField_, place.state},       {countryField_, place.country},  {latDegreesField_, place.latDeg},
+            {latMinutesField_, place.latMin}, {lonDegreesField_, place.lonDeg}, {lonMinutesField_, place.lonMin},
+            {utcOffsetField_, place.utcOffset}};
+        for (const auto& [field, text] : fields)
+            field->setText(FromStd(text));
+        if (names) {
+            SelectIndex(zoneList_, place.zoneIndex);
+            daylightSavingBox_->setChecked(place.dst);
+            SelectDirection(latDirectionGroup_, northOption_, southOption_, place.latDirection);
+            SelectDirection(lonDirectionGroup_, eastOption_, westOption_, place.lonDirection);
+        }
+    }
+    updatePlaceNote();
+}
+
 void InputWindow::placeFieldChanged()
 {
-    if (enteredPlace_ && !filling_)
+    if (!enteredPlace_ || filling_)
+        return;
+    // Entered by hand after the city left the place: the place is given up.
+    if (!cityNamesEnteredPlace())
+        letGoOfPlace();
+    else
         updatePlaceNote();
+}
+
+bool InputWindow::placeFieldsCleared() const
+{
+    const FormValues now = formValues();
+    return now.state.empty() && now.country.empty() && now.latDeg.empty() && now.latMin.empty() &&
+           now.lonDeg.empty() && now.lonMin.empty() && now.utcOffset.empty();
 }
 
 void InputWindow::zoneChosenByHand()
@@ -633,14 +675,8 @@ void InputWindow::updatePlaceNote()
         showNote(ZoneNoteText(enteredNote_), enteredNote_.warning());
         return;
     }
-    const FormValues now = formValues();
-    const FormValues& was = enteredFields_;
-    const bool coordinatesAndZoneKept =
-        now.latDeg == was.latDeg && now.latMin == was.latMin && now.latDirection == was.latDirection &&
-        now.lonDeg == was.lonDeg && now.lonMin == was.lonMin && now.lonDirection == was.lonDirection &&
-        now.zoneIndex == was.zoneIndex && now.dst == was.dst && now.utcOffset == was.utcOffset;
-    if (coordinatesAndZoneKept && !cityNamesEnteredPlace()) {
-        showNote(PlaceLeftBehindText(FromStd(enteredPlace_->Label())), true);
+    if (!cityNamesEnteredPlace()) {
+        showNote(PlaceClearedText(FromStd(enteredPlace_->Label())), true);
         return;
     }
     const ZoneNote note = placeNote();

@@ -7,8 +7,10 @@
 // the date and time, and chooses them again when those change, for as long as
 // the place, zone, DST and offset fields still hold what was entered. Once one
 // is changed by hand the note stays and says that the zone no longer follows
-// the date; once the city typed no longer names the place picked while its
-// coordinates and zone are still in the form, the note says so in red.
+// the date. Once the city typed no longer names the place picked, the place's
+// other fields (state, country, coordinates, exact offset) are emptied and the
+// note says so in red; the city typed back before anything else is entered
+// brings them back, anything else entered gives the place up.
 // Choosing a zone row or ticking the DST box by hand empties the exact offset,
 // which would otherwise be used instead of them.
 #pragma once
@@ -89,7 +91,11 @@ private:
     // a new date or time, let go once a place field is changed by other hands.
     void enterPlace(const Place& place);
     void dateOrTimeChanged();
+    void cityChanged();
     void placeFieldChanged();
+    // State, country, coordinates and exact offset all empty, as a city typed
+    // over the place leaves them.
+    bool placeFieldsCleared() const;
     bool fieldsHoldEnteredPlace() const;
     // Whether the city field still names the place picked, in English or by
     // the other name it was found by.

@@ -396,9 +396,10 @@ QString ZoneNoteByHandText(const ZoneNote& note)
     return Wording::tr("%1; changed by hand, so the zone no longer follows the date").arg(text);
 }
 
-QString PlaceLeftBehindText(const QString& placeLabel)
+QString PlaceClearedText(const QString& placeLabel)
 {
-    return Wording::tr("Latitude, longitude and time zone are still those of %1: change them or pick the new place")
+    return Wording::tr("The city no longer names %1, so its state, country, latitude, longitude and exact offset "
+                       "were emptied: pick the new city from the list, or enter them and check the time zone")
         .arg(placeLabel);
 }
 

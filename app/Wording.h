@@ -73,9 +73,10 @@ QString ZoneNoteText(const ZoneNote& note);
 // date.
 QString ZoneNoteByHandText(const ZoneNote& note);
 
-// "Latitude, longitude and time zone are still those of Mumbai, Maharashtra,
-// India": the city typed no longer names the place picked.
-QString PlaceLeftBehindText(const QString& placeLabel);
+// The city typed no longer names the place picked (its label, "Mumbai,
+// Maharashtra, India"), whose state, country, coordinates and exact offset
+// were emptied.
+QString PlaceClearedText(const QString& placeLabel);
 
 // "Offset: UTC+5:30, zone row", "Offset: UTC-4:00, zone row with DST",
 // "Offset: UTC+5:45, exact": the offset from universal time the reading used.

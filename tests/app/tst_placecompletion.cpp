@@ -32,7 +32,7 @@ private slots:
 
     void pickedPlaceFillsTheFormAndFollowsTheDate();
     void handEditsKeepTheNoteAndStopFollowingTheDate();
-    void aCityTypedOverThePlaceSaysItsPlaceIsStillThere();
+    void aCityTypedOverThePlaceEmptiesIt();
     void anOffsetNoRowGivesGoesIntoTheExactOffset();
     void anOldNameFindsTheCity();
     void aBirthEnteredForTheMatchGivesThePlaceBack();
@@ -145,22 +145,33 @@ void PlaceCompletionTest::handEditsKeepTheNoteAndStopFollowingTheDate()
     QVERIFY(note()->text().isEmpty());
 }
 
-// A city the finder does not know, typed over the place picked: the place's
-// coordinates and zone are still in the form, and the note says so in red
-// until they are changed or another place is picked.
-void PlaceCompletionTest::aCityTypedOverThePlaceSaysItsPlaceIsStillThere()
+// A city typed over the place picked empties the place's other fields, so no
+// reading pairs the new city with the old place; typed back, they return;
+// anything else entered then gives the place up.
+void PlaceCompletionTest::aCityTypedOverThePlaceEmptiesIt()
 {
     QVERIFY(pick(QStringLiteral("New Y"), QStringLiteral("New York, New York, United States of America")));
+    const QString newYork = placeFields();
     type(QStringLiteral("Kasauli"));
-    QCOMPARE(note()->text(), QStringLiteral("Latitude, longitude and time zone are still those of New York, New York, "
-                                            "United States of America: change them or pick the new place"));
+    // The zone row and the DST box stay (the list has no empty row); the note asks to check them.
+    QCOMPARE(placeFields(), QStringLiteral("Kasauli|||  N|  W|") + newYork.section(QLatin1Char('|'), 5));
+    QCOMPARE(note()->text(), QStringLiteral("The city no longer names New York, New York, United States of America, "
+                                            "so its state, country, latitude, longitude and exact offset were "
+                                            "emptied: pick the new city from the list, or enter them and check the "
+                                            "time zone"));
     QVERIFY(red());
+    Child<QPushButton>(input(), "cmdCalculate")->click();
+    QVERIFY(driven_->program().readingWindow() == nullptr);
+    QCOMPARE(driven_->dialogs.messages.value(0).text, QStringLiteral("Please Enter Degree of Latitude"));
+
     type(QStringLiteral("new york"));  // names the place again
+    QCOMPARE(placeFields(), QString(newYork).replace(0, 8, QStringLiteral("new york")));
     QVERIFY(note()->text().startsWith(QStringLiteral("America/New_York on ")));
     type(QStringLiteral("Kasauli"));
     field("txtLatDeg")->setText(QStringLiteral("30"));
-    QVERIFY2(note()->text().endsWith(QStringLiteral("no longer follows the date")), qPrintable(note()->text()));
-    QVERIFY(!red());
+    QVERIFY(note()->text().isEmpty());
+    type(QStringLiteral("New York"));  // the place was given up: nothing comes back
+    QVERIFY(field("txtState")->text().isEmpty());
     QVERIFY(pick(QStringLiteral("Mumb"), QStringLiteral("Mumbai, Maharashtra, India")));
     QVERIFY(note()->text().startsWith(QStringLiteral("Asia/Kolkata on ")) && !red());
 }
