@@ -39,6 +39,7 @@ Application::Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinde
     connect(inputWindow_.get(), &InputWindow::openRequested, this, &Application::openSavedReading);
     connect(inputWindow_.get(), &InputWindow::matchRequested, this, &Application::showMatchWindow);
     connect(inputWindow_.get(), &InputWindow::closed, this, &Application::inputWindowClosed);
+    connect(inputWindow_.get(), &InputWindow::exitRequested, this, &Application::exit);
     // A web page that cannot be opened is reported through these dialogs.
     links::SetMessageDialogs(&dialogs_);
 }
@@ -218,6 +219,10 @@ void Application::back()
 
 void Application::newReading()
 {
+    // A new reading of its own: a birth the match asked for is given up, and
+    // the form starts empty.
+    endMatchEntry();
+    inputWindow_->clearForm();
     inputWindow_->show();
     closeReadingWindow();
 }

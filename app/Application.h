@@ -55,7 +55,8 @@ public:
 
     // Back: the reading window closes, then the input window shows.
     void back();
-    // New: the input window shows, then the reading window closes.
+    // New: the input window shows with an empty form, then the reading
+    // window closes.
     void newReading();
     // Exit: both windows close and finished() is emitted, once.
     void exit();

@@ -5,6 +5,7 @@
 #include "app/Colours.h"
 #include "app/PlaceCompletion.h"
 #include "app/ScreenFit.h"
+#include "app/Shortcuts.h"
 #include "app/WebLinks.h"
 #include "app/Wording.h"
 #include "VarelioVersion.h"
@@ -16,8 +17,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -44,6 +48,81 @@ QComboBox* MakeList(const char* name, QWidget* parent)
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setEditable(false);
+    return list;
+}
+
+// A list of numbers (day, year, hour, minute) in which digits typed pick the
+// number typed: "1" picks 1 even while 1 shows, "3" then "1" picks 31, and
+// "1985" walks 1901, 1901, 1980 to 1985. A list's own search would start
+// after the entry shown and turn a day of 1, typed "1", into 10. A digit that
+// continues no entry starts a new number; so does a pause as long as the
+// desktop's keyboard search allows. The same holds in the open list.
+class NumberList final : public QComboBox {
+public:
+    explicit NumberList(QWidget* parent) : QComboBox(parent) { view()->installEventFilter(this); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int entry = EntryTyped(*event);
+        if (entry == kNotADigit) {
+            QComboBox::keyPressEvent(event);
+            return;
+        }
+        if (entry >= 0 && entry != currentIndex()) {
+            setCurrentIndex(entry);
+            emit activated(entry);
+        }
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == view() && event->type() == QEvent::KeyPress) {
+            const int entry = EntryTyped(*static_cast<QKeyEvent*>(event));
+            if (entry >= 0)
+                view()->setCurrentIndex(model()->index(entry, modelColumn()));
+            if (entry != kNotADigit)
+                return true;
+        }
+        return QComboBox::eventFilter(watched, event);
+    }
+
+private:
+    static constexpr int kNotADigit = -2;
+
+    // The entry the key picks, -1 for a digit that picks none, kNotADigit
+    // for any other key.
+    int EntryTyped(const QKeyEvent& event)
+    {
+        const QString text = event.text();
+        if (text.size() != 1 || !text.front().isDigit() || text.front().unicode() > 0x7F ||
+            (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return kNotADigit;
+        const bool continuing = sinceKey_.isValid() && sinceKey_.elapsed() < QApplication::keyboardInputInterval();
+        sinceKey_.start();
+        for (const QString& number : {continuing ? typed_ + text : QString(), text}) {
+            if (number.isEmpty())
+                continue;
+            int entry = findText(number, Qt::MatchExactly);
+            if (entry < 0)
+                entry = findText(number, Qt::MatchStartsWith);
+            if (entry >= 0) {
+                typed_ = number;
+                return entry;
+            }
+        }
+        typed_.clear();
+        return -1;
+    }
+
+    QString typed_;
+    QElapsedTimer sinceKey_;
+};
+
+QComboBox* MakeNumberList(const char* name, QWidget* parent)
+{
+    auto* list = new NumberList(parent);
+    list->setObjectName(QLatin1String(name));
     return list;
 }
 
@@ -244,7 +323,9 @@ void InputWindow::buildMenus()
     file->addSeparator();
     QAction* exit = file->addAction(tr("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    // Quits the program, as the reading window's Exit and Ctrl+Q do.
+    exit->setShortcuts(QuitKeys());
+    connect(exit, &QAction::triggered, this, &InputWindow::exitRequested);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -275,9 +356,9 @@ QWidget* InputWindow::buildBirthGroup()
     const ListRange months = RangeOf(FormList::Month);
     for (int month = months.firstValue; month <= months.lastValue(); ++month)
         monthList_->addItem(MonthName(month));
-    dayList_ = MakeList("cboDate", group);
+    dayList_ = MakeNumberList("cboDate", group);
     FillNumbers(dayList_, FormList::Day);
-    yearList_ = MakeList("cboYear", group);
+    yearList_ = MakeNumberList("cboYear", group);
     FillNumbers(yearList_, FormList::Year);
     auto* date = new QHBoxLayout;
     date->addWidget(monthList_, 2);
@@ -286,9 +367,9 @@ QWidget* InputWindow::buildBirthGroup()
     grid->addWidget(new QLabel(tr("Date of Birth"), group), 1, 0);
     grid->addLayout(date, 1, 1);
 
-    hourList_ = MakeList("cboHour", group);
+    hourList_ = MakeNumberList("cboHour", group);
     FillNumbers(hourList_, FormList::Hour);
-    minuteList_ = MakeList("cboMinute", group);
+    minuteList_ = MakeNumberList("cboMinute", group);
     FillNumbers(minuteList_, FormList::Minute);
     auto* time = new QHBoxLayout;
     time->addWidget(hourList_);
@@ -470,6 +551,12 @@ FormValues InputWindow::formValues() const
     form.country = ToStd(countryField_->text());
     form.utcOffset = ToStd(utcOffsetField_->text());
     return form;
+}
+
+void InputWindow::clearForm()
+{
+    setFormValues(InitialFormValues());
+    nameField_->setFocus();
 }
 
 void InputWindow::setFormValues(const FormValues& form)

@@ -44,6 +44,8 @@ public:
     FormValues formValues() const;
     // Lets go of a place picked from the completions.
     void setFormValues(const FormValues& form);
+    // New: the form as the window first opened, the focus in the name.
+    void clearForm();
     // A refused check's message (naming openedFile, the reading file that
     // filled the form, if one did), then the focus to the field it names, or
     // North or East selected.
@@ -70,6 +72,8 @@ signals:
     void calculateRequested();
     void openRequested();
     void matchRequested();
+    // "&Exit" (Ctrl+Q): the program should end.
+    void exitRequested();
     void closed();
 
 protected:
