@@ -35,6 +35,8 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -117,6 +119,41 @@ private:
 
     QString typed_;
     QElapsedTimer sinceKey_;
+};
+
+// The time-zone list, which shows a text of its own in place of the row while
+// an exact offset is used instead of it: the nearest row (USSR Zone 4 for
+// Bombay Time's +4:51) would otherwise read as the birth's zone. The row
+// stays selected, for the reading file's line and for a look at the list.
+class ZoneList final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    // Also the box's accessible description, so a screen reader says it too.
+    void showInsteadOfRow(const QString& text)
+    {
+        insteadOfRow_ = text;
+        setAccessibleDescription(text);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (insteadOfRow_.isEmpty()) {
+            QComboBox::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText = insteadOfRow_;
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+
+private:
+    QString insteadOfRow_;
 };
 
 QComboBox* MakeNumberList(const char* name, QWidget* parent)
@@ -269,7 +306,8 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     scroller->setWidgetResizable(true);
     scroller->setWidget(body);
     page->addWidget(scroller, 1);
-    page->addWidget(buildPromoBand());
+    QWidget* band = buildPromoBand();
+    page->addWidget(band);
     setCentralWidget(central);
 
     connect(calculateButton_, &QPushButton::clicked, this, &InputWindow::calculateRequested);
@@ -306,9 +344,12 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    // Wide enough for the whole form, so no scroll bar shows at the start
-    // (KeepOnScreen shrinks it again on a screen too small for it).
-    resize(std::max(900, body->minimumSizeHint().width()), 480);
+    // Wide and high enough for the whole form, a note of two lines among it,
+    // so no scroll bar shows (KeepOnScreen shrinks it again on a screen too
+    // small for it).
+    zoneNote_->setMinimumHeight(2 * zoneNote_->fontMetrics().lineSpacing());
+    const int width = std::max(900, body->minimumSizeHint().width());
+    resize(width, menuBar()->sizeHint().height() + body->sizeHint().height() + band->sizeHint().height());
     // Typing starts with the name, not on the first button.
     nameField_->setFocus();
 }
@@ -383,7 +424,9 @@ QWidget* InputWindow::buildBirthGroup()
     daylightSavingBox_->setObjectName(QStringLiteral("chkDST"));
     grid->addWidget(daylightSavingBox_, 3, 1);
 
-    zoneList_ = MakeList("cboTimeZone", group);
+    auto* zoneList = new ZoneList(group);
+    zoneList_ = zoneList;
+    zoneList_->setObjectName(QStringLiteral("cboTimeZone"));
     zoneList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     zoneList_->setMinimumContentsLength(30);
     QStringList zones;
@@ -402,6 +445,13 @@ QWidget* InputWindow::buildBirthGroup()
     utcOffsetField_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[+\\-\u2212]?[0-9]{0,2}(:[0-9]{0,2}(:[0-9]{0,2})?)?")), utcOffsetField_));
     utcOffsetField_->setFixedWidth(utcOffsetField_->fontMetrics().horizontalAdvance(QStringLiteral("+00:00:00")) + 16);
+    connect(utcOffsetField_, &QLineEdit::textChanged, zoneList, [zoneList](const QString& text) {
+        const bool used = ParseUtcOffset(text.toStdString()).has_value();
+        zoneList->showInsteadOfRow(used ? tr("Not used: the exact UTC offset applies") : QString());
+        zoneList->setToolTip(used ? tr("The exact UTC offset beside it is used instead of this row and the DST box; "
+                                       "choosing a row empties it.")
+                                  : QString());
+    });
     auto* zone = new QHBoxLayout;
     zone->setSpacing(6);
     zone->addWidget(zoneList_, 1);

@@ -109,10 +109,16 @@ void PlaceCompletionTest::pickedPlaceFillsTheFormAndFollowsTheDate()
                                             "time recorded in it, enter +04:51"));
     list("cboHour")->setCurrentIndex(24);  // the midnight ending 1 March 1943 counts too
     QVERIFY(Child<QCheckBox>(input(), "chkDST")->isChecked());
-    // Bombay Time in 1950, no row of its own: the exact offset holds it.
+    // Bombay Time in 1950, no row of its own: the exact offset holds it, and
+    // the zone box does not pass the nearest row off as Bombay's.
+    QComboBox* zone = list("cboTimeZone");
+    QCOMPARE(zone->accessibleDescription(), QString());
     list("cboYear")->setCurrentIndex(1950 - 1901);
     QCOMPARE(placeFields(), QStringLiteral("Mumbai|Maharashtra|India|19 4 N|72 53 E|64|no DST|+04:51"));
     QVERIFY(!red());
+    QCOMPARE(zone->accessibleDescription(), QStringLiteral("Not used: the exact UTC offset applies"));
+    zone->activated(34);  // a row chosen by hand empties the offset
+    QCOMPARE(zone->accessibleDescription(), QString());
 }
 
 // A hand edit keeps the note, which says the zone no longer follows the date;
