@@ -266,7 +266,8 @@ QString ChartName(DivisionalChart chart)
     case DivisionalChart::Rasi: return Wording::tr("Rasi (D1)");
     case DivisionalChart::Hora: return Wording::tr("Hora (D2)");
     case DivisionalChart::Drekkana: return Wording::tr("Drekkana (D3)");
-    case DivisionalChart::Saptamsa: return Wording::tr("Saptamsa (D7)");
+    // The View menu's own caption, "&Sapthamsa".
+    case DivisionalChart::Saptamsa: return Wording::tr("Sapthamsa (D7)");
     case DivisionalChart::Navamsa: return Wording::tr("Navamsa (D9)");
     case DivisionalChart::Dasamsa: return Wording::tr("Dasamsa (D10)");
     case DivisionalChart::Dwadasamsa: return Wording::tr("Dwadasamsa (D12)");
@@ -434,6 +435,13 @@ QString MonthName(int month)
 
 QString BodyLabel(BodyIndex body)
 {
+    // The nodes and the ascendant have no English names of their own.
+    switch (body) {
+    case kRahu: return Wording::tr("Rahu / North Node");
+    case kKetu: return Wording::tr("Ketu / South Node");
+    case kAscendant: return Wording::tr("Lagna / Asc");
+    default: break;
+    }
     return Wording::tr("%1 / %2", "Sanskrit / English name of a body")
         .arg(FromView(kBodyNamesSanskrit[body]), FromView(kBodyNamesEnglish[body]));
 }

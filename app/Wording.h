@@ -85,7 +85,9 @@ QString OffsetUsedText(const BirthData& birth);
 // "January" for 1 .. "December" for 12; empty outside.
 QString MonthName(int month);
 
-// "Surya / Sun": the body's Sanskrit and English names from the astro tables.
+// "Surya / Sun": the body's Sanskrit and English names from the astro tables;
+// "Rahu / North Node", "Ketu / South Node" and "Lagna / Asc" for the nodes and
+// the ascendant.
 QString BodyLabel(BodyIndex body);
 
 // --- Two readings matched: the sentences of formats/English's match words. ---

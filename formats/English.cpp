@@ -159,7 +159,7 @@ std::string_view ChartName(DivisionalChart chart) {
         case DivisionalChart::Rasi: return "Rasi (D1)";
         case DivisionalChart::Hora: return "Hora (D2)";
         case DivisionalChart::Drekkana: return "Drekkana (D3)";
-        case DivisionalChart::Saptamsa: return "Saptamsa (D7)";
+        case DivisionalChart::Saptamsa: return "Sapthamsa (D7)";
         case DivisionalChart::Navamsa: return "Navamsa (D9)";
         case DivisionalChart::Dasamsa: return "Dasamsa (D10)";
         case DivisionalChart::Dwadasamsa: return "Dwadasamsa (D12)";

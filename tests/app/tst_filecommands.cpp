@@ -441,7 +441,7 @@ private slots:
         QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastSaved), dir.filePath("chart_001.jpg"));
         QCOMPARE(dialogs.fileRequests[2].initialName, chosen);
         // The reading view's fixed size, pixel for pixel at the usual 96 dots per inch.
-        QCOMPARE(clientSize, QSize(717, 490));
+        QCOMPARE(clientSize, QSize(717, 535));
         QCOMPARE(QImage(chosen).size(), (QSizeF(clientSize) * window.devicePixelRatioF()).toSize());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"chart.jpg", "chart_001.jpg"}));
         QVERIFY(dialogs.messages.isEmpty());
