@@ -348,6 +348,10 @@ void ReadingWindowTest::chartEntriesChangeWhatIsDrawn()
         const QImage now = OnScreen(chart);
         QVERIFY2(now != before && action(name)->isChecked() && !frame->viewWindow()->isMinimized(), name);
         QCOMPARE(now, Expected(program().reading(), choice, chart));
+        // The chart's title names it as its entry does ("Sapthamsa (D7)").
+        if (QByteArray(name).startsWith("mnuSub_"))
+            QVERIFY2(chart.content().title.startsWith(action(name)->text().remove(QLatin1Char('&')) + QLatin1String(" (D")),
+                     qPrintable(chart.content().title));
         before = now;
     }
     QCOMPARE(Marks(*frame), QStringLiteral("mnuNatal,mnuColorOn,mnuChart"));
