@@ -203,7 +203,7 @@ QString ProblemText(const Problem& problem, const QString& file)
     // A form check refusing what a file filled in says where it came from.
     if (problem.step == 0 || file.isEmpty())
         return text;
-    return Wording::tr("%1\nThe form was filled from the reading file \"%2\".").arg(text, file);
+    return Wording::tr("%1\nFrom the reading file \"%2\".").arg(text, file);
 }
 
 void ShowProblem(Dialogs& dialogs, QWidget* parent, const Problem& problem, const QString& file)

@@ -163,11 +163,11 @@ private slots:
         QTest::newRow("a text file") << "notes.vrl"
                                      << "Please Check The File.\n\"%1\" is not a saved reading: its name holds a "
                                         "control character.";
-        QTest::newRow("refused by the checks") << "nameless.vrl" << "Please Enter Your Name\nThe form was filled from "
-                                                                     "the reading file \"%1\".";
+        QTest::newRow("refused by the checks") << "nameless.vrl"
+                                               << "Please Enter Your Name\nFrom the reading file \"%1\".";
         QTest::newRow("a bad 18th line") << "offset.vrl" << "Please Enter the Exact UTC Offset as +HH:MM, from -14:00 "
-                                                             "to +14:00, or leave it empty\nThe form was filled from "
-                                                             "the reading file \"%1\".";
+                                                             "to +14:00, or leave it empty\nFrom the reading file "
+                                                             "\"%1\".";
     }
     void badFileKeepsTheInputWindow()
     {
