@@ -1056,7 +1056,7 @@ void WriteConclusion(Writer<JsonLayout::Indented>& w, const MatchConclusion& c) 
     if (c.manglikStands()) {
         w.Element();
         w.Open('{');
-        w.Member("name", std::string_view("Manglik dosha"));
+        w.Member("name", english::ManglikDoshaName());
         w.Member("side", SideCode(c.manglikSide));
         w.Close('}');
     }

@@ -358,7 +358,7 @@ std::string ConclusionLine(const MatchConclusion& c) {
             break;
     }
     std::vector<std::string> standing;
-    if (c.manglikStands()) standing.push_back("the " + Side(side) + "'s Manglik dosha");
+    if (c.manglikStands()) standing.push_back("the " + Side(side) + "'s " + std::string(ManglikDoshaName()));
     for (int i = 0; i < c.standingCount; ++i) {
         standing.emplace_back(DoshaName(c.standing[static_cast<std::size_t>(i)]));
     }
@@ -460,6 +460,8 @@ std::string_view DoshaName(Dosha dosha) {
     }
     return {};
 }
+
+std::string_view ManglikDoshaName() { return "Manglik dosha"; }
 
 std::string DoshaExceptionText(DoshaException exception, const Ashtakoota& m) {
     switch (exception) {

@@ -101,6 +101,9 @@ std::string TotalLine(const Ashtakoota& match);
 // "Nadi dosha", "Bhakoot dosha", "Gana dosha"
 std::string_view DoshaName(Dosha dosha);
 
+// "Manglik dosha", as the conclusion lists a lone Manglik's.
+std::string_view ManglikDoshaName();
+
 // "both Moon signs ruled by Saturn", "both Moon signs have one lord" (one sign), ...
 std::string DoshaExceptionText(DoshaException exception, const Ashtakoota& match);
 
