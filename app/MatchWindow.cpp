@@ -52,40 +52,39 @@ QLabel* Heading(QWidget* parent, const QString& text)
     return heading;
 }
 
-// What a family cannot know, as a tooltip: the koota, its names and its points.
+// What a family cannot know, as a tooltip: each koota, Varna to Nadi, its names and its points.
 QString KootaTerm(Koota koota)
 {
-    switch (koota) {
-    case Koota::Varna:
-        return MatchWindow::tr("Varna, the class of the Moon sign: Brahmin (Cancer, Scorpio, Pisces), Kshatriya "
-                               "(Aries, Leo, Sagittarius), Vaishya (Taurus, Virgo, Capricorn), Shudra (Gemini, Libra, "
-                               "Aquarius). 1 point when the groom's is not lower than the bride's.");
-    case Koota::Vashya:
-        return MatchWindow::tr("Vashya, the kind of the Moon sign: Chatushpada (four-footed), Manava (human), Jalachara "
-                               "(of the water), Vanachara (of the wild, Leo), Keeta (insect, Scorpio). 2 points for the "
-                               "same kind, less when one is the other's prey or out of its control.");
-    case Koota::Tara:
-        return MatchWindow::tr("Tara, the birth stars counted from each other in nines: the 3rd, 5th and 7th are "
-                               "unfavourable. 1.5 points for each favourable direction.");
-    case Koota::Yoni:
-        return MatchWindow::tr("Yoni, the animal of each Moon nakshatra: 4 points for the same animal, down to 0 for "
-                               "sworn enemies.");
-    case Koota::GrahaMaitri:
-        return MatchWindow::tr("Graha Maitri, the friendship of the lords of the two Moon signs: 5 points for one lord "
-                               "or two friends, down to 0 for two enemies.");
-    case Koota::Gana:
-        return MatchWindow::tr("Gana, the temperament of each Moon nakshatra: Deva (divine), Manushya (human), "
-                               "Rakshasa (demonic). 6 points for the same; a Rakshasa with either other gives 0 or 1, "
-                               "the Gana dosha.");
-    case Koota::Bhakoot:
-        return MatchWindow::tr("Bhakoot, how far apart the two Moon signs are: 2/12, 5/9 and 6/8 give 0, the Bhakoot "
-                               "dosha, which no total outweighs unless an exception lifts it.");
-    case Koota::Nadi:
-        return MatchWindow::tr("Nadi, the pulse of each Moon nakshatra: Adi (first), Madhya (middle) or Antya (last). "
-                               "The same nadi gives 0, the Nadi dosha, which no total outweighs unless an exception "
-                               "lifts it.");
-    }
-    return {};
+    static const char* const kTerms[kKootaCount] = {
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Varna, the class of the Moon sign: Brahmin (Cancer, Scorpio, Pisces), Kshatriya (Aries, "
+                          "Leo, Sagittarius), Vaishya (Taurus, Virgo, Capricorn), Shudra (Gemini, Libra, Aquarius). 1 "
+                          "point when the groom's is not lower than the bride's."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Vashya, the kind of the Moon sign: Chatushpada (four-footed), Manava (human), Jalachara (of "
+                          "the water), Vanachara (of the wild, Leo), Keeta (insect, Scorpio). 2 points for the same "
+                          "kind, less when one is the other's prey or out of its control."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Tara, the birth stars counted from each other in nines: the 3rd, 5th and 7th are "
+                          "unfavourable. 1.5 points for each favourable direction."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Yoni, the animal of each Moon nakshatra: 4 points for the same animal, down to 0 for sworn "
+                          "enemies."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Graha Maitri, the friendship of the lords of the two Moon signs: 5 points for one lord or "
+                          "two friends, down to 0 for two enemies."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Gana, the temperament of each Moon nakshatra: Deva (divine), Manushya (human), Rakshasa "
+                          "(demonic). 6 points for the same; a Rakshasa with either other gives 0 or 1, the Gana "
+                          "dosha."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Bhakoot, how far apart the two Moon signs are: 2/12, 5/9 and 6/8 give 0, the Bhakoot dosha, "
+                          "which no total outweighs unless an exception lifts it."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Nadi, the pulse of each Moon nakshatra: Adi (first), Madhya (middle) or Antya (last). The "
+                          "same nadi gives 0, the Nadi dosha, which no total outweighs unless an exception lifts it."),
+    };
+    return MatchWindow::tr(kTerms[static_cast<std::size_t>(koota)]);
 }
 
 // The dosha's percentage beside a verdict.

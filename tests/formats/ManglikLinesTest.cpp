@@ -5,6 +5,7 @@
 
 #include "tests/support/Births.h"
 #include "tests/support/MatchLines.h"
+#include "tests/support/SampleBirths.h"
 
 #include <gtest/gtest.h>
 
@@ -62,11 +63,8 @@ TEST(ManglikLines, NoLineContradictsAnotherForEveryPairOfRandomBirths) {
 // The checker is no mere echo: lines that disagree, as the old rule wrote
 // them in 59% of random pairs, are caught.
 TEST(ManglikLines, TheCheckerFindsLinesThatDisagree) {
-    Reading bride, groom;
-    bride.birthData = samples::BirthOf(samples::kDelhi2000);
-    groom.birthData = samples::BirthOf(samples::kMumbai1985);
-    ComputeReading(bride);
-    ComputeReading(groom);
+    const Reading bride = samples::ReadingOf(samples::DelhiForm());
+    const Reading groom = samples::ReadingOf(samples::MumbaiForm());
     const std::string file = ComposeMatchText(bride, groom, MatchReadings(bride, groom));
     ASSERT_TRUE(samples::CheckMatchLines(file).contradictions.empty()) << file;
     // The line after the one starting so, or that line, replaced.
