@@ -422,21 +422,40 @@ QString VerdictLine(const ManglikVerdict& verdict)
 QString ComparisonLine(const ReferenceComparison& c)
 {
     const QString reference = ReferenceName(c.reference);
+    const bool counted = IsCounted(c.reference);
     const bool bride = c.side.value_or(MatchSide::Bride) == MatchSide::Bride;
+    QString line;
     switch (c.balance) {
     case ManglikBalance::Unknown: return Wording::tr("From %1: cannot be compared, a verdict is unknown").arg(reference);
-    case ManglikBalance::Neither: return Wording::tr("From %1: neither is Manglik").arg(reference);
-    case ManglikBalance::BothBalanced: return Wording::tr("From %1: both are Manglik, so the doshas balance").arg(reference);
-    case ManglikBalance::DoshaStands:
-        return bride ? Wording::tr("From %1: only the bride is Manglik, and the dosha stands").arg(reference)
-                     : Wording::tr("From %1: only the groom is Manglik, and the dosha stands").arg(reference);
-    case ManglikBalance::DoshaCancelled: {
-        const QString reason = c.cancellation ? CancellationReason(*c.cancellation, c.reference) : QString();
-        return bride ? Wording::tr("From %1: only the bride is Manglik, and the dosha is cancelled: %2").arg(reference, reason)
-                     : Wording::tr("From %1: only the groom is Manglik, and the dosha is cancelled: %2").arg(reference, reason);
+    case ManglikBalance::Neither:
+        line = counted ? Wording::tr("From %1: neither has the dosha").arg(reference)
+                       : Wording::tr("From %1 (not counted): neither has the dosha").arg(reference);
+        break;
+    case ManglikBalance::Both:
+        line = counted ? Wording::tr("From %1: both have the dosha, so the doshas balance").arg(reference)
+                       : Wording::tr("From %1 (not counted): both have the dosha").arg(reference);
+        break;
+    case ManglikBalance::One:
+        if (c.balancedFrom) {
+            const QString other = ReferenceName(*c.balancedFrom);
+            line = bride ? Wording::tr("From %1: only the bride has the dosha; the groom's from %2 balances it")
+                               .arg(reference, other)
+                         : Wording::tr("From %1: only the groom has the dosha; the bride's from %2 balances it")
+                               .arg(reference, other);
+        } else if (counted) {
+            line = bride ? Wording::tr("From %1: only the bride has the dosha, and it stands").arg(reference)
+                         : Wording::tr("From %1: only the groom has the dosha, and it stands").arg(reference);
+        } else {
+            line = bride ? Wording::tr("From %1 (not counted): only the bride has the dosha").arg(reference)
+                         : Wording::tr("From %1 (not counted): only the groom has the dosha").arg(reference);
+        }
+        break;
     }
-    }
-    return {};
+    if (const auto& cancellation = c.cancelledOf(MatchSide::Bride))
+        line = Wording::tr("%1; the bride's dosha is cancelled: %2").arg(line, CancellationReason(*cancellation, c.reference));
+    if (const auto& cancellation = c.cancelledOf(MatchSide::Groom))
+        line = Wording::tr("%1; the groom's dosha is cancelled: %2").arg(line, CancellationReason(*cancellation, c.reference));
+    return line;
 }
 
 QString StandingLine(MatchSide side, const PersonManglik& person)
@@ -456,9 +475,14 @@ QString StandingLine(MatchSide side, const PersonManglik& person)
                      : Wording::tr("The groom's dosha is cancelled (from %1: %2)").arg(name, reason);
     }
     case ManglikStanding::Manglik: {
-        const QString count = QString::number(person.standingReferences);
-        return bride ? Wording::tr("The bride is Manglik from %1 of 3 references").arg(count)
-                     : Wording::tr("The groom is Manglik from %1 of 3 references").arg(count);
+        const QString lagna = ReferenceName(ManglikReference::Lagna);
+        const QString moon = ReferenceName(ManglikReference::Moon);
+        if (person.fromLagna && person.fromMoon)
+            return bride ? Wording::tr("The bride is Manglik from %1 and %2").arg(lagna, moon)
+                         : Wording::tr("The groom is Manglik from %1 and %2").arg(lagna, moon);
+        const QString from = person.fromLagna ? lagna : moon;
+        return bride ? Wording::tr("The bride is Manglik from %1").arg(from)
+                     : Wording::tr("The groom is Manglik from %1").arg(from);
     }
     }
     return {};
@@ -469,14 +493,61 @@ QString OverallLine(const ManglikComparison& c)
     switch (c.overall) {
     case ManglikBalance::Unknown: return Wording::tr("The Manglik comparison cannot be made: a verdict is unknown.");
     case ManglikBalance::Neither: return Wording::tr("Neither is Manglik: there is no dosha to balance.");
-    case ManglikBalance::BothBalanced: return Wording::tr("Both are Manglik: the doshas balance.");
-    case ManglikBalance::DoshaStands:
-    case ManglikBalance::DoshaCancelled:
+    case ManglikBalance::Both: return Wording::tr("Both are Manglik: the doshas balance.");
+    case ManglikBalance::One:
         return c.overallSide.value_or(MatchSide::Bride) == MatchSide::Bride
                    ? Wording::tr("Only the bride is Manglik: the dosha stands, unbalanced.")
                    : Wording::tr("Only the groom is Manglik: the dosha stands, unbalanced.");
     }
     return {};
+}
+
+QString ManglikCountedLine()
+{
+    return Wording::tr("A person is Manglik with the dosha from %1 or %2 that no cancellation lifts; %3 is shown, "
+                       "not counted.")
+        .arg(ReferenceName(ManglikReference::Lagna), ReferenceName(ManglikReference::Moon),
+             ReferenceName(ManglikReference::Venus));
+}
+
+QString ConclusionLine(const MatchConclusion& c)
+{
+    QString score;
+    if (!c.ashtakootaKnown) {
+        score = Wording::tr("the Ashtakoota cannot be made");
+    } else {
+        score = Wording::tr("%1 (%2)", "points of 36 (band)").arg(PointsText(c.total, kAshtakootaMaximum), BandName(c.band));
+        if (c.bandOverridden) {
+            const bool nadi = c.stands(Dosha::Nadi);
+            const bool bhakoot = c.stands(Dosha::Bhakoot);
+            score = nadi && bhakoot
+                        ? Wording::tr("%1, but not recommended: unlifted Nadi and Bhakoot doshas override the band").arg(score)
+                    : nadi ? Wording::tr("%1, but not recommended: an unlifted Nadi dosha overrides the band").arg(score)
+                           : Wording::tr("%1, but not recommended: an unlifted Bhakoot dosha overrides the band").arg(score);
+        } else if (c.recommended.value_or(false)) {
+            score = Wording::tr("%1, recommended").arg(score);
+        }
+    }
+    const bool bride = c.manglikSide.value_or(MatchSide::Bride) == MatchSide::Bride;
+    QString manglik;
+    switch (c.manglik) {
+    case ManglikBalance::Unknown: manglik = Wording::tr("the Manglik comparison cannot be made"); break;
+    case ManglikBalance::Neither: manglik = Wording::tr("neither is Manglik"); break;
+    case ManglikBalance::Both: manglik = Wording::tr("both are Manglik, so the Manglik doshas balance"); break;
+    case ManglikBalance::One:
+        manglik = bride ? Wording::tr("only the bride is Manglik, so her Manglik dosha stands")
+                        : Wording::tr("only the groom is Manglik, so his Manglik dosha stands");
+        break;
+    }
+    QStringList standing;
+    if (c.manglikStands())
+        standing << (bride ? Wording::tr("the bride's Manglik dosha") : Wording::tr("the groom's Manglik dosha"));
+    for (int i = 0; i < c.standingCount; ++i)
+        standing << DoshaName(c.standing[static_cast<std::size_t>(i)]);
+    const QString list = standing.isEmpty()      ? Wording::tr("no dosha stands")
+                         : standing.size() == 1 ? Wording::tr("dosha standing: %1").arg(standing.first())
+                                                : Wording::tr("doshas standing: %1").arg(standing.join(QStringLiteral(", ")));
+    return Wording::tr("Conclusion: %1; %2; %3.").arg(score, manglik, list);
 }
 
 QString KootaName(Koota koota)
@@ -605,7 +676,7 @@ QString DoshaExceptionText(DoshaException exception, const Ashtakoota& m)
         return Wording::tr("the sign lords %1 and %2 are mutual friends").arg(brideLord, groomLord);
     case DoshaException::SignLordsNotEnemies:
         if (m.bride.signLord == m.groom.signLord)
-            return Wording::tr("the sign lord of both, %1, is no enemy to itself").arg(brideLord);
+            return Wording::tr("both Moon signs have one lord");
         return Wording::tr("the sign lords %1 and %2 are not enemies").arg(brideLord, groomLord);
     case DoshaException::BrideFourteenthOrMore: return Wording::tr("the bride's nakshatra is 14th or more from the groom's");
     }

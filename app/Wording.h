@@ -95,12 +95,18 @@ QString BirthLine(const BirthData& birth);
 QString MoonLine(const BodyPosition& moon);
 // "Lagna: Mars in house 7, Manglik (25%)", with ", cancelled: <reason>".
 QString VerdictLine(const ManglikVerdict& verdict);
-// "From Lagna: both are Manglik, so the doshas balance", ...
+// "From Lagna: both have the dosha, so the doshas balance", ...
 QString ComparisonLine(const ReferenceComparison& comparison);
-// "The bride is Manglik from 2 of 3 references", ...
+// "The bride is Manglik from Lagna and Moon", ...
 QString StandingLine(MatchSide side, const PersonManglik& person);
 // "Both are Manglik: the doshas balance.", ...
 QString OverallLine(const ManglikComparison& comparison);
+// "A person is Manglik with the dosha from Lagna or Moon that no
+// cancellation lifts; Venus is shown, not counted."
+QString ManglikCountedLine();
+// "Conclusion: 28 of 36 (Good), but not recommended: an unlifted Nadi dosha
+// overrides the band; neither is Manglik; dosha standing: Nadi dosha."
+QString ConclusionLine(const MatchConclusion& conclusion);
 // "Varna" .. "Nadi", as the Ashtakoota's table names them.
 QString KootaName(Koota koota);
 // Why the koota scored what it did.
@@ -113,7 +119,7 @@ QString BandName(ScoreBand band);
 QString TotalLine(const Ashtakoota& match);
 // "Nadi dosha", ...
 QString DoshaName(Dosha dosha);
-// "both Moon signs ruled by Saturn", ...
+// "both Moon signs ruled by Saturn", "both Moon signs have one lord" (one sign), ...
 QString DoshaExceptionText(DoshaException exception, const Ashtakoota& match);
 // "Nadi dosha, lifted: <exception>; <exception>" or "Nadi dosha: no exception lifts it".
 QString DoshaLine(const DoshaFinding& finding, const Ashtakoota& match);

@@ -943,7 +943,7 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
 }
 
 // The codes of the match's verdicts, in the order of their enums.
-constexpr std::array<std::string_view, 5> kBalanceCodes{"unknown", "neither", "balanced", "stands", "cancelled"};
+constexpr std::array<std::string_view, 4> kBalanceCodes{"unknown", "neither", "both", "one"};
 constexpr std::array<std::string_view, 4> kStandingCodes{"unknown", "notManglik", "cancelled", "manglik"};
 constexpr std::array<std::string_view, 6> kExceptionCodes{"sameSignDifferentNakshatra", "sameNakshatraDifferentSign",
                                                           "sameSignLord",               "signLordsMutualFriends",
@@ -980,24 +980,46 @@ void WriteMatchSide(Writer<JsonLayout::Indented>& w, const Reading& r) {
 
 void WritePerson(Writer<JsonLayout::Indented>& w, MatchSide side, const PersonManglik& person) {
     w.Open('{');
+    w.Member("fromLagna", person.fromLagna);
+    w.Member("fromMoon", person.fromMoon);
     w.Member("standing", Code(kStandingCodes, person.standing));
     w.Member("standingReferences", person.standingReferences);
     w.Member("text", english::StandingLine(side, person));
     w.Close('}');
 }
 
+void WriteCancelled(Writer<JsonLayout::Indented>& w, const Cancellation& cancellation, ManglikReference reference,
+                    MatchSide side) {
+    w.Open('{');
+    w.Member("reason", english::CancellationReason(cancellation, reference));
+    w.Member("rule", static_cast<int>(cancellation.rule));
+    w.Member("side", SideCode(side));
+    w.Close('}');
+}
+
 void WriteReferenceComparison(Writer<JsonLayout::Indented>& w, const ReferenceComparison& one) {
+    constexpr std::array<std::string_view, kManglikReferences.size()> kReferences{"lagna", "moon", "venus"};
     w.Open('{');
     w.Member("balance", Code(kBalanceCodes, one.balance));
+    w.Member("balancedFrom", one.balancedFrom ? std::optional(Code(kReferences, *one.balancedFrom)) : std::nullopt);
+    // The first cancelled dosha, as before "cancelled" listed each.
     w.Key("cancellation");
-    if (one.cancellation) {
-        w.Open('{');
-        w.Member("reason", english::CancellationReason(*one.cancellation, one.reference));
-        w.Member("rule", static_cast<int>(one.cancellation->rule));
-        w.Close('}');
+    const MatchSide first = one.cancelledOf(MatchSide::Bride) ? MatchSide::Bride : MatchSide::Groom;
+    if (const auto& cancellation = one.cancelledOf(first)) {
+        WriteCancelled(w, *cancellation, one.reference, first);
     } else {
         w.Null();
     }
+    w.Key("cancelled");
+    w.Open('[');
+    for (const MatchSide side : kMatchSides) {
+        if (const auto& cancellation = one.cancelledOf(side)) {
+            w.Element();
+            WriteCancelled(w, *cancellation, one.reference, side);
+        }
+    }
+    w.Close(']');
+    w.Member("counted", IsCounted(one.reference));
     w.Member("side", SideCode(one.side));
     w.Member("text", english::ComparisonLine(one));
     w.Close('}');
@@ -1016,11 +1038,37 @@ void WriteComparison(Writer<JsonLayout::Indented>& w, const ManglikComparison& c
     w.Key("overall");
     w.Open('{');
     w.Member("balance", Code(kBalanceCodes, c.overall));
+    w.Member("note", english::HeadingText(english::MatchHeading::ManglikCounted));
     w.Member("side", SideCode(c.overallSide));
     w.Member("text", english::OverallLine(c));
     w.Close('}');
     w.Key("venus");
     WriteReferenceComparison(w, c.of(ManglikReference::Venus));
+    w.Close('}');
+}
+
+void WriteConclusion(Writer<JsonLayout::Indented>& w, const MatchConclusion& c) {
+    w.Open('{');
+    w.Member("bandOverridden", c.bandOverridden);
+    w.Member("recommended", c.recommended);
+    w.Key("standing");
+    w.Open('[');
+    if (c.manglikStands()) {
+        w.Element();
+        w.Open('{');
+        w.Member("name", english::ManglikDoshaName());
+        w.Member("side", SideCode(c.manglikSide));
+        w.Close('}');
+    }
+    for (int i = 0; i < c.standingCount; ++i) {
+        w.Element();
+        w.Open('{');
+        w.Member("name", english::DoshaName(c.standing[static_cast<std::size_t>(i)]));
+        w.Member("side", std::nullopt);
+        w.Close('}');
+    }
+    w.Close(']');
+    w.Member("text", english::ConclusionLine(c));
     w.Close('}');
 }
 
@@ -1058,6 +1106,8 @@ void WriteMatch(std::string& out, const Reading& bride, const Reading& groom, co
     WriteMatchSide(w, bride);
     w.Key("comparison");
     WriteComparison(w, match.manglik);
+    w.Key("conclusion");
+    WriteConclusion(w, match.conclusion);
     w.Key("doshas");
     WriteDoshas(w, a);
     w.Key("groom");

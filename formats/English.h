@@ -62,15 +62,25 @@ std::string MoonLine(const BodyPosition& moon);
 // with ", cancelled: <reason>" when a cancellation applies; "Venus: unknown".
 std::string VerdictLine(const ManglikVerdict& verdict);
 
-// "From Lagna: both are Manglik, so the doshas balance", "From Moon: only the
-// groom is Manglik, and the dosha is cancelled: Mars in Leo", ...
+// One reference, who has the dosha: "From Lagna: both have the dosha, so the
+// doshas balance", "From Moon: only the groom has the dosha, and it stands",
+// "From Lagna: only the bride has the dosha; the groom's from Moon balances
+// it", "From Venus (not counted): neither has the dosha", each followed by
+// "; the bride's dosha is cancelled: Mars in Leo" for a cancelled dosha.
 std::string ComparisonLine(const ReferenceComparison& comparison);
 
-// "The bride is Manglik from 2 of 3 references", "The groom is not Manglik", ...
+// "The bride is Manglik from Lagna and Moon", "The groom is not Manglik",
+// "The bride's dosha is cancelled (from Moon: Mars in Leo)", ...
 std::string StandingLine(MatchSide side, const PersonManglik& person);
 
-// The comparison over the three references: "Both are Manglik: the doshas balance.", ...
+// The two persons compared: "Both are Manglik: the doshas balance.",
+// "Only the bride is Manglik: the dosha stands, unbalanced.", ...
 std::string OverallLine(const ManglikComparison& comparison);
+
+// The match in one line: "Conclusion: 28 of 36 (Good), but not recommended:
+// an unlifted Nadi dosha overrides the band; neither is Manglik; dosha
+// standing: Nadi dosha."
+std::string ConclusionLine(const MatchConclusion& conclusion);
 
 // The koota's name as the Ashtakoota's table gives it: "Varna" .. "Nadi".
 std::string_view KootaName(Koota koota);
@@ -91,7 +101,10 @@ std::string TotalLine(const Ashtakoota& match);
 // "Nadi dosha", "Bhakoot dosha", "Gana dosha"
 std::string_view DoshaName(Dosha dosha);
 
-// "both Moon signs ruled by Saturn", ...
+// "Manglik dosha", as the conclusion lists a lone Manglik's.
+std::string_view ManglikDoshaName();
+
+// "both Moon signs ruled by Saturn", "both Moon signs have one lord" (one sign), ...
 std::string DoshaExceptionText(DoshaException exception, const Ashtakoota& match);
 
 // "Nadi dosha, lifted: <exception>; <exception>" or "Nadi dosha: no exception lifts it".
@@ -105,6 +118,7 @@ enum class MatchHeading {
     Doshas,          // "Doshas"
     NoDosha,         // "No dosha found"
     NoAshtakoota,    // "The Ashtakoota needs both Moons' signs and nakshatras."
+    ManglikCounted,  // "A person is Manglik with the dosha from Lagna or Moon ...; Venus is shown, not counted."
 };
 std::string_view HeadingText(MatchHeading heading);
 

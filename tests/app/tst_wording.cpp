@@ -205,8 +205,21 @@ void WordingTest::windowsSayWhatTheCompanionSaysOfAMatch()
             QCOMPARE(TotalLine(a), FromStd(english::TotalLine(a)));
             for (int d = 0; d < a.doshaCount; ++d)
                 QCOMPARE(DoshaLine(a.doshas[d], a), FromStd(english::DoshaLine(a.doshas[d], a)));
+            // The conclusion over every Manglik outcome.
+            ManglikComparison manglik;
+            for (const ManglikBalance overall : {ManglikBalance::Unknown, ManglikBalance::Neither, ManglikBalance::Both,
+                                                 ManglikBalance::One}) {
+                manglik.overall = overall;
+                manglik.overallSide = overall == ManglikBalance::One ? std::optional(g % 2 ? MatchSide::Groom : MatchSide::Bride)
+                                                                     : std::nullopt;
+                const MatchConclusion c = ConcludeMatch(manglik, a);
+                QCOMPARE(ConclusionLine(c), FromStd(english::ConclusionLine(c)));
+            }
         }
     }
+    const MatchConclusion noAshtakoota = ConcludeMatch(ManglikComparison{}, std::nullopt);
+    QCOMPARE(ConclusionLine(noAshtakoota), FromStd(english::ConclusionLine(noAshtakoota)));
+    QCOMPARE(ManglikCountedLine(), FromStd(std::string(english::HeadingText(english::MatchHeading::ManglikCounted))));
     QCOMPARE(MoonLine(BodyPosition{}), FromStd(english::MoonLine(BodyPosition{})));
 
     // The cancellation's reason is the reading's own, checked with its line above.

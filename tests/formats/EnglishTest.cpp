@@ -190,9 +190,10 @@ TEST(English, DoshasWithTheExceptionsThatLiftThem) {
         Dosha dosha;
         const char* expected;
     } cases[] = {
+        // Two signs of one lord, named once; one sign's lord for both Moons.
         {3, 2, 15, 1, Dosha::Gana,
-         "Gana dosha, lifted: both Moon signs ruled by Venus; the sign lord of both, Venus, is no enemy to itself; the "
-         "bride's nakshatra is 14th or more from the groom's"},
+         "Gana dosha, lifted: both Moon signs ruled by Venus; the bride's nakshatra is 14th or more from the groom's"},
+        {3, 1, 1, 1, Dosha::Gana, "Gana dosha, lifted: both Moon signs have one lord"},
         {10, 1, 19, 1, Dosha::Bhakoot, "Bhakoot dosha, lifted: the sign lords Sun and Jupiter are mutual friends"},
         {3, 2, 4, 1, Dosha::Nadi, "Nadi dosha, lifted: both Moons in one sign, in two nakshatras"},
         {3, 1, 3, 2, Dosha::Nadi, "Nadi dosha, lifted: one nakshatra, in two signs"},
@@ -213,28 +214,66 @@ TEST(English, ManglikAgainstManglik) {
                                         : std::nullopt};
     };
     using enum ManglikReference;
-    // The bride Manglik from the Lagna alone, cancelled from Venus; the groom from the Moon.
+    // The bride has the dosha from the Lagna, cancelled from Venus; the groom from the Moon and Venus.
     const ManglikVerdicts bride{verdict(Lagna, 7, false), verdict(Moon, 3, false), verdict(Venus, 8, true)};
-    const ManglikVerdicts groom{verdict(Lagna, 3, false), verdict(Moon, 1, false), verdict(Venus, 9, false)};
+    const ManglikVerdicts groom{verdict(Lagna, 3, false), verdict(Moon, 1, false), verdict(Venus, 12, false)};
     const ManglikComparison c = CompareManglik(bride, groom);
     EXPECT_EQ(english::OverallLine(c), "Both are Manglik: the doshas balance.");
-    EXPECT_EQ(english::StandingLine(MatchSide::Bride, c.bride), "The bride is Manglik from 1 of 3 references");
-    EXPECT_EQ(english::ComparisonLine(c.of(Lagna)), "From Lagna: only the bride is Manglik, and the dosha stands");
+    EXPECT_EQ(english::StandingLine(MatchSide::Bride, c.bride), "The bride is Manglik from Lagna");
+    EXPECT_EQ(english::ComparisonLine(c.of(Lagna)),
+              "From Lagna: only the bride has the dosha; the groom's from Moon balances it");
     EXPECT_EQ(english::ComparisonLine(c.of(Venus)),
-              "From Venus: only the bride is Manglik, and the dosha is cancelled: Mars in Leo");
+              "From Venus (not counted): only the groom has the dosha; the bride's dosha is cancelled: Mars in Leo");
     EXPECT_EQ(english::VerdictLine(bride[2]), "Venus: Mars in house 8, Manglik (100%), cancelled: Mars in Leo");
     EXPECT_EQ(english::VerdictLine(groom[0]), "Lagna: Mars in house 3, Non Manglik");
 
-    const ManglikComparison one = CompareManglik(bride, {verdict(Lagna, 3, false), verdict(Moon, 3, false),
-                                                         verdict(Venus, 8, true)});
+    // Alone, her dosha stands; his from the Moon is cancelled.
+    const ManglikComparison one = CompareManglik(bride, {verdict(Lagna, 3, false), verdict(Moon, 7, true),
+                                                         verdict(Venus, 3, false)});
     EXPECT_EQ(english::OverallLine(one), "Only the bride is Manglik: the dosha stands, unbalanced.");
-    EXPECT_EQ(english::StandingLine(MatchSide::Groom, one.groom),
-              "The groom's dosha is cancelled (from Venus: Mars in Leo)");
+    EXPECT_EQ(english::ComparisonLine(one.of(Lagna)), "From Lagna: only the bride has the dosha, and it stands");
+    EXPECT_EQ(english::ComparisonLine(one.of(Moon)),
+              "From Moon: neither has the dosha; the groom's dosha is cancelled: Mars in Leo");
+    EXPECT_EQ(english::StandingLine(MatchSide::Groom, one.groom), "The groom's dosha is cancelled (from Moon: Mars in Leo)");
+    EXPECT_EQ(english::HeadingText(english::MatchHeading::ManglikCounted),
+              "A person is Manglik with the dosha from Lagna or Moon that no cancellation lifts; Venus is shown, not "
+              "counted.");
     ManglikVerdicts uncounted;
     for (std::size_t r = 0; r < uncounted.size(); ++r) uncounted[r].reference = kManglikReferences[r];
     const ManglikComparison unknown = CompareManglik(uncounted, groom);
     EXPECT_EQ(english::OverallLine(unknown), "The Manglik comparison cannot be made: a verdict is unknown.");
-    EXPECT_EQ(english::ComparisonLine(unknown.of(Moon)), "From Moon: cannot be compared, a verdict is unknown");
+    EXPECT_EQ(english::ComparisonLine(unknown.of(Venus)), "From Venus: cannot be compared, a verdict is unknown");
+}
+
+// The conclusion: a good total that an unlifted Nadi dosha overrides does
+// not read as good; every dosha that stands is named.
+TEST(English, TheConclusionLine) {
+    MatchConclusion c;
+    c.ashtakootaKnown = true;
+    c.total = 28;
+    c.band = ScoreBand::Good;
+    c.manglik = ManglikBalance::Neither;
+    c.standing = {Dosha::Nadi};
+    c.standingCount = 1;
+    c.bandOverridden = true;
+    c.recommended = false;
+    EXPECT_EQ(english::ConclusionLine(c), "Conclusion: 28 of 36 (Good), but not recommended: an unlifted Nadi dosha "
+                                          "overrides the band; neither is Manglik; dosha standing: Nadi dosha.");
+    c.standing = {Dosha::Gana};
+    c.bandOverridden = false;
+    c.recommended = true;
+    c.manglik = ManglikBalance::One;
+    c.manglikSide = MatchSide::Groom;
+    EXPECT_EQ(english::ConclusionLine(c),
+              "Conclusion: 28 of 36 (Good), recommended; only the groom is Manglik, so his Manglik dosha stands; doshas "
+              "standing: the groom's Manglik dosha, Gana dosha.");
+    c = MatchConclusion{};
+    c.ashtakootaKnown = true;
+    c.total = 17.5;
+    c.manglik = ManglikBalance::Both;
+    c.recommended = false;
+    EXPECT_EQ(english::ConclusionLine(c), "Conclusion: 17.5 of 36 (Not recommended); both are Manglik, so the Manglik "
+                                          "doshas balance; no dosha stands.");
 }
 
 }  // namespace
