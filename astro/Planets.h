@@ -1,6 +1,6 @@
 // Sun, Mercury to Saturn from mean Keplerian elements (J2000 ecliptic, linear
 // rates, no perturbations), carried to the equinox of date and made sidereal;
-// the mean lunar node as Rahu and Ketu.
+// the mean lunar node of date as Rahu and Ketu.
 #pragma once
 
 #include "astro/Records.h"
@@ -51,7 +51,16 @@ double PrecessionSinceJ2000Deg(double daysSinceJ2000);
 // that body's position.
 double SiderealLongitudeDeg(int index, const BirthData& birth);
 
-// Sidereal longitude of the mean ascending node (Rahu), degrees.
+// Tropical longitude of the Moon's mean ascending node on the ecliptic and
+// equinox of date, degrees, not reduced: Meeus, Astronomical Algorithms
+// (2nd ed.), 125.04452 - 1934.136261 T + 0.0020708 T^2 + T^3 / 450000 with T
+// in Julian centuries from J2000.0. The book counts T in dynamical time; the
+// day number here is universal time, and the minute or so between them moves
+// the node by under a second of arc.
+double MeanLunarNodeDeg(double daysSinceJ2000);
+
+// Sidereal longitude of the mean ascending node (Rahu), 0 to 360 degrees:
+// the mean node less the magnitude of the ayanamsa.
 double RahuLongitude(double daysSinceJ2000, double ayanamsa);
 
 // Fills the positions of the Sun, Mercury to Saturn, Rahu and Ketu; needs
