@@ -9,6 +9,13 @@ namespace varelio {
 
 inline constexpr double kTwoPi = 6.28318530717958;
 
+// How far the engine's Mars may be from the sky, in arc-minutes: the worst of
+// its longitudes at 7,891 moments from 1901 to 2050, a week apart, against the
+// Swiss Ephemeris (tests/astro/data/mars-longitudes.csv, see the README
+// there) is 5.50' (September 2035), and half an arc-minute more covers the
+// moments between them.
+inline constexpr double kMarsErrorArcMinutes = 6;
+
 // Element rows: Mercury, Venus, the Earth's orbit (seen as the Sun), Mars,
 // Jupiter, Saturn.
 enum ElementIndex : int {

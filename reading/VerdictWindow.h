@@ -5,6 +5,7 @@
 // verdict.
 #pragma once
 
+#include "astro/Planets.h"
 #include "astro/Records.h"
 
 #include <optional>
@@ -16,10 +17,6 @@ namespace varelio {
 inline constexpr int kWindowSearchMinutes = 180;
 // A different verdict this close to the entered time earns a warning.
 inline constexpr int kTimeWarningMinutes = 15;
-// How far the engine's Mars may be from the sky, in arc-minutes: the worst
-// of the 202 moments of 1901 to 2050 that tests/astro compares with the Swiss
-// Ephemeris is 2.8'.
-inline constexpr double kMarsErrorArcMinutes = 3;
 
 // What ends a window on one side: a change of the ascendant's, the Moon's or
 // Mars's sign, or the end of the search.
