@@ -36,12 +36,31 @@ struct WindowEnd {
     int uncertaintyMinutes = 0;
     // Mars's house changes nearer on this side, to one with the same verdict.
     bool houseChangesFirst = false;
+    // The sky's end may lie elsewhere: it is set by Mars, or Mars comes within
+    // kMarsErrorArcMinutes of a sign's edge somewhere from the entered time to
+    // the birth with the other verdict (to the search's end at the limit), so
+    // the sky's Mars may change sign there and bring or take away a change of
+    // verdict.
+    bool approximate = false;
 };
 
 struct ReferenceWindow {
     int house = 0;  // house of Mars at the entered time; 0 when it cannot be counted
     WindowEnd from;
     WindowEnd to;
+    // Mars is within kMarsErrorArcMinutes of its sign's edge at the entered
+    // time, and in the sign across that edge the house from this reference
+    // gives the other verdict: the sky's verdict may be that one.
+    bool verdictMayDiffer = false;
+};
+
+// How near the entered time Mars comes within kMarsErrorArcMinutes of a
+// sign's edge, where the sky's Mars may already stand in the neighbouring
+// sign: minutes to the nearest such minute of the search on each side, 0 when
+// it is at the entered time; none when it stays farther.
+struct MarsNearEdge {
+    std::optional<int> before;
+    std::optional<int> after;
 };
 
 struct VerdictWindow {
@@ -50,6 +69,7 @@ struct VerdictWindow {
     // Whole arc-minutes (cut) from Mars to the nearer boundary of its sign:
     // Mars 0° 20' into a sign gives 20, 29° 50' 30" gives 9.
     int marsToBoundary = 0;
+    MarsNearEdge marsNearEdge;
 };
 
 // The windows of a birth whose chart has its angles, Moon and planets
