@@ -533,7 +533,7 @@ MarsNearEdge FindMarsNearEdge(ShiftedBirths& births, double longitude) {
     constexpr double kFastestArcMinutes = kMarsFastestDegPerMinute * 60.0;
     MarsNearEdge near;
     for (const int direction : {-1, 1}) {
-        std::optional<int>& found = direction < 0 ? near.before : near.after;
+        std::optional<NearEdgeMinute>& found = direction < 0 ? near.before : near.after;
         int k = 0;
         while (k <= kRange) {
             const std::optional<double> toEdge =
@@ -541,7 +541,8 @@ MarsNearEdge FindMarsNearEdge(ShiftedBirths& births, double longitude) {
             if (!toEdge) break;
             const double beyond = *toEdge - kMarsErrorArcMinutes;
             if (beyond <= 0) {
-                found = k;
+                found = NearEdgeMinute{k};
+                births.ClockAt(direction * k, found->minute, found->day);
                 break;
             }
             k += std::max(1, static_cast<int>(std::floor(beyond / kFastestArcMinutes)));
@@ -553,14 +554,14 @@ MarsNearEdge FindMarsNearEdge(ShiftedBirths& births, double longitude) {
 // Marks the ends whose stretch from the entered time reaches a minute where
 // Mars is near an edge, and a verdict that Mars across its nearer edge turns.
 void MarkMarsNearEdge(ReferenceWindow& window, const MarsNearEdge& near, int referenceSign, double marsLongitude) {
-    const auto mark = [](WindowEnd& end, const std::optional<int>& nearAt) {
+    const auto mark = [](WindowEnd& end, const std::optional<NearEdgeMinute>& nearAt) {
         const int reach = end.minutesToChange.value_or(kRange);
-        end.approximate = end.setBy == WindowEndCause::Mars || (nearAt && *nearAt <= reach);
+        end.approximate = end.setBy == WindowEndCause::Mars || (nearAt && nearAt->minutesAway <= reach);
     };
     mark(window.from, near.before);
     mark(window.to, near.after);
     const int mars = SignOf(marsLongitude);
-    if (near.before != 0 || referenceSign == kNoSign || mars == kNoSign) return;
+    if (!near.atEnteredTime() || referenceSign == kNoSign || mars == kNoSign) return;
     const bool early = std::fabs(marsLongitude) - 30.0 * mars < 15.0;
     const int across = (mars + (early ? kSignCount - 1 : 1)) % kSignCount;
     const int verdict = VerdictOf(window.house);

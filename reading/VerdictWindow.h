@@ -54,13 +54,21 @@ struct ReferenceWindow {
     bool verdictMayDiffer = false;
 };
 
-// How near the entered time Mars comes within kMarsErrorArcMinutes of a
-// sign's edge, where the sky's Mars may already stand in the neighbouring
-// sign: minutes to the nearest such minute of the search on each side, 0 when
-// it is at the entered time; none when it stays farther.
+// The nearest minute of the search on one side at which Mars is within
+// kMarsErrorArcMinutes of a sign's edge, where the sky's Mars may already
+// stand in the neighbouring sign.
+struct NearEdgeMinute {
+    int minutesAway = 0;  // from the entered time; 0 at it
+    int minute = 0;       // its local clock time and date, as a WindowEnd's
+    int day = 0;
+};
+
+// That minute on each side; none where Mars stays farther.
 struct MarsNearEdge {
-    std::optional<int> before;
-    std::optional<int> after;
+    std::optional<NearEdgeMinute> before;
+    std::optional<NearEdgeMinute> after;
+
+    bool atEnteredTime() const { return before && before->minutesAway == 0; }
 };
 
 struct VerdictWindow {

@@ -201,7 +201,7 @@ TEST(VerdictWindow, EachEndIsTheFirstMinuteOfTheOtherVerdictInAMinuteByMinuteSca
         for (std::size_t r = 0; r < 2; ++r) {
             const ReferenceWindow& got = r == 0 ? window.lagna : window.moon;
             ASSERT_EQ(Show(got), Show(scanned[r])) << (r == 0 ? "Lagna, " : "Moon, ") << Describe(birth);
-            EXPECT_TRUE(!got.verdictMayDiffer || window.marsNearEdge.before == 0) << Describe(birth);
+            EXPECT_TRUE(!got.verdictMayDiffer || window.marsNearEdge.atEnteredTime()) << Describe(birth);
             approximate += got.from.approximate + got.to.approximate;
             fromTheDayBefore += got.from.day == -1;
             toTheNextDay += got.to.day == 1;
