@@ -44,7 +44,7 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays_data()
     QTest::addColumn<bool>("placeWarns");    // a place note in red under the verdicts' lines
     const FormValues worked = WorkedExampleForm();
     QTest::newRow("worked example") << worked << QStringList{"lblWindow0", "lblWindow1"} << false;
-    // Both windows end where Mars enters Aquarius, "to about 05:23, give or take 2 hours": the longest lines;
+    // Both windows end where Mars enters Aquarius, "to about 05:23, give or take 3 hours": the longest lines;
     // Mars is within its error of the edge, so either verdict may be the other.
     QTest::newRow("ends set by Mars, the Moon's dosha cancelled")
         << BornAt(worked, 2000, 2, 4, 4, 0)
