@@ -2,6 +2,7 @@
 
 #include "astro/Nakshatras.h"
 #include "astro/Signs.h"
+#include "astro/TimeScales.h"
 #include "form/CityClocks.h"
 #include "form/TimeZones.h"
 
@@ -224,22 +225,59 @@ QString WindowLine(ManglikReference reference, const ReferenceWindow& window)
     const WindowEnd& end = window.to;
     const QString startClock = ClockWithDay(start.minute, start.day);
     const QString endClock = ClockWithDay(end.minute, end.day);
+    // An end that Mars near a sign's edge makes approximate.
+    const auto about = [](const WindowEnd& side, const QString& clock) {
+        return side.approximate ? Wording::tr("about %1", "an approximate clock time").arg(clock) : clock;
+    };
     QString from;
     switch (start.setBy) {
-    case WindowEndCause::Limit: from = Wording::tr("from before %1").arg(startClock); break;
+    case WindowEndCause::Limit:
+        from = start.approximate ? Wording::tr("perhaps from before %1").arg(startClock)
+                                 : Wording::tr("from before %1").arg(startClock);
+        break;
     case WindowEndCause::Mars:
         from = Wording::tr("from about %1, %2,").arg(startClock, GiveOrTake(start.uncertaintyMinutes));
         break;
-    default: from = Wording::tr("from %1").arg(startClock);
+    case WindowEndCause::Ascendant: from = Wording::tr("from %1 (set by the ascendant)").arg(about(start, startClock)); break;
+    case WindowEndCause::Moon: from = Wording::tr("from %1 (set by the Moon)").arg(about(start, startClock)); break;
     }
     QString to;
     switch (end.setBy) {
-    case WindowEndCause::Limit: to = Wording::tr("until after %1").arg(endClock); break;
+    case WindowEndCause::Limit:
+        to = end.approximate ? Wording::tr("perhaps until after %1").arg(endClock)
+                             : Wording::tr("until after %1").arg(endClock);
+        break;
     case WindowEndCause::Mars: to = Wording::tr("to about %1, %2").arg(endClock, GiveOrTake(end.uncertaintyMinutes)); break;
-    default: to = Wording::tr("to %1").arg(endClock);
+    case WindowEndCause::Ascendant: to = Wording::tr("to %1 (set by the ascendant)").arg(about(end, endClock)); break;
+    case WindowEndCause::Moon: to = Wording::tr("to %1 (set by the Moon)").arg(about(end, endClock)); break;
     }
     const QString holds = Wording::tr("Holds for births %1 %2", "from when, to when").arg(from, to);
     return Wording::tr("%1: %2", "reference: birth-time window").arg(ReferenceName(reference), holds);
+}
+
+QString VerdictMayDifferLine(ManglikReference reference, bool manglikAcross)
+{
+    const QString verdict = manglikAcross ? Wording::tr("Manglik") : Wording::tr("Non Manglik");
+    return Wording::tr("Mars is within Varelio's error of %1' of the edge of its sign: a birth at this time may be %2 "
+                       "from %3.")
+        .arg(QString::number(kMarsErrorArcMinutes), verdict, ReferenceName(reference));
+}
+
+QString MarsNearEdgeLine(const NearEdgeMinute& near, bool later)
+{
+    const QString error = QString::number(kMarsErrorArcMinutes);
+    if (near.minutesAway == 0) {
+        return Wording::tr("Mars is within Varelio's error of %1' of the edge of its sign: the sky's Mars may change "
+                           "sign at any of these times.")
+            .arg(error);
+    }
+    const QString clock = ClockWithDay(near.minute, near.day);
+    return later ? Wording::tr("Mars comes within Varelio's error of %1' of the edge of its sign at %2: the sky's Mars "
+                               "may change sign from then.")
+                       .arg(error, clock)
+                 : Wording::tr("Mars is within Varelio's error of %1' of the edge of its sign until %2: the sky's Mars "
+                               "may have changed sign before then.")
+                       .arg(error, clock);
 }
 
 QString TimeWarningLine(ManglikReference reference, const TimeWarning& warning)
@@ -350,8 +388,7 @@ QString OffsetUsedText(const BirthData& birth)
 {
     if (birth.utcOffsetSeconds)
         return Wording::tr("Offset: %1, exact").arg(QString::fromStdString(UtcOffsetText(*birth.utcOffsetSeconds)));
-    const int seconds = -(birth.zoneHours * 3600 + birth.zoneMinutes * 60) + (birth.dst ? 3600 : 0);
-    const QString offset = QString::fromStdString(UtcOffsetText(seconds));
+    const QString offset = QString::fromStdString(UtcOffsetText(OffsetUsedSeconds(birth)));
     return birth.dst ? Wording::tr("Offset: %1, zone row with DST").arg(offset)
                      : Wording::tr("Offset: %1, zone row").arg(offset);
 }

@@ -51,11 +51,22 @@ QString CancellationLine(const Cancellation& cancellation, ManglikReference refe
 // "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
 QString ChartName(DivisionalChart chart);
 
-// "Lagna: Holds for births from 16:52 to 18:41" (" the day before" or " the
-// next day" after a time on another date; "from before 14:30" and "until
-// after 20:30" at the search's limit; "to about 18:30, give or take 2 hours"
-// for an end set by Mars).
+// "Lagna: Holds for births from 16:52 (set by the ascendant) to 18:41 (set by
+// the Moon)" (" the day before" or " the next day" after a time on another
+// date; "from before 14:30" and "until after 20:30" at the search's limit;
+// "to about 18:30, give or take 2 hours" for an end set by Mars; "to about
+// 18:41 (set by the ascendant)" and "perhaps until after 20:30" for an end
+// that Mars near a sign's edge makes approximate).
 QString WindowLine(ManglikReference reference, const ReferenceWindow& window);
+
+// "Mars is within Varelio's error of 6' of the edge of its sign: a birth at
+// this time may be Manglik from Lagna.": the verdict Mars across its nearer
+// edge gives, for a window whose verdictMayDiffer is set.
+QString VerdictMayDifferLine(ManglikReference reference, bool manglikAcross);
+
+// Why ends are approximate: Mars within its error of a sign's edge at the
+// entered time, from a later time (later) or until an earlier one.
+QString MarsNearEdgeLine(const NearEdgeMinute& near, bool later);
 
 // "A birth 6 minutes later gives Manglik from Lagna: check the recorded time."
 QString TimeWarningLine(ManglikReference reference, const TimeWarning& warning);

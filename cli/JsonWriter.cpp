@@ -1,5 +1,6 @@
 #include "cli/JsonWriter.h"
 
+#include "astro/TimeScales.h"
 #include "charts/DivisionalCharts.h"
 #include "formats/English.h"
 #include "formats/Utf8.h"
@@ -774,6 +775,11 @@ template <JsonLayout L>
     const WindowEnd& from = window->from;
     const WindowEnd& to = window->to;
     w.Open('{');
+    w.Key("approximate");
+    w.Open('{');
+    w.Member("from", from.approximate);
+    w.Member("to", to.approximate);
+    w.Close('}');
     w.Key("capped");
     w.Open('{');
     w.Member("from", from.setBy == WindowEndCause::Limit);
@@ -798,7 +804,13 @@ template <JsonLayout L>
     w.Member("from", Uncertainty(from));
     w.Member("to", Uncertainty(to));
     w.Close('}');
+    w.Member("verdictMayDiffer", window->verdictMayDiffer);
     w.Close('}');
+}
+
+// Minutes from the entered time to where Mars comes within its error of an edge.
+std::optional<int> MinutesAway(const std::optional<NearEdgeMinute>& near) {
+    return near ? std::optional<int>(near->minutesAway) : std::nullopt;
 }
 
 template <JsonLayout L>
@@ -841,6 +853,21 @@ template <JsonLayout L>
     w.Member("zone", place.zoneId);
     w.Member("zoneRow", known(zone.choice.zoneIndex));
     w.Close('}');
+}
+
+// How the offset the reading used was chosen: the place's own clock when it
+// is a city's old time or local mean time and the reading took it, else an
+// exact offset or the zone row (with its DST box).
+std::string_view OffsetSource(const BirthData& birth, const ZoneEntry* zone) {
+    if (zone != nullptr && zone->found && zone->note.kind == ZoneNote::Kind::Chosen &&
+        OffsetUsedSeconds(birth) == zone->note.offsetSeconds) {
+        switch (zone->note.clock) {
+            case ClockSource::CityTime: return "cityClock";
+            case ClockSource::LocalMeanTime: return "localMeanTime";
+            case ClockSource::Zone: break;
+        }
+    }
+    return birth.utcOffsetSeconds ? "exact" : "row";
 }
 
 // Keys in QJsonObject's order: sorted by their UTF-16 code units, which for
@@ -907,6 +934,11 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Member("moonRashiName", c.moonRashiName);
     w.Member("moonSignName", c.moonSignName);
     w.Member("obliquity", c.obliquity);
+    w.Key("offsetUsed");
+    w.Open('{');
+    w.Member("chosenBy", OffsetSource(r.birthData, zone));
+    w.Member("seconds", OffsetUsedSeconds(r.birthData));
+    w.Close('}');
     if (place != nullptr && zone != nullptr) {
         w.Key("place");
         WritePlace(w, *place, *zone);
@@ -932,6 +964,12 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Open('{');
     w.Key("lagna");
     WriteWindow(w, r.of(ManglikReference::Lagna).window);
+    w.Member("marsErrorArcMinutes", kMarsErrorArcMinutes);
+    w.Key("marsNearEdge");
+    w.Open('{');
+    w.Member("after", MinutesAway(r.marsNearEdge.after));
+    w.Member("before", MinutesAway(r.marsNearEdge.before));
+    w.Close('}');
     w.Member("marsToBoundary", r.marsToBoundary);
     w.Key("moon");
     WriteWindow(w, r.of(ManglikReference::Moon).window);

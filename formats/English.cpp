@@ -67,6 +67,13 @@ std::string NumberText(double value) {
 }
 
 
+// "6'": a bound in arc-minutes, as the angle texts write minutes of arc.
+std::string ArcMinutes(double arcMinutes) {
+    char text[32];
+    const std::to_chars_result written = std::to_chars(text, text + sizeof text, arcMinutes);
+    return std::string(text, written.ptr) + "'";
+}
+
 std::string GiveOrTake(int minutes) {
     const WindowSpread spread = SpreadOf(minutes);
     switch (spread.unit) {
@@ -164,20 +171,43 @@ std::string_view ChartName(DivisionalChart chart) {
 std::string WindowText(const ReferenceWindow& window) {
     const WindowEnd& from = window.from;
     const WindowEnd& to = window.to;
+    const std::string fromClock = ClockWithDay(from.minute, from.day);
+    const std::string toClock = ClockWithDay(to.minute, to.day);
+    const auto about = [](const WindowEnd& end, const std::string& clock) {
+        return end.approximate ? "about " + clock : clock;
+    };
     std::string text = "Holds for births ";
     switch (from.setBy) {
-        case WindowEndCause::Limit: text += "from before " + ClockWithDay(from.minute, from.day); break;
+        case WindowEndCause::Limit: text += (from.approximate ? "perhaps from before " : "from before ") + fromClock; break;
         case WindowEndCause::Mars:
-            text += "from about " + ClockWithDay(from.minute, from.day) + ", " + GiveOrTake(from.uncertaintyMinutes) + ",";
+            text += "from about " + fromClock + ", " + GiveOrTake(from.uncertaintyMinutes) + ",";
             break;
-        default: text += "from " + ClockWithDay(from.minute, from.day);
+        case WindowEndCause::Ascendant: text += "from " + about(from, fromClock) + " (set by the ascendant)"; break;
+        case WindowEndCause::Moon: text += "from " + about(from, fromClock) + " (set by the Moon)"; break;
     }
     switch (to.setBy) {
-        case WindowEndCause::Limit: return text + " until after " + ClockWithDay(to.minute, to.day);
-        case WindowEndCause::Mars:
-            return text + " to about " + ClockWithDay(to.minute, to.day) + ", " + GiveOrTake(to.uncertaintyMinutes);
-        default: return text + " to " + ClockWithDay(to.minute, to.day);
+        case WindowEndCause::Limit: return text + (to.approximate ? " perhaps until after " : " until after ") + toClock;
+        case WindowEndCause::Mars: return text + " to about " + toClock + ", " + GiveOrTake(to.uncertaintyMinutes);
+        case WindowEndCause::Ascendant: return text + " to " + about(to, toClock) + " (set by the ascendant)";
+        case WindowEndCause::Moon: return text + " to " + about(to, toClock) + " (set by the Moon)";
     }
+    return text;
+}
+
+std::string VerdictMayDifferText(ManglikReference reference, bool manglikAcross) {
+    return "Mars is within Varelio's error of " + ArcMinutes(kMarsErrorArcMinutes) +
+           " of the edge of its sign: a birth at this time may be " + (manglikAcross ? "Manglik" : "Non Manglik") +
+           " from " + std::string(ReferenceName(reference)) + ".";
+}
+
+std::string MarsNearEdgeText(const NearEdgeMinute& near, bool later) {
+    const std::string error = "Mars is within Varelio's error of " + ArcMinutes(kMarsErrorArcMinutes) +
+                              " of the edge of its sign";
+    if (near.minutesAway == 0) return error + ": the sky's Mars may change sign at any of these times.";
+    const std::string clock = ClockWithDay(near.minute, near.day);
+    return later ? "Mars comes within Varelio's error of " + ArcMinutes(kMarsErrorArcMinutes) +
+                       " of the edge of its sign at " + clock + ": the sky's Mars may change sign from then."
+                 : error + " until " + clock + ": the sky's Mars may have changed sign before then.";
 }
 
 std::string TimeWarningText(const TimeWarning& warning, ManglikReference reference) {

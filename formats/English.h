@@ -33,11 +33,25 @@ std::string CancellationReason(const Cancellation& cancellation, ManglikReferenc
 // "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
 std::string_view ChartName(DivisionalChart chart);
 
-// "Holds for births from 16:52 to 18:41"; an end at the search's limit
-// "from before 14:30" or "until after 20:30", one set by Mars "from about
-// 14:30, give or take 2 hours," or "to about 18:30, give or take 2 hours"; a
-// time on another date is followed by " the day before" or " the next day".
+// "Holds for births from 16:52 (set by the ascendant) to 18:41 (set by the
+// Moon)"; an end at the search's limit "from before 14:30" or "until after
+// 20:30", one set by Mars "from about 14:30, give or take 2 hours," or "to
+// about 18:30, give or take 2 hours"; a time on another date is followed by
+// " the day before" or " the next day". An end that Mars near a sign's edge
+// makes approximate reads "to about 18:41 (set by the ascendant)" or, at the
+// limit, "perhaps until after 20:30".
 std::string WindowText(const ReferenceWindow& window);
+
+// "Mars is within Varelio's error of 6' of the edge of its sign: a birth at
+// this time may be Manglik from Lagna.": the verdict Mars across its nearer
+// edge would give (ReferenceWindow::verdictMayDiffer).
+std::string VerdictMayDifferText(ManglikReference reference, bool manglikAcross);
+
+// Why ends are approximate: Mars within its error of an edge at the entered
+// time ("... the sky's Mars may change sign at any of these times."), or
+// from a later time ("Mars comes within Varelio's error of 6' of the edge of
+// its sign at 17:30: ...") or until an earlier one ("... until 16:10: ...").
+std::string MarsNearEdgeText(const NearEdgeMinute& near, bool later);
 
 // "A birth 6 minutes later gives Manglik from Lagna: check the recorded time."
 std::string TimeWarningText(const TimeWarning& warning, ManglikReference reference);

@@ -55,22 +55,28 @@ TEST(English, CancellationReasons) {
 
 TEST(English, WindowAndWarningLines) {
     using enum WindowEndCause;
-    // An end at the minute of the day and day given, set by the cause, give or take the minutes.
-    const auto end = [](int minute, int day, WindowEndCause setBy, int uncertainty = 0) {
-        return WindowEnd{minute, day, setBy, std::nullopt, 0, uncertainty, false};
+    // An end at the minute of the day and day given, set by the cause, give or
+    // take the minutes, approximate or not.
+    const auto end = [](int minute, int day, WindowEndCause setBy, int uncertainty = 0, bool approximate = false) {
+        return WindowEnd{minute, day, setBy, std::nullopt, 0, uncertainty, false, approximate || setBy == Mars};
     };
     const auto span = [](WindowEnd from, WindowEnd to) { return ReferenceWindow{0, from, to}; };
     const std::pair<ReferenceWindow, const char*> windows[] = {
         {span(end(16 * 60 + 52, 0, Ascendant), end(18 * 60 + 41, 0, Mars, 137)),
-         "Holds for births from 16:52 to about 18:41, give or take 2 hours"},
+         "Holds for births from 16:52 (set by the ascendant) to about 18:41, give or take 2 hours"},
         {span(end(14 * 60 + 30, 0, Limit), end(20 * 60 + 30, 0, Limit)),
          "Holds for births from before 14:30 until after 20:30"},
         {span(end(23 * 60 + 58, -1, Moon), end(70, 0, Ascendant)),
-         "Holds for births from 23:58 the day before to 01:10"},
+         "Holds for births from 23:58 the day before (set by the Moon) to 01:10 (set by the ascendant)"},
         {span(end(22 * 60 + 10, 0, Mars, 60), end(70, 1, Limit)),
          "Holds for births from about 22:10, give or take an hour, until after 01:10 the next day"},
         {span(end(600, 0, Mars, 45), end(700, 0, Mars, 3000)),
          "Holds for births from about 10:00, give or take 45 minutes, to about 11:40, give or take 2 days"},
+        // Mars near a sign's edge on the way to each end.
+        {span(end(16 * 60 + 52, 0, Ascendant, 0, true), end(18 * 60 + 41, 0, Moon, 0, true)),
+         "Holds for births from about 16:52 (set by the ascendant) to about 18:41 (set by the Moon)"},
+        {span(end(14 * 60 + 30, 0, Limit, 0, true), end(20 * 60 + 30, 0, Limit, 0, true)),
+         "Holds for births perhaps from before 14:30 perhaps until after 20:30"},
     };
     for (const auto& [window, expected] : windows) EXPECT_EQ(english::WindowText(window), expected);
 
@@ -78,6 +84,18 @@ TEST(English, WindowAndWarningLines) {
               "A birth 6 minutes later gives Manglik from Lagna: check the recorded time.");
     EXPECT_EQ(english::TimeWarningText({1, false, false}, ManglikReference::Moon),
               "A birth 1 minute earlier gives Non Manglik from Moon: check the recorded time.");
+    EXPECT_EQ(english::VerdictMayDifferText(ManglikReference::Lagna, true),
+              "Mars is within Varelio's error of 6' of the edge of its sign: a birth at this time may be Manglik "
+              "from Lagna.");
+    EXPECT_EQ(english::MarsNearEdgeText({0, 600, 0}, false),
+              "Mars is within Varelio's error of 6' of the edge of its sign: the sky's Mars may change sign at any "
+              "of these times.");
+    EXPECT_EQ(english::MarsNearEdgeText({95, 17 * 60 + 30, 0}, true),
+              "Mars comes within Varelio's error of 6' of the edge of its sign at 17:30: the sky's Mars may change "
+              "sign from then.");
+    EXPECT_EQ(english::MarsNearEdgeText({40, 23 * 60 + 50, -1}, false),
+              "Mars is within Varelio's error of 6' of the edge of its sign until 23:50 the day before: the sky's "
+              "Mars may have changed sign before then.");
 }
 
 // A note on the zone's own clock; entered: the exact offset stands in the
