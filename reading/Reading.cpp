@@ -31,6 +31,7 @@ void ComputeReading(Reading& reading) {
     reading.evaluations[static_cast<std::size_t>(ManglikReference::Lagna)].window = window.lagna;
     reading.evaluations[static_cast<std::size_t>(ManglikReference::Moon)].window = window.moon;
     reading.marsToBoundary = window.marsToBoundary;
+    reading.marsNearEdge = window.marsNearEdge;
 }
 
 }  // namespace varelio

@@ -29,6 +29,8 @@ struct Reading {
     std::array<Evaluation, kManglikReferences.size()> evaluations;  // Lagna, Moon, Venus
     // Whole arc-minutes (cut) from Mars to the nearer edge of its sign.
     int marsToBoundary = 0;
+    // Where within the windows' search Mars comes within its error of an edge.
+    MarsNearEdge marsNearEdge;
 
     const Evaluation& of(ManglikReference reference) const {
         return evaluations[static_cast<std::size_t>(reference)];

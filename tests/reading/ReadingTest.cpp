@@ -66,12 +66,16 @@ std::string Flatten(const Reading& r) {
             for (const WindowEnd* end : {&w.from, &w.to}) {
                 out << " " << end->minute << " " << end->day << " " << static_cast<int>(end->setBy) << " "
                     << end->minutesToChange.value_or(-1) << " " << end->house << " " << end->uncertaintyMinutes << " "
-                    << end->houseChangesFirst;
+                    << end->houseChangesFirst << end->approximate;
             }
+            out << w.verdictMayDiffer;
         }
         out << "|";
     }
     out << r.marsToBoundary;
+    for (const auto& near : {r.marsNearEdge.before, r.marsNearEdge.after}) {
+        if (near) out << " " << near->minutesAway << " " << near->minute << " " << near->day;
+    }
     return out.str();
 }
 
