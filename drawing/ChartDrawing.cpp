@@ -335,7 +335,9 @@ QRect NumberBox(const QPointF& centre, int sign, const QFontMetrics& metrics)
 
 // ---- Laying out a North or East Indian cell's lines. ----
 
-// Room kept between a line and the cell's edges or its sign's number.
+// Room kept between a line and the cell's edges; from the sign's number a
+// character's width more, so that a name beside it does not read as one with
+// it ("Budha 10").
 constexpr qreal kClearance = 1.5;
 
 // The lines in columns (down the first, then the next), each line's box
@@ -499,7 +501,8 @@ CellLayout LayOutCell(ChartStyle style, const ChartContent& content, int sign, c
         return layout;
     layout.number = NumberBox(NumberCentre(cell), sign, QFontMetrics(font));
     const std::vector<CellEntry> entries = CellEntries(content, sign);
-    const QRectF number = layout.number.adjusted(-kClearance, -kClearance, kClearance, kClearance);
+    const qreal apart = kClearance + QFontMetrics(font).averageCharWidth();
+    const QRectF number = layout.number.adjusted(-apart, -kClearance, apart, kClearance);
     // A crowded cell (a narrow triangle above all) takes its lines in two or
     // three columns, then in a smaller font, where they fit clear of its edges
     // and its number, as near its middle as they can; should nothing fit, the
