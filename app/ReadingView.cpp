@@ -3,8 +3,10 @@
 #include "app/Colours.h"
 #include "app/ReadingChart.h"
 #include "app/Twips.h"
-#include "app/Wording.h"
 #include "drawing/ChartContent.h"
+#include "words/Reading.h"
+#include "words/Translated.h"
+#include "words/ZoneNotes.h"
 #include "VarelioVersion.h"
 
 #include <QGroupBox>
@@ -29,7 +31,6 @@ constexpr int kTopFramesTwips = 1900 + (kPositionRows - 7) * kRowTwips;
 constexpr int kLowerTopTwips = kTopFramesTwips + 95;
 const QColor kMagenta(223, 38, 140);
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* MakeLabel(const QString& name, const QString& text, const QRect& place, QWidget* parent)
 {
@@ -91,18 +92,6 @@ int StackLines(const std::vector<QLabel*>& lines, int left, int top, int width)
     return y;
 }
 
-// "Date of Birth: March 7, 1985"
-QString DateOfBirthText(const BirthData& birth)
-{
-    return ReadingView::tr("Date of Birth: %1 %2, %3")
-        .arg(MonthName(birth.month), QString::number(birth.day), QString::number(birth.year));
-}
-
-QString TimeOfBirthText(const BirthData& birth)
-{
-    return ReadingView::tr("Time of Birth: %1 HH %2 MM ").arg(birth.hour).arg(birth.minute);
-}
-
 }  // namespace
 
 ReadingView::ReadingView(const Reading& reading, const ChartChoice& choice, QWidget* parent)
@@ -119,7 +108,7 @@ ReadingView::ReadingView(const Reading& reading, const ZoneNote& placeNote, cons
     setFont(drawing::ReadingFont());
 
     buildPositions(reading.chartState);
-    buildVedicDetails(reading.summary);
+    buildVedicDetails(reading.chartState);
     buildPersonalDetails(reading.birthData);
     chart_ = new ReadingChart(this);
     chart_->move(0, Px(kLowerTopTwips));
@@ -136,29 +125,32 @@ ReadingView::ReadingView(const Reading& reading, const ZoneNote& placeNote, cons
 void ReadingView::setChartChoice(const ChartChoice& choice)
 {
     choice_ = choice;
-    chart_->setChart(drawing::ContentOf(chartState_, choice.chart, ChartName(choice.chart)),
+    const words::Translated say;
+    chart_->setChart(drawing::ContentOf(chartState_, choice.chart, words::ChartName(say, choice.chart),
+                                        words::ChartLabels(say, chartState_)),
                      drawing::ChartLook{choice.style, choice.colour});
 }
 
 void ReadingView::buildPositions(const ChartState& chart)
 {
+    const words::Translated say;
     QGroupBox* frame =
         MakeFrame(QStringLiteral("fraWestern"), tr("Vedic Planetary Position"),
                   TwipsRect(0, 0, 2895, kTopFramesTwips), this);
     for (int i = kSun; i < kPositionRows; ++i) {
         const int top = 240 + kRowTwips * i;
-        MakeLabel(QStringLiteral("PlanetName%1").arg(i), BodyLabel(static_cast<BodyIndex>(i)),
+        MakeLabel(QStringLiteral("PlanetName%1").arg(i), say(words::kBodyLabels[static_cast<std::size_t>(i)]),
                   TwipsRect(120, top, 1650, kRowTwips), frame);
     }
     for (int i = 0; i < kBodyCount; ++i) {
         // The midheaven is written too but sits below the frame's edge.
         const int top = i < kPositionRows ? 240 + kRowTwips * i : kTopFramesTwips + kRowTwips * (i - kPositionRows);
-        MakeLabel(QStringLiteral("Planet%1").arg(i), FromStd(chart.bodyPositionText[i]),
+        MakeLabel(QStringLiteral("Planet%1").arg(i), words::ShortForm(say, chart.bodies[static_cast<std::size_t>(i)].longitudeDeg),
                   TwipsRect(1785, top, 1050, kRowTwips), frame);
     }
 }
 
-void ReadingView::buildVedicDetails(const ReadingSummary& summary)
+void ReadingView::buildVedicDetails(const ChartState& chart)
 {
     QGroupBox* frame =
         MakeFrame(QStringLiteral("fraVedic"), tr("Other Vedic Details"), TwipsRect(3000, 0, 3650, kTopFramesTwips),
@@ -166,20 +158,21 @@ void ReadingView::buildVedicDetails(const ReadingSummary& summary)
     struct Row {
         QString caption;
         const char* valueName;
-        const std::string& value;
+        QString value;
     };
+    const words::Translated say;
     const Row rows[] = {
-        {tr("Ayanamsa"), "lblAyanamsha", summary.ayanamsaDisplay},
-        {tr("Lagna / Asc"), "lblLagna", summary.lagnaSignName},
-        {tr("Rashi/Moon Sign"), "lblRashi", summary.rashiDisplay},
-        {tr("Nakshatra"), "lblNakshatra", summary.nakshatraDisplay},
-        {tr("Pada"), "lblPada", summary.nakshatraPada},
-        {tr("Lord"), "lblLord", summary.nakshatraLord},
+        {tr("Ayanamsa"), "lblAyanamsha", words::AyanamsaText(say, chart)},
+        {tr("Lagna / Asc"), "lblLagna", words::LagnaName(say, chart)},
+        {tr("Rashi/Moon Sign"), "lblRashi", words::RashiName(say, chart)},
+        {tr("Nakshatra"), "lblNakshatra", words::NakshatraName(say, chart)},
+        {tr("Pada"), "lblPada", words::PadaText(say, chart)},
+        {tr("Lord"), "lblLord", words::NakshatraLord(say, chart)},
     };
     for (int k = 0; k < 6; ++k) {
         const int top = 240 + 225 * k;
         MakeLabel(QString(), rows[k].caption, TwipsRect(120, top, 1650, 225), frame);
-        MakeLabel(QLatin1String(rows[k].valueName), FromStd(rows[k].value), TwipsRect(1785, top, 1800, 225), frame);
+        MakeLabel(QLatin1String(rows[k].valueName), rows[k].value, TwipsRect(1785, top, 1800, 225), frame);
     }
 }
 
@@ -187,16 +180,18 @@ void ReadingView::buildPersonalDetails(const BirthData& birth)
 {
     QGroupBox* frame =
         MakeFrame(QStringLiteral("Frame2"), tr("Personal Details"), TwipsRect(6750, 0, 4000, kTopFramesTwips), this);
+    using words::DetailLine;
+    const words::Translated say;
     const std::pair<const char*, QString> lines[] = {
-        {"lblName", tr("Name: %1").arg(FromStd(birth.name))},
-        {"lblCity", tr("City: %1").arg(FromStd(birth.city))},
-        {"lblState", tr("State: %1").arg(FromStd(birth.state))},
-        {"lblCountry", tr("Country: %1").arg(FromStd(birth.country))},
-        {"lblDOB", DateOfBirthText(birth)},
-        {"lblTOB", TimeOfBirthText(birth)},
-        {"lblLatitude", tr("Latitude: %1 Degree %2 Minute").arg(birth.latDegrees).arg(birth.latMinutes)},
-        {"lblLongitude", tr("Longitude: %1 Degree %2 Minute").arg(birth.lonDegrees).arg(birth.lonMinutes)},
-        {"lblOffset", OffsetUsedText(birth)},
+        {"lblName", words::DetailText(say, DetailLine::Name, birth)},
+        {"lblCity", words::DetailText(say, DetailLine::City, birth)},
+        {"lblState", words::DetailText(say, DetailLine::State, birth)},
+        {"lblCountry", words::DetailText(say, DetailLine::Country, birth)},
+        {"lblDOB", words::DateOfBirthLine(say, birth)},
+        {"lblTOB", words::DetailText(say, DetailLine::TimeOfBirthShown, birth)},
+        {"lblLatitude", words::DetailText(say, DetailLine::Latitude, birth)},
+        {"lblLongitude", words::DetailText(say, DetailLine::Longitude, birth)},
+        {"lblOffset", words::OffsetUsedText(say, birth)},
     };
     // Nine lines share the frame that eight had: a little closer, each as tall
     // as its font, so a line's box reaches into the next but no letter does.
@@ -211,6 +206,7 @@ void ReadingView::buildPersonalDetails(const BirthData& birth)
 
 void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& placeNote)
 {
+    const words::Translated say;
     QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), tr("Manglik Interpretation"),
                                  TwipsRect(5500, kLowerTopTwips, 5250, 5340), this);
     struct Shown {
@@ -240,7 +236,7 @@ void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& pl
                                      QRect(Px(120), boxTop, Px(5000), Px(1095)), outer);
         SetTextColour(inner, shown[f].colour);
         const ManglikVerdict& verdict = reading.of(shown[f].reference).verdict;
-        const std::array<QString, 3> captions = VerdictCaptions(verdict);
+        const std::array<QString, 3> captions = words::VerdictCaptions(say, verdict);
         for (int line = 0; line < 3; ++line) {
             QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(f * 3 + line), captions[line],
                                        TwipsRect(120, 240 + 240 * line, 4760, 225), inner);
@@ -249,7 +245,7 @@ void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& pl
         below = inner->geometry().bottom() + 1;
         if (verdict.cancellation) {
             QLabel* cancelled = wrappedLine(QStringLiteral("lblCancelled%1").arg(f),
-                                            CancellationLine(*verdict.cancellation, shown[f].reference),
+                                            words::CancellationLine(say, *verdict.cancellation, shown[f].reference),
                                             shown[f].colour);
             below = StackLines({cancelled}, noteRect.left(), below + Px(30), noteRect.width());
         }
@@ -267,7 +263,7 @@ void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& pl
         if (!evaluation.window)
             continue;
         const ReferenceWindow& window = *evaluation.window;
-        lines.push_back(wrappedLine(QStringLiteral("lblWindow%1").arg(r), WindowLine(reference, window),
+        lines.push_back(wrappedLine(QStringLiteral("lblWindow%1").arg(r), words::WindowLine(say, reference, window),
                                     shown[r].colour));
         for (std::size_t side = 0; side < 2; ++side) {
             const WindowEnd& end = side == 0 ? window.from : window.to;
@@ -275,21 +271,21 @@ void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& pl
         }
         if (window.verdictMayDiffer) {
             lines.push_back(wrappedLine(QStringLiteral("lblMarsVerdict%1").arg(r),
-                                        VerdictMayDifferLine(reference, !evaluation.verdict.manglik), kErrorColour));
+                                        words::VerdictMayDifferLine(say, reference, !evaluation.verdict.manglik), kErrorColour));
         }
         if (const std::optional<TimeWarning> warning = NearbyVerdictChange(window)) {
-            lines.push_back(wrappedLine(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning),
+            lines.push_back(wrappedLine(QStringLiteral("lblWarning%1").arg(r), words::TimeWarningLine(say, reference, *warning),
                                         kErrorColour));
         }
     }
     const MarsNearEdge& near = reading.marsNearEdge;
     if (near.atEnteredTime() && (nearEdgeMarks[0] || nearEdgeMarks[1])) {
-        lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge"), MarsNearEdgeLine(*near.before, false), kErrorColour));
+        lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge"), words::MarsNearEdgeLine(say, *near.before, false), kErrorColour));
     } else {
         for (std::size_t side = 0; side < 2; ++side) {
             const std::optional<NearEdgeMinute>& at = side == 0 ? near.before : near.after;
             if (nearEdgeMarks[side] && at) {
-                lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge%1").arg(side), MarsNearEdgeLine(*at, side == 1),
+                lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge%1").arg(side), words::MarsNearEdgeLine(say, *at, side == 1),
                                             kErrorColour));
             }
         }
@@ -297,7 +293,7 @@ void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& pl
     // The place's offset taken only roughly, or a clock time that never was or
     // came twice: the verdicts may be off.
     if (placeNote.warning())
-        lines.push_back(wrappedLine(QStringLiteral("lblZoneWarning"), ZoneNoteText(placeNote), kErrorColour));
+        lines.push_back(wrappedLine(QStringLiteral("lblZoneWarning"), words::ZoneNoteText(say, placeNote), kErrorColour));
     const int linesBottom = StackLines(lines, noteRect.left(), below + Px(45), noteRect.width());
 
     // The note below them, at its place while they leave room; the frame

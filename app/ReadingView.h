@@ -34,7 +34,7 @@ public:
 
 private:
     void buildPositions(const ChartState& chart);
-    void buildVedicDetails(const ReadingSummary& summary);
+    void buildVedicDetails(const ChartState& chart);
     void buildPersonalDetails(const BirthData& birth);
     // Lagna lines 0-2, Moon lines 3-5 from the verdicts, under a box whose
     // dosha is cancelled the first rule that cancels it; line 6 is the fixed

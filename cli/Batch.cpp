@@ -4,6 +4,7 @@
 #include "form/Form.h"
 #include "formats/Utf8.h"
 #include "reading/Reading.h"
+#include "words/EnglishTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -104,22 +105,26 @@ char* Number(char* at, long value) { return std::to_chars(at, at + 24, value).pt
 // fields, and enough for the numbers and words around them.
 void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     const BirthData& b = reading.birthData;
-    const ReadingSummary& s = reading.summary;
-    const std::string* const summary[] = {&s.lagnaSignName, &s.rashiDisplay, &s.nakshatraDisplay, &s.nakshatraLord,
-                                          &s.nakshatraPada};
+    const words::EnglishSummary s = words::SummaryInEnglish(reading.chartState);
+    const std::string_view summary[] = {s.lagnaName, s.rashi, s.nakshatra, s.nakshatraLord, s.pada.view()};
+    std::array<words::PositionText, kBodyCount> positions;
+    for (std::size_t body = 0; body < positions.size(); ++body) {
+        positions[body] = words::ShortForm(reading.chartState.bodies[body].longitudeDeg);
+    }
     std::string escapedName;
     const std::string_view name = CsvSafeText(b.name, escapedName);
     constexpr std::size_t kRoomBesideTexts = 256;
     std::size_t room = kRoomBesideTexts + CsvFieldRoom(name);
-    for (const std::string& text : reading.chartState.bodyPositionText) room += CsvFieldRoom(text);
-    for (const std::string* text : summary) room += CsvFieldRoom(*text);
+    for (const words::PositionText& text : positions) room += CsvFieldRoom(text);
+    for (const std::string_view text : summary) room += CsvFieldRoom(text);
     std::array<std::string, 2> percentages;
     for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
         const ManglikVerdict& verdict = reading.of(reference).verdict;
         if (!verdict.known()) continue;
         std::string& percentage = percentages[static_cast<std::size_t>(reference)];
-        percentage = DoshaPercentText(verdict.doshaPercent);
-        if (percentage.ends_with('%')) percentage.pop_back();
+        // The weight's shortest digits, without the per cent sign.
+        char digits[32];
+        percentage.assign(digits, std::to_chars(digits, digits + sizeof digits, verdict.doshaPercent).ptr);
         room += CsvFieldRoom(percentage);
     }
 
@@ -141,11 +146,11 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     at = TwoDigits(at, b.minute);
     for (int body = 0; body < kBodyCount; ++body) {
         *at++ = ',';
-        at = WriteCsvField(at, reading.chartState.bodyPositionText[static_cast<std::size_t>(body)]);
+        at = WriteCsvField(at, positions[static_cast<std::size_t>(body)]);
     }
-    for (const std::string* text : summary) {
+    for (const std::string_view text : summary) {
         *at++ = ',';
-        at = WriteCsvField(at, *text);
+        at = WriteCsvField(at, text);
     }
     for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
         const ManglikVerdict& verdict = reading.of(reference).verdict;

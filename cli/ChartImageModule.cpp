@@ -25,7 +25,8 @@ bool varelio_write_chart_image(const varelio::cli::ChartImageData* data, std::st
     ChartContent content;
     content.title = QString::fromStdString(data->title);
     content.signs = data->signs;
-    content.retrograde = data->retrograde;
+    for (std::size_t b = 0; b < content.labels.size(); ++b)
+        content.labels[b] = QString::fromStdString(data->labels[b]);
     QString reason;
     if (WriteChartPicture(path, *format, content, ChartLook{static_cast<ChartStyle>(data->style), false}, reason))
         return true;

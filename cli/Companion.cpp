@@ -3,10 +3,11 @@
 #include "cli/Batch.h"
 #include "cli/BirthOptions.h"
 #include "cli/JsonWriter.h"
-#include "formats/English.h"
-#include "formats/MatchText.h"
-#include "formats/TextExport.h"
 #include "matching/Match.h"
+#include "words/English.h"
+#include "words/MatchText.h"
+#include "words/TextExport.h"
+#include "words/ZoneNotes.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -87,7 +88,7 @@ CompanionRun RunMatch(const CommandLine& command) {
     const Match match = MatchReadings(bride, groom);
     CompanionRun run;
     if (command.format == OutputFormat::Text) {
-        run.out = ComposeMatchText(bride, groom, match);
+        run.out = words::ComposeMatchText(bride, groom, match);
     } else {
         AppendMatchJson(bride, groom, match, run.out);
     }
@@ -135,10 +136,10 @@ CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& wr
     }
     // A place's zone that no row gives exactly is worth a word whatever the format.
     if (command.place && command.place->zone.note.warning()) {
-        run.err = ProgramLine(english::ZoneNoteText(command.place->zone.note));
+        run.err = ProgramLine(words::ZoneNoteText(words::English(), command.place->zone.note));
     }
     if (command.format == OutputFormat::Text) {
-        run.out = ComposeTextExport(reading, TextEncoding::Utf8);
+        run.out = words::ComposeTextExport(reading, words::TextEncoding::Utf8);
     } else if (command.place) {
         AppendReadingJson(reading, command.place->place, command.place->zone, JsonLayout::Indented, run.out);
     } else {

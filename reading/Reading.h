@@ -1,6 +1,6 @@
-// One whole reading from BirthData: engine, retrograde marks, texts, summary,
-// Rasi chart cells, the Manglik verdicts and their birth-time windows, in the
-// driver's order.
+// One whole reading from BirthData: engine, retrograde marks, the Manglik
+// verdicts and their birth-time windows, in the driver's order. Numbers and
+// codes only: the words of a reading are the edges' (words/).
 #pragma once
 
 #include "astro/Records.h"
@@ -10,7 +10,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 
 namespace varelio {
 
@@ -24,8 +23,6 @@ struct Evaluation {
 struct Reading {
     BirthData birthData;
     ChartState chartState;
-    ReadingSummary summary;
-    std::array<std::string, kSignCount> chartCells;  // sign cells, Aries first
     std::array<Evaluation, kManglikReferences.size()> evaluations;  // Lagna, Moon, Venus
     // Whole arc-minutes (cut) from Mars to the nearer edge of its sign.
     int marsToBoundary = 0;
@@ -38,9 +35,8 @@ struct Reading {
 };
 
 // Runs every step after the form has been copied into reading.birthData:
-// ComputeAngles, ComputeMoon, ComputePlanets, MarkRetrogrades, the texts, the
-// summary, the chart cells, EvaluateManglik from the ascendant, the Moon and
-// Venus, and the verdicts' birth-time windows.
+// ComputeAngles, ComputeMoon, ComputePlanets, MarkRetrogrades, EvaluateManglik
+// from the ascendant, the Moon and Venus, and the verdicts' birth-time windows.
 void ComputeReading(Reading& reading);
 
 }  // namespace varelio

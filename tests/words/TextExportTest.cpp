@@ -1,6 +1,6 @@
-#include "formats/TextExport.h"
+#include "words/TextExport.h"
 
-#include "reading/Summary.h"
+#include "Said.h"
 #include "tests/support/ChartFixture.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +22,7 @@ std::vector<std::string> LinesOf(const std::string& file) {
 // Lagna Gemini. Sun and Mercury in Aquarius, Moon in Taurus, Venus in Pisces,
 // Mars in Aries, Jupiter in Capricorn, Saturn in Scorpio.
 using namespace samples;
+using namespace words;
 
 Reading ReadingWith(const Positions& positions) {
     Reading r;
@@ -31,14 +32,12 @@ Reading ReadingWith(const Positions& positions) {
     r.chartState = MakeChart(positions);
     r.chartState.ayanamsa = -(23 + 38 / 60.0 + 9.5 / 3600);
     r.chartState.bodies[kMercury].retrograde = true;
-    FormatChartTexts(r.chartState);
-    r.summary = DeriveSummary(r.chartState);
     return r;
 }
 
 Positions HandFilled() {
-    return {Pos(Aqu, 22, 41), Pos(Tau, 3, 10), Pos(Aqu, 28, 2), Pos(Pis, 14, 55), Pos(Ari, 7, 19),
-            Pos(Cap, 9, 33),  Pos(Sco, 1, 44), Pos(Ari, 20, 5), Pos(Lib, 20, 5),  Pos(Gem, 16, 21), Pos(Pis, 3, 36)};
+    return {Pos(Aqu, 22, 41), Pos(Tau, 3, 10), Pos(Aqu, 28, 2), Pos(Pis, 14, 55), Pos(Ari, 7, 19), Pos(Cap, 9, 33),
+            Pos(Sco, 1, 44),  Pos(Ari, 20, 5), Pos(Lib, 20, 5), Pos(Gem, 16, 21), Pos(Pis, 3, 36)};
 }
 
 Reading HandFilledReading() { return ReadingWith(HandFilled()); }
@@ -86,17 +85,19 @@ TEST(TextExport, ABadMonthLeavesItsNameOut) {
 // Mars stands in house 11 and the Moon in house 12 of the hand-filled Gemini chart.
 TEST(HouseLordLine, MarksMarsAndTheMoonAndACancellationOnlyOfAManglikVerdict) {
     Reading r = HandFilledReading();
-    EXPECT_EQ(HouseLordLine(r, 11), "House 11 (Mesha): lord Mars in house 11; Mars here");
-    EXPECT_EQ(HouseLordLine(r, 12), "House 12 (Vrishabha): lord Venus in house 10; Moon here");
+    EXPECT_EQ(SAID(HouseLordLine(w, r, 11)), "House 11 (Mesha): lord Mars in house 11; Mars here");
+    EXPECT_EQ(SAID(HouseLordLine(w, r, 12)), "House 12 (Vrishabha): lord Venus in house 10; Moon here");
 
     r.evaluations[0].verdict.cancellation = Cancellation{CancellationRule::MarsInLeoOrAquarius, Leo + 1};
     r.evaluations[1].verdict.cancellation = Cancellation{CancellationRule::MoonInCancerOrLeo, Leo + 1};
-    EXPECT_EQ(HouseLordLine(r, 11), "House 11 (Mesha): lord Mars in house 11; Mars here, dosha cancelled: Mars in Leo");
-    EXPECT_EQ(HouseLordLine(r, 12),
-              "House 12 (Vrishabha): lord Venus in house 10; Moon here, dosha from the Moon cancelled: Moon sign is Leo");
+    EXPECT_EQ(SAID(HouseLordLine(w, r, 11)),
+              "House 11 (Mesha): lord Mars in house 11; Mars here, dosha cancelled: Mars in Leo");
+    EXPECT_EQ(
+        SAID(HouseLordLine(w, r, 12)),
+        "House 12 (Vrishabha): lord Venus in house 10; Moon here, dosha from the Moon cancelled: Moon sign is Leo");
 
     r.chartState.bodies[kMoon] = PositionAt(Pos(Ari, 11, 0));
-    EXPECT_EQ(HouseLordLine(r, 11),
+    EXPECT_EQ(SAID(HouseLordLine(w, r, 11)),
               "House 11 (Mesha): lord Mars in house 11; Mars here, dosha cancelled: Mars in Leo; "
               "Moon here, dosha from the Moon cancelled: Moon sign is Leo");
 }
@@ -124,11 +125,12 @@ TEST(HouseLordLine, CountsHousesFromTheLagnaSign) {
     for (const Case& c : cases) {
         Positions positions = HandFilled();
         positions[kAscendant] = c.lagna;
-        EXPECT_EQ(HouseLordLine(ReadingWith(positions), c.house), c.line) << "lagna " << c.lagna << " house " << c.house;
+        EXPECT_EQ(SAID(HouseLordLine(w, ReadingWith(positions), c.house)), c.line)
+            << "lagna " << c.lagna << " house " << c.house;
     }
     Positions positions = HandFilled();
     positions[kMercury] = kNoSign;
-    EXPECT_EQ(HouseLordLine(ReadingWith(positions), 4), "House 4 (Kanya): lord Mercury, position unknown");
+    EXPECT_EQ(SAID(HouseLordLine(w, ReadingWith(positions), 4)), "House 4 (Kanya): lord Mercury, position unknown");
 }
 
 }  // namespace

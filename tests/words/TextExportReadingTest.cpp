@@ -1,4 +1,4 @@
-#include "formats/TextExport.h"
+#include "words/TextExport.h"
 
 #include "tests/support/SampleBirths.h"
 
@@ -24,11 +24,11 @@ std::vector<std::string> SplitCrLf(const std::string& file) {
 // export against a file produced once by the engine and checked by hand
 // (date and time lines, separators, the degree byte, the house lords).
 TEST(TextExportOfAComputedReading, MatchesTheStoredMumbaiFile) {
-    std::ifstream stored(VARELIO_FORMATS_TEST_DATA "/mumbai-1985.txt", std::ios::binary);
-    ASSERT_TRUE(stored) << "missing " VARELIO_FORMATS_TEST_DATA "/mumbai-1985.txt";
+    std::ifstream stored(VARELIO_WORDS_TEST_DATA "/mumbai-1985.txt", std::ios::binary);
+    ASSERT_TRUE(stored) << "missing " VARELIO_WORDS_TEST_DATA "/mumbai-1985.txt";
     const std::string expected{std::istreambuf_iterator<char>(stored), std::istreambuf_iterator<char>()};
 
-    const std::string actual = ComposeTextExport(samples::ReadingOf(samples::MumbaiForm()));
+    const std::string actual = words::ComposeTextExport(samples::ReadingOf(samples::MumbaiForm()));
 
     const auto expectedLines = SplitCrLf(expected);
     const auto actualLines = SplitCrLf(actual);

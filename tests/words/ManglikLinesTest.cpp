@@ -1,7 +1,7 @@
 // No line of a match contradicts another: every ordered pair of a few hundred
 // random births is matched and its text file read back line by line
 // (tests/support/MatchLines.h); the checker knows the sentences, not the rule.
-#include "formats/MatchText.h"
+#include "words/MatchText.h"
 
 #include "tests/support/Births.h"
 #include "tests/support/MatchLines.h"
@@ -39,23 +39,25 @@ TEST(ManglikLines, NoLineContradictsAnotherForEveryPairOfRandomBirths) {
     for (std::size_t b = 0; b < readings.size(); ++b) {
         for (std::size_t g = 0; g < readings.size(); ++g) {
             if (b == g) continue;
-            const std::string file = ComposeMatchText(readings[b], readings[g], MatchReadings(readings[b], readings[g]));
+            const std::string file =
+                words::ComposeMatchText(readings[b], readings[g], MatchReadings(readings[b], readings[g]));
             const samples::MatchLinesReport report = samples::CheckMatchLines(file);
             seen.insert(report.seen.begin(), report.seen.end());
             ++pairs;
             if (!report.contradictions.empty() && ++failed <= 5) {
                 ADD_FAILURE() << report.contradictions.front() << "\nbride " << samples::Describe(readings[b].birthData)
-                              << "\ngroom " << samples::Describe(readings[g].birthData) << "\n" << file;
+                              << "\ngroom " << samples::Describe(readings[g].birthData) << "\n"
+                              << file;
             }
         }
     }
     EXPECT_EQ(failed, 0) << "of " << pairs << " pairs";
     // The pairs reached every kind of line the rule can give.
-    for (const char* kind : {"a cancelled dosha named beside a reference",
-                             "a lone dosha balanced from the other counted reference", "both from Venus",
-                             "both from a counted reference", "a dosha standing from a counted reference",
-                             "a dosha from Venus alone", "both Manglik from different references", "recommended",
-                             "a Nadi or Bhakoot dosha overriding the band"}) {
+    for (const char* kind :
+         {"a cancelled dosha named beside a reference", "a lone dosha balanced from the other counted reference",
+          "both from Venus", "both from a counted reference", "a dosha standing from a counted reference",
+          "a dosha from Venus alone", "both Manglik from different references", "recommended",
+          "a Nadi or Bhakoot dosha overriding the band"}) {
         EXPECT_TRUE(seen.contains(kind)) << kind;
     }
 }
@@ -65,7 +67,7 @@ TEST(ManglikLines, NoLineContradictsAnotherForEveryPairOfRandomBirths) {
 TEST(ManglikLines, TheCheckerFindsLinesThatDisagree) {
     const Reading bride = samples::ReadingOf(samples::DelhiForm());
     const Reading groom = samples::ReadingOf(samples::MumbaiForm());
-    const std::string file = ComposeMatchText(bride, groom, MatchReadings(bride, groom));
+    const std::string file = words::ComposeMatchText(bride, groom, MatchReadings(bride, groom));
     ASSERT_TRUE(samples::CheckMatchLines(file).contradictions.empty()) << file;
     // The line after the one starting so, or that line, replaced.
     const auto replaced = [&file](const std::string& start, int after, const std::string& with) {

@@ -1,0 +1,72 @@
+#include "words/EnglishTexts.h"
+
+#include "words/English.h"
+#include "words/Reading.h"
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace varelio::words {
+
+std::string_view EnglishFromOne(const Source* table, std::size_t size, int number) {
+    if (number < 1 || static_cast<std::size_t>(number) > size) return {};
+    return table[number - 1].text;
+}
+
+EnglishSummary SummaryInEnglish(const ChartState& chart) {
+    EnglishSummary summary;
+    summary.ayanamsa = SignedForm(std::fabs(chart.ayanamsa));
+    const BodyPosition& lagna = chart.bodies[kAscendant];
+    const BodyPosition& moon = chart.bodies[kMoon];
+    summary.nakshatra = EnglishFromOne(kNakshatraNames, moon.nakshatra);
+    summary.rashi = EnglishFromOne(kRashiNames, moon.sign);
+    char* pada = summary.pada.begin();
+    summary.pada.end(pada);
+    if (lagna.sign == 0) return summary;
+    summary.lagnaAbbreviation = EnglishFromOne(kSignAbbreviations, lagna.sign);
+    summary.lagnaName = EnglishFromOne(kRashiNames, lagna.sign);
+    if (moon.nakshatra != 0) {
+        summary.nakshatraLord = kBodyNames[kNakshatraLords[static_cast<std::size_t>(moon.nakshatra - 1)]].text;
+        *pada++ = static_cast<char>('0' + moon.pada % 10);
+        summary.pada.end(pada);
+    }
+    return summary;
+}
+
+std::string_view SanskritNameInEnglish(BodyIndex body, bool retrograde) {
+    // Made once: the labels with the mark, as ChartLabel words them.
+    static const std::array<std::string, kKetu + 1> kMarked = [] {
+        std::array<std::string, kKetu + 1> marked;
+        for (int b = kSun; b <= kKetu; ++b) {
+            marked[static_cast<std::size_t>(b)] = ChartLabel(English(), static_cast<BodyIndex>(b), true);
+        }
+        return marked;
+    }();
+    if (body > kKetu) return kBodyNames[body].text;
+    return retrograde ? std::string_view(kMarked[body]) : std::string_view(kChartLabels[body].text);
+}
+
+std::array<CellText, kSignCount> ChartCellsInEnglish(const ChartState& chart) {
+    std::array<CellText, kSignCount> cells;
+    std::array<char*, kSignCount> ends;
+    for (std::size_t s = 0; s < cells.size(); ++s) ends[s] = cells[s].begin();
+    const auto add = [&](int sign, std::string_view text) {
+        char*& at = ends[static_cast<std::size_t>(sign - 1)];
+        if (at != cells[static_cast<std::size_t>(sign - 1)].begin()) {
+            std::memcpy(at, "\r\n", 2);
+            at += 2;
+        }
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    };
+    if (const int lagna = chart.bodies[kAscendant].sign) add(lagna, kAscendantMark.text);
+    for (int b = kSun; b <= kKetu; ++b) {
+        const BodyPosition& body = chart.bodies[static_cast<std::size_t>(b)];
+        if (body.sign != 0) add(body.sign, SanskritNameInEnglish(static_cast<BodyIndex>(b), body.retrograde));
+    }
+    for (std::size_t s = 0; s < cells.size(); ++s) cells[s].end(ends[s]);
+    return cells;
+}
+
+}  // namespace varelio::words
