@@ -47,6 +47,10 @@ CivilMoment CivilFromMinutesSince1970(long long minutes) {
     return moment;
 }
 
+int ClockOffsetSeconds(const BirthData& birth) {
+    return birth.utcOffsetSeconds ? *birth.utcOffsetSeconds : -ZoneCorrectionMinutes(birth) * 60;
+}
+
 CivilMoment UniversalMoment(const BirthData& birth) {
     const long long localMinutes = DaysSince1970(birth.year, birth.month, birth.day) * kMinutesPerDay
                                    + birth.hour * 60LL + birth.minute;

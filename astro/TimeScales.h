@@ -54,4 +54,8 @@ double UniversalTimeHours(const BirthData& birth);
 // second.
 CivilMoment UniversalMoment(const BirthData& birth);
 
+// The offset east of universal time of the clock the birth was told by, as
+// the instant above takes it: the exact offset, or the zone row's and DST's.
+int ClockOffsetSeconds(const BirthData& birth);
+
 }  // namespace varelio
