@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -94,12 +95,26 @@ char* TwoDigits(char* at, int value) {
     return at + 2;
 }
 
+// 0 to 99 without a leading zero: a balance's parts, a tithi.
+char* UpToTwoDigits(char* at, int value) {
+    if (value >= 10) *at++ = static_cast<char>('0' + value / 10 % 10);
+    *at++ = static_cast<char>('0' + value % 10);
+    return at;
+}
+
 char* Text(char* at, std::string_view text) {
     std::memcpy(at, text.data(), text.size());
     return at + text.size();
 }
 
 char* Number(char* at, long value) { return std::to_chars(at, at + 24, value).ptr; }
+
+// A dosha's percentage as DoshaPercentText writes it, without the sign: its
+// shortest digits, which for a whole percentage are the integer's.
+char* Percent(char* at, double percent) {
+    if (percent == std::trunc(percent) && std::fabs(percent) < 1e15) return Number(at, static_cast<long>(percent));
+    return std::to_chars(at, at + 32, percent).ptr;
+}
 
 // The row is written in one go into room made once: the texts' room as
 // fields, and enough for the numbers and words around them.
@@ -110,19 +125,10 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
                                           &s.nakshatraPada};
     std::string escapedName;
     const std::string_view name = CsvSafeText(b.name, escapedName);
-    constexpr std::size_t kRoomBesideTexts = 320;
+    constexpr std::size_t kRoomBesideTexts = 384;
     std::size_t room = kRoomBesideTexts + CsvFieldRoom(name);
     for (const std::string& text : reading.chartState.bodyPositionText) room += CsvFieldRoom(text);
     for (const std::string* text : summary) room += CsvFieldRoom(*text);
-    std::array<std::string, 2> percentages;
-    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
-        const ManglikVerdict& verdict = reading.of(reference).verdict;
-        if (!verdict.known()) continue;
-        std::string& percentage = percentages[static_cast<std::size_t>(reference)];
-        percentage = DoshaPercentText(verdict.doshaPercent);
-        if (percentage.ends_with('%')) percentage.pop_back();
-        room += CsvFieldRoom(percentage);
-    }
 
     const std::size_t used = out.size();
     out.resize(used + room);
@@ -153,7 +159,7 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
         *at++ = ',';
         if (verdict.known()) at = Number(at, verdict.house);
         *at++ = ',';
-        if (verdict.known()) at = WriteCsvField(at, percentages[static_cast<std::size_t>(reference)]);
+        if (verdict.known()) at = Percent(at, verdict.doshaPercent);
         *at++ = ',';
         at = Text(at, !verdict.known() ? "unknown" : (verdict.manglik ? "yes" : "no"));
         *at++ = ',';
@@ -170,7 +176,7 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     at = Text(at, LordKey(reading.dashaBalance.lord));
     for (const int part : {balance.years, balance.months, balance.days, panchang.tithi}) {
         *at++ = ',';
-        at = Number(at, part);
+        at = UpToTwoDigits(at, part);
     }
     for (const std::string_view key : {PakshaKey(PakshaOf(panchang.tithi)), YogaKey(panchang.yoga),
                                        KaranaKey(KaranaOf(panchang.karana)), WeekdayKey(panchang.day.weekday)}) {

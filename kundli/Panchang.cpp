@@ -12,14 +12,31 @@ namespace {
 // The part a longitude falls in, 1 to count, in steps from 0; counted in
 // arc-minutes, as the nakshatras are.
 int PartOf(double longitudeDeg, int stepArcMinutes, int count) {
-    const double arcMinutes = ReduceIntoTurn(longitudeDeg, 360.0) * 60.0;
+    // A difference or a sum of two longitudes is within a turn of the range:
+    // one turn added or taken off, as ReduceIntoTurn would.
+    double turn = longitudeDeg;
+    if (turn < 0 && turn >= -360.0) {
+        turn += 360.0;
+    } else if (turn >= 360.0 && turn < 720.0) {
+        turn -= 360.0;
+    } else if (!(turn >= 0 && turn < 360.0)) {
+        turn = ReduceIntoTurn(turn, 360.0);
+    }
+    const double arcMinutes = turn * 60.0;
     return std::clamp(static_cast<int>(std::floor(arcMinutes / stepArcMinutes)), 0, count - 1) + 1;
 }
 
 }  // namespace
 
+int KaranaAt(double sunSiderealDeg, double moonSiderealDeg) {
+    return PartOf(moonSiderealDeg - sunSiderealDeg, kKaranaArcMinutes, kKaranaCount);
+}
+
+// Two karanas to a tithi: the tithi follows from the karana.
+int TithiOfKarana(int karana) { return (karana + 1) / 2; }
+
 int TithiAt(double sunSiderealDeg, double moonSiderealDeg) {
-    return PartOf(moonSiderealDeg - sunSiderealDeg, kTithiArcMinutes, kTithiCount);
+    return TithiOfKarana(KaranaAt(sunSiderealDeg, moonSiderealDeg));
 }
 
 Paksha PakshaOf(int tithi) { return tithi <= kTithisPerPaksha ? Paksha::Shukla : Paksha::Krishna; }
@@ -28,10 +45,6 @@ int TithiInPaksha(int tithi) { return (tithi - 1) % kTithisPerPaksha + 1; }
 
 int YogaAt(double sunSiderealDeg, double moonSiderealDeg) {
     return PartOf(sunSiderealDeg + moonSiderealDeg, kYogaArcMinutes, kYogaCount);
-}
-
-int KaranaAt(double sunSiderealDeg, double moonSiderealDeg) {
-    return PartOf(moonSiderealDeg - sunSiderealDeg, kKaranaArcMinutes, kKaranaCount);
 }
 
 Karana KaranaOf(int karana) {
@@ -45,9 +58,9 @@ BirthPanchang ComputePanchang(const ClockMoment& birth, double latitudeDeg, doub
                               double sunSiderealDeg, double moonSiderealDeg) {
     BirthPanchang panchang;
     panchang.day = HinduDayOf(birth.jdUt, birth.offsetSeconds, latitudeDeg, longitudeEastDeg);
-    panchang.tithi = TithiAt(sunSiderealDeg, moonSiderealDeg);
-    panchang.yoga = YogaAt(sunSiderealDeg, moonSiderealDeg);
     panchang.karana = KaranaAt(sunSiderealDeg, moonSiderealDeg);
+    panchang.tithi = TithiOfKarana(panchang.karana);
+    panchang.yoga = YogaAt(sunSiderealDeg, moonSiderealDeg);
     return panchang;
 }
 

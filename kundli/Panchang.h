@@ -14,9 +14,8 @@ inline constexpr int kTithiCount = 30;
 inline constexpr int kTithisPerPaksha = 15;
 inline constexpr int kYogaCount = 27;
 inline constexpr int kKaranaCount = 60;
-// The steps, in arc-minutes: 12° of the Moon's elongation from the Sun, half
-// that, and 13°20' of the two longitudes' sum.
-inline constexpr int kTithiArcMinutes = 720;
+// The steps, in arc-minutes: 6° of the Moon's elongation from the Sun (a
+// tithi is two of them, 12°), and 13°20' of the two longitudes' sum.
 inline constexpr int kKaranaArcMinutes = 360;
 inline constexpr int kYogaArcMinutes = 800;
 
@@ -32,7 +31,8 @@ enum class Karana : std::uint8_t {
 inline constexpr int kKaranaNameCount = 11;
 inline constexpr int kMovableKaranaCount = 7;
 
-// 1 to 30, from the Moon's elongation from the Sun.
+// 1 to 30, from the Moon's elongation from the Sun; the karana's two halves.
+int TithiOfKarana(int karana);
 int TithiAt(double sunSiderealDeg, double moonSiderealDeg);
 Paksha PakshaOf(int tithi);
 // 1 to 15 within the paksha.

@@ -1,7 +1,6 @@
 #include "kundli/Sunrise.h"
 
 #include "astro/Angles.h"
-#include "astro/Reduce.h"
 
 #include <cmath>
 
@@ -27,6 +26,9 @@ constexpr double kCentreTwiceDeg = 0.019993;
 // Aberration (20.5") and the mean of the nutation in longitude, left as a
 // constant: its swing of 17" moves a sunrise by a few seconds at most.
 constexpr double kAberrationDeg = 0.00569;
+// The mean longitude less the mean anomaly and the aberration at J2000: the
+// longitude of the perihelion, as the longitude is reckoned from the anomaly.
+constexpr double kPerihelionRad = (kMeanLongitudeDeg - kMeanAnomalyDeg - kAberrationDeg) * kDegToRad;
 
 // The obliquity of the ecliptic (Meeus 22.2) at J2000 and its change a
 // century, radians; over the program's years sin and cos of it are taken to
@@ -38,6 +40,11 @@ constexpr double kObliquityRadPerCentury = -0.0130042 * kDegToRad;
 const double kSinSunriseAltitude = std::sin(kSunriseAltitudeDeg * kDegToRad);
 const double kSinObliquity = std::sin(kObliquityRad);
 const double kCosObliquity = std::cos(kObliquityRad);
+// tan²(ε/2) and its change with ε, for the reduction to the equator.
+const double kHalfObliquityTan2 = std::pow(std::tan(kObliquityRad / 2), 2);
+const double kHalfObliquityTan2PerRad = std::tan(kObliquityRad / 2) / std::pow(std::cos(kObliquityRad / 2), 2);
+const double kSinPerihelion = std::sin(kPerihelionRad);
+const double kCosPerihelion = std::cos(kPerihelionRad);
 
 // Below this sine of the half-day's hour angle (near the polar day and
 // night) the hour angle is solved again at each event rather than followed
@@ -60,23 +67,33 @@ Latitude::Latitude(double latitudeDeg)
 
 SunTrack SunTrackAt(double jdUt, double longitudeEastDeg) {
     const double days = jdUt - kJ2000;
-    const double t = days / kDaysPerJulianCentury;
+    const double t = days * (1 / kDaysPerJulianCentury);
     const double meanAnomaly = (kMeanAnomalyDeg + kMeanAnomalyDegPerCentury * t) * kDegToRad;
     const double sinM = std::sin(meanAnomaly);
     const double cosM = std::cos(meanAnomaly);
     const double sin2M = 2 * sinM * cosM;
     const double cos2M = cosM * cosM - sinM * sinM;
     const double centreDeg = (kCentreDeg - 0.004817 * t) * sinM + kCentreTwiceDeg * sin2M;
-    const double longitude = (kMeanLongitudeDeg + kMeanLongitudeDegPerCentury * t + centreDeg - kAberrationDeg) * kDegToRad;
-    const double sinL = std::sin(longitude);
-    const double cosL = std::cos(longitude);
+    // The longitude is the mean anomaly turned by the perihelion's longitude
+    // (less the aberration), which moves 1.7° a century, and by the centre,
+    // at most 2°: that small turn is taken by its series rather than by
+    // another sine and cosine.
+    const double turn = ((kMeanLongitudeDegPerCentury - kMeanAnomalyDegPerCentury) * t + centreDeg) * kDegToRad;
+    const double turn2 = turn * turn;
+    const double sinTurn = turn * (1 - turn2 / 6 * (1 - turn2 / 20));
+    const double cosTurn = 1 - turn2 / 2 * (1 - turn2 / 12 * (1 - turn2 / 30));
+    const double sinOffset = kSinPerihelion * cosTurn + kCosPerihelion * sinTurn;
+    const double cosOffset = kCosPerihelion * cosTurn - kSinPerihelion * sinTurn;
+    const double sinL = sinM * cosOffset + cosM * sinOffset;
+    const double cosL = cosM * cosOffset - sinM * sinOffset;
+    const double longitude = meanAnomaly + kPerihelionRad + turn;
     const double obliquityShift = kObliquityRadPerCentury * t;
     const double sinE = kSinObliquity + kCosObliquity * obliquityShift;
     const double cosE = kCosObliquity - kSinObliquity * obliquityShift;
 
     // The right ascension from the longitude by the series in y = tan²(ε/2)
     // (the reduction to the equator; the terms left out are below a second).
-    const double y = (1 - cosE) / (1 + cosE);
+    const double y = kHalfObliquityTan2 + kHalfObliquityTan2PerRad * obliquityShift;
     const double sin2L = 2 * sinL * cosL;
     const double cos2L = cosL * cosL - sinL * sinL;
     const double sin4L = 2 * sin2L * cos2L;
@@ -95,18 +112,23 @@ SunTrack SunTrackAt(double jdUt, double longitudeEastDeg) {
     sun.jdUt = jdUt;
     sun.sinDeclination = sinE * sinL;
     sun.cosDeclination = std::sqrt(1 - sun.sinDeclination * sun.sinDeclination);
-    sun.hourAngleDeg = ReduceIntoTurn(siderealDeg + longitudeEastDeg - rightAscensionDeg, 360.0);
-    sun.hourAngleDegPerDay = kSiderealDegPerDay - longitudeDegPerDay * cosE / (sun.cosDeclination * sun.cosDeclination);
-    sun.declinationRadPerDay = longitudeDegPerDay * kDegToRad * sinE * cosL / sun.cosDeclination;
+    const double secDeclination = 1 / sun.cosDeclination;
+    // Not reduced: SolarDayOf takes whole turns off where it needs them.
+    sun.hourAngleDeg = siderealDeg + longitudeEastDeg - rightAscensionDeg;
+    sun.hourAngleDegPerDay = kSiderealDegPerDay - longitudeDegPerDay * cosE * secDeclination * secDeclination;
+    sun.daysPerHourAngleDeg = 1 / sun.hourAngleDegPerDay;
+    sun.declinationRadPerDay = longitudeDegPerDay * kDegToRad * sinE * cosL * secDeclination;
     return sun;
 }
 
 SolarDay SolarDayOf(const SunTrack& sun, long long daysSince1970, int clockOffsetSeconds, const Latitude& latitude) {
-    const double rate = sun.hourAngleDegPerDay;
-    const double noonJd = kJulianDay1970 + static_cast<double>(daysSince1970) + 0.5 - clockOffsetSeconds / kSecondsPerDay;
-    const double hourAngleAtNoon = sun.hourAngleDeg + rate * (noonJd - sun.jdUt);
+    const double perDeg = sun.daysPerHourAngleDeg;
+    const double noonJd =
+        kJulianDay1970 + static_cast<double>(daysSince1970) + 0.5 - clockOffsetSeconds * (1 / kSecondsPerDay);
+    const double hourAngleAtNoon = sun.hourAngleDeg + sun.hourAngleDegPerDay * (noonJd - sun.jdUt);
     SolarDay day;
-    day.transitJdUt = noonJd - (hourAngleAtNoon - 360.0 * std::nearbyint(hourAngleAtNoon / 360.0)) / rate;
+    const double turns = std::floor(hourAngleAtNoon * (1 / 360.0) + 0.5);  // the nearest whole number
+    day.transitJdUt = noonJd - (hourAngleAtNoon - 360.0 * turns) * perDeg;
 
     // The hour angle at which the Sun, with its declination at jd, stands at
     // the altitude of rising and setting (cos H0 = (sin h0 - sin φ sin δ) /
@@ -131,7 +153,7 @@ SolarDay SolarDayOf(const SunTrack& sun, long long daysSince1970, int clockOffse
     const double semiArcPerDec =
         (latitude.sine * cosDec - cosSemiArc * latitude.cosine * sinDec) / (sinSemiArc * latitude.cosine * cosDec);
     for (const int side : {-1, 1}) {
-        const double estimate = day.transitJdUt + side * semiArcDeg / rate;
+        const double estimate = day.transitJdUt + side * semiArcDeg * perDeg;
         double arcDeg = semiArcDeg + semiArcPerDec * sun.declinationRadPerDay * (estimate - day.transitJdUt) * kRadToDeg;
         if (sinSemiArc < kSteepSemiArcSine) {
             const Daylight there = horizonAt(estimate);
@@ -141,7 +163,7 @@ SolarDay SolarDayOf(const SunTrack& sun, long long daysSince1970, int clockOffse
             }
             arcDeg = std::acos(cosSemiArc) * kRadToDeg;
         }
-        (side < 0 ? day.riseJdUt : day.setJdUt) = day.transitJdUt + side * arcDeg / rate;
+        (side < 0 ? day.riseJdUt : day.setJdUt) = day.transitJdUt + side * arcDeg * perDeg;
     }
     return day;
 }
@@ -161,7 +183,7 @@ HinduDay HinduDayOf(double jdUt, int clockOffsetSeconds, double latitudeDeg, dou
     // The next sunrise comes at least half a turn of the hour angle after
     // this transit; only a moment past that, before the civil date ends
     // (on a clock behind the Sun), can be in the next day.
-    if (jdUt - civil.sun.transitJdUt >= 180.0 / sun.hourAngleDegPerDay) {
+    if (jdUt - civil.sun.transitJdUt >= 180.0 * sun.daysPerHourAngleDeg) {
         const SolarDay next = SolarDayOf(sun, today + 1, clockOffsetSeconds, latitude);
         if (next.daylight == Daylight::RiseAndSet && jdUt >= next.riseJdUt) return dayOf(today + 1, next);
     }

@@ -30,6 +30,7 @@ struct SunTrack {
     double jdUt = 0;
     double hourAngleDeg = 0;  // west of the meridian at the place
     double hourAngleDegPerDay = 0;
+    double daysPerHourAngleDeg = 0;  // its inverse
     double sinDeclination = 0;
     double cosDeclination = 1;
     double declinationRadPerDay = 0;

@@ -38,7 +38,10 @@ void Append(DashaPeriods& periods, const DashaPeriod& period) {
 
 DashaBalance DashaBalanceAt(double moonSiderealLongitudeDeg) {
     // In arc-minutes, as PositionAt counts the nakshatras.
-    const double arcMinutes = ReduceIntoTurn(moonSiderealLongitudeDeg, 360.0) * 60.0;
+    const double longitudeDeg = moonSiderealLongitudeDeg >= 0 && moonSiderealLongitudeDeg < 360.0
+                                    ? moonSiderealLongitudeDeg
+                                    : ReduceIntoTurn(moonSiderealLongitudeDeg, 360.0);
+    const double arcMinutes = longitudeDeg * 60.0;
     int nakshatra = std::clamp(static_cast<int>(std::floor(arcMinutes / kNakshatraArcMinutes)), 0, kNakshatraCount - 1);
     double into = std::max(0.0, arcMinutes - nakshatra * static_cast<double>(kNakshatraArcMinutes));
     if (into >= kNakshatraArcMinutes) {  // the quotient rounded down below a boundary
