@@ -123,6 +123,14 @@ void Application::showMatchWindow()
         connect(matchWindow_, &MatchWindow::currentReadingRequested, this,
                 [this](MatchSide side) { matchWindow_->setReading(side, reading_); });
         connect(matchWindow_, &MatchWindow::birthEntryRequested, this, &Application::enterBirthForMatch);
+        // The pair chosen last comes back when the window opens again.
+        for (const MatchSide side : kMatchSides) {
+            if (const std::optional<Reading>& kept = matchPair_[SideIndex(side)])
+                matchWindow_->setReading(side, *kept);
+        }
+        connect(matchWindow_, &MatchWindow::readingChosen, this, [this](MatchSide side) {
+            matchPair_[SideIndex(side)] = matchWindow_->reading(side);
+        });
         // A birth asked for a closed match has nowhere to go.
         connect(matchWindow_, &QObject::destroyed, this, [this] {
             if (!exiting_)

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -48,9 +49,13 @@ public:
     bool calculateReading();
 
     // "&Match Two Readings...": shows the one match window (made on first
-    // use), whose "Current Reading" takes the reading computed last.
+    // use, and again after it closed, with the pair chosen last), whose
+    // "Current Reading" takes the reading computed last.
     void showMatchWindow();
     MatchWindow* matchWindow() const;
+    // The bride's and the groom's readings chosen last in the match window,
+    // kept while the program runs.
+    const std::optional<Reading>& matchReading(MatchSide side) const { return matchPair_[SideIndex(side)]; }
 
     // Back: the reading window closes, then the input window shows.
     void back();
@@ -96,6 +101,8 @@ private:
     std::unique_ptr<InputWindow> inputWindow_;
     QPointer<ReadingWindow> readingWindow_;
     QPointer<MatchWindow> matchWindow_;
+    // The pair the match window showed last, bride first: a closed window forgets nothing.
+    std::array<std::optional<Reading>, 2> matchPair_;
     bool readingComputed_ = false;
     // The input window as it was when a side of the match asked for a birth.
     struct MatchEntry {

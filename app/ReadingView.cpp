@@ -246,21 +246,43 @@ void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& pl
         boxTop = std::max(Px(1560), below + boxGap);
     }
 
-    // The birth times over which each verdict holds, and a warning where a
-    // birth a few minutes off gets the other verdict.
+    // The birth times over which each verdict holds, a warning where Mars's
+    // error may turn the verdict or a birth a few minutes off gets the other,
+    // and why ends that Mars near a sign's edge leaves approximate are so.
     std::vector<QLabel*> lines;
+    std::array<bool, 2> nearEdgeMarks{};  // earlier, later
     for (int r = 0; r < 2; ++r) {
         const ManglikReference reference = shown[r].reference;
-        const std::optional<ReferenceWindow>& window = reading.of(reference).window;
-        if (!window)
+        const Evaluation& evaluation = reading.of(reference);
+        if (!evaluation.window)
             continue;
-        lines.push_back(wrappedLine(QStringLiteral("lblWindow%1").arg(r), WindowLine(reference, *window),
+        const ReferenceWindow& window = *evaluation.window;
+        lines.push_back(wrappedLine(QStringLiteral("lblWindow%1").arg(r), WindowLine(reference, window),
                                     shown[r].colour));
-        const std::optional<TimeWarning> warning = NearbyVerdictChange(*window);
-        if (!warning)
-            continue;
-        lines.push_back(wrappedLine(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning),
-                                    kErrorColour));
+        for (std::size_t side = 0; side < 2; ++side) {
+            const WindowEnd& end = side == 0 ? window.from : window.to;
+            nearEdgeMarks[side] = nearEdgeMarks[side] || (end.approximate && end.setBy != WindowEndCause::Mars);
+        }
+        if (window.verdictMayDiffer) {
+            lines.push_back(wrappedLine(QStringLiteral("lblMarsVerdict%1").arg(r),
+                                        VerdictMayDifferLine(reference, !evaluation.verdict.manglik), kErrorColour));
+        }
+        if (const std::optional<TimeWarning> warning = NearbyVerdictChange(window)) {
+            lines.push_back(wrappedLine(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning),
+                                        kErrorColour));
+        }
+    }
+    const MarsNearEdge& near = reading.marsNearEdge;
+    if (near.atEnteredTime() && (nearEdgeMarks[0] || nearEdgeMarks[1])) {
+        lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge"), MarsNearEdgeLine(*near.before, false), kErrorColour));
+    } else {
+        for (std::size_t side = 0; side < 2; ++side) {
+            const std::optional<NearEdgeMinute>& at = side == 0 ? near.before : near.after;
+            if (nearEdgeMarks[side] && at) {
+                lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge%1").arg(side), MarsNearEdgeLine(*at, side == 1),
+                                            kErrorColour));
+            }
+        }
     }
     // The place's offset taken only roughly, or a clock time that never was or
     // came twice: the verdicts may be off.

@@ -6,6 +6,7 @@
 #include "app/ReadingView.h"
 #include "app/ScreenFit.h"
 #include "app/Twips.h"
+#include "drawing/ChartDrawing.h"
 #include "VarelioVersion.h"
 
 #include <algorithm>
@@ -270,8 +271,7 @@ QWidget* ReadingWindow::buildHeadingBand()
     auto* heading = new QLabel(tr("Varelio"), band);
     heading->setObjectName(QStringLiteral("lblHeading"));
     heading->setAttribute(Qt::WA_TranslucentBackground);
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = drawing::ReadingFont();
     font.setBold(true);
     font.setPixelSize(Px(435) - 5);
     heading->setFont(font);

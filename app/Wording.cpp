@@ -2,6 +2,7 @@
 
 #include "astro/Nakshatras.h"
 #include "astro/Signs.h"
+#include "astro/TimeScales.h"
 #include "form/CityClocks.h"
 #include "form/TimeZones.h"
 
@@ -224,22 +225,59 @@ QString WindowLine(ManglikReference reference, const ReferenceWindow& window)
     const WindowEnd& end = window.to;
     const QString startClock = ClockWithDay(start.minute, start.day);
     const QString endClock = ClockWithDay(end.minute, end.day);
+    // An end that Mars near a sign's edge makes approximate.
+    const auto about = [](const WindowEnd& side, const QString& clock) {
+        return side.approximate ? Wording::tr("about %1", "an approximate clock time").arg(clock) : clock;
+    };
     QString from;
     switch (start.setBy) {
-    case WindowEndCause::Limit: from = Wording::tr("from before %1").arg(startClock); break;
+    case WindowEndCause::Limit:
+        from = start.approximate ? Wording::tr("perhaps from before %1").arg(startClock)
+                                 : Wording::tr("from before %1").arg(startClock);
+        break;
     case WindowEndCause::Mars:
         from = Wording::tr("from about %1, %2,").arg(startClock, GiveOrTake(start.uncertaintyMinutes));
         break;
-    default: from = Wording::tr("from %1").arg(startClock);
+    case WindowEndCause::Ascendant: from = Wording::tr("from %1 (set by the ascendant)").arg(about(start, startClock)); break;
+    case WindowEndCause::Moon: from = Wording::tr("from %1 (set by the Moon)").arg(about(start, startClock)); break;
     }
     QString to;
     switch (end.setBy) {
-    case WindowEndCause::Limit: to = Wording::tr("until after %1").arg(endClock); break;
+    case WindowEndCause::Limit:
+        to = end.approximate ? Wording::tr("perhaps until after %1").arg(endClock)
+                             : Wording::tr("until after %1").arg(endClock);
+        break;
     case WindowEndCause::Mars: to = Wording::tr("to about %1, %2").arg(endClock, GiveOrTake(end.uncertaintyMinutes)); break;
-    default: to = Wording::tr("to %1").arg(endClock);
+    case WindowEndCause::Ascendant: to = Wording::tr("to %1 (set by the ascendant)").arg(about(end, endClock)); break;
+    case WindowEndCause::Moon: to = Wording::tr("to %1 (set by the Moon)").arg(about(end, endClock)); break;
     }
     const QString holds = Wording::tr("Holds for births %1 %2", "from when, to when").arg(from, to);
     return Wording::tr("%1: %2", "reference: birth-time window").arg(ReferenceName(reference), holds);
+}
+
+QString VerdictMayDifferLine(ManglikReference reference, bool manglikAcross)
+{
+    const QString verdict = manglikAcross ? Wording::tr("Manglik") : Wording::tr("Non Manglik");
+    return Wording::tr("Mars is within Varelio's error of %1' of the edge of its sign: a birth at this time may be %2 "
+                       "from %3.")
+        .arg(QString::number(kMarsErrorArcMinutes), verdict, ReferenceName(reference));
+}
+
+QString MarsNearEdgeLine(const NearEdgeMinute& near, bool later)
+{
+    const QString error = QString::number(kMarsErrorArcMinutes);
+    if (near.minutesAway == 0) {
+        return Wording::tr("Mars is within Varelio's error of %1' of the edge of its sign: the sky's Mars may change "
+                           "sign at any of these times.")
+            .arg(error);
+    }
+    const QString clock = ClockWithDay(near.minute, near.day);
+    return later ? Wording::tr("Mars comes within Varelio's error of %1' of the edge of its sign at %2: the sky's Mars "
+                               "may change sign from then.")
+                       .arg(error, clock)
+                 : Wording::tr("Mars is within Varelio's error of %1' of the edge of its sign until %2: the sky's Mars "
+                               "may have changed sign before then.")
+                       .arg(error, clock);
 }
 
 QString TimeWarningLine(ManglikReference reference, const TimeWarning& warning)
@@ -350,8 +388,7 @@ QString OffsetUsedText(const BirthData& birth)
 {
     if (birth.utcOffsetSeconds)
         return Wording::tr("Offset: %1, exact").arg(QString::fromStdString(UtcOffsetText(*birth.utcOffsetSeconds)));
-    const int seconds = -(birth.zoneHours * 3600 + birth.zoneMinutes * 60) + (birth.dst ? 3600 : 0);
-    const QString offset = QString::fromStdString(UtcOffsetText(seconds));
+    const QString offset = QString::fromStdString(UtcOffsetText(OffsetUsedSeconds(birth)));
     return birth.dst ? Wording::tr("Offset: %1, zone row with DST").arg(offset)
                      : Wording::tr("Offset: %1, zone row").arg(offset);
 }
@@ -422,21 +459,40 @@ QString VerdictLine(const ManglikVerdict& verdict)
 QString ComparisonLine(const ReferenceComparison& c)
 {
     const QString reference = ReferenceName(c.reference);
+    const bool counted = IsCounted(c.reference);
     const bool bride = c.side.value_or(MatchSide::Bride) == MatchSide::Bride;
+    QString line;
     switch (c.balance) {
     case ManglikBalance::Unknown: return Wording::tr("From %1: cannot be compared, a verdict is unknown").arg(reference);
-    case ManglikBalance::Neither: return Wording::tr("From %1: neither is Manglik").arg(reference);
-    case ManglikBalance::BothBalanced: return Wording::tr("From %1: both are Manglik, so the doshas balance").arg(reference);
-    case ManglikBalance::DoshaStands:
-        return bride ? Wording::tr("From %1: only the bride is Manglik, and the dosha stands").arg(reference)
-                     : Wording::tr("From %1: only the groom is Manglik, and the dosha stands").arg(reference);
-    case ManglikBalance::DoshaCancelled: {
-        const QString reason = c.cancellation ? CancellationReason(*c.cancellation, c.reference) : QString();
-        return bride ? Wording::tr("From %1: only the bride is Manglik, and the dosha is cancelled: %2").arg(reference, reason)
-                     : Wording::tr("From %1: only the groom is Manglik, and the dosha is cancelled: %2").arg(reference, reason);
+    case ManglikBalance::Neither:
+        line = counted ? Wording::tr("From %1: neither has the dosha").arg(reference)
+                       : Wording::tr("From %1 (not counted): neither has the dosha").arg(reference);
+        break;
+    case ManglikBalance::Both:
+        line = counted ? Wording::tr("From %1: both have the dosha, so the doshas balance").arg(reference)
+                       : Wording::tr("From %1 (not counted): both have the dosha").arg(reference);
+        break;
+    case ManglikBalance::One:
+        if (c.balancedFrom) {
+            const QString other = ReferenceName(*c.balancedFrom);
+            line = bride ? Wording::tr("From %1: only the bride has the dosha; the groom's from %2 balances it")
+                               .arg(reference, other)
+                         : Wording::tr("From %1: only the groom has the dosha; the bride's from %2 balances it")
+                               .arg(reference, other);
+        } else if (counted) {
+            line = bride ? Wording::tr("From %1: only the bride has the dosha, and it stands").arg(reference)
+                         : Wording::tr("From %1: only the groom has the dosha, and it stands").arg(reference);
+        } else {
+            line = bride ? Wording::tr("From %1 (not counted): only the bride has the dosha").arg(reference)
+                         : Wording::tr("From %1 (not counted): only the groom has the dosha").arg(reference);
+        }
+        break;
     }
-    }
-    return {};
+    if (const auto& cancellation = c.cancelledOf(MatchSide::Bride))
+        line = Wording::tr("%1; the bride's dosha is cancelled: %2").arg(line, CancellationReason(*cancellation, c.reference));
+    if (const auto& cancellation = c.cancelledOf(MatchSide::Groom))
+        line = Wording::tr("%1; the groom's dosha is cancelled: %2").arg(line, CancellationReason(*cancellation, c.reference));
+    return line;
 }
 
 QString StandingLine(MatchSide side, const PersonManglik& person)
@@ -456,9 +512,14 @@ QString StandingLine(MatchSide side, const PersonManglik& person)
                      : Wording::tr("The groom's dosha is cancelled (from %1: %2)").arg(name, reason);
     }
     case ManglikStanding::Manglik: {
-        const QString count = QString::number(person.standingReferences);
-        return bride ? Wording::tr("The bride is Manglik from %1 of 3 references").arg(count)
-                     : Wording::tr("The groom is Manglik from %1 of 3 references").arg(count);
+        const QString lagna = ReferenceName(ManglikReference::Lagna);
+        const QString moon = ReferenceName(ManglikReference::Moon);
+        if (person.fromLagna && person.fromMoon)
+            return bride ? Wording::tr("The bride is Manglik from %1 and %2").arg(lagna, moon)
+                         : Wording::tr("The groom is Manglik from %1 and %2").arg(lagna, moon);
+        const QString from = person.fromLagna ? lagna : moon;
+        return bride ? Wording::tr("The bride is Manglik from %1").arg(from)
+                     : Wording::tr("The groom is Manglik from %1").arg(from);
     }
     }
     return {};
@@ -469,14 +530,61 @@ QString OverallLine(const ManglikComparison& c)
     switch (c.overall) {
     case ManglikBalance::Unknown: return Wording::tr("The Manglik comparison cannot be made: a verdict is unknown.");
     case ManglikBalance::Neither: return Wording::tr("Neither is Manglik: there is no dosha to balance.");
-    case ManglikBalance::BothBalanced: return Wording::tr("Both are Manglik: the doshas balance.");
-    case ManglikBalance::DoshaStands:
-    case ManglikBalance::DoshaCancelled:
+    case ManglikBalance::Both: return Wording::tr("Both are Manglik: the doshas balance.");
+    case ManglikBalance::One:
         return c.overallSide.value_or(MatchSide::Bride) == MatchSide::Bride
                    ? Wording::tr("Only the bride is Manglik: the dosha stands, unbalanced.")
                    : Wording::tr("Only the groom is Manglik: the dosha stands, unbalanced.");
     }
     return {};
+}
+
+QString ManglikCountedLine()
+{
+    return Wording::tr("A person is Manglik with the dosha from %1 or %2 that no cancellation lifts; %3 is shown, "
+                       "not counted.")
+        .arg(ReferenceName(ManglikReference::Lagna), ReferenceName(ManglikReference::Moon),
+             ReferenceName(ManglikReference::Venus));
+}
+
+QString ConclusionLine(const MatchConclusion& c)
+{
+    QString score;
+    if (!c.ashtakootaKnown) {
+        score = Wording::tr("the Ashtakoota cannot be made");
+    } else {
+        score = Wording::tr("%1 (%2)", "points of 36 (band)").arg(PointsText(c.total, kAshtakootaMaximum), BandName(c.band));
+        if (c.bandOverridden) {
+            const bool nadi = c.stands(Dosha::Nadi);
+            const bool bhakoot = c.stands(Dosha::Bhakoot);
+            score = nadi && bhakoot
+                        ? Wording::tr("%1, but not recommended: unlifted Nadi and Bhakoot doshas override the band").arg(score)
+                    : nadi ? Wording::tr("%1, but not recommended: an unlifted Nadi dosha overrides the band").arg(score)
+                           : Wording::tr("%1, but not recommended: an unlifted Bhakoot dosha overrides the band").arg(score);
+        } else if (c.recommended.value_or(false)) {
+            score = Wording::tr("%1, recommended").arg(score);
+        }
+    }
+    const bool bride = c.manglikSide.value_or(MatchSide::Bride) == MatchSide::Bride;
+    QString manglik;
+    switch (c.manglik) {
+    case ManglikBalance::Unknown: manglik = Wording::tr("the Manglik comparison cannot be made"); break;
+    case ManglikBalance::Neither: manglik = Wording::tr("neither is Manglik"); break;
+    case ManglikBalance::Both: manglik = Wording::tr("both are Manglik, so the Manglik doshas balance"); break;
+    case ManglikBalance::One:
+        manglik = bride ? Wording::tr("only the bride is Manglik, so her Manglik dosha stands")
+                        : Wording::tr("only the groom is Manglik, so his Manglik dosha stands");
+        break;
+    }
+    QStringList standing;
+    if (c.manglikStands())
+        standing << (bride ? Wording::tr("the bride's Manglik dosha") : Wording::tr("the groom's Manglik dosha"));
+    for (int i = 0; i < c.standingCount; ++i)
+        standing << DoshaName(c.standing[static_cast<std::size_t>(i)]);
+    const QString list = standing.isEmpty()      ? Wording::tr("no dosha stands")
+                         : standing.size() == 1 ? Wording::tr("dosha standing: %1").arg(standing.first())
+                                                : Wording::tr("doshas standing: %1").arg(standing.join(QStringLiteral(", ")));
+    return Wording::tr("Conclusion: %1; %2; %3.").arg(score, manglik, list);
 }
 
 QString KootaName(Koota koota)
@@ -605,7 +713,7 @@ QString DoshaExceptionText(DoshaException exception, const Ashtakoota& m)
         return Wording::tr("the sign lords %1 and %2 are mutual friends").arg(brideLord, groomLord);
     case DoshaException::SignLordsNotEnemies:
         if (m.bride.signLord == m.groom.signLord)
-            return Wording::tr("the sign lord of both, %1, is no enemy to itself").arg(brideLord);
+            return Wording::tr("both Moon signs have one lord");
         return Wording::tr("the sign lords %1 and %2 are not enemies").arg(brideLord, groomLord);
     case DoshaException::BrideFourteenthOrMore: return Wording::tr("the bride's nakshatra is 14th or more from the groom's");
     }

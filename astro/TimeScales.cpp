@@ -22,6 +22,10 @@ double UniversalTimeHours(const BirthData& birth) {
     return localTime + offset;
 }
 
+int OffsetUsedSeconds(const BirthData& birth) {
+    return birth.utcOffsetSeconds ? *birth.utcOffsetSeconds : -ZoneCorrectionMinutes(birth) * 60;
+}
+
 // The inverse of DaysSince1970 (Hinnant's civil_from_days).
 CivilMoment CivilFromMinutesSince1970(long long minutes) {
     using detail::FloorDiv;
@@ -45,10 +49,6 @@ CivilMoment CivilFromMinutesSince1970(long long minutes) {
     moment.hour = static_cast<int>(minuteOfDay / 60);
     moment.minute = static_cast<int>(minuteOfDay % 60);
     return moment;
-}
-
-int ClockOffsetSeconds(const BirthData& birth) {
-    return birth.utcOffsetSeconds ? *birth.utcOffsetSeconds : -ZoneCorrectionMinutes(birth) * 60;
 }
 
 CivilMoment UniversalMoment(const BirthData& birth) {

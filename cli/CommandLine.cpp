@@ -79,9 +79,12 @@ void AddOptions(QCommandLineParser& parser) {
          "FILE"},
         {"jobs", "Workers for --batch, 1 to 256 (default: one per processor).", "N"},
         {"match",
-         "Match two births, the bride's and the groom's: BRIDE.vrl GROOM.vrl, and/or each side's birth options "
-         "with the side before the name (--bride-name, --groom-day, --bride-north, ...), which win over a file's "
-         "values. Prints the Manglik comparison and the Ashtakoota (json or text)."},
+         "Match two births, the bride's and the groom's: BRIDE.vrl GROOM.vrl (or --bride FILE, --groom FILE), "
+         "and/or each side's birth options with the side before the name (--bride-name, --groom-day, --bride-north, "
+         "...), which win over a file's values; one side may come from a file and the other from options. Prints "
+         "the conclusion, the Manglik comparison and the Ashtakoota (json or text)."},
+        {"bride", "With --match: the bride's birth from a saved reading (*.vrl).", "FILE"},
+        {"groom", "With --match: the groom's birth from a saved reading (*.vrl).", "FILE"},
         {"chart-image",
          "Also write the chart as the reading window draws it, to FILE.svg or FILE.png (replaced whole, "
          "or left as it was when it cannot be written).",
@@ -267,26 +270,36 @@ std::optional<Failure> ParseMatch(const QCommandLineParser& parser, CommandLine&
         return Usage(QStringLiteral("--chart-image is for one birth; it cannot be given with --match"));
     }
     if (auto problem = ApplyChartImage(parser, command)) return problem;
-    const QStringList files = parser.positionalArguments();
-    if (files.size() == 1) {
-        return Usage(QStringLiteral("--match takes two saved readings, the bride's and the groom's; only '%1' was "
-                                    "given")
-                         .arg(Printable(files.first())));
+    // Each side's file: the two given in order, or each named by its side.
+    const QStringList positional = parser.positionalArguments();
+    const bool named = parser.isSet("bride") || parser.isSet("groom");
+    if (named && !positional.isEmpty()) {
+        return Usage(QStringLiteral("--match takes the saved readings either as BRIDE.vrl GROOM.vrl or as --bride "
+                                    "FILE and --groom FILE, not both; '%1' was also given")
+                         .arg(Printable(positional.first())));
     }
-    if (files.size() > 2) return Usage(QStringLiteral("unexpected argument '%1'").arg(Printable(files[2])));
+    if (positional.size() == 1) {
+        return Usage(QStringLiteral("--match takes two saved readings, the bride's and the groom's; only '%1' was "
+                                    "given (for one side's file, name its side: --bride FILE or --groom FILE)")
+                         .arg(Printable(positional.first())));
+    }
+    if (positional.size() > 2) return Usage(QStringLiteral("unexpected argument '%1'").arg(Printable(positional[2])));
 
     MatchForms forms{InitialFormValues(), InitialFormValues()};
     FormValues* sides[] = {&forms.bride, &forms.groom};
     for (std::size_t s = 0; s < 2; ++s) {
-        const QString prefix = QString::fromLatin1(kMatchSides[s]) + '-';
-        if (files.isEmpty() && GivenBirthOptions(parser, prefix).isEmpty()) {
-            return Usage(QStringLiteral("--match needs the %1's birth: BRIDE.vrl GROOM.vrl, or --%1-name, --%1-day "
-                                        "and the other --%1-... options")
-                             .arg(QString::fromLatin1(kMatchSides[s])));
+        const QString side = QString::fromLatin1(kMatchSides[s]);
+        const QString prefix = side + '-';
+        std::optional<QString> file;
+        if (!positional.isEmpty()) file = positional[static_cast<qsizetype>(s)];
+        if (parser.isSet(side)) file = parser.value(side);
+        if (!file && GivenBirthOptions(parser, prefix).isEmpty()) {
+            return Usage(QStringLiteral("--match needs the %1's birth: BRIDE.vrl GROOM.vrl, --%1 FILE, or --%1-name, "
+                                        "--%1-day and the other --%1-... options")
+                             .arg(side));
         }
-        if (!files.isEmpty()) {
-            const std::string path = files[static_cast<qsizetype>(s)].toStdString();
-            if (auto problem = ApplySavedReading(path, *sides[s], kMatchSides[s])) return problem;
+        if (file) {
+            if (auto problem = ApplySavedReading(file->toStdString(), *sides[s], kMatchSides[s])) return problem;
         }
         if (auto problem = ApplyOptions(parser, *sides[s], prefix)) return problem;
     }
@@ -297,6 +310,9 @@ std::optional<Failure> ParseMatch(const QCommandLineParser& parser, CommandLine&
 // A side's option without --match.
 std::optional<Failure> SideOptionAlone(const QCommandLineParser& parser) {
     for (const char* side : kMatchSides) {
+        if (parser.isSet(QString::fromLatin1(side))) {
+            return Usage(QStringLiteral("--%1 needs --match").arg(QString::fromLatin1(side)));
+        }
         const QStringList given = GivenBirthOptions(parser, QString::fromLatin1(side) + '-');
         if (!given.isEmpty()) return Usage(QStringLiteral("%1 needs --match").arg(given.first()));
     }

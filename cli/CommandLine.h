@@ -65,13 +65,15 @@ struct CommandLine {
 // --batch takes the births from a file instead, so it excludes --open,
 // --place and every birth option. --chart-image names an .svg or .png file for
 // the chart's picture, --style (north, south, east) and --varga (D1 to D12)
-// say which; one birth only. --match takes two births instead, from two saved
-// readings given as arguments (the bride's first, opened as --open opens its
-// file) and from the options --bride-... and --groom-... (every birth option
-// with the side before its name, --bride-utc-offset among them, which win
-// over a file's values, as with --open); a side with neither is refused, and
-// a side's file that cannot be used is named with its side ("varelio-cli:
-// bride: cannot read '<path>': <reason>").
+// say which; one birth only. --match takes two births instead, each side from
+// a saved reading (two arguments, the bride's first, or --bride FILE and
+// --groom FILE, each opened as --open opens its file; not both forms) and
+// from the options --bride-... and --groom-... (every birth option with the
+// side before its name, --bride-utc-offset among them, which win over a
+// file's values, as with --open), so one side may come from a file and the
+// other from options; a side with neither is refused, and a side's file that
+// cannot be used is named with its side ("varelio-cli: bride: cannot read
+// '<path>': <reason>").
 CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder);
 
 }  // namespace varelio::cli

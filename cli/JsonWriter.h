@@ -38,12 +38,14 @@ void AppendReadingJson(const Reading& reading, JsonLayout layout, std::string& o
 void AppendReadingJson(const Reading& reading, const Place& place, const ZoneEntry& zone, JsonLayout layout,
                        std::string& out, int dashaDepth = kReadingDashaDepth);
 
-// The match of two readings, indented: each side's name, birth data, Moon
-// (sign, nakshatra, pada and its line) and verdicts (as the reading's
-// "verdicts"); the Manglik comparison per reference, per person and overall,
-// each with its code and its sentence; the kootas in the table's order as
-// {name, points, max, reason}; total, maximum and band; the doshas with the
-// exceptions that lift them.
+// The match of two readings, indented: its conclusion (text, recommended,
+// the doshas that stand); each side's name, birth data, Moon (sign,
+// nakshatra, pada and its line) and verdicts (as the reading's "verdicts");
+// the Manglik comparison per reference (who has the dosha: both, one or
+// neither, with the cancelled doshas), per person and overall, each with its
+// code and its sentence; the kootas in the table's order as {name, points,
+// max, reason}; total, maximum and band; the doshas with the exceptions that
+// lift them.
 void AppendMatchJson(const Reading& bride, const Reading& groom, const Match& match, std::string& out);
 
 // A double as a QJsonValue holding it is written: an integral value below

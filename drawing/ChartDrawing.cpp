@@ -365,7 +365,11 @@ void DrawCells(QPainter& painter, const ChartContent& content, const ChartLook& 
 
 QFont ReadingFont()
 {
-    QFont font(QStringLiteral("Verdana"));
+    // DejaVu Sans stands in for Verdana where it is missing (it is Verdana's
+    // close cousin and always installed), so the reading keeps its measure
+    // whichever other sans-serif fonts the system adds.
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;

@@ -43,7 +43,7 @@ struct ChartLook {
 // anywhere else it is scaled from this.
 inline constexpr QSize kChartSize(356, 357);
 
-// The reading's font (Verdana 8 pt, or the sans-serif standing in for it):
+// The reading's font (Verdana 8 pt, or DejaVu Sans standing in for it):
 // the reading view's and the chart's wherever it is drawn.
 QFont ReadingFont();
 

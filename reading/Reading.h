@@ -31,6 +31,8 @@ struct Reading {
     std::array<Evaluation, kManglikReferences.size()> evaluations;  // Lagna, Moon, Venus
     // Whole arc-minutes (cut) from Mars to the nearer edge of its sign.
     int marsToBoundary = 0;
+    // Where within the windows' search Mars comes within its error of an edge.
+    MarsNearEdge marsNearEdge;
     // The birth's moment and the clock it was told by: the dasha's dates and
     // the Panchang's times are read on that clock.
     ClockMoment moment;

@@ -51,13 +51,14 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
         "ayanamsa", "ascendant", "midheaven", "moonLongitude", "ayanamsaText", "ascendantText", "midheavenText",
         "moonPositionText", "moonNakshatraName", "moonRashiName", "moonSignName", "bodyNames", "bodyNamesSanskrit",
         "bodyPositionText", "summary", "manglik", "cancellation", "retrograde", "chart", "manglikFromVenus",
-        "verdictWindow", "bodies", "verdicts", "vargas", "dasha", "panchang", "traits"};
+        "verdictWindow", "bodies", "verdicts", "vargas", "offsetUsed", "dasha", "panchang", "traits"};
     expectedKeys.sort();
     EXPECT_EQ(json.keys(), expectedKeys) << "actual: " << json.keys().join(' ').toStdString();
     EXPECT_EQ(json["summary"].toObject().size(), 7);
     EXPECT_EQ(json["cancellation"].toObject().keys(), (QStringList{"lagna", "moon"}));
     EXPECT_EQ(json["verdicts"].toObject().keys(), (QStringList{"lagna", "moon", "venus"}));
     EXPECT_EQ(json["bodies"].toObject().size(), kBodyCount);
+    EXPECT_EQ(json["offsetUsed"].toObject(), (QJsonObject{{"chosenBy", "row"}, {"seconds", 19800}}));
 
     const std::pair<const char*, double> numbers[] = {
         {"julianDayNumber", c.julianDayNumber}, {"universalTime", c.universalTime}, {"centuries1900", c.centuries1900},
@@ -195,8 +196,9 @@ TEST(Companion, VerdictKeysThroughTheDay) {
 
             const QJsonObject w = json["verdictWindow"][key].toObject();
             const ReferenceWindow& expected = evaluation.window.value();
-            EXPECT_EQ(w.keys(), (QStringList{"capped", "from", "fromDay", "minutesToChange", "setBy", "to", "toDay",
-                                             "uncertaintyMinutes"}));
+            EXPECT_EQ(w.keys(), (QStringList{"approximate", "capped", "from", "fromDay", "minutesToChange", "setBy",
+                                             "to", "toDay", "uncertaintyMinutes", "verdictMayDiffer"}));
+            EXPECT_EQ(w["verdictMayDiffer"], QJsonValue(expected.verdictMayDiffer));
             struct Side {
                 const char* key;
                 const char* changeKey;
@@ -208,6 +210,7 @@ TEST(Companion, VerdictKeysThroughTheDay) {
                 EXPECT_EQ(Str(w[side.key]), ClockText(end.minute));
                 EXPECT_EQ(w[QString(side.key) + "Day"], QJsonValue(end.day));
                 EXPECT_EQ(w["capped"][side.key], QJsonValue(end.setBy == WindowEndCause::Limit));
+                EXPECT_EQ(w["approximate"][side.key], QJsonValue(end.approximate));
                 EXPECT_EQ(Str(w["setBy"][side.key]), kCauses[static_cast<int>(end.setBy)]);
                 EXPECT_EQ(w["minutesToChange"][side.changeKey].toInt(-1), end.minutesToChange.value_or(-1));
                 EXPECT_EQ(w["uncertaintyMinutes"][side.key].toInt(-1),
@@ -215,6 +218,10 @@ TEST(Companion, VerdictKeysThroughTheDay) {
             }
         }
         EXPECT_EQ(json["verdictWindow"]["marsToBoundary"], QJsonValue(reading.marsToBoundary));
+        EXPECT_EQ(json["verdictWindow"]["marsErrorArcMinutes"], QJsonValue(kMarsErrorArcMinutes));
+        for (const auto& [key, near] : {std::pair{"before", reading.marsNearEdge.before}, {"after", reading.marsNearEdge.after}}) {
+            EXPECT_EQ(json["verdictWindow"]["marsNearEdge"][key].toInt(-1), near ? near->minutesAway : -1) << key;
+        }
 
         const ManglikVerdict& venus = reading.of(ManglikReference::Venus).verdict;
         const QJsonObject fromVenus = json["manglikFromVenus"].toObject();

@@ -67,14 +67,18 @@ std::string Flatten(const Reading& r) {
             for (const WindowEnd* end : {&w.from, &w.to}) {
                 out << " " << end->minute << " " << end->day << " " << static_cast<int>(end->setBy) << " "
                     << end->minutesToChange.value_or(-1) << " " << end->house << " " << end->uncertaintyMinutes << " "
-                    << end->houseChangesFirst;
+                    << end->houseChangesFirst << end->approximate;
             }
+            out << w.verdictMayDiffer;
         }
         out << "|";
     }
-    out << r.marsToBoundary << "\n";
+    out << r.marsToBoundary;
+    for (const auto& near : {r.marsNearEdge.before, r.marsNearEdge.after}) {
+        if (near) out << " " << near->minutesAway << " " << near->minute << " " << near->day;
+    }
     const HinduDay& day = r.panchang.day;
-    out << r.moment.jdUt << " " << r.moment.offsetSeconds << " " << r.dashaBalance.lord << " "
+    out << "\n" << r.moment.jdUt << " " << r.moment.offsetSeconds << " " << r.dashaBalance.lord << " "
         << r.dashaBalance.remainingFraction << " " << day.daysSince1970 << " " << static_cast<int>(day.sun.daylight)
         << " " << day.sun.riseJdUt << " " << day.sun.setJdUt << " " << r.panchang.tithi << " " << r.panchang.yoga
         << " " << r.panchang.karana;
