@@ -35,10 +35,11 @@ Application::Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinde
       finder_(finder ? *finder : *ownFinder_),
       inputWindow_(std::make_unique<InputWindow>(dialogs, finder_))
 {
-    connect(inputWindow_.get(), &InputWindow::calculateRequested, this, &Application::calculateRequested);
+    connect(inputWindow_.get(), &InputWindow::calculateRequested, this, [this] { calculateRequested(); });
     connect(inputWindow_.get(), &InputWindow::openRequested, this, &Application::openSavedReading);
     connect(inputWindow_.get(), &InputWindow::matchRequested, this, &Application::showMatchWindow);
     connect(inputWindow_.get(), &InputWindow::closed, this, &Application::inputWindowClosed);
+    connect(inputWindow_.get(), &InputWindow::exitRequested, this, &Application::exit);
     // A web page that cannot be opened is reported through these dialogs.
     links::SetMessageDialogs(&dialogs_);
 }
@@ -77,11 +78,11 @@ void Application::openHandedFile(const QString& path)
     shown->activateWindow();
 }
 
-bool Application::calculateReading()
+bool Application::calculateReading(const QString& openedFile)
 {
     const Result<void> computed = ComputeReadingFromForm(inputWindow_->formValues(), JpegWriterAvailable(), reading_);
     if (!computed) {
-        inputWindow_->showProblem(computed.problem());
+        inputWindow_->showProblem(computed.problem(), openedFile);
         return false;
     }
 
@@ -101,12 +102,12 @@ bool Application::calculateReading()
     return true;
 }
 
-void Application::calculateRequested()
+void Application::calculateRequested(const QString& openedFile)
 {
     if (matchEntry_ && matchWindow_)
-        deliverBirthForMatch();
+        deliverBirthForMatch(openedFile);
     else
-        calculateReading();
+        calculateReading(openedFile);
 }
 
 MatchWindow* Application::matchWindow() const
@@ -157,13 +158,13 @@ void Application::enterBirthForMatch(MatchSide side)
     inputWindow_->activateWindow();
 }
 
-void Application::deliverBirthForMatch()
+void Application::deliverBirthForMatch(const QString& openedFile)
 {
     // The match writes no picture, so the JPEG writer does not matter.
     Reading entered;
     const Result<void> computed = ComputeReadingFromForm(inputWindow_->formValues(), true, entered);
     if (!computed) {
-        inputWindow_->showProblem(computed.problem());
+        inputWindow_->showProblem(computed.problem(), openedFile);
         return;
     }
     const MatchSide side = matchEntry_->side;
@@ -226,6 +227,10 @@ void Application::back()
 
 void Application::newReading()
 {
+    // A new reading of its own: a birth the match asked for is given up, and
+    // the form starts empty.
+    endMatchEntry();
+    inputWindow_->clearForm();
     inputWindow_->show();
     closeReadingWindow();
 }
@@ -260,11 +265,12 @@ void Application::inputWindowClosed()
 void Application::openSavedReading()
 {
     FormValues form = inputWindow_->formValues();
-    if (!OpenSavedReading(inputWindow_.get(), dialogs_, form))
+    QString path;
+    if (!OpenSavedReading(inputWindow_.get(), dialogs_, form, &path))
         return;
     inputWindow_->setFormValues(form);
     // While the input window is lent to the match, the file is that side's birth.
-    calculateRequested();
+    calculateRequested(path);
 }
 
 void Application::openReadingAt(const QString& path)
@@ -273,7 +279,7 @@ void Application::openReadingAt(const QString& path)
     if (!OpenReadingAt(inputWindow_.get(), dialogs_, path, form))
         return;
     inputWindow_->setFormValues(form);
-    calculateReading();
+    calculateReading(path);
 }
 
 }  // namespace varelio::app

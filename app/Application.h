@@ -44,9 +44,10 @@ public:
 
     // Computes the reading from the input window's form (ComputeReadingFromForm),
     // shows it in a fresh reading window and hides the input window. A refused
-    // form gets its message and changes nothing but the focus or option the
-    // check names. Returns whether a reading window was shown.
-    bool calculateReading();
+    // form gets its message, naming openedFile when a reading file filled the
+    // form, and changes nothing but the focus or option the check names.
+    // Returns whether a reading window was shown.
+    bool calculateReading(const QString& openedFile = {});
 
     // "&Match Two Readings...": shows the one match window (made on first
     // use, and again after it closed, with the pair chosen last), whose
@@ -59,7 +60,8 @@ public:
 
     // Back: the reading window closes, then the input window shows.
     void back();
-    // New: the input window shows, then the reading window closes.
+    // New: the input window shows with an empty form, then the reading
+    // window closes.
     void newReading();
     // Exit: both windows close and finished() is emitted, once.
     void exit();
@@ -79,12 +81,12 @@ private:
     // The input window's "Get My Manglik Reading" (and its Open, once the
     // file has filled the form): a reading of its own, or while a side of the
     // match waits for a birth, that side's reading.
-    void calculateRequested();
+    void calculateRequested(const QString& openedFile = {});
     // A side of the match takes the birth entered next in the input window,
     // shown for it; afterwards the input window is as it was (its form, its
     // title, hidden or shown).
     void enterBirthForMatch(MatchSide side);
-    void deliverBirthForMatch();
+    void deliverBirthForMatch(const QString& openedFile);
     void endMatchEntry();
     void openSavedReading();
     void openReadingAt(const QString& path);

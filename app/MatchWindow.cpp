@@ -371,12 +371,13 @@ void MatchWindow::openSavedReading(MatchSide side)
     // The file's values on an empty form, then the one road from a form to a
     // reading; the match writes no picture, so the JPEG writer does not matter.
     FormValues form = InitialFormValues();
-    if (!OpenSavedReading(this, dialogs_, form))
+    QString path;
+    if (!OpenSavedReading(this, dialogs_, form, &path))
         return;
     Reading computed;
     const Result<void> result = ComputeReadingFromForm(form, true, computed);
     if (!result) {
-        const QString reason = ProblemText(result.problem());
+        const QString reason = ProblemText(result.problem(), path);
         dialogs_.message(this,
                          side == MatchSide::Bride ? tr("The bride's reading cannot be computed: %1").arg(reason)
                                                   : tr("The groom's reading cannot be computed: %1").arg(reason),

@@ -5,6 +5,7 @@
 #include "app/HelpWindow.h"
 #include "app/ReadingView.h"
 #include "app/ScreenFit.h"
+#include "app/Shortcuts.h"
 #include "app/Twips.h"
 #include "drawing/ChartDrawing.h"
 #include "VarelioVersion.h"
@@ -159,7 +160,7 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     connect(back, &QAction::triggered, this, &ReadingWindow::backRequested);
     file->addSeparator();
     QAction* exit = AddEntry(file, "mnuExit", tr("E&xit"));
-    exit->setShortcut(QKeySequence::Quit);
+    exit->setShortcuts(QuitKeys());
     connect(exit, &QAction::triggered, this, &ReadingWindow::exitRequested);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));

@@ -24,18 +24,40 @@ QString FromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The reading file names the field it cannot store by its key.
+// The reading file names a value by its key: the field it cannot store, the
+// line that does not read as its kind.
 QString FieldName(const std::string& key)
 {
-    if (key == "name")
-        return Wording::tr("name");
-    if (key == "city")
-        return Wording::tr("city");
-    if (key == "state")
-        return Wording::tr("state");
-    if (key == "country")
-        return Wording::tr("country");
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"name", QT_TRANSLATE_NOOP("Wording", "name")},
+        {"month", QT_TRANSLATE_NOOP("Wording", "month")},
+        {"day", QT_TRANSLATE_NOOP("Wording", "day")},
+        {"year", QT_TRANSLATE_NOOP("Wording", "year")},
+        {"hour", QT_TRANSLATE_NOOP("Wording", "hour")},
+        {"minute", QT_TRANSLATE_NOOP("Wording", "minute")},
+        {"time zone", QT_TRANSLATE_NOOP("Wording", "time zone")},
+        {"longitude degrees", QT_TRANSLATE_NOOP("Wording", "longitude degrees")},
+        {"longitude minutes", QT_TRANSLATE_NOOP("Wording", "longitude minutes")},
+        {"latitude degrees", QT_TRANSLATE_NOOP("Wording", "latitude degrees")},
+        {"latitude minutes", QT_TRANSLATE_NOOP("Wording", "latitude minutes")},
+        {"east", QT_TRANSLATE_NOOP("Wording", "east")},
+        {"south", QT_TRANSLATE_NOOP("Wording", "south")},
+        {"daylight saving", QT_TRANSLATE_NOOP("Wording", "daylight saving")},
+        {"city", QT_TRANSLATE_NOOP("Wording", "city")},
+        {"state", QT_TRANSLATE_NOOP("Wording", "state")},
+        {"country", QT_TRANSLATE_NOOP("Wording", "country")},
+    };
+    for (const auto& [known, name] : kNames) {
+        if (key == known)
+            return Wording::tr(name);
+    }
     return QString::fromStdString(key);
+}
+
+// A saved reading refused: the window's own words, then the file and why.
+QString FileRefusedText(const QString& reason)
+{
+    return Wording::tr("Please Check The File.") + QLatin1Char('\n') + reason;
 }
 
 QString ClockWithDay(int minuteOfDay, int day)
@@ -114,7 +136,9 @@ QString GiveOrTake(int uncertaintyMinutes)
 
 }  // namespace
 
-QString ProblemText(const Problem& problem, const QString& file)
+namespace {
+
+QString ProblemWords(const Problem& problem, const QString& file)
 {
     switch (problem.code) {
     case ProblemCode::NameMissing: return Wording::tr("Please Enter Your Name");
@@ -140,8 +164,29 @@ QString ProblemText(const Problem& problem, const QString& file)
     case ProblemCode::UtcOffsetInvalid:
         return Wording::tr("Please Enter the Exact UTC Offset as +HH:MM, from -14:00 to +14:00, or leave it empty");
     case ProblemCode::NotAReadingFile:
+        return FileRefusedText(Wording::tr("\"%1\" is not a saved reading: the name of one ends in .vrl.").arg(file));
     case ProblemCode::NotReadingFileContent:
-    case ProblemCode::NotARegularFile: return Wording::tr("Please Check The File.");
+        return FileRefusedText(
+            Wording::tr("\"%1\" is not a saved reading: it holds bytes that no saved reading holds.").arg(file));
+    case ProblemCode::ReadingFileCutShort:
+        if (problem.detail == "0")
+            return FileRefusedText(Wording::tr("\"%1\" is empty.").arg(file));
+        return FileRefusedText(
+            (problem.detail == "1"
+                 ? Wording::tr("\"%1\" holds only 1 line, too few for a saved reading's birth date and time.")
+                 : Wording::tr("\"%1\" holds only %2 lines, too few for a saved reading's birth date and time."))
+                .arg(file, QString::fromStdString(problem.detail)));
+    case ProblemCode::ReadingFileNotNumber:
+        return FileRefusedText(Wording::tr("\"%1\" is not a saved reading: its %2 is not a number.")
+                                   .arg(file, FieldName(problem.detail)));
+    case ProblemCode::ReadingFileNotFlag:
+        return FileRefusedText(Wording::tr("\"%1\" is not a saved reading: its %2 flag is neither True nor False.")
+                                   .arg(file, FieldName(problem.detail)));
+    case ProblemCode::ReadingFileControlCharacter:
+        return FileRefusedText(Wording::tr("\"%1\" is not a saved reading: its %2 holds a control character.")
+                                   .arg(file, FieldName(problem.detail)));
+    case ProblemCode::NotARegularFile:
+        return FileRefusedText(Wording::tr("\"%1\" is not a regular file.").arg(file));
     case ProblemCode::FileUnreadable:
         return Wording::tr("Could not read the file \"%1\".\n%2").arg(file, QString::fromStdString(problem.detail));
     case ProblemCode::FieldNotStorable:
@@ -149,6 +194,17 @@ QString ProblemText(const Problem& problem, const QString& file)
             .arg(FieldName(problem.detail));
     }
     return {};
+}
+
+}  // namespace
+
+QString ProblemText(const Problem& problem, const QString& file)
+{
+    const QString text = ProblemWords(problem, file);
+    // A form check refusing what a file filled in says where it came from.
+    if (problem.step == 0 || file.isEmpty())
+        return text;
+    return Wording::tr("%1\nFrom the reading file \"%2\".").arg(text, file);
 }
 
 void ShowProblem(Dialogs& dialogs, QWidget* parent, const Problem& problem, const QString& file)
@@ -211,7 +267,8 @@ QString ChartName(DivisionalChart chart)
     case DivisionalChart::Rasi: return Wording::tr("Rasi (D1)");
     case DivisionalChart::Hora: return Wording::tr("Hora (D2)");
     case DivisionalChart::Drekkana: return Wording::tr("Drekkana (D3)");
-    case DivisionalChart::Saptamsa: return Wording::tr("Saptamsa (D7)");
+    // The View menu's own caption, "&Sapthamsa".
+    case DivisionalChart::Saptamsa: return Wording::tr("Sapthamsa (D7)");
     case DivisionalChart::Navamsa: return Wording::tr("Navamsa (D9)");
     case DivisionalChart::Dasamsa: return Wording::tr("Dasamsa (D10)");
     case DivisionalChart::Dwadasamsa: return Wording::tr("Dwadasamsa (D12)");
@@ -378,9 +435,10 @@ QString ZoneNoteByHandText(const ZoneNote& note)
     return Wording::tr("%1; changed by hand, so the zone no longer follows the date").arg(text);
 }
 
-QString PlaceLeftBehindText(const QString& placeLabel)
+QString PlaceClearedText(const QString& placeLabel)
 {
-    return Wording::tr("Latitude, longitude and time zone are still those of %1: change them or pick the new place")
+    return Wording::tr("The city no longer names %1, so its state, country, latitude, longitude and exact offset "
+                       "were emptied: pick the new city from the list, or enter them and check the time zone")
         .arg(placeLabel);
 }
 
@@ -414,6 +472,13 @@ QString MonthName(int month)
 
 QString BodyLabel(BodyIndex body)
 {
+    // The nodes and the ascendant have no English names of their own.
+    switch (body) {
+    case kRahu: return Wording::tr("Rahu / North Node");
+    case kKetu: return Wording::tr("Ketu / South Node");
+    case kAscendant: return Wording::tr("Lagna / Asc");
+    default: break;
+    }
     return Wording::tr("%1 / %2", "Sanskrit / English name of a body")
         .arg(FromView(kBodyNamesSanskrit[body]), FromView(kBodyNamesEnglish[body]));
 }

@@ -24,7 +24,9 @@ namespace varelio::app {
 
 // The message of a problem: the input form's checks as the companion words
 // them, a saved reading that cannot be opened or stored as the windows have
-// always said it. file names the reading file for FileUnreadable.
+// always said it. file names the reading file: the one that cannot be read or
+// is refused (with the reason), or the one that filled the form a check
+// refuses.
 QString ProblemText(const Problem& problem, const QString& file = {});
 
 // The problem's message box: its text, the icon of its severity, titled
@@ -82,9 +84,10 @@ QString ZoneNoteText(const ZoneNote& note);
 // date.
 QString ZoneNoteByHandText(const ZoneNote& note);
 
-// "Latitude, longitude and time zone are still those of Mumbai, Maharashtra,
-// India": the city typed no longer names the place picked.
-QString PlaceLeftBehindText(const QString& placeLabel);
+// The city typed no longer names the place picked (its label, "Mumbai,
+// Maharashtra, India"), whose state, country, coordinates and exact offset
+// were emptied.
+QString PlaceClearedText(const QString& placeLabel);
 
 // "Offset: UTC+5:30, zone row", "Offset: UTC-4:00, zone row with DST",
 // "Offset: UTC+5:45, exact": the offset from universal time the reading used.
@@ -93,7 +96,9 @@ QString OffsetUsedText(const BirthData& birth);
 // "January" for 1 .. "December" for 12; empty outside.
 QString MonthName(int month);
 
-// "Surya / Sun": the body's Sanskrit and English names from the astro tables.
+// "Surya / Sun": the body's Sanskrit and English names from the astro tables;
+// "Rahu / North Node", "Ketu / South Node" and "Lagna / Asc" for the nodes and
+// the ascendant.
 QString BodyLabel(BodyIndex body);
 
 // --- Two readings matched: the sentences of formats/English's match words. ---

@@ -113,6 +113,13 @@ std::string ProblemText(const Problem& problem) {
             return "Please Enter the Exact UTC Offset as +HH:MM, from -14:00 to +14:00, or leave it empty";
         case ProblemCode::NotAReadingFile: return "not a saved reading (*.vrl)";
         case ProblemCode::NotReadingFileContent: return "its bytes are not those of a saved reading";
+        case ProblemCode::ReadingFileCutShort:
+            if (problem.detail == "0") return "it is empty";
+            return "it holds only " + problem.detail + (problem.detail == "1" ? " line" : " lines") +
+                   ", too few for a saved reading's birth date and time";
+        case ProblemCode::ReadingFileNotNumber: return "its " + problem.detail + " is not a number";
+        case ProblemCode::ReadingFileNotFlag: return "its " + problem.detail + " flag is neither True nor False";
+        case ProblemCode::ReadingFileControlCharacter: return "its " + problem.detail + " holds a control character";
         case ProblemCode::NotARegularFile: return "not a regular file";
         case ProblemCode::FileUnreadable: return problem.detail;
         case ProblemCode::FieldNotStorable: return "the " + problem.detail + " holds a character a reading file cannot store";
@@ -160,7 +167,7 @@ std::string_view ChartName(DivisionalChart chart) {
         case DivisionalChart::Rasi: return "Rasi (D1)";
         case DivisionalChart::Hora: return "Hora (D2)";
         case DivisionalChart::Drekkana: return "Drekkana (D3)";
-        case DivisionalChart::Saptamsa: return "Saptamsa (D7)";
+        case DivisionalChart::Saptamsa: return "Sapthamsa (D7)";
         case DivisionalChart::Navamsa: return "Navamsa (D9)";
         case DivisionalChart::Dasamsa: return "Dasamsa (D10)";
         case DivisionalChart::Dwadasamsa: return "Dwadasamsa (D12)";

@@ -129,7 +129,8 @@ void MatchWindowTest::sidesFromTheCurrentAndASavedReading()
     Child<QPushButton>(*window, QStringLiteral("cmdGroomSaved"))->click();
     QCOMPARE(driven.dialogs.messages.size(), 1);
     QCOMPARE(driven.dialogs.messages[0].text,
-             QStringLiteral("The groom's reading cannot be computed: Please Enter Your Name"));
+             QStringLiteral("The groom's reading cannot be computed: Please Enter Your Name\nFrom the reading file "
+                            "\"%1\".").arg(namelessFile));
     QVERIFY(!window->reading(MatchSide::Groom));
 
     driven.dialogs.setNextFileName(groomFile);

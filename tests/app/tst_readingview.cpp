@@ -141,7 +141,7 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
     QVERIFY(interpretation->rect().contains(note->geometry()));
     QVERIFY(view.rect().contains(interpretation->geometry()));
     if (lines.size() <= 3)
-        QCOMPARE(view.size(), QSize(717, 490));
+        QCOMPARE(view.size(), QSize(717, 535));
 }
 
 // The zone row's offset, with DST, or the exact offset, on a line of its own
