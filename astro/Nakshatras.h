@@ -12,11 +12,10 @@ inline constexpr int kNakshatraCount = 27;
 
 // Vimshottari: Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury,
 // three rounds. Indexed by nakshatra - 1.
-inline constexpr std::array<BodyIndex, kNakshatraCount> kNakshatraLords = [] {
-    constexpr std::array<BodyIndex, 9> kRound{kKetu, kVenus, kSun, kMoon, kMars, kRahu, kJupiter, kSaturn, kMercury};
-    std::array<BodyIndex, kNakshatraCount> lords{};
-    for (std::size_t n = 0; n < lords.size(); ++n) lords[n] = kRound[n % kRound.size()];
-    return lords;
-}();
+inline constexpr std::array<BodyIndex, kNakshatraCount> kNakshatraLords{
+    kKetu, kVenus, kSun, kMoon, kMars, kRahu, kJupiter, kSaturn, kMercury,
+    kKetu, kVenus, kSun, kMoon, kMars, kRahu, kJupiter, kSaturn, kMercury,
+    kKetu, kVenus, kSun, kMoon, kMars, kRahu, kJupiter, kSaturn, kMercury,
+};
 
 }  // namespace varelio

@@ -96,6 +96,10 @@ void AddOptions(QCommandLineParser& parser) {
          "Output: json (default; JSON Lines with --batch), text (the text export's lines; one birth only) or "
          "csv (the main results, with --batch only).",
          "json|text|csv"},
+        {"dasha-depth",
+         "How deep the JSON lists the Vimshottari periods: 1 the mahadashas, 2 with their antardashas (the "
+         "default for one birth), 3 with the pratyantardashas too (the batch's default is 1).",
+         "1|2|3"},
     });
     // Each side's birth options, listed once in --match's description.
     for (const char* side : kMatchSides) {
@@ -357,6 +361,18 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
             result.failure = NotTaken("format", "json, text or csv", format);
             return result;
         }
+    }
+    if (parser.isSet("dasha-depth")) {
+        const QString depth = Value(parser, "dasha-depth").trimmed();
+        if (depth != "1" && depth != "2" && depth != "3") {
+            result.failure = NotTaken("dasha-depth", "1, 2 or 3", Value(parser, "dasha-depth"));
+            return result;
+        }
+        if (result.format != OutputFormat::Json || parser.isSet("match")) {
+            result.failure = Usage(QStringLiteral("--dasha-depth is for a reading's json output"));
+            return result;
+        }
+        result.dashaDepth = depth.toInt();
     }
     if (parser.isSet("match")) {
         result.failure = ParseMatch(parser, result);

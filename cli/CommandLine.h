@@ -37,6 +37,7 @@ struct CommandLine {
     std::optional<MatchForms> match;       // --match: the two sides instead of form
     std::optional<std::string> batchInput;  // --batch FILE: a path, or "-" for standard input
     int jobs = 0;                           // --jobs N: the batch's workers; 0 for one per processor
+    int dashaDepth = 0;  // --dasha-depth 1 to 3: how deep the JSON lists the dasha; 0 for the default
     std::optional<ChartImageRequest> chartImage;  // --chart-image FILE [--style S] [--varga D]
     bool showHelp = false;
     bool showVersion = false;
@@ -59,6 +60,8 @@ struct CommandLine {
 // date and time given (EnterPlace); the options for those given explicitly
 // win, and --zone also drops the place's DST box and exact offset. A --place
 // text that was not UTF-8 (its bad bytes arrive as U+FFFD) is refused.
+// --dasha-depth (1, 2 or 3) says how deep the JSON's "dasha" goes, for one
+// birth and for a batch; it needs JSON output.
 // --batch takes the births from a file instead, so it excludes --open,
 // --place and every birth option. --chart-image names an .svg or .png file for
 // the chart's picture, --style (north, south, east) and --varga (D1 to D12)

@@ -2,7 +2,9 @@
 
 #include "astro/TimeScales.h"
 #include "charts/DivisionalCharts.h"
+#include "cli/KundliKeys.h"
 #include "formats/Utf8.h"
+#include "matching/Ashtakoota.h"
 #include "retro/Retrogrades.h"
 #include "words/English.h"
 #include "words/EnglishTexts.h"
@@ -845,6 +847,100 @@ void WriteVerdicts(Writer<L>& w, const Reading& r, const ReadingWords& worded) {
     w.Close('}');
 }
 
+// A period's subperiods are made as they are written, level by level.
+template <JsonLayout L>
+void WritePeriods(Writer<L>& w, const DashaPeriods& periods, int offsetSeconds, int depth, int level) {
+    w.Open('[');
+    for (const DashaPeriod& period : periods) {
+        w.Element();
+        w.Open('{');
+        if (level == 1 && depth > 1) {
+            w.Key("antardashas");
+            WritePeriods(w, SubPeriods(period), offsetSeconds, depth, 2);
+        }
+        w.Member("end", IsoDate(period.endJd, offsetSeconds).view());
+        w.Member("lord", LordKey(period.lord));
+        if (level == 2 && depth > 2) {
+            w.Key("pratyantardashas");
+            WritePeriods(w, SubPeriods(period), offsetSeconds, depth, 3);
+        }
+        w.Member("start", IsoDate(period.startJd, offsetSeconds).view());
+        w.Close('}');
+    }
+    w.Close(']');
+}
+
+template <JsonLayout L>
+void WriteDasha(Writer<L>& w, const Reading& r, int depth) {
+    const YearsMonthsDays balance = ToYearsMonthsDays(BalanceYears(r.dashaBalance));
+    w.Open('{');
+    w.Key("balance");
+    w.Open('{');
+    w.Member("days", balance.days);
+    w.Member("lord", LordKey(r.dashaBalance.lord));
+    w.Member("months", balance.months);
+    w.Member("years", balance.years);
+    w.Close('}');
+    w.Key("periods");
+    WritePeriods(w, Mahadashas(r.dashaBalance, r.moment.jdUt), r.moment.offsetSeconds, depth, 1);
+    w.Member("yearDays", kDashaYearDays);
+    w.Close('}');
+}
+
+template <JsonLayout L>
+[[gnu::always_inline]] inline void WriteNamedNumber(Writer<L>& w, std::string_view name, int number) {
+    w.Open('{');
+    w.Member("name", name);
+    w.Member("number", number);
+    w.Close('}');
+}
+
+template <JsonLayout L>
+void WritePanchang(Writer<L>& w, const BirthPanchang& p, int offsetSeconds) {
+    const SolarDay& sun = p.day.sun;
+    const bool risesAndSets = sun.daylight == Daylight::RiseAndSet;
+    w.Open('{');
+    w.Member("daylight", DaylightKey(sun.daylight));
+    w.Key("karana");
+    WriteNamedNumber(w, KaranaKey(KaranaOf(p.karana)), p.karana);
+    w.Member("paksha", PakshaKey(PakshaOf(p.tithi)));
+    w.Key("sunrise");
+    if (risesAndSets) {
+        w.Value(IsoMinute(sun.riseJdUt, offsetSeconds).view());
+    } else {
+        w.Null();
+    }
+    w.Key("sunset");
+    if (risesAndSets) {
+        w.Value(IsoMinute(sun.setJdUt, offsetSeconds).view());
+    } else {
+        w.Null();
+    }
+    w.Key("tithi");
+    WriteNamedNumber(w, TithiKey(p.tithi), p.tithi);
+    w.Member("weekday", WeekdayKey(p.day.weekday));
+    w.Key("yoga");
+    WriteNamedNumber(w, YogaKey(p.yoga), p.yoga);
+    w.Close('}');
+}
+
+// The person's koota traits, from the Moon as the matching takes them.
+template <JsonLayout L>
+void WriteTraits(Writer<L>& w, const BodyPosition& moon) {
+    const std::optional<MoonTraits> traits = TraitsOfMoon(moon);
+    if (!traits) {
+        w.Null();
+        return;
+    }
+    w.Open('{');
+    w.Member("gana", GanaKey(traits->gana));
+    w.Member("nadi", NadiKey(traits->nadi));
+    w.Member("varna", VarnaKey(traits->varna));
+    w.Member("vashya", VashyaKey(traits->vashya));
+    w.Member("yoni", YoniKey(traits->yoni));
+    w.Close('}');
+}
+
 template <JsonLayout L>
 [[gnu::always_inline]] inline void WritePlace(Writer<L>& w, const Place& place, const ZoneEntry& zone) {
     const auto known = [&zone](auto value) { return zone.found ? std::optional(value) : std::nullopt; };
@@ -881,7 +977,7 @@ std::string_view OffsetSource(const BirthData& birth, const ZoneEntry* zone) {
 // Keys in QJsonObject's order: sorted by their UTF-16 code units, which for
 // these ASCII names is byte order.
 template <JsonLayout L>
-void WriteReading(std::string& out, const Reading& r, const Place* place, const ZoneEntry* zone) {
+void WriteReading(std::string& out, const Reading& r, const Place* place, const ZoneEntry* zone, int dashaDepth) {
     const ReadingWords worded(r);
     const ChartState& c = r.chartState;
     const words::EnglishSummary s = words::SummaryInEnglish(c);
@@ -938,6 +1034,8 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
         w.Value(cell.view());
     }
     w.Close(']');
+    w.Key("dasha");
+    WriteDasha(w, r, dashaDepth);
     w.Member("julianDayNumber", c.julianDayNumber);
     w.Member("localSiderealTime", c.localSiderealTime);
     w.Key("manglik");
@@ -968,6 +1066,8 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Member("chosenBy", OffsetSource(r.birthData, zone));
     w.Member("seconds", OffsetUsedSeconds(r.birthData));
     w.Close('}');
+    w.Key("panchang");
+    WritePanchang(w, r.panchang, r.moment.offsetSeconds);
     if (place != nullptr && zone != nullptr) {
         w.Key("place");
         WritePlace(w, *place, *zone);
@@ -988,6 +1088,8 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Member("nakshatraPada", s.pada.view());
     w.Member("rashiDisplay", s.rashi);
     w.Close('}');
+    w.Key("traits");
+    WriteTraits(w, c.bodies[kMoon]);
     w.Member("universalTime", c.universalTime);
     w.Key("vargas");
     WriteVargas(w, c);
@@ -1200,23 +1302,24 @@ void WriteMatch(std::string& out, const Reading& bride, const Reading& groom, co
     w.End();
 }
 
-void Write(std::string& out, const Reading& reading, const Place* place, const ZoneEntry* zone, JsonLayout layout) {
+void Write(std::string& out, const Reading& reading, const Place* place, const ZoneEntry* zone, JsonLayout layout,
+           int dashaDepth) {
     if (layout == JsonLayout::Indented) {
-        WriteReading<JsonLayout::Indented>(out, reading, place, zone);
+        WriteReading<JsonLayout::Indented>(out, reading, place, zone, dashaDepth);
     } else {
-        WriteReading<JsonLayout::Compact>(out, reading, place, zone);
+        WriteReading<JsonLayout::Compact>(out, reading, place, zone, dashaDepth);
     }
 }
 
 }  // namespace
 
-void AppendReadingJson(const Reading& reading, JsonLayout layout, std::string& out) {
-    Write(out, reading, nullptr, nullptr, layout);
+void AppendReadingJson(const Reading& reading, JsonLayout layout, std::string& out, int dashaDepth) {
+    Write(out, reading, nullptr, nullptr, layout, dashaDepth);
 }
 
 void AppendReadingJson(const Reading& reading, const Place& place, const ZoneEntry& zone, JsonLayout layout,
-                       std::string& out) {
-    Write(out, reading, &place, &zone, layout);
+                       std::string& out, int dashaDepth) {
+    Write(out, reading, &place, &zone, layout, dashaDepth);
 }
 
 void AppendMatchJson(const Reading& bride, const Reading& groom, const Match& match, std::string& out) {

@@ -3,6 +3,7 @@
 #include "astro/Angles.h"
 #include "astro/Moon.h"
 #include "astro/Planets.h"
+#include "astro/TimeScales.h"
 #include "retro/Retrogrades.h"
 
 namespace varelio {
@@ -25,6 +26,13 @@ void ComputeReading(Reading& reading) {
     reading.evaluations[static_cast<std::size_t>(ManglikReference::Moon)].window = window.moon;
     reading.marsToBoundary = window.marsToBoundary;
     reading.marsNearEdge = window.marsNearEdge;
+
+    const BirthData& birth = reading.birthData;
+    const double moonDeg = chart.bodies[kMoon].longitudeDeg;
+    reading.moment = {chart.julianDayNumber - 0.5 + chart.universalTime / 24.0, OffsetUsedSeconds(birth)};
+    reading.dashaBalance = DashaBalanceAt(moonDeg);
+    reading.panchang = ComputePanchang(reading.moment, ObserverLatitude(birth), -ObserverLongitude(birth),
+                                       chart.bodies[kSun].longitudeDeg, moonDeg);
 }
 
 }  // namespace varelio

@@ -52,7 +52,7 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
         "ayanamsa", "ascendant", "midheaven", "moonLongitude", "ayanamsaText", "ascendantText", "midheavenText",
         "moonPositionText", "moonNakshatraName", "moonRashiName", "moonSignName", "bodyNames", "bodyNamesSanskrit",
         "bodyPositionText", "summary", "manglik", "cancellation", "retrograde", "chart", "manglikFromVenus",
-        "verdictWindow", "bodies", "verdicts", "vargas", "offsetUsed"};
+        "verdictWindow", "bodies", "verdicts", "vargas", "offsetUsed", "dasha", "panchang", "traits"};
     expectedKeys.sort();
     EXPECT_EQ(json.keys(), expectedKeys) << "actual: " << json.keys().join(' ').toStdString();
     EXPECT_EQ(json["summary"].toObject().size(), 7);
@@ -124,6 +124,42 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
 // "vargas": the sign of every body and the ascendant in the seven charts,
 // keyed as in "bodies", as the charts give them (their rules are the charts'
 // tests'). Through a day, so every sign turns up.
+// The Delhi birth: the Moon in Swati (Rahu's) in Libra, on a Saturday evening.
+TEST(Companion, DashaPanchangAndTraitsOfTheReading) {
+    const QJsonObject json = ParseJson(RunCompanion(DelhiArguments()).out);
+    const QJsonObject dasha = json["dasha"].toObject();
+    EXPECT_EQ(dasha["balance"]["lord"], QJsonValue("rahu"));
+    EXPECT_EQ(dasha["yearDays"], QJsonValue(365.25));
+    const QJsonArray periods = dasha["periods"].toArray();
+    ASSERT_EQ(periods.size(), 10);  // Rahu's part before birth comes round again at the end
+    EXPECT_EQ(periods.first()["start"], QJsonValue("2000-01-01"));
+    EXPECT_EQ(periods.last()["lord"], QJsonValue("rahu"));
+    EXPECT_EQ(periods.last()["end"], QJsonValue("2120-01-02"));  // 120 years of 365.25 days
+    EXPECT_EQ(periods[1]["lord"], QJsonValue("jupiter"));
+    EXPECT_EQ(periods[1]["antardashas"].toArray().size(), 9);
+    EXPECT_EQ(periods[1]["antardashas"][0]["lord"], QJsonValue("jupiter"));
+    EXPECT_FALSE(periods[1]["antardashas"][0].toObject().contains("pratyantardashas"));
+
+    const QJsonObject panchang = json["panchang"].toObject();
+    EXPECT_EQ(panchang["weekday"], QJsonValue("saturday"));
+    EXPECT_EQ(panchang["daylight"], QJsonValue("riseAndSet"));
+    EXPECT_EQ(panchang["sunrise"], QJsonValue("2000-01-01T07:14"));
+    EXPECT_EQ(panchang["tithi"].toObject(), (QJsonObject{{"name", "ekadashi"}, {"number", 26}}));  // Krishna Ekadashi
+    EXPECT_EQ(panchang["paksha"], QJsonValue("krishna"));
+    // Swati: buffalo, deva, antya; Libra: shudra, manava (matching/README.md).
+    EXPECT_EQ(json["traits"].toObject(), (QJsonObject{{"gana", "deva"}, {"nadi", "antya"}, {"varna", "shudra"},
+                                                      {"vashya", "manava"}, {"yoni", "buffalo"}}));
+
+    // Only the mahadashas, or every level down to the pratyantardashas.
+    const auto periodsAt = [](const char* depth) {
+        return ParseJson(RunCompanion(DelhiArguments() << "--dasha-depth" << depth).out)["dasha"].toObject()["periods"].toArray();
+    };
+    const QJsonArray shallow = periodsAt("1");
+    EXPECT_FALSE(shallow[1].toObject().contains("antardashas"));
+    const QJsonArray deep = periodsAt("3");
+    EXPECT_EQ(deep[1]["antardashas"][0]["pratyantardashas"].toArray().size(), 9);
+}
+
 TEST(Companion, VargasGiveEveryBodysSignInTheSevenCharts) {
     for (int hour = 0; hour < 24; hour += 3) {
         const CompanionRun run = RunCompanion(DelhiWith("--hour", std::to_string(hour).c_str()));
@@ -287,6 +323,7 @@ TEST(Companion, UsageErrorsCalculateNothing) {
         DelhiArguments() << "--chart-image" << "chart.jpg", DelhiArguments() << "--style" << "north",
         QStringList{"varelio-cli", "--batch", "births.csv", "--chart-image", "chart.svg"},
         DelhiArguments() << "--utc-offset" << "5:7", DelhiArguments() << "--utc-offset" << "+15:00",
+        DelhiArguments() << "--dasha-depth" << "4", DelhiArguments() << "--format" << "text" << "--dasha-depth" << "1",
     };
     for (const QStringList& args : cases) {
         const CompanionRun run = RunCompanion(args);
