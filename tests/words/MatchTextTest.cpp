@@ -3,25 +3,17 @@
 // line.
 #include "words/MatchText.h"
 
-#include "words/English.h"
+#include "Said.h"
 
 #include "tests/support/SampleBirths.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <vector>
 
 namespace varelio {
 namespace {
-
-std::vector<std::string> Lines(const std::string& file) {
-    std::vector<std::string> lines;
-    std::istringstream in(file);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 TEST(MatchText, EachPartOnItsLines) {
     Reading bride = samples::ReadingOf(samples::DelhiForm());
@@ -30,7 +22,7 @@ TEST(MatchText, EachPartOnItsLines) {
     const Match match = MatchReadings(bride, groom);
     const std::string file = words::ComposeMatchText(bride, groom, match);
     ASSERT_TRUE(file.ends_with("\n"));
-    const std::vector<std::string> lines = Lines(file);
+    const std::vector<std::string> lines = testing::LinesOf(file);
     // Title, conclusion, blank; two sides of six lines and a blank; the comparison (heading,
     // 7 lines, blank); the Ashtakoota (heading, 8 kootas, total, blank); the doshas (heading,
     // at least one line).

@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace varelio::testing {
 
@@ -21,6 +23,14 @@ std::string Plain(const std::array<Text, N>& texts) {
     std::string joined;
     for (const Text& text : texts) joined += (joined.empty() ? "" : "|") + Plain(text);
     return joined;
+}
+
+// A file's lines split at LF, a CR before it kept.
+inline std::vector<std::string> LinesOf(const std::string& file) {
+    std::vector<std::string> lines;
+    std::istringstream in(file);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 
 template <typename Say>
