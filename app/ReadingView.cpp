@@ -49,6 +49,7 @@ constexpr int kLineLeading = 2;    // below a sentence, as the rows above have i
 constexpr int kVerdictBoxTop = 24;  // the first verdict's box, from the frame's top
 constexpr int kNoteTop = 240;      // the closing note, from the frame's top
 constexpr int kNoteGap = 2;        // at least, above the note
+constexpr int kNoteHeight = 29;
 constexpr int kRoomUnderNote = 8;
 
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent)
@@ -367,6 +368,7 @@ QGroupBox* ReadingView::buildInterpretation(const Reading& reading, const ZoneNo
                                kGreen, outer);
     note->setContentsMargins(0, 0, 0, 0);
     column->addWidget(note, 1, 0);
+    column->setRowMinimumHeight(1, kNoteHeight);
     column->setRowStretch(2, 1);
     AtLeast(*outer, QSize(kInterpretationWidth, kInterpretationHeight));
     return outer;
