@@ -112,7 +112,8 @@ Elements OrbitalElements(int index, double daysSinceJ2000) {
     el.i = AngleElement(row.i, row.iRate, t);
     el.N = AngleElement(row.N, row.NRate, t);
     el.p = AngleElement(row.p, row.pRate, t);
-    el.L = ReduceRadians(AngleElement(row.L, row.LRate, t));
+    // Whole turns off in degrees, exactly, before the conversion rounds.
+    el.L = ReduceIntoTurn(row.L + row.LRate * t / 3600.0, 360.0) * kDegToRad;
     return el;
 }
 

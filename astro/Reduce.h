@@ -50,6 +50,18 @@ inline double AddWhileBelowZero(double x, double turn) {
     return r + turn;  // the loop's last step, rounding included
 }
 
+// x less the whole turns nearest it, exactly, for a turn that is a whole
+// number (360 degrees): -turn/2 <= result <= turn/2, or a hair beyond where
+// x is a hair from a half turn. The turns taken off are a whole number times
+// a multiple of x's last place, so what is left needs no rounding; their
+// count is found by multiplying with the inverse, without a division or a
+// branch, as a sine's argument comes here at random.
+inline double NearestTurnRemainder(double x, double turn) {
+    if (!(std::fabs(x) < 1e12)) return std::remainder(x, turn);
+    const auto turns = static_cast<long long>(x * (1 / turn) + std::copysign(0.5, x));
+    return x - static_cast<double>(turns) * turn;
+}
+
 // x brought into 0 <= x < turn, whatever its size or sign.
 inline double ReduceIntoTurn(double x, double turn) {
     double r = TurnRemainder(x, turn);
