@@ -46,23 +46,34 @@ struct Heliocentric {
     double x, y, z;
 };
 
+// The place in the orbit's plane, x towards the perihelion and y a quarter
+// turn on in the motion, from the eccentric anomaly: the true anomaly itself
+// (a tangent and an arc tangent more) is never needed.
+Heliocentric InOrbitalPlane(const Elements& el) {
+    const EccentricAnomaly anomaly = SolveKepler(ReduceRadians(el.L - el.p), el.e);
+    return {el.a * (anomaly.cos - el.e), el.a * std::sqrt(1.0 - el.e * el.e) * anomaly.sin, 0.0};
+}
+
+// A place in the orbit's plane turned by an angle within that plane.
+Heliocentric Turned(const Heliocentric& place, double angle) {
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    return {place.x * c - place.y * s, place.x * s + place.y * c, 0.0};
+}
+
 Heliocentric HeliocentricPosition(int index, double daysSinceJ2000) {
     const Elements el = OrbitalElements(index, daysSinceJ2000);
-    const double meanAnomaly = ReduceRadians(el.L - el.p);
-    const double v = TrueAnomaly(meanAnomaly, el.e);
-    const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(v));
-    const double u = v + el.p - el.N;
-    return {r * (std::cos(el.N) * std::cos(u) - std::sin(el.N) * std::sin(u) * std::cos(el.i)),
-            r * (std::sin(el.N) * std::cos(u) + std::cos(el.N) * std::sin(u) * std::cos(el.i)),
-            r * std::sin(u) * std::sin(el.i)};
+    // From the perihelion to the ascending node, then the orbit's plane
+    // tilted about the line of the nodes and turned by the node's longitude.
+    const Heliocentric fromNode = Turned(InOrbitalPlane(el), el.p - el.N);
+    const double tilted = fromNode.y * std::cos(el.i);
+    return {std::cos(el.N) * fromNode.x - std::sin(el.N) * tilted,
+            std::sin(el.N) * fromNode.x + std::cos(el.N) * tilted, fromNode.y * std::sin(el.i)};
 }
 
 Heliocentric EarthPosition(double daysSinceJ2000) {
     const Elements el = OrbitalElements(kElementSun, daysSinceJ2000);
-    const double meanAnomaly = ReduceRadians(el.L - el.p);
-    const double v = TrueAnomaly(meanAnomaly, el.e);
-    const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(v));
-    return {r * std::cos(v + el.p), r * std::sin(v + el.p), 0.0};
+    return Turned(InOrbitalPlane(el), el.p);
 }
 
 double GeocentricFrom(const Heliocentric& earth, int index, double daysSinceJ2000) {
@@ -117,21 +128,27 @@ Elements OrbitalElements(int index, double daysSinceJ2000) {
     return el;
 }
 
-double TrueAnomaly(double meanAnomaly, double eccentricity) {
+EccentricAnomaly SolveKepler(double meanAnomaly, double eccentricity) {
     const double m = meanAnomaly;
     const double e = eccentricity;
     double anomaly = m + e * std::sin(m) * (1.0 + e * std::cos(m));
-    // Newton's method converges in a handful of steps for e below 0.21; the
-    // cap only guards against a pathological input looping forever.
-    for (int step = 0; step < 100; ++step) {
-        const double next = anomaly - (anomaly - e * std::sin(anomaly) - m) / (1.0 - e * std::cos(anomaly));
-        const double change = std::fabs(anomaly - next);
-        anomaly = next;
-        if (!(change > 1e-12)) break;
+    double sinE = 0;
+    double cosE = 1;
+    double step = 0;
+    // Newton's method: its error after a step is below e / (2 (1 - e)) times
+    // the step squared, so a step under 1e-9 leaves it far below the last
+    // place. It converges in a handful of steps for e below 0.21; the cap
+    // only guards against a pathological input looping forever.
+    for (int count = 0; count < 100; ++count) {
+        sinE = std::sin(anomaly);
+        cosE = std::cos(anomaly);
+        step = (anomaly - e * sinE - m) / (1.0 - e * cosE);
+        anomaly -= step;
+        if (!(std::fabs(step) > 1e-9)) break;
     }
-    double v = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(anomaly / 2.0));
-    if (v < 0) v += kTwoPi;
-    return v;
+    // The sine and cosine were taken before the last step: carried over it to
+    // the first order, which leaves under 1e-18.
+    return {anomaly, sinE - step * cosE, cosE + step * sinE};
 }
 
 double ReduceRadians(double x) {
