@@ -128,27 +128,51 @@ Elements OrbitalElements(int index, double daysSinceJ2000) {
     return el;
 }
 
+namespace {
+
+// sin and cos of an angle of at most a quarter of a radian by their series
+// (Horner's rule, to x^11 and x^12): the terms left out are below 1e-18.
+void SmallAngleSinCos(double x, double& sine, double& cosine) {
+    const double x2 = x * x;
+    sine = x * (1 - x2 * (1.0 / 6) *
+                        (1 - x2 * (1.0 / 20) * (1 - x2 * (1.0 / 42) * (1 - x2 * (1.0 / 72) * (1 - x2 * (1.0 / 110))))));
+    cosine = 1 - x2 * (1.0 / 2) *
+                     (1 - x2 * (1.0 / 12) *
+                              (1 - x2 * (1.0 / 30) *
+                                       (1 - x2 * (1.0 / 56) * (1 - x2 * (1.0 / 90) * (1 - x2 * (1.0 / 132))))));
+}
+
+}  // namespace
+
 EccentricAnomaly SolveKepler(double meanAnomaly, double eccentricity) {
     const double m = meanAnomaly;
     const double e = eccentricity;
-    double anomaly = m + e * std::sin(m) * (1.0 + e * std::cos(m));
-    double sinE = 0;
-    double cosE = 1;
+    const double sinM = std::sin(m);
+    const double cosM = std::cos(m);
+    // The anomaly is M turned by d = e sin E, at most e: each guess's sine and
+    // cosine are M's turned by the small angle's, from its series, so libm is
+    // called once, for M.
+    double d = e * sinM * (1.0 + e * cosM);
+    double sinE = sinM;
+    double cosE = cosM;
     double step = 0;
     // Newton's method: its error after a step is below e / (2 (1 - e)) times
     // the step squared, so a step under 1e-9 leaves it far below the last
     // place. It converges in a handful of steps for e below 0.21; the cap
     // only guards against a pathological input looping forever.
     for (int count = 0; count < 100; ++count) {
-        sinE = std::sin(anomaly);
-        cosE = std::cos(anomaly);
-        step = (anomaly - e * sinE - m) / (1.0 - e * cosE);
-        anomaly -= step;
+        double sinD = 0;
+        double cosD = 1;
+        SmallAngleSinCos(d, sinD, cosD);
+        sinE = sinM * cosD + cosM * sinD;
+        cosE = cosM * cosD - sinM * sinD;
+        step = (d - e * sinE) / (1.0 - e * cosE);
+        d -= step;
         if (!(std::fabs(step) > 1e-9)) break;
     }
     // The sine and cosine were taken before the last step: carried over it to
     // the first order, which leaves under 1e-18.
-    return {anomaly, sinE - step * cosE, cosE + step * sinE};
+    return {m + d, sinE - step * cosE, cosE + step * sinE};
 }
 
 double ReduceRadians(double x) {
