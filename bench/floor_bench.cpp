@@ -26,10 +26,16 @@ struct ByFunction {
     std::size_t calls = 0;
 };
 
+// The calls this build's core makes, or those another build recorded
+// (VARELIO_FLOOR_CALLS=DIR): the floor of the reading as an earlier version
+// of the engine made it, to set this one against.
 ByFunction Load(const char* file) {
-    const std::vector<BirthCalls> births = ReadCalls(std::string(VARELIO_LIBM_CALLS_DIR) + "/" + file);
+    const char* other = std::getenv("VARELIO_FLOOR_CALLS");
+    const std::string directory = other != nullptr && *other != '\0' ? other : VARELIO_LIBM_CALLS_DIR;
+    const std::vector<BirthCalls> births = ReadCalls(directory + "/" + file);
     if (births.size() != static_cast<std::size_t>(kFloorBirthCount)) {
-        std::fprintf(stderr, "%s: not recorded for the floor births; build the libm_calls target\n", file);
+        std::fprintf(stderr, "%s/%s: not recorded for the floor births; build the libm_calls target\n",
+                     directory.c_str(), file);
         std::exit(1);
     }
     ByFunction calls;
