@@ -103,10 +103,10 @@ double MoonTropicalLongitude(double centuriesSinceJ2000) {
 
     double sum = 0.0;
     for (const LunarTerm& term : kLongitudeTerms) {
-        const SinCos argument = Sum(Sum(d[static_cast<std::size_t>(term.d + kD)], m[static_cast<std::size_t>(term.m + kM)]),
-                                    Sum(mPrime[static_cast<std::size_t>(term.mPrime + kMPrime)],
-                                        f[static_cast<std::size_t>(term.f + kF)]));
-        double value = term.coefficient * argument.sin;
+        const SinCos first = Sum(d[static_cast<std::size_t>(term.d + kD)], m[static_cast<std::size_t>(term.m + kM)]);
+        const SinCos second =
+            Sum(mPrime[static_cast<std::size_t>(term.mPrime + kMPrime)], f[static_cast<std::size_t>(term.f + kF)]);
+        double value = term.coefficient * (first.sin * second.cos + first.cos * second.sin);
         if (term.withE) value *= e;
         sum += value;
     }

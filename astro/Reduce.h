@@ -13,17 +13,25 @@ namespace varelio {
 // below 2^53, so exact) is the remainder itself, once the quotient's rounding
 // is put right.
 inline double TurnRemainder(double x, double turn) {
-    if (!(std::fabs(x) < 1e12) || turn != static_cast<double>(static_cast<long long>(turn))) {
+    const double magnitude = std::fabs(x);
+    // Most angles are within a turn or two: no division (a turn less is
+    // exact there, for any turn).
+    if (magnitude < turn) return x;
+    double r = 0;
+    if (magnitude < 2 * turn) {
+        r = x - std::copysign(turn, x);
+    } else if (!(magnitude < 1e12) || turn != static_cast<double>(static_cast<long long>(turn))) {
         return std::fmod(x, turn);
-    }
-    const auto turns = static_cast<long long>(x / turn);  // toward zero, as fmod's quotient
-    double r = x - static_cast<double>(turns) * turn;
-    if (x >= 0) {
-        if (r < 0) r += turn;
-        else if (r >= turn) r -= turn;
     } else {
-        if (r > 0) r -= turn;
-        else if (r <= -turn) r += turn;
+        const auto turns = static_cast<long long>(x / turn);  // toward zero, as fmod's quotient
+        r = x - static_cast<double>(turns) * turn;
+        if (x >= 0) {
+            if (r < 0) r += turn;
+            else if (r >= turn) r -= turn;
+        } else {
+            if (r > 0) r -= turn;
+            else if (r <= -turn) r += turn;
+        }
     }
     // fmod keeps the sign of x on a zero remainder.
     return r == 0 ? std::copysign(0.0, x) : r;
