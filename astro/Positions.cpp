@@ -15,21 +15,24 @@ BodyPosition PositionAt(double longitudeDeg) {
     const double arcMinutes = longitudeDeg * 60.0;
     // One division for both: a nakshatra is four padas, and a quarter of the
     // padas rounded is exactly the nakshatras rounded (below 0, where a
-    // quarter of the tiniest might round to 0, they are counted as such).
+    // quarter of the tiniest might round to 0, they are divided as such).
     constexpr int kPadasPerNakshatra = kNakshatraArcMinutes / kPadaArcMinutes;
     const double padas = arcMinutes / kPadaArcMinutes;
-    const double nakshatra =
-        padas >= 0 ? std::floor(padas / kPadasPerNakshatra) : std::floor(arcMinutes / kNakshatraArcMinutes);
-    if (nakshatra >= 0 && nakshatra < kNakshatraCount) {
-        position.nakshatra = static_cast<int>(nakshatra) + 1;
-        double into = padas - nakshatra * kPadasPerNakshatra;
+    const double nakshatras = padas >= 0 ? padas / kPadasPerNakshatra : arcMinutes / kNakshatraArcMinutes;
+    if (nakshatras >= 0 && nakshatras < kNakshatraCount) {
+        // Not negative: the conversion's cut is floor, and quicker.
+        const int nakshatra = static_cast<int>(nakshatras);
+        position.nakshatra = nakshatra + 1;
+        // From 0 to 4, exactly.
+        const double into = padas - nakshatra * kPadasPerNakshatra;
+        int pada = static_cast<int>(into);
         // That carries the rounding of the padas from Aries, coarser than the
         // padas within the nakshatra alone: near a pada's edge, counted anew.
-        const double fraction = into - std::floor(into);
+        const double fraction = into - pada;
         if (fraction < 1e-12 || fraction > 1 - 1e-12) {
-            into = (arcMinutes - nakshatra * kNakshatraArcMinutes) / kPadaArcMinutes;
+            pada = static_cast<int>(std::floor((arcMinutes - nakshatra * kNakshatraArcMinutes) / kPadaArcMinutes));
         }
-        position.pada = std::clamp(static_cast<int>(std::floor(into)), 0, kPadasPerNakshatra - 1) + 1;
+        position.pada = std::clamp(pada, 0, kPadasPerNakshatra - 1) + 1;
     }
     return position;
 }
