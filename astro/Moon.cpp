@@ -3,6 +3,7 @@
 #include "astro/Angles.h"
 #include "astro/Positions.h"
 #include "astro/Reduce.h"
+#include "astro/SinCos.h"
 #include "astro/TimeScales.h"
 
 #include <algorithm>
@@ -60,15 +61,6 @@ constexpr int MaxMultiple(int LunarTerm::*argument) {
     return most;
 }
 
-struct SinCos {
-    double sin, cos;
-};
-
-// The sine and cosine of the sum of two angles.
-SinCos Sum(const SinCos& a, const SinCos& b) {
-    return {a.sin * b.cos + a.cos * b.sin, a.cos * b.cos - a.sin * b.sin};
-}
-
 // The sine and cosine of k times an angle given in degrees, k from -n to n at
 // index k + n: the angle's own from libm, its multiples by the sum formulas.
 template <int n>
@@ -77,7 +69,7 @@ std::array<SinCos, 2 * n + 1> Multiples(double degrees) {
     const double radians = ReducedRadians(degrees);
     table[n] = {0.0, 1.0};
     table[n + 1] = {std::sin(radians), std::cos(radians)};
-    for (int k = 2; k <= n; ++k) table[n + k] = Sum(table[n + k - 1], table[n + 1]);
+    for (int k = 2; k <= n; ++k) table[n + k] = SumOf(table[n + k - 1], table[n + 1]);
     for (int k = 1; k <= n; ++k) table[n - k] = {-table[n + k].sin, table[n + k].cos};
     return table;
 }
@@ -103,9 +95,9 @@ double MoonTropicalLongitude(double centuriesSinceJ2000) {
 
     double sum = 0.0;
     for (const LunarTerm& term : kLongitudeTerms) {
-        const SinCos first = Sum(d[static_cast<std::size_t>(term.d + kD)], m[static_cast<std::size_t>(term.m + kM)]);
+        const SinCos first = SumOf(d[static_cast<std::size_t>(term.d + kD)], m[static_cast<std::size_t>(term.m + kM)]);
         const SinCos second =
-            Sum(mPrime[static_cast<std::size_t>(term.mPrime + kMPrime)], f[static_cast<std::size_t>(term.f + kF)]);
+            SumOf(mPrime[static_cast<std::size_t>(term.mPrime + kMPrime)], f[static_cast<std::size_t>(term.f + kF)]);
         double value = term.coefficient * (first.sin * second.cos + first.cos * second.sin);
         if (term.withE) value *= e;
         sum += value;

@@ -3,6 +3,7 @@
 #include "astro/Positions.h"
 #include "astro/Angles.h"
 #include "astro/Reduce.h"
+#include "astro/SinCos.h"
 #include "astro/TimeScales.h"
 
 #include <array>
@@ -42,6 +43,29 @@ double AngleElement(double value, double rateArcSeconds, double centuries) {
     return (value + rateArcSeconds * centuries / 3600.0) * kDegToRad;
 }
 
+// The sines and cosines of each row's angles at J2000, from which those of
+// any moment are turned by the little they move (under a degree over the
+// program's years) without calling libm.
+struct RowTrig {
+    SinCos inclination, node, perihelion;
+    SinCos perihelionFromNode;  // the argument of the perihelion
+};
+
+const std::array<RowTrig, kElementCount> kTrigAtJ2000 = [] {
+    const auto of = [](double degrees) { return SinCos{std::sin(degrees * kDegToRad), std::cos(degrees * kDegToRad)}; };
+    std::array<RowTrig, kElementCount> trig{};
+    for (std::size_t k = 0; k < trig.size(); ++k) {
+        const ElementRow& row = kElementTable[k];
+        trig[k] = {of(row.i), of(row.N), of(row.p), of(row.p - row.N)};
+    }
+    return trig;
+}();
+
+// An angle's sine and cosine at J2000 turned by its rate over the centuries.
+SinCos TurnedOn(const SinCos& atJ2000, double rateArcSeconds, double centuries) {
+    return SumOf(atJ2000, SmallAngle(rateArcSeconds * centuries / 3600.0 * kDegToRad));
+}
+
 struct Heliocentric {
     double x, y, z;
 };
@@ -55,25 +79,32 @@ Heliocentric InOrbitalPlane(const Elements& el) {
 }
 
 // A place in the orbit's plane turned by an angle within that plane.
-Heliocentric Turned(const Heliocentric& place, double angle) {
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    return {place.x * c - place.y * s, place.x * s + place.y * c, 0.0};
+Heliocentric Turned(const Heliocentric& place, const SinCos& angle) {
+    return {place.x * angle.cos - place.y * angle.sin, place.x * angle.sin + place.y * angle.cos, 0.0};
 }
 
 Heliocentric HeliocentricPosition(int index, double daysSinceJ2000) {
     const Elements el = OrbitalElements(index, daysSinceJ2000);
+    const auto row = static_cast<std::size_t>(index);
+    const ElementRow& rates = kElementTable[row];
+    const RowTrig& trig = kTrigAtJ2000[row];
+    const double t = daysSinceJ2000 / kDaysPerCentury;
     // From the perihelion to the ascending node, then the orbit's plane
     // tilted about the line of the nodes and turned by the node's longitude.
-    const Heliocentric fromNode = Turned(InOrbitalPlane(el), el.p - el.N);
-    const double tilted = fromNode.y * std::cos(el.i);
-    return {std::cos(el.N) * fromNode.x - std::sin(el.N) * tilted,
-            std::sin(el.N) * fromNode.x + std::cos(el.N) * tilted, fromNode.y * std::sin(el.i)};
+    const Heliocentric fromNode =
+        Turned(InOrbitalPlane(el), TurnedOn(trig.perihelionFromNode, rates.pRate - rates.NRate, t));
+    const SinCos node = TurnedOn(trig.node, rates.NRate, t);
+    const SinCos inclination = TurnedOn(trig.inclination, rates.iRate, t);
+    const double tilted = fromNode.y * inclination.cos;
+    return {node.cos * fromNode.x - node.sin * tilted, node.sin * fromNode.x + node.cos * tilted,
+            fromNode.y * inclination.sin};
 }
 
 Heliocentric EarthPosition(double daysSinceJ2000) {
     const Elements el = OrbitalElements(kElementSun, daysSinceJ2000);
-    return Turned(InOrbitalPlane(el), el.p);
+    const double t = daysSinceJ2000 / kDaysPerCentury;
+    return Turned(InOrbitalPlane(el),
+                  TurnedOn(kTrigAtJ2000[kElementSun].perihelion, kElementTable[kElementSun].pRate, t));
 }
 
 double GeocentricFrom(const Heliocentric& earth, int index, double daysSinceJ2000) {
@@ -128,22 +159,6 @@ Elements OrbitalElements(int index, double daysSinceJ2000) {
     return el;
 }
 
-namespace {
-
-// sin and cos of an angle of at most a quarter of a radian by their series
-// (Horner's rule, to x^11 and x^12): the terms left out are below 1e-18.
-void SmallAngleSinCos(double x, double& sine, double& cosine) {
-    const double x2 = x * x;
-    sine = x * (1 - x2 * (1.0 / 6) *
-                        (1 - x2 * (1.0 / 20) * (1 - x2 * (1.0 / 42) * (1 - x2 * (1.0 / 72) * (1 - x2 * (1.0 / 110))))));
-    cosine = 1 - x2 * (1.0 / 2) *
-                     (1 - x2 * (1.0 / 12) *
-                              (1 - x2 * (1.0 / 30) *
-                                       (1 - x2 * (1.0 / 56) * (1 - x2 * (1.0 / 90) * (1 - x2 * (1.0 / 132))))));
-}
-
-}  // namespace
-
 EccentricAnomaly SolveKepler(double meanAnomaly, double eccentricity) {
     const double m = meanAnomaly;
     const double e = eccentricity;
@@ -161,11 +176,9 @@ EccentricAnomaly SolveKepler(double meanAnomaly, double eccentricity) {
     // place. It converges in a handful of steps for e below 0.21; the cap
     // only guards against a pathological input looping forever.
     for (int count = 0; count < 100; ++count) {
-        double sinD = 0;
-        double cosD = 1;
-        SmallAngleSinCos(d, sinD, cosD);
-        sinE = sinM * cosD + cosM * sinD;
-        cosE = cosM * cosD - sinM * sinD;
+        const SinCos turn = SmallAngle(d);
+        sinE = sinM * turn.cos + cosM * turn.sin;
+        cosE = cosM * turn.cos - sinM * turn.sin;
         step = (d - e * sinE) / (1.0 - e * cosE);
         d -= step;
         if (!(std::fabs(step) > 1e-9)) break;
