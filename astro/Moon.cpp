@@ -94,6 +94,8 @@ double MoonTropicalLongitude(double centuriesSinceJ2000) {
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
 
     double sum = 0.0;
+    // Unrolled, each term's multiples are constants and its table places fixed.
+#pragma GCC unroll 25
     for (const LunarTerm& term : kLongitudeTerms) {
         const SinCos first = SumOf(d[static_cast<std::size_t>(term.d + kD)], m[static_cast<std::size_t>(term.m + kM)]);
         const SinCos second =

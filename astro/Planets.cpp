@@ -166,26 +166,31 @@ EccentricAnomaly SolveKepler(double meanAnomaly, double eccentricity) {
     const double cosM = std::cos(m);
     // The anomaly is M turned by d = e sin E, at most e: each guess's sine and
     // cosine are M's turned by the small angle's, from its series, so libm is
-    // called once, for M.
-    double d = e * sinM * (1.0 + e * cosM);
+    // called once, for M. The first guess is the series of d in e to the
+    // third power.
+    const double sin2M = 2 * sinM * cosM;
+    const double sin3M = sinM * (3 - 4 * sinM * sinM);
+    double d = e * (sinM + e * (0.5 * sin2M + e * 0.125 * (3 * sin3M - sinM)));
     double sinE = sinM;
     double cosE = cosM;
     double step = 0;
-    // Newton's method: its error after a step is below e / (2 (1 - e)) times
-    // the step squared, so a step under 1e-9 leaves it far below the last
-    // place. It converges in a handful of steps for e below 0.21; the cap
-    // only guards against a pathological input looping forever.
+    // Newton's method: its error after a step is below k times the step
+    // squared, k = e / (2 (1 - e)); it stops when that is far below the last
+    // place, after one to three steps for e below 0.21. The cap only guards
+    // against a pathological input looping forever.
+    const double k = e / (2 * (1 - e));
     for (int count = 0; count < 100; ++count) {
         const SinCos turn = SmallAngle(d);
         sinE = sinM * turn.cos + cosM * turn.sin;
         cosE = cosM * turn.cos - sinM * turn.sin;
         step = (d - e * sinE) / (1.0 - e * cosE);
         d -= step;
-        if (!(std::fabs(step) > 1e-9)) break;
+        if (!(k * step * step > 1e-18)) break;
     }
-    // The sine and cosine were taken before the last step: carried over it to
-    // the first order, which leaves under 1e-18.
-    return {m + d, sinE - step * cosE, cosE + step * sinE};
+    // The sine and cosine were taken before the last step (under 1e-6):
+    // carried over it to the second order, which leaves under 1e-18.
+    const double keep = 1 - 0.5 * step * step;
+    return {m + d, sinE * keep - step * cosE, cosE * keep + step * sinE};
 }
 
 double ReduceRadians(double x) {
