@@ -420,7 +420,7 @@ TEST_F(Batch, RowsAreRefusedAsTheOptionsAre) {
 TEST_F(Batch, TheUtcOffsetColumn) {
     const std::string delhi = "Test,1,1,2000,17,30,34,,28,38,N,77,13,E,Delhi,Delhi,India,";
     const std::string text = std::string(kHeader) + ",utc-offset\n" + delhi + "+05:45\n" + delhi + "\n" + delhi +
-                             "5:7\n";
+                             "5:7\n" + delhi + "+99999999999:45\n";
     const CompanionRun run = RunCompanion({"varelio-cli", "--batch", Write(text)});
     EXPECT_EQ(run.exitCode, kExitSomeRowsRefused);
     const std::vector<std::string> lines = Lines(run.out);
@@ -429,7 +429,9 @@ TEST_F(Batch, TheUtcOffsetColumn) {
     EXPECT_EQ(exact["birthData"]["utcOffsetSeconds"], 20700);  // the universal time it gives: the time scales'
     EXPECT_TRUE(testing::ParseJson(lines[1])["birthData"].toObject()["utcOffsetSeconds"].isNull());
     EXPECT_EQ(run.err, "varelio-cli: row 4: utc-offset takes the clock's offset from UT as +HH:MM or +HH:MM:SS, "
-                       "from -14:00 to +14:00, not '5:7'\n");
+                       "from -14:00 to +14:00, not '5:7'\n"
+                       "varelio-cli: row 5: utc-offset takes the clock's offset from UT as +HH:MM or +HH:MM:SS, "
+                       "from -14:00 to +14:00, not '+99999999999:45'\n");
 }
 
 TEST_F(Batch, MalformedRowsAndFlagColumns) {

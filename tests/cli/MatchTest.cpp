@@ -136,6 +136,7 @@ TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
         {{bride, bride, "--day", "3"}, "varelio-cli: --match takes each side's birth as --bride-... and --groom-...; --day"},
         {{bride, bride, "--format", "csv"}, "varelio-cli: --match writes json or text, not csv"},
         {{bride, bride, "--bride-utc-offset", "+15:00"}, "varelio-cli: --bride-utc-offset takes the clock's offset"},
+        {{bride, bride, "--groom-utc-offset", "-5:99999999999"}, "varelio-cli: --groom-utc-offset takes the clock's"},
         {{bride, bride, "--chart-image", "x.svg"}, "varelio-cli: --chart-image is for one birth"},
     };
     for (const auto& c : cases) {
