@@ -160,7 +160,8 @@ std::optional<Failure> ApplyChartImage(const QCommandLineParser& parser, Command
     ChartImageRequest request;
     request.path = Value(parser, "chart-image").toStdString();
     const QString lower = Value(parser, "chart-image").toLower();
-    if (!lower.endsWith(".svg") && !lower.endsWith(".png")) {
+    request.png = lower.endsWith(".png");
+    if (!lower.endsWith(".svg") && !request.png) {
         return Usage(QStringLiteral("--chart-image writes FILE.svg or FILE.png, not '%1'")
                          .arg(Printable(Value(parser, "chart-image"))));
     }

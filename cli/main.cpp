@@ -56,7 +56,7 @@ int Run(int argc, char** argv, const varelio::cli::ClosedStreams& closed) {
         return RunBatchCommand(command, stdout, stderr);
     }
 
-    const CompanionRun run = RunCompanion(command, pictures ? pictures->Writer() : ChartImageWriter());
+    const CompanionRun run = RunCompanion(command, pictures ? pictures->Drawer() : ChartImageDrawer());
     // Written as bytes: the text export carries its own CR LF line ends.
     const bool written = std::fwrite(run.out.data(), 1, run.out.size(), stdout) == run.out.size() &&
                          std::fflush(stdout) == 0;
