@@ -11,9 +11,12 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace varelio::cli {
 namespace {
@@ -138,6 +141,7 @@ TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
         {{bride, bride, "--bride-utc-offset", "+15:00"}, "varelio-cli: --bride-utc-offset takes the clock's offset"},
         {{bride, bride, "--groom-utc-offset", "-5:99999999999"}, "varelio-cli: --groom-utc-offset takes the clock's"},
         {{bride, bride, "--chart-image", "x.svg"}, "varelio-cli: --chart-image is for one birth"},
+        {{bride, bride, "--bride-city", ArgumentFromBytes("P\xfcne")}, "varelio-cli: --bride-city takes UTF-8 text, not 'P\\xfcne'"},
     };
     for (const auto& c : cases) {
         const CompanionRun run = RunCompanion(QStringList{"varelio-cli", "--match"} + c.args);
@@ -148,6 +152,19 @@ TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
     const CompanionRun alone = RunCompanion(QStringList{"varelio-cli"} + SideArguments("groom"));
     EXPECT_EQ(alone.exitCode, 2);
     EXPECT_TRUE(alone.err.starts_with("varelio-cli: --groom-day needs --match")) << alone.err;
+}
+
+// A saved reading whose name is not UTF-8 (a Latin-1 "r\xe4vi.vrl") opens
+// by its bytes, with --open as with --match, in the executable too.
+TEST_F(Match, FileNamesAreTakenAsBytes) {
+    const std::string name = (dir.path() + "/r").toStdString() + "\xe4vi.vrl";
+    ASSERT_EQ(std::rename(QFile::encodeName(Save("ravi.vrl", GroomForm())).constData(), name.c_str()), 0);
+    EXPECT_EQ(RunCompanion({"varelio-cli", "--open", ArgumentFromBytes(name)}).exitCode, 0);
+    QProcess shell;
+    shell.start("/bin/sh", {"-c", "f=\"$1$(printf '\\344')vi.vrl\"; exec \"$0\" --match \"$f\" \"$f\"", VARELIO_CLI_PATH,
+                            dir.path() + "/r"});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
 }
 
 }  // namespace
