@@ -35,10 +35,11 @@ Application::Application(Dialogs& dialogs, std::unique_ptr<PlaceFinder> ownFinde
       finder_(finder ? *finder : *ownFinder_),
       inputWindow_(std::make_unique<InputWindow>(dialogs, finder_))
 {
-    connect(inputWindow_.get(), &InputWindow::calculateRequested, this, &Application::calculateRequested);
+    connect(inputWindow_.get(), &InputWindow::calculateRequested, this, [this] { calculateRequested(); });
     connect(inputWindow_.get(), &InputWindow::openRequested, this, &Application::openSavedReading);
     connect(inputWindow_.get(), &InputWindow::matchRequested, this, &Application::showMatchWindow);
     connect(inputWindow_.get(), &InputWindow::closed, this, &Application::inputWindowClosed);
+    connect(inputWindow_.get(), &InputWindow::exitRequested, this, &Application::exit);
     // A web page that cannot be opened is reported through these dialogs.
     links::SetMessageDialogs(&dialogs_);
 }
@@ -82,11 +83,11 @@ void Application::bringToFront()
     shown->activateWindow();
 }
 
-bool Application::calculateReading()
+bool Application::calculateReading(const QString& openedFile)
 {
     const Result<void> computed = ComputeReadingFromForm(inputWindow_->formValues(), JpegWriterAvailable(), reading_);
     if (!computed) {
-        inputWindow_->showProblem(computed.problem());
+        inputWindow_->showProblem(computed.problem(), openedFile);
         return false;
     }
 
@@ -106,12 +107,12 @@ bool Application::calculateReading()
     return true;
 }
 
-void Application::calculateRequested()
+void Application::calculateRequested(const QString& openedFile)
 {
     if (matchEntry_ && matchWindow_)
-        deliverBirthForMatch();
+        deliverBirthForMatch(openedFile);
     else
-        calculateReading();
+        calculateReading(openedFile);
 }
 
 MatchWindow* Application::matchWindow() const
@@ -128,6 +129,14 @@ void Application::showMatchWindow()
         connect(matchWindow_, &MatchWindow::currentReadingRequested, this,
                 [this](MatchSide side) { matchWindow_->setReading(side, reading_); });
         connect(matchWindow_, &MatchWindow::birthEntryRequested, this, &Application::enterBirthForMatch);
+        // The pair chosen last comes back when the window opens again.
+        for (const MatchSide side : kMatchSides) {
+            if (const std::optional<Reading>& kept = matchPair_[SideIndex(side)])
+                matchWindow_->setReading(side, *kept);
+        }
+        connect(matchWindow_, &MatchWindow::readingChosen, this, [this](MatchSide side) {
+            matchPair_[SideIndex(side)] = matchWindow_->reading(side);
+        });
         // A birth asked for a closed match has nowhere to go.
         connect(matchWindow_, &QObject::destroyed, this, [this] {
             if (!exiting_)
@@ -154,13 +163,13 @@ void Application::enterBirthForMatch(MatchSide side)
     inputWindow_->activateWindow();
 }
 
-void Application::deliverBirthForMatch()
+void Application::deliverBirthForMatch(const QString& openedFile)
 {
     // The match writes no picture, so the JPEG writer does not matter.
     Reading entered;
     const Result<void> computed = ComputeReadingFromForm(inputWindow_->formValues(), true, entered);
     if (!computed) {
-        inputWindow_->showProblem(computed.problem());
+        inputWindow_->showProblem(computed.problem(), openedFile);
         return;
     }
     const MatchSide side = matchEntry_->side;
@@ -223,6 +232,10 @@ void Application::back()
 
 void Application::newReading()
 {
+    // A new reading of its own: a birth the match asked for is given up, and
+    // the form starts empty.
+    endMatchEntry();
+    inputWindow_->clearForm();
     inputWindow_->show();
     closeReadingWindow();
 }
@@ -257,11 +270,12 @@ void Application::inputWindowClosed()
 void Application::openSavedReading()
 {
     FormValues form = inputWindow_->formValues();
-    if (!OpenSavedReading(inputWindow_.get(), dialogs_, form))
+    QString path;
+    if (!OpenSavedReading(inputWindow_.get(), dialogs_, form, &path))
         return;
     inputWindow_->setFormValues(form);
     // While the input window is lent to the match, the file is that side's birth.
-    calculateRequested();
+    calculateRequested(path);
 }
 
 void Application::openReadingAt(const QString& path)
@@ -270,7 +284,7 @@ void Application::openReadingAt(const QString& path)
     if (!OpenReadingAt(inputWindow_.get(), dialogs_, path, form))
         return;
     inputWindow_->setFormValues(form);
-    calculateReading();
+    calculateReading(path);
 }
 
 }  // namespace varelio::app

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -46,18 +47,24 @@ public:
 
     // Computes the reading from the input window's form (ComputeReadingFromForm),
     // shows it in a fresh reading window and hides the input window. A refused
-    // form gets its message and changes nothing but the focus or option the
-    // check names. Returns whether a reading window was shown.
-    bool calculateReading();
+    // form gets its message, naming openedFile when a reading file filled the
+    // form, and changes nothing but the focus or option the check names.
+    // Returns whether a reading window was shown.
+    bool calculateReading(const QString& openedFile = {});
 
     // "&Match Two Readings...": shows the one match window (made on first
-    // use), whose "Current Reading" takes the reading computed last.
+    // use, and again after it closed, with the pair chosen last), whose
+    // "Current Reading" takes the reading computed last.
     void showMatchWindow();
     MatchWindow* matchWindow() const;
+    // The bride's and the groom's readings chosen last in the match window,
+    // kept while the program runs.
+    const std::optional<Reading>& matchReading(MatchSide side) const { return matchPair_[SideIndex(side)]; }
 
     // Back: the reading window closes, then the input window shows.
     void back();
-    // New: the input window shows, then the reading window closes.
+    // New: the input window shows with an empty form, then the reading
+    // window closes.
     void newReading();
     // Exit: both windows close and finished() is emitted, once.
     void exit();
@@ -77,12 +84,12 @@ private:
     // The input window's "Get My Manglik Reading" (and its Open, once the
     // file has filled the form): a reading of its own, or while a side of the
     // match waits for a birth, that side's reading.
-    void calculateRequested();
+    void calculateRequested(const QString& openedFile = {});
     // A side of the match takes the birth entered next in the input window,
     // shown for it; afterwards the input window is as it was (its form, its
     // title, hidden or shown).
     void enterBirthForMatch(MatchSide side);
-    void deliverBirthForMatch();
+    void deliverBirthForMatch(const QString& openedFile);
     void endMatchEntry();
     void openSavedReading();
     void openReadingAt(const QString& path);
@@ -99,6 +106,8 @@ private:
     std::unique_ptr<InputWindow> inputWindow_;
     QPointer<ReadingWindow> readingWindow_;
     QPointer<MatchWindow> matchWindow_;
+    // The pair the match window showed last, bride first: a closed window forgets nothing.
+    std::array<std::optional<Reading>, 2> matchPair_;
     bool readingComputed_ = false;
     // The input window as it was when a side of the match asked for a birth.
     struct MatchEntry {

@@ -3,6 +3,7 @@
 #include "form/Form.h"
 #include "formats/ReadingFile.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -58,6 +59,16 @@ CheckedField::CheckedField(FieldRule rule, Dialogs& dialogs, QWidget* parent)
     setValidator(new FieldValidator(rule, this));
     if (rule == FieldRule::Digits)
         setMaxLength(kNumberFieldLength);
+    // A letter field has no length limit, so its validator rejects only
+    // characters the rule refuses (in a paste or a drop, "Delhi, India"). A
+    // setText of the program's own (a saved reading's city) is reported
+    // rejected too, yet stands: it starts a new undo history, a user's edit
+    // adds to it.
+    else
+        connect(this, &QLineEdit::inputRejected, this, [this] {
+            if (isUndoAvailable())
+                refuse();
+        });
 }
 
 void CheckedField::keyPressEvent(QKeyEvent* event)
@@ -67,6 +78,23 @@ void CheckedField::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
+    refuse();
+}
+
+void CheckedField::inputMethodEvent(QInputMethodEvent* event)
+{
+    // With an input method the keys arrive as committed text.
+    if (RuleTakes(rule_, event->commitString())) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&withoutCommit);
+    refuse();
+}
+
+void CheckedField::refuse()
+{
     // The validator alone would drop the character without a word.
     if (rule_ == FieldRule::Letters) {
         dialogs_.message(window(), tr("Please enter only letters"), MessageIcon::Error);

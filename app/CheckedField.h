@@ -2,8 +2,10 @@
 // fields take the blank, the apostrophe (' and ’), the hyphen, the dot and
 // every letter a reading file can store (A-Z, a-z, "ã", "é", but not "ü"); number fields the digits 0-9, at most
 // kNumberFieldLength of them. A validator refuses anything else however it
-// arrives (typed, pasted, dropped), so a field never holds a non-number by the
-// user's hand; a refused typed character also brings up the field's message.
+// arrives (typed, pasted, dropped, from an input method), so a field never
+// holds a non-number by the user's hand; a refused typed character (a comma in
+// City among them) also brings up the field's message, and so does, in a
+// letter field, a refused paste, drop or input method's text.
 #pragma once
 
 #include "app/Dialogs.h"
@@ -37,8 +39,12 @@ protected:
     // A typed character the rule refuses gets "Please enter only letters"
     // (focus back to the field) or "Please enter only numbers".
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // The rule's message for a refused character.
+    void refuse();
+
     FieldRule rule_;
     Dialogs& dialogs_;
 };

@@ -84,7 +84,7 @@ bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int 
     return WriteOrReport(path, file.value(), dialogs, parent);
 }
 
-bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form)
+bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form, QString* chosenPath)
 {
     FileRequest request;
     request.title = FileCommandWords::tr("Select the source file");
@@ -94,14 +94,17 @@ bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form)
     const QString path = dialogs.openFileName(parent, request);
     if (path.isEmpty())
         return false;
+    if (chosenPath)
+        *chosenPath = path;
     return OpenReadingAt(parent, dialogs, path, form);
 }
 
 bool OpenReadingAt(QWidget* parent, Dialogs& dialogs, const QString& path, FormValues& form)
 {
-    // A wrong ending, or a folder or named pipe under a reading file's name,
-    // is no reading file; OpenReadingFile refuses them without waiting on a
-    // pipe. What else can go wrong is reading the file, and says why.
+    // A wrong ending, a folder or named pipe under a reading file's name, or
+    // bytes no reading holds, is no reading file; OpenReadingFile refuses them
+    // (a pipe without waiting on it) and the form stays as it was. What else
+    // can go wrong is reading the file, and says why.
     const Result<ReadingLines> opened = OpenReadingFile(QFile::encodeName(path).toStdString());
     if (!opened) {
         ShowProblem(dialogs, parent, opened.problem(), path);

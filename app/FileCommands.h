@@ -27,11 +27,13 @@ bool SaveReading(QWidget* parent, Dialogs& dialogs, const Reading& reading, int 
 // "&Open Previously Saved Reading": asks for a file and fills form from it
 // (a value that does not fit its list leaves that entry as it was). A name
 // not ending in "vrl", or one that is no regular file (a folder, a named
-// pipe), or one whose bytes are no reading's (a file of zeros), is refused
-// with "Please Check The File."; a file that cannot be read
-// is reported with the reason. Returns true when the form was filled and the
-// driver should run.
-bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form);
+// pipe), or one whose bytes are no reading's (a file of zeros, a text file, an
+// empty file: CheckReadingFile), is refused with "Please Check The File." and
+// a line naming the file and the reason; a file that cannot be read is
+// reported with the reason. A refused file leaves form as it was. Returns
+// true when the form was filled and the driver should run; the file's path
+// goes to chosenPath when given.
+bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form, QString* chosenPath = nullptr);
 
 // The same for a path given without the dialog (the command line's
 // "varelio FILE.vrl"), with the same refusals and messages.

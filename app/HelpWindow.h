@@ -22,6 +22,7 @@ inline const QString kVerdict = QStringLiteral("verdict");
 inline const QString kCancellation = QStringLiteral("cancellation");
 inline const QString kBirthTimeWindow = QStringLiteral("birth-time-window");
 inline const QString kMatching = QStringLiteral("matching");
+inline const QString kMatchingTerms = QStringLiteral("matching-terms");
 inline const QString kFiles = QStringLiteral("files");
 inline const QString kUpdates = QStringLiteral("updates");
 inline const QString kAbout = QStringLiteral("about");

@@ -5,6 +5,7 @@
 #include "app/Colours.h"
 #include "app/PlaceCompletion.h"
 #include "app/ScreenFit.h"
+#include "app/Shortcuts.h"
 #include "app/WebLinks.h"
 #include "app/Wording.h"
 #include "VarelioVersion.h"
@@ -16,8 +17,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,6 +35,8 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -44,6 +50,116 @@ QComboBox* MakeList(const char* name, QWidget* parent)
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setEditable(false);
+    return list;
+}
+
+// A list of numbers (day, year, hour, minute) in which digits typed pick the
+// number typed: "1" picks 1 even while 1 shows, "3" then "1" picks 31, and
+// "1985" walks 1901, 1901, 1980 to 1985. A list's own search would start
+// after the entry shown and turn a day of 1, typed "1", into 10. A digit that
+// continues no entry starts a new number; so does a pause as long as the
+// desktop's keyboard search allows. The same holds in the open list.
+class NumberList final : public QComboBox {
+public:
+    explicit NumberList(QWidget* parent) : QComboBox(parent) { view()->installEventFilter(this); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int entry = EntryTyped(*event);
+        if (entry == kNotADigit) {
+            QComboBox::keyPressEvent(event);
+            return;
+        }
+        if (entry >= 0 && entry != currentIndex()) {
+            setCurrentIndex(entry);
+            emit activated(entry);
+        }
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == view() && event->type() == QEvent::KeyPress) {
+            const int entry = EntryTyped(*static_cast<QKeyEvent*>(event));
+            if (entry >= 0)
+                view()->setCurrentIndex(model()->index(entry, modelColumn()));
+            if (entry != kNotADigit)
+                return true;
+        }
+        return QComboBox::eventFilter(watched, event);
+    }
+
+private:
+    static constexpr int kNotADigit = -2;
+
+    // The entry the key picks, -1 for a digit that picks none, kNotADigit
+    // for any other key.
+    int EntryTyped(const QKeyEvent& event)
+    {
+        const QString text = event.text();
+        if (text.size() != 1 || !text.front().isDigit() || text.front().unicode() > 0x7F ||
+            (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return kNotADigit;
+        const bool continuing = sinceKey_.isValid() && sinceKey_.elapsed() < QApplication::keyboardInputInterval();
+        sinceKey_.start();
+        for (const QString& number : {continuing ? typed_ + text : QString(), text}) {
+            if (number.isEmpty())
+                continue;
+            int entry = findText(number, Qt::MatchExactly);
+            if (entry < 0)
+                entry = findText(number, Qt::MatchStartsWith);
+            if (entry >= 0) {
+                typed_ = number;
+                return entry;
+            }
+        }
+        typed_.clear();
+        return -1;
+    }
+
+    QString typed_;
+    QElapsedTimer sinceKey_;
+};
+
+// The time-zone list, which shows a text of its own in place of the row while
+// an exact offset is used instead of it: the nearest row (USSR Zone 4 for
+// Bombay Time's +4:51) would otherwise read as the birth's zone. The row
+// stays selected, for the reading file's line and for a look at the list.
+class ZoneList final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    // Also the box's accessible description, so a screen reader says it too.
+    void showInsteadOfRow(const QString& text)
+    {
+        insteadOfRow_ = text;
+        setAccessibleDescription(text);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (insteadOfRow_.isEmpty()) {
+            QComboBox::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText = insteadOfRow_;
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+
+private:
+    QString insteadOfRow_;
+};
+
+QComboBox* MakeNumberList(const char* name, QWidget* parent)
+{
+    auto* list = new NumberList(parent);
+    list->setObjectName(QLatin1String(name));
     return list;
 }
 
@@ -190,7 +306,8 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     scroller->setWidgetResizable(true);
     scroller->setWidget(body);
     page->addWidget(scroller, 1);
-    page->addWidget(buildPromoBand());
+    QWidget* band = buildPromoBand();
+    page->addWidget(band);
     setCentralWidget(central);
 
     connect(calculateButton_, &QPushButton::clicked, this, &InputWindow::calculateRequested);
@@ -206,8 +323,9 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     connect(placeCompletion_, &PlaceCompletion::placeChosen, this, &InputWindow::enterPlace);
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_})
         connect(list, &QComboBox::currentIndexChanged, this, &InputWindow::dateOrTimeChanged);
-    for (QLineEdit* field : {cityField_, stateField_, countryField_, latDegreesField_, latMinutesField_,
-                             lonDegreesField_, lonMinutesField_, utcOffsetField_})
+    connect(cityField_, &QLineEdit::textChanged, this, &InputWindow::cityChanged);
+    for (QLineEdit* field : {stateField_, countryField_, latDegreesField_, latMinutesField_, lonDegreesField_,
+                             lonMinutesField_, utcOffsetField_})
         connect(field, &QLineEdit::textChanged, this, &InputWindow::placeFieldChanged);
     for (QButtonGroup* group : {latDirectionGroup_, lonDirectionGroup_})
         connect(group, &QButtonGroup::idToggled, this, &InputWindow::placeFieldChanged);
@@ -226,9 +344,12 @@ InputWindow::InputWindow(Dialogs& dialogs, PlaceFinder& finder, QWidget* parent)
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    // Wide enough for the whole form, so no scroll bar shows at the start
-    // (KeepOnScreen shrinks it again on a screen too small for it).
-    resize(std::max(900, body->minimumSizeHint().width()), 480);
+    // Wide and high enough for the whole form, a note of two lines among it,
+    // so no scroll bar shows (KeepOnScreen shrinks it again on a screen too
+    // small for it).
+    zoneNote_->setMinimumHeight(2 * zoneNote_->fontMetrics().lineSpacing());
+    const int width = std::max(900, body->minimumSizeHint().width());
+    resize(width, menuBar()->sizeHint().height() + body->sizeHint().height() + band->sizeHint().height());
     // Typing starts with the name, not on the first button.
     nameField_->setFocus();
 }
@@ -243,7 +364,9 @@ void InputWindow::buildMenus()
     file->addSeparator();
     QAction* exit = file->addAction(tr("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    // Quits the program, as the reading window's Exit and Ctrl+Q do.
+    exit->setShortcuts(QuitKeys());
+    connect(exit, &QAction::triggered, this, &InputWindow::exitRequested);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -274,9 +397,9 @@ QWidget* InputWindow::buildBirthGroup()
     const ListRange months = RangeOf(FormList::Month);
     for (int month = months.firstValue; month <= months.lastValue(); ++month)
         monthList_->addItem(MonthName(month));
-    dayList_ = MakeList("cboDate", group);
+    dayList_ = MakeNumberList("cboDate", group);
     FillNumbers(dayList_, FormList::Day);
-    yearList_ = MakeList("cboYear", group);
+    yearList_ = MakeNumberList("cboYear", group);
     FillNumbers(yearList_, FormList::Year);
     auto* date = new QHBoxLayout;
     date->addWidget(monthList_, 2);
@@ -285,9 +408,9 @@ QWidget* InputWindow::buildBirthGroup()
     grid->addWidget(new QLabel(tr("Date of Birth"), group), 1, 0);
     grid->addLayout(date, 1, 1);
 
-    hourList_ = MakeList("cboHour", group);
+    hourList_ = MakeNumberList("cboHour", group);
     FillNumbers(hourList_, FormList::Hour);
-    minuteList_ = MakeList("cboMinute", group);
+    minuteList_ = MakeNumberList("cboMinute", group);
     FillNumbers(minuteList_, FormList::Minute);
     auto* time = new QHBoxLayout;
     time->addWidget(hourList_);
@@ -301,7 +424,9 @@ QWidget* InputWindow::buildBirthGroup()
     daylightSavingBox_->setObjectName(QStringLiteral("chkDST"));
     grid->addWidget(daylightSavingBox_, 3, 1);
 
-    zoneList_ = MakeList("cboTimeZone", group);
+    auto* zoneList = new ZoneList(group);
+    zoneList_ = zoneList;
+    zoneList_->setObjectName(QStringLiteral("cboTimeZone"));
     zoneList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     zoneList_->setMinimumContentsLength(30);
     QStringList zones;
@@ -320,6 +445,13 @@ QWidget* InputWindow::buildBirthGroup()
     utcOffsetField_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[+\\-\u2212]?[0-9]{0,2}(:[0-9]{0,2}(:[0-9]{0,2})?)?")), utcOffsetField_));
     utcOffsetField_->setFixedWidth(utcOffsetField_->fontMetrics().horizontalAdvance(QStringLiteral("+00:00:00")) + 16);
+    connect(utcOffsetField_, &QLineEdit::textChanged, zoneList, [zoneList](const QString& text) {
+        const bool used = ParseUtcOffset(text.toStdString()).has_value();
+        zoneList->showInsteadOfRow(used ? tr("Not used: the exact UTC offset applies") : QString());
+        zoneList->setToolTip(used ? tr("The exact UTC offset beside it is used instead of this row and the DST box; "
+                                       "choosing a row empties it.")
+                                  : QString());
+    });
     auto* zone = new QHBoxLayout;
     zone->setSpacing(6);
     zone->addWidget(zoneList_, 1);
@@ -471,6 +603,12 @@ FormValues InputWindow::formValues() const
     return form;
 }
 
+void InputWindow::clearForm()
+{
+    setFormValues(InitialFormValues());
+    nameField_->setFocus();
+}
+
 void InputWindow::setFormValues(const FormValues& form)
 {
     // A saved reading keeps its own zone row and box whatever its date.
@@ -515,9 +653,9 @@ void InputWindow::fillPlaceFields(const FormValues& form)
     utcOffsetField_->setText(FromStd(form.utcOffset));
 }
 
-void InputWindow::showProblem(const Problem& problem)
+void InputWindow::showProblem(const Problem& problem, const QString& openedFile)
 {
-    ShowProblem(dialogs_, this, problem);
+    ShowProblem(dialogs_, this, problem, openedFile);
     focusField(problem.focus);
 }
 
@@ -594,10 +732,51 @@ void InputWindow::dateOrTimeChanged()
     updatePlaceNote();
 }
 
+void InputWindow::cityChanged()
+{
+    if (!enteredPlace_ || filling_)
+        return;
+    // A city typed over the place picked takes the place's other fields with
+    // it, so no reading can pair the new city with the old place; typed back
+    // (a slip mended) before anything else was entered, they come back.
+    const bool names = cityNamesEnteredPlace();
+    if (names == placeFieldsCleared()) {
+        // The city itself is left alone: the cursor stays where it is typed.
+        const QScopedValueRollback filling(filling_, true);
+        const FormValues none;
+        const FormValues& place = names ? enteredFields_ : none;
+        const std::pair<QLineEdit*, const std::string&> fields[] = {
+            {stateField_, place.state},       {countryField_, place.country},  {latDegreesField_, place.latDeg},
+            {latMinutesField_, place.latMin}, {lonDegreesField_, place.lonDeg}, {lonMinutesField_, place.lonMin},
+            {utcOffsetField_, place.utcOffset}};
+        for (const auto& [field, text] : fields)
+            field->setText(FromStd(text));
+        if (names) {
+            SelectIndex(zoneList_, place.zoneIndex);
+            daylightSavingBox_->setChecked(place.dst);
+            SelectDirection(latDirectionGroup_, northOption_, southOption_, place.latDirection);
+            SelectDirection(lonDirectionGroup_, eastOption_, westOption_, place.lonDirection);
+        }
+    }
+    updatePlaceNote();
+}
+
 void InputWindow::placeFieldChanged()
 {
-    if (enteredPlace_ && !filling_)
+    if (!enteredPlace_ || filling_)
+        return;
+    // Entered by hand after the city left the place: the place is given up.
+    if (!cityNamesEnteredPlace())
+        letGoOfPlace();
+    else
         updatePlaceNote();
+}
+
+bool InputWindow::placeFieldsCleared() const
+{
+    const FormValues now = formValues();
+    return now.state.empty() && now.country.empty() && now.latDeg.empty() && now.latMin.empty() &&
+           now.lonDeg.empty() && now.lonMin.empty() && now.utcOffset.empty();
 }
 
 void InputWindow::zoneChosenByHand()
@@ -633,14 +812,8 @@ void InputWindow::updatePlaceNote()
         showNote(ZoneNoteText(enteredNote_), enteredNote_.warning());
         return;
     }
-    const FormValues now = formValues();
-    const FormValues& was = enteredFields_;
-    const bool coordinatesAndZoneKept =
-        now.latDeg == was.latDeg && now.latMin == was.latMin && now.latDirection == was.latDirection &&
-        now.lonDeg == was.lonDeg && now.lonMin == was.lonMin && now.lonDirection == was.lonDirection &&
-        now.zoneIndex == was.zoneIndex && now.dst == was.dst && now.utcOffset == was.utcOffset;
-    if (coordinatesAndZoneKept && !cityNamesEnteredPlace()) {
-        showNote(PlaceLeftBehindText(FromStd(enteredPlace_->Label())), true);
+    if (!cityNamesEnteredPlace()) {
+        showNote(PlaceClearedText(FromStd(enteredPlace_->Label())), true);
         return;
     }
     const ZoneNote note = placeNote();

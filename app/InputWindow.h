@@ -7,8 +7,10 @@
 // the date and time, and chooses them again when those change, for as long as
 // the place, zone, DST and offset fields still hold what was entered. Once one
 // is changed by hand the note stays and says that the zone no longer follows
-// the date; once the city typed no longer names the place picked while its
-// coordinates and zone are still in the form, the note says so in red.
+// the date. Once the city typed no longer names the place picked, the place's
+// other fields (state, country, coordinates, exact offset) are emptied and the
+// note says so in red; the city typed back before anything else is entered
+// brings them back, anything else entered gives the place up.
 // Choosing a zone row or ticking the DST box by hand empties the exact offset,
 // which would otherwise be used instead of them.
 #pragma once
@@ -42,9 +44,12 @@ public:
     FormValues formValues() const;
     // Lets go of a place picked from the completions.
     void setFormValues(const FormValues& form);
-    // A refused check's message, then the focus to the field it names, or
+    // New: the form as the window first opened, the focus in the name.
+    void clearForm();
+    // A refused check's message (naming openedFile, the reading file that
+    // filled the form, if one did), then the focus to the field it names, or
     // North or East selected.
-    void showProblem(const Problem& problem);
+    void showProblem(const Problem& problem, const QString& openedFile = {});
     int timeZoneIndex() const;
     // The place finder's note on the offset the form now holds, while the
     // zone row and DST box are still the ones it chose (the exact offset may
@@ -67,6 +72,8 @@ signals:
     void calculateRequested();
     void openRequested();
     void matchRequested();
+    // "&Exit" (Ctrl+Q): the program should end.
+    void exitRequested();
     void closed();
 
 protected:
@@ -88,7 +95,11 @@ private:
     // a new date or time, let go once a place field is changed by other hands.
     void enterPlace(const Place& place);
     void dateOrTimeChanged();
+    void cityChanged();
     void placeFieldChanged();
+    // State, country, coordinates and exact offset all empty, as a city typed
+    // over the place leaves them.
+    bool placeFieldsCleared() const;
     bool fieldsHoldEnteredPlace() const;
     // Whether the city field still names the place picked, in English or by
     // the other name it was found by.

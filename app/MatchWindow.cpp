@@ -7,13 +7,17 @@
 #include "app/Wording.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace varelio::app {
 
@@ -21,6 +25,9 @@ namespace {
 
 // The page's width on screen; on paper it is scaled to the page.
 constexpr int kSheetWidth = 760;
+// The height a window manager's title bar and borders may add round the
+// window, kept free until the real frame is known.
+constexpr int kFrameAllowance = 48;
 
 QLabel* Line(QWidget* parent, const QString& text, const QString& name = {}, bool bold = false, int growPoints = 0)
 {
@@ -45,6 +52,49 @@ QLabel* Heading(QWidget* parent, const QString& text)
     return heading;
 }
 
+// What a family cannot know, as a tooltip: each koota, Varna to Nadi, its names and its points.
+QString KootaTerm(Koota koota)
+{
+    static const char* const kTerms[kKootaCount] = {
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Varna, the class of the Moon sign: Brahmin (Cancer, Scorpio, Pisces), Kshatriya (Aries, "
+                          "Leo, Sagittarius), Vaishya (Taurus, Virgo, Capricorn), Shudra (Gemini, Libra, Aquarius). 1 "
+                          "point when the groom's is not lower than the bride's."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Vashya, the kind of the Moon sign: Chatushpada (four-footed), Manava (human), Jalachara (of "
+                          "the water), Vanachara (of the wild, Leo), Keeta (insect, Scorpio). 2 points for the same "
+                          "kind, less when one is the other's prey or out of its control."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Tara, the birth stars counted from each other in nines: the 3rd, 5th and 7th are "
+                          "unfavourable. 1.5 points for each favourable direction."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Yoni, the animal of each Moon nakshatra: 4 points for the same animal, down to 0 for sworn "
+                          "enemies."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Graha Maitri, the friendship of the lords of the two Moon signs: 5 points for one lord or "
+                          "two friends, down to 0 for two enemies."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Gana, the temperament of each Moon nakshatra: Deva (divine), Manushya (human), Rakshasa "
+                          "(demonic). 6 points for the same; a Rakshasa with either other gives 0 or 1, the Gana "
+                          "dosha."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Bhakoot, how far apart the two Moon signs are: 2/12, 5/9 and 6/8 give 0, the Bhakoot dosha, "
+                          "which no total outweighs unless an exception lifts it."),
+        QT_TRANSLATE_NOOP("varelio::app::MatchWindow",
+                          "Nadi, the pulse of each Moon nakshatra: Adi (first), Madhya (middle) or Antya (last). The "
+                          "same nadi gives 0, the Nadi dosha, which no total outweighs unless an exception lifts it."),
+    };
+    return MatchWindow::tr(kTerms[static_cast<std::size_t>(koota)]);
+}
+
+// The dosha's percentage beside a verdict.
+QString PercentTerm()
+{
+    return MatchWindow::tr("The percentage is the weight of the dosha in the house of Mars, as this tradition counts it: "
+                           "100% in house 8, 50% in house 1, 25% in house 7, 0.125% in house 4, 0.0625% in houses 2 "
+                           "and 12. A cancelled dosha does not count.");
+}
+
 // "Bride" and "Groom" as object names start.
 QString Key(MatchSide side)
 {
@@ -67,9 +117,10 @@ void AddSide(QGridLayout& grid, int column, MatchSide side, const std::optional<
     grid.addWidget(Line(parent, MoonLine(reading->chartState.bodies[kMoon]), QStringLiteral("lbl%1Moon").arg(key)),
                    row++, column);
     for (std::size_t r = 0; r < reading->evaluations.size(); ++r) {
-        grid.addWidget(Line(parent, VerdictLine(reading->evaluations[r].verdict),
-                            QStringLiteral("lbl%1Verdict%2").arg(key).arg(r)),
-                       row++, column);
+        QLabel* verdict =
+            Line(parent, VerdictLine(reading->evaluations[r].verdict), QStringLiteral("lbl%1Verdict%2").arg(key).arg(r));
+        verdict->setToolTip(PercentTerm());
+        grid.addWidget(verdict, row++, column);
     }
 }
 
@@ -85,10 +136,14 @@ void AddAshtakoota(QVBoxLayout& column, const Ashtakoota& a, QWidget* parent)
     for (std::size_t k = 0; k < a.kootas.size(); ++k) {
         const KootaScore& score = a.kootas[k];
         const int row = static_cast<int>(k) + 1;
-        table->addWidget(Line(parent, KootaName(score.koota), QStringLiteral("lblKoota%1").arg(k)), row, 0);
-        table->addWidget(Line(parent, PointsText(score.points, score.maximum), QStringLiteral("lblPoints%1").arg(k)), row,
-                         1);
-        table->addWidget(Line(parent, KootaReasonText(a, score.koota), QStringLiteral("lblReason%1").arg(k)), row, 2);
+        QLabel* name = Line(parent, KootaName(score.koota), QStringLiteral("lblKoota%1").arg(k));
+        QLabel* points = Line(parent, PointsText(score.points, score.maximum), QStringLiteral("lblPoints%1").arg(k));
+        QLabel* reason = Line(parent, KootaReasonText(a, score.koota), QStringLiteral("lblReason%1").arg(k));
+        for (QLabel* cell : {name, points, reason})
+            cell->setToolTip(KootaTerm(score.koota));
+        table->addWidget(name, row, 0);
+        table->addWidget(points, row, 1);
+        table->addWidget(reason, row, 2);
     }
     column.addLayout(table);
     column.addWidget(Line(parent, TotalLine(a), QStringLiteral("lblTotal"), true, 1));
@@ -128,6 +183,16 @@ void MatchSheet::fill(const std::optional<Reading>& bride, const std::optional<R
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
     column->addWidget(Line(content_, MatchWindow::tr("Match of Two Readings"), QStringLiteral("lblTitle"), true, 5));
+    if (match) {
+        // The conclusion first, as a family reads it.
+        QLabel* conclusion = Line(content_, ConclusionLine(match->conclusion), QStringLiteral("lblConclusion"), true, 1);
+        conclusion->setContentsMargins(0, 4, 0, 8);
+        conclusion->setToolTip(MatchWindow::tr("Below 18 of 36 a match is not recommended, and a Nadi or a Bhakoot "
+                                               "dosha that no exception lifts makes it not recommended whatever the "
+                                               "total. A Manglik should marry a Manglik: both balance, one alone "
+                                               "leaves the dosha standing."));
+        column->addWidget(conclusion);
+    }
 
     auto* sides = new QGridLayout;
     sides->setHorizontalSpacing(24);
@@ -143,6 +208,7 @@ void MatchSheet::fill(const std::optional<Reading>& bride, const std::optional<R
         const ManglikComparison& manglik = match->manglik;
         column->addWidget(Heading(content_, MatchWindow::tr("Manglik against Manglik")));
         column->addWidget(Line(content_, OverallLine(manglik), QStringLiteral("lblOverall"), true));
+        column->addWidget(Line(content_, ManglikCountedLine(), QStringLiteral("lblManglikCounted")));
         column->addWidget(Line(content_, StandingLine(MatchSide::Bride, manglik.bride), QStringLiteral("lblBrideStanding")));
         column->addWidget(Line(content_, StandingLine(MatchSide::Groom, manglik.groom), QStringLiteral("lblGroomStanding")));
         for (std::size_t r = 0; r < manglik.references.size(); ++r) {
@@ -202,8 +268,11 @@ MatchWindow::MatchWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), d
     exportButton_ = add("cmdExport", tr("Export As &Text..."));
     pdfButton_ = add("cmdSaveAsPDF", tr("Save As P&DF..."));
     printButton_ = add("cmdPrint", tr("&Print..."));
+    QPushButton* terms = add("cmdTerms", tr("What the Terms &Mean"));
     QPushButton* help = add("cmdHelp", tr("&Help"));
     QPushButton* close = add("cmdClose", tr("Cl&ose"));
+    terms->setToolTip(tr("Varna, nadi, gana, the dosha's percentage and the other words of the match, explained"));
+    connect(terms, &QPushButton::clicked, this, [] { HelpWindow::showSection(guide::kMatchingTerms); });
     connect(help, &QPushButton::clicked, this, [] { HelpWindow::showSection(guide::kMatching); });
     column->addLayout(commands);
     connect(exportButton_, &QPushButton::clicked, this, &MatchWindow::exportText);
@@ -220,6 +289,33 @@ MatchWindow::MatchWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), d
 void MatchWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    fitToScreen();
+}
+
+void MatchWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // Once the window manager has framed the window, its frame is known: fit
+    // again with it, should it be taller than the room left for it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !framedFit_ &&
+        frameGeometry().height() > height()) {
+        framedFit_ = true;
+        fitToScreen();
+    }
+}
+
+void MatchWindow::fitToScreen()
+{
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shown || isMaximized() || isFullScreen())
+        return;
+    // Before the window manager has put its frame round the window, a title
+    // bar and borders are still to come: leave room for them, so the buttons
+    // at the bottom stay on a 768-pixel screen.
+    const int frame = std::max(frameGeometry().height() - height(), kFrameAllowance);
+    const int room = shown->availableGeometry().height() - frame;
+    if (height() > room)
+        resize(width(), std::max(room, minimumSizeHint().height()));
     KeepOnScreen(*this);
 }
 
@@ -242,7 +338,7 @@ QWidget* MatchWindow::buildSide(MatchSide side)
         row->addWidget(button);
     }
     row->addStretch(1);
-    currentButtons_[Index(side)] = current;
+    currentButtons_[SideIndex(side)] = current;
     current->setEnabled(false);
     connect(current, &QPushButton::clicked, this, [this, side] { emit currentReadingRequested(side); });
     connect(saved, &QPushButton::clicked, this, [this, side] { openSavedReading(side); });
@@ -258,7 +354,7 @@ void MatchWindow::setCurrentReadingAvailable(bool available)
 
 void MatchWindow::setReading(MatchSide side, const Reading& reading)
 {
-    readings_[Index(side)] = reading;
+    readings_[SideIndex(side)] = reading;
     const auto& [bride, groom] = readings_;
     if (bride && groom)
         match_ = MatchReadings(*bride, *groom);
@@ -267,6 +363,7 @@ void MatchWindow::setReading(MatchSide side, const Reading& reading)
     sheet_->fill(bride, groom, match_);
     for (QPushButton* needsMatch : {exportButton_, pdfButton_, printButton_})
         needsMatch->setEnabled(match_.has_value());
+    emit readingChosen(side);
 }
 
 void MatchWindow::openSavedReading(MatchSide side)
@@ -274,12 +371,13 @@ void MatchWindow::openSavedReading(MatchSide side)
     // The file's values on an empty form, then the one road from a form to a
     // reading; the match writes no picture, so the JPEG writer does not matter.
     FormValues form = InitialFormValues();
-    if (!OpenSavedReading(this, dialogs_, form))
+    QString path;
+    if (!OpenSavedReading(this, dialogs_, form, &path))
         return;
     Reading computed;
     const Result<void> result = ComputeReadingFromForm(form, true, computed);
     if (!result) {
-        const QString reason = ProblemText(result.problem());
+        const QString reason = ProblemText(result.problem(), path);
         dialogs_.message(this,
                          side == MatchSide::Bride ? tr("The bride's reading cannot be computed: %1").arg(reason)
                                                   : tr("The groom's reading cannot be computed: %1").arg(reason),

@@ -22,8 +22,9 @@ class QScrollArea;
 
 namespace varelio::app {
 
-// The match as one page: both sides, the Manglik comparison, the kootas with
-// their reasons, the total and its band, the doshas. Laid out at a fixed
+// The match as one page: its conclusion, both sides, the Manglik comparison,
+// the kootas with their reasons, the total and its band, the doshas; the
+// terms a family cannot know are explained in tooltips. Laid out at a fixed
 // width on white, as tall as its lines; drawn on screen, into a PDF and on a
 // printer by the same widgets (app/Printing.h).
 class MatchSheet final : public QWidget {
@@ -45,7 +46,7 @@ public:
 
     // A side's computed reading; the match is made once both sides have one.
     void setReading(MatchSide side, const Reading& reading);
-    const std::optional<Reading>& reading(MatchSide side) const { return readings_[Index(side)]; }
+    const std::optional<Reading>& reading(MatchSide side) const { return readings_[SideIndex(side)]; }
     const std::optional<Match>& match() const { return match_; }
     // Whether "Current Reading" has a reading to take.
     void setCurrentReadingAvailable(bool available);
@@ -54,19 +55,24 @@ public:
 signals:
     void currentReadingRequested(MatchSide side);
     void birthEntryRequested(MatchSide side);
+    // A side took a reading (setReading); the application keeps the pair.
+    void readingChosen(MatchSide side);
 
 protected:
-    // Kept within the screen; the page scrolls when the screen is smaller.
+    // Kept within the screen with room for the window's frame, its buttons
+    // reachable on a 1024 x 768 screen; the page scrolls when the screen is
+    // smaller.
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    static std::size_t Index(MatchSide side) { return side == MatchSide::Bride ? 0 : 1; }
     QWidget* buildSide(MatchSide side);
     void openSavedReading(MatchSide side);
     void exportText();
     void savePdf();
     void print();
     void showSaved(const QString& path);
+    void fitToScreen();
 
     Dialogs& dialogs_;
     std::array<std::optional<Reading>, 2> readings_;
@@ -80,6 +86,7 @@ private:
     QLabel* savedLabel_ = nullptr;
     // Shared by the match's text file and PDF, apart from the reading's.
     QString lastSavedFileName_;
+    bool framedFit_ = false;  // fitted again once the frame was known
 };
 
 }  // namespace varelio::app

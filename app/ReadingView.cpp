@@ -18,6 +18,15 @@ namespace varelio::app {
 namespace {
 
 const QColor kGreen(0, 128, 0);
+
+// The positions list Rahu, Ketu and the ascendant below the seven planets, so
+// the frames along the top are three rows taller than the layout's 1900
+// twips, and the chart and the interpretation below them start lower by as
+// much.
+constexpr int kRowTwips = 225;
+constexpr int kPositionRows = kKetu + 2;  // Sun to Ketu, then the ascendant
+constexpr int kTopFramesTwips = 1900 + (kPositionRows - 7) * kRowTwips;
+constexpr int kLowerTopTwips = kTopFramesTwips + 95;
 const QColor kMagenta(223, 38, 140);
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
@@ -113,7 +122,7 @@ ReadingView::ReadingView(const Reading& reading, const ZoneNote& placeNote, cons
     buildVedicDetails(reading.summary);
     buildPersonalDetails(reading.birthData);
     chart_ = new ReadingChart(this);
-    chart_->move(0, Px(1995));
+    chart_->move(0, Px(kLowerTopTwips));
     setChartChoice(choice);
     buildInterpretation(reading, placeNote);
     for (QGroupBox* frame : findChildren<QGroupBox*>())
@@ -121,7 +130,7 @@ ReadingView::ReadingView(const Reading& reading, const ZoneNote& placeNote, cons
 
     // The interpretation frame may have grown below the layout's bottom.
     const int frameBottom = findChild<QGroupBox*>(QStringLiteral("Frame1_0"))->geometry().bottom();
-    setFixedSize(Px(10750), std::max(Px(1995 + 5355), frameBottom + 2));
+    setFixedSize(Px(10750), std::max(Px(kLowerTopTwips + 5355), frameBottom + 2));
 }
 
 void ReadingView::setChartChoice(const ChartChoice& choice)
@@ -134,25 +143,26 @@ void ReadingView::setChartChoice(const ChartChoice& choice)
 void ReadingView::buildPositions(const ChartState& chart)
 {
     QGroupBox* frame =
-        MakeFrame(QStringLiteral("fraWestern"), tr("Vedic Planetary Position"), TwipsRect(0, 0, 2895, 1900), this);
-    for (int i = kSun; i <= kSaturn; ++i) {
-        const int top = 240 + 225 * i;
+        MakeFrame(QStringLiteral("fraWestern"), tr("Vedic Planetary Position"),
+                  TwipsRect(0, 0, 2895, kTopFramesTwips), this);
+    for (int i = kSun; i < kPositionRows; ++i) {
+        const int top = 240 + kRowTwips * i;
         MakeLabel(QStringLiteral("PlanetName%1").arg(i), BodyLabel(static_cast<BodyIndex>(i)),
-                  TwipsRect(120, top, 1650, 225), frame);
+                  TwipsRect(120, top, 1650, kRowTwips), frame);
     }
     for (int i = 0; i < kBodyCount; ++i) {
-        // Rahu to the midheaven are written too but sit below the frame's edge,
-        // so only Sun to Saturn show.
-        const int top = i < 7 ? 240 + 225 * i : 1900 + 225 * (i - 7);
-        MakeLabel(QStringLiteral("Planet%1").arg(i), FromStd(chart.bodyPositionText[i]), TwipsRect(1785, top, 1050, 225),
-                  frame);
+        // The midheaven is written too but sits below the frame's edge.
+        const int top = i < kPositionRows ? 240 + kRowTwips * i : kTopFramesTwips + kRowTwips * (i - kPositionRows);
+        MakeLabel(QStringLiteral("Planet%1").arg(i), FromStd(chart.bodyPositionText[i]),
+                  TwipsRect(1785, top, 1050, kRowTwips), frame);
     }
 }
 
 void ReadingView::buildVedicDetails(const ReadingSummary& summary)
 {
     QGroupBox* frame =
-        MakeFrame(QStringLiteral("fraVedic"), tr("Other Vedic Details"), TwipsRect(3000, 0, 3650, 1900), this);
+        MakeFrame(QStringLiteral("fraVedic"), tr("Other Vedic Details"), TwipsRect(3000, 0, 3650, kTopFramesTwips),
+                  this);
     struct Row {
         QString caption;
         const char* valueName;
@@ -176,7 +186,7 @@ void ReadingView::buildVedicDetails(const ReadingSummary& summary)
 void ReadingView::buildPersonalDetails(const BirthData& birth)
 {
     QGroupBox* frame =
-        MakeFrame(QStringLiteral("Frame2"), tr("Personal Details"), TwipsRect(6750, 0, 4000, 1900), this);
+        MakeFrame(QStringLiteral("Frame2"), tr("Personal Details"), TwipsRect(6750, 0, 4000, kTopFramesTwips), this);
     const std::pair<const char*, QString> lines[] = {
         {"lblName", tr("Name: %1").arg(FromStd(birth.name))},
         {"lblCity", tr("City: %1").arg(FromStd(birth.city))},
@@ -202,7 +212,7 @@ void ReadingView::buildPersonalDetails(const BirthData& birth)
 void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& placeNote)
 {
     QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), tr("Manglik Interpretation"),
-                                 TwipsRect(5500, 1995, 5250, 5340), this);
+                                 TwipsRect(5500, kLowerTopTwips, 5250, 5340), this);
     struct Shown {
         ManglikReference reference;
         const char* name;
@@ -246,21 +256,43 @@ void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& pl
         boxTop = std::max(Px(1560), below + boxGap);
     }
 
-    // The birth times over which each verdict holds, and a warning where a
-    // birth a few minutes off gets the other verdict.
+    // The birth times over which each verdict holds, a warning where Mars's
+    // error may turn the verdict or a birth a few minutes off gets the other,
+    // and why ends that Mars near a sign's edge leaves approximate are so.
     std::vector<QLabel*> lines;
+    std::array<bool, 2> nearEdgeMarks{};  // earlier, later
     for (int r = 0; r < 2; ++r) {
         const ManglikReference reference = shown[r].reference;
-        const std::optional<ReferenceWindow>& window = reading.of(reference).window;
-        if (!window)
+        const Evaluation& evaluation = reading.of(reference);
+        if (!evaluation.window)
             continue;
-        lines.push_back(wrappedLine(QStringLiteral("lblWindow%1").arg(r), WindowLine(reference, *window),
+        const ReferenceWindow& window = *evaluation.window;
+        lines.push_back(wrappedLine(QStringLiteral("lblWindow%1").arg(r), WindowLine(reference, window),
                                     shown[r].colour));
-        const std::optional<TimeWarning> warning = NearbyVerdictChange(*window);
-        if (!warning)
-            continue;
-        lines.push_back(wrappedLine(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning),
-                                    kErrorColour));
+        for (std::size_t side = 0; side < 2; ++side) {
+            const WindowEnd& end = side == 0 ? window.from : window.to;
+            nearEdgeMarks[side] = nearEdgeMarks[side] || (end.approximate && end.setBy != WindowEndCause::Mars);
+        }
+        if (window.verdictMayDiffer) {
+            lines.push_back(wrappedLine(QStringLiteral("lblMarsVerdict%1").arg(r),
+                                        VerdictMayDifferLine(reference, !evaluation.verdict.manglik), kErrorColour));
+        }
+        if (const std::optional<TimeWarning> warning = NearbyVerdictChange(window)) {
+            lines.push_back(wrappedLine(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning),
+                                        kErrorColour));
+        }
+    }
+    const MarsNearEdge& near = reading.marsNearEdge;
+    if (near.atEnteredTime() && (nearEdgeMarks[0] || nearEdgeMarks[1])) {
+        lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge"), MarsNearEdgeLine(*near.before, false), kErrorColour));
+    } else {
+        for (std::size_t side = 0; side < 2; ++side) {
+            const std::optional<NearEdgeMinute>& at = side == 0 ? near.before : near.after;
+            if (nearEdgeMarks[side] && at) {
+                lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge%1").arg(side), MarsNearEdgeLine(*at, side == 1),
+                                            kErrorColour));
+            }
+        }
     }
     // The place's offset taken only roughly, or a clock time that never was or
     // came twice: the verdicts may be off.

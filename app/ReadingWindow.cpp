@@ -5,7 +5,9 @@
 #include "app/HelpWindow.h"
 #include "app/ReadingView.h"
 #include "app/ScreenFit.h"
+#include "app/Shortcuts.h"
 #include "app/Twips.h"
+#include "drawing/ChartDrawing.h"
 #include "VarelioVersion.h"
 
 #include <algorithm>
@@ -158,7 +160,7 @@ ReadingWindow::SharedCommands ReadingWindow::buildMenus()
     connect(back, &QAction::triggered, this, &ReadingWindow::backRequested);
     file->addSeparator();
     QAction* exit = AddEntry(file, "mnuExit", tr("E&xit"));
-    exit->setShortcut(QKeySequence::Quit);
+    exit->setShortcuts(QuitKeys());
     connect(exit, &QAction::triggered, this, &ReadingWindow::exitRequested);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -270,8 +272,7 @@ QWidget* ReadingWindow::buildHeadingBand()
     auto* heading = new QLabel(tr("Varelio"), band);
     heading->setObjectName(QStringLiteral("lblHeading"));
     heading->setAttribute(Qt::WA_TranslucentBackground);
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = drawing::ReadingFont();
     font.setBold(true);
     font.setPixelSize(Px(435) - 5);
     heading->setFont(font);

@@ -2,6 +2,7 @@
 
 #include "astro/Nakshatras.h"
 #include "astro/Signs.h"
+#include "astro/TimeScales.h"
 #include "form/CityClocks.h"
 #include "form/TimeZones.h"
 
@@ -23,18 +24,40 @@ QString FromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The reading file names the field it cannot store by its key.
+// The reading file names a value by its key: the field it cannot store, the
+// line that does not read as its kind.
 QString FieldName(const std::string& key)
 {
-    if (key == "name")
-        return Wording::tr("name");
-    if (key == "city")
-        return Wording::tr("city");
-    if (key == "state")
-        return Wording::tr("state");
-    if (key == "country")
-        return Wording::tr("country");
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"name", QT_TRANSLATE_NOOP("Wording", "name")},
+        {"month", QT_TRANSLATE_NOOP("Wording", "month")},
+        {"day", QT_TRANSLATE_NOOP("Wording", "day")},
+        {"year", QT_TRANSLATE_NOOP("Wording", "year")},
+        {"hour", QT_TRANSLATE_NOOP("Wording", "hour")},
+        {"minute", QT_TRANSLATE_NOOP("Wording", "minute")},
+        {"time zone", QT_TRANSLATE_NOOP("Wording", "time zone")},
+        {"longitude degrees", QT_TRANSLATE_NOOP("Wording", "longitude degrees")},
+        {"longitude minutes", QT_TRANSLATE_NOOP("Wording", "longitude minutes")},
+        {"latitude degrees", QT_TRANSLATE_NOOP("Wording", "latitude degrees")},
+        {"latitude minutes", QT_TRANSLATE_NOOP("Wording", "latitude minutes")},
+        {"east", QT_TRANSLATE_NOOP("Wording", "east")},
+        {"south", QT_TRANSLATE_NOOP("Wording", "south")},
+        {"daylight saving", QT_TRANSLATE_NOOP("Wording", "daylight saving")},
+        {"city", QT_TRANSLATE_NOOP("Wording", "city")},
+        {"state", QT_TRANSLATE_NOOP("Wording", "state")},
+        {"country", QT_TRANSLATE_NOOP("Wording", "country")},
+    };
+    for (const auto& [known, name] : kNames) {
+        if (key == known)
+            return Wording::tr(name);
+    }
     return QString::fromStdString(key);
+}
+
+// A saved reading refused: the window's own words, then the file and why.
+QString FileRefusedText(const QString& reason)
+{
+    return Wording::tr("Please Check The File.") + QLatin1Char('\n') + reason;
 }
 
 QString ClockWithDay(int minuteOfDay, int day)
@@ -113,7 +136,9 @@ QString GiveOrTake(int uncertaintyMinutes)
 
 }  // namespace
 
-QString ProblemText(const Problem& problem, const QString& file)
+namespace {
+
+QString ProblemWords(const Problem& problem, const QString& file)
 {
     switch (problem.code) {
     case ProblemCode::NameMissing: return Wording::tr("Please Enter Your Name");
@@ -139,8 +164,29 @@ QString ProblemText(const Problem& problem, const QString& file)
     case ProblemCode::UtcOffsetInvalid:
         return Wording::tr("Please Enter the Exact UTC Offset as +HH:MM, from -14:00 to +14:00, or leave it empty");
     case ProblemCode::NotAReadingFile:
+        return FileRefusedText(Wording::tr("\"%1\" is not a saved reading: the name of one ends in .vrl.").arg(file));
     case ProblemCode::NotReadingFileContent:
-    case ProblemCode::NotARegularFile: return Wording::tr("Please Check The File.");
+        return FileRefusedText(
+            Wording::tr("\"%1\" is not a saved reading: it holds bytes that no saved reading holds.").arg(file));
+    case ProblemCode::ReadingFileCutShort:
+        if (problem.detail == "0")
+            return FileRefusedText(Wording::tr("\"%1\" is empty.").arg(file));
+        return FileRefusedText(
+            (problem.detail == "1"
+                 ? Wording::tr("\"%1\" holds only 1 line, too few for a saved reading's birth date and time.")
+                 : Wording::tr("\"%1\" holds only %2 lines, too few for a saved reading's birth date and time."))
+                .arg(file, QString::fromStdString(problem.detail)));
+    case ProblemCode::ReadingFileNotNumber:
+        return FileRefusedText(Wording::tr("\"%1\" is not a saved reading: its %2 is not a number.")
+                                   .arg(file, FieldName(problem.detail)));
+    case ProblemCode::ReadingFileNotFlag:
+        return FileRefusedText(Wording::tr("\"%1\" is not a saved reading: its %2 flag is neither True nor False.")
+                                   .arg(file, FieldName(problem.detail)));
+    case ProblemCode::ReadingFileControlCharacter:
+        return FileRefusedText(Wording::tr("\"%1\" is not a saved reading: its %2 holds a control character.")
+                                   .arg(file, FieldName(problem.detail)));
+    case ProblemCode::NotARegularFile:
+        return FileRefusedText(Wording::tr("\"%1\" is not a regular file.").arg(file));
     case ProblemCode::FileUnreadable:
         return Wording::tr("Could not read the file \"%1\".\n%2").arg(file, QString::fromStdString(problem.detail));
     case ProblemCode::FieldNotStorable:
@@ -152,6 +198,17 @@ QString ProblemText(const Problem& problem, const QString& file)
     case ProblemCode::FileUnwritable: return QString::fromLocal8Bit(problem.detail);
     }
     return {};
+}
+
+}  // namespace
+
+QString ProblemText(const Problem& problem, const QString& file)
+{
+    const QString text = ProblemWords(problem, file);
+    // A form check refusing what a file filled in says where it came from.
+    if (problem.step == 0 || file.isEmpty())
+        return text;
+    return Wording::tr("%1\nFrom the reading file \"%2\".").arg(text, file);
 }
 
 void ShowProblem(Dialogs& dialogs, QWidget* parent, const Problem& problem, const QString& file)
@@ -214,7 +271,8 @@ QString ChartName(DivisionalChart chart)
     case DivisionalChart::Rasi: return Wording::tr("Rasi (D1)");
     case DivisionalChart::Hora: return Wording::tr("Hora (D2)");
     case DivisionalChart::Drekkana: return Wording::tr("Drekkana (D3)");
-    case DivisionalChart::Saptamsa: return Wording::tr("Saptamsa (D7)");
+    // The View menu's own caption, "&Sapthamsa".
+    case DivisionalChart::Saptamsa: return Wording::tr("Sapthamsa (D7)");
     case DivisionalChart::Navamsa: return Wording::tr("Navamsa (D9)");
     case DivisionalChart::Dasamsa: return Wording::tr("Dasamsa (D10)");
     case DivisionalChart::Dwadasamsa: return Wording::tr("Dwadasamsa (D12)");
@@ -228,22 +286,59 @@ QString WindowLine(ManglikReference reference, const ReferenceWindow& window)
     const WindowEnd& end = window.to;
     const QString startClock = ClockWithDay(start.minute, start.day);
     const QString endClock = ClockWithDay(end.minute, end.day);
+    // An end that Mars near a sign's edge makes approximate.
+    const auto about = [](const WindowEnd& side, const QString& clock) {
+        return side.approximate ? Wording::tr("about %1", "an approximate clock time").arg(clock) : clock;
+    };
     QString from;
     switch (start.setBy) {
-    case WindowEndCause::Limit: from = Wording::tr("from before %1").arg(startClock); break;
+    case WindowEndCause::Limit:
+        from = start.approximate ? Wording::tr("perhaps from before %1").arg(startClock)
+                                 : Wording::tr("from before %1").arg(startClock);
+        break;
     case WindowEndCause::Mars:
         from = Wording::tr("from about %1, %2,").arg(startClock, GiveOrTake(start.uncertaintyMinutes));
         break;
-    default: from = Wording::tr("from %1").arg(startClock);
+    case WindowEndCause::Ascendant: from = Wording::tr("from %1 (set by the ascendant)").arg(about(start, startClock)); break;
+    case WindowEndCause::Moon: from = Wording::tr("from %1 (set by the Moon)").arg(about(start, startClock)); break;
     }
     QString to;
     switch (end.setBy) {
-    case WindowEndCause::Limit: to = Wording::tr("until after %1").arg(endClock); break;
+    case WindowEndCause::Limit:
+        to = end.approximate ? Wording::tr("perhaps until after %1").arg(endClock)
+                             : Wording::tr("until after %1").arg(endClock);
+        break;
     case WindowEndCause::Mars: to = Wording::tr("to about %1, %2").arg(endClock, GiveOrTake(end.uncertaintyMinutes)); break;
-    default: to = Wording::tr("to %1").arg(endClock);
+    case WindowEndCause::Ascendant: to = Wording::tr("to %1 (set by the ascendant)").arg(about(end, endClock)); break;
+    case WindowEndCause::Moon: to = Wording::tr("to %1 (set by the Moon)").arg(about(end, endClock)); break;
     }
     const QString holds = Wording::tr("Holds for births %1 %2", "from when, to when").arg(from, to);
     return Wording::tr("%1: %2", "reference: birth-time window").arg(ReferenceName(reference), holds);
+}
+
+QString VerdictMayDifferLine(ManglikReference reference, bool manglikAcross)
+{
+    const QString verdict = manglikAcross ? Wording::tr("Manglik") : Wording::tr("Non Manglik");
+    return Wording::tr("Mars is within Varelio's error of %1' of the edge of its sign: a birth at this time may be %2 "
+                       "from %3.")
+        .arg(QString::number(kMarsErrorArcMinutes), verdict, ReferenceName(reference));
+}
+
+QString MarsNearEdgeLine(const NearEdgeMinute& near, bool later)
+{
+    const QString error = QString::number(kMarsErrorArcMinutes);
+    if (near.minutesAway == 0) {
+        return Wording::tr("Mars is within Varelio's error of %1' of the edge of its sign: the sky's Mars may change "
+                           "sign at any of these times.")
+            .arg(error);
+    }
+    const QString clock = ClockWithDay(near.minute, near.day);
+    return later ? Wording::tr("Mars comes within Varelio's error of %1' of the edge of its sign at %2: the sky's Mars "
+                               "may change sign from then.")
+                       .arg(error, clock)
+                 : Wording::tr("Mars is within Varelio's error of %1' of the edge of its sign until %2: the sky's Mars "
+                               "may have changed sign before then.")
+                       .arg(error, clock);
 }
 
 QString TimeWarningLine(ManglikReference reference, const TimeWarning& warning)
@@ -344,9 +439,10 @@ QString ZoneNoteByHandText(const ZoneNote& note)
     return Wording::tr("%1; changed by hand, so the zone no longer follows the date").arg(text);
 }
 
-QString PlaceLeftBehindText(const QString& placeLabel)
+QString PlaceClearedText(const QString& placeLabel)
 {
-    return Wording::tr("Latitude, longitude and time zone are still those of %1: change them or pick the new place")
+    return Wording::tr("The city no longer names %1, so its state, country, latitude, longitude and exact offset "
+                       "were emptied: pick the new city from the list, or enter them and check the time zone")
         .arg(placeLabel);
 }
 
@@ -354,8 +450,7 @@ QString OffsetUsedText(const BirthData& birth)
 {
     if (birth.utcOffsetSeconds)
         return Wording::tr("Offset: %1, exact").arg(QString::fromStdString(UtcOffsetText(*birth.utcOffsetSeconds)));
-    const int seconds = -(birth.zoneHours * 3600 + birth.zoneMinutes * 60) + (birth.dst ? 3600 : 0);
-    const QString offset = QString::fromStdString(UtcOffsetText(seconds));
+    const QString offset = QString::fromStdString(UtcOffsetText(OffsetUsedSeconds(birth)));
     return birth.dst ? Wording::tr("Offset: %1, zone row with DST").arg(offset)
                      : Wording::tr("Offset: %1, zone row").arg(offset);
 }
@@ -381,6 +476,13 @@ QString MonthName(int month)
 
 QString BodyLabel(BodyIndex body)
 {
+    // The nodes and the ascendant have no English names of their own.
+    switch (body) {
+    case kRahu: return Wording::tr("Rahu / North Node");
+    case kKetu: return Wording::tr("Ketu / South Node");
+    case kAscendant: return Wording::tr("Lagna / Asc");
+    default: break;
+    }
     return Wording::tr("%1 / %2", "Sanskrit / English name of a body")
         .arg(FromView(kBodyNamesSanskrit[body]), FromView(kBodyNamesEnglish[body]));
 }
@@ -426,21 +528,40 @@ QString VerdictLine(const ManglikVerdict& verdict)
 QString ComparisonLine(const ReferenceComparison& c)
 {
     const QString reference = ReferenceName(c.reference);
+    const bool counted = IsCounted(c.reference);
     const bool bride = c.side.value_or(MatchSide::Bride) == MatchSide::Bride;
+    QString line;
     switch (c.balance) {
     case ManglikBalance::Unknown: return Wording::tr("From %1: cannot be compared, a verdict is unknown").arg(reference);
-    case ManglikBalance::Neither: return Wording::tr("From %1: neither is Manglik").arg(reference);
-    case ManglikBalance::BothBalanced: return Wording::tr("From %1: both are Manglik, so the doshas balance").arg(reference);
-    case ManglikBalance::DoshaStands:
-        return bride ? Wording::tr("From %1: only the bride is Manglik, and the dosha stands").arg(reference)
-                     : Wording::tr("From %1: only the groom is Manglik, and the dosha stands").arg(reference);
-    case ManglikBalance::DoshaCancelled: {
-        const QString reason = c.cancellation ? CancellationReason(*c.cancellation, c.reference) : QString();
-        return bride ? Wording::tr("From %1: only the bride is Manglik, and the dosha is cancelled: %2").arg(reference, reason)
-                     : Wording::tr("From %1: only the groom is Manglik, and the dosha is cancelled: %2").arg(reference, reason);
+    case ManglikBalance::Neither:
+        line = counted ? Wording::tr("From %1: neither has the dosha").arg(reference)
+                       : Wording::tr("From %1 (not counted): neither has the dosha").arg(reference);
+        break;
+    case ManglikBalance::Both:
+        line = counted ? Wording::tr("From %1: both have the dosha, so the doshas balance").arg(reference)
+                       : Wording::tr("From %1 (not counted): both have the dosha").arg(reference);
+        break;
+    case ManglikBalance::One:
+        if (c.balancedFrom) {
+            const QString other = ReferenceName(*c.balancedFrom);
+            line = bride ? Wording::tr("From %1: only the bride has the dosha; the groom's from %2 balances it")
+                               .arg(reference, other)
+                         : Wording::tr("From %1: only the groom has the dosha; the bride's from %2 balances it")
+                               .arg(reference, other);
+        } else if (counted) {
+            line = bride ? Wording::tr("From %1: only the bride has the dosha, and it stands").arg(reference)
+                         : Wording::tr("From %1: only the groom has the dosha, and it stands").arg(reference);
+        } else {
+            line = bride ? Wording::tr("From %1 (not counted): only the bride has the dosha").arg(reference)
+                         : Wording::tr("From %1 (not counted): only the groom has the dosha").arg(reference);
+        }
+        break;
     }
-    }
-    return {};
+    if (const auto& cancellation = c.cancelledOf(MatchSide::Bride))
+        line = Wording::tr("%1; the bride's dosha is cancelled: %2").arg(line, CancellationReason(*cancellation, c.reference));
+    if (const auto& cancellation = c.cancelledOf(MatchSide::Groom))
+        line = Wording::tr("%1; the groom's dosha is cancelled: %2").arg(line, CancellationReason(*cancellation, c.reference));
+    return line;
 }
 
 QString StandingLine(MatchSide side, const PersonManglik& person)
@@ -460,9 +581,14 @@ QString StandingLine(MatchSide side, const PersonManglik& person)
                      : Wording::tr("The groom's dosha is cancelled (from %1: %2)").arg(name, reason);
     }
     case ManglikStanding::Manglik: {
-        const QString count = QString::number(person.standingReferences);
-        return bride ? Wording::tr("The bride is Manglik from %1 of 3 references").arg(count)
-                     : Wording::tr("The groom is Manglik from %1 of 3 references").arg(count);
+        const QString lagna = ReferenceName(ManglikReference::Lagna);
+        const QString moon = ReferenceName(ManglikReference::Moon);
+        if (person.fromLagna && person.fromMoon)
+            return bride ? Wording::tr("The bride is Manglik from %1 and %2").arg(lagna, moon)
+                         : Wording::tr("The groom is Manglik from %1 and %2").arg(lagna, moon);
+        const QString from = person.fromLagna ? lagna : moon;
+        return bride ? Wording::tr("The bride is Manglik from %1").arg(from)
+                     : Wording::tr("The groom is Manglik from %1").arg(from);
     }
     }
     return {};
@@ -473,14 +599,61 @@ QString OverallLine(const ManglikComparison& c)
     switch (c.overall) {
     case ManglikBalance::Unknown: return Wording::tr("The Manglik comparison cannot be made: a verdict is unknown.");
     case ManglikBalance::Neither: return Wording::tr("Neither is Manglik: there is no dosha to balance.");
-    case ManglikBalance::BothBalanced: return Wording::tr("Both are Manglik: the doshas balance.");
-    case ManglikBalance::DoshaStands:
-    case ManglikBalance::DoshaCancelled:
+    case ManglikBalance::Both: return Wording::tr("Both are Manglik: the doshas balance.");
+    case ManglikBalance::One:
         return c.overallSide.value_or(MatchSide::Bride) == MatchSide::Bride
                    ? Wording::tr("Only the bride is Manglik: the dosha stands, unbalanced.")
                    : Wording::tr("Only the groom is Manglik: the dosha stands, unbalanced.");
     }
     return {};
+}
+
+QString ManglikCountedLine()
+{
+    return Wording::tr("A person is Manglik with the dosha from %1 or %2 that no cancellation lifts; %3 is shown, "
+                       "not counted.")
+        .arg(ReferenceName(ManglikReference::Lagna), ReferenceName(ManglikReference::Moon),
+             ReferenceName(ManglikReference::Venus));
+}
+
+QString ConclusionLine(const MatchConclusion& c)
+{
+    QString score;
+    if (!c.ashtakootaKnown) {
+        score = Wording::tr("the Ashtakoota cannot be made");
+    } else {
+        score = Wording::tr("%1 (%2)", "points of 36 (band)").arg(PointsText(c.total, kAshtakootaMaximum), BandName(c.band));
+        if (c.bandOverridden) {
+            const bool nadi = c.stands(Dosha::Nadi);
+            const bool bhakoot = c.stands(Dosha::Bhakoot);
+            score = nadi && bhakoot
+                        ? Wording::tr("%1, but not recommended: unlifted Nadi and Bhakoot doshas override the band").arg(score)
+                    : nadi ? Wording::tr("%1, but not recommended: an unlifted Nadi dosha overrides the band").arg(score)
+                           : Wording::tr("%1, but not recommended: an unlifted Bhakoot dosha overrides the band").arg(score);
+        } else if (c.recommended.value_or(false)) {
+            score = Wording::tr("%1, recommended").arg(score);
+        }
+    }
+    const bool bride = c.manglikSide.value_or(MatchSide::Bride) == MatchSide::Bride;
+    QString manglik;
+    switch (c.manglik) {
+    case ManglikBalance::Unknown: manglik = Wording::tr("the Manglik comparison cannot be made"); break;
+    case ManglikBalance::Neither: manglik = Wording::tr("neither is Manglik"); break;
+    case ManglikBalance::Both: manglik = Wording::tr("both are Manglik, so the Manglik doshas balance"); break;
+    case ManglikBalance::One:
+        manglik = bride ? Wording::tr("only the bride is Manglik, so her Manglik dosha stands")
+                        : Wording::tr("only the groom is Manglik, so his Manglik dosha stands");
+        break;
+    }
+    QStringList standing;
+    if (c.manglikStands())
+        standing << (bride ? Wording::tr("the bride's Manglik dosha") : Wording::tr("the groom's Manglik dosha"));
+    for (int i = 0; i < c.standingCount; ++i)
+        standing << DoshaName(c.standing[static_cast<std::size_t>(i)]);
+    const QString list = standing.isEmpty()      ? Wording::tr("no dosha stands")
+                         : standing.size() == 1 ? Wording::tr("dosha standing: %1").arg(standing.first())
+                                                : Wording::tr("doshas standing: %1").arg(standing.join(QStringLiteral(", ")));
+    return Wording::tr("Conclusion: %1; %2; %3.").arg(score, manglik, list);
 }
 
 QString KootaName(Koota koota)
@@ -609,7 +782,7 @@ QString DoshaExceptionText(DoshaException exception, const Ashtakoota& m)
         return Wording::tr("the sign lords %1 and %2 are mutual friends").arg(brideLord, groomLord);
     case DoshaException::SignLordsNotEnemies:
         if (m.bride.signLord == m.groom.signLord)
-            return Wording::tr("the sign lord of both, %1, is no enemy to itself").arg(brideLord);
+            return Wording::tr("both Moon signs have one lord");
         return Wording::tr("the sign lords %1 and %2 are not enemies").arg(brideLord, groomLord);
     case DoshaException::BrideFourteenthOrMore: return Wording::tr("the bride's nakshatra is 14th or more from the groom's");
     }

@@ -24,7 +24,9 @@ namespace varelio::app {
 
 // The message of a problem: the input form's checks as the companion words
 // them, a saved reading that cannot be opened or stored as the windows have
-// always said it. file names the reading file for FileUnreadable.
+// always said it. file names the reading file: the one that cannot be read or
+// is refused (with the reason), or the one that filled the form a check
+// refuses.
 QString ProblemText(const Problem& problem, const QString& file = {});
 
 // The problem's message box: its text, the icon of its severity, titled
@@ -51,11 +53,22 @@ QString CancellationLine(const Cancellation& cancellation, ManglikReference refe
 // "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
 QString ChartName(DivisionalChart chart);
 
-// "Lagna: Holds for births from 16:52 to 18:41" (" the day before" or " the
-// next day" after a time on another date; "from before 14:30" and "until
-// after 20:30" at the search's limit; "to about 18:30, give or take 2 hours"
-// for an end set by Mars).
+// "Lagna: Holds for births from 16:52 (set by the ascendant) to 18:41 (set by
+// the Moon)" (" the day before" or " the next day" after a time on another
+// date; "from before 14:30" and "until after 20:30" at the search's limit;
+// "to about 18:30, give or take 2 hours" for an end set by Mars; "to about
+// 18:41 (set by the ascendant)" and "perhaps until after 20:30" for an end
+// that Mars near a sign's edge makes approximate).
 QString WindowLine(ManglikReference reference, const ReferenceWindow& window);
+
+// "Mars is within Varelio's error of 6' of the edge of its sign: a birth at
+// this time may be Manglik from Lagna.": the verdict Mars across its nearer
+// edge gives, for a window whose verdictMayDiffer is set.
+QString VerdictMayDifferLine(ManglikReference reference, bool manglikAcross);
+
+// Why ends are approximate: Mars within its error of a sign's edge at the
+// entered time, from a later time (later) or until an earlier one.
+QString MarsNearEdgeLine(const NearEdgeMinute& near, bool later);
 
 // "A birth 6 minutes later gives Manglik from Lagna: check the recorded time."
 QString TimeWarningLine(ManglikReference reference, const TimeWarning& warning);
@@ -71,9 +84,10 @@ QString ZoneNoteText(const ZoneNote& note);
 // date.
 QString ZoneNoteByHandText(const ZoneNote& note);
 
-// "Latitude, longitude and time zone are still those of Mumbai, Maharashtra,
-// India": the city typed no longer names the place picked.
-QString PlaceLeftBehindText(const QString& placeLabel);
+// The city typed no longer names the place picked (its label, "Mumbai,
+// Maharashtra, India"), whose state, country, coordinates and exact offset
+// were emptied.
+QString PlaceClearedText(const QString& placeLabel);
 
 // "Offset: UTC+5:30, zone row", "Offset: UTC-4:00, zone row with DST",
 // "Offset: UTC+5:45, exact": the offset from universal time the reading used.
@@ -82,7 +96,9 @@ QString OffsetUsedText(const BirthData& birth);
 // "January" for 1 .. "December" for 12; empty outside.
 QString MonthName(int month);
 
-// "Surya / Sun": the body's Sanskrit and English names from the astro tables.
+// "Surya / Sun": the body's Sanskrit and English names from the astro tables;
+// "Rahu / North Node", "Ketu / South Node" and "Lagna / Asc" for the nodes and
+// the ascendant.
 QString BodyLabel(BodyIndex body);
 
 // --- Two readings matched: the sentences of formats/English's match words. ---
@@ -95,12 +111,18 @@ QString BirthLine(const BirthData& birth);
 QString MoonLine(const BodyPosition& moon);
 // "Lagna: Mars in house 7, Manglik (25%)", with ", cancelled: <reason>".
 QString VerdictLine(const ManglikVerdict& verdict);
-// "From Lagna: both are Manglik, so the doshas balance", ...
+// "From Lagna: both have the dosha, so the doshas balance", ...
 QString ComparisonLine(const ReferenceComparison& comparison);
-// "The bride is Manglik from 2 of 3 references", ...
+// "The bride is Manglik from Lagna and Moon", ...
 QString StandingLine(MatchSide side, const PersonManglik& person);
 // "Both are Manglik: the doshas balance.", ...
 QString OverallLine(const ManglikComparison& comparison);
+// "A person is Manglik with the dosha from Lagna or Moon that no
+// cancellation lifts; Venus is shown, not counted."
+QString ManglikCountedLine();
+// "Conclusion: 28 of 36 (Good), but not recommended: an unlifted Nadi dosha
+// overrides the band; neither is Manglik; dosha standing: Nadi dosha."
+QString ConclusionLine(const MatchConclusion& conclusion);
 // "Varna" .. "Nadi", as the Ashtakoota's table names them.
 QString KootaName(Koota koota);
 // Why the koota scored what it did.
@@ -113,7 +135,7 @@ QString BandName(ScoreBand band);
 QString TotalLine(const Ashtakoota& match);
 // "Nadi dosha", ...
 QString DoshaName(Dosha dosha);
-// "both Moon signs ruled by Saturn", ...
+// "both Moon signs ruled by Saturn", "both Moon signs have one lord" (one sign), ...
 QString DoshaExceptionText(DoshaException exception, const Ashtakoota& match);
 // "Nadi dosha, lifted: <exception>; <exception>" or "Nadi dosha: no exception lifts it".
 QString DoshaLine(const DoshaFinding& finding, const Ashtakoota& match);

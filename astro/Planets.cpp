@@ -147,11 +147,13 @@ double GeocentricLongitude(int index, double daysSinceJ2000) {
     return GeocentricFrom(EarthPosition(daysSinceJ2000), index, daysSinceJ2000);
 }
 
+double MeanLunarNodeDeg(double daysSinceJ2000) {
+    const double t = daysSinceJ2000 / kDaysPerCentury;
+    return 125.04452 - 1934.136261 * t + 0.0020708 * t * t + t * t * t / 450000.0;
+}
+
 double RahuLongitude(double daysSinceJ2000, double ayanamsa) {
-    const double meanNode = ReduceRadians((125.1228 - 0.0529538083 * daysSinceJ2000) * kDegToRad);
-    // Back to degrees with 3.1416, not pi, then a one-degree offset.
-    const double node = meanNode * 180.0 / 3.1416 - 1.0;
-    return AddWhileBelowZero(node - std::fabs(ayanamsa), 360.0);
+    return ReduceIntoTurn(MeanLunarNodeDeg(daysSinceJ2000) - std::fabs(ayanamsa), 360.0);
 }
 
 void ComputePlanets(const BirthData& birth, ChartState& chart) {

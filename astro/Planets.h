@@ -1,6 +1,6 @@
 // Sun, Mercury to Saturn from mean Keplerian elements (J2000 ecliptic, linear
 // rates, no perturbations), carried to the equinox of date and made sidereal;
-// the mean lunar node as Rahu and Ketu.
+// the mean lunar node of date as Rahu and Ketu.
 #pragma once
 
 #include "astro/Records.h"
@@ -8,6 +8,13 @@
 namespace varelio {
 
 inline constexpr double kTwoPi = 6.28318530717958;
+
+// How far the engine's Mars may be from the sky, in arc-minutes: the worst of
+// its longitudes at 7,891 moments from 1901 to 2050, a week apart, against the
+// Swiss Ephemeris (tests/astro/data/mars-longitudes.csv, see the README
+// there) is 5.50' (September 2035), and half an arc-minute more covers the
+// moments between them.
+inline constexpr double kMarsErrorArcMinutes = 6;
 
 // Element rows: Mercury, Venus, the Earth's orbit (seen as the Sun), Mars,
 // Jupiter, Saturn.
@@ -51,7 +58,16 @@ double PrecessionSinceJ2000Deg(double daysSinceJ2000);
 // that body's position.
 double SiderealLongitudeDeg(int index, const BirthData& birth);
 
-// Sidereal longitude of the mean ascending node (Rahu), degrees.
+// Tropical longitude of the Moon's mean ascending node on the ecliptic and
+// equinox of date, degrees, not reduced: Meeus, Astronomical Algorithms
+// (2nd ed.), 125.04452 - 1934.136261 T + 0.0020708 T^2 + T^3 / 450000 with T
+// in Julian centuries from J2000.0. The book counts T in dynamical time; the
+// day number here is universal time, and the minute or so between them moves
+// the node by under a second of arc.
+double MeanLunarNodeDeg(double daysSinceJ2000);
+
+// Sidereal longitude of the mean ascending node (Rahu), 0 to 360 degrees:
+// the mean node less the magnitude of the ayanamsa.
 double RahuLongitude(double daysSinceJ2000, double ayanamsa);
 
 // Fills the positions of the Sun, Mercury to Saturn, Rahu and Ketu; needs

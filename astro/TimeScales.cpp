@@ -22,6 +22,10 @@ double UniversalTimeHours(const BirthData& birth) {
     return localTime + offset;
 }
 
+int OffsetUsedSeconds(const BirthData& birth) {
+    return birth.utcOffsetSeconds ? *birth.utcOffsetSeconds : -ZoneCorrectionMinutes(birth) * 60;
+}
+
 // The inverse of DaysSince1970 (Hinnant's civil_from_days).
 CivilMoment CivilFromMinutesSince1970(long long minutes) {
     using detail::FloorDiv;

@@ -50,6 +50,11 @@ CivilMoment CivilFromMinutesSince1970(long long minutes);
 // The birth's exact offset when it has one, else its zone row and DST flag.
 double UniversalTimeHours(const BirthData& birth);
 
+// The offset from universal time the birth's clock is taken at, local time
+// minus universal time in seconds: the exact offset when it has one, else
+// its zone row's, an hour more under daylight saving.
+int OffsetUsedSeconds(const BirthData& birth);
+
 // The same instant as a proper civil date-time in universal time, to the
 // second.
 CivilMoment UniversalMoment(const BirthData& birth);

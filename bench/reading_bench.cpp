@@ -50,3 +50,36 @@ void BM_RasiChartCells(benchmark::State& state) {
 BENCHMARK(BM_RasiChartCells);
 
 }  // namespace
+
+// The birth's Panchang alone (sunrise and sunset included), from the reading's
+// own Sun and Moon, before and after the Delhi sunrise of 1 January 2000.
+void BM_ComputePanchang(benchmark::State& state) {
+    varelio::Reading reading = DelhiReading();
+    varelio::ComputeReading(reading);
+    const varelio::BodyPosition& sun = reading.chartState.bodies[varelio::kSun];
+    const varelio::BodyPosition& moon = reading.chartState.bodies[varelio::kMoon];
+    varelio::ClockMoment moment = reading.moment;
+    moment.jdUt -= static_cast<double>(state.range(0)) / 24.0;  // hours earlier
+    for (auto _ : state) {
+        const varelio::BirthPanchang panchang =
+            varelio::ComputePanchang(moment, 28 + 38 / 60.0, 77 + 13 / 60.0, sun.longitudeDeg, moon.longitudeDeg);
+        benchmark::DoNotOptimize(panchang.day.sun.riseJdUt);
+    }
+}
+BENCHMARK(BM_ComputePanchang)->Arg(0)->Arg(12);
+
+// Every period of the dasha down to the pratyantardashas, as the deepest JSON lists them.
+void BM_DashaToThirdLevel(benchmark::State& state) {
+    varelio::Reading reading = DelhiReading();
+    varelio::ComputeReading(reading);
+    for (auto _ : state) {
+        int periods = 0;
+        for (const varelio::DashaPeriod& mahadasha : varelio::Mahadashas(reading.dashaBalance, reading.moment.jdUt)) {
+            for (const varelio::DashaPeriod& antardasha : varelio::SubPeriods(mahadasha)) {
+                periods += varelio::SubPeriods(antardasha).count;
+            }
+        }
+        benchmark::DoNotOptimize(periods);
+    }
+}
+BENCHMARK(BM_DashaToThirdLevel);

@@ -1,6 +1,7 @@
 #include "cli/Batch.h"
 
 #include "cli/JsonWriter.h"
+#include "cli/KundliKeys.h"
 #include "form/Form.h"
 #include "formats/Utf8.h"
 #include "reading/Reading.h"
@@ -11,6 +12,7 @@
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <cstring>
 #include <functional>
@@ -99,12 +101,26 @@ char* TwoDigits(char* at, int value) {
     return at + 2;
 }
 
+// 0 to 99 without a leading zero: a balance's parts, a tithi.
+char* UpToTwoDigits(char* at, int value) {
+    if (value >= 10) *at++ = static_cast<char>('0' + value / 10 % 10);
+    *at++ = static_cast<char>('0' + value % 10);
+    return at;
+}
+
 char* Text(char* at, std::string_view text) {
     std::memcpy(at, text.data(), text.size());
     return at + text.size();
 }
 
 char* Number(char* at, long value) { return std::to_chars(at, at + 24, value).ptr; }
+
+// A dosha's percentage as DoshaPercentText writes it, without the sign: its
+// shortest digits, which for a whole percentage are the integer's.
+char* Percent(char* at, double percent) {
+    if (percent == std::trunc(percent) && std::fabs(percent) < 1e15) return Number(at, static_cast<long>(percent));
+    return std::to_chars(at, at + 32, percent).ptr;
+}
 
 // The row is written in one go into room made once: the texts' room as
 // fields, and enough for the numbers and words around them.
@@ -115,19 +131,10 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
                                           &s.nakshatraPada};
     std::string escapedName;
     const std::string_view name = CsvSafeText(b.name, escapedName);
-    constexpr std::size_t kRoomBesideTexts = 256;
+    constexpr std::size_t kRoomBesideTexts = 384;
     std::size_t room = kRoomBesideTexts + CsvFieldRoom(name);
     for (const std::string& text : reading.chartState.bodyPositionText) room += CsvFieldRoom(text);
     for (const std::string* text : summary) room += CsvFieldRoom(*text);
-    std::array<std::string, 2> percentages;
-    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
-        const ManglikVerdict& verdict = reading.of(reference).verdict;
-        if (!verdict.known()) continue;
-        std::string& percentage = percentages[static_cast<std::size_t>(reference)];
-        percentage = DoshaPercentText(verdict.doshaPercent);
-        if (percentage.ends_with('%')) percentage.pop_back();
-        room += CsvFieldRoom(percentage);
-    }
 
     const std::size_t used = out.size();
     out.resize(used + room);
@@ -158,7 +165,7 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
         *at++ = ',';
         if (verdict.known()) at = Number(at, verdict.house);
         *at++ = ',';
-        if (verdict.known()) at = WriteCsvField(at, percentages[static_cast<std::size_t>(reference)]);
+        if (verdict.known()) at = Percent(at, verdict.doshaPercent);
         *at++ = ',';
         at = Text(at, !verdict.known() ? "unknown" : (verdict.manglik ? "yes" : "no"));
         *at++ = ',';
@@ -167,6 +174,20 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     }
     for (int planet = kMercury; planet <= kSaturn; ++planet) {
         at = Text(at, reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? ",yes" : ",no");
+    }
+    // The mahadasha running at birth and its balance, then the Panchang.
+    const YearsMonthsDays balance = ToYearsMonthsDays(BalanceYears(reading.dashaBalance));
+    const BirthPanchang& panchang = reading.panchang;
+    *at++ = ',';
+    at = Text(at, LordKey(reading.dashaBalance.lord));
+    for (const int part : {balance.years, balance.months, balance.days, panchang.tithi}) {
+        *at++ = ',';
+        at = UpToTwoDigits(at, part);
+    }
+    for (const std::string_view key : {PakshaKey(PakshaOf(panchang.tithi)), YogaKey(panchang.yoga),
+                                       KaranaKey(KaranaOf(panchang.karana)), WeekdayKey(panchang.day.weekday)}) {
+        *at++ = ',';
+        at = Text(at, key);
     }
     *at++ = '\n';
     out.resize(static_cast<std::size_t>(at - out.data()));
@@ -753,8 +774,8 @@ std::variant<std::vector<BatchColumn>, std::string> ParseBatchHeader(const CsvRe
     return columns;
 }
 
-BatchRow::BatchRow(std::vector<BatchColumn> columns, BatchFormat format)
-    : columns_(std::move(columns)), format_(format) {}
+BatchRow::BatchRow(std::vector<BatchColumn> columns, BatchFormat format, int dashaDepth)
+    : columns_(std::move(columns)), format_(format), dashaDepth_(dashaDepth) {}
 
 std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const CsvRecords::Record& record,
                                              Reading& reading, std::string& out) const {
@@ -787,7 +808,7 @@ std::optional<std::string> BatchRow::Refusal(const CsvRecords& records, const Cs
         return RowRefused(record.row, computed.problem());
     }
     if (format_ == BatchFormat::JsonLines) {
-        AppendReadingJson(reading, JsonLayout::Compact, out);
+        AppendReadingJson(reading, JsonLayout::Compact, out, dashaDepth_);
         out += '\n';
     } else {
         AppendCsvRow(record.row, reading, out);
@@ -808,7 +829,8 @@ std::string BatchCsvHeader() {
            "lagna,rashi,nakshatra,nakshatra-lord,nakshatra-pada,"
            "lagna-mars-house,lagna-dosha-percent,lagna-manglik,lagna-cancellation,"
            "moon-mars-house,moon-dosha-percent,moon-manglik,moon-cancellation,"
-           "mercury-retrograde,venus-retrograde,mars-retrograde,jupiter-retrograde,saturn-retrograde\n";
+           "mercury-retrograde,venus-retrograde,mars-retrograde,jupiter-retrograde,saturn-retrograde,"
+           "mahadasha,dasha-balance-years,dasha-balance-months,dasha-balance-days,tithi,paksha,yoga,karana,weekday\n";
 }
 
 BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const BatchSettings& settings) {
@@ -837,7 +859,7 @@ BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const Ba
         outcome.exitCode = Report(err, Stop(*problem));
         return outcome;
     }
-    const BatchRow row(std::get<std::vector<BatchColumn>>(std::move(parsed)), settings.format);
+    const BatchRow row(std::get<std::vector<BatchColumn>>(std::move(parsed)), settings.format, settings.dashaDepth);
     if (settings.format == BatchFormat::Csv) {
         const std::string line = BatchCsvHeader();
         WriteAll(line, out);

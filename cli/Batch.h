@@ -6,6 +6,7 @@
 #include "cli/BirthOptions.h"
 #include "cli/Csv.h"
 #include "cli/Failure.h"
+#include "cli/KundliKeys.h"
 
 #include <cstdio>
 #include <optional>
@@ -19,6 +20,7 @@ enum class BatchFormat { JsonLines, Csv };
 
 struct BatchSettings {
     BatchFormat format = BatchFormat::JsonLines;
+    int dashaDepth = kBatchDashaDepth;  // how deep each JSON line lists the dasha's periods
     int workers = 1;
     bool progress = false;  // a progress line on the error stream (a terminal)
 };
@@ -42,7 +44,7 @@ std::variant<std::vector<BatchColumn>, std::string> ParseBatchHeader(const CsvRe
 // goes the one road from a form to a reading that a single run goes.
 class BatchRow {
 public:
-    BatchRow(std::vector<BatchColumn> columns, BatchFormat format);
+    BatchRow(std::vector<BatchColumn> columns, BatchFormat format, int dashaDepth = kBatchDashaDepth);
     // reading is the worker's own, computed again for every row so that its
     // texts reuse the room the row before made.
     bool Process(const CsvRecords& records, const CsvRecords::Record& record, Reading& reading, std::string& out,
@@ -54,6 +56,7 @@ private:
                                        std::string& out) const;
     std::vector<BatchColumn> columns_;
     BatchFormat format_;
+    int dashaDepth_;
 };
 
 // The CSV output's header line, with its line end.

@@ -80,9 +80,12 @@ void AddOptions(QCommandLineParser& parser) {
          "FILE"},
         {"jobs", "Workers for --batch, 1 to 256 (default: one per processor).", "N"},
         {"match",
-         "Match two births, the bride's and the groom's: BRIDE.vrl GROOM.vrl, and/or each side's birth options "
-         "with the side before the name (--bride-name, --groom-day, --bride-north, ...), which win over a file's "
-         "values. Prints the Manglik comparison and the Ashtakoota (json or text)."},
+         "Match two births, the bride's and the groom's: BRIDE.vrl GROOM.vrl (or --bride FILE, --groom FILE), "
+         "and/or each side's birth options with the side before the name (--bride-name, --groom-day, --bride-north, "
+         "...), which win over a file's values; one side may come from a file and the other from options. Prints "
+         "the conclusion, the Manglik comparison and the Ashtakoota (json or text)."},
+        {"bride", "With --match: the bride's birth from a saved reading (*.vrl).", "FILE"},
+        {"groom", "With --match: the groom's birth from a saved reading (*.vrl).", "FILE"},
         {"chart-image",
          "Also write the chart as the reading window draws it, to FILE.svg or FILE.png (replaced whole, "
          "or left as it was when it cannot be written).",
@@ -93,6 +96,10 @@ void AddOptions(QCommandLineParser& parser) {
          "Output: json (default; JSON Lines with --batch), text (the text export's lines; one birth only) or "
          "csv (the main results, with --batch only).",
          "json|text|csv"},
+        {"dasha-depth",
+         "How deep the JSON lists the Vimshottari periods: 1 the mahadashas, 2 with their antardashas (the "
+         "default for one birth), 3 with the pratyantardashas too (the batch's default is 1).",
+         "1|2|3"},
     });
     // Each side's birth options, listed once in --match's description.
     for (const char* side : kMatchSides) {
@@ -262,26 +269,36 @@ std::optional<Failure> ParseMatch(const QCommandLineParser& parser, CommandLine&
         return Usage(QStringLiteral("--chart-image is for one birth; it cannot be given with --match"));
     }
     if (auto problem = ApplyChartImage(parser, command)) return problem;
-    const QStringList files = parser.positionalArguments();
-    if (files.size() == 1) {
-        return Usage(QStringLiteral("--match takes two saved readings, the bride's and the groom's; only '%1' was "
-                                    "given")
-                         .arg(Printable(files.first())));
+    // Each side's file: the two given in order, or each named by its side.
+    const QStringList positional = parser.positionalArguments();
+    const bool named = parser.isSet("bride") || parser.isSet("groom");
+    if (named && !positional.isEmpty()) {
+        return Usage(QStringLiteral("--match takes the saved readings either as BRIDE.vrl GROOM.vrl or as --bride "
+                                    "FILE and --groom FILE, not both; '%1' was also given")
+                         .arg(Printable(positional.first())));
     }
-    if (files.size() > 2) return Usage(QStringLiteral("unexpected argument '%1'").arg(Printable(files[2])));
+    if (positional.size() == 1) {
+        return Usage(QStringLiteral("--match takes two saved readings, the bride's and the groom's; only '%1' was "
+                                    "given (for one side's file, name its side: --bride FILE or --groom FILE)")
+                         .arg(Printable(positional.first())));
+    }
+    if (positional.size() > 2) return Usage(QStringLiteral("unexpected argument '%1'").arg(Printable(positional[2])));
 
     MatchForms forms{InitialFormValues(), InitialFormValues()};
     FormValues* sides[] = {&forms.bride, &forms.groom};
     for (std::size_t s = 0; s < 2; ++s) {
-        const QString prefix = QString::fromLatin1(kMatchSides[s]) + '-';
-        if (files.isEmpty() && GivenBirthOptions(parser, prefix).isEmpty()) {
-            return Usage(QStringLiteral("--match needs the %1's birth: BRIDE.vrl GROOM.vrl, or --%1-name, --%1-day "
-                                        "and the other --%1-... options")
-                             .arg(QString::fromLatin1(kMatchSides[s])));
+        const QString side = QString::fromLatin1(kMatchSides[s]);
+        const QString prefix = side + '-';
+        std::optional<QString> file;
+        if (!positional.isEmpty()) file = positional[static_cast<qsizetype>(s)];
+        if (parser.isSet(side)) file = parser.value(side);
+        if (!file && GivenBirthOptions(parser, prefix).isEmpty()) {
+            return Usage(QStringLiteral("--match needs the %1's birth: BRIDE.vrl GROOM.vrl, --%1 FILE, or --%1-name, "
+                                        "--%1-day and the other --%1-... options")
+                             .arg(side));
         }
-        if (!files.isEmpty()) {
-            const std::string path = ArgumentBytes(files[static_cast<qsizetype>(s)]);
-            if (auto problem = ApplySavedReading(path, *sides[s], kMatchSides[s])) return problem;
+        if (file) {
+            if (auto problem = ApplySavedReading(ArgumentBytes(*file), *sides[s], kMatchSides[s])) return problem;
         }
         if (auto problem = ApplyOptions(parser, *sides[s], prefix)) return problem;
     }
@@ -292,6 +309,9 @@ std::optional<Failure> ParseMatch(const QCommandLineParser& parser, CommandLine&
 // A side's option without --match.
 std::optional<Failure> SideOptionAlone(const QCommandLineParser& parser) {
     for (const char* side : kMatchSides) {
+        if (parser.isSet(QString::fromLatin1(side))) {
+            return Usage(QStringLiteral("--%1 needs --match").arg(QString::fromLatin1(side)));
+        }
         const QStringList given = GivenBirthOptions(parser, QString::fromLatin1(side) + '-');
         if (!given.isEmpty()) return Usage(QStringLiteral("%1 needs --match").arg(given.first()));
     }
@@ -339,6 +359,18 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
             result.failure = NotTaken("format", "json, text or csv", format);
             return result;
         }
+    }
+    if (parser.isSet("dasha-depth")) {
+        const QString depth = Value(parser, "dasha-depth").trimmed();
+        if (depth != "1" && depth != "2" && depth != "3") {
+            result.failure = NotTaken("dasha-depth", "1, 2 or 3", Value(parser, "dasha-depth"));
+            return result;
+        }
+        if (result.format != OutputFormat::Json || parser.isSet("match")) {
+            result.failure = Usage(QStringLiteral("--dasha-depth is for a reading's json output"));
+            return result;
+        }
+        result.dashaDepth = depth.toInt();
     }
     if (parser.isSet("match")) {
         result.failure = ParseMatch(parser, result);

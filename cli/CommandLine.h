@@ -37,6 +37,7 @@ struct CommandLine {
     std::optional<MatchForms> match;       // --match: the two sides instead of form
     std::optional<std::string> batchInput;  // --batch FILE: a path, or "-" for standard input
     int jobs = 0;                           // --jobs N: the batch's workers; 0 for one per processor
+    int dashaDepth = 0;  // --dasha-depth 1 to 3: how deep the JSON lists the dasha; 0 for the default
     std::optional<ChartImageRequest> chartImage;  // --chart-image FILE [--style S] [--varga D]
     bool showHelp = false;
     bool showVersion = false;
@@ -60,16 +61,20 @@ struct CommandLine {
 // win, and --zone also drops the place's DST box and exact offset. A --place
 // text or a text option (--name, --city, ..., a side's too) that is not
 // UTF-8 is refused; file names are taken as bytes (ArgumentsFromBytes).
+// --dasha-depth (1, 2 or 3) says how deep the JSON's "dasha" goes, for one
+// birth and for a batch; it needs JSON output.
 // --batch takes the births from a file instead, so it excludes --open,
 // --place and every birth option. --chart-image names an .svg or .png file for
 // the chart's picture, --style (north, south, east) and --varga (D1 to D12)
-// say which; one birth only. --match takes two births instead, from two saved
-// readings given as arguments (the bride's first, opened as --open opens its
-// file) and from the options --bride-... and --groom-... (every birth option
-// with the side before its name, --bride-utc-offset among them, which win
-// over a file's values, as with --open); a side with neither is refused, and
-// a side's file that cannot be used is named with its side ("varelio-cli:
-// bride: cannot read '<path>': <reason>").
+// say which; one birth only. --match takes two births instead, each side from
+// a saved reading (two arguments, the bride's first, or --bride FILE and
+// --groom FILE, each opened as --open opens its file; not both forms) and
+// from the options --bride-... and --groom-... (every birth option with the
+// side before its name, --bride-utc-offset among them, which win over a
+// file's values, as with --open), so one side may come from a file and the
+// other from options; a side with neither is refused, and a side's file that
+// cannot be used is named with its side ("varelio-cli: bride: cannot read
+// '<path>': <reason>").
 CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder);
 
 // The arguments as QStrings that keep every byte: UTF-8 is decoded, and each

@@ -45,6 +45,7 @@ int RunBatchCommand(const CommandLine& command, std::FILE* out, std::FILE* err) 
     }
     BatchSettings settings;
     settings.format = command.format == OutputFormat::Csv ? BatchFormat::Csv : BatchFormat::JsonLines;
+    settings.dashaDepth = command.dashaDepth > 0 ? command.dashaDepth : kBatchDashaDepth;
     settings.workers = command.jobs > 0 ? command.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     settings.progress = isatty(fileno(err)) == 1;
     const BatchOutcome outcome = RunBatch(input, out, err, settings);
@@ -148,10 +149,13 @@ CompanionRun RunCompanion(const CommandLine& command, const ChartImageDrawer& dr
     }
     if (command.format == OutputFormat::Text) {
         run.out = ComposeTextExport(reading, TextEncoding::Utf8);
-    } else if (command.place) {
-        AppendReadingJson(reading, command.place->place, command.place->zone, JsonLayout::Indented, run.out);
     } else {
-        AppendReadingJson(reading, JsonLayout::Indented, run.out);
+        const int depth = command.dashaDepth > 0 ? command.dashaDepth : kReadingDashaDepth;
+        if (command.place) {
+            AppendReadingJson(reading, command.place->place, command.place->zone, JsonLayout::Indented, run.out, depth);
+        } else {
+            AppendReadingJson(reading, JsonLayout::Indented, run.out, depth);
+        }
     }
     return run;
 }

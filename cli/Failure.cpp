@@ -31,6 +31,10 @@ bool IsFileProblem(ProblemCode code) {
     switch (code) {
         case ProblemCode::NotAReadingFile:
         case ProblemCode::NotReadingFileContent:
+        case ProblemCode::ReadingFileCutShort:
+        case ProblemCode::ReadingFileNotNumber:
+        case ProblemCode::ReadingFileNotFlag:
+        case ProblemCode::ReadingFileControlCharacter:
         case ProblemCode::NotARegularFile:
         case ProblemCode::FileUnreadable: return true;
         default: return false;

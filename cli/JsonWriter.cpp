@@ -1,8 +1,11 @@
 #include "cli/JsonWriter.h"
 
+#include "astro/TimeScales.h"
 #include "charts/DivisionalCharts.h"
+#include "cli/KundliKeys.h"
 #include "formats/English.h"
 #include "formats/Utf8.h"
+#include "matching/Ashtakoota.h"
 #include "retro/Retrogrades.h"
 
 #include <algorithm>
@@ -774,6 +777,11 @@ template <JsonLayout L>
     const WindowEnd& from = window->from;
     const WindowEnd& to = window->to;
     w.Open('{');
+    w.Key("approximate");
+    w.Open('{');
+    w.Member("from", from.approximate);
+    w.Member("to", to.approximate);
+    w.Close('}');
     w.Key("capped");
     w.Open('{');
     w.Member("from", from.setBy == WindowEndCause::Limit);
@@ -798,7 +806,13 @@ template <JsonLayout L>
     w.Member("from", Uncertainty(from));
     w.Member("to", Uncertainty(to));
     w.Close('}');
+    w.Member("verdictMayDiffer", window->verdictMayDiffer);
     w.Close('}');
+}
+
+// Minutes from the entered time to where Mars comes within its error of an edge.
+std::optional<int> MinutesAway(const std::optional<NearEdgeMinute>& near) {
+    return near ? std::optional<int>(near->minutesAway) : std::nullopt;
 }
 
 template <JsonLayout L>
@@ -825,6 +839,100 @@ void WriteVerdicts(Writer<L>& w, const Reading& r, const ReadingWords& words) {
     w.Close('}');
 }
 
+// A period's subperiods are made as they are written, level by level.
+template <JsonLayout L>
+void WritePeriods(Writer<L>& w, const DashaPeriods& periods, int offsetSeconds, int depth, int level) {
+    w.Open('[');
+    for (const DashaPeriod& period : periods) {
+        w.Element();
+        w.Open('{');
+        if (level == 1 && depth > 1) {
+            w.Key("antardashas");
+            WritePeriods(w, SubPeriods(period), offsetSeconds, depth, 2);
+        }
+        w.Member("end", IsoDate(period.endJd, offsetSeconds).view());
+        w.Member("lord", LordKey(period.lord));
+        if (level == 2 && depth > 2) {
+            w.Key("pratyantardashas");
+            WritePeriods(w, SubPeriods(period), offsetSeconds, depth, 3);
+        }
+        w.Member("start", IsoDate(period.startJd, offsetSeconds).view());
+        w.Close('}');
+    }
+    w.Close(']');
+}
+
+template <JsonLayout L>
+void WriteDasha(Writer<L>& w, const Reading& r, int depth) {
+    const YearsMonthsDays balance = ToYearsMonthsDays(BalanceYears(r.dashaBalance));
+    w.Open('{');
+    w.Key("balance");
+    w.Open('{');
+    w.Member("days", balance.days);
+    w.Member("lord", LordKey(r.dashaBalance.lord));
+    w.Member("months", balance.months);
+    w.Member("years", balance.years);
+    w.Close('}');
+    w.Key("periods");
+    WritePeriods(w, Mahadashas(r.dashaBalance, r.moment.jdUt), r.moment.offsetSeconds, depth, 1);
+    w.Member("yearDays", kDashaYearDays);
+    w.Close('}');
+}
+
+template <JsonLayout L>
+[[gnu::always_inline]] inline void WriteNamedNumber(Writer<L>& w, std::string_view name, int number) {
+    w.Open('{');
+    w.Member("name", name);
+    w.Member("number", number);
+    w.Close('}');
+}
+
+template <JsonLayout L>
+void WritePanchang(Writer<L>& w, const BirthPanchang& p, int offsetSeconds) {
+    const SolarDay& sun = p.day.sun;
+    const bool risesAndSets = sun.daylight == Daylight::RiseAndSet;
+    w.Open('{');
+    w.Member("daylight", DaylightKey(sun.daylight));
+    w.Key("karana");
+    WriteNamedNumber(w, KaranaKey(KaranaOf(p.karana)), p.karana);
+    w.Member("paksha", PakshaKey(PakshaOf(p.tithi)));
+    w.Key("sunrise");
+    if (risesAndSets) {
+        w.Value(IsoMinute(sun.riseJdUt, offsetSeconds).view());
+    } else {
+        w.Null();
+    }
+    w.Key("sunset");
+    if (risesAndSets) {
+        w.Value(IsoMinute(sun.setJdUt, offsetSeconds).view());
+    } else {
+        w.Null();
+    }
+    w.Key("tithi");
+    WriteNamedNumber(w, TithiKey(p.tithi), p.tithi);
+    w.Member("weekday", WeekdayKey(p.day.weekday));
+    w.Key("yoga");
+    WriteNamedNumber(w, YogaKey(p.yoga), p.yoga);
+    w.Close('}');
+}
+
+// The person's koota traits, from the Moon as the matching takes them.
+template <JsonLayout L>
+void WriteTraits(Writer<L>& w, const BodyPosition& moon) {
+    const std::optional<MoonTraits> traits = TraitsOfMoon(moon);
+    if (!traits) {
+        w.Null();
+        return;
+    }
+    w.Open('{');
+    w.Member("gana", GanaKey(traits->gana));
+    w.Member("nadi", NadiKey(traits->nadi));
+    w.Member("varna", VarnaKey(traits->varna));
+    w.Member("vashya", VashyaKey(traits->vashya));
+    w.Member("yoni", YoniKey(traits->yoni));
+    w.Close('}');
+}
+
 template <JsonLayout L>
 [[gnu::always_inline]] inline void WritePlace(Writer<L>& w, const Place& place, const ZoneEntry& zone) {
     const auto known = [&zone](auto value) { return zone.found ? std::optional(value) : std::nullopt; };
@@ -843,10 +951,25 @@ template <JsonLayout L>
     w.Close('}');
 }
 
+// How the offset the reading used was chosen: the place's own clock when it
+// is a city's old time or local mean time and the reading took it, else an
+// exact offset or the zone row (with its DST box).
+std::string_view OffsetSource(const BirthData& birth, const ZoneEntry* zone) {
+    if (zone != nullptr && zone->found && zone->note.kind == ZoneNote::Kind::Chosen &&
+        OffsetUsedSeconds(birth) == zone->note.offsetSeconds) {
+        switch (zone->note.clock) {
+            case ClockSource::CityTime: return "cityClock";
+            case ClockSource::LocalMeanTime: return "localMeanTime";
+            case ClockSource::Zone: break;
+        }
+    }
+    return birth.utcOffsetSeconds ? "exact" : "row";
+}
+
 // Keys in QJsonObject's order: sorted by their UTF-16 code units, which for
 // these ASCII names is byte order.
 template <JsonLayout L>
-void WriteReading(std::string& out, const Reading& r, const Place* place, const ZoneEntry* zone) {
+void WriteReading(std::string& out, const Reading& r, const Place* place, const ZoneEntry* zone, int dashaDepth) {
     const ReadingWords words(r);
     const ChartState& c = r.chartState;
     const ReadingSummary& s = r.summary;
@@ -882,6 +1005,8 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Member("centuries1900", c.centuries1900);
     w.Key("chart");
     w.TextArray(r.chartCells, r.chartCells.size());
+    w.Key("dasha");
+    WriteDasha(w, r, dashaDepth);
     w.Member("julianDayNumber", c.julianDayNumber);
     w.Member("localSiderealTime", c.localSiderealTime);
     w.Key("manglik");
@@ -907,6 +1032,13 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Member("moonRashiName", c.moonRashiName);
     w.Member("moonSignName", c.moonSignName);
     w.Member("obliquity", c.obliquity);
+    w.Key("offsetUsed");
+    w.Open('{');
+    w.Member("chosenBy", OffsetSource(r.birthData, zone));
+    w.Member("seconds", OffsetUsedSeconds(r.birthData));
+    w.Close('}');
+    w.Key("panchang");
+    WritePanchang(w, r.panchang, r.moment.offsetSeconds);
     if (place != nullptr && zone != nullptr) {
         w.Key("place");
         WritePlace(w, *place, *zone);
@@ -925,6 +1057,8 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Member("nakshatraPada", s.nakshatraPada);
     w.Member("rashiDisplay", s.rashiDisplay);
     w.Close('}');
+    w.Key("traits");
+    WriteTraits(w, c.bodies[kMoon]);
     w.Member("universalTime", c.universalTime);
     w.Key("vargas");
     WriteVargas(w, c);
@@ -932,6 +1066,12 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Open('{');
     w.Key("lagna");
     WriteWindow(w, r.of(ManglikReference::Lagna).window);
+    w.Member("marsErrorArcMinutes", kMarsErrorArcMinutes);
+    w.Key("marsNearEdge");
+    w.Open('{');
+    w.Member("after", MinutesAway(r.marsNearEdge.after));
+    w.Member("before", MinutesAway(r.marsNearEdge.before));
+    w.Close('}');
     w.Member("marsToBoundary", r.marsToBoundary);
     w.Key("moon");
     WriteWindow(w, r.of(ManglikReference::Moon).window);
@@ -943,7 +1083,7 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
 }
 
 // The codes of the match's verdicts, in the order of their enums.
-constexpr std::array<std::string_view, 5> kBalanceCodes{"unknown", "neither", "balanced", "stands", "cancelled"};
+constexpr std::array<std::string_view, 4> kBalanceCodes{"unknown", "neither", "both", "one"};
 constexpr std::array<std::string_view, 4> kStandingCodes{"unknown", "notManglik", "cancelled", "manglik"};
 constexpr std::array<std::string_view, 6> kExceptionCodes{"sameSignDifferentNakshatra", "sameNakshatraDifferentSign",
                                                           "sameSignLord",               "signLordsMutualFriends",
@@ -980,24 +1120,46 @@ void WriteMatchSide(Writer<JsonLayout::Indented>& w, const Reading& r) {
 
 void WritePerson(Writer<JsonLayout::Indented>& w, MatchSide side, const PersonManglik& person) {
     w.Open('{');
+    w.Member("fromLagna", person.fromLagna);
+    w.Member("fromMoon", person.fromMoon);
     w.Member("standing", Code(kStandingCodes, person.standing));
     w.Member("standingReferences", person.standingReferences);
     w.Member("text", english::StandingLine(side, person));
     w.Close('}');
 }
 
+void WriteCancelled(Writer<JsonLayout::Indented>& w, const Cancellation& cancellation, ManglikReference reference,
+                    MatchSide side) {
+    w.Open('{');
+    w.Member("reason", english::CancellationReason(cancellation, reference));
+    w.Member("rule", static_cast<int>(cancellation.rule));
+    w.Member("side", SideCode(side));
+    w.Close('}');
+}
+
 void WriteReferenceComparison(Writer<JsonLayout::Indented>& w, const ReferenceComparison& one) {
+    constexpr std::array<std::string_view, kManglikReferences.size()> kReferences{"lagna", "moon", "venus"};
     w.Open('{');
     w.Member("balance", Code(kBalanceCodes, one.balance));
+    w.Member("balancedFrom", one.balancedFrom ? std::optional(Code(kReferences, *one.balancedFrom)) : std::nullopt);
+    // The first cancelled dosha, as before "cancelled" listed each.
     w.Key("cancellation");
-    if (one.cancellation) {
-        w.Open('{');
-        w.Member("reason", english::CancellationReason(*one.cancellation, one.reference));
-        w.Member("rule", static_cast<int>(one.cancellation->rule));
-        w.Close('}');
+    const MatchSide first = one.cancelledOf(MatchSide::Bride) ? MatchSide::Bride : MatchSide::Groom;
+    if (const auto& cancellation = one.cancelledOf(first)) {
+        WriteCancelled(w, *cancellation, one.reference, first);
     } else {
         w.Null();
     }
+    w.Key("cancelled");
+    w.Open('[');
+    for (const MatchSide side : kMatchSides) {
+        if (const auto& cancellation = one.cancelledOf(side)) {
+            w.Element();
+            WriteCancelled(w, *cancellation, one.reference, side);
+        }
+    }
+    w.Close(']');
+    w.Member("counted", IsCounted(one.reference));
     w.Member("side", SideCode(one.side));
     w.Member("text", english::ComparisonLine(one));
     w.Close('}');
@@ -1016,11 +1178,37 @@ void WriteComparison(Writer<JsonLayout::Indented>& w, const ManglikComparison& c
     w.Key("overall");
     w.Open('{');
     w.Member("balance", Code(kBalanceCodes, c.overall));
+    w.Member("note", english::HeadingText(english::MatchHeading::ManglikCounted));
     w.Member("side", SideCode(c.overallSide));
     w.Member("text", english::OverallLine(c));
     w.Close('}');
     w.Key("venus");
     WriteReferenceComparison(w, c.of(ManglikReference::Venus));
+    w.Close('}');
+}
+
+void WriteConclusion(Writer<JsonLayout::Indented>& w, const MatchConclusion& c) {
+    w.Open('{');
+    w.Member("bandOverridden", c.bandOverridden);
+    w.Member("recommended", c.recommended);
+    w.Key("standing");
+    w.Open('[');
+    if (c.manglikStands()) {
+        w.Element();
+        w.Open('{');
+        w.Member("name", english::ManglikDoshaName());
+        w.Member("side", SideCode(c.manglikSide));
+        w.Close('}');
+    }
+    for (int i = 0; i < c.standingCount; ++i) {
+        w.Element();
+        w.Open('{');
+        w.Member("name", english::DoshaName(c.standing[static_cast<std::size_t>(i)]));
+        w.Member("side", std::nullopt);
+        w.Close('}');
+    }
+    w.Close(']');
+    w.Member("text", english::ConclusionLine(c));
     w.Close('}');
 }
 
@@ -1058,6 +1246,8 @@ void WriteMatch(std::string& out, const Reading& bride, const Reading& groom, co
     WriteMatchSide(w, bride);
     w.Key("comparison");
     WriteComparison(w, match.manglik);
+    w.Key("conclusion");
+    WriteConclusion(w, match.conclusion);
     w.Key("doshas");
     WriteDoshas(w, a);
     w.Key("groom");
@@ -1081,23 +1271,24 @@ void WriteMatch(std::string& out, const Reading& bride, const Reading& groom, co
     w.End();
 }
 
-void Write(std::string& out, const Reading& reading, const Place* place, const ZoneEntry* zone, JsonLayout layout) {
+void Write(std::string& out, const Reading& reading, const Place* place, const ZoneEntry* zone, JsonLayout layout,
+           int dashaDepth) {
     if (layout == JsonLayout::Indented) {
-        WriteReading<JsonLayout::Indented>(out, reading, place, zone);
+        WriteReading<JsonLayout::Indented>(out, reading, place, zone, dashaDepth);
     } else {
-        WriteReading<JsonLayout::Compact>(out, reading, place, zone);
+        WriteReading<JsonLayout::Compact>(out, reading, place, zone, dashaDepth);
     }
 }
 
 }  // namespace
 
-void AppendReadingJson(const Reading& reading, JsonLayout layout, std::string& out) {
-    Write(out, reading, nullptr, nullptr, layout);
+void AppendReadingJson(const Reading& reading, JsonLayout layout, std::string& out, int dashaDepth) {
+    Write(out, reading, nullptr, nullptr, layout, dashaDepth);
 }
 
 void AppendReadingJson(const Reading& reading, const Place& place, const ZoneEntry& zone, JsonLayout layout,
-                       std::string& out) {
-    Write(out, reading, &place, &zone, layout);
+                       std::string& out, int dashaDepth) {
+    Write(out, reading, &place, &zone, layout, dashaDepth);
 }
 
 void AppendMatchJson(const Reading& bride, const Reading& groom, const Match& match, std::string& out) {

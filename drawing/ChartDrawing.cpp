@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace varelio::drawing {
@@ -22,18 +23,19 @@ const QColor kBackground(255, 222, 173);
 const QColor kLines(90, 40, 20);
 const QColor kInk(64, 0, 64);
 // Colour: the ascendant's house a paler orange, and a colour for each body,
-// dark enough to read on the chart's orange.
+// dark enough for a contrast of at least 7:1 against the chart's orange (and
+// so against the paler tint), as small text wants it.
 const QColor kAscendantTint(255, 243, 214);
 const std::array<QColor, kBodyCount> kBodyColours{
-    QColor(196, 64, 0),    // Sun
-    QColor(0, 92, 160),    // Moon
-    QColor(0, 120, 40),    // Mercury
-    QColor(176, 0, 128),   // Venus
-    QColor(204, 0, 0),     // Mars
-    QColor(150, 96, 0),    // Jupiter
+    QColor(127, 42, 0),    // Sun
+    QColor(0, 72, 126),    // Moon
+    QColor(0, 82, 27),     // Mercury
+    QColor(137, 0, 100),   // Venus
+    QColor(147, 0, 0),     // Mars
+    QColor(99, 63, 0),     // Jupiter
     QColor(40, 40, 150),   // Saturn
-    QColor(90, 90, 90),    // Rahu
-    QColor(120, 72, 40),   // Ketu
+    QColor(70, 70, 70),    // Rahu
+    QColor(0, 78, 85),     // Ketu
     kInk,                  // Ascendant
     kInk,                  // Midheaven (not drawn)
 };
@@ -308,21 +310,6 @@ void DrawEntries(QPainter& painter, const QRect& box, const std::vector<CellEntr
     painter.restore();
 }
 
-// The lines centred on a point: the box they take, in whole pixels.
-QRect BoxAround(const QPointF& centre, const std::vector<CellEntry>& entries, const QFontMetrics& metrics)
-{
-    const QSize needed = metrics.boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignTop, Joined(entries)).size();
-    return {QPoint(qRound(centre.x() - needed.width() / 2.0), qRound(centre.y() - needed.height() / 2.0)), needed};
-}
-
-void DrawNumber(QPainter& painter, const QPointF& centre, int sign, const QFontMetrics& metrics)
-{
-    const QString number = QString::number(sign);
-    const QSize size = metrics.boundingRect(number).size() + QSize(2, 2);
-    const QRect box(QPoint(qRound(centre.x() - size.width() / 2.0), qRound(centre.y() - size.height() / 2.0)), size);
-    painter.drawText(box, Qt::AlignCenter | kDirection, number);
-}
-
 void DrawSouth(QPainter& painter, const ChartContent& content, const ChartLook& look, const QFontMetrics& metrics)
 {
     for (int sign = 1; sign <= 12; ++sign) {
@@ -340,18 +327,140 @@ void DrawSouth(QPainter& painter, const ChartContent& content, const ChartLook& 
     painter.drawText(centre, Qt::AlignCenter | Qt::TextWordWrap | kDirection, content.title);
 }
 
-void DrawCells(QPainter& painter, const ChartContent& content, const ChartLook& look, const QFontMetrics& metrics)
+QRect NumberBox(const QPointF& centre, int sign, const QFontMetrics& metrics)
 {
-    const int ascendant = content.signs[kAscendant];
-    for (int sign = 1; sign <= 12; ++sign) {
-        const QPolygonF cell = SignCell(look.style, sign, ascendant);
-        if (cell.isEmpty())
-            continue;
-        const std::vector<CellEntry> entries = CellEntries(content, sign);
-        if (!entries.empty())
-            DrawEntries(painter, BoxAround(TextCentre(cell), entries, metrics), entries, look.colour, metrics);
-        DrawNumber(painter, NumberCentre(cell), sign, metrics);
+    const QSize size = metrics.boundingRect(QString::number(sign)).size() + QSize(2, 2);
+    return {QPoint(qRound(centre.x() - size.width() / 2.0), qRound(centre.y() - size.height() / 2.0)), size};
+}
+
+// ---- Laying out a North or East Indian cell's lines. ----
+
+// Room kept between a line and the cell's edges; from the sign's number a
+// character's width more, so that a name beside it does not read as one with
+// it ("Budha 10").
+constexpr qreal kClearance = 1.5;
+
+// The lines in columns (down the first, then the next), each line's box
+// centred in its column, relative to the block's top left; and the block's size.
+struct Block {
+    std::vector<QRect> lines;
+    QSize size;
+};
+
+Block Arranged(const std::vector<CellEntry>& entries, int columns, const QFontMetrics& metrics)
+{
+    const int count = static_cast<int>(entries.size());
+    const int rows = (count + columns - 1) / columns;
+    const int gap = metrics.averageCharWidth();
+    const auto advance = [&](int i) { return metrics.horizontalAdvance(entries[static_cast<std::size_t>(i)].text); };
+    Block block;
+    int x = 0;
+    for (int first = 0; first < count; first += rows) {
+        const int last = std::min(count, first + rows);
+        int width = 0;
+        for (int i = first; i < last; ++i)
+            width = std::max(width, advance(i));
+        for (int i = first; i < last; ++i)
+            block.lines.emplace_back(x + (width - advance(i)) / 2, (i - first) * metrics.lineSpacing(), advance(i),
+                                     metrics.height());
+        x += width + gap;
     }
+    block.size = QSize(x - gap, (rows - 1) * metrics.lineSpacing() + metrics.height());
+    return block;
+}
+
+// How far the block's lines at offset stray: corners outside the cell, and
+// lines on the number (which count for more); 0 when they fit.
+int Strays(const Block& block, const QPoint& offset, const QPolygonF& cell, const QRectF& number)
+{
+    int strays = 0;
+    for (const QRect& line : block.lines) {
+        const QRectF room = QRectF(line.translated(offset)).adjusted(-kClearance, -kClearance, kClearance, kClearance);
+        for (const QPointF& corner : {room.topLeft(), room.topRight(), room.bottomLeft(), room.bottomRight()})
+            strays += cell.containsPoint(corner, Qt::OddEvenFill) ? 0 : 1;
+        strays += room.intersects(number) ? 8 : 0;
+    }
+    return strays;
+}
+
+// Offsets from a cell's preferred place for its lines, nearest first, every
+// second pixel across the chart.
+const std::vector<QPoint>& OffsetsNearestFirst()
+{
+    static const std::vector<QPoint> offsets = [] {
+        std::vector<QPoint> all;
+        for (int dy = -kHeight / 2; dy <= kHeight / 2; dy += 2)
+            for (int dx = -kWidth / 2; dx <= kWidth / 2; dx += 2)
+                all.emplace_back(dx, dy);
+        std::stable_sort(all.begin(), all.end(), [](const QPoint& a, const QPoint& b) {
+            return a.x() * a.x() + a.y() * a.y() < b.x() * b.x() + b.y() * b.y();
+        });
+        return all;
+    }();
+    return offsets;
+}
+
+QFont Scaled(const QFont& font, qreal scale)
+{
+    QFont scaled = font;
+    if (font.pixelSize() > 0)
+        scaled.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
+    else
+        scaled.setPointSizeF(font.pointSizeF() * scale);
+    return scaled;
+}
+
+// The best place for the lines in one font: in 1 to 3 columns, each offset
+// nearest the cell's middle first; its strays, 0 once one fits.
+int Place(const std::vector<CellEntry>& entries, const QFont& font, const QPolygonF& cell, const QRectF& number,
+          CellLayout& layout, int fewest)
+{
+    const QFontMetrics metrics(font);
+    const QPointF preferred = TextCentre(cell);
+    const QRectF bounds = cell.boundingRect();
+    for (int columns = 1; columns <= std::min(3, static_cast<int>(entries.size())) && fewest > 0; ++columns) {
+        const Block block = Arranged(entries, columns, metrics);
+        const QPoint start(qRound(preferred.x() - block.size.width() / 2.0),
+                           qRound(preferred.y() - block.size.height() / 2.0));
+        for (const QPoint& offset : OffsetsNearestFirst()) {
+            const QPoint at = start + offset;
+            if (!bounds.contains(QPointF(at) + QPointF(block.size.width(), block.size.height()) / 2))
+                continue;
+            const int strays = Strays(block, at, cell, number);
+            if (strays >= fewest)
+                continue;
+            fewest = strays;
+            layout.font = font;
+            layout.lines.clear();
+            for (const QRect& line : block.lines)
+                layout.lines.emplace_back(line.translated(at));
+            if (strays == 0)
+                break;
+        }
+    }
+    return fewest;
+}
+
+void DrawCells(QPainter& painter, const ChartContent& content, const ChartLook& look, const QFont& font)
+{
+    for (int sign = 1; sign <= 12; ++sign) {
+        const CellLayout layout = LayOutCell(look.style, content, sign, font);
+        if (layout.number.isEmpty())
+            continue;
+        painter.setFont(font);
+        painter.drawText(layout.number, Qt::AlignCenter | kDirection, QString::number(sign));
+        const std::vector<CellEntry> entries = CellEntries(content, sign);
+        painter.save();
+        painter.setFont(layout.font);
+        for (std::size_t i = 0; i < entries.size() && i < layout.lines.size(); ++i) {
+            if (look.colour)
+                painter.setPen(kBodyColours[static_cast<std::size_t>(entries[i].body)]);
+            painter.drawText(layout.lines[i], Qt::AlignHCenter | Qt::AlignTop | kDirection, entries[i].text);
+        }
+        painter.restore();
+    }
+    painter.setFont(font);
+
     if (look.style == ChartStyle::North) {
         painter.drawText(QRect(0, 0, kWidth, kTitleBand), Qt::AlignCenter | kDirection, content.title);
     } else {
@@ -365,7 +474,11 @@ void DrawCells(QPainter& painter, const ChartContent& content, const ChartLook& 
 
 QFont ReadingFont()
 {
-    QFont font(QStringLiteral("Verdana"));
+    // DejaVu Sans stands in for Verdana where it is missing (it is Verdana's
+    // close cousin and always installed), so the reading keeps its measure
+    // whichever other sans-serif fonts the system adds.
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;
@@ -377,6 +490,30 @@ QStringList CellLines(const ChartContent& content, int sign)
     for (const CellEntry& entry : CellEntries(content, sign))
         lines << entry.text;
     return lines;
+}
+
+CellLayout LayOutCell(ChartStyle style, const ChartContent& content, int sign, const QFont& font)
+{
+    CellLayout layout;
+    layout.font = font;
+    const QPolygonF cell = style == ChartStyle::South ? QPolygonF() : SignCell(style, sign, content.signs[kAscendant]);
+    if (cell.isEmpty())
+        return layout;
+    layout.number = NumberBox(NumberCentre(cell), sign, QFontMetrics(font));
+    const std::vector<CellEntry> entries = CellEntries(content, sign);
+    const qreal apart = kClearance + QFontMetrics(font).averageCharWidth();
+    const QRectF number = layout.number.adjusted(-apart, -kClearance, apart, kClearance);
+    // A crowded cell (a narrow triangle above all) takes its lines in two or
+    // three columns, then in a smaller font, where they fit clear of its edges
+    // and its number, as near its middle as they can; should nothing fit, the
+    // arrangement that strays least.
+    int fewest = std::numeric_limits<int>::max();
+    for (const qreal scale : {1.0, 0.9, 0.8, 0.7}) {
+        if (entries.empty() || fewest == 0)
+            break;
+        fewest = Place(entries, Scaled(font, scale), cell, number, layout, fewest);
+    }
+    return layout;
 }
 
 QPolygonF SignCell(ChartStyle style, int sign, int ascendantSign)
@@ -426,7 +563,7 @@ void DrawChart(QPainter& painter, const QRectF& target, const ChartContent& cont
     if (look.style == ChartStyle::South)
         DrawSouth(painter, content, look, metrics);
     else
-        DrawCells(painter, content, look, metrics);
+        DrawCells(painter, content, look, font);
     painter.restore();
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 class QPainter;
 class QRectF;
@@ -43,7 +44,7 @@ struct ChartLook {
 // anywhere else it is scaled from this.
 inline constexpr QSize kChartSize(356, 357);
 
-// The reading's font (Verdana 8 pt, or the sans-serif standing in for it):
+// The reading's font (Verdana 8 pt, or DejaVu Sans standing in for it):
 // the reading view's and the chart's wherever it is drawn.
 QFont ReadingFont();
 
@@ -57,6 +58,23 @@ QStringList CellLines(const ChartContent& content, int sign);
 // ascendant's; without an ascendant's sign it draws no sign there (an empty
 // outline).
 QPolygonF SignCell(ChartStyle style, int sign, int ascendantSign);
+
+// Where the North and East Indian styles draw a sign's cell: the box of each
+// line CellLines lists, in their order, in the coordinates of kChartSize, in
+// the layout's font, and the box of the sign's number by the cell's first
+// corner. The lines keep clear of the cell's edges and of the number: a
+// crowded cell (a narrow triangle above all) takes them in two or three
+// columns, and then in a font down to 70% of font's size, as near its middle
+// as they fit; should nothing fit, the arrangement that strays least. Empty
+// for the South Indian style, whose cells are laid out as they always have
+// been, and for a cell not drawn (no ascendant's sign in the North Indian
+// style).
+struct CellLayout {
+    QFont font;
+    std::vector<QRectF> lines;
+    QRectF number;
+};
+CellLayout LayOutCell(ChartStyle style, const ChartContent& content, int sign, const QFont& font = ReadingFont());
 
 // The whole chart (lines, the bodies of every cell, the sign numbers, the
 // title) scaled into target, in font.

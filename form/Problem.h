@@ -39,6 +39,10 @@ enum class ProblemCode {
     // Saved readings.
     NotAReadingFile,    // the name does not end in "vrl"
     NotReadingFileContent,  // bytes no reading file holds (a file of zeros)
+    ReadingFileCutShort,    // detail: how many lines it holds, too few for a birth ("0": nothing in it)
+    ReadingFileNotNumber,   // detail: the value's key ("month"), whose line holds no whole number
+    ReadingFileNotFlag,     // detail: the value's key ("east"), neither "True" nor "False"
+    ReadingFileControlCharacter,  // detail: the value's key ("name"), holding a control character
     NotARegularFile,    // a folder, a named pipe, a device
     FileUnreadable,     // detail: the system's reason
     FieldNotStorable,   // detail: the field's name ("name", "city", ...)

@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <vector>
 
 namespace varelio::english {
 namespace {
@@ -66,6 +67,13 @@ std::string NumberText(double value) {
 }
 
 
+// "6'": a bound in arc-minutes, as the angle texts write minutes of arc.
+std::string ArcMinutes(double arcMinutes) {
+    char text[32];
+    const std::to_chars_result written = std::to_chars(text, text + sizeof text, arcMinutes);
+    return std::string(text, written.ptr) + "'";
+}
+
 std::string GiveOrTake(int minutes) {
     const WindowSpread spread = SpreadOf(minutes);
     switch (spread.unit) {
@@ -105,6 +113,13 @@ std::string ProblemText(const Problem& problem) {
             return "Please Enter the Exact UTC Offset as +HH:MM, from -14:00 to +14:00, or leave it empty";
         case ProblemCode::NotAReadingFile: return "not a saved reading (*.vrl)";
         case ProblemCode::NotReadingFileContent: return "its bytes are not those of a saved reading";
+        case ProblemCode::ReadingFileCutShort:
+            if (problem.detail == "0") return "it is empty";
+            return "it holds only " + problem.detail + (problem.detail == "1" ? " line" : " lines") +
+                   ", too few for a saved reading's birth date and time";
+        case ProblemCode::ReadingFileNotNumber: return "its " + problem.detail + " is not a number";
+        case ProblemCode::ReadingFileNotFlag: return "its " + problem.detail + " flag is neither True nor False";
+        case ProblemCode::ReadingFileControlCharacter: return "its " + problem.detail + " holds a control character";
         case ProblemCode::NotARegularFile: return "not a regular file";
         case ProblemCode::FileUnreadable: return problem.detail;
         case ProblemCode::FieldNotStorable: return "the " + problem.detail + " holds a character a reading file cannot store";
@@ -156,7 +171,7 @@ std::string_view ChartName(DivisionalChart chart) {
         case DivisionalChart::Rasi: return "Rasi (D1)";
         case DivisionalChart::Hora: return "Hora (D2)";
         case DivisionalChart::Drekkana: return "Drekkana (D3)";
-        case DivisionalChart::Saptamsa: return "Saptamsa (D7)";
+        case DivisionalChart::Saptamsa: return "Sapthamsa (D7)";
         case DivisionalChart::Navamsa: return "Navamsa (D9)";
         case DivisionalChart::Dasamsa: return "Dasamsa (D10)";
         case DivisionalChart::Dwadasamsa: return "Dwadasamsa (D12)";
@@ -167,20 +182,43 @@ std::string_view ChartName(DivisionalChart chart) {
 std::string WindowText(const ReferenceWindow& window) {
     const WindowEnd& from = window.from;
     const WindowEnd& to = window.to;
+    const std::string fromClock = ClockWithDay(from.minute, from.day);
+    const std::string toClock = ClockWithDay(to.minute, to.day);
+    const auto about = [](const WindowEnd& end, const std::string& clock) {
+        return end.approximate ? "about " + clock : clock;
+    };
     std::string text = "Holds for births ";
     switch (from.setBy) {
-        case WindowEndCause::Limit: text += "from before " + ClockWithDay(from.minute, from.day); break;
+        case WindowEndCause::Limit: text += (from.approximate ? "perhaps from before " : "from before ") + fromClock; break;
         case WindowEndCause::Mars:
-            text += "from about " + ClockWithDay(from.minute, from.day) + ", " + GiveOrTake(from.uncertaintyMinutes) + ",";
+            text += "from about " + fromClock + ", " + GiveOrTake(from.uncertaintyMinutes) + ",";
             break;
-        default: text += "from " + ClockWithDay(from.minute, from.day);
+        case WindowEndCause::Ascendant: text += "from " + about(from, fromClock) + " (set by the ascendant)"; break;
+        case WindowEndCause::Moon: text += "from " + about(from, fromClock) + " (set by the Moon)"; break;
     }
     switch (to.setBy) {
-        case WindowEndCause::Limit: return text + " until after " + ClockWithDay(to.minute, to.day);
-        case WindowEndCause::Mars:
-            return text + " to about " + ClockWithDay(to.minute, to.day) + ", " + GiveOrTake(to.uncertaintyMinutes);
-        default: return text + " to " + ClockWithDay(to.minute, to.day);
+        case WindowEndCause::Limit: return text + (to.approximate ? " perhaps until after " : " until after ") + toClock;
+        case WindowEndCause::Mars: return text + " to about " + toClock + ", " + GiveOrTake(to.uncertaintyMinutes);
+        case WindowEndCause::Ascendant: return text + " to " + about(to, toClock) + " (set by the ascendant)";
+        case WindowEndCause::Moon: return text + " to " + about(to, toClock) + " (set by the Moon)";
     }
+    return text;
+}
+
+std::string VerdictMayDifferText(ManglikReference reference, bool manglikAcross) {
+    return "Mars is within Varelio's error of " + ArcMinutes(kMarsErrorArcMinutes) +
+           " of the edge of its sign: a birth at this time may be " + (manglikAcross ? "Manglik" : "Non Manglik") +
+           " from " + std::string(ReferenceName(reference)) + ".";
+}
+
+std::string MarsNearEdgeText(const NearEdgeMinute& near, bool later) {
+    const std::string error = "Mars is within Varelio's error of " + ArcMinutes(kMarsErrorArcMinutes) +
+                              " of the edge of its sign";
+    if (near.minutesAway == 0) return error + ": the sky's Mars may change sign at any of these times.";
+    const std::string clock = ClockWithDay(near.minute, near.day);
+    return later ? "Mars comes within Varelio's error of " + ArcMinutes(kMarsErrorArcMinutes) +
+                       " of the edge of its sign at " + clock + ": the sky's Mars may change sign from then."
+                 : error + " until " + clock + ": the sky's Mars may have changed sign before then.";
 }
 
 std::string TimeWarningText(const TimeWarning& warning, ManglikReference reference) {
@@ -277,18 +315,31 @@ std::string VerdictLine(const ManglikVerdict& verdict) {
 }
 
 std::string ComparisonLine(const ReferenceComparison& c) {
-    const std::string from = "From " + std::string(ReferenceName(c.reference)) + ": ";
-    const std::string only = "only the " + Side(c.side.value_or(MatchSide::Bride)) + " is Manglik";
+    const std::string reference(ReferenceName(c.reference));
+    const bool counted = IsCounted(c.reference);
+    if (c.balance == ManglikBalance::Unknown) return "From " + reference + ": cannot be compared, a verdict is unknown";
+    std::string line = "From " + reference + (counted ? ": " : " (not counted): ");
+    const MatchSide one = c.side.value_or(MatchSide::Bride);
     switch (c.balance) {
-        case ManglikBalance::Unknown: return from + "cannot be compared, a verdict is unknown";
-        case ManglikBalance::Neither: return from + "neither is Manglik";
-        case ManglikBalance::BothBalanced: return from + "both are Manglik, so the doshas balance";
-        case ManglikBalance::DoshaStands: return from + only + ", and the dosha stands";
-        case ManglikBalance::DoshaCancelled:
-            return from + only + ", and the dosha is cancelled: " +
-                   (c.cancellation ? CancellationReason(*c.cancellation, c.reference) : std::string());
+        case ManglikBalance::Unknown: break;
+        case ManglikBalance::Neither: line += "neither has the dosha"; break;
+        case ManglikBalance::Both: line += counted ? "both have the dosha, so the doshas balance" : "both have the dosha"; break;
+        case ManglikBalance::One:
+            line += "only the " + Side(one) + " has the dosha";
+            if (c.balancedFrom) {
+                line += "; the " + Side(OtherSide(one)) + "'s from " + std::string(ReferenceName(*c.balancedFrom)) +
+                        " balances it";
+            } else if (counted) {
+                line += ", and it stands";
+            }
+            break;
     }
-    return {};
+    for (const MatchSide side : kMatchSides) {
+        if (const auto& cancellation = c.cancelledOf(side)) {
+            line += "; the " + Side(side) + "'s dosha is cancelled: " + CancellationReason(*cancellation, c.reference);
+        }
+    }
+    return line;
 }
 
 std::string StandingLine(MatchSide side, const PersonManglik& person) {
@@ -302,7 +353,8 @@ std::string StandingLine(MatchSide side, const PersonManglik& person) {
                    (person.cancellation ? CancellationReason(*person.cancellation, reference) : std::string()) + ")";
         }
         case ManglikStanding::Manglik:
-            return who + " is Manglik from " + std::to_string(person.standingReferences) + " of 3 references";
+            if (person.fromLagna && person.fromMoon) return who + " is Manglik from Lagna and Moon";
+            return who + " is Manglik from " + (person.fromLagna ? "Lagna" : "Moon");
     }
     return {};
 }
@@ -311,13 +363,54 @@ std::string OverallLine(const ManglikComparison& c) {
     switch (c.overall) {
         case ManglikBalance::Unknown: return "The Manglik comparison cannot be made: a verdict is unknown.";
         case ManglikBalance::Neither: return "Neither is Manglik: there is no dosha to balance.";
-        case ManglikBalance::BothBalanced: return "Both are Manglik: the doshas balance.";
-        case ManglikBalance::DoshaStands:
-        case ManglikBalance::DoshaCancelled:
-            return "Only the " + Side(c.overallSide.value_or(MatchSide::Bride)) +
-                   " is Manglik: the dosha stands, unbalanced.";
+        case ManglikBalance::Both: return "Both are Manglik: the doshas balance.";
+        case ManglikBalance::One:
+            return "Only the " + Side(c.overallSide.value_or(MatchSide::Bride)) + " is Manglik: the dosha stands, unbalanced.";
     }
     return {};
+}
+
+std::string ConclusionLine(const MatchConclusion& c) {
+    std::string score;
+    if (!c.ashtakootaKnown) {
+        score = "the Ashtakoota cannot be made";
+    } else {
+        score = PointsText(c.total, kAshtakootaMaximum) + " (" + std::string(BandName(c.band)) + ")";
+        if (c.bandOverridden) {
+            const bool nadi = c.stands(Dosha::Nadi);
+            const bool bhakoot = c.stands(Dosha::Bhakoot);
+            score += ", but not recommended: ";
+            score += nadi && bhakoot ? "unlifted Nadi and Bhakoot doshas override the band"
+                     : nadi          ? "an unlifted Nadi dosha overrides the band"
+                                     : "an unlifted Bhakoot dosha overrides the band";
+        } else if (c.recommended.value_or(false)) {
+            score += ", recommended";
+        }
+    }
+    std::string manglik;
+    const MatchSide side = c.manglikSide.value_or(MatchSide::Bride);
+    switch (c.manglik) {
+        case ManglikBalance::Unknown: manglik = "the Manglik comparison cannot be made"; break;
+        case ManglikBalance::Neither: manglik = "neither is Manglik"; break;
+        case ManglikBalance::Both: manglik = "both are Manglik, so the Manglik doshas balance"; break;
+        case ManglikBalance::One:
+            manglik = side == MatchSide::Bride ? "only the bride is Manglik, so her Manglik dosha stands"
+                                               : "only the groom is Manglik, so his Manglik dosha stands";
+            break;
+    }
+    std::vector<std::string> standing;
+    if (c.manglikStands()) standing.push_back("the " + Side(side) + "'s " + std::string(ManglikDoshaName()));
+    for (int i = 0; i < c.standingCount; ++i) {
+        standing.emplace_back(DoshaName(c.standing[static_cast<std::size_t>(i)]));
+    }
+    std::string list;
+    if (standing.empty()) {
+        list = "no dosha stands";
+    } else {
+        list = standing.size() == 1 ? "dosha standing: " : "doshas standing: ";
+        for (std::size_t i = 0; i < standing.size(); ++i) list += (i == 0 ? "" : ", ") + standing[i];
+    }
+    return "Conclusion: " + score + "; " + manglik + "; " + list + ".";
 }
 
 std::string_view KootaName(Koota koota) {
@@ -409,6 +502,8 @@ std::string_view DoshaName(Dosha dosha) {
     return {};
 }
 
+std::string_view ManglikDoshaName() { return "Manglik dosha"; }
+
 std::string DoshaExceptionText(DoshaException exception, const Ashtakoota& m) {
     switch (exception) {
         case DoshaException::SameSignDifferentNakshatra: return "both Moons in one sign, in two nakshatras";
@@ -418,9 +513,7 @@ std::string DoshaExceptionText(DoshaException exception, const Ashtakoota& m) {
             return "the sign lords " + BodyName(m.bride.signLord) + " and " + BodyName(m.groom.signLord) +
                    " are mutual friends";
         case DoshaException::SignLordsNotEnemies:
-            if (m.bride.signLord == m.groom.signLord) {
-                return "the sign lord of both, " + BodyName(m.bride.signLord) + ", is no enemy to itself";
-            }
+            if (m.bride.signLord == m.groom.signLord) return "both Moon signs have one lord";
             return "the sign lords " + BodyName(m.bride.signLord) + " and " + BodyName(m.groom.signLord) +
                    " are not enemies";
         case DoshaException::BrideFourteenthOrMore: return "the bride's nakshatra is 14th or more from the groom's";
@@ -449,6 +542,9 @@ std::string_view HeadingText(MatchHeading heading) {
         case MatchHeading::Doshas: return "Doshas";
         case MatchHeading::NoDosha: return "No dosha found";
         case MatchHeading::NoAshtakoota: return "The Ashtakoota needs both Moons' signs and nakshatras.";
+        case MatchHeading::ManglikCounted:
+            return "A person is Manglik with the dosha from Lagna or Moon that no cancellation lifts; Venus is shown, "
+                   "not counted.";
     }
     return {};
 }

@@ -33,11 +33,25 @@ std::string CancellationReason(const Cancellation& cancellation, ManglikReferenc
 // "Rasi (D1)", "Navamsa (D9)": what a chart is, written with it.
 std::string_view ChartName(DivisionalChart chart);
 
-// "Holds for births from 16:52 to 18:41"; an end at the search's limit
-// "from before 14:30" or "until after 20:30", one set by Mars "from about
-// 14:30, give or take 2 hours," or "to about 18:30, give or take 2 hours"; a
-// time on another date is followed by " the day before" or " the next day".
+// "Holds for births from 16:52 (set by the ascendant) to 18:41 (set by the
+// Moon)"; an end at the search's limit "from before 14:30" or "until after
+// 20:30", one set by Mars "from about 14:30, give or take 2 hours," or "to
+// about 18:30, give or take 2 hours"; a time on another date is followed by
+// " the day before" or " the next day". An end that Mars near a sign's edge
+// makes approximate reads "to about 18:41 (set by the ascendant)" or, at the
+// limit, "perhaps until after 20:30".
 std::string WindowText(const ReferenceWindow& window);
+
+// "Mars is within Varelio's error of 6' of the edge of its sign: a birth at
+// this time may be Manglik from Lagna.": the verdict Mars across its nearer
+// edge would give (ReferenceWindow::verdictMayDiffer).
+std::string VerdictMayDifferText(ManglikReference reference, bool manglikAcross);
+
+// Why ends are approximate: Mars within its error of an edge at the entered
+// time ("... the sky's Mars may change sign at any of these times."), or
+// from a later time ("Mars comes within Varelio's error of 6' of the edge of
+// its sign at 17:30: ...") or until an earlier one ("... until 16:10: ...").
+std::string MarsNearEdgeText(const NearEdgeMinute& near, bool later);
 
 // "A birth 6 minutes later gives Manglik from Lagna: check the recorded time."
 std::string TimeWarningText(const TimeWarning& warning, ManglikReference reference);
@@ -62,15 +76,25 @@ std::string MoonLine(const BodyPosition& moon);
 // with ", cancelled: <reason>" when a cancellation applies; "Venus: unknown".
 std::string VerdictLine(const ManglikVerdict& verdict);
 
-// "From Lagna: both are Manglik, so the doshas balance", "From Moon: only the
-// groom is Manglik, and the dosha is cancelled: Mars in Leo", ...
+// One reference, who has the dosha: "From Lagna: both have the dosha, so the
+// doshas balance", "From Moon: only the groom has the dosha, and it stands",
+// "From Lagna: only the bride has the dosha; the groom's from Moon balances
+// it", "From Venus (not counted): neither has the dosha", each followed by
+// "; the bride's dosha is cancelled: Mars in Leo" for a cancelled dosha.
 std::string ComparisonLine(const ReferenceComparison& comparison);
 
-// "The bride is Manglik from 2 of 3 references", "The groom is not Manglik", ...
+// "The bride is Manglik from Lagna and Moon", "The groom is not Manglik",
+// "The bride's dosha is cancelled (from Moon: Mars in Leo)", ...
 std::string StandingLine(MatchSide side, const PersonManglik& person);
 
-// The comparison over the three references: "Both are Manglik: the doshas balance.", ...
+// The two persons compared: "Both are Manglik: the doshas balance.",
+// "Only the bride is Manglik: the dosha stands, unbalanced.", ...
 std::string OverallLine(const ManglikComparison& comparison);
+
+// The match in one line: "Conclusion: 28 of 36 (Good), but not recommended:
+// an unlifted Nadi dosha overrides the band; neither is Manglik; dosha
+// standing: Nadi dosha."
+std::string ConclusionLine(const MatchConclusion& conclusion);
 
 // The koota's name as the Ashtakoota's table gives it: "Varna" .. "Nadi".
 std::string_view KootaName(Koota koota);
@@ -91,7 +115,10 @@ std::string TotalLine(const Ashtakoota& match);
 // "Nadi dosha", "Bhakoot dosha", "Gana dosha"
 std::string_view DoshaName(Dosha dosha);
 
-// "both Moon signs ruled by Saturn", ...
+// "Manglik dosha", as the conclusion lists a lone Manglik's.
+std::string_view ManglikDoshaName();
+
+// "both Moon signs ruled by Saturn", "both Moon signs have one lord" (one sign), ...
 std::string DoshaExceptionText(DoshaException exception, const Ashtakoota& match);
 
 // "Nadi dosha, lifted: <exception>; <exception>" or "Nadi dosha: no exception lifts it".
@@ -105,6 +132,7 @@ enum class MatchHeading {
     Doshas,          // "Doshas"
     NoDosha,         // "No dosha found"
     NoAshtakoota,    // "The Ashtakoota needs both Moons' signs and nakshatras."
+    ManglikCounted,  // "A person is Manglik with the dosha from Lagna or Moon ...; Venus is shown, not counted."
 };
 std::string_view HeadingText(MatchHeading heading);
 

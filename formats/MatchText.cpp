@@ -20,13 +20,14 @@ void AddSide(std::vector<std::string>& lines, MatchSide side, const Reading& rea
 }  // namespace
 
 std::string ComposeMatchText(const Reading& bride, const Reading& groom, const Match& match) {
-    std::vector<std::string> lines{std::string(HeadingText(MatchHeading::Title)), {}};
+    std::vector<std::string> lines{std::string(HeadingText(MatchHeading::Title)), ConclusionLine(match.conclusion), {}};
     AddSide(lines, MatchSide::Bride, bride);
     AddSide(lines, MatchSide::Groom, groom);
 
     const ManglikComparison& manglik = match.manglik;
     lines.push_back(std::string(HeadingText(MatchHeading::Manglik)));
     lines.push_back(OverallLine(manglik));
+    lines.push_back(std::string(HeadingText(MatchHeading::ManglikCounted)));
     lines.push_back(StandingLine(MatchSide::Bride, manglik.bride));
     lines.push_back(StandingLine(MatchSide::Groom, manglik.groom));
     for (const ReferenceComparison& reference : manglik.references) lines.push_back(ComparisonLine(reference));

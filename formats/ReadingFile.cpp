@@ -22,7 +22,44 @@ enum Line : std::size_t {
     kCity, kState, kCountry, kUtcOffset,
 };
 
+// Each line's value by the key a problem names it with, in line order.
+constexpr std::array<std::string_view, kReadingFileLines> kLineKeys = {
+    "name", "month", "day", "year", "hour", "minute", "time zone",
+    "longitude degrees", "longitude minutes", "latitude degrees", "latitude minutes",
+    "east", "south", "daylight saving", "city", "state", "country",
+};
+
+// What every writer of the format puts on a line.
+enum class LineKind { Text, Number, Flag };
+
+LineKind KindOf(std::size_t line) {
+    if (line >= kMonth && line <= kLatMin) return LineKind::Number;
+    if (line >= kEast && line <= kDst) return LineKind::Flag;
+    return LineKind::Text;
+}
+
+// The lines up to the birth's minute: a file that ends before them holds no
+// birth to open, and a name alone cannot be told from any short text.
+constexpr std::size_t kBirthMomentLines = kMinute + 1;
+
 std::string Flag(bool value) { return value ? "True" : "False"; }
+
+// A whole number as any writer spells one: blanks around it, a sign, digits,
+// of any size (a value out of its list's range is a number still).
+bool IsWholeNumber(std::string_view text) {
+    std::string_view digits = TrimBlanks(text);
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+    return !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Names and places never hold a control character (the window's fields take
+// none); text shifted down from a text file does, at every blank and digit.
+bool HoldsControlCharacter(std::string_view bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto code = static_cast<unsigned char>(c);
+        return code < 0x20 || code == 0x7F;
+    });
+}
 
 bool ShiftedByteFits(unsigned char byte) { return byte + kLineShift <= 255; }
 
@@ -41,7 +78,7 @@ std::optional<std::string> StorableBytes(std::string_view text) {
 }
 
 // Flag lines hold exactly "True" or "False"; anything else is no flag.
-std::optional<bool> ParseFlag(const std::string& line) {
+std::optional<bool> ParseFlag(std::string_view line) {
     if (line == "True") return true;
     if (line == "False") return false;
     return std::nullopt;
@@ -101,10 +138,6 @@ std::string DecodeLine(std::string_view bytes) {
 }
 
 Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
-    struct Value {
-        std::string_view field;
-        std::string text;
-    };
     // Readers of 17 lines take the row and box; the exact offset follows them.
     bool dst = birth.dst;
     if (birth.utcOffsetSeconds) {
@@ -112,30 +145,33 @@ Result<std::string> ComposeReadingFile(const BirthData& birth, int zoneIndex) {
         zoneIndex = nearest.zoneIndex;
         dst = nearest.dst;
     }
-    const std::array<Value, kReadingFileLines> values = {{
-        {"name", birth.name},
-        {"month", std::to_string(birth.month)},
-        {"day", std::to_string(birth.day)},
-        {"year", std::to_string(birth.year)},
-        {"hour", std::to_string(birth.hour)},
-        {"minute", std::to_string(birth.minute)},
-        {"time zone", std::to_string(zoneIndex)},
-        {"longitude degrees", std::to_string(birth.lonDegrees)},
-        {"longitude minutes", std::to_string(birth.lonMinutes)},
-        {"latitude degrees", std::to_string(birth.latDegrees)},
-        {"latitude minutes", std::to_string(birth.latMinutes)},
-        {"east", Flag(birth.east)},
-        {"south", Flag(birth.south)},
-        {"daylight saving", Flag(dst)},
-        {"city", birth.city},
-        {"state", birth.state},
-        {"country", birth.country},
-    }};
+    const std::array<std::string, kReadingFileLines> values = {
+        birth.name,
+        std::to_string(birth.month),
+        std::to_string(birth.day),
+        std::to_string(birth.year),
+        std::to_string(birth.hour),
+        std::to_string(birth.minute),
+        std::to_string(zoneIndex),
+        std::to_string(birth.lonDegrees),
+        std::to_string(birth.lonMinutes),
+        std::to_string(birth.latDegrees),
+        std::to_string(birth.latMinutes),
+        Flag(birth.east),
+        Flag(birth.south),
+        Flag(dst),
+        birth.city,
+        birth.state,
+        birth.country,
+    };
 
     std::string file;
-    for (const Value& value : values) {
-        const auto bytes = StorableBytes(value.text);
-        if (!bytes) return Problem{ProblemCode::FieldNotStorable, Severity::Error, FormField::None, 0, std::string(value.field)};
+    for (std::size_t line = 0; line < values.size(); ++line) {
+        const auto bytes = StorableBytes(values[line]);
+        if (!bytes) {
+            return Problem{ProblemCode::FieldNotStorable, Severity::Error, FormField::None, 0,
+                           std::string(kLineKeys[line])};
+        }
         file += EncodeLine(*bytes);
         file += "\r\n";
     }
@@ -150,14 +186,43 @@ ReadingLines DecodeReadingFile(std::string_view fileBytes) {
     return lines;
 }
 
-bool HoldsReadingLines(std::string_view fileBytes) {
-    bool holds = true;
-    // The 17 lines every reading has; what follows them (an offset line, or
-    // zeros padding a file after a crash) decodes without the low bytes.
-    ForEachRawLine(fileBytes, kReadingFileLines, [&](std::size_t, std::string_view raw) {
-        holds = holds && std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) >= kLineShift; });
+Result<void> CheckReadingFile(std::string_view fileBytes) {
+    const auto refuse = [](ProblemCode code, std::string detail = {}) {
+        return Problem{code, Severity::Error, FormField::None, 0, std::move(detail)};
+    };
+    // Encoded lines never hold a byte below kLineShift, so a file of zeros (or
+    // any other binary) is no reading, though it would decode to empty lines.
+    // What follows the 17 lines (an offset line, or zeros padding a file after
+    // a crash) decodes without the low bytes.
+    bool binary = false;
+    std::size_t present = 0;
+    bool anyValue = false;
+    std::optional<Problem> wrong;
+    ForEachRawLine(fileBytes, kReadingFileLines, [&](std::size_t line, std::string_view raw) {
+        present = line + 1;
+        binary = binary || std::any_of(raw.begin(), raw.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < kLineShift; });
+        const std::string value = DecodeLine(raw);
+        anyValue = anyValue || !TrimBlanks(value).empty();
+        if (wrong) return;
+        const std::string key(kLineKeys[line]);
+        switch (KindOf(line)) {
+        case LineKind::Text:
+            if (HoldsControlCharacter(value)) wrong = refuse(ProblemCode::ReadingFileControlCharacter, key);
+            break;
+        case LineKind::Number:
+            if (!IsWholeNumber(value)) wrong = refuse(ProblemCode::ReadingFileNotNumber, key);
+            break;
+        case LineKind::Flag:
+            if (!ParseFlag(value)) wrong = refuse(ProblemCode::ReadingFileNotFlag, key);
+            break;
+        }
     });
-    return holds;
+    if (binary) return refuse(ProblemCode::NotReadingFileContent);
+    if (!anyValue) return refuse(ProblemCode::ReadingFileCutShort, "0");
+    if (wrong) return *wrong;
+    if (present < kBirthMomentLines) return refuse(ProblemCode::ReadingFileCutShort, std::to_string(present));
+    return {};
 }
 
 void ApplyReadingLines(const ReadingLines& lines, FormValues& form) {
@@ -238,7 +303,7 @@ Result<ReadingLines> OpenReadingFile(const std::string& path) {
     }
     ::close(fd);
     bytes.resize(filled);
-    if (!HoldsReadingLines(bytes)) return fail(ProblemCode::NotReadingFileContent);
+    if (const Result<void> checked = CheckReadingFile(bytes); !checked) return checked.problem();
     return DecodeReadingFile(bytes);
 }
 

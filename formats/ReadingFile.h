@@ -67,18 +67,29 @@ bool CanStoreCharacter(char32_t codePoint);
 // the desktop's file type matches it).
 bool HasReadingFileExtension(std::string_view path);
 
-// Whether the 17 lines every reading has hold only what a saved file can:
-// encoded lines never hold a byte below kLineShift, so a file of zeros (or any
-// other binary) is no reading, though it would decode to empty lines.
-bool HoldsReadingLines(std::string_view fileBytes);
+// Whether a file's bytes hold a saved reading, or why not. Every writer of
+// the format puts text on lines 0 and 14 to 16, whole numbers on lines 1 to
+// 10 and "True" or "False" on lines 11 to 13, so each of these lines that the
+// file holds must read as its kind (a number out of its list's range is a
+// number still, and leaves its list alone when opened). A file may end early,
+// as one cut short does, and opens with the rest empty, but not before the
+// birth's minute (line 5): it then holds no birth, and a name alone cannot be
+// told from any short text. Refused, in this order: a byte below kLineShift
+// in the 17 lines (a file of zeros, a program) as NotReadingFileContent;
+// nothing but blanks and line ends as ReadingFileCutShort with detail "0"; the
+// first line not of its kind as ReadingFileControlCharacter,
+// ReadingFileNotNumber or ReadingFileNotFlag with the value's key as detail
+// ("name", "month", "east", the keys of FieldNotStorable among them); too few
+// lines as ReadingFileCutShort with their count as detail.
+Result<void> CheckReadingFile(std::string_view fileBytes);
 
 // Reads at most kReadingFileMaxBytes of path and decodes them, as the windows
 // and the companion both open a saved reading. A name that does not end in
 // "vrl" is NotAReadingFile; anything but a regular file (a folder, a named
 // pipe, a device) is NotARegularFile, refused before it is opened, so the call
 // never waits on a pipe's writer; a file that cannot be read is
-// FileUnreadable with the system's reason as detail; bytes that are not
-// HoldsReadingLines are NotReadingFileContent.
+// FileUnreadable with the system's reason as detail; bytes CheckReadingFile
+// refuses are refused with its problem.
 Result<ReadingLines> OpenReadingFile(const std::string& path);
 
 }  // namespace varelio

@@ -107,13 +107,14 @@ void FindDoshas(Ashtakoota& match) {
         add(Dosha::Bhakoot, Bit(DoshaException::SameSignLord, SameLordOfTwoSigns(b, g)) |
                                 Bit(DoshaException::SignLordsMutualFriends, b.signLord != g.signLord && friends));
     }
-    // A Rakshasa with a Deva or a Manushya: 1 point or none.
+    // A Rakshasa with a Deva or a Manushya: 1 point or none. Two signs of one
+    // lord are that one exception, not also a lord that is no enemy to itself.
     if (match.of(Koota::Gana).points <= 1) {
         const bool noEnemy = Regard(b.signLord, g.signLord) != Friendship::Enemy &&
                              Regard(g.signLord, b.signLord) != Friendship::Enemy;
         add(Dosha::Gana, Bit(DoshaException::BrideFourteenthOrMore, NakshatraCount(g.nakshatra, b.nakshatra) >= 14) |
                              Bit(DoshaException::SameSignLord, SameLordOfTwoSigns(b, g)) |
-                             Bit(DoshaException::SignLordsNotEnemies, noEnemy));
+                             Bit(DoshaException::SignLordsNotEnemies, noEnemy && !SameLordOfTwoSigns(b, g)));
     }
 }
 

@@ -74,7 +74,7 @@ enum class DoshaException : std::uint8_t {
     SameNakshatraDifferentSign,  // Nadi: one nakshatra split over two signs
     SameSignLord,                // Nadi, Bhakoot, Gana: two signs with one lord
     SignLordsMutualFriends,      // Bhakoot: each lord a natural friend of the other
-    SignLordsNotEnemies,         // Gana: the lords friends or neutral to each other
+    SignLordsNotEnemies,         // Gana: one lord for one sign, or two lords friends or neutral to each other
     BrideFourteenthOrMore,       // Gana: the bride's nakshatra 14th or more from the groom's
 };
 inline constexpr std::array<DoshaException, 6> kDoshaExceptions{

@@ -142,11 +142,12 @@ inline constexpr std::uint8_t kYoniPoints[kYoniCount][kYoniCount]{
 
 // --- Gana, Graha Maitri. ---
 
-// Gana points by the groom's gana (row) and the bride's (column): the mixed
-// pairs are not the same both ways (a Deva groom with a Manushya bride 6,
-// the other way round 5).
+// Gana points by the groom's gana (row) and the bride's (column): Deva with
+// Manushya 5 either way round; a Deva groom with a Rakshasa bride 0, a
+// Rakshasa groom with a Deva bride 1; Manushya with Rakshasa 0 (the sources
+// agreeing against Future Point's grid: README.md).
 inline constexpr double kGanaPoints[kGanaCount][kGanaCount]{
-    {6, 6, 1},  // groom Deva
+    {6, 5, 0},  // groom Deva
     {5, 6, 0},  // groom Manushya
     {1, 0, 6},  // groom Rakshasa
 };

@@ -4,7 +4,13 @@ namespace varelio {
 
 namespace {
 
-bool Stands(const ManglikVerdict& v) { return v.manglik && !v.cancellation; }
+// Who has it, of two: both, one (and which), neither.
+ManglikBalance Balance(bool bride, bool groom, std::optional<MatchSide>& side) {
+    if (bride && groom) return ManglikBalance::Both;
+    if (!bride && !groom) return ManglikBalance::Neither;
+    side = bride ? MatchSide::Bride : MatchSide::Groom;
+    return ManglikBalance::One;
+}
 
 }  // namespace
 
@@ -12,32 +18,30 @@ ReferenceComparison CompareVerdicts(const ManglikVerdict& bride, const ManglikVe
     ReferenceComparison result;
     result.reference = bride.reference;
     if (!bride.known() || !groom.known()) return result;
-    if (bride.manglik == groom.manglik) {
-        result.balance = bride.manglik ? ManglikBalance::BothBalanced : ManglikBalance::Neither;
-        return result;
-    }
-    const ManglikVerdict& one = bride.manglik ? bride : groom;
-    result.side = bride.manglik ? MatchSide::Bride : MatchSide::Groom;
-    result.cancellation = one.cancellation;
-    result.balance = one.cancellation ? ManglikBalance::DoshaCancelled : ManglikBalance::DoshaStands;
+    result.balance = Balance(HasDosha(bride), HasDosha(groom), result.side);
+    if (bride.manglik) result.cancelled[0] = bride.cancellation;
+    if (groom.manglik) result.cancelled[1] = groom.cancellation;
     return result;
 }
 
 PersonManglik StandingOf(const ManglikVerdicts& verdicts) {
     PersonManglik person;
-    bool anyKnown = false;
+    bool unknown = false;
     for (const ManglikVerdict& v : verdicts) {
-        anyKnown = anyKnown || v.known();
-        if (Stands(v)) ++person.standingReferences;
-        if (v.manglik && v.cancellation && !person.cancellation) {
+        if (!IsCounted(v.reference)) continue;
+        unknown = unknown || !v.known();
+        if (HasDosha(v)) {
+            ++person.standingReferences;
+            (v.reference == ManglikReference::Lagna ? person.fromLagna : person.fromMoon) = true;
+        } else if (v.manglik && v.cancellation && !person.cancellation) {
             person.cancelledReference = v.reference;
             person.cancellation = v.cancellation;
         }
     }
-    if (!anyKnown) {
-        person.standing = ManglikStanding::Unknown;
-    } else if (person.standingReferences > 0) {
+    if (person.standingReferences > 0) {
         person.standing = ManglikStanding::Manglik;
+    } else if (unknown) {
+        person.standing = ManglikStanding::Unknown;
     } else {
         person.standing = person.cancellation ? ManglikStanding::Cancelled : ManglikStanding::NotManglik;
     }
@@ -50,19 +54,20 @@ PersonManglik StandingOf(const ManglikVerdicts& verdicts) {
 
 ManglikComparison CompareManglik(const ManglikVerdicts& bride, const ManglikVerdicts& groom) {
     ManglikComparison result;
-    for (std::size_t r = 0; r < result.references.size(); ++r) result.references[r] = CompareVerdicts(bride[r], groom[r]);
     result.bride = StandingOf(bride);
     result.groom = StandingOf(groom);
-    const ManglikStanding b = result.bride.standing;
-    const ManglikStanding g = result.groom.standing;
-    if (b == ManglikStanding::Unknown || g == ManglikStanding::Unknown) return result;
-    const bool brideManglik = b == ManglikStanding::Manglik;
-    const bool groomManglik = g == ManglikStanding::Manglik;
-    if (brideManglik == groomManglik) {
-        result.overall = brideManglik ? ManglikBalance::BothBalanced : ManglikBalance::Neither;
-    } else {
-        result.overall = ManglikBalance::DoshaStands;
-        result.overallSide = brideManglik ? MatchSide::Bride : MatchSide::Groom;
+    const bool known =
+        result.bride.standing != ManglikStanding::Unknown && result.groom.standing != ManglikStanding::Unknown;
+    if (known) result.overall = Balance(result.bride.manglik(), result.groom.manglik(), result.overallSide);
+
+    for (std::size_t r = 0; r < result.references.size(); ++r) {
+        ReferenceComparison& one = result.references[r] = CompareVerdicts(bride[r], groom[r]);
+        // A lone dosha from the Lagna that the other's dosha from the Moon
+        // balances overall, or the other way round.
+        if (IsCounted(one.reference) && one.balance == ManglikBalance::One && result.overall == ManglikBalance::Both) {
+            one.balancedFrom =
+                one.reference == ManglikReference::Lagna ? ManglikReference::Moon : ManglikReference::Lagna;
+        }
     }
     return result;
 }

@@ -4,6 +4,7 @@
 #include "astro/ChartTexts.h"
 #include "astro/Moon.h"
 #include "astro/Planets.h"
+#include "astro/TimeScales.h"
 #include "reading/ChartCells.h"
 #include "reading/Summary.h"
 #include "retro/Retrogrades.h"
@@ -31,6 +32,14 @@ void ComputeReading(Reading& reading) {
     reading.evaluations[static_cast<std::size_t>(ManglikReference::Lagna)].window = window.lagna;
     reading.evaluations[static_cast<std::size_t>(ManglikReference::Moon)].window = window.moon;
     reading.marsToBoundary = window.marsToBoundary;
+    reading.marsNearEdge = window.marsNearEdge;
+
+    const BirthData& birth = reading.birthData;
+    const double moonDeg = chart.bodies[kMoon].longitudeDeg;
+    reading.moment = {chart.julianDayNumber - 0.5 + chart.universalTime / 24.0, OffsetUsedSeconds(birth)};
+    reading.dashaBalance = DashaBalanceAt(moonDeg);
+    reading.panchang = ComputePanchang(reading.moment, ObserverLatitude(birth), -ObserverLongitude(birth),
+                                       chart.bodies[kSun].longitudeDeg, moonDeg);
 }
 
 }  // namespace varelio

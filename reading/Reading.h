@@ -1,10 +1,12 @@
 // One whole reading from BirthData: engine, retrograde marks, texts, summary,
 // Rasi chart cells, the Manglik verdicts and their birth-time windows, in the
-// driver's order.
+// driver's order; then the dasha balance and the birth's Panchang.
 #pragma once
 
 #include "astro/Records.h"
 #include "astro/Signs.h"
+#include "kundli/Panchang.h"
+#include "kundli/Vimshottari.h"
 #include "manglik/Manglik.h"
 #include "reading/VerdictWindow.h"
 
@@ -29,6 +31,15 @@ struct Reading {
     std::array<Evaluation, kManglikReferences.size()> evaluations;  // Lagna, Moon, Venus
     // Whole arc-minutes (cut) from Mars to the nearer edge of its sign.
     int marsToBoundary = 0;
+    // Where within the windows' search Mars comes within its error of an edge.
+    MarsNearEdge marsNearEdge;
+    // The birth's moment and the clock it was told by: the dasha's dates and
+    // the Panchang's times are read on that clock.
+    ClockMoment moment;
+    // The periods themselves are made from these two when asked for
+    // (Mahadashas, SubPeriods in kundli/Vimshottari.h).
+    DashaBalance dashaBalance;
+    BirthPanchang panchang;
 
     const Evaluation& of(ManglikReference reference) const {
         return evaluations[static_cast<std::size_t>(reference)];
@@ -38,7 +49,7 @@ struct Reading {
 // Runs every step after the form has been copied into reading.birthData:
 // ComputeAngles, ComputeMoon, ComputePlanets, MarkRetrogrades, the texts, the
 // summary, the chart cells, EvaluateManglik from the ascendant, the Moon and
-// Venus, and the verdicts' birth-time windows.
+// Venus, the verdicts' birth-time windows, the dasha balance and the Panchang.
 void ComputeReading(Reading& reading);
 
 }  // namespace varelio

@@ -512,11 +512,61 @@ ReferenceWindow WindowOf(ShiftedBirths& births, Track& reference, const Track& m
     return window;
 }
 
-int ArcMinutesToBoundary(double longitudeDeg) {
+// Arc-minutes from a longitude to the nearer edge of its sign; none without a sign.
+std::optional<double> ArcMinutesToEdge(double longitudeDeg) {
     const std::optional<int> sign = SignOfLongitude(longitudeDeg);
-    if (!sign) return 0;
+    if (!sign) return std::nullopt;
     const double into = (std::fabs(longitudeDeg) - 30.0 * *sign) * 60.0;
-    return static_cast<int>(std::floor(std::fmin(into, 30.0 * 60.0 - into)));
+    return std::fmin(into, 30.0 * 60.0 - into);
+}
+
+int ArcMinutesToBoundary(double longitudeDeg) {
+    const std::optional<double> toEdge = ArcMinutesToEdge(longitudeDeg);
+    return toEdge ? static_cast<int>(std::floor(*toEdge)) : 0;
+}
+
+// The nearest minute on each side where Mars is within its error of a sign's
+// edge. Mars closes on an edge by at most kMarsFastestDegPerMinute, so the
+// minutes it cannot reach one in are stepped over: most births look at none
+// but the entered one.
+MarsNearEdge FindMarsNearEdge(ShiftedBirths& births, double longitude) {
+    constexpr double kFastestArcMinutes = kMarsFastestDegPerMinute * 60.0;
+    MarsNearEdge near;
+    for (const int direction : {-1, 1}) {
+        std::optional<NearEdgeMinute>& found = direction < 0 ? near.before : near.after;
+        int k = 0;
+        while (k <= kRange) {
+            const std::optional<double> toEdge =
+                ArcMinutesToEdge(k == 0 ? longitude : births.LongitudeAt(Body::Mars, direction * k));
+            if (!toEdge) break;
+            const double beyond = *toEdge - kMarsErrorArcMinutes;
+            if (beyond <= 0) {
+                found = NearEdgeMinute{k};
+                births.ClockAt(direction * k, found->minute, found->day);
+                break;
+            }
+            k += std::max(1, static_cast<int>(std::floor(beyond / kFastestArcMinutes)));
+        }
+    }
+    return near;
+}
+
+// Marks the ends whose stretch from the entered time reaches a minute where
+// Mars is near an edge, and a verdict that Mars across its nearer edge turns.
+void MarkMarsNearEdge(ReferenceWindow& window, const MarsNearEdge& near, int referenceSign, double marsLongitude) {
+    const auto mark = [](WindowEnd& end, const std::optional<NearEdgeMinute>& nearAt) {
+        const int reach = end.minutesToChange.value_or(kRange);
+        end.approximate = end.setBy == WindowEndCause::Mars || (nearAt && nearAt->minutesAway <= reach);
+    };
+    mark(window.from, near.before);
+    mark(window.to, near.after);
+    const int mars = SignOf(marsLongitude);
+    if (!near.atEnteredTime() || referenceSign == kNoSign || mars == kNoSign) return;
+    const bool early = std::fabs(marsLongitude) - 30.0 * mars < 15.0;
+    const int across = (mars + (early ? kSignCount - 1 : 1)) % kSignCount;
+    const int verdict = VerdictOf(window.house);
+    const int acrossVerdict = VerdictOf(HouseOf(referenceSign, across));
+    window.verdictMayDiffer = verdict >= 0 && acrossVerdict >= 0 && verdict != acrossVerdict;
 }
 
 }  // namespace
@@ -536,7 +586,11 @@ VerdictWindow ComputeVerdictWindow(const BirthData& birth, const ChartState& cha
     VerdictWindow window;
     window.lagna = WindowOf(births, ascendant, mars);
     window.moon = WindowOf(births, moon, mars);
-    window.marsToBoundary = ArcMinutesToBoundary(chart.bodies[kMars].longitudeDeg);
+    const double marsLongitude = chart.bodies[kMars].longitudeDeg;
+    window.marsToBoundary = ArcMinutesToBoundary(marsLongitude);
+    window.marsNearEdge = FindMarsNearEdge(births, marsLongitude);
+    MarkMarsNearEdge(window.lagna, window.marsNearEdge, ascendant.sign, marsLongitude);
+    MarkMarsNearEdge(window.moon, window.marsNearEdge, moon.sign, marsLongitude);
     return window;
 }
 

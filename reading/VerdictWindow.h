@@ -5,6 +5,7 @@
 // verdict.
 #pragma once
 
+#include "astro/Planets.h"
 #include "astro/Records.h"
 
 #include <optional>
@@ -16,10 +17,6 @@ namespace varelio {
 inline constexpr int kWindowSearchMinutes = 180;
 // A different verdict this close to the entered time earns a warning.
 inline constexpr int kTimeWarningMinutes = 15;
-// How far the engine's Mars may be from the sky, in arc-minutes: the worst
-// of the 202 moments of 1901 to 2050 that tests/astro compares with the Swiss
-// Ephemeris is 2.8'.
-inline constexpr double kMarsErrorArcMinutes = 3;
 
 // What ends a window on one side: a change of the ascendant's, the Moon's or
 // Mars's sign, or the end of the search.
@@ -39,12 +36,39 @@ struct WindowEnd {
     int uncertaintyMinutes = 0;
     // Mars's house changes nearer on this side, to one with the same verdict.
     bool houseChangesFirst = false;
+    // The sky's end may lie elsewhere: it is set by Mars, or Mars comes within
+    // kMarsErrorArcMinutes of a sign's edge somewhere from the entered time to
+    // the birth with the other verdict (to the search's end at the limit), so
+    // the sky's Mars may change sign there and bring or take away a change of
+    // verdict.
+    bool approximate = false;
 };
 
 struct ReferenceWindow {
     int house = 0;  // house of Mars at the entered time; 0 when it cannot be counted
     WindowEnd from;
     WindowEnd to;
+    // Mars is within kMarsErrorArcMinutes of its sign's edge at the entered
+    // time, and in the sign across that edge the house from this reference
+    // gives the other verdict: the sky's verdict may be that one.
+    bool verdictMayDiffer = false;
+};
+
+// The nearest minute of the search on one side at which Mars is within
+// kMarsErrorArcMinutes of a sign's edge, where the sky's Mars may already
+// stand in the neighbouring sign.
+struct NearEdgeMinute {
+    int minutesAway = 0;  // from the entered time; 0 at it
+    int minute = 0;       // its local clock time and date, as a WindowEnd's
+    int day = 0;
+};
+
+// That minute on each side; none where Mars stays farther.
+struct MarsNearEdge {
+    std::optional<NearEdgeMinute> before;
+    std::optional<NearEdgeMinute> after;
+
+    bool atEnteredTime() const { return before && before->minutesAway == 0; }
 };
 
 struct VerdictWindow {
@@ -53,6 +77,7 @@ struct VerdictWindow {
     // Whole arc-minutes (cut) from Mars to the nearer boundary of its sign:
     // Mars 0° 20' into a sign gives 20, 29° 50' 30" gives 9.
     int marsToBoundary = 0;
+    MarsNearEdge marsNearEdge;
 };
 
 // The windows of a birth whose chart has its angles, Moon and planets

@@ -305,18 +305,28 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.vrl")));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.vrl")).constData(), 0600), 0);
-        // A file of zeros decodes to empty lines, yet is no reading.
+        // A file of zeros decodes to empty lines, yet is no reading; nor is a
+        // text file or an empty one.
         WriteFile(dir.filePath("zeros.vrl"), QByteArray(100000, '\0'));
+        WriteFile(dir.filePath("empty.vrl"), QByteArray());
 
         testing::DrivenProgram driven;
         InputWindow& input = driven.input();
         input.setFormValues(SampleForm());
-        for (const char* name : {"zeros.vrl", "pipe.vrl", "folder.vrl"}) {
+        const std::pair<const char*, const char*> refusals[] = {
+            {"zeros.vrl", "is not a saved reading: it holds bytes that no saved reading holds."},
+            {"empty.vrl", "is empty."},
+            {"pipe.vrl", "is not a regular file."},
+            {"folder.vrl", "is not a regular file."},
+        };
+        for (const auto& [name, reason] : refusals) {
             driven.dialogs.messages.clear();
-            driven.dialogs.setNextFileName(dir.filePath(QLatin1String(name)));
+            const QString path = dir.filePath(QLatin1String(name));
+            driven.dialogs.setNextFileName(path);
             testing::Child<QPushButton>(input, QStringLiteral("cmdOpen"))->click();
             QCOMPARE(driven.dialogs.messages.size(), 1);
-            QCOMPARE(driven.dialogs.messages[0].text, QStringLiteral("Please Check The File."));
+            QCOMPARE(driven.dialogs.messages[0].text,
+                     QStringLiteral("Please Check The File.\n\"%1\" %2").arg(path, QLatin1String(reason)));
             QCOMPARE(driven.dialogs.messages[0].title, QStringLiteral("Varelio"));
             QVERIFY(driven.dialogs.messages[0].icon == MessageIcon::Error);
             QVERIFY(driven.program().readingWindow() == nullptr);
@@ -455,7 +465,7 @@ private slots:
         QCOMPARE(SaveAsJpeg(nullptr, dialogs, window, lastSaved), dir.filePath("chart_001.jpg"));
         QCOMPARE(dialogs.fileRequests[2].initialName, chosen);
         // The reading view's fixed size, pixel for pixel at the usual 96 dots per inch.
-        QCOMPARE(clientSize, QSize(717, 490));
+        QCOMPARE(clientSize, QSize(717, 535));
         QCOMPARE(QImage(chosen).size(), (QSizeF(clientSize) * window.devicePixelRatioF()).toSize());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"chart.jpg", "chart_001.jpg"}));
         QVERIFY(dialogs.messages.isEmpty());

@@ -104,7 +104,8 @@ private slots:
     {
         DrivenProgram driven;
         for (const QString& section : {guide::kFields, guide::kTimeZone, guide::kCancellation,
-                                       guide::kBirthTimeWindow, guide::kMatching, guide::kFiles}) {
+                                       guide::kBirthTimeWindow, guide::kMatching, guide::kMatchingTerms,
+                                       guide::kFiles}) {
             QVERIFY2(SectionShown(HelpWindow::showSection(section), section), qPrintable(section));
         }
         QCOMPARE(HelpWindow::current()->windowTitle(), QStringLiteral("Varelio Help"));

@@ -7,12 +7,14 @@
 #include "VarelioVersion.h"
 #include "formats/English.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -46,12 +48,14 @@ private slots:
     void editingKeysAndShortcutsPass();
     void fourthDigitIsNotAccepted();
     void pastedTextOutsideTheRuleIsRefused();
+    void typedDigitsPickTheNumberTyped();
     void eachProblemShowsItsWordsIconAndFocus();
     void missingJpegWriterRefusesTheReading();
     void refusedFormChangesNothing();
     void formValuesRoundTrip();
     void placeLookUpChecksThenSearches();
     void closingTheInputWindowEndsTheProgram();
+    void controlQQuits();
     void opensWithTheFocusInTheName();
     void returnInAFieldRunsTheCalculation_data();
     void returnInAFieldRunsTheCalculation();
@@ -233,20 +237,72 @@ void InputWindowTest::pastedTextOutsideTheRuleIsRefused()
         {"txtLonMin", " 13", ""},         {"txtLatDeg", "28", "28"},    {"txtLonDeg", "1234", "123"},
         {"txtCity", "Delhi-6", ""},       {"txtName", "Ravi Kumar", "Ravi Kumar"},
         {"txtCity", "S\xC3\xA3o Paulo", "S\xC3\xA3o Paulo"}, {"txtName", "M\xC3\xBCller", ""},
+        {"txtCity", "Delhi, India", ""},
     };
     for (const Paste& p : pastes) {
         QLineEdit* target = field(p.field);
+        const bool refused = *p.kept == '\0';
+        const bool letters = target->maxLength() > 3;
+        const auto check = [&](bool told) {
+            QCOMPARE(target->text(), QString::fromUtf8(p.kept));
+            QCOMPARE(messages().size(), told ? 1 : 0);
+            messages().clear();
+            target->clear();
+        };
         target->clear();
         target->setFocus();
         QGuiApplication::clipboard()->setText(QString::fromUtf8(p.pasted));
         QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(target->text(), QString::fromUtf8(p.kept));
-        target->clear();
+        // A letter field's refusal gets its message; a number field's stays
+        // silent, as a fourth digit does.
+        check(refused && letters);
         target->insert(QString::fromUtf8(p.pasted));  // a drop or the context menu's paste
-        QCOMPARE(target->text(), QString::fromUtf8(p.kept));
+        check(refused && letters);
+        // An input method's commit is typing: refused, it gets the message.
+        QInputMethodEvent committed;
+        committed.setCommitString(QString::fromUtf8(p.pasted));
+        QCoreApplication::sendEvent(target, &committed);
+        check(refused);
     }
-    // The refusal is silent: only a typed key gets a message.
-    QCOMPARE(messages().size(), 0);
+}
+
+// Digits typed on a closed or open list pick the number typed, not the next
+// entry that starts with them; a pause starts a new number.
+void InputWindowTest::typedDigitsPickTheNumberTyped()
+{
+    struct Typing {
+        const char* list;
+        int shown;
+        const char* keys;
+        const char* picked;
+    };
+    const Typing typings[] = {
+        {"cboDate", 0, "1", "1"},      {"cboDate", 0, "31", "31"},  {"cboDate", 4, "35", "5"},
+        {"cboMinute", 15, "5", "5"},   {"cboMinute", 15, "05", "5"}, {"cboHour", 0, "23", "23"},
+        {"cboYear", 0, "1985", "1985"}, {"cboYear", 0, "2", "2000"}, {"cboDate", 0, "3 1", "1"},
+    };
+    const int interval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(100);  // a short pause, to keep the test short
+    for (const Typing& t : typings) {
+        auto* list = Child<QComboBox>(input(), QLatin1String(t.list));
+        list->setCurrentIndex(t.shown);
+        for (const char* key = t.keys; *key; ++key) {
+            if (*key == ' ')
+                QTest::qWait(150);
+            else
+                QTest::keyClick(list, *key);
+        }
+        QCOMPARE(list->currentText(), QLatin1String(t.picked));
+        QTest::qWait(150);
+    }
+    auto* day = Child<QComboBox>(input(), QStringLiteral("cboDate"));
+    day->setCurrentIndex(0);
+    day->showPopup();
+    QTest::keyClicks(day->view(), QStringLiteral("1"));
+    QTest::keyClick(day->view(), Qt::Key_Return);
+    QApplication::setKeyboardInputInterval(interval);
+    QCOMPARE(day->currentText(), QStringLiteral("1"));
+    QVERIFY(messages().isEmpty());
 }
 
 void InputWindowTest::eachProblemShowsItsWordsIconAndFocus()
@@ -420,6 +476,14 @@ void InputWindowTest::closingTheInputWindowEndsTheProgram()
     QSignalSpy finished(&program(), &Application::finished);
     input().close();
     QCOMPARE(finished.size(), 1);
+}
+
+void InputWindowTest::controlQQuits()
+{
+    QSignalSpy finished(&program(), &Application::finished);
+    QTest::keyClick(field("txtCity"), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!input().isVisible());
 }
 
 void InputWindowTest::opensWithTheFocusInTheName()

@@ -1,10 +1,12 @@
 // The match window: its sides from the current reading, a saved reading and
-// a birth entered in the input window give the core's match; Export As Text
+// a birth entered in the input window give the core's match, its conclusion
+// first; the last pair comes back after the window closed; Export As Text
 // writes the match's text file, Save As PDF one page with its words
-// (pdftotext from poppler-utils); every button has a key of its own and
-// Escape closes the window.
+// (pdftotext from poppler-utils); every button has a key of its own and lies
+// on a small screen, the terms are explained, and Escape closes the window.
 #include "AppTestSupport.h"
 
+#include "app/HelpWindow.h"
 #include "app/MatchWindow.h"
 #include "app/Printing.h"
 #include "app/Wording.h"
@@ -17,6 +19,9 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -63,7 +68,9 @@ void CompareSheet(MatchWindow& window, const Match& expected)
         QCOMPARE(Text(window, QStringLiteral("lblReason%1").arg(k)), KootaReasonText(a, a.kootas[k].koota));
     }
     QCOMPARE(Text(window, QStringLiteral("lblTotal")), TotalLine(a));
+    QCOMPARE(Text(window, QStringLiteral("lblConclusion")), ConclusionLine(expected.conclusion));
     QCOMPARE(Text(window, QStringLiteral("lblOverall")), OverallLine(expected.manglik));
+    QCOMPARE(Text(window, QStringLiteral("lblManglikCounted")), ManglikCountedLine());
     for (std::size_t r = 0; r < expected.manglik.references.size(); ++r)
         QCOMPARE(Text(window, QStringLiteral("lblComparison%1").arg(r)), ComparisonLine(expected.manglik.references[r]));
 }
@@ -87,6 +94,9 @@ private slots:
     void aBirthEnteredComesBackToItsSide();
     void textFileAndPdfOfTheMatch();
     void keysOfTheirOwnAndEscapeCloses();
+    void theLastPairIsKeptWhenTheWindowCloses();
+    void everythingIsReachableOnASmallScreen();
+    void termsAreExplained();
 };
 
 void MatchWindowTest::sidesFromTheCurrentAndASavedReading()
@@ -119,7 +129,8 @@ void MatchWindowTest::sidesFromTheCurrentAndASavedReading()
     Child<QPushButton>(*window, QStringLiteral("cmdGroomSaved"))->click();
     QCOMPARE(driven.dialogs.messages.size(), 1);
     QCOMPARE(driven.dialogs.messages[0].text,
-             QStringLiteral("The groom's reading cannot be computed: Please Enter Your Name"));
+             QStringLiteral("The groom's reading cannot be computed: Please Enter Your Name\nFrom the reading file "
+                            "\"%1\".").arg(namelessFile));
     QVERIFY(!window->reading(MatchSide::Groom));
 
     driven.dialogs.setNextFileName(groomFile);
@@ -216,6 +227,7 @@ void MatchWindowTest::textFileAndPdfOfTheMatch()
     const QString words = PdfText(pdf).simplified();
     // The page is the sheet the first test reads line by line; here, that it reaches the paper.
     const QStringList expected = {QStringLiteral("Asha Rao"), QStringLiteral("Ravi Kumar"),
+                                  QString::fromStdString(english::ConclusionLine(window.match()->conclusion)),
                                   QString::fromStdString(english::TotalLine(*window.match()->ashtakoota)),
                                   QString::fromStdString(english::OverallLine(window.match()->manglik))};
     for (const QString& word : expected)
@@ -244,6 +256,73 @@ void MatchWindowTest::keysOfTheirOwnAndEscapeCloses()
     }
     QTest::keyClick(&window, Qt::Key_Escape);
     QVERIFY(!window.isVisible());
+}
+
+void MatchWindowTest::theLastPairIsKeptWhenTheWindowCloses()
+{
+    QTemporaryDir dir;
+    const QString groomFile = SaveReading(dir, GroomForm(), "ravi.vrl");
+    DrivenProgram driven;
+    ReadingWindow* reading = driven.calculate(WorkedExampleForm());
+    QVERIFY(reading);
+    Child<QAction>(*reading, QStringLiteral("mnuMatch"))->trigger();
+    MatchWindow* window = driven.program().matchWindow();
+    Child<QPushButton>(*window, QStringLiteral("cmdBrideCurrent"))->click();
+    driven.dialogs.setNextFileName(groomFile);
+    Child<QPushButton>(*window, QStringLiteral("cmdGroomSaved"))->click();
+    const Match before = window->match().value();
+    window->close();
+    QTRY_VERIFY(!driven.program().matchWindow());
+    QCOMPARE(driven.program().matchReading(MatchSide::Groom)->birthData.name, GroomForm().name);
+
+    Child<QAction>(*reading, QStringLiteral("mnuMatch"))->trigger();
+    window = driven.program().matchWindow();
+    QVERIFY(window);
+    QCOMPARE(window->reading(MatchSide::Bride)->birthData.name, WorkedExampleForm().name);
+    QCOMPARE(window->reading(MatchSide::Groom)->birthData.name, GroomForm().name);
+    QVERIFY(Child<QPushButton>(*window, QStringLiteral("cmdSaveAsPDF"))->isEnabled());
+    CompareSheet(*window, before);
+}
+
+// At 1024 x 768 (ctest's app.tst_matchwindow.1024x768) and on the smaller
+// default screen, the window lies on the screen with room for a title bar, and
+// every button lies inside it.
+void MatchWindowTest::everythingIsReachableOnASmallScreen()
+{
+    ScriptedDialogs dialogs;
+    MatchWindow window(dialogs);
+    window.setReading(MatchSide::Bride, samples::ReadingOf(WorkedExampleForm()));
+    window.setReading(MatchSide::Groom, samples::ReadingOf(GroomForm()));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect available = window.screen()->availableGeometry();
+    QVERIFY2(available.contains(window.frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2").arg(available.width()).arg(available.height())));
+    QVERIFY2(window.frameGeometry().height() + 40 <= available.height(),
+             qPrintable(QStringLiteral("%1 of %2").arg(window.frameGeometry().height()).arg(available.height())));
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        const QRect inWindow(button->mapTo(&window, QPoint()), button->size());
+        QVERIFY2(button->isVisible() && window.rect().contains(inWindow), qPrintable(button->objectName()));
+    }
+    // The page scrolls to its end.
+    auto* area = Child<QScrollArea>(window, QStringLiteral("sheetArea"));
+    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+}
+
+void MatchWindowTest::termsAreExplained()
+{
+    ScriptedDialogs dialogs;
+    MatchWindow window(dialogs);
+    window.setReading(MatchSide::Bride, samples::ReadingOf(WorkedExampleForm()));
+    window.setReading(MatchSide::Groom, samples::ReadingOf(GroomForm()));
+    // The varna names, the nadi names and the dosha's percentage, where a family meets them.
+    QVERIFY(Child<QLabel>(window, QStringLiteral("lblKoota0"))->toolTip().contains(QStringLiteral("Brahmin")));
+    QVERIFY(Child<QLabel>(window, QStringLiteral("lblReason7"))->toolTip().contains(QStringLiteral("Madhya")));
+    QVERIFY(Child<QLabel>(window, QStringLiteral("lblBrideVerdict0"))->toolTip().contains(QStringLiteral("100%")));
+    Child<QPushButton>(window, QStringLiteral("cmdTerms"))->click();
+    QVERIFY(HelpWindow::current());
+    QCOMPARE(HelpWindow::current()->section(), guide::kMatchingTerms);
+    HelpWindow::destroy();
 }
 
 QTEST_MAIN(MatchWindowTest)

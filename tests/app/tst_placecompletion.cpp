@@ -32,7 +32,7 @@ private slots:
 
     void pickedPlaceFillsTheFormAndFollowsTheDate();
     void handEditsKeepTheNoteAndStopFollowingTheDate();
-    void aCityTypedOverThePlaceSaysItsPlaceIsStillThere();
+    void aCityTypedOverThePlaceEmptiesIt();
     void anOffsetNoRowGivesGoesIntoTheExactOffset();
     void anOldNameFindsTheCity();
     void aBirthEnteredForTheMatchGivesThePlaceBack();
@@ -109,10 +109,16 @@ void PlaceCompletionTest::pickedPlaceFillsTheFormAndFollowsTheDate()
                                             "time recorded in it, enter +04:51"));
     list("cboHour")->setCurrentIndex(24);  // the midnight ending 1 March 1943 counts too
     QVERIFY(Child<QCheckBox>(input(), "chkDST")->isChecked());
-    // Bombay Time in 1950, no row of its own: the exact offset holds it.
+    // Bombay Time in 1950, no row of its own: the exact offset holds it, and
+    // the zone box does not pass the nearest row off as Bombay's.
+    QComboBox* zone = list("cboTimeZone");
+    QCOMPARE(zone->accessibleDescription(), QString());
     list("cboYear")->setCurrentIndex(1950 - 1901);
     QCOMPARE(placeFields(), QStringLiteral("Mumbai|Maharashtra|India|19 4 N|72 53 E|64|no DST|+04:51"));
     QVERIFY(!red());
+    QCOMPARE(zone->accessibleDescription(), QStringLiteral("Not used: the exact UTC offset applies"));
+    zone->activated(34);  // a row chosen by hand empties the offset
+    QCOMPARE(zone->accessibleDescription(), QString());
 }
 
 // A hand edit keeps the note, which says the zone no longer follows the date;
@@ -145,22 +151,33 @@ void PlaceCompletionTest::handEditsKeepTheNoteAndStopFollowingTheDate()
     QVERIFY(note()->text().isEmpty());
 }
 
-// A city the finder does not know, typed over the place picked: the place's
-// coordinates and zone are still in the form, and the note says so in red
-// until they are changed or another place is picked.
-void PlaceCompletionTest::aCityTypedOverThePlaceSaysItsPlaceIsStillThere()
+// A city typed over the place picked empties the place's other fields, so no
+// reading pairs the new city with the old place; typed back, they return;
+// anything else entered then gives the place up.
+void PlaceCompletionTest::aCityTypedOverThePlaceEmptiesIt()
 {
     QVERIFY(pick(QStringLiteral("New Y"), QStringLiteral("New York, New York, United States of America")));
+    const QString newYork = placeFields();
     type(QStringLiteral("Kasauli"));
-    QCOMPARE(note()->text(), QStringLiteral("Latitude, longitude and time zone are still those of New York, New York, "
-                                            "United States of America: change them or pick the new place"));
+    // The zone row and the DST box stay (the list has no empty row); the note asks to check them.
+    QCOMPARE(placeFields(), QStringLiteral("Kasauli|||  N|  W|") + newYork.section(QLatin1Char('|'), 5));
+    QCOMPARE(note()->text(), QStringLiteral("The city no longer names New York, New York, United States of America, "
+                                            "so its state, country, latitude, longitude and exact offset were "
+                                            "emptied: pick the new city from the list, or enter them and check the "
+                                            "time zone"));
     QVERIFY(red());
+    Child<QPushButton>(input(), "cmdCalculate")->click();
+    QVERIFY(driven_->program().readingWindow() == nullptr);
+    QCOMPARE(driven_->dialogs.messages.value(0).text, QStringLiteral("Please Enter Degree of Latitude"));
+
     type(QStringLiteral("new york"));  // names the place again
+    QCOMPARE(placeFields(), QString(newYork).replace(0, 8, QStringLiteral("new york")));
     QVERIFY(note()->text().startsWith(QStringLiteral("America/New_York on ")));
     type(QStringLiteral("Kasauli"));
     field("txtLatDeg")->setText(QStringLiteral("30"));
-    QVERIFY2(note()->text().endsWith(QStringLiteral("no longer follows the date")), qPrintable(note()->text()));
-    QVERIFY(!red());
+    QVERIFY(note()->text().isEmpty());
+    type(QStringLiteral("New York"));  // the place was given up: nothing comes back
+    QVERIFY(field("txtState")->text().isEmpty());
     QVERIFY(pick(QStringLiteral("Mumb"), QStringLiteral("Mumbai, Maharashtra, India")));
     QVERIFY(note()->text().startsWith(QStringLiteral("Asia/Kolkata on ")) && !red());
 }

@@ -1,6 +1,7 @@
 // The reading view's Manglik interpretation: the companion's sentences for
 // each reference's birth-time window between the Moon's box and the note, a
-// warning in red where a birth a few minutes off gets the other verdict, the
+// warning in red where a birth a few minutes off gets the other verdict or
+// Mars within its error of a sign's edge makes the verdict or ends uncertain, the
 // cancellation under a box whose dosha is cancelled, a warning place note last;
 // every line whole, in the reading's font, none over another, the frame and the
 // view growing to hold them. The personal details' offset line.
@@ -43,10 +44,16 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays_data()
     QTest::addColumn<bool>("placeWarns");    // a place note in red under the verdicts' lines
     const FormValues worked = WorkedExampleForm();
     QTest::newRow("worked example") << worked << QStringList{"lblWindow0", "lblWindow1"} << false;
-    // Both windows end where Mars enters Aquarius, "to about 05:23, give or take 2 hours": the longest lines.
+    // Both windows end where Mars enters Aquarius, "to about 05:23, give or take 3 hours": the longest lines;
+    // Mars is within its error of the edge, so either verdict may be the other.
     QTest::newRow("ends set by Mars, the Moon's dosha cancelled")
-        << BornAt(worked, 2000, 2, 4, 4, 0) << QStringList{"lblCancelled1", "lblWindow0", "lblWarning0", "lblWindow1"}
+        << BornAt(worked, 2000, 2, 4, 4, 0)
+        << QStringList{"lblCancelled1", "lblWindow0", "lblMarsVerdict0", "lblWarning0", "lblWindow1", "lblMarsVerdict1",
+                       "lblMarsEdge"}
         << false;
+    // Mars nears the edge 65 minutes on: the Lagna's later end is approximate.
+    QTest::newRow("Mars near an edge later")
+        << BornAt(worked, 2000, 3, 14, 18, 31) << QStringList{"lblWindow0", "lblWindow1", "lblMarsEdge1"} << false;
     QTest::newRow("the Lagna's dosha cancelled")
         << BornAt(worked, 1959, 9, 1, 8, 0) << QStringList{"lblCancelled0", "lblWindow0", "lblWindow1"} << false;
     QTest::newRow("both warnings, a cancellation and the place note")
@@ -73,23 +80,29 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
         noted.emplace(reading, placeNote);
     ReadingView& view = placeWarns ? *noted : frame->readingView();
 
-    // The companion's sentences, and the text export's reason under "Dosha cancelled: ".
+    // Each line's sentence as the companion words it, and the text export's
+    // reason under "Dosha cancelled: ".
+    const auto english = [&](const QString& name) -> std::string {
+        const ManglikReference reference = name.endsWith('0') ? ManglikReference::Lagna : ManglikReference::Moon;
+        const Evaluation& evaluation = reading.of(reference);
+        const MarsNearEdge& near = reading.marsNearEdge;
+        if (name.startsWith(QLatin1String("lblCancelled")))
+            return "Dosha cancelled: " + english::CancellationReason(*evaluation.verdict.cancellation, reference);
+        if (name.startsWith(QLatin1String("lblWindow")))
+            return std::string(english::ReferenceName(reference)) + ": " + english::WindowText(*evaluation.window);
+        if (name.startsWith(QLatin1String("lblMarsVerdict")))
+            return english::VerdictMayDifferText(reference, !evaluation.verdict.manglik);
+        if (name.startsWith(QLatin1String("lblWarning")))
+            return english::TimeWarningText(*NearbyVerdictChange(*evaluation.window), reference);
+        if (name == QLatin1String("lblMarsEdge1"))
+            return english::MarsNearEdgeText(*near.after, true);
+        if (name.startsWith(QLatin1String("lblMarsEdge")))
+            return english::MarsNearEdgeText(*near.before, false);
+        return ZoneNoteText(placeNote).toStdString();
+    };
     QStringList expected;
-    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
-        if (const auto& cancellation = reading.of(reference).verdict.cancellation)
-            expected << QStringLiteral("Dosha cancelled: ") +
-                            QString::fromStdString(english::CancellationReason(*cancellation, reference));
-    }
-    for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
-        const std::optional<ReferenceWindow>& window = reading.of(reference).window;
-        QVERIFY(window);
-        expected << QString::fromStdString(std::string(english::ReferenceName(reference)) + ": " +
-                                           english::WindowText(*window));
-        if (const std::optional<TimeWarning> warning = NearbyVerdictChange(*window))
-            expected << QString::fromStdString(english::TimeWarningText(*warning, reference));
-    }
-    if (placeWarns)
-        expected << ZoneNoteText(placeNote);
+    for (const QString& name : lines)
+        expected << QString::fromStdString(english(name));
     QCOMPARE(expected.size(), lines.size());
 
     // Each whole, in the reading's font, top down: the Lagna's cancellation
@@ -113,10 +126,10 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
             QVERIFY2(place.top() > moonBox->geometry().bottom(), qPrintable(lines[i]));
         above = place.bottom();
         QCOMPARE(line->palette().color(QPalette::WindowText) == kErrorColour,
-                 lines[i].contains(QLatin1String("Warning")));
+                 lines[i].contains(QLatin1String("Warning")) || lines[i].startsWith(QLatin1String("lblMars")));
     }
     QVERIFY(note->y() > above);
-    QCOMPARE(view.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lbl(Window|Warning|Cancelled|ZoneWarning)"))).size(),
+    QCOMPARE(view.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lbl(Window|Warning|Cancelled|ZoneWarning|Mars)"))).size(),
              lines.size());
     // The captions stay as they are, cancelled or not.
     for (int i = 0; i < 6; ++i)
@@ -128,7 +141,7 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
     QVERIFY(interpretation->rect().contains(note->geometry()));
     QVERIFY(view.rect().contains(interpretation->geometry()));
     if (lines.size() <= 3)
-        QCOMPARE(view.size(), QSize(717, 490));
+        QCOMPARE(view.size(), QSize(717, 535));
 }
 
 // The zone row's offset, with DST, or the exact offset, on a line of its own

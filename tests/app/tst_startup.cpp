@@ -152,12 +152,22 @@ private slots:
         QVERIFY(driven.dialogs.messages.isEmpty());
     }
 
+    // A bad file given at the start, or handed to the running copy, gets a
+    // message that names it; the input window stays, with its form as it was
+    // when the file is no reading.
     void badFileKeepsTheInputWindow_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << "missing.vrl" << "Could not read the file \"%1\".";
-        QTest::newRow("refused by the checks") << "nameless.vrl" << "Please Enter Your Name";
+        QTest::newRow("missing") << "missing.vrl" << "Could not read the file \"%1\".\nNo such file or directory";
+        QTest::newRow("a text file") << "notes.vrl"
+                                     << "Please Check The File.\n\"%1\" is not a saved reading: its name holds a "
+                                        "control character.";
+        QTest::newRow("refused by the checks") << "nameless.vrl"
+                                               << "Please Enter Your Name\nFrom the reading file \"%1\".";
+        QTest::newRow("a bad 18th line") << "offset.vrl" << "Please Enter the Exact UTC Offset as +HH:MM, from -14:00 "
+                                                             "to +14:00, or leave it empty\nFrom the reading file "
+                                                             "\"%1\".";
     }
     void badFileKeepsTheInputWindow()
     {
@@ -169,16 +179,35 @@ private slots:
         if (name == QLatin1String("nameless.vrl")) {
             form.name.clear();
             WriteReadingFile(path, form);
+        } else if (name == QLatin1String("offset.vrl")) {
+            WriteReadingFile(path, form);
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::Append));
+            out.write(EncodeLine("+5 IST").append("\r\n").c_str());
+        } else if (name == QLatin1String("notes.vrl")) {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write("Shopping list\nrice, dal\n");
         }
 
         DrivenProgram driven(path);
         QCOMPARE(driven.dialogs.messages.size(), 1);
         const ShownMessage& shown = driven.dialogs.messages[0];
-        QVERIFY2(shown.text.startsWith(message.arg(path)), qPrintable(shown.text));
+        QCOMPARE(shown.text, message.arg(path));
         QCOMPARE(shown.title, QStringLiteral("Varelio"));
         QVERIFY(shown.icon == MessageIcon::Error);
         QVERIFY(driven.program().readingWindow() == nullptr);
         QVERIFY(driven.input().isVisible());
+
+        DrivenProgram running;
+        FormValues before = WorkedExampleForm();
+        before.name = "Kiran Das";
+        running.input().setFormValues(before);
+        running.program().openHandedFile(path);
+        QCOMPARE(running.dialogs.messages.size(), 1);
+        QCOMPARE(running.dialogs.messages[0].text, message.arg(path));
+        if (name == QLatin1String("notes.vrl"))
+            QCOMPARE(Describe(running.input().formValues()), Describe(before));
     }
 };
 

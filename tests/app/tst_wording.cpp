@@ -126,7 +126,11 @@ void WordingTest::windowsSayWhatTheCompanionSays()
         ReferenceWindow acrossMidnight = sameDay;
         acrossMidnight.from.day = -1;
         acrossMidnight.to.day = 1;
-        std::vector<ReferenceWindow> windows = {sameDay, open, acrossMidnight};
+        ReferenceWindow nearEdge = acrossMidnight;
+        ReferenceWindow openNearEdge = open;
+        nearEdge.from.approximate = nearEdge.to.approximate = true;
+        openNearEdge.from.approximate = openNearEdge.to.approximate = true;
+        std::vector<ReferenceWindow> windows = {sameDay, open, acrossMidnight, nearEdge, openNearEdge};
         for (const int uncertainty : {1, 45, 60, 150, 2000, 1440 * 3}) {
             ReferenceWindow byMars = acrossMidnight;
             byMars.from.setBy = byMars.to.setBy = WindowEndCause::Mars;
@@ -136,6 +140,8 @@ void WordingTest::windowsSayWhatTheCompanionSays()
         }
         for (const ReferenceWindow& window : windows)
             QCOMPARE(WindowLine(reference, window), FromStd(name + ": " + english::WindowText(window)));
+        for (const bool manglik : {false, true})
+            QCOMPARE(VerdictMayDifferLine(reference, manglik), FromStd(english::VerdictMayDifferText(reference, manglik)));
         for (const TimeWarning& warning : {TimeWarning{1, true, true}, TimeWarning{1, false, false},
                                            TimeWarning{6, true, false}, TimeWarning{15, false, true}})
             QCOMPARE(TimeWarningLine(reference, warning), FromStd(english::TimeWarningText(warning, reference)));
@@ -151,6 +157,9 @@ void WordingTest::windowsSayWhatTheCompanionSays()
     }
     for (const Division& division : kDivisions)
         QCOMPARE(ChartName(division.chart), FromStd(std::string(english::ChartName(division.chart))));
+    for (const auto& [near, later] : {std::pair{NearEdgeMinute{0, 600, 0}, false}, {NearEdgeMinute{95, 1050, 0}, true},
+                                      {NearEdgeMinute{40, 1430, -1}, false}})
+        QCOMPARE(MarsNearEdgeLine(near, later), FromStd(english::MarsNearEdgeText(near, later)));
 
     ZoneNote chosen;
     chosen.kind = ZoneNote::Kind::Chosen;
@@ -205,8 +214,21 @@ void WordingTest::windowsSayWhatTheCompanionSaysOfAMatch()
             QCOMPARE(TotalLine(a), FromStd(english::TotalLine(a)));
             for (int d = 0; d < a.doshaCount; ++d)
                 QCOMPARE(DoshaLine(a.doshas[d], a), FromStd(english::DoshaLine(a.doshas[d], a)));
+            // The conclusion over every Manglik outcome.
+            ManglikComparison manglik;
+            for (const ManglikBalance overall : {ManglikBalance::Unknown, ManglikBalance::Neither, ManglikBalance::Both,
+                                                 ManglikBalance::One}) {
+                manglik.overall = overall;
+                manglik.overallSide = overall == ManglikBalance::One ? std::optional(g % 2 ? MatchSide::Groom : MatchSide::Bride)
+                                                                     : std::nullopt;
+                const MatchConclusion c = ConcludeMatch(manglik, a);
+                QCOMPARE(ConclusionLine(c), FromStd(english::ConclusionLine(c)));
+            }
         }
     }
+    const MatchConclusion noAshtakoota = ConcludeMatch(ManglikComparison{}, std::nullopt);
+    QCOMPARE(ConclusionLine(noAshtakoota), FromStd(english::ConclusionLine(noAshtakoota)));
+    QCOMPARE(ManglikCountedLine(), FromStd(std::string(english::HeadingText(english::MatchHeading::ManglikCounted))));
     QCOMPARE(MoonLine(BodyPosition{}), FromStd(english::MoonLine(BodyPosition{})));
 
     // The cancellation's reason is the reading's own, checked with its line above.

@@ -130,7 +130,7 @@ TEST(ComputeChart, DelhiMillennium) {
 
     const char* expected[kBodyTableSlots] = {
         "16 Sag 31", "19 Lib 27", "08 Sag 02", "07 Sco 42", "04 Aqu 07", "01 Ari 29",
-        "16 Ari 21", "10 Can 15", "10 Cap 15", "16 Gem 21", "03 Pis 36", "",
+        "16 Ari 21", "11 Can 10", "11 Cap 10", "16 Gem 21", "03 Pis 36", "",
     };
     const char* english[kBodyTableSlots] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter",
                                             "Saturn", "Rahu", "Ketu", "Ascendant", "Midheaven", ""};
@@ -141,7 +141,7 @@ TEST(ComputeChart, DelhiMillennium) {
         EXPECT_EQ(chart.bodyNames[k], english[k]) << "body " << k;
         EXPECT_EQ(chart.bodyNamesSanskrit[k], sanskrit[k]) << "body " << k;
     }
-    EXPECT_NEAR(RahuLongitude(0.0, chart.ayanamsa), 100.2607, 5e-5);
+    EXPECT_NEAR(RahuLongitude(0.0, chart.ayanamsa), 125.04452 + chart.ayanamsa, 1e-9);
     EXPECT_EQ(FormatLongForm(chart.bodies[kSun].longitudeDeg), "16\u00B0 31' 4\" Sag");
 }
 
@@ -182,6 +182,12 @@ TEST(SiderealLongitudes, AreTheValuesBehindTheTexts) {
             EXPECT_EQ(SiderealLongitudeDeg(kElementSaturn, birth), chart.bodies[kSaturn].longitudeDeg);
         }
     }
+}
+
+// The mean node of Meeus, Astronomical Algorithms (2nd ed.), example 22.a:
+// 1987 April 10 at 0h, 11.2531 degrees (tropical, so no ayanamsa).
+TEST(RahuLongitude, IsTheMeanNodeOfTheBooksWorkedExample) {
+    EXPECT_NEAR(RahuLongitude(DaysSinceJ2000(1987, 4, 10, 0, 0), 0.0), 11.2531, 5e-5);
 }
 
 // Ketu is always Rahu plus 180 degrees: the same minutes, the opposite sign.

@@ -232,12 +232,12 @@ TEST_F(Batch, TenThousandRowsEqualSingleReadingsInInputOrder) {
 
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string expected;
-        AppendReadingJson(ReadingOf(births[i]), JsonLayout::Compact, expected);
+        AppendReadingJson(ReadingOf(births[i]), JsonLayout::Compact, expected, kBatchDashaDepth);
         ASSERT_EQ(lines[i], expected) << "row of birth " << i;
     }
     // A sample in full against the single reading's own JSON, compacted.
     for (std::size_t i = 0; i < lines.size(); i += 499) {
-        const CompanionRun single = RunCompanion(births[i].Arguments());
+        const CompanionRun single = RunCompanion(births[i].Arguments() << "--dasha-depth" << "1");
         ASSERT_EQ(single.exitCode, 0) << single.err;
         EXPECT_EQ(lines[i], QJsonDocument::fromJson(QByteArray::fromStdString(single.out))
                                 .toJson(QJsonDocument::Compact)
@@ -317,10 +317,10 @@ TEST_F(Batch, CsvOutputHasAHeaderAndOneRowPerGoodBirth) {
 
     const CsvRecords records = ReadCsv(run.out);
     ASSERT_EQ(records.records.size(), births.size() + 1);
-    EXPECT_EQ(records.records[0].fieldCount, 33u);
+    EXPECT_EQ(records.records[0].fieldCount, 42u);
     for (std::size_t i = 0; i < births.size(); ++i) {
         const CsvRecords::Record& record = records.records[i + 1];
-        ASSERT_EQ(record.fieldCount, 33u) << i;
+        ASSERT_EQ(record.fieldCount, 42u) << i;
         const auto field = [&](std::size_t f) { return std::string(records.Field(record, f)); };
         const Reading reading = ReadingOf(births[i]);
         const Birth& b = births[i];
@@ -354,6 +354,18 @@ TEST_F(Batch, CsvOutputHasAHeaderAndOneRowPerGoodBirth) {
             EXPECT_EQ(field(28 + static_cast<std::size_t>(planet - kMercury)),
                       reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? "yes" : "no");
         }
+        // The mahadasha at birth is the lord of the Moon's nakshatra.
+        EXPECT_EQ(QString::fromStdString(field(33)), QString::fromStdString(reading.summary.nakshatraLord).toLower());
+        const YearsMonthsDays balance = ToYearsMonthsDays(BalanceYears(reading.dashaBalance));
+        EXPECT_EQ(field(34) + " " + field(35) + " " + field(36),
+                  std::to_string(balance.years) + " " + std::to_string(balance.months) + " " +
+                      std::to_string(balance.days));
+        const BirthPanchang& p = reading.panchang;
+        EXPECT_EQ(field(37), std::to_string(p.tithi));
+        EXPECT_EQ(field(38), p.tithi <= 15 ? "shukla" : "krishna");
+        EXPECT_EQ(field(39) + " " + field(40) + " " + field(41),
+                  std::string(YogaKey(p.yoga)) + " " + std::string(KaranaKey(KaranaOf(p.karana))) + " " +
+                      std::string(WeekdayKey(p.day.weekday)));
     }
 }
 

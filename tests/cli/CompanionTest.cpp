@@ -51,13 +51,14 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
         "ayanamsa", "ascendant", "midheaven", "moonLongitude", "ayanamsaText", "ascendantText", "midheavenText",
         "moonPositionText", "moonNakshatraName", "moonRashiName", "moonSignName", "bodyNames", "bodyNamesSanskrit",
         "bodyPositionText", "summary", "manglik", "cancellation", "retrograde", "chart", "manglikFromVenus",
-        "verdictWindow", "bodies", "verdicts", "vargas"};
+        "verdictWindow", "bodies", "verdicts", "vargas", "offsetUsed", "dasha", "panchang", "traits"};
     expectedKeys.sort();
     EXPECT_EQ(json.keys(), expectedKeys) << "actual: " << json.keys().join(' ').toStdString();
     EXPECT_EQ(json["summary"].toObject().size(), 7);
     EXPECT_EQ(json["cancellation"].toObject().keys(), (QStringList{"lagna", "moon"}));
     EXPECT_EQ(json["verdicts"].toObject().keys(), (QStringList{"lagna", "moon", "venus"}));
     EXPECT_EQ(json["bodies"].toObject().size(), kBodyCount);
+    EXPECT_EQ(json["offsetUsed"].toObject(), (QJsonObject{{"chosenBy", "row"}, {"seconds", 19800}}));
 
     const std::pair<const char*, double> numbers[] = {
         {"julianDayNumber", c.julianDayNumber}, {"universalTime", c.universalTime}, {"centuries1900", c.centuries1900},
@@ -109,6 +110,42 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
 // "vargas": the sign of every body and the ascendant in the seven charts,
 // keyed as in "bodies", as the charts give them (their rules are the charts'
 // tests'). Through a day, so every sign turns up.
+// The Delhi birth: the Moon in Swati (Rahu's) in Libra, on a Saturday evening.
+TEST(Companion, DashaPanchangAndTraitsOfTheReading) {
+    const QJsonObject json = ParseJson(RunCompanion(DelhiArguments()).out);
+    const QJsonObject dasha = json["dasha"].toObject();
+    EXPECT_EQ(dasha["balance"]["lord"], QJsonValue("rahu"));
+    EXPECT_EQ(dasha["yearDays"], QJsonValue(365.25));
+    const QJsonArray periods = dasha["periods"].toArray();
+    ASSERT_EQ(periods.size(), 10);  // Rahu's part before birth comes round again at the end
+    EXPECT_EQ(periods.first()["start"], QJsonValue("2000-01-01"));
+    EXPECT_EQ(periods.last()["lord"], QJsonValue("rahu"));
+    EXPECT_EQ(periods.last()["end"], QJsonValue("2120-01-02"));  // 120 years of 365.25 days
+    EXPECT_EQ(periods[1]["lord"], QJsonValue("jupiter"));
+    EXPECT_EQ(periods[1]["antardashas"].toArray().size(), 9);
+    EXPECT_EQ(periods[1]["antardashas"][0]["lord"], QJsonValue("jupiter"));
+    EXPECT_FALSE(periods[1]["antardashas"][0].toObject().contains("pratyantardashas"));
+
+    const QJsonObject panchang = json["panchang"].toObject();
+    EXPECT_EQ(panchang["weekday"], QJsonValue("saturday"));
+    EXPECT_EQ(panchang["daylight"], QJsonValue("riseAndSet"));
+    EXPECT_EQ(panchang["sunrise"], QJsonValue("2000-01-01T07:14"));
+    EXPECT_EQ(panchang["tithi"].toObject(), (QJsonObject{{"name", "ekadashi"}, {"number", 26}}));  // Krishna Ekadashi
+    EXPECT_EQ(panchang["paksha"], QJsonValue("krishna"));
+    // Swati: buffalo, deva, antya; Libra: shudra, manava (matching/README.md).
+    EXPECT_EQ(json["traits"].toObject(), (QJsonObject{{"gana", "deva"}, {"nadi", "antya"}, {"varna", "shudra"},
+                                                      {"vashya", "manava"}, {"yoni", "buffalo"}}));
+
+    // Only the mahadashas, or every level down to the pratyantardashas.
+    const auto periodsAt = [](const char* depth) {
+        return ParseJson(RunCompanion(DelhiArguments() << "--dasha-depth" << depth).out)["dasha"].toObject()["periods"].toArray();
+    };
+    const QJsonArray shallow = periodsAt("1");
+    EXPECT_FALSE(shallow[1].toObject().contains("antardashas"));
+    const QJsonArray deep = periodsAt("3");
+    EXPECT_EQ(deep[1]["antardashas"][0]["pratyantardashas"].toArray().size(), 9);
+}
+
 TEST(Companion, VargasGiveEveryBodysSignInTheSevenCharts) {
     for (int hour = 0; hour < 24; hour += 3) {
         const CompanionRun run = RunCompanion(DelhiWith("--hour", std::to_string(hour).c_str()));
@@ -158,8 +195,9 @@ TEST(Companion, VerdictKeysThroughTheDay) {
 
             const QJsonObject w = json["verdictWindow"][key].toObject();
             const ReferenceWindow& expected = evaluation.window.value();
-            EXPECT_EQ(w.keys(), (QStringList{"capped", "from", "fromDay", "minutesToChange", "setBy", "to", "toDay",
-                                             "uncertaintyMinutes"}));
+            EXPECT_EQ(w.keys(), (QStringList{"approximate", "capped", "from", "fromDay", "minutesToChange", "setBy",
+                                             "to", "toDay", "uncertaintyMinutes", "verdictMayDiffer"}));
+            EXPECT_EQ(w["verdictMayDiffer"], QJsonValue(expected.verdictMayDiffer));
             struct Side {
                 const char* key;
                 const char* changeKey;
@@ -171,6 +209,7 @@ TEST(Companion, VerdictKeysThroughTheDay) {
                 EXPECT_EQ(Str(w[side.key]), ClockText(end.minute));
                 EXPECT_EQ(w[QString(side.key) + "Day"], QJsonValue(end.day));
                 EXPECT_EQ(w["capped"][side.key], QJsonValue(end.setBy == WindowEndCause::Limit));
+                EXPECT_EQ(w["approximate"][side.key], QJsonValue(end.approximate));
                 EXPECT_EQ(Str(w["setBy"][side.key]), kCauses[static_cast<int>(end.setBy)]);
                 EXPECT_EQ(w["minutesToChange"][side.changeKey].toInt(-1), end.minutesToChange.value_or(-1));
                 EXPECT_EQ(w["uncertaintyMinutes"][side.key].toInt(-1),
@@ -178,6 +217,10 @@ TEST(Companion, VerdictKeysThroughTheDay) {
             }
         }
         EXPECT_EQ(json["verdictWindow"]["marsToBoundary"], QJsonValue(reading.marsToBoundary));
+        EXPECT_EQ(json["verdictWindow"]["marsErrorArcMinutes"], QJsonValue(kMarsErrorArcMinutes));
+        for (const auto& [key, near] : {std::pair{"before", reading.marsNearEdge.before}, {"after", reading.marsNearEdge.after}}) {
+            EXPECT_EQ(json["verdictWindow"]["marsNearEdge"][key].toInt(-1), near ? near->minutesAway : -1) << key;
+        }
 
         const ManglikVerdict& venus = reading.of(ManglikReference::Venus).verdict;
         const QJsonObject fromVenus = json["manglikFromVenus"].toObject();
@@ -267,6 +310,7 @@ TEST(Companion, UsageErrorsCalculateNothing) {
         QStringList{"varelio-cli", "--batch", "births.csv", "--chart-image", "chart.svg"},
         DelhiArguments() << "--utc-offset" << "5:7", DelhiArguments() << "--utc-offset" << "+15:00",
         DelhiArguments() << "--utc-offset" << "+99999999999:45",
+        DelhiArguments() << "--dasha-depth" << "4", DelhiArguments() << "--format" << "text" << "--dasha-depth" << "1",
     };
     for (const QStringList& args : cases) {
         const CompanionRun run = RunCompanion(args);
@@ -338,13 +382,6 @@ TEST_F(OpenSaved, GivesTheSavedBirthWhichOptionsOverride) {
     EXPECT_EQ(birth["name"].toString(), "Other");
     EXPECT_EQ(birth["south"].toBool(), true);
     EXPECT_EQ(birth["city"].toString(), "Delhi");
-
-    // An empty file leaves the form as the window opens it.
-    const QStringList options = {"--name", "A", "--lat-deg", "1", "--lat-min", "2", "--lon-deg", "3",
-                                 "--lon-min", "4", "--city", "C", "--state", "S", "--country", "K"};
-    const CompanionRun empty = RunCompanion(QStringList{"varelio-cli", "--open", Write("empty.vrl", "")} + options);
-    ASSERT_EQ(empty.exitCode, 0) << empty.err;
-    EXPECT_EQ(empty.out, RunCompanion(QStringList{"varelio-cli"} + options).out);
 }
 
 // Every way a saved reading fails comes out as one line and exit code 2.
@@ -356,6 +393,7 @@ TEST_F(OpenSaved, ProblemsWithTheFile) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.vrl"));
     const QString folder = dir.filePath("folder.vrl"), absent = dir.filePath("absent.vrl");
     const QString zeros = Write("zeros.vrl", std::string(100000, '\0'));
+    const QString empty = Write("empty.vrl", "");
     const std::pair<QString, std::string> cases[] = {
         {folder, "varelio-cli: cannot read '" + folder.toStdString() + "': not a regular file\n"},
         {absent, "varelio-cli: cannot read '" + absent.toStdString() + "': No such file or directory\n"},
@@ -363,6 +401,7 @@ TEST_F(OpenSaved, ProblemsWithTheFile) {
         {"/dev/zero", "varelio-cli: cannot read '/dev/zero': not a saved reading (*.vrl)\n"},
         {"", "varelio-cli: cannot read '': not a saved reading (*.vrl)\n"},
         {zeros, "varelio-cli: cannot read '" + zeros.toStdString() + "': its bytes are not those of a saved reading\n"},
+        {empty, "varelio-cli: cannot read '" + empty.toStdString() + "': it is empty\n"},
     };
     for (const auto& [path, message] : cases) {
         const CompanionRun run = RunCompanion({"varelio-cli", "--open", path});

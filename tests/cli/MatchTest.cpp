@@ -1,12 +1,15 @@
-// varelio-cli --match: two saved readings, or each side's birth options, give
-// the core's match as JSON (and the match's text file); a side that cannot be
-// used is named, with exit code 2.
+// varelio-cli --match: two saved readings, each side's birth options, or one
+// side from its file and the other from options, give the core's match as
+// JSON (and the match's text file); a side that cannot be used is named, with
+// exit code 2.
 #include "cli/Companion.h"
+#include "cli/JsonWriter.h"
 #include "formats/English.h"
 #include "formats/MatchText.h"
 #include "formats/ReadingFile.h"
 
 #include "CliSupport.h"
+#include "tests/support/Births.h"
 #include "tests/support/SampleBirths.h"
 
 #include <QFile>
@@ -17,6 +20,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <random>
+#include <set>
+#include <vector>
 
 namespace varelio::cli {
 namespace {
@@ -65,7 +71,10 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
     const CompanionRun run = RunCompanion({"varelio-cli", "--match", brideFile, groomFile});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const QJsonObject json = ParseJson(run.out);
-    EXPECT_EQ(json.keys(), (QStringList{"band", "bride", "comparison", "doshas", "groom", "kootas", "maximum", "total"}));
+    EXPECT_EQ(json.keys(),
+              (QStringList{"band", "bride", "comparison", "conclusion", "doshas", "groom", "kootas", "maximum", "total"}));
+    EXPECT_EQ(json["conclusion"]["text"].toString().toStdString(), english::ConclusionLine(expected.conclusion));
+    EXPECT_EQ(json["conclusion"]["recommended"], QJsonValue(true));
     const QJsonArray kootas = json["kootas"].toArray();
     ASSERT_EQ(kootas.size(), kKootaCount);
     for (std::size_t k = 0; k < a.kootas.size(); ++k) {
@@ -90,12 +99,19 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
         EXPECT_EQ(json[side]["verdicts"], aloneJson["verdicts"]) << side;
         EXPECT_EQ(json[side]["name"].toString().toStdString(), reading->birthData.name);
     }
+    // His doshas from the Lagna and the Moon are cancelled, his from Venus is not counted.
     const QJsonObject comparison = json["comparison"].toObject();
-    EXPECT_EQ(comparison["overall"]["balance"].toString(), "stands");
-    EXPECT_EQ(comparison["overall"]["side"].toString(), "groom");
+    EXPECT_EQ(comparison["overall"]["balance"].toString(), "neither");
+    EXPECT_TRUE(comparison["overall"]["side"].isNull());
     EXPECT_EQ(comparison["overall"]["text"].toString().toStdString(), english::OverallLine(expected.manglik));
-    EXPECT_EQ(comparison["lagna"]["balance"].toString(), "cancelled");
-    EXPECT_EQ(comparison["groom"]["standingReferences"].toInt(), expected.manglik.groom.standingReferences);
+    EXPECT_EQ(comparison["lagna"]["balance"].toString(), "neither");
+    EXPECT_EQ(comparison["lagna"]["cancellation"]["side"].toString(), "groom");
+    EXPECT_EQ(comparison["lagna"]["cancelled"].toArray().size(), 1);
+    EXPECT_EQ(comparison["venus"]["balance"].toString(), "one");
+    EXPECT_EQ(comparison["venus"]["side"].toString(), "groom");
+    EXPECT_EQ(comparison["venus"]["counted"], QJsonValue(false));
+    EXPECT_EQ(comparison["groom"]["standing"].toString(), "cancelled");
+    EXPECT_EQ(comparison["groom"]["standingReferences"].toInt(), 0);
 
     // The text is the match's file; the options give what the files give.
     EXPECT_EQ(RunCompanion({"varelio-cli", "--match", brideFile, groomFile, "--format", "text"}).out,
@@ -117,6 +133,71 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
     EXPECT_EQ(renamedJson["groom"]["name"].toString(), "R");
     EXPECT_EQ(renamedJson["groom"]["birthData"]["utcOffsetSeconds"].toInt(), 4 * 3600 + 51 * 60);
     EXPECT_TRUE(renamedJson["bride"]["birthData"]["utcOffsetSeconds"].isNull());
+
+    // One side from its file, named by its side, the other from options; or both files named.
+    for (const QStringList& args :
+         {QStringList{"--bride", brideFile} + SideArguments("groom", groomArgs),
+          SideArguments("bride", testing::DelhiWith("--name", samples::kDelhi2000.name)) + QStringList{"--groom", groomFile},
+          QStringList{"--groom", groomFile, "--bride", brideFile}}) {
+        const CompanionRun mixed = RunCompanion(QStringList{"varelio-cli", "--match"} + args);
+        ASSERT_EQ(mixed.exitCode, 0) << mixed.err;
+        EXPECT_EQ(mixed.out, run.out) << testing::Show(QStringList{"varelio-cli"} + args).toStdString();
+    }
+}
+
+// Every line's code agrees with its sentence, and "recommended" with the
+// total and the doshas, for every pair of a few random births.
+TEST_F(Match, TheJsonCodesSayWhatTheSentencesSay) {
+    std::mt19937 random(20240925);
+    const auto pick = [&](int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); };
+    std::vector<Reading> readings(40);
+    for (Reading& reading : readings) {
+        reading.birthData = samples::RandomBirth(pick, 4);
+        ComputeReading(reading);
+    }
+    std::set<QString> balances;
+    for (const Reading& bride : readings) {
+        for (const Reading& groom : readings) {
+            std::string out;
+            AppendMatchJson(bride, groom, MatchReadings(bride, groom), out);
+            const QJsonObject json = ParseJson(out);
+            const QJsonObject comparison = json["comparison"].toObject();
+            for (const char* key : {"lagna", "moon", "venus", "overall"}) {
+                const QJsonObject line = comparison[key].toObject();
+                const QString balance = line["balance"].toString();
+                const QString text = line["text"].toString();
+                const QString side = line["side"].toString();
+                balances.insert(QString::fromLatin1(key) + ' ' + balance);
+                const bool overall = key == std::string("overall");
+                if (balance == "both") {
+                    EXPECT_TRUE(text.contains(overall ? "Both are Manglik" : "both have the dosha")) << text.toStdString();
+                } else if (balance == "one") {
+                    EXPECT_TRUE(text.contains((overall ? "Only the " : "only the ") + side)) << text.toStdString();
+                } else {
+                    ASSERT_EQ(balance, "neither") << text.toStdString();
+                    EXPECT_TRUE(text.contains(overall ? "Neither is Manglik" : "neither has the dosha")) << text.toStdString();
+                }
+                for (const QJsonValue cancelled : line["cancelled"].toArray()) {
+                    EXPECT_TRUE(text.contains("the " + cancelled["side"].toString() + "'s dosha is cancelled: " +
+                                              cancelled["reason"].toString()))
+                        << text.toStdString();
+                }
+            }
+            bool overriding = false;
+            for (const QJsonValue dosha : json["doshas"].toArray()) {
+                overriding = overriding || (!dosha["lifted"].toBool() && (dosha["name"] == "Nadi dosha" ||
+                                                                           dosha["name"] == "Bhakoot dosha"));
+            }
+            const QJsonObject conclusion = json["conclusion"].toObject();
+            EXPECT_EQ(conclusion["recommended"].toBool(), json["total"].toDouble() >= 18 && !overriding);
+            EXPECT_EQ(conclusion["text"].toString().contains(", recommended;"), conclusion["recommended"].toBool());
+        }
+    }
+    // The pairs met each code of each line.
+    for (const char* key : {"lagna", "moon", "venus", "overall"}) {
+        for (const char* balance : {"both", "one", "neither"})
+            EXPECT_TRUE(balances.contains(QString::fromLatin1(key) + ' ' + balance)) << key << ' ' << balance;
+    }
 }
 
 TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
@@ -133,6 +214,10 @@ TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
                                                 "': not a saved reading (*.vrl)"},
         {{bride, groomNameless}, "varelio-cli: groom: Please Enter Your Name\n"},
         {{bride}, "varelio-cli: --match takes two saved readings, the bride's and the groom's; only"},
+        {{bride, bride, "--groom", bride}, "varelio-cli: --match takes the saved readings either as BRIDE.vrl GROOM.vrl"},
+        {{"--bride", bride}, "varelio-cli: --match needs the groom's birth"},
+        {{"--bride", dir.filePath("missing.vrl"), "--groom", bride},
+         "varelio-cli: bride: cannot read '" + dir.filePath("missing.vrl").toStdString()},
         {{}, "varelio-cli: --match needs the bride's birth"},
         {SideArguments("bride"), "varelio-cli: --match needs the groom's birth"},
         {{bride, bride, "--groom-day", "32"}, "varelio-cli: --groom-day takes a whole number from 1 to 31, not '32'"},
@@ -152,6 +237,9 @@ TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
     const CompanionRun alone = RunCompanion(QStringList{"varelio-cli"} + SideArguments("groom"));
     EXPECT_EQ(alone.exitCode, 2);
     EXPECT_TRUE(alone.err.starts_with("varelio-cli: --groom-day needs --match")) << alone.err;
+    const CompanionRun fileAlone = RunCompanion({"varelio-cli", "--bride", bride});
+    EXPECT_EQ(fileAlone.exitCode, 2);
+    EXPECT_TRUE(fileAlone.err.starts_with("varelio-cli: --bride needs --match")) << fileAlone.err;
 }
 
 // A saved reading whose name is not UTF-8 (a Latin-1 "r\xe4vi.vrl") opens

@@ -144,6 +144,35 @@ TEST(CompanionPlace, AnOffsetNoRowGivesIsTakenExactly) {
     EXPECT_EQ(bombay["birthData"]["utcOffsetSeconds"], 17460);
 }
 
+// "offsetUsed" is the offset the reading took and why: the zone's row, an
+// offset no row gives, a city's old clock or local mean time, or an option
+// that overrides the place's; "place.offsetMinutes" stays the tz database's.
+TEST(CompanionPlace, TheOffsetUsedSaysHowItWasChosen) {
+    struct Case {
+        QStringList args;
+        const char* chosenBy;
+        int seconds;
+        int zoneOffsetMinutes;
+    };
+    const Case cases[] = {
+        {BornAt("Mumbai", 1, 1, 2000, 12), "row", 19800, 330},
+        {BornAt("Kathmandu", 26, 10, 1995, 1), "exact", 20700, 345},
+        {BornAt("Mumbai", 1, 6, 1950, 10), "cityClock", 17460, 330},
+        {BornAt("Kolkata", 1, 6, 1930, 10), "cityClock", 21200, 330},
+        {BornAt("Kathmandu", 1, 1, 1901, 10), "localMeanTime", 20477, 341},
+        {BornAt("Mumbai", 1, 6, 1950, 10) << "--utc-offset" << "+05:00", "exact", 18000, 330},
+        {BornAt("Mumbai", 1, 6, 1950, 10) << "--zone" << "34", "row", 19800, 330},
+    };
+    for (const Case& c : cases) {
+        const CompanionRun run = RunWithPlaces(c.args);
+        ASSERT_EQ(run.exitCode, 0) << Show(c.args).toStdString() << ": " << run.err;
+        const QJsonObject json = ParseJson(run.out);
+        EXPECT_EQ(json["offsetUsed"].toObject(), (QJsonObject{{"chosenBy", c.chosenBy}, {"seconds", c.seconds}}))
+            << Show(c.args).toStdString();
+        EXPECT_EQ(json["place"]["offsetMinutes"], c.zoneOffsetMinutes) << Show(c.args).toStdString();
+    }
+}
+
 // Text that was not UTF-8 finds no place; it is refused as the number options
 // refuse it, and a character no name holds names nothing.
 TEST(CompanionPlace, TextThatIsNotUtf8IsRefused) {

@@ -1,7 +1,7 @@
 // The chart drawing: the order each style draws the signs in (the North Indian
 // houses counted from the ascendant), each body drawn inside its sign's cell
 // in every style, "Asc" and the retrograde mark, the colour, the title, and
-// the SVG and PNG files written whole or not at all.
+// the SVG and PNG pictures.
 #include "drawing/ChartPicture.h"
 
 #include <QImage>
@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <random>
 
 using namespace varelio;
 using namespace varelio::drawing;
@@ -112,6 +113,8 @@ private slots:
     void bodiesAndTitleAreDrawnWhereTheyBelong();
     void cellsListTheAscendantFirstAndMarkRetrogrades();
     void colourTintsTheAscendantsCellAndColoursTheBodies();
+    void linesKeepClearOfTheCellsEdgesAndNumber();
+    void bodyColoursStandOutSevenToOne();
     void picturesAreTheDrawing();
 };
 
@@ -190,6 +193,91 @@ void ChartDrawingTest::colourTintsTheAscendantsCellAndColoursTheBodies()
         };
         const QPolygonF mars = SignCell(style, 7, 2);
         QVERIFY2(Share(mars, red(plain)) == 0 && Share(mars, red(coloured)) > 0.005, qPrintable(StyleName(style)));
+    }
+}
+
+// North and East: every line of a cell inside it, clear of the others and of
+// the sign's number, on charts with random births' signs (Mercury and Venus by
+// the Sun, Ketu opposite Rahu) and with seven lines in every cell.
+void ChartDrawingTest::linesKeepClearOfTheCellsEdgesAndNumber()
+{
+    std::mt19937 random(24);
+    std::uniform_int_distribution<int> anySign(1, 12), near(-1, 1), coin(0, 3);
+    std::vector<ChartContent> charts(300);
+    for (ChartContent& chart : charts) {
+        for (int body = kSun; body <= kAscendant; ++body) {
+            chart.signs[body] = anySign(random);
+            chart.retrograde[body] = coin(random) == 0;
+        }
+        for (BodyIndex inner : {kMercury, kVenus})
+            chart.signs[inner] = (chart.signs[kSun] + near(random) + 11) % 12 + 1;
+        chart.signs[kKetu] = (chart.signs[kRahu] + 5) % 12 + 1;
+    }
+    for (int sign = 1; sign <= 12; ++sign) {
+        ChartContent crowded = With(kSun, sign, 1);
+        for (int body = kMoon; body <= kJupiter; ++body) {
+            crowded.signs[body] = sign;
+            crowded.retrograde[body] = true;
+        }
+        charts.push_back(crowded);
+    }
+    for (ChartStyle style : {ChartStyle::North, ChartStyle::East}) {
+        for (const ChartContent& chart : charts) {
+            for (int sign = 1; sign <= 12; ++sign) {
+                const CellLayout layout = LayOutCell(style, chart, sign);
+                const QPolygonF cell = SignCell(style, sign, chart.signs[kAscendant]);
+                bool clear = layout.lines.size() == std::size_t(CellLines(chart, sign).size());
+                for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+                    const QRectF line = layout.lines[i];
+                    for (const QPointF& corner : {line.topLeft(), line.topRight(), line.bottomLeft(), line.bottomRight()})
+                        clear = clear && cell.containsPoint(corner, Qt::OddEvenFill);
+                    for (std::size_t j = i + 1; j < layout.lines.size(); ++j)
+                        clear = clear && !line.intersects(layout.lines[j]);
+                    clear = clear && !line.intersects(layout.number);
+                }
+                QVERIFY2(clear, qPrintable(QStringLiteral("%1, sign %2: %3").arg(StyleName(style)).arg(sign)
+                                               .arg(CellLines(chart, sign).join(QLatin1Char(',')))));
+            }
+        }
+    }
+}
+
+// Relative luminance, as the WCAG contrast ratio takes it.
+static double Luminance(QRgb pixel)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) + 0.0722 * linear(qBlue(pixel));
+}
+
+// Each body's colour against its cell, plain and tinted (the ascendant's): the
+// darkest pixel of its name, drawn four times the size so that its strokes
+// hold the pen's own colour, against the cell drawn without it.
+void ChartDrawingTest::bodyColoursStandOutSevenToOne()
+{
+    constexpr int kScale = 4;
+    const auto drawn = [](const ChartContent& content) {
+        QImage image(kChartSize * kScale, QImage::Format_RGB32);
+        QPainter painter(&image);
+        DrawChart(painter, QRectF(image.rect()), content, {ChartStyle::North, true});
+        return image;
+    };
+    for (int body = kSun; body <= kKetu; ++body) {
+        for (int ascendant : {5, 7}) {  // the body's house 1 is tinted with the ascendant in sign 5
+            const ChartContent content = With(static_cast<BodyIndex>(body), 5, ascendant);
+            const CellLayout layout = LayOutCell(ChartStyle::North, content, 5);
+            const QRect name = QRectF(layout.lines.back().topLeft() * kScale, layout.lines.back().size() * kScale)
+                                   .toAlignedRect();
+            const QImage with = drawn(content), without = drawn(With(static_cast<BodyIndex>(body), 0, ascendant));
+            double darkest = 1;
+            for (int y = name.top(); y <= name.bottom(); ++y)
+                for (int x = name.left(); x <= name.right(); ++x)
+                    darkest = std::min(darkest, Luminance(with.pixel(x, y)));
+            const double ratio = (Luminance(without.pixel(name.center())) + 0.05) / (darkest + 0.05);
+            QVERIFY2(ratio >= 7, qPrintable(QStringLiteral("body %1, ascendant %2: %3:1").arg(body).arg(ascendant).arg(ratio)));
+        }
     }
 }
 

@@ -55,22 +55,28 @@ TEST(English, CancellationReasons) {
 
 TEST(English, WindowAndWarningLines) {
     using enum WindowEndCause;
-    // An end at the minute of the day and day given, set by the cause, give or take the minutes.
-    const auto end = [](int minute, int day, WindowEndCause setBy, int uncertainty = 0) {
-        return WindowEnd{minute, day, setBy, std::nullopt, 0, uncertainty, false};
+    // An end at the minute of the day and day given, set by the cause, give or
+    // take the minutes, approximate or not.
+    const auto end = [](int minute, int day, WindowEndCause setBy, int uncertainty = 0, bool approximate = false) {
+        return WindowEnd{minute, day, setBy, std::nullopt, 0, uncertainty, false, approximate || setBy == Mars};
     };
     const auto span = [](WindowEnd from, WindowEnd to) { return ReferenceWindow{0, from, to}; };
     const std::pair<ReferenceWindow, const char*> windows[] = {
         {span(end(16 * 60 + 52, 0, Ascendant), end(18 * 60 + 41, 0, Mars, 137)),
-         "Holds for births from 16:52 to about 18:41, give or take 2 hours"},
+         "Holds for births from 16:52 (set by the ascendant) to about 18:41, give or take 2 hours"},
         {span(end(14 * 60 + 30, 0, Limit), end(20 * 60 + 30, 0, Limit)),
          "Holds for births from before 14:30 until after 20:30"},
         {span(end(23 * 60 + 58, -1, Moon), end(70, 0, Ascendant)),
-         "Holds for births from 23:58 the day before to 01:10"},
+         "Holds for births from 23:58 the day before (set by the Moon) to 01:10 (set by the ascendant)"},
         {span(end(22 * 60 + 10, 0, Mars, 60), end(70, 1, Limit)),
          "Holds for births from about 22:10, give or take an hour, until after 01:10 the next day"},
         {span(end(600, 0, Mars, 45), end(700, 0, Mars, 3000)),
          "Holds for births from about 10:00, give or take 45 minutes, to about 11:40, give or take 2 days"},
+        // Mars near a sign's edge on the way to each end.
+        {span(end(16 * 60 + 52, 0, Ascendant, 0, true), end(18 * 60 + 41, 0, Moon, 0, true)),
+         "Holds for births from about 16:52 (set by the ascendant) to about 18:41 (set by the Moon)"},
+        {span(end(14 * 60 + 30, 0, Limit, 0, true), end(20 * 60 + 30, 0, Limit, 0, true)),
+         "Holds for births perhaps from before 14:30 perhaps until after 20:30"},
     };
     for (const auto& [window, expected] : windows) EXPECT_EQ(english::WindowText(window), expected);
 
@@ -78,6 +84,18 @@ TEST(English, WindowAndWarningLines) {
               "A birth 6 minutes later gives Manglik from Lagna: check the recorded time.");
     EXPECT_EQ(english::TimeWarningText({1, false, false}, ManglikReference::Moon),
               "A birth 1 minute earlier gives Non Manglik from Moon: check the recorded time.");
+    EXPECT_EQ(english::VerdictMayDifferText(ManglikReference::Lagna, true),
+              "Mars is within Varelio's error of 6' of the edge of its sign: a birth at this time may be Manglik "
+              "from Lagna.");
+    EXPECT_EQ(english::MarsNearEdgeText({0, 600, 0}, false),
+              "Mars is within Varelio's error of 6' of the edge of its sign: the sky's Mars may change sign at any "
+              "of these times.");
+    EXPECT_EQ(english::MarsNearEdgeText({95, 17 * 60 + 30, 0}, true),
+              "Mars comes within Varelio's error of 6' of the edge of its sign at 17:30: the sky's Mars may change "
+              "sign from then.");
+    EXPECT_EQ(english::MarsNearEdgeText({40, 23 * 60 + 50, -1}, false),
+              "Mars is within Varelio's error of 6' of the edge of its sign until 23:50 the day before: the sky's "
+              "Mars may have changed sign before then.");
 }
 
 // A note on the zone's own clock; entered: the exact offset stands in the
@@ -190,9 +208,10 @@ TEST(English, DoshasWithTheExceptionsThatLiftThem) {
         Dosha dosha;
         const char* expected;
     } cases[] = {
+        // Two signs of one lord, named once; one sign's lord for both Moons.
         {3, 2, 15, 1, Dosha::Gana,
-         "Gana dosha, lifted: both Moon signs ruled by Venus; the sign lord of both, Venus, is no enemy to itself; the "
-         "bride's nakshatra is 14th or more from the groom's"},
+         "Gana dosha, lifted: both Moon signs ruled by Venus; the bride's nakshatra is 14th or more from the groom's"},
+        {3, 1, 1, 1, Dosha::Gana, "Gana dosha, lifted: both Moon signs have one lord"},
         {10, 1, 19, 1, Dosha::Bhakoot, "Bhakoot dosha, lifted: the sign lords Sun and Jupiter are mutual friends"},
         {3, 2, 4, 1, Dosha::Nadi, "Nadi dosha, lifted: both Moons in one sign, in two nakshatras"},
         {3, 1, 3, 2, Dosha::Nadi, "Nadi dosha, lifted: one nakshatra, in two signs"},
@@ -213,28 +232,66 @@ TEST(English, ManglikAgainstManglik) {
                                         : std::nullopt};
     };
     using enum ManglikReference;
-    // The bride Manglik from the Lagna alone, cancelled from Venus; the groom from the Moon.
+    // The bride has the dosha from the Lagna, cancelled from Venus; the groom from the Moon and Venus.
     const ManglikVerdicts bride{verdict(Lagna, 7, false), verdict(Moon, 3, false), verdict(Venus, 8, true)};
-    const ManglikVerdicts groom{verdict(Lagna, 3, false), verdict(Moon, 1, false), verdict(Venus, 9, false)};
+    const ManglikVerdicts groom{verdict(Lagna, 3, false), verdict(Moon, 1, false), verdict(Venus, 12, false)};
     const ManglikComparison c = CompareManglik(bride, groom);
     EXPECT_EQ(english::OverallLine(c), "Both are Manglik: the doshas balance.");
-    EXPECT_EQ(english::StandingLine(MatchSide::Bride, c.bride), "The bride is Manglik from 1 of 3 references");
-    EXPECT_EQ(english::ComparisonLine(c.of(Lagna)), "From Lagna: only the bride is Manglik, and the dosha stands");
+    EXPECT_EQ(english::StandingLine(MatchSide::Bride, c.bride), "The bride is Manglik from Lagna");
+    EXPECT_EQ(english::ComparisonLine(c.of(Lagna)),
+              "From Lagna: only the bride has the dosha; the groom's from Moon balances it");
     EXPECT_EQ(english::ComparisonLine(c.of(Venus)),
-              "From Venus: only the bride is Manglik, and the dosha is cancelled: Mars in Leo");
+              "From Venus (not counted): only the groom has the dosha; the bride's dosha is cancelled: Mars in Leo");
     EXPECT_EQ(english::VerdictLine(bride[2]), "Venus: Mars in house 8, Manglik (100%), cancelled: Mars in Leo");
     EXPECT_EQ(english::VerdictLine(groom[0]), "Lagna: Mars in house 3, Non Manglik");
 
-    const ManglikComparison one = CompareManglik(bride, {verdict(Lagna, 3, false), verdict(Moon, 3, false),
-                                                         verdict(Venus, 8, true)});
+    // Alone, her dosha stands; his from the Moon is cancelled.
+    const ManglikComparison one = CompareManglik(bride, {verdict(Lagna, 3, false), verdict(Moon, 7, true),
+                                                         verdict(Venus, 3, false)});
     EXPECT_EQ(english::OverallLine(one), "Only the bride is Manglik: the dosha stands, unbalanced.");
-    EXPECT_EQ(english::StandingLine(MatchSide::Groom, one.groom),
-              "The groom's dosha is cancelled (from Venus: Mars in Leo)");
+    EXPECT_EQ(english::ComparisonLine(one.of(Lagna)), "From Lagna: only the bride has the dosha, and it stands");
+    EXPECT_EQ(english::ComparisonLine(one.of(Moon)),
+              "From Moon: neither has the dosha; the groom's dosha is cancelled: Mars in Leo");
+    EXPECT_EQ(english::StandingLine(MatchSide::Groom, one.groom), "The groom's dosha is cancelled (from Moon: Mars in Leo)");
+    EXPECT_EQ(english::HeadingText(english::MatchHeading::ManglikCounted),
+              "A person is Manglik with the dosha from Lagna or Moon that no cancellation lifts; Venus is shown, not "
+              "counted.");
     ManglikVerdicts uncounted;
     for (std::size_t r = 0; r < uncounted.size(); ++r) uncounted[r].reference = kManglikReferences[r];
     const ManglikComparison unknown = CompareManglik(uncounted, groom);
     EXPECT_EQ(english::OverallLine(unknown), "The Manglik comparison cannot be made: a verdict is unknown.");
-    EXPECT_EQ(english::ComparisonLine(unknown.of(Moon)), "From Moon: cannot be compared, a verdict is unknown");
+    EXPECT_EQ(english::ComparisonLine(unknown.of(Venus)), "From Venus: cannot be compared, a verdict is unknown");
+}
+
+// The conclusion: a good total that an unlifted Nadi dosha overrides does
+// not read as good; every dosha that stands is named.
+TEST(English, TheConclusionLine) {
+    MatchConclusion c;
+    c.ashtakootaKnown = true;
+    c.total = 28;
+    c.band = ScoreBand::Good;
+    c.manglik = ManglikBalance::Neither;
+    c.standing = {Dosha::Nadi};
+    c.standingCount = 1;
+    c.bandOverridden = true;
+    c.recommended = false;
+    EXPECT_EQ(english::ConclusionLine(c), "Conclusion: 28 of 36 (Good), but not recommended: an unlifted Nadi dosha "
+                                          "overrides the band; neither is Manglik; dosha standing: Nadi dosha.");
+    c.standing = {Dosha::Gana};
+    c.bandOverridden = false;
+    c.recommended = true;
+    c.manglik = ManglikBalance::One;
+    c.manglikSide = MatchSide::Groom;
+    EXPECT_EQ(english::ConclusionLine(c),
+              "Conclusion: 28 of 36 (Good), recommended; only the groom is Manglik, so his Manglik dosha stands; doshas "
+              "standing: the groom's Manglik dosha, Gana dosha.");
+    c = MatchConclusion{};
+    c.ashtakootaKnown = true;
+    c.total = 17.5;
+    c.manglik = ManglikBalance::Both;
+    c.recommended = false;
+    EXPECT_EQ(english::ConclusionLine(c), "Conclusion: 17.5 of 36 (Not recommended); both are Manglik, so the Manglik "
+                                          "doshas balance; no dosha stands.");
 }
 
 }  // namespace

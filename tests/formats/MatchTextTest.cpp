@@ -1,5 +1,6 @@
-// The match's text file: UTF-8 lines ended by LF, each side, the comparison,
-// the kootas and the doshas; a control character cannot add a line.
+// The match's text file: UTF-8 lines ended by LF, the conclusion, each side,
+// the comparison, the kootas and the doshas; a control character cannot add a
+// line.
 #include "formats/MatchText.h"
 
 #include "formats/English.h"
@@ -30,17 +31,20 @@ TEST(MatchText, EachPartOnItsLines) {
     const std::string file = ComposeMatchText(bride, groom, match);
     ASSERT_TRUE(file.ends_with("\n"));
     const std::vector<std::string> lines = Lines(file);
-    // Title, blank; two sides of six lines and a blank; the comparison (heading, 6 lines, blank);
-    // the Ashtakoota (heading, 8 kootas, total, blank); the doshas (heading, at least one line).
-    ASSERT_EQ(lines.size(), 36u + std::max(1, match.ashtakoota->doshaCount));
+    // Title, conclusion, blank; two sides of six lines and a blank; the comparison (heading,
+    // 7 lines, blank); the Ashtakoota (heading, 8 kootas, total, blank); the doshas (heading,
+    // at least one line).
+    ASSERT_EQ(lines.size(), 38u + std::max(1, match.ashtakoota->doshaCount));
     EXPECT_EQ(lines[0], "Match of Two Readings");
-    EXPECT_EQ(lines[2], "Bride: Ásha?Rao");
-    EXPECT_EQ(lines[9], "Groom: Asha Rao");
-    EXPECT_EQ(lines[16], "Manglik against Manglik");
-    EXPECT_EQ(lines[24], "Ashtakoota (Guna Milan)");
-    EXPECT_TRUE(lines[25].starts_with("Varna: ") && lines[32].starts_with("Nadi: "));
-    EXPECT_EQ(lines[33], english::TotalLine(*match.ashtakoota));
-    EXPECT_EQ(lines[35], "Doshas");
+    EXPECT_EQ(lines[1], english::ConclusionLine(match.conclusion));
+    EXPECT_EQ(lines[3], "Bride: Ásha?Rao");
+    EXPECT_EQ(lines[10], "Groom: Asha Rao");
+    EXPECT_EQ(lines[17], "Manglik against Manglik");
+    EXPECT_EQ(lines[19], english::HeadingText(english::MatchHeading::ManglikCounted));
+    EXPECT_EQ(lines[26], "Ashtakoota (Guna Milan)");
+    EXPECT_TRUE(lines[27].starts_with("Varna: ") && lines[34].starts_with("Nadi: "));
+    EXPECT_EQ(lines[35], english::TotalLine(*match.ashtakoota));
+    EXPECT_EQ(lines[37], "Doshas");
 }
 
 }  // namespace

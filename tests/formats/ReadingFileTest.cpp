@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -286,6 +287,50 @@ TEST(ReadingFileReader, GarbageAndHugeInputsGiveBoundedLinesAndSoundLists) {
         const FormValues form = Opened(input);
         EXPECT_TRUE(form.zoneIndex >= 0 && form.zoneIndex < 71 && form.monthIndex >= 0 && form.monthIndex < 12)
             << Describe(form);
+    }
+}
+
+// What a file must hold to open: each line there of its kind, and the lines
+// up to the birth's minute. A number out of range is a number still, and a
+// file cut short after the birth opens with the rest empty.
+TEST(ReadingFileContent, EachLineOfItsKindAndTheBirthsMoment) {
+    const auto with = [](std::size_t line, const std::string& text) {
+        std::vector<std::string> plain = kMumbaiLines;
+        plain[line] = text;
+        return FileOf(plain);
+    };
+    struct Case {
+        std::string bytes;
+        std::optional<ProblemCode> code;
+        std::string detail;
+    };
+    const Case cases[] = {
+        {FileOf(kMumbaiLines), std::nullopt, ""},
+        {FileOf({kMumbaiLines.begin(), kMumbaiLines.begin() + 6}), std::nullopt, ""},
+        {with(1, "13"), std::nullopt, ""},
+        {with(7, " +0072 "), std::nullopt, ""},
+        {with(14, ""), std::nullopt, ""},  // the form's check asks for the city
+        {"", ProblemCode::ReadingFileCutShort, "0"},
+        {"\r\n\r\n" + EncodeLine("   ") + "\r\n", ProblemCode::ReadingFileCutShort, "0"},
+        {EncodeLine("Asha"), ProblemCode::ReadingFileCutShort, "1"},
+        {FileOf({kMumbaiLines.begin(), kMumbaiLines.begin() + 5}), ProblemCode::ReadingFileCutShort, "5"},
+        {"Asha Rao\r\n3\r\n7\r\n1985\r\n9\r\n5\r\n", ProblemCode::ReadingFileControlCharacter, "name"},
+        {with(16, "In\tdia"), ProblemCode::ReadingFileControlCharacter, "country"},
+        {with(1, "March"), ProblemCode::ReadingFileNotNumber, "month"},
+        {with(10, "5.5"), ProblemCode::ReadingFileNotNumber, "latitude minutes"},
+        {with(6, ""), ProblemCode::ReadingFileNotNumber, "time zone"},
+        {with(11, "true"), ProblemCode::ReadingFileNotFlag, "east"},
+        {with(13, "1"), ProblemCode::ReadingFileNotFlag, "daylight saving"},
+        {with(2, "x") + std::string(3, '\0'), ProblemCode::ReadingFileNotNumber, "day"},  // zeros after the lines
+        {std::string(1, '\x01') + with(2, "x"), ProblemCode::NotReadingFileContent, ""},
+    };
+    for (const Case& c : cases) {
+        const Result<void> checked = CheckReadingFile(c.bytes);
+        EXPECT_EQ(checked.ok(), !c.code) << Describe(Opened(c.bytes));
+        if (!checked.ok() && c.code) {
+            EXPECT_EQ(checked.problem().code, *c.code) << Describe(Opened(c.bytes));
+            EXPECT_EQ(checked.problem().detail, c.detail) << Describe(Opened(c.bytes));
+        }
     }
 }
 

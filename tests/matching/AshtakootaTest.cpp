@@ -84,7 +84,10 @@ TEST(Ashtakoota, DoshasAndThePublishedExceptionsThatLiftThem) {
         {"Ashwini / Jyeshtha", 1, 1, 18, 1, Dosha::Nadi, {SameSignLord}},
         {"Rohini 1 / Rohini 3", 4, 1, 4, 3, Dosha::Nadi, {}},
         // futuresamachar.com/en/book/horoscope-matching-471/65: a Taurus girl and a Libra boy, Venus both.
-        {"Krittika 2 / Swati", 3, 2, 15, 1, Dosha::Gana, {BrideFourteenthOrMore, SameSignLord, SignLordsNotEnemies}},
+        // Two signs of one lord are that one exception, named once.
+        {"Krittika 2 / Swati", 3, 2, 15, 1, Dosha::Gana, {BrideFourteenthOrMore, SameSignLord}},
+        // Both Moons in Aries (Aswini, Deva; Krittika 1, Rakshasa): one lord for the one sign.
+        {"Krittika 1 / Aswini", 3, 1, 1, 1, Dosha::Gana, {SignLordsNotEnemies}},
         {"Ardra / Krittika 1, Mercury and Mars", 6, 1, 3, 1, Dosha::Gana, {}},
     };
     for (const Case& c : cases) {
@@ -95,6 +98,18 @@ TEST(Ashtakoota, DoshasAndThePublishedExceptionsThatLiftThem) {
         std::uint16_t expected = 0;
         for (const DoshaException e : c.liftedBy) expected |= static_cast<std::uint16_t>(1u << static_cast<int>(e));
         EXPECT_EQ(found->exceptions, expected);
+    }
+}
+
+// Gana where the sources agree against Future Point's grid (matching/README.md):
+// a Deva groom with a Rakshasa bride 0, with a Manushya bride 5.
+TEST(Ashtakoota, GanaOfTheMixedPairs) {
+    struct Case { int brideStar, groomStar; double points; };
+    // Aswini Deva, Bharani Manushya, Krittika Rakshasa.
+    const Case cases[] = {{3, 1, 0}, {2, 1, 5}, {1, 2, 5}, {1, 3, 1}, {2, 3, 0}, {3, 2, 0}, {1, 1, 6}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(Match(c.brideStar, 1, c.groomStar, 1).of(Koota::Gana).points, c.points)
+            << c.brideStar << " / " << c.groomStar;
     }
 }
 
@@ -120,8 +135,8 @@ TEST(Ashtakoota, BandsAtTheirEdges) {
 }
 
 // Every pada of every nakshatra against every other: each koota within its
-// range, the total their sum, and only Varna and Gana (whose table gives a Deva
-// groom with a Manushya bride 6 and the reverse 5) change when the two swap.
+// range, the total their sum, and only Varna and Gana (a Deva groom with a
+// Rakshasa bride 0, the reverse 1) change when the two swap.
 TEST(Ashtakoota, EveryPadaPairIsScoredAndSymmetricWhereTheMethodIs) {
     constexpr Koota kSymmetric[] = {Koota::Vashya, Koota::Tara, Koota::Yoni, Koota::GrahaMaitri, Koota::Bhakoot,
                                     Koota::Nadi};

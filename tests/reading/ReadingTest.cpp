@@ -1,5 +1,6 @@
 #include "reading/Reading.h"
 
+#include "astro/Nakshatras.h"
 #include "tests/support/Births.h"
 
 #include <gtest/gtest.h>
@@ -66,12 +67,21 @@ std::string Flatten(const Reading& r) {
             for (const WindowEnd* end : {&w.from, &w.to}) {
                 out << " " << end->minute << " " << end->day << " " << static_cast<int>(end->setBy) << " "
                     << end->minutesToChange.value_or(-1) << " " << end->house << " " << end->uncertaintyMinutes << " "
-                    << end->houseChangesFirst;
+                    << end->houseChangesFirst << end->approximate;
             }
+            out << w.verdictMayDiffer;
         }
         out << "|";
     }
     out << r.marsToBoundary;
+    for (const auto& near : {r.marsNearEdge.before, r.marsNearEdge.after}) {
+        if (near) out << " " << near->minutesAway << " " << near->minute << " " << near->day;
+    }
+    const HinduDay& day = r.panchang.day;
+    out << "\n" << r.moment.jdUt << " " << r.moment.offsetSeconds << " " << r.dashaBalance.lord << " "
+        << r.dashaBalance.remainingFraction << " " << day.daysSince1970 << " " << static_cast<int>(day.sun.daylight)
+        << " " << day.sun.riseJdUt << " " << day.sun.setJdUt << " " << r.panchang.tithi << " " << r.panchang.yoga
+        << " " << r.panchang.karana;
     return out.str();
 }
 
@@ -129,6 +139,23 @@ TEST(ComputeReading, SecondCallWithOtherBirthLeavesNothingBehind) {
         EXPECT_NE(firstFlat, Flatten(fresh)) << "pair should differ: " << Describe(first);
         EXPECT_EQ(Flatten(reused), Flatten(fresh)) << Describe(first) << " then " << Describe(second);
     }
+}
+
+// The moment and clock the dasha and the Panchang are read on, and the
+// dasha's lord, from the chart: 17:30 Indian Time is 12:00 UT.
+TEST(ComputeReading, KundliPartsFollowTheChart) {
+    Reading reading;
+    reading.birthData = samples::BirthOf(samples::kDelhi2000);
+    ComputeReading(reading);
+    EXPECT_EQ(reading.moment.jdUt, 2451545.0);
+    EXPECT_EQ(reading.moment.offsetSeconds, 19800);
+    const int nakshatra = reading.chartState.bodies[kMoon].nakshatra;
+    EXPECT_EQ(kDashaLords[reading.dashaBalance.lord].body, kNakshatras[nakshatra - 1].lord);
+    EXPECT_EQ(reading.panchang.day.weekday, Weekday::Saturday);
+    reading.birthData.utcOffsetSeconds = 21200;  // "+05:53:20"
+    ComputeReading(reading);
+    EXPECT_EQ(reading.moment.offsetSeconds, 21200);
+    EXPECT_NEAR(reading.moment.jdUt, 2451545.0 - 1400 / kSecondsPerDay, 1e-9);
 }
 
 TEST(ComputeReading, ChartCellsHoldEveryBodyOnceWithNodesOpposite) {
