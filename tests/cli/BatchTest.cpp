@@ -584,7 +584,7 @@ TEST_F(Batch, StoppedPartWayKeepsTheRowsBefore) {
         std::size_t outSize = 0, errSize = 0;
         std::FILE *outStream = open_memstream(&out, &outSize), *errStream = open_memstream(&err, &errSize);
         gFailAllocationsFrom = failFrom;
-        const BatchOutcome outcome = RunBatch(input, outStream, errStream, BatchSettings{BatchFormat::Csv, 2, false});
+        const BatchOutcome outcome = RunBatch(input, outStream, errStream, BatchSettings{.format = BatchFormat::Csv, .workers = 2});
         gFailAllocationsFrom = 0;
         for (std::FILE* stream : {input, outStream, errStream}) std::fclose(stream);
         const std::vector<std::string> lines = Lines(std::string(out, outSize));  // the header and the rows

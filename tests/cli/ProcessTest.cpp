@@ -103,6 +103,10 @@ TEST(VarelioCli, ChartImageIsWrittenWholeOrNotAtAll) {
     EXPECT_NE(run.err.find("'" + pipe.toStdString() + "': not a regular file"), std::string::npos) << run.err;
     const QByteArray small = QFile::encodeName(dir.filePath("small"));
     if (QDir(dir.path()).mkdir("small") && ::mount("tmpfs", small.constData(), "tmpfs", 0, "size=8k") == 0) {
+        QFile fill(dir.filePath("small/fill"));
+        fill.open(QIODevice::WriteOnly);
+        fill.write(QByteArray(6 * 1024, 'x'));
+        fill.close();
         run = picture(dir.filePath("small/chart.svg"));
         ::umount(small.constData());
         EXPECT_EQ(run.exitCode, kExitWriteFailed);
