@@ -24,7 +24,6 @@
 
 #include <csignal>
 
-#include <fcntl.h>
 #include <pthread.h>
 #include <stdio_ext.h>
 #include <sys/mman.h>
