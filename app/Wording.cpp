@@ -192,6 +192,10 @@ QString ProblemWords(const Problem& problem, const QString& file)
     case ProblemCode::FieldNotStorable:
         return Wording::tr("The %1 holds a character that a reading file cannot store. Nothing was saved.")
             .arg(FieldName(problem.detail));
+    case ProblemCode::FileNotReplaceable:
+        return Wording::tr("It is not a regular file but a folder, a named pipe, a device or a link to none or to "
+                           "one of those; it was left as it was.");
+    case ProblemCode::FileUnwritable: return QString::fromLocal8Bit(problem.detail);
     }
     return {};
 }

@@ -123,6 +123,10 @@ std::string ProblemText(const Problem& problem) {
         case ProblemCode::NotARegularFile: return "not a regular file";
         case ProblemCode::FileUnreadable: return problem.detail;
         case ProblemCode::FieldNotStorable: return "the " + problem.detail + " holds a character a reading file cannot store";
+        case ProblemCode::FileNotReplaceable:
+            return "not a regular file but a folder, a named pipe, a device or a link to none or to one of those; "
+                   "it was left as it was";
+        case ProblemCode::FileUnwritable: return problem.detail;
     }
     return {};
 }
