@@ -130,16 +130,6 @@ std::string FormatLongForm(double degrees) {
 
 void FormatLongForm(double degrees, std::string& text) { LongForm(text, degrees); }
 
-std::optional<int> SignOfLongitude(double degrees) {
-    // Cut's whole degrees alone, as the sign needs nothing finer.
-    const double magnitude = std::fabs(degrees);
-    // Not negative, so the conversion's cut is floor.
-    const long long wholeDegrees = magnitude < 1e15 ? static_cast<long long>(magnitude) : 0;
-    const long long signIndex = wholeDegrees / 30;
-    if (signIndex > 11) return std::nullopt;
-    return static_cast<int>(signIndex);
-}
-
 int WholeDegreesInSign(double degrees) {
     const long long whole = Cut(degrees).wholeDegrees;
     return static_cast<int>(whole - 30 * (whole / 30));

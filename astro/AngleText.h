@@ -2,6 +2,7 @@
 // never rounded; the degree sign is U+00B0.
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,18 @@ void FormatLongForm(double degrees, std::string& text);  // into text, reusing i
 
 // The sign 0 (Aries) to 11 (Pisces) that FormatLongForm writes for these
 // degrees, reckoned as it does from the cut whole degrees; nothing where the
-// text names no sign (360 and beyond).
-std::optional<int> SignOfLongitude(double degrees);
+// text names no sign (360 and beyond). Inline: called out of line, its
+// optional came back through memory, a stall on every position and every
+// minute the birth-time window looks at.
+inline std::optional<int> SignOfLongitude(double degrees) {
+    // Cut's whole degrees alone, as the sign needs nothing finer.
+    const double magnitude = std::fabs(degrees);
+    // Not negative, so the conversion's cut is floor.
+    const long long wholeDegrees = magnitude < 1e15 ? static_cast<long long>(magnitude) : 0;
+    const long long signIndex = wholeDegrees / 30;
+    if (signIndex > 11) return std::nullopt;
+    return static_cast<int>(signIndex);
+}
 
 // The cut whole degrees within that sign (0 to 29).
 int WholeDegreesInSign(double degrees);
