@@ -72,6 +72,11 @@ void Application::openHandedFile(const QString& path)
     // is given up, and the input window is as it was before.
     endMatchEntry();
     openReadingAt(path);
+    bringToFront();
+}
+
+void Application::bringToFront()
+{
     QWidget* shown = readingWindow_ ? static_cast<QWidget*>(readingWindow_.data()) : inputWindow_.get();
     shown->show();
     shown->raise();

@@ -41,6 +41,9 @@ public:
     // this copy runs): opened as "Open Previously Saved Reading" opens it, and
     // the window that then shows comes to the front.
     void openHandedFile(const QString& path);
+    // A later start without a file: the reading window, or else the input
+    // window, comes to the front.
+    void bringToFront();
 
     // Computes the reading from the input window's form (ComputeReadingFromForm),
     // shows it in a fresh reading window and hides the input window. A refused

@@ -7,23 +7,14 @@
 #include <QByteArrayView>
 #include <QString>
 
-class QFileDevice;
-class QSaveFile;
 class QWidget;
 
 namespace varelio::app {
 
-// Why a write to file failed, with the system's reason ("No space left on
-// device", "File too large") also when the write was merely cut short.
-QString WriteFailureReason(QFileDevice& file);
-
-// Commits a QSaveFile that has been written: the target appears whole or not
-// at all, and a file it replaces keeps its owner, group and mode. On failure
-// the writing is cancelled and error says why.
-bool CommitWhole(QSaveFile& file, QString& error);
-
-// Writes bytes to path whole or not at all: an earlier file of that name
-// survives a failed write. On failure *error (if given) says why.
+// Writes bytes to path whole or not at all, as formats/WholeFile.h says:
+// an earlier file of that name survives a failed write and keeps its owner,
+// group and mode when replaced, and only a new name or a regular file (or a
+// link to one) is written. On failure *error (if given) says why.
 bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* error = nullptr);
 
 // The message box for a file that could not be written: title "Varelio",

@@ -2,11 +2,11 @@
 
 #include "app/FileWriting.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QWidget>
 
 namespace varelio::app {
@@ -32,21 +32,18 @@ bool WriteJpeg(const QImage& image, const QString& path, QString& error)
         error = PictureWords::tr("No JPEG writer is installed.");
         return false;
     }
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly)) {
-        error = target.errorString();
-        return false;
-    }
-    QImageWriter writer(&target, "jpeg");
+    // Encoded in memory and written whole: a failed write says the system's
+    // reason (a full disk, a size limit), which the encoder would not.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(kJpegQuality);
     if (!writer.write(image)) {
-        // A write that fails under the encoder leaves the writer with only
-        // "Unknown error"; the file knows the reason (a full disk, a size limit).
-        error = target.error() != QFileDevice::NoError ? WriteFailureReason(target) : writer.errorString();
-        target.cancelWriting();
+        error = writer.errorString();
         return false;
     }
-    return CommitWhole(target, error);
+    return WriteWholeFile(path, bytes, &error);
 }
 
 }  // namespace

@@ -6,8 +6,12 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSysInfo>
+#include <QTimer>
 #include <QUrl>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace varelio::app {
@@ -29,6 +33,10 @@ constexpr qint64 kMaxPathLine = 64 * 1024;
 // QLockFile writes the owner into a new lock at once: a lock younger than this
 // that names nobody may be one a starting copy is writing.
 constexpr qint64 kLockBeingWrittenMs = 2000;
+// A lock is a few short lines: its process, program, host, machine and boot.
+constexpr qint64 kMaxLockBytes = 4096;
+// How often the running copy renews its lock (LockRenewal).
+constexpr int kLockRenewalMs = 60 * 1000;
 
 QString SocketPath(const QString& lockPath)
 {
@@ -45,6 +53,34 @@ bool NamesNoProcess(const QLockFile& lock, const QString& path)
     const QFileInfo info(path);
     return info.isDir() ||
            (info.exists() && info.lastModified().msecsTo(QDateTime::currentDateTime()) > kLockBeingWrittenMs);
+}
+
+// The computer a lock was taken on, when it is not this one: told as
+// QLockFile tells it, by the machine's id where both are known, else by the
+// host name. Empty for this computer's own lock, or one that names no host.
+QString ForeignHost(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QByteArray> lines = file.read(kMaxLockBytes).split('\n');
+    const QString host = QString::fromUtf8(lines.value(2));
+    const QByteArray machine = lines.value(3);
+    bool here = host.isEmpty() || host == QSysInfo::machineHostName();
+    if (!machine.isEmpty() && !QSysInfo::machineUniqueId().isEmpty())
+        here = machine == QSysInfo::machineUniqueId();
+    if (here)
+        return {};
+    return host.isEmpty() ? QString::fromUtf8(machine) : host;
+}
+
+// A lock from another computer whose copy has not renewed it for long: its
+// process cannot be looked for from here, so its age is what tells.
+bool ForeignAndLeftBehind(const QString& path)
+{
+    const QDateTime changed = QFileInfo(path).lastModified();
+    return !ForeignHost(path).isEmpty() && changed.isValid() &&
+           changed.secsTo(QDateTime::currentDateTime()) >= kForeignLockStaleMinutes * 60;
 }
 
 constexpr QFile::Permissions kOthersWrite = QFile::WriteGroup | QFile::WriteOther;
@@ -105,7 +141,8 @@ bool AcquireSingleInstance(const QString& lockPath, Dialogs& dialogs, std::uniqu
     // stale, never its age.
     lock->setStaleLockTime(0);
     bool stuck = false;  // a stale lock that cannot be removed
-    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError && NamesNoProcess(*lock, lockPath)) {
+    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError &&
+        (NamesNoProcess(*lock, lockPath) || ForeignAndLeftBehind(lockPath))) {
         if (QFileInfo(lockPath).isDir() ? QDir().rmdir(lockPath) : QFile::remove(lockPath))
             lock->tryLock(0);
         else
@@ -125,12 +162,20 @@ bool AcquireSingleInstance(const QString& lockPath, Dialogs& dialogs, std::uniqu
                         MessageIcon::Error);
         return false;
     }
-    if (!readingFile.isEmpty() && HandOverReadingFile(lockPath, readingFile))
+    const QString foreign = ForeignHost(lockPath);
+    // A copy on another computer cannot be reached through the socket.
+    if (foreign.isEmpty() && HandOverReadingFile(lockPath, readingFile))
         return false;
-    dialogs.message(nullptr,
-                    InstanceWords::tr("Application is already running") + QStringLiteral("\n\n") +
-                        InstanceWords::tr("Lock file: %1").arg(where),
-                    MessageIcon::Information);
+    QString text = InstanceWords::tr("Application is already running") + QStringLiteral("\n\n") +
+                   InstanceWords::tr("Lock file: %1").arg(where);
+    if (!foreign.isEmpty()) {
+        text += QLatin1Char('\n') + InstanceWords::tr("The lock was taken on the computer \"%1\", where Varelio cannot "
+                                                      "look for it from here. A lock from another computer that is "
+                                                      "not renewed for %2 minutes is taken over.")
+                                        .arg(foreign)
+                                        .arg(kForeignLockStaleMinutes);
+    }
+    dialogs.message(nullptr, text, MessageIcon::Information);
     return false;
 }
 
@@ -160,8 +205,15 @@ void ReadingFileChannel::takeConnections()
             socket->write("ok\n");
             socket->disconnectFromServer();
             // After the sender has its answer: opening may ask questions of its own.
-            if (!path.isEmpty())
-                QMetaObject::invokeMethod(this, [this, path] { emit fileReceived(path); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, path] {
+                    if (path.isEmpty())
+                        emit frontRequested();
+                    else
+                        emit fileReceived(path);
+                },
+                Qt::QueuedConnection);
         });
     }
 }
@@ -172,8 +224,10 @@ bool HandOverReadingFile(const QString& lockPath, const QString& path)
     socket.connectToServer(SocketPath(lockPath));
     if (!socket.waitForConnected(kHandOverMilliseconds))
         return false;
-    // As a URL, so that no character of a file name can end the line.
-    socket.write(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + '\n');
+    // As a URL, so that no character of a file name can end the line; an
+    // empty line asks the copy to come to the front.
+    socket.write((path.isEmpty() ? QByteArray() : QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded()) +
+                 '\n');
     if (!socket.waitForBytesWritten(kHandOverMilliseconds))
         return false;
     while (!socket.canReadLine()) {
@@ -181,6 +235,20 @@ bool HandOverReadingFile(const QString& lockPath, const QString& path)
             return false;
     }
     return socket.readLine() == "ok\n";
+}
+
+LockRenewal::LockRenewal(const QString& lockPath, QObject* parent) : QObject(parent), lockPath_(lockPath)
+{
+    if (lockPath_.isEmpty())
+        return;
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &LockRenewal::renew);
+    timer->start(kLockRenewalMs);
+}
+
+void LockRenewal::renew()
+{
+    ::utimensat(AT_FDCWD, QFile::encodeName(lockPath_).constData(), nullptr, 0);
 }
 
 }  // namespace varelio::app

@@ -34,6 +34,11 @@ int main(int argc, char* argv[])
                      Qt::QueuedConnection);
     QObject::connect(&channel, &varelio::app::ReadingFileChannel::fileReceived, &program,
                      &varelio::app::Application::openHandedFile);
+    QObject::connect(&channel, &varelio::app::ReadingFileChannel::frontRequested, &program,
+                     &varelio::app::Application::bringToFront);
+    // Kept fresh, so that a copy on another computer sharing the folder can
+    // tell this one from a lock left behind.
+    varelio::app::LockRenewal renewal(lock ? lockPath : QString());
     program.start(readingFile);
     return QApplication::exec();
 }

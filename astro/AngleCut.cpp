@@ -16,16 +16,6 @@ CutAngle CutDegrees(double degrees) {
     return {static_cast<long long>(whole), static_cast<long long>(minutes), static_cast<long long>(seconds)};
 }
 
-std::optional<int> SignOfLongitude(double degrees) {
-    // The whole degrees alone, as the sign needs nothing finer.
-    const double magnitude = std::fabs(degrees);
-    // Not negative, so the conversion's cut is floor.
-    const long long wholeDegrees = magnitude < 1e15 ? static_cast<long long>(magnitude) : 0;
-    const long long signIndex = wholeDegrees / 30;
-    if (signIndex > 11) return std::nullopt;
-    return static_cast<int>(signIndex);
-}
-
 int WholeDegreesInSign(double degrees) {
     const long long whole = CutDegrees(degrees).wholeDegrees;
     return static_cast<int>(whole - 30 * (whole / 30));

@@ -3,6 +3,7 @@
 // written from (words/Positions).
 #pragma once
 
+#include <cmath>
 #include <optional>
 
 namespace varelio {
@@ -19,7 +20,17 @@ CutAngle CutDegrees(double degrees);
 
 // The sign 0 (Aries) to 11 (Pisces) of these degrees, reckoned from the cut
 // whole degrees (so 29.99999 stays in Aries); nothing at 360 and beyond.
-std::optional<int> SignOfLongitude(double degrees);
+// Inline: called out of line, its optional came back through memory, a stall
+// on every position and every minute the birth-time window looks at.
+inline std::optional<int> SignOfLongitude(double degrees) {
+    // The whole degrees alone, as the sign needs nothing finer.
+    const double magnitude = std::fabs(degrees);
+    // Not negative, so the conversion's cut is floor.
+    const long long wholeDegrees = magnitude < 1e15 ? static_cast<long long>(magnitude) : 0;
+    const long long signIndex = wholeDegrees / 30;
+    if (signIndex > 11) return std::nullopt;
+    return static_cast<int>(signIndex);
+}
 
 // The cut whole degrees within that sign (0 to 29).
 int WholeDegreesInSign(double degrees);

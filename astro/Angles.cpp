@@ -25,13 +25,16 @@ double ObserverLatitude(const BirthData& birth) {
 }
 
 double JulianDayOfDate(int month, int day, int year) {
-    const double a = 12.0 * (year + 4800) + month - 3;
-    const double m = a - 12.0 * std::floor(a / 12.0);
-    double j = std::floor((365.0 * a + 2.0 * m + 7.0) / 12.0) + day + std::floor(a / 48.0) - 32083.0;
+    // Whole numbers throughout: the floors of their quotients are floor
+    // divisions, exactly, and quicker in integers.
+    using detail::FloorDiv;
+    const long long a = 12LL * (year + 4800LL) + month - 3;
+    const long long m = a - 12 * FloorDiv(a, 12);
+    long long j = FloorDiv(365 * a + 2 * m + 7, 12) + day + FloorDiv(a, 48) - 32083;
     // The Gregorian correction only starts above this day, so 1582-10-15 is
     // still read as a Julian-calendar date.
-    if (j > 2299171) j = j + std::floor(a / 4800.0) - std::floor(a / 1200.0) + 38.0;
-    return j;
+    if (j > 2299171) j = j + FloorDiv(a, 4800) - FloorDiv(a, 1200) + 38;
+    return static_cast<double>(j);
 }
 
 double ArcTan2(double y, double x) {
@@ -46,7 +49,7 @@ double AyanamsaAt(double centuriesSince1900) {
     // longitude, for a short nutation term.
     const double node = SubtractWhileAtLeast((7.5 * t * t + 6962911.0 * t - 933060.0) / 3600.0, 360.0);
     const double twiceSun = (259205536.0 * t + 2013816.0) / 3600.0;
-    const double nutation = 1.27 * std::sin(twiceSun * kDegToRad) + 17.23 * std::sin(node * kDegToRad);
+    const double nutation = 1.27 * std::sin(ReducedRadians(twiceSun)) + 17.23 * std::sin(ReducedRadians(node));
     return (nutation - (5025.64 * t + 1.11 * t * t) - 80861.27) / 3600.0;
 }
 
@@ -89,13 +92,31 @@ double TropicalAscendantDeg(double localSiderealTimeDeg, double obliquityDeg, do
     return TropicalAscendantFromTangent(localSiderealTimeDeg, obliquityDeg, LatitudeTangent(latitudeDeg));
 }
 
-double TropicalAscendantFromTangent(double localSiderealTimeDeg, double obliquityDeg, double latitudeTangent) {
-    const double s = localSiderealTimeDeg * kDegToRad;
+namespace {
+
+// The sines and cosines of the sidereal time and the obliquity, which the
+// ascendant and the midheaven share.
+struct SiderealTrig {
+    double sinS, cosS, sinE, cosE;
+};
+
+SiderealTrig TrigOf(double localSiderealTimeDeg, double obliquityDeg) {
+    const double s = ReducedRadians(localSiderealTimeDeg);
     const double e = obliquityDeg * kDegToRad;
-    double asc = ArcTan2(std::cos(s), -std::sin(s) * std::cos(e) - latitudeTangent * std::sin(e));
+    return {std::sin(s), std::cos(s), std::sin(e), std::cos(e)};
+}
+
+double AscendantFrom(const SiderealTrig& trig, double latitudeTangent) {
+    double asc = ArcTan2(trig.cosS, -trig.sinS * trig.cosE - latitudeTangent * trig.sinE);
     if (asc < 0) asc += kPi;
-    if (std::cos(s) < 0) asc += kPi;
+    if (trig.cosS < 0) asc += kPi;
     return SubtractWhileAtLeast(asc * kRadToDeg, 360.0);
+}
+
+}  // namespace
+
+double TropicalAscendantFromTangent(double localSiderealTimeDeg, double obliquityDeg, double latitudeTangent) {
+    return AscendantFrom(TrigOf(localSiderealTimeDeg, obliquityDeg), latitudeTangent);
 }
 
 TropicalAngles TropicalAnglesAt(double universalTimeHours, double centuriesSince1900, double longitudeDeg,
@@ -103,15 +124,14 @@ TropicalAngles TropicalAnglesAt(double universalTimeHours, double centuriesSince
     TropicalAngles angles;
     angles.localSiderealTime = LocalSiderealTimeDeg(universalTimeHours, centuriesSince1900, longitudeDeg);
     angles.obliquity = ObliquityDeg(centuriesSince1900);
+    const SiderealTrig trig = TrigOf(angles.localSiderealTime, angles.obliquity);
 
-    const double s = angles.localSiderealTime * kDegToRad;
-    const double e = angles.obliquity * kDegToRad;
-
-    double mc = ArcTan2(std::tan(s), std::cos(e));
+    // The tangent of the sidereal time from its sine and cosine.
+    double mc = ArcTan2(trig.sinS / trig.cosS, trig.cosE);
     if (mc < 0) mc += kPi;
-    if (std::sin(s) < 0) mc += kPi;
+    if (trig.sinS < 0) mc += kPi;
     angles.midheaven = mc * kRadToDeg;
-    angles.ascendant = TropicalAscendantDeg(angles.localSiderealTime, angles.obliquity, latitudeDeg);
+    angles.ascendant = AscendantFrom(trig, LatitudeTangent(latitudeDeg));
     return angles;
 }
 

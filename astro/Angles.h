@@ -3,6 +3,7 @@
 #pragma once
 
 #include "astro/Records.h"
+#include "astro/Reduce.h"
 
 #include <array>
 
@@ -13,6 +14,13 @@ inline constexpr double kRadToDeg = 57.2957795130823;
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kEpoch1900 = 2415020;
 inline constexpr double kDaysPerCentury = 36525;
+
+// An angle in degrees as radians, its whole turns taken off first, exactly,
+// in degrees: from -pi to pi (NearestTurnRemainder). A large rate times the
+// centuries makes angles of many thousand degrees, whose turns sin and cos
+// would otherwise take off themselves, after the conversion has rounded the
+// whole; and they are quickest below 2.4 radians.
+inline double ReducedRadians(double degrees) { return NearestTurnRemainder(degrees, 360.0) * kDegToRad; }
 
 // Decimal degrees as the engine counts them: longitude West-positive,
 // latitude North-positive.

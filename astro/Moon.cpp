@@ -3,11 +3,13 @@
 #include "astro/Angles.h"
 #include "astro/Positions.h"
 #include "astro/Reduce.h"
+#include "astro/SinCos.h"
 #include "astro/TimeScales.h"
 
+#include <algorithm>
 #include <array>
-
 #include <cmath>
+#include <cstdlib>
 
 namespace varelio {
 
@@ -52,22 +54,53 @@ constexpr std::array<LunarTerm, 25> kLongitudeTerms{{
     {+0.003994, 2, 0, 2, 0, false},
 }};
 
+// The largest multiple of each argument the terms take.
+constexpr int MaxMultiple(int LunarTerm::*argument) {
+    int most = 0;
+    for (const LunarTerm& term : kLongitudeTerms) most = std::max(most, std::abs(term.*argument));
+    return most;
+}
+
+// The sine and cosine of k times an angle given in degrees, k from -n to n at
+// index k + n: the angle's own from libm, its multiples by the sum formulas.
+template <int n>
+std::array<SinCos, 2 * n + 1> Multiples(double degrees) {
+    std::array<SinCos, 2 * n + 1> table{};
+    const double radians = ReducedRadians(degrees);
+    table[n] = {0.0, 1.0};
+    table[n + 1] = {std::sin(radians), std::cos(radians)};
+    for (int k = 2; k <= n; ++k) table[n + k] = SumOf(table[n + k - 1], table[n + 1]);
+    for (int k = 1; k <= n; ++k) table[n - k] = {-table[n + k].sin, table[n + k].cos};
+    return table;
+}
+
 }  // namespace
 
 double MoonTropicalLongitude(double centuriesSinceJ2000) {
     const double t = centuriesSinceJ2000;
     const double meanLongitude = 218.3164591 + 481267.88134236 * t;
-    // Arguments are used unreduced; only the sum is brought into range.
-    const double d = (297.8502042 + 445267.1115168 * t) * kDegToRad;
-    const double m = (357.5291092 + 35999.0502909 * t) * kDegToRad;
-    const double mPrime = (134.9634114 + 477198.8676313 * t) * kDegToRad;
-    const double f = (93.2720993 + 483202.0175273 * t) * kDegToRad;
+    // The four arguments grow by thousands of turns a century: their whole
+    // turns come off in degrees (ReducedRadians), and each term's sine comes
+    // from their sines and cosines by the sum formulas, four calls of libm
+    // where there are twenty-five terms.
+    constexpr int kD = MaxMultiple(&LunarTerm::d);
+    constexpr int kM = MaxMultiple(&LunarTerm::m);
+    constexpr int kMPrime = MaxMultiple(&LunarTerm::mPrime);
+    constexpr int kF = MaxMultiple(&LunarTerm::f);
+    const auto d = Multiples<kD>(297.8502042 + 445267.1115168 * t);
+    const auto m = Multiples<kM>(357.5291092 + 35999.0502909 * t);
+    const auto mPrime = Multiples<kMPrime>(134.9634114 + 477198.8676313 * t);
+    const auto f = Multiples<kF>(93.2720993 + 483202.0175273 * t);
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
 
     double sum = 0.0;
+    // Unrolled, each term's multiples are constants and its table places fixed.
+#pragma GCC unroll 25
     for (const LunarTerm& term : kLongitudeTerms) {
-        const double argument = term.d * d + term.m * m + term.mPrime * mPrime + term.f * f;
-        double value = term.coefficient * std::sin(argument);
+        const SinCos first = SumOf(d[static_cast<std::size_t>(term.d + kD)], m[static_cast<std::size_t>(term.m + kM)]);
+        const SinCos second =
+            SumOf(mPrime[static_cast<std::size_t>(term.mPrime + kMPrime)], f[static_cast<std::size_t>(term.f + kF)]);
+        double value = term.coefficient * (first.sin * second.cos + first.cos * second.sin);
         if (term.withE) value *= e;
         sum += value;
     }
@@ -81,7 +114,7 @@ double MoonAyanamsaAt(double centuriesSinceJ2000) {
     const double sunLongitude = 280.466449 + 36000.7698231 * t + 0.0003106 * t * t;
     // Unlike the 1900-epoch formula: the Sun's longitude itself, and a plus
     // sign on the node term.
-    const double nutation = 1.27 * std::sin(sunLongitude * kDegToRad) + 17.23 * std::sin(node * kDegToRad);
+    const double nutation = 1.27 * std::sin(ReducedRadians(sunLongitude)) + 17.23 * std::sin(ReducedRadians(node));
     return (nutation - (5025.64 * t + 1.11 * t * t) - 85886.27) / 3600.0;
 }
 

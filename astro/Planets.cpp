@@ -3,6 +3,7 @@
 #include "astro/Positions.h"
 #include "astro/Angles.h"
 #include "astro/Reduce.h"
+#include "astro/SinCos.h"
 #include "astro/TimeScales.h"
 
 #include <array>
@@ -42,27 +43,68 @@ double AngleElement(double value, double rateArcSeconds, double centuries) {
     return (value + rateArcSeconds * centuries / 3600.0) * kDegToRad;
 }
 
+// The sines and cosines of each row's angles at J2000, from which those of
+// any moment are turned by the little they move (under a degree over the
+// program's years) without calling libm.
+struct RowTrig {
+    SinCos inclination, node, perihelion;
+    SinCos perihelionFromNode;  // the argument of the perihelion
+};
+
+const std::array<RowTrig, kElementCount> kTrigAtJ2000 = [] {
+    const auto of = [](double degrees) { return SinCos{std::sin(degrees * kDegToRad), std::cos(degrees * kDegToRad)}; };
+    std::array<RowTrig, kElementCount> trig{};
+    for (std::size_t k = 0; k < trig.size(); ++k) {
+        const ElementRow& row = kElementTable[k];
+        trig[k] = {of(row.i), of(row.N), of(row.p), of(row.p - row.N)};
+    }
+    return trig;
+}();
+
+// An angle's sine and cosine at J2000 turned by its rate over the centuries.
+SinCos TurnedOn(const SinCos& atJ2000, double rateArcSeconds, double centuries) {
+    return SumOf(atJ2000, SmallAngle(rateArcSeconds * centuries / 3600.0 * kDegToRad));
+}
+
 struct Heliocentric {
     double x, y, z;
 };
 
+// The place in the orbit's plane, x towards the perihelion and y a quarter
+// turn on in the motion, from the eccentric anomaly: the true anomaly itself
+// (a tangent and an arc tangent more) is never needed.
+Heliocentric InOrbitalPlane(const Elements& el) {
+    const EccentricAnomaly anomaly = SolveKepler(ReduceRadians(el.L - el.p), el.e);
+    return {el.a * (anomaly.cos - el.e), el.a * std::sqrt(1.0 - el.e * el.e) * anomaly.sin, 0.0};
+}
+
+// A place in the orbit's plane turned by an angle within that plane.
+Heliocentric Turned(const Heliocentric& place, const SinCos& angle) {
+    return {place.x * angle.cos - place.y * angle.sin, place.x * angle.sin + place.y * angle.cos, 0.0};
+}
+
 Heliocentric HeliocentricPosition(int index, double daysSinceJ2000) {
     const Elements el = OrbitalElements(index, daysSinceJ2000);
-    const double meanAnomaly = ReduceRadians(el.L - el.p);
-    const double v = TrueAnomaly(meanAnomaly, el.e);
-    const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(v));
-    const double u = v + el.p - el.N;
-    return {r * (std::cos(el.N) * std::cos(u) - std::sin(el.N) * std::sin(u) * std::cos(el.i)),
-            r * (std::sin(el.N) * std::cos(u) + std::cos(el.N) * std::sin(u) * std::cos(el.i)),
-            r * std::sin(u) * std::sin(el.i)};
+    const auto row = static_cast<std::size_t>(index);
+    const ElementRow& rates = kElementTable[row];
+    const RowTrig& trig = kTrigAtJ2000[row];
+    const double t = daysSinceJ2000 / kDaysPerCentury;
+    // From the perihelion to the ascending node, then the orbit's plane
+    // tilted about the line of the nodes and turned by the node's longitude.
+    const Heliocentric fromNode =
+        Turned(InOrbitalPlane(el), TurnedOn(trig.perihelionFromNode, rates.pRate - rates.NRate, t));
+    const SinCos node = TurnedOn(trig.node, rates.NRate, t);
+    const SinCos inclination = TurnedOn(trig.inclination, rates.iRate, t);
+    const double tilted = fromNode.y * inclination.cos;
+    return {node.cos * fromNode.x - node.sin * tilted, node.sin * fromNode.x + node.cos * tilted,
+            fromNode.y * inclination.sin};
 }
 
 Heliocentric EarthPosition(double daysSinceJ2000) {
     const Elements el = OrbitalElements(kElementSun, daysSinceJ2000);
-    const double meanAnomaly = ReduceRadians(el.L - el.p);
-    const double v = TrueAnomaly(meanAnomaly, el.e);
-    const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(v));
-    return {r * std::cos(v + el.p), r * std::sin(v + el.p), 0.0};
+    const double t = daysSinceJ2000 / kDaysPerCentury;
+    return Turned(InOrbitalPlane(el),
+                  TurnedOn(kTrigAtJ2000[kElementSun].perihelion, kElementTable[kElementSun].pRate, t));
 }
 
 double GeocentricFrom(const Heliocentric& earth, int index, double daysSinceJ2000) {
@@ -112,25 +154,43 @@ Elements OrbitalElements(int index, double daysSinceJ2000) {
     el.i = AngleElement(row.i, row.iRate, t);
     el.N = AngleElement(row.N, row.NRate, t);
     el.p = AngleElement(row.p, row.pRate, t);
-    el.L = ReduceRadians(AngleElement(row.L, row.LRate, t));
+    // Whole turns off in degrees, exactly, before the conversion rounds.
+    el.L = ReduceIntoTurn(row.L + row.LRate * t / 3600.0, 360.0) * kDegToRad;
     return el;
 }
 
-double TrueAnomaly(double meanAnomaly, double eccentricity) {
+EccentricAnomaly SolveKepler(double meanAnomaly, double eccentricity) {
     const double m = meanAnomaly;
     const double e = eccentricity;
-    double anomaly = m + e * std::sin(m) * (1.0 + e * std::cos(m));
-    // Newton's method converges in a handful of steps for e below 0.21; the
-    // cap only guards against a pathological input looping forever.
-    for (int step = 0; step < 100; ++step) {
-        const double next = anomaly - (anomaly - e * std::sin(anomaly) - m) / (1.0 - e * std::cos(anomaly));
-        const double change = std::fabs(anomaly - next);
-        anomaly = next;
-        if (!(change > 1e-12)) break;
+    const double sinM = std::sin(m);
+    const double cosM = std::cos(m);
+    // The anomaly is M turned by d = e sin E, at most e: each guess's sine and
+    // cosine are M's turned by the small angle's, from its series, so libm is
+    // called once, for M. The first guess is the series of d in e to the
+    // third power.
+    const double sin2M = 2 * sinM * cosM;
+    const double sin3M = sinM * (3 - 4 * sinM * sinM);
+    double d = e * (sinM + e * (0.5 * sin2M + e * 0.125 * (3 * sin3M - sinM)));
+    double sinE = sinM;
+    double cosE = cosM;
+    double step = 0;
+    // Newton's method: its error after a step is below k times the step
+    // squared, k = e / (2 (1 - e)); it stops when that is far below the last
+    // place, after one to three steps for e below 0.21. The cap only guards
+    // against a pathological input looping forever.
+    const double k = e / (2 * (1 - e));
+    for (int count = 0; count < 100; ++count) {
+        const SinCos turn = SmallAngle(d);
+        sinE = sinM * turn.cos + cosM * turn.sin;
+        cosE = cosM * turn.cos - sinM * turn.sin;
+        step = (d - e * sinE) / (1.0 - e * cosE);
+        d -= step;
+        if (!(k * step * step > 1e-18)) break;
     }
-    double v = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(anomaly / 2.0));
-    if (v < 0) v += kTwoPi;
-    return v;
+    // The sine and cosine were taken before the last step (under 1e-6):
+    // carried over it to the second order, which leaves under 1e-18.
+    const double keep = 1 - 0.5 * step * step;
+    return {m + d, sinE * keep - step * cosE, cosE * keep + step * sinE};
 }
 
 double ReduceRadians(double x) {

@@ -38,8 +38,15 @@ double DaysSinceJ2000(int year, int month, int day, int hour, int minute, int se
 
 Elements OrbitalElements(int index, double daysSinceJ2000);
 
-// Kepler's equation solved to 1e-12 rad; result in 0..2 pi.
-double TrueAnomaly(double meanAnomaly, double eccentricity);
+// Kepler's equation, M = E - e sin E, solved for the eccentric anomaly E by
+// Newton's method, to the last place for e below 0.21, with E's sine and
+// cosine.
+struct EccentricAnomaly {
+    double anomaly = 0;  // radians
+    double sin = 0;
+    double cos = 1;
+};
+EccentricAnomaly SolveKepler(double meanAnomaly, double eccentricity);
 
 // x reduced into 0..2 pi.
 double ReduceRadians(double x);

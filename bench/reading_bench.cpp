@@ -1,11 +1,15 @@
 // A whole reading for the Delhi birth of 2000 January 1, 17:30 (engine,
-// retrograde lookup, the Manglik verdicts and their windows), and the Manglik
-// pieces on their own.
+// retrograde lookup, the Manglik verdicts and their windows, the dasha balance
+// and the Panchang), and the Manglik pieces on their own; every floor birth's
+// reading in turn.
 #include "manglik/Manglik.h"
 #include "reading/Reading.h"
+#include "floor/FloorBirths.h"
 #include "tests/support/Births.h"
 
 #include <benchmark/benchmark.h>
+
+#include <vector>
 
 namespace {
 
@@ -24,6 +28,22 @@ void BM_ComputeReading(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeReading);
+
+// Every floor birth's reading in turn, against BM_LibmFloorReading.
+void BM_ComputeReadingFloorBirths(benchmark::State& state) {
+    std::vector<varelio::Reading> readings(varelio::bench::kFloorBirthCount);
+    const std::vector<varelio::BirthData> births = varelio::bench::FloorBirths();
+    for (std::size_t n = 0; n < births.size(); ++n) readings[n].birthData = births[n];
+    for (auto _ : state) {
+        for (varelio::Reading& reading : readings) {
+            varelio::ComputeReading(reading);
+            benchmark::DoNotOptimize(reading.evaluations[1].verdict.house);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * varelio::bench::kFloorBirthCount);
+}
+BENCHMARK(BM_ComputeReadingFloorBirths);
 
 void BM_BothManglikVerdicts(benchmark::State& state) {
     varelio::Reading reading = DelhiReading();

@@ -16,7 +16,6 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstring>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -24,7 +23,13 @@
 #include <system_error>
 #include <thread>
 
+#include <csignal>
+
 #include <pthread.h>
+#include <stdio_ext.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace varelio::cli {
 namespace {
@@ -191,6 +196,71 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
+// The signal that asked the batch to stop, 0 while none has. A signal
+// handler reaches nothing but such a value, so this is the one the batch
+// shares with it; StopSignals sets it up and puts it back.
+std::atomic<int> gStopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
+
+constexpr int kStopSignals[] = {SIGINT, SIGTERM};
+
+extern "C" void NoteStopSignal(int signal) {
+    int none = 0;
+    gStopSignal.compare_exchange_strong(none, signal);
+}
+
+int StopSignal() { return gStopSignal.load(std::memory_order_relaxed); }
+
+// While it lives, Ctrl-C (SIGINT) and SIGTERM ask the batch to stop after
+// the rows in hand instead of ending the process in the middle of a line. The
+// handler is installed without SA_RESTART, so the reader's wait for input
+// returns at once; only the reading thread takes the signals (HeldStopSignals
+// keeps them from the others), so no write is cut short by one. A signal
+// ignored when the batch began (a job started with nohup) stays ignored.
+class StopSignals {
+public:
+    StopSignals() {
+        gStopSignal = 0;
+        struct sigaction action {};
+        action.sa_handler = NoteStopSignal;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kStopSignals); ++i) {
+            installed_[i] = ::sigaction(kStopSignals[i], nullptr, &saved_[i]) == 0 && saved_[i].sa_handler != SIG_IGN &&
+                            ::sigaction(kStopSignals[i], &action, nullptr) == 0;
+        }
+    }
+    ~StopSignals() {
+        for (std::size_t i = 0; i < std::size(kStopSignals); ++i) {
+            if (installed_[i]) ::sigaction(kStopSignals[i], &saved_[i], nullptr);
+        }
+        gStopSignal = 0;
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+private:
+    struct sigaction saved_[std::size(kStopSignals)] {};
+    bool installed_[std::size(kStopSignals)] = {};
+};
+
+// Keeps the stop signals from this thread while it lives; a thread started
+// meanwhile inherits the mask, and a signal that comes is delivered after.
+class HeldStopSignals {
+public:
+    HeldStopSignals() {
+        sigset_t stop;
+        sigemptyset(&stop);
+        for (const int signal : kStopSignals) sigaddset(&stop, signal);
+        pthread_sigmask(SIG_BLOCK, &stop, &previous_);
+    }
+    ~HeldStopSignals() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+    HeldStopSignals(const HeldStopSignals&) = delete;
+    HeldStopSignals& operator=(const HeldStopSignals&) = delete;
+
+private:
+    sigset_t previous_{};
+};
+
 // A thread with a stack of its own size. A row takes well under 64 KB of
 // stack, so 512 KB leaves ample room, and 256 workers reserve 128 MB of
 // address space rather than the 2 GB of the system's usual 8 MB each: under
@@ -201,19 +271,35 @@ class Thread {
 public:
     // Throws std::system_error when the system will start no more threads.
     explicit Thread(std::function<void()> body) : body_(std::move(body)) {
+        // The stack is a mapping of its own, unmapped when the thread is
+        // joined: the system keeps the stacks it makes for reuse, so a worker
+        // that gives up its place when memory runs short would free nothing.
+        // Its lowest page is a guard.
+        const std::size_t page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+        stack_ = ::mmap(nullptr, kThreadStackBytes + page, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0);
+        if (stack_ == MAP_FAILED) throw std::system_error(errno, std::generic_category());
+        stackBytes_ = kThreadStackBytes + page;
+        ::mprotect(stack_, page, PROT_NONE);
+        const HeldStopSignals held;  // for the thread's whole life: the reader alone takes them
         pthread_attr_t attributes;
         pthread_attr_init(&attributes);
-        pthread_attr_setstacksize(&attributes, kThreadStackBytes);
+        pthread_attr_setstack(&attributes, static_cast<char*>(stack_) + page, kThreadStackBytes);
         const int error = pthread_create(&id_, &attributes, &Thread::Run, &body_);
         pthread_attr_destroy(&attributes);
-        if (error != 0) throw std::system_error(error, std::generic_category());
+        if (error != 0) {
+            ::munmap(stack_, stackBytes_);
+            throw std::system_error(error, std::generic_category());
+        }
     }
     ~Thread() { Join(); }
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
 
     void Join() {
-        if (!joined_) pthread_join(id_, nullptr);
+        if (joined_) return;
+        pthread_join(id_, nullptr);
+        ::munmap(stack_, stackBytes_);
         joined_ = true;
     }
 
@@ -224,19 +310,57 @@ private:
     }
     std::function<void()> body_;
     pthread_t id_{};
+    void* stack_ = nullptr;
+    std::size_t stackBytes_ = 0;
     bool joined_ = false;
 };
 
 struct Chunk {
     CsvRecords input;
     std::string out, err;
+    std::size_t handled = 0;   // rows computed or refused, from the first; fewer when the batch was stopped
     long refused = 0;
     bool done = false;
     bool outOfMemory = false;  // the rows could not all be computed
+
+    // Gives back the memory of the outputs, for the rows to be computed again.
+    void DropOutput() {
+        std::string().swap(out);
+        std::string().swap(err);
+    }
+};
+
+// The chunks waiting in a queue, in room made once: a queue that allocated
+// could fail, memory running short, where nothing can be undone.
+class ChunkQueue {
+public:
+    void Reserve(std::size_t chunks) { ring_.resize(chunks); }
+    bool empty() const { return count_ == 0; }
+    Chunk* front() const { return ring_[first_]; }
+    void pop_front() {
+        first_ = (first_ + 1) % ring_.size();
+        --count_;
+    }
+    void push_back(Chunk* chunk) { ring_[(first_ + count_++) % ring_.size()] = chunk; }
+    void push_front(Chunk* chunk) {
+        first_ = (first_ + ring_.size() - 1) % ring_.size();
+        ring_[first_] = chunk;
+        ++count_;
+    }
+
+private:
+    std::vector<Chunk*> ring_;
+    std::size_t first_ = 0, count_ = 0;
 };
 
 bool WriteAll(const std::string& bytes, std::FILE* stream) {
     return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
+}
+
+bool IsRegularFile(std::FILE* stream) {
+    struct stat info {};
+    const int fd = fileno(stream);
+    return fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
 
 // Reader (the calling thread), workers and one writer, passing chunks: the
@@ -255,12 +379,18 @@ public:
         chunks_.resize(static_cast<std::size_t>(useful) * 2 + 2);
         for (auto& chunk : chunks_) chunk = std::make_unique<Chunk>();
         free_.reserve(chunks_.size());
+        work_.Reserve(chunks_.size());
+        ordered_.Reserve(chunks_.size());
+        retired_.reserve(static_cast<std::size_t>(wanted));
         threads_.reserve(static_cast<std::size_t>(wanted) + 1);
         std::string why;
         try {
             threads_.push_back(std::make_unique<Thread>([this] { Write(); }));
             writerStarted_ = true;
-            for (; workers_ < wanted; ++workers_) threads_.push_back(std::make_unique<Thread>([this] { Work(); }));
+            for (; workers_ < wanted; ++workers_) {
+                const std::size_t self = threads_.size();
+                threads_.push_back(std::make_unique<Thread>([this, self] { Work(self); }));
+            }
         } catch (const std::exception& e) {
             why = e.what();
         }
@@ -278,7 +408,9 @@ public:
         const std::size_t chunks = static_cast<std::size_t>(std::min(workers_, useful)) * 2 + 2;
         chunkRows_ = std::clamp<std::size_t>(kRowsInFlight / chunks, 1, kMaxChunkRows);
         chunkBytes_ = std::clamp<std::size_t>(kBytesInFlight / chunks, 1, kMaxChunkBytes);
+        outIsFile_ = IsRegularFile(out_);
         std::lock_guard lock(mutex_);
+        running_ = workerLimit_ = fewestRunning_ = workers_;
         for (std::size_t i = 0; i < chunks; ++i) free_.push_back(chunks_[i].get());
     }
 
@@ -301,9 +433,29 @@ public:
     long refused() const { return refused_; }
     int writeError() const { return writeFailed_ ? writeError_ : 0; }
     bool outOfMemory() const { return outOfMemory_; }
+    int workers() const { return workers_; }
+    // The fewest workers left once memory ran short (workers() when it never did).
+    int fewestWorkers() const { return fewestRunning_; }
 
 private:
-    bool Stopping() const { return writeFailed_ || outOfMemory_; }
+    bool Stopping() const { return writeFailed_ || outOfMemory_ || StopSignal() != 0; }
+
+    // Joins the workers that gave up their place, so that their stacks are
+    // freed, and lets the others go on; the writer's, with mutex_ held
+    // through lock (there are no workers without a writer).
+    void JoinRetired(std::unique_lock<std::mutex>& lock) {
+        if (unjoined_ == 0) return;
+        while (!retired_.empty()) {
+            Thread& retired = *threads_[retired_.back()];
+            retired_.pop_back();
+            lock.unlock();
+            retired.Join();
+            lock.lock();
+            --unjoined_;
+        }
+        workQueued_.notify_all();
+        chunkFree_.notify_one();
+    }
 
     void ReadAll(CsvReader& reader) {
         std::optional<Reading> reading;  // for the rows this thread computes, without workers
@@ -316,13 +468,22 @@ private:
                 free_.pop_back();
             }
             chunk->input.Clear();
-            more = !Stopping();
+            // Room for the whole chunk, made before a record is read: should
+            // memory run short, nothing is lost yet, and fewer workers may
+            // leave enough.
+            while (!ReserveInput(chunk->input)) {
+                if (!ShedWorkers()) throw std::bad_alloc();
+            }
+            more = true;
             while (more && chunk->input.records.size() < chunkRows_ && chunk->input.bytes.size() < chunkBytes_) {
-                more = reader.ReadRecord(chunk->input);
+                more = !Stopping() && reader.ReadRecord(chunk->input);
                 // Its refusal is said at once, while the rest of its line is skipped.
                 if (more && chunk->input.records.back().problem == CsvProblem::TooLong) break;
             }
-            if (workers_ == 0 && !chunk->input.records.empty()) Compute(*chunk, reading ? *reading : reading.emplace());
+            if (workers_ == 0 && !chunk->input.records.empty() && !Compute(*chunk, reading ? *reading : reading.emplace())) {
+                chunk->outOfMemory = true;
+                outOfMemory_ = true;
+            }
             if (!writerStarted_) {
                 if (!chunk->input.records.empty()) Deliver(*chunk);
                 free_.push_back(chunk);
@@ -343,6 +504,29 @@ private:
         }
     }
 
+    bool ReserveInput(CsvRecords& input) const {
+        constexpr std::size_t kFieldsARow = 24;  // the columns, and some over
+        try {
+            input.bytes.reserve(chunkBytes_ + kMaxRecordBytes);
+            input.records.reserve(chunkRows_);
+            input.fieldEnds.reserve(chunkRows_ * kFieldsARow);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        return true;
+    }
+
+    // Halves the workers and waits until those to go have gone, their memory
+    // freed; false when there are too few to halve.
+    bool ShedWorkers() {
+        std::unique_lock lock(mutex_);
+        if (running_ <= 1) return false;
+        workerLimit_ = running_ / 2;
+        workQueued_.notify_all();
+        chunkFree_.wait(lock, [&] { return running_ <= workerLimit_ && unjoined_ == 0; });
+        return true;
+    }
+
     // Ends the input and waits for every thread; once only.
     void Finish() {
         {
@@ -354,37 +538,72 @@ private:
         for (const auto& thread : threads_) thread->Join();
     }
 
-    // A chunk's rows to its output; where memory runs out the writing stops.
-    void Compute(Chunk& chunk, Reading& reading) {
+    // A chunk's rows to its output, each row whole; once a stop signal has
+    // come, the row in hand is the last. False when memory ran out.
+    bool Compute(Chunk& chunk, Reading& reading) {
         chunk.out.clear();
         chunk.err.clear();
+        chunk.handled = 0;
         chunk.refused = 0;
         chunk.outOfMemory = false;
-        if (writeFailed_) return;
+        if (writeFailed_) return true;
         try {
             for (const CsvRecords::Record& record : chunk.input.records) {
+                if (StopSignal() != 0) break;
                 if (!row_.Process(chunk.input, record, reading, chunk.out, chunk.err)) ++chunk.refused;
+                ++chunk.handled;
             }
         } catch (const std::bad_alloc&) {
-            chunk.outOfMemory = true;
-            outOfMemory_ = true;
+            return false;
         }
+        return true;
     }
 
-    void Work() {
+    // Leaves the pool, to be joined by the writer; with mutex_ held.
+    void Retire(std::size_t self) {
+        --running_;
+        fewestRunning_ = std::min(fewestRunning_, running_);
+        retired_.push_back(self);
+        ++unjoined_;
+        chunkDone_.notify_one();
+    }
+
+    void Work(std::size_t self) {
         ClearUpperVectorRegisters();
         Reading reading;
         for (;;) {
             Chunk* chunk;
             {
                 std::unique_lock lock(mutex_);
-                workQueued_.wait(lock, [&] { return !work_.empty() || inputEnded_; });
+                // After memory ran short, work waits until the workers to go
+                // have gone and their memory is free. At the input's end a
+                // worker stays while others are busy: a chunk may come back.
+                workQueued_.wait(lock, [&] {
+                    return running_ > workerLimit_ || (unjoined_ == 0 && !work_.empty()) ||
+                           (inputEnded_ && busy_ == 0 && work_.empty());
+                });
+                if (running_ > workerLimit_) return Retire(self);
                 if (work_.empty()) return;
                 chunk = work_.front();
                 work_.pop_front();
+                ++busy_;
             }
-            Compute(*chunk, reading);
+            const bool computed = Compute(*chunk, reading);
             std::lock_guard lock(mutex_);
+            if (--busy_ == 0 && inputEnded_) workQueued_.notify_all();
+            if (!computed && running_ > 1) {
+                // Memory ran short. Every worker holds some (a stack, its
+                // reading, its chunk's output), so half of them give theirs
+                // back, this one first, and once they are gone the chunk is
+                // computed again by one that stays. Only the last worker gives up.
+                chunk->DropOutput();
+                work_.push_front(chunk);
+                workerLimit_ = running_ / 2;
+                workQueued_.notify_all();
+                return Retire(self);
+            }
+            chunk->outOfMemory = !computed;
+            if (!computed) outOfMemory_ = true;
             chunk->done = true;
             chunkDone_.notify_one();
         }
@@ -396,8 +615,10 @@ private:
             {
                 std::unique_lock lock(mutex_);
                 chunkDone_.wait(lock, [&] { return (!ordered_.empty() && ordered_.front()->done) ||
-                                                   (inputEnded_ && ordered_.empty()); });
-                if (ordered_.empty()) break;
+                                                   (inputEnded_ && ordered_.empty()) || !retired_.empty(); });
+                JoinRetired(lock);
+                if (ordered_.empty() && inputEnded_) break;
+                if (ordered_.empty() || !ordered_.front()->done) continue;
                 chunk = ordered_.front();
                 ordered_.pop_front();
             }
@@ -416,20 +637,46 @@ private:
         // written are those before the stop.
         if (chunk.outOfMemory) stopped_ = true;
         if (!writeFailed_ && !stopped_) {
+            // The reader writes too when the writer could not start.
+            const HeldStopSignals held;
             if (!chunk.err.empty() && progressShown_) std::fputs("\r\033[K", err_);
-            if (!WriteAll(chunk.out, out_)) {
+            if (!WriteRows(chunk.out)) {
                 writeError_ = errno;
                 writeFailed_ = true;
             }
             WriteAll(chunk.err, err_);
-            rows_ += static_cast<long>(chunk.input.records.size());
+            rows_ += static_cast<long>(chunk.handled);
             refused_ += chunk.refused;
+            // Stopped by a signal within the chunk: the rows after it were not computed.
+            if (chunk.handled < chunk.input.records.size()) stopped_ = true;
         }
         if (settings_.progress && Clock::now() - lastProgress_ > std::chrono::milliseconds(200)) {
             lastProgress_ = Clock::now();
             ShowProgress();
             progressShown_ = true;
         }
+    }
+
+    // Writes whole rows. Should the output fail part way (a full disk, a
+    // file-size limit), a file is cut back to its last whole line and
+    // whatever stdio still holds of the rows is dropped, so that it ends on
+    // a whole row; what a pipe took stays taken.
+    bool WriteRows(const std::string& rows) {
+        if (rows.empty()) return true;
+        off_t start = -1;
+        if (outIsFile_ && std::fflush(out_) == 0) start = ::lseek(fileno(out_), 0, SEEK_CUR);
+        if (WriteAll(rows, out_) && (!outIsFile_ || std::fflush(out_) == 0)) return true;
+        const int error = errno;
+        if (start >= 0) {
+            const off_t end = ::lseek(fileno(out_), 0, SEEK_CUR);
+            const std::string_view written(rows.data(), end > start ? std::min(rows.size(), static_cast<std::size_t>(end - start)) : 0);
+            const std::size_t lastLine = written.rfind('\n');
+            const off_t whole = start + static_cast<off_t>(lastLine == std::string_view::npos ? 0 : lastLine + 1);
+            __fpurge(out_);
+            if (end > whole && ::ftruncate(fileno(out_), whole) == 0) ::lseek(fileno(out_), whole, SEEK_SET);
+        }
+        errno = error;
+        return false;
     }
 
     void EndOutput() {
@@ -453,7 +700,8 @@ private:
     std::FILE* err_;
     BatchSettings settings_;
     std::string errLine_;  // workers that could not start
-    int workers_ = 0;
+    int workers_ = 0;      // started
+    bool outIsFile_ = false;
     bool writerStarted_ = false;
     std::size_t chunkRows_ = kMaxChunkRows;
     std::size_t chunkBytes_ = kMaxChunkBytes;
@@ -465,10 +713,16 @@ private:
     std::condition_variable workQueued_, chunkDone_, chunkFree_;
     std::vector<std::unique_ptr<Chunk>> chunks_;
     std::vector<Chunk*> free_;
-    std::deque<Chunk*> work_;
-    std::deque<Chunk*> ordered_;
+    ChunkQueue work_;
+    ChunkQueue ordered_;
     bool inputEnded_ = false;
-    std::vector<std::unique_ptr<Thread>> threads_;
+    std::vector<std::unique_ptr<Thread>> threads_;  // the writer first, then the workers
+    int running_ = 0;        // workers that have not retired
+    int workerLimit_ = 0;    // workers beyond it retire: halved each time memory runs short
+    int fewestRunning_ = 0;
+    std::vector<std::size_t> retired_;  // indices in threads_ of workers the writer has still to join
+    int unjoined_ = 0;                  // retired workers not yet joined
+    int busy_ = 0;                      // workers computing a chunk
 
     // The writer's own; the others read them after joining it.
     long rows_ = 0;
@@ -480,6 +734,9 @@ private:
     std::atomic<bool> writeFailed_ = false;
     std::atomic<bool> outOfMemory_ = false;
 };
+
+// "after 1 row", "after 1022 rows": how far a stopped batch came.
+std::string AfterRows(long rows) { return "after " + std::to_string(rows) + (rows == 1 ? " row" : " rows"); }
 
 // Says why the batch stopped; returns the exit code.
 int Report(std::FILE* err, const Failure& failure) {
@@ -581,10 +838,21 @@ std::string BatchCsvHeader() {
 
 BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const BatchSettings& settings) {
     BatchOutcome outcome;
+    const StopSignals stopSignals;
+    const auto interrupted = [&](long rows) {
+        const int signal = StopSignal();
+        return Report(err, Stop(std::string("interrupted by ") + (signal == SIGINT ? "SIGINT" : "SIGTERM") + " " +
+                                    AfterRows(rows) + "; the rest was not computed",
+                                kExitSignalBase + signal));
+    };
     CsvReader reader(input);
     CsvRecords header;
     if (!reader.ReadRecord(header)) {
         const int error = reader.ReadError();
+        if (StopSignal() != 0) {
+            outcome.exitCode = interrupted(0);
+            return outcome;
+        }
         outcome.exitCode = Report(err, Stop(error != 0 ? "cannot read the batch: " + std::string(std::strerror(error))
                                                        : std::string("the batch holds no header")));
         return outcome;
@@ -604,10 +872,18 @@ BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const Ba
     const int readError = pipeline.Read(reader);
     outcome.rows = pipeline.rows();
     outcome.refused = pipeline.refused();
-    const std::string after = "after " + std::to_string(outcome.rows) + (outcome.rows == 1 ? " row" : " rows");
+    const std::string after = AfterRows(outcome.rows);
+    if (pipeline.fewestWorkers() < pipeline.workers()) {
+        const std::string line = ProgramLine("memory ran short with " + std::to_string(pipeline.workers()) +
+                                             " workers; the batch went on with " +
+                                             std::to_string(pipeline.fewestWorkers()));
+        WriteAll(line, err);
+    }
     if (const int writeError = pipeline.writeError()) {
         outcome.exitCode =
             Report(err, Stop("could not write the output: " + std::string(std::strerror(writeError)), kExitWriteFailed));
+    } else if (StopSignal() != 0) {
+        outcome.exitCode = interrupted(outcome.rows);
     } else if (pipeline.outOfMemory()) {
         outcome.exitCode = Report(err, Stop("ran out of memory " + after + "; the rest was not computed", kExitBatchStopped));
     } else if (readError != 0) {

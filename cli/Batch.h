@@ -72,9 +72,13 @@ void ClearUpperVectorRegisters();
 // Reads input to its end; writes results to out and refusals to err. The
 // exit code is 0 when every row was computed, kExitSomeRowsRefused,
 // kExitRefused when nothing could be (an unreadable input or header),
-// kExitBatchStopped when reading or memory failed after the header, and
-// kExitWriteFailed when the output could not be written. Workers that cannot
-// be started are said to be missing on err, and the batch goes on without.
+// kExitBatchStopped when reading or memory failed after the header,
+// kExitWriteFailed when the output could not be written, and kExitSignalBase
+// plus the signal's number when SIGINT or SIGTERM stopped it; the output ends
+// on a whole row whatever stopped it. Workers that cannot be started are said
+// to be missing on err, and the batch goes on without; when memory runs
+// short, half the workers give theirs back, down to one, before the batch
+// gives up, and err says with how many it went on.
 BatchOutcome RunBatch(std::FILE* input, std::FILE* out, std::FILE* err, const BatchSettings& settings);
 
 }  // namespace varelio::cli

@@ -98,6 +98,7 @@ std::optional<std::string> ApplyBirthOptions(const BirthOptions& options, FormVa
         const auto given = valueOf(option.option);
         if (!given) continue;
         std::string_view text = *given;
+        if (!option.digitsOnly && !IsUtf8(text)) return named(option.option) + " takes UTF-8 text, not " + Quoted(*given);
         if (option.digitsOnly) {
             text = TrimSpaces(text);
             if (text.size() > static_cast<std::size_t>(kNumberFieldLength) || !AllDigits(text)) {

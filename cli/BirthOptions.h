@@ -41,6 +41,7 @@ struct BirthOptions {
 // Puts the given options into form, or returns the first problem with an
 // option named as prefix + name ("--day takes a whole number from 1 to 31,
 // not '32'"). Numbers are the lists' values, blanks around them ignored;
+// the texts (name, city, state, country) must be UTF-8;
 // degree and minute texts take up to three digits; the exact UTC offset is
 // empty (the zone row's) or one ParseUtcOffset reads. Values are echoed
 // through Printable. A form it accepts may still be refused by ValidateForm.

@@ -32,7 +32,7 @@ std::string ExecutableFolder() {
 
 ChartImageData ChartImageOf(const ChartImageRequest& request, const Reading& reading) {
     ChartImageData data;
-    data.path = request.path;
+    data.png = request.png;
     data.style = static_cast<int>(request.style);
     const words::English english;
     data.title = words::ChartName(english, request.chart);
@@ -82,9 +82,9 @@ std::unique_ptr<ChartImageModule> ChartImageModule::Load(Failure& failure) {
         module->handle_ = handle;
         module->makeApplication_ = reinterpret_cast<QCoreApplication* (*)(int*, char**)>(
             dlsym(handle, "varelio_chart_image_application"));
-        module->write_ =
-            reinterpret_cast<bool (*)(const ChartImageData*, std::string*)>(dlsym(handle, "varelio_write_chart_image"));
-        if (module->makeApplication_ != nullptr && module->write_ != nullptr) return module;
+        module->draw_ =
+            reinterpret_cast<bool (*)(const ChartImageData*, std::string*)>(dlsym(handle, "varelio_draw_chart_image"));
+        if (module->makeApplication_ != nullptr && module->draw_ != nullptr) return module;
         reasons += "\n  " + place + ": not the chart picture module";
     }
     failure = Stop("--chart-image needs the chart picture module " + std::string(kModuleName) +
@@ -102,8 +102,8 @@ std::unique_ptr<QCoreApplication> ChartImageModule::MakeApplication(int& argc, c
     return std::unique_ptr<QCoreApplication>(makeApplication_(&argc, argv));
 }
 
-ChartImageWriter ChartImageModule::Writer() const {
-    return [write = write_](const ChartImageData& data, std::string& error) { return write(&data, &error); };
+ChartImageDrawer ChartImageModule::Drawer() const {
+    return [draw = draw_](const ChartImageData& data, std::string& bytes) { return draw(&data, &bytes); };
 }
 
 }  // namespace varelio::cli

@@ -23,15 +23,17 @@ namespace varelio::cli {
 enum class ChartImageStyle { South, North, East };
 
 struct ChartImageRequest {
-    std::string path;  // ending in .svg or .png, any case
+    std::string path;  // ending in .svg or .png, any case; the bytes given
+    bool png = false;  // the ending is .png
     ChartImageStyle style = ChartImageStyle::South;
     DivisionalChart chart = DivisionalChart::Rasi;
 };
 
 ChartImageData ChartImageOf(const ChartImageRequest& request, const Reading& reading);
 
-// Writes the picture whole or not at all; false with the reason in error.
-using ChartImageWriter = std::function<bool(const ChartImageData&, std::string& error)>;
+// Draws the picture into bytes, which the companion writes; false when it
+// could not be drawn.
+using ChartImageDrawer = std::function<bool(const ChartImageData&, std::string& bytes)>;
 
 // "south", "north", "east"; "D1" .. "D12" of the seven charts (a lower-case
 // "d" too); nothing for any other name.
@@ -43,7 +45,7 @@ std::optional<DivisionalChart> VargaNamed(std::string_view name);
 bool WantsChartImage(int argc, char** argv);
 
 // The loaded module: it makes the run's application object (a QGuiApplication
-// on the offscreen platform, so no display is needed) and writes pictures.
+// on the offscreen platform, so no display is needed) and draws pictures.
 class ChartImageModule {
 public:
     // Loads the module beside the executable, or where it is installed;
@@ -54,13 +56,13 @@ public:
     ChartImageModule& operator=(const ChartImageModule&) = delete;
 
     std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) const;
-    ChartImageWriter Writer() const;
+    ChartImageDrawer Drawer() const;
 
 private:
     ChartImageModule() = default;
     void* handle_ = nullptr;
     QCoreApplication* (*makeApplication_)(int*, char**) = nullptr;
-    bool (*write_)(const ChartImageData*, std::string*) = nullptr;
+    bool (*draw_)(const ChartImageData*, std::string*) = nullptr;
 };
 
 }  // namespace varelio::cli

@@ -14,7 +14,7 @@ class QCoreApplication;
 namespace varelio::cli {
 
 struct ChartImageData {
-    std::string path;
+    bool png = false;    // else SVG
     int style = 0;       // ChartImageStyle
     std::string title;   // "Navamsa (D9)"
     std::array<int, kBodyCount> signs{};  // 1 to 12 by body, 0: none
@@ -26,5 +26,6 @@ struct ChartImageData {
 // Looked up by these names.
 extern "C" {
 QCoreApplication* varelio_chart_image_application(int* argc, char** argv);
-bool varelio_write_chart_image(const varelio::cli::ChartImageData* data, std::string* error);
+// The picture's bytes; false when it could not be drawn.
+bool varelio_draw_chart_image(const varelio::cli::ChartImageData* data, std::string* bytes);
 }

@@ -13,23 +13,19 @@ QCoreApplication* varelio_chart_image_application(int* argc, char** argv)
     return new QGuiApplication(*argc, argv);
 }
 
-bool varelio_write_chart_image(const varelio::cli::ChartImageData* data, std::string* error)
+bool varelio_draw_chart_image(const varelio::cli::ChartImageData* data, std::string* bytes)
 {
     using namespace varelio::drawing;
-    const QString path = QString::fromStdString(data->path);
-    const std::optional<PictureFormat> format = PictureFormatOf(path);
-    if (!format) {
-        *error = "not an .svg or .png file";
-        return false;
-    }
     ChartContent content;
     content.title = QString::fromStdString(data->title);
     content.signs = data->signs;
     for (std::size_t b = 0; b < content.labels.size(); ++b)
         content.labels[b] = QString::fromStdString(data->labels[b]);
-    QString reason;
-    if (WriteChartPicture(path, *format, content, ChartLook{static_cast<ChartStyle>(data->style), false}, reason))
-        return true;
-    *error = reason.toStdString();
-    return false;
+    const std::optional<QByteArray> picture =
+        ChartPicture(data->png ? PictureFormat::Png : PictureFormat::Svg, content,
+                     ChartLook{static_cast<ChartStyle>(data->style), false});
+    if (!picture)
+        return false;
+    bytes->assign(picture->constData(), static_cast<std::size_t>(picture->size()));
+    return true;
 }

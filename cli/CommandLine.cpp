@@ -3,6 +3,7 @@
 #include "cli/BirthOptions.h"
 
 #include "formats/ReadingFile.h"
+#include "formats/Utf8.h"
 #include "words/English.h"
 #include "words/ZoneNotes.h"
 #include "VarelioVersion.h"
@@ -23,7 +24,7 @@ constexpr const char* kDirectionFlags[] = {"north", "south", "east", "west", "ds
 constexpr const char* kMatchSides[] = {"bride", "groom"};
 
 // A value as it may be echoed to a terminal (see cli::Printable).
-QString Printable(const QString& value) { return QString::fromStdString(cli::Printable(value.toStdString())); }
+QString Printable(const QString& value) { return QString::fromStdString(cli::Printable(ArgumentBytes(value))); }
 
 QString OptionName(BirthOption option) {
     const std::string_view name = BirthOptionName(option);
@@ -129,7 +130,7 @@ std::optional<Failure> ApplyOptions(const QCommandLineParser& parser, FormValues
         const auto option = static_cast<BirthOption>(i);
         const QString name = side + OptionName(option);
         if (!parser.isSet(name)) continue;
-        texts[i] = parser.value(name).toStdString();  // the last one when given more than once
+        texts[i] = ArgumentBytes(parser.value(name));  // the last one when given more than once
         options[option] = texts[i];
     }
     options.north = parser.isSet(side + "north");
@@ -166,9 +167,10 @@ std::optional<Failure> ApplyChartImage(const QCommandLineParser& parser, Command
         return std::nullopt;
     }
     ChartImageRequest request;
-    request.path = Value(parser, "chart-image").toStdString();
+    request.path = ArgumentBytes(Value(parser, "chart-image"));
     const QString lower = Value(parser, "chart-image").toLower();
-    if (!lower.endsWith(".svg") && !lower.endsWith(".png")) {
+    request.png = lower.endsWith(".png");
+    if (!lower.endsWith(".svg") && !request.png) {
         return Usage(QStringLiteral("--chart-image writes FILE.svg or FILE.png, not '%1'")
                          .arg(Printable(Value(parser, "chart-image"))));
     }
@@ -220,10 +222,7 @@ std::string PlaceList(const std::vector<Place>& places) {
 std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, PlaceFinder& finder, CommandLine& command) {
     if (!parser.isSet("place")) return std::nullopt;
     const QString query = Value(parser, "place");
-    // Bytes that are not UTF-8 reach here as replacement characters.
-    if (query.contains(QChar::ReplacementCharacter)) {
-        return NotTaken("place", "UTF-8 text", query);
-    }
+    if (!IsUtf8(ArgumentBytes(query))) return NotTaken("place", "UTF-8 text", query);
     if (!finder.WaitUntilLoaded()) {
         return Stop("--place needs the GeoNames cities of libgeonames (Debian package libgeonames0), which is "
                     "not installed");
@@ -300,7 +299,7 @@ std::optional<Failure> ParseMatch(const QCommandLineParser& parser, CommandLine&
                              .arg(side));
         }
         if (file) {
-            if (auto problem = ApplySavedReading(file->toStdString(), *sides[s], kMatchSides[s])) return problem;
+            if (auto problem = ApplySavedReading(ArgumentBytes(*file), *sides[s], kMatchSides[s])) return problem;
         }
         if (auto problem = ApplyOptions(parser, *sides[s], prefix)) return problem;
     }
@@ -397,7 +396,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
                 result.failure = NotTaken("jobs", "a whole number from 1 to 256", Value(parser, "jobs"));
             }
         }
-        if (!result.failure) result.batchInput = Value(parser, "batch").toStdString();
+        if (!result.failure) result.batchInput = ArgumentBytes(Value(parser, "batch"));
         return result;
     }
     if (result.format == OutputFormat::Csv) {
@@ -413,7 +412,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
         return result;
     }
     if (parser.isSet("open")) {
-        if (auto problem = ApplySavedReading(Value(parser, "open").toStdString(), result.form)) {
+        if (auto problem = ApplySavedReading(ArgumentBytes(Value(parser, "open")), result.form)) {
             result.failure = std::move(problem);
             return result;
         }
@@ -431,6 +430,46 @@ CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder) 
         result.failure = ApplyOptions(parser, result.form);
     }
     return result;
+}
+
+// A byte that is not part of UTF-8 stands as U+DC80 + byte.
+constexpr char16_t kEscapedByte = 0xDC80;
+
+QString ArgumentFromBytes(std::string_view bytes) {
+    QString argument;
+    argument.reserve(static_cast<qsizetype>(bytes.size()));
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        if (const std::optional<char32_t> c = NextCodePoint(bytes, pos)) {
+            const char32_t one[] = {*c};
+            argument += QString::fromUcs4(one, 1);
+        } else {
+            argument += QChar(static_cast<char16_t>(kEscapedByte + static_cast<unsigned char>(bytes[start])));
+        }
+    }
+    return argument;
+}
+
+QStringList ArgumentsFromBytes(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << ArgumentFromBytes(argv[i]);
+    return arguments;
+}
+
+std::string ArgumentBytes(const QString& argument) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(argument.size()));
+    for (qsizetype i = 0; i < argument.size(); ++i) {
+        const char16_t unit = argument[i].unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < argument.size() && argument[i + 1].isLowSurrogate()) {
+            AppendUtf8(bytes, QChar::surrogateToUcs4(unit, argument[++i].unicode()));
+        } else if (unit >= kEscapedByte && unit < kEscapedByte + 0x100) {
+            bytes += static_cast<char>(unit - kEscapedByte);
+        } else {
+            AppendUtf8(bytes, unit);
+        }
+    }
+    return bytes;
 }
 
 }  // namespace varelio::cli

@@ -59,7 +59,8 @@ struct CommandLine {
 // country, latitude, longitude, zone row, DST box and exact offset for the
 // date and time given (EnterPlace); the options for those given explicitly
 // win, and --zone also drops the place's DST box and exact offset. A --place
-// text that was not UTF-8 (its bad bytes arrive as U+FFFD) is refused.
+// text or a text option (--name, --city, ..., a side's too) that is not
+// UTF-8 is refused; file names are taken as bytes (ArgumentsFromBytes).
 // --dasha-depth (1, 2 or 3) says how deep the JSON's "dasha" goes, for one
 // birth and for a batch; it needs JSON output.
 // --batch takes the births from a file instead, so it excludes --open,
@@ -75,5 +76,14 @@ struct CommandLine {
 // cannot be used is named with its side ("varelio-cli: bride: cannot read
 // '<path>': <reason>").
 CommandLine ParseCommandLine(const QStringList& arguments, PlaceFinder& finder);
+
+// The arguments as QStrings that keep every byte: UTF-8 is decoded, and each
+// byte of anything else stands as the lone surrogate U+DC80 + byte, which no
+// text holds. So a file named in another encoding is opened by its bytes, and
+// a text that is not UTF-8 is known for what it is and refused.
+QStringList ArgumentsFromBytes(int argc, char** argv);
+QString ArgumentFromBytes(std::string_view bytes);
+// An argument's bytes again.
+std::string ArgumentBytes(const QString& argument);
 
 }  // namespace varelio::cli

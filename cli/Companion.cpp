@@ -3,9 +3,11 @@
 #include "cli/Batch.h"
 #include "cli/BirthOptions.h"
 #include "cli/JsonWriter.h"
+#include "formats/WholeFile.h"
 #include "matching/Match.h"
 #include "words/English.h"
 #include "words/MatchText.h"
+#include "words/Problems.h"
 #include "words/TextExport.h"
 #include "words/ZoneNotes.h"
 
@@ -98,16 +100,16 @@ CompanionRun RunMatch(const CommandLine& command) {
 
 }  // namespace
 
-CompanionRun RunCompanion(const QStringList& arguments, const ChartImageWriter& writer) {
+CompanionRun RunCompanion(const QStringList& arguments, const ChartImageDrawer& drawer) {
     PlaceFinder finder;
-    return RunCompanion(arguments, finder, writer);
+    return RunCompanion(arguments, finder, drawer);
 }
 
-CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder, const ChartImageWriter& writer) {
-    return RunCompanion(ParseCommandLine(arguments, finder), writer);
+CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder, const ChartImageDrawer& drawer) {
+    return RunCompanion(ParseCommandLine(arguments, finder), drawer);
 }
 
-CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& writer) {
+CompanionRun RunCompanion(const CommandLine& command, const ChartImageDrawer& drawer) {
     if (command.failure) return Refused(*command.failure);
     CompanionRun run;
     if (command.showHelp) {
@@ -129,8 +131,16 @@ CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& wr
     }
 
     if (command.chartImage) {
-        std::string reason = "the chart picture module is not loaded";
-        if (!writer || !writer(ChartImageOf(*command.chartImage, reading), reason)) {
+        std::string picture;
+        std::string reason;
+        if (!drawer) {
+            reason = "the chart picture module is not loaded";
+        } else if (!drawer(ChartImageOf(*command.chartImage, reading), picture)) {
+            reason = "the chart could not be drawn";
+        } else if (const Result<void> written = WriteWholeFile(command.chartImage->path, picture); !written) {
+            reason = words::ProblemReason(words::English(), written.problem());
+        }
+        if (!reason.empty()) {
             return Refused(Stop("could not write '" + Printable(command.chartImage->path) + "': " + reason,
                                 kExitWriteFailed));
         }

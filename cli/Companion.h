@@ -21,11 +21,12 @@ struct CompanionRun {
 
 // Runs the whole command in memory; a batch from "-" reads standard input.
 // The run's place finder, for --place, is its own, or finder. A --chart-image
-// picture is written through writer (the loaded module's); without one it
-// cannot be, and the run stops with exit code 1.
-CompanionRun RunCompanion(const QStringList& arguments, const ChartImageWriter& writer = {});
-CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder, const ChartImageWriter& writer = {});
-CompanionRun RunCompanion(const CommandLine& command, const ChartImageWriter& writer = {});
+// picture is drawn by drawer (the loaded module's) and written whole
+// (formats/WholeFile.h); without a drawer it cannot be, and the run stops
+// with exit code 1.
+CompanionRun RunCompanion(const QStringList& arguments, const ChartImageDrawer& drawer = {});
+CompanionRun RunCompanion(const QStringList& arguments, PlaceFinder& finder, const ChartImageDrawer& drawer = {});
+CompanionRun RunCompanion(const CommandLine& command, const ChartImageDrawer& drawer = {});
 
 // The standard streams the process was started without.
 struct ClosedStreams {

@@ -29,12 +29,16 @@ CsvReader::CsvReader(std::FILE* input) : input_(input), buffer_(kReadSize) {}
 
 bool CsvReader::Refill() {
     if (ended_) return false;
-    // Never more than kReadSize, so a buffer grown by Unread does not keep growing.
-    end_ = std::fread(buffer_.data(), 1, kReadSize, input_);
+    // Never more than kReadSize, so a buffer grown by Unread does not keep
+    // growing. A read that fails after some bytes gives those first; the
+    // error is kept for the next, which reads no more (a signal that cut the
+    // read short must not be followed by a wait for more input).
     at_ = 0;
+    end_ = pendingError_ != 0 ? 0 : std::fread(buffer_.data(), 1, kReadSize, input_);
+    if (pendingError_ == 0 && std::ferror(input_)) pendingError_ = errno != 0 ? errno : EIO;
     if (end_ == 0) {
         ended_ = true;
-        if (std::ferror(input_)) readError_ = errno != 0 ? errno : EIO;
+        readError_ = pendingError_;
         return false;
     }
     return true;
@@ -151,6 +155,12 @@ bool CsvReader::ReadRecord(CsvRecords& into) {
             }
         }
 
+        if (readError_ != 0) {
+            // Cut short by the error: a row read in part is no row.
+            into.bytes.resize(bytesBefore);
+            into.fieldEnds.resize(fieldsBefore);
+            return false;
+        }
         if (state == State::Quoted && (c < 0 || recordBytes > kMaxRecordBytes)) {
             // A stray quote. The lines it took in after its own are read again
             // as records: its field holds them as they were, but for each

@@ -59,7 +59,8 @@ public:
     explicit CsvReader(std::FILE* input);
 
     // Appends the next record; false at the end of the input or on a read
-    // error (then ReadError says which).
+    // error (then ReadError says which). A record the error cut short is not
+    // appended: only records read whole are.
     bool ReadRecord(CsvRecords& into);
     int ReadError() const { return readError_; }
 
@@ -76,6 +77,7 @@ private:
     bool ended_ = false;
     bool started_ = false;  // the byte-order mark is looked for once
     bool skipLine_ = false;  // the line of a record refused for its length goes on
+    int pendingError_ = 0;  // met after the bytes in the buffer
     int readError_ = 0;
 };
 

@@ -24,6 +24,10 @@ inline constexpr int kExitSomeRowsRefused = 3;
 // the end or memory ran out. The rows before were written whole; standard
 // error says after how many rows it stopped and why.
 inline constexpr int kExitBatchStopped = 4;
+// The batch stopped by SIGINT or SIGTERM once the rows in hand were written:
+// 128 plus the signal's number (130, 143), as a shell reports a command a
+// signal ended. Standard error says after how many rows.
+inline constexpr int kExitSignalBase = 128;
 
 struct Failure {
     std::string text;  // for standard error, line ends included

@@ -44,19 +44,15 @@ int Run(int argc, char** argv, const varelio::cli::ClosedStreams& closed) {
 
     // The run's place finder, loaded only for --place.
     varelio::PlaceFinder finder;
+    // Every byte of the arguments kept, so that a file named in another encoding opens.
+    const CommandLine command = ParseCommandLine(ArgumentsFromBytes(argc, argv), finder);
     // A batch streams: its output never waits in memory.
-    QStringList arguments = QCoreApplication::arguments();
-    if (pictures) {
-        arguments.clear();
-        for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    const CommandLine command = ParseCommandLine(arguments, finder);
     if (!command.failure && !command.showHelp && !command.showVersion && command.batchInput) {
         if (*command.batchInput == "-" && closed.input) return Report(StreamClosed(StandardStream::Input));
         return RunBatchCommand(command, stdout, stderr);
     }
 
-    const CompanionRun run = RunCompanion(command, pictures ? pictures->Writer() : ChartImageWriter());
+    const CompanionRun run = RunCompanion(command, pictures ? pictures->Drawer() : ChartImageDrawer());
     // Written as bytes: the text export carries its own CR LF line ends.
     const bool written = std::fwrite(run.out.data(), 1, run.out.size(), stdout) == run.out.size() &&
                          std::fflush(stdout) == 0;

@@ -1,9 +1,9 @@
 #include "drawing/ChartPicture.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace varelio::drawing {
@@ -34,47 +34,30 @@ std::optional<PictureFormat> PictureFormatOf(const QString& path)
     return std::nullopt;
 }
 
-bool WriteChartPicture(const QString& path, PictureFormat format, const ChartContent& content,
-                       const ChartLook& look, QString& error)
+std::optional<QByteArray> ChartPicture(PictureFormat format, const ChartContent& content, const ChartLook& look)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    bool drawn = false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (format == PictureFormat::Svg) {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setResolution(kScreenDpi);
         svg.setSize(kChartSize);
         svg.setViewBox(QRect(QPoint(0, 0), kChartSize));
         svg.setTitle(content.title);
-        drawn = Draw(svg, content, look);
-    } else {
-        QImage image(kChartSize, QImage::Format_RGB32);
-        const int dotsPerMetre = qRound(kScreenDpi / 0.0254);
-        image.setDotsPerMeterX(dotsPerMetre);
-        image.setDotsPerMeterY(dotsPerMetre);
-        image.fill(Qt::white);
-        drawn = Draw(image, content, look);
-        QImageWriter writer(&file, "png");
-        if (drawn && !writer.write(image)) {
-            error = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-            file.cancelWriting();
-            return false;
-        }
+        if (!Draw(svg, content, look))
+            return std::nullopt;
+        return bytes;
     }
-    if (!drawn || file.error() != QFileDevice::NoError) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    QImage image(kChartSize, QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(kScreenDpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    if (!Draw(image, content, look) || !QImageWriter(&buffer, "png").write(image))
+        return std::nullopt;
+    return bytes;
 }
 
 }  // namespace varelio::drawing

@@ -1,9 +1,10 @@
-// A chart written as a picture file, SVG or PNG, drawn as the reading window
-// draws it; the companion's --chart-image.
+// A chart as the bytes of a picture file, SVG or PNG, drawn as the reading
+// window draws it; the companion's --chart-image writes them.
 #pragma once
 
 #include "drawing/ChartDrawing.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -15,9 +16,8 @@ enum class PictureFormat { Svg, Png };
 // By the file name's ending, ".svg" or ".png" in any case; nothing for another.
 std::optional<PictureFormat> PictureFormatOf(const QString& path);
 
-// Writes the chart at its own size (kChartSize), whole or not at all: an
-// earlier file of that name survives a failure, whose reason is put in error.
-bool WriteChartPicture(const QString& path, PictureFormat format, const ChartContent& content,
-                       const ChartLook& look, QString& error);
+// The picture of the chart at its own size (kChartSize); nothing when it
+// could not be drawn.
+std::optional<QByteArray> ChartPicture(PictureFormat format, const ChartContent& content, const ChartLook& look);
 
 }  // namespace varelio::drawing

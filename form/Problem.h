@@ -46,6 +46,9 @@ enum class ProblemCode {
     NotARegularFile,    // a folder, a named pipe, a device
     FileUnreadable,     // detail: the system's reason
     FieldNotStorable,   // detail: the field's name ("name", "city", ...)
+    // Files written.
+    FileNotReplaceable,  // not a new name nor a regular file (or a link to one): a folder, a pipe, a device
+    FileUnwritable,      // detail: the system's reason
 };
 
 // How a refused form is reported: refused or missing input is an error, an

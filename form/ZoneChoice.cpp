@@ -102,14 +102,13 @@ std::optional<int> ParseUtcOffset(std::string_view text) {
         text.remove_prefix(3);
     }
     // Digits up to the next colon or the end; whole and at most maxDigits long.
+    // Counted before any is added up, so that no run of digits overflows.
     auto number = [&text](std::size_t minDigits, std::size_t maxDigits) -> std::optional<int> {
         std::size_t digits = 0;
-        int value = 0;
-        while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
-            value = value * 10 + (text[digits] - '0');
-            ++digits;
-        }
+        while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
         if (digits < minDigits || digits > maxDigits) return std::nullopt;
+        int value = 0;
+        for (std::size_t i = 0; i < digits; ++i) value = value * 10 + (text[i] - '0');
         text.remove_prefix(digits);
         return value;
     };

@@ -68,7 +68,9 @@ Latitude::Latitude(double latitudeDeg)
 SunTrack SunTrackAt(double jdUt, double longitudeEastDeg) {
     const double days = jdUt - kJ2000;
     const double t = days * (1 / kDaysPerJulianCentury);
-    const double meanAnomaly = (kMeanAnomalyDeg + kMeanAnomalyDegPerCentury * t) * kDegToRad;
+    // Its whole turns off in degrees first: the right ascension below is
+    // counted from it, and the hour angle comes to the same whole turns on.
+    const double meanAnomaly = ReducedRadians(kMeanAnomalyDeg + kMeanAnomalyDegPerCentury * t);
     const double sinM = std::sin(meanAnomaly);
     const double cosM = std::cos(meanAnomaly);
     const double sin2M = 2 * sinM * cosM;

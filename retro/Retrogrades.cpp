@@ -27,10 +27,19 @@ constexpr std::array<std::span<const PairDays>, kRetrogradeCount> kPlanetDays = 
 
 bool InsideAPeriod(std::span<const PairDays> pairs, std::int32_t day) {
     // Periods ascend and never overlap (checked when the tables are parsed),
-    // so only the last period starting before the day can hold it.
-    const auto after = std::partition_point(pairs.begin(), pairs.end(),
-                                            [day](const PairDays& p) { return p.retrograde < day; });
-    return after != pairs.begin() && day < std::prev(after)->direct;
+    // so only the last period starting before the day can hold it. The
+    // halving search keeps a pointer and no branch on the data (a birth's day
+    // falls anywhere in the table, so each branch would be a coin toss).
+    if (pairs.empty()) return false;
+    const PairDays* base = pairs.data();
+    for (std::size_t n = pairs.size(); n > 1;) {
+        const std::size_t half = n / 2;
+        base = base[half].retrograde < day ? base + half : base;
+        n -= half;
+    }
+    // The first period starting on or after the day.
+    const PairDays* after = base + (base->retrograde < day ? 1 : 0);
+    return after != pairs.data() && day < after[-1].direct;
 }
 
 }  // namespace

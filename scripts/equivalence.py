@@ -14,8 +14,17 @@
 # it stands, a dotted path ("verdictWindow.lagna") only there: for a change
 # that alters those values on purpose.
 #
+# --number-tolerance REL lets a JSON number that is not a whole number in
+# both differ by up to REL times the larger of the two magnitudes and 360
+# (a turn, as most of them are degrees): for a change to the arithmetic that
+# moves the last digits of a double (the JSON prints all of them) and nothing
+# else. Every text, whole number, the text export and standard error stay
+# exact; the comparison reports how many numbers differ at all and the
+# largest difference.
+#
 #   scripts/equivalence.py record  --cli PATH --out DIR     [--count 1000] [--seed 20261207]
 #   scripts/equivalence.py compare --cli PATH --against DIR [--count 1000] [--seed 20261207] [--ignore KEY]
+#                                  [--number-tolerance REL]
 import argparse
 import concurrent.futures
 import difflib
@@ -91,19 +100,49 @@ def short_diff(old, new):
     return "\n".join("      " + line for line in list(lines)[:12])
 
 
-def same_value(recorded, now, ignored=(), path=""):
+class NumberTolerance:
+    """The leeway of --number-tolerance and what it let through."""
+
+    def __init__(self, relative):
+        self.relative = relative
+        self.differing = 0       # numbers not exactly equal but within the tolerance
+        self.largest = 0.0       # the largest difference among them
+        self.largest_at = ""
+        self.largest_relative = 0.0  # the largest difference over the number's own magnitude
+
+    def allows(self, recorded, now, path):
+        both_numbers = all(isinstance(v, (int, float)) and not isinstance(v, bool) for v in (recorded, now))
+        if not both_numbers or (isinstance(recorded, int) and isinstance(now, int)):
+            return False
+        difference = abs(recorded - now)
+        if difference > self.relative * max(abs(recorded), abs(now), 360.0):
+            return False
+        self.differing += 1
+        if difference > self.largest:
+            self.largest, self.largest_at = difference, path.rstrip(".")
+        self.largest_relative = max(self.largest_relative, difference / max(abs(recorded), abs(now)))
+        return True
+
+
+def same_value(recorded, now, ignored=(), path="", tolerance=None):
     """Whether now holds exactly what recorded holds; keys recorded lacks are ignored, and so
-    are the ignored keys (a plain name anywhere, a dotted path only there)."""
+    are the ignored keys (a plain name anywhere, a dotted path only there); numbers within the
+    tolerance, when one is given, count as the same."""
+    if recorded == now and type(recorded) is type(now):
+        return True
+    if tolerance is not None and tolerance.allows(recorded, now, path):
+        return True
     if type(recorded) is not type(now):
         return False
     if isinstance(recorded, dict):
         def left_out(key):
             return key in ignored or (path + key) in ignored
-        return all(left_out(key) or (key in now and same_value(value, now[key], ignored, path + key + "."))
+        return all(left_out(key) or (key in now and same_value(value, now[key], ignored, path + key + ".", tolerance))
                    for key, value in recorded.items())
     if isinstance(recorded, list):
-        return len(recorded) == len(now) and all(same_value(a, b, ignored, path) for a, b in zip(recorded, now))
-    return recorded == now
+        return len(recorded) == len(now) and all(same_value(a, b, ignored, path, tolerance)
+                                                 for a, b in zip(recorded, now))
+    return False
 
 
 def parsed(data):
@@ -135,14 +174,14 @@ def without_added_members(now, recorded_keys):
     return b"\n".join(kept)
 
 
-def json_matches(recorded, now, ignored=()):
+def json_matches(recorded, now, ignored=(), tolerance=None):
     """(values equal for every recorded key, bytes equal once added members are cut out)."""
     if recorded == now:
         return True, True
     old, new = parsed(recorded), parsed(now)
     if not isinstance(old, dict) or not isinstance(new, dict):
         return False, False
-    return same_value(old, new, ignored), without_added_members(now, set(old)) == recorded
+    return same_value(old, new, ignored, "", tolerance), without_added_members(now, set(old)) == recorded
 
 
 def main():
@@ -156,6 +195,9 @@ def main():
     parser.add_argument("--workers", type=int, default=min(8, os.cpu_count() or 2))
     parser.add_argument("--ignore", action="append", default=[], metavar="KEY",
                         help="compare: leave this JSON key (or dotted path) out; repeatable")
+    parser.add_argument("--number-tolerance", type=float, metavar="REL",
+                        help="compare: JSON numbers other than whole ones may differ by REL times the larger "
+                             "of their magnitudes and 360; everything else stays exact")
     opts = parser.parse_args()
     target = opts.out if opts.mode == "record" else opts.against
     if not target:
@@ -183,13 +225,14 @@ def main():
         parser.error(f"{directory} is not a directory")
     differing = []
     json_bytes_identical = 0
+    tolerance = NumberTolerance(opts.number_tolerance) if opts.number_tolerance is not None else None
     for number, files in enumerate(outputs):
         for suffix in (".json", ".txt", ".err"):
             path = directory / f"{number:04d}{suffix}"
             recorded = path.read_bytes() if path.exists() else None
             now = files.get(suffix)
             if suffix == ".json" and recorded is not None and now is not None:
-                values_equal, bytes_equal = json_matches(recorded, now, set(opts.ignore))
+                values_equal, bytes_equal = json_matches(recorded, now, set(opts.ignore), tolerance)
                 json_bytes_identical += bytes_equal
                 if values_equal:
                     continue
@@ -200,6 +243,10 @@ def main():
     ignoring = f", ignoring {', '.join(opts.ignore)}" if opts.ignore else ""
     print(f"{opts.count - len(bad)} of {opts.count} identical ({summary}{ignoring}); "
           f"{json_bytes_identical} of {opts.count} JSON byte-identical but for added keys")
+    if tolerance is not None:
+        print(f"numbers within the tolerance {tolerance.relative:g} but not equal: {tolerance.differing}; "
+              f"the largest difference {tolerance.largest:.3g} ({tolerance.largest_at or 'none'}), "
+              f"the largest relative to the number {tolerance.largest_relative:.3g}")
     shown = set()
     for number, suffix, recorded, now in differing:
         if number not in shown and len(shown) >= 5:

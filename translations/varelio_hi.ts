@@ -131,6 +131,10 @@ counting the house of Mars from the ascendant and from the Moon.</source>
         <source>Lock file: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The lock was taken on the computer &quot;%1&quot;, where Varelio cannot look for it from here. A lock from another computer that is not renewed for %2 minutes is taken over.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>
@@ -1885,6 +1889,14 @@ From the reading file &quot;%2&quot;.</source>
     </message>
     <message>
         <source>The city no longer names %1, so its state, country, latitude, longitude and exact offset were emptied: pick the new city from the list, or enter them and check the time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file but a folder, a named pipe, a device or a link to none or to one of those; it was left as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file but a folder, a named pipe, a device or a link to none or to one of those; it was left as it was.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -131,6 +131,11 @@ typename Words::Text ProblemReason(const Words& words, const Problem& problem) {
         case ProblemCode::FieldNotStorable:
             return words(QT_TRANSLATE_NOOP("Words", "the %1 holds a character a reading file cannot store"),
                          FieldName(words, detail));
+        case ProblemCode::FileNotReplaceable:
+            return words(QT_TRANSLATE_NOOP("Words", "not a regular file but a folder, a named pipe, a device or a link "
+                                                    "to none or to one of those; it was left as it was"));
+        // The system's own words for why it cannot be written.
+        case ProblemCode::FileUnwritable: return words.Verbatim(detail);
         default: return problems::FormMessage(words, problem.code);
     }
 }
@@ -182,6 +187,11 @@ typename Words::Text ProblemMessage(const Words& words, const Problem& problem, 
             return words(QT_TRANSLATE_NOOP(
                              "Words", "The %1 holds a character that a reading file cannot store. Nothing was saved."),
                          FieldName(words, detail));
+        case ProblemCode::FileNotReplaceable:
+            return words(QT_TRANSLATE_NOOP("Words", "It is not a regular file but a folder, a named pipe, a device or a "
+                                                    "link to none or to one of those; it was left as it was."));
+        // The system's own words for why it cannot be written.
+        case ProblemCode::FileUnwritable: return words.Verbatim(detail);
         default: break;
     }
     const typename Words::Text message = problems::FormMessage(words, problem.code);

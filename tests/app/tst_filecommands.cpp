@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -250,6 +251,29 @@ private slots:
         if (!root)
             QSKIP("only root can keep another owner");
         QVERIFY(after.st_uid == 65534 && after.st_gid == 65534);
+    }
+
+    // Save As and Save As PDF write only a regular file or a new name: a named
+    // pipe stays one, and the message says why nothing was written.
+    void namedPipeIsNotReplaced()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("pipe.vrl");
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+        ReadingView view(ReadingFor(SampleForm()));
+        ScriptedDialogs dialogs;
+        dialogs.setNextFileName(path);
+        dialogs.setNextFileName(path);
+        QString lastSaved;
+        QVERIFY(!SaveReading(nullptr, dialogs, ReadingFor(SampleForm()), 34, lastSaved));
+        QCOMPARE(SaveAsPdf(nullptr, dialogs, view, lastSaved), QString());
+        QCOMPARE(dialogs.messages.size(), 2);
+        for (const ShownMessage& shown : dialogs.messages)
+            QVERIFY2(shown.text.startsWith(QStringLiteral("Could not write the file \"%1\".\nIt is not a regular file").arg(path)),
+                     qPrintable(shown.text));
+        QVERIFY(QFileInfo(path).isFile() == false && QFileInfo(path).exists());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                 QStringList{"pipe.vrl"});
     }
 
     void openEdges()

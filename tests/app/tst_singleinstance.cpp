@@ -112,21 +112,26 @@ void SingleInstanceTest::readingFileIsHandedToTheRunningCopy()
     ReadingFileChannel channel(path);
     QVERIFY(channel.isListening());
     QSignalSpy received(&channel, &ReadingFileChannel::fileReceived);
+    QSignalSpy front(&channel, &ReadingFileChannel::frontRequested);
 
-    // The later start blocks until the running copy answers: it runs beside this event loop.
+    // The later start blocks until the running copy answers: it runs beside
+    // this event loop. Without a file it asks that copy to come to the front.
     const QString name = QStringLiteral("ravi\nkumar #1.vrl");
-    bool started = true;
-    ScriptedDialogs secondDialogs;
-    std::thread second([&] {
-        std::unique_ptr<QLockFile> lock;
-        started = AcquireSingleInstance(path, secondDialogs, lock, name);
-    });
-    QVERIFY(received.wait(10000));
-    second.join();
-    QVERIFY(!started);
-    QVERIFY(secondDialogs.messages.isEmpty());
+    for (const QString& file : {name, QString()}) {
+        bool started = true;
+        ScriptedDialogs secondDialogs;
+        std::thread second([&] {
+            std::unique_ptr<QLockFile> lock;
+            started = AcquireSingleInstance(path, secondDialogs, lock, file);
+        });
+        QVERIFY((file.isEmpty() ? front : received).wait(10000));
+        second.join();
+        QVERIFY(!started);
+        QVERIFY(secondDialogs.messages.isEmpty());
+    }
     QCOMPARE(received.size(), 1);
     QCOMPARE(received[0][0].toString(), QDir::current().absoluteFilePath(name));
+    QCOMPARE(front.size(), 1);
 }
 
 // A lock that names no live copy is stale: a dead copy's, an empty or garbled
@@ -137,6 +142,9 @@ void SingleInstanceTest::staleLockIsTakenOver()
     // The dead copy's process id is far above any pid this machine hands out.
     const QByteArray dead = "2147483000\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
                             QSysInfo::machineHostName().toUtf8() + "\n";
+    // Another computer's copy, which cannot be looked for from here: its lock's age tells.
+    const QByteArray foreign = "2147483000\nvarelio\nelsewhere.invalid\n0123456789abcdef0123456789abcdef\n";
+    const int stale = kForeignLockStaleMinutes * 60;
     struct Case {
         const char* kind;
         bool folder;
@@ -146,7 +154,9 @@ void SingleInstanceTest::staleLockIsTakenOver()
     };
     const Case cases[] = {{"dead copy", false, dead, 0, true},     {"empty", false, "", 60, true},
                           {"garbled", false, "not a lock\n", 60, true}, {"folder", true, "", 0, true},
-                          {"new", false, "", 0, false},           {"full folder", true, "kept", 0, false}};
+                          {"new", false, "", 0, false},           {"full folder", true, "kept", 0, false},
+                          {"another computer's, left behind", false, foreign, stale + 60, true},
+                          {"another computer's, renewed", false, foreign, stale - 60, false}};
     for (const Case& c : cases) {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("varelio.lock"));
@@ -163,7 +173,18 @@ void SingleInstanceTest::staleLockIsTakenOver()
         QVERIFY2(AcquireSingleInstance(path, dialogs, held) == c.starts, c.kind);
         QCOMPARE(dialogs.messages.size(), c.starts ? 0 : 1);
         QVERIFY2(c.starts ? held && held->isLocked() : dialogs.messages[0].text.contains(path), c.kind);
+        QVERIFY2(c.starts || c.content != foreign || dialogs.messages[0].text.contains("elsewhere.invalid"), c.kind);
     }
+    // The running copy's renewal is what keeps its lock from being taken.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("varelio.lock"));
+    QFile lock(path);
+    QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(foreign) > 0 && lock.flush() &&
+            lock.setFileTime(QDateTime::currentDateTime().addSecs(-stale - 60), QFileDevice::FileModificationTime));
+    LockRenewal(path).renew();
+    ScriptedDialogs dialogs;
+    std::unique_ptr<QLockFile> held;
+    QVERIFY(!AcquireSingleInstance(path, dialogs, held));
 }
 
 void SingleInstanceTest::lockIsFreeAgainAfterTheRun()

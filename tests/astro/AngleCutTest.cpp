@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include <optional>
 
 namespace varelio {
@@ -62,6 +65,33 @@ TEST(PositionAt, SignNakshatraAndPada) {
         EXPECT_EQ(p.nakshatra, c.nakshatra) << c.degrees;
         EXPECT_EQ(p.pada, c.pada) << c.degrees;
     }
+}
+
+// Nakshatra and pada as two divisions count them (the nakshatras, then the
+// padas within), for the longitudes nearest every pada's edge, where a
+// rounding could tell them apart, and a spread of others.
+TEST(PositionAt, CountsAsTheNakshatrasAndThePadasWithinThem) {
+    const auto check = [](double degrees) {
+        const double arcMinutes = degrees * 60;
+        const double nakshatra = std::floor(arcMinutes / 800);
+        const double into = arcMinutes - nakshatra * 800;
+        const bool placed = nakshatra >= 0 && nakshatra < 27;
+        const BodyPosition p = PositionAt(degrees);
+        ASSERT_EQ(p.nakshatra, placed ? static_cast<int>(nakshatra) + 1 : 0) << std::hexfloat << degrees;
+        ASSERT_EQ(p.pada, placed ? std::clamp(static_cast<int>(std::floor(into / 200)), 0, 3) + 1 : 0)
+            << std::hexfloat << degrees;
+    };
+    for (int edge = 0; edge <= 108; ++edge) {
+        double below = edge * 10.0 / 3.0;
+        double above = below;
+        for (int step = 0; step < 64; ++step) {
+            check(below);
+            check(above);
+            below = std::nextafter(below, -1.0);
+            above = std::nextafter(above, 360.0);
+        }
+    }
+    for (double degrees = 1e-7; degrees < 360; degrees += 0.0123456789) check(degrees);
 }
 
 }  // namespace

@@ -47,6 +47,22 @@ TEST(Reduce, TurnRemainderIsFmodBitForBit) {
     }
 }
 
+// The nearest whole turns come off exactly: what is left is the IEEE
+// remainder, or a hair beyond a half turn the turn next to it.
+TEST(Reduce, NearestTurnRemainderIsTheExactRemainder) {
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 200000; ++i) {
+        const double scale = std::ldexp(1.0, static_cast<int>(random() % 44) - 20);
+        double x = (static_cast<double>(random() % (1ULL << 53)) / (1ULL << 53) - 0.5) * scale;
+        if (i % 3 == 0) x = std::nextafter((static_cast<double>(random() % 40000) - 20000) * 180.0, i % 2 ? 1e9 : -1e9);
+        const double ours = NearestTurnRemainder(x, 360.0);
+        const double exact = std::remainder(x, 360.0);
+        ASSERT_TRUE(ours == exact || (std::fabs(ours) > 179.9 && ours - std::copysign(360.0, ours) == exact))
+            << std::hexfloat << x << " gave " << ours << ", not " << exact;
+        ASSERT_LE(std::fabs(ours), 180.0 + 1e-9) << std::hexfloat << x;
+    }
+}
+
 TEST(Reduce, IntoOneTurnFromAnywhere) {
     struct Case { double x, expected; };
     const Case cases[] = {

@@ -323,6 +323,7 @@ TEST(Companion, UsageErrorsCalculateNothing) {
         DelhiArguments() << "--chart-image" << "chart.jpg", DelhiArguments() << "--style" << "north",
         QStringList{"varelio-cli", "--batch", "births.csv", "--chart-image", "chart.svg"},
         DelhiArguments() << "--utc-offset" << "5:7", DelhiArguments() << "--utc-offset" << "+15:00",
+        DelhiArguments() << "--utc-offset" << "+99999999999:45",
         DelhiArguments() << "--dasha-depth" << "4", DelhiArguments() << "--format" << "text" << "--dasha-depth" << "1",
     };
     for (const QStringList& args : cases) {

@@ -14,10 +14,12 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
 #include <set>
 #include <vector>
@@ -222,7 +224,9 @@ TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
         {{bride, bride, "--day", "3"}, "varelio-cli: --match takes each side's birth as --bride-... and --groom-...; --day"},
         {{bride, bride, "--format", "csv"}, "varelio-cli: --match writes json or text, not csv"},
         {{bride, bride, "--bride-utc-offset", "+15:00"}, "varelio-cli: --bride-utc-offset takes the clock's offset"},
+        {{bride, bride, "--groom-utc-offset", "-5:99999999999"}, "varelio-cli: --groom-utc-offset takes the clock's"},
         {{bride, bride, "--chart-image", "x.svg"}, "varelio-cli: --chart-image is for one birth"},
+        {{bride, bride, "--bride-city", ArgumentFromBytes("P\xfcne")}, "varelio-cli: --bride-city takes UTF-8 text, not 'P\\xfcne'"},
     };
     for (const auto& c : cases) {
         const CompanionRun run = RunCompanion(QStringList{"varelio-cli", "--match"} + c.args);
@@ -236,6 +240,19 @@ TEST_F(Match, ASideThatCannotBeUsedIsNamed) {
     const CompanionRun fileAlone = RunCompanion({"varelio-cli", "--bride", bride});
     EXPECT_EQ(fileAlone.exitCode, 2);
     EXPECT_TRUE(fileAlone.err.starts_with("varelio-cli: --bride needs --match")) << fileAlone.err;
+}
+
+// A saved reading whose name is not UTF-8 (a Latin-1 "r\xe4vi.vrl") opens
+// by its bytes, with --open as with --match, in the executable too.
+TEST_F(Match, FileNamesAreTakenAsBytes) {
+    const std::string name = (dir.path() + "/r").toStdString() + "\xe4vi.vrl";
+    ASSERT_EQ(std::rename(QFile::encodeName(Save("ravi.vrl", GroomForm())).constData(), name.c_str()), 0);
+    EXPECT_EQ(RunCompanion({"varelio-cli", "--open", ArgumentFromBytes(name)}).exitCode, 0);
+    QProcess shell;
+    shell.start("/bin/sh", {"-c", "f=\"$1$(printf '\\344')vi.vrl\"; exec \"$0\" --match \"$f\" \"$f\"", VARELIO_CLI_PATH,
+                            dir.path() + "/r"});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
 }
 
 }  // namespace

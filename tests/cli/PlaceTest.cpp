@@ -176,7 +176,7 @@ TEST(CompanionPlace, TheOffsetUsedSaysHowItWasChosen) {
 // Text that was not UTF-8 finds no place; it is refused as the number options
 // refuse it, and a character no name holds names nothing.
 TEST(CompanionPlace, TextThatIsNotUtf8IsRefused) {
-    const QString broken = QString::fromUtf8("Mumb\xff\xfe" "ai");
+    const QString broken = ArgumentFromBytes("Mumb\xff\xfe" "ai");
     const CompanionRun run = RunWithPlaces(BornAt("x", 1, 1, 2000, 12).replaceInStrings("x", broken));
     EXPECT_EQ(run.exitCode, kExitRefused);
     EXPECT_TRUE(run.err.starts_with("varelio-cli: --place takes UTF-8 text, not 'Mumb")) << run.err;

@@ -10,7 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <signal.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -90,6 +95,23 @@ TEST(VarelioCli, ChartImageIsWrittenWholeOrNotAtAll) {
     QStringList after = before + QStringList{"folder.png"};
     after.sort();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), after);
+    // Nor is a named pipe, and a full disk (a file system of a folder's own) is named as such.
+    const QByteArray pipe = QFile::encodeName(dir.filePath("pipe.svg"));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0644), 0);
+    run = picture(dir.filePath("pipe.svg"));
+    EXPECT_EQ(run.exitCode, kExitWriteFailed);
+    EXPECT_NE(run.err.find("'" + pipe.toStdString() + "': not a regular file"), std::string::npos) << run.err;
+    const QByteArray small = QFile::encodeName(dir.filePath("small"));
+    if (QDir(dir.path()).mkdir("small") && ::mount("tmpfs", small.constData(), "tmpfs", 0, "size=8k") == 0) {
+        QFile fill(dir.filePath("small/fill"));
+        fill.open(QIODevice::WriteOnly);
+        fill.write(QByteArray(6 * 1024, 'x'));
+        fill.close();
+        run = picture(dir.filePath("small/chart.svg"));
+        ::umount(small.constData());
+        EXPECT_EQ(run.exitCode, kExitWriteFailed);
+        EXPECT_NE(run.err.find(std::string("chart.svg': ") + std::strerror(ENOSPC)), std::string::npos) << run.err;
+    }
 
     // Without its module beside it or installed, the companion says so.
     const QString alone = dir.filePath("alone");

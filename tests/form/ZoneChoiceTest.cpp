@@ -114,6 +114,8 @@ TEST(UtcOffsetField, WrittenAndReadBack) {
         {"", std::nullopt},  {"+14:01", std::nullopt}, {"+5", std::nullopt},  {"+5:7", std::nullopt},
         {"+05:60", std::nullopt}, {"+05:45:60", std::nullopt}, {"+05:45:", std::nullopt}, {"++5:45", std::nullopt},
         {"+005:45", std::nullopt}, {"+05:45x", std::nullopt}, {"UTC+5:45", std::nullopt},
+        // Runs of digits long enough to overflow an int are refused, not added up.
+        {"+99999999999:45", std::nullopt}, {"+05:0000000000045", std::nullopt}, {"5:45:99999999999", std::nullopt},
     };
     for (const auto& [text, seconds] : cases) EXPECT_EQ(ParseUtcOffset(text), seconds) << text;
     const std::pair<int, std::string_view> written[] = {

@@ -241,8 +241,9 @@ TEST(ReadingFileExactOffset, BadOffsetsAndCoordinatesAreRefusedWhenComputed) {
     struct Case { std::size_t line; const char* text; ProblemCode code; };
     const Case cases[] = {
         {17, "+5", ProblemCode::UtcOffsetInvalid},         {17, "05:45 IST", ProblemCode::UtcOffsetInvalid},
-        {17, "+15:00", ProblemCode::UtcOffsetInvalid},     {9, "95", ProblemCode::LatitudeDegreesOutOfRange},
-        {10, "75", ProblemCode::LatitudeMinutesOutOfRange}, {7, "181", ProblemCode::LongitudeDegreesOutOfRange},
+        {17, "+15:00", ProblemCode::UtcOffsetInvalid},     {17, "+99999999999:45", ProblemCode::UtcOffsetInvalid},
+        {9, "95", ProblemCode::LatitudeDegreesOutOfRange}, {10, "75", ProblemCode::LatitudeMinutesOutOfRange},
+        {7, "181", ProblemCode::LongitudeDegreesOutOfRange},
     };
     for (const Case& c : cases) {
         std::vector<std::string> plain = kMumbaiLines;
