@@ -546,7 +546,7 @@ struct BodyKey {
 constexpr std::array<BodyKey, kBodyCount> SortedBodyKeys() {
     std::array<BodyKey, kBodyCount> keys{};
     for (std::size_t b = 0; b < keys.size(); ++b) {
-        const std::string_view english = words::kBodyNames[b].text;
+        const std::string_view english = words::kBodyNamesInEnglish[b];
         keys[b].body = static_cast<BodyIndex>(b);
         keys[b].name.size = english.size();
         for (std::size_t i = 0; i < english.size(); ++i) {
@@ -566,7 +566,7 @@ constexpr std::array<BodyIndex, kRetrogradeCount> SortedRetrogradePlanets() {
     for (int k = 0; k < kRetrogradeCount; ++k) planets[static_cast<std::size_t>(k)] = static_cast<BodyIndex>(kMercury + k);
     std::sort(planets.begin(), planets.end(),
               [](BodyIndex a, BodyIndex b) {
-                  return std::string_view(words::kBodyNames[a].text) < std::string_view(words::kBodyNames[b].text);
+                  return words::kBodyNamesInEnglish[a] < words::kBodyNamesInEnglish[b];
               });
     return planets;
 }
@@ -999,9 +999,9 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     WriteBodies(w, c, worded);
     w.Key("bodyNames");
     w.Open('[');
-    for (const words::Source& name : words::kBodyNames) {
+    for (const std::string_view name : words::kBodyNamesInEnglish) {
         w.Element();
-        w.Value(std::string_view(name.text));
+        w.Value(name);
     }
     w.Close(']');
     w.Key("bodyNamesSanskrit");
@@ -1059,7 +1059,7 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Member("moonNakshatraName", s.nakshatra);
     w.Member("moonPositionText", words::LongForm(moonPosition.longitudeDeg).view());
     w.Member("moonRashiName", s.rashi);
-    w.Member("moonSignName", words::EnglishFromOne(words::kSignNames, moonPosition.sign));
+    w.Member("moonSignName", words::EnglishFromOne(words::kSignNamesInEnglish, moonPosition.sign));
     w.Member("obliquity", c.obliquity);
     w.Key("offsetUsed");
     w.Open('{');
@@ -1075,7 +1075,7 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Key("retrograde");
     w.Open('{');
     for (const BodyIndex planet : kRetrogradePlanets) {
-        w.Member(std::string_view(words::kBodyNames[planet].text), c.bodies[planet].retrograde);
+        w.Member(words::kBodyNamesInEnglish[planet], c.bodies[planet].retrograde);
     }
     w.Close('}');
     w.Key("summary");

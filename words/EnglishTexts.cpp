@@ -1,50 +1,29 @@
 #include "words/EnglishTexts.h"
 
-#include "words/English.h"
-#include "words/Reading.h"
 
 #include <cmath>
 #include <cstring>
-#include <string>
 
 namespace varelio::words {
-
-std::string_view EnglishFromOne(const Source* table, std::size_t size, int number) {
-    if (number < 1 || static_cast<std::size_t>(number) > size) return {};
-    return table[number - 1].text;
-}
 
 EnglishSummary SummaryInEnglish(const ChartState& chart) {
     EnglishSummary summary;
     summary.ayanamsa = SignedForm(std::fabs(chart.ayanamsa));
     const BodyPosition& lagna = chart.bodies[kAscendant];
     const BodyPosition& moon = chart.bodies[kMoon];
-    summary.nakshatra = EnglishFromOne(kNakshatraNames, moon.nakshatra);
-    summary.rashi = EnglishFromOne(kRashiNames, moon.sign);
+    summary.nakshatra = EnglishFromOne(kNakshatraNamesInEnglish, moon.nakshatra);
+    summary.rashi = EnglishFromOne(kRashiNamesInEnglish, moon.sign);
     char* pada = summary.pada.begin();
     summary.pada.end(pada);
     if (lagna.sign == 0) return summary;
-    summary.lagnaAbbreviation = EnglishFromOne(kSignAbbreviations, lagna.sign);
-    summary.lagnaName = EnglishFromOne(kRashiNames, lagna.sign);
+    summary.lagnaAbbreviation = EnglishFromOne(kSignAbbreviationsInEnglish, lagna.sign);
+    summary.lagnaName = EnglishFromOne(kRashiNamesInEnglish, lagna.sign);
     if (moon.nakshatra != 0) {
-        summary.nakshatraLord = kBodyNames[kNakshatraLords[static_cast<std::size_t>(moon.nakshatra - 1)]].text;
+        summary.nakshatraLord = kBodyNamesInEnglish[kNakshatraLords[static_cast<std::size_t>(moon.nakshatra - 1)]];
         *pada++ = static_cast<char>('0' + moon.pada % 10);
         summary.pada.end(pada);
     }
     return summary;
-}
-
-std::string_view SanskritNameInEnglish(BodyIndex body, bool retrograde) {
-    // Made once: the labels with the mark, as ChartLabel words them.
-    static const std::array<std::string, kKetu + 1> kMarked = [] {
-        std::array<std::string, kKetu + 1> marked;
-        for (int b = kSun; b <= kKetu; ++b) {
-            marked[static_cast<std::size_t>(b)] = ChartLabel(English(), static_cast<BodyIndex>(b), true);
-        }
-        return marked;
-    }();
-    if (body > kKetu) return kBodyNames[body].text;
-    return retrograde ? std::string_view(kMarked[body]) : std::string_view(kChartLabels[body].text);
 }
 
 std::array<CellText, kSignCount> ChartCellsInEnglish(const ChartState& chart) {

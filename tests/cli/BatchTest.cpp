@@ -267,14 +267,14 @@ TEST_F(Batch, BodiesAndVerdictsAgreeWithTheTexts) {
             const QJsonObject body = bodies[name.toLower()].toObject();
             // "16 Gem 21": the sign's abbreviation.
             const std::string abbreviation = json["bodyPositionText"][b].toString().mid(3, 3).toStdString();
-            EXPECT_EQ(words::EnglishFromOne(words::kSignAbbreviations, body["sign"].toInt()), abbreviation)
+            EXPECT_EQ(words::EnglishFromOne(words::kSignAbbreviationsInEnglish, body["sign"].toInt()), abbreviation)
                 << name.toStdString();
             EXPECT_EQ(body["retrograde"].toBool(), json["bodyNamesSanskrit"][b].toString().endsWith(" (R) "))
                 << name.toStdString();
         }
         const int moonNakshatra = bodies["moon"]["nakshatra"].toInt();
         ASSERT_TRUE(moonNakshatra >= 1 && moonNakshatra <= kNakshatraCount);
-        EXPECT_EQ(words::EnglishFromOne(words::kNakshatraNames, moonNakshatra),
+        EXPECT_EQ(words::EnglishFromOne(words::kNakshatraNamesInEnglish, moonNakshatra),
                   json["moonNakshatraName"].toString().toStdString());
         EXPECT_EQ(bodies["ascendant"]["longitude"], json["ascendant"]);
         EXPECT_EQ(bodies["midheaven"]["longitude"], json["midheaven"]);
