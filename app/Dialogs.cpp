@@ -1,5 +1,8 @@
 #include "app/Dialogs.h"
 
+#include "words/Problems.h"
+#include "words/Translated.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -20,6 +23,12 @@ class DialogWords {
 QString MessageTitle()
 {
     return DialogWords::tr("Varelio");
+}
+
+void ShowProblem(Dialogs& dialogs, QWidget* parent, const Problem& problem, const QString& file)
+{
+    dialogs.message(parent, words::ProblemMessage(words::Translated(), problem, file.toStdString()),
+                    IconFor(problem.severity));
 }
 
 void QtDialogs::message(QWidget* parent, const QString& text, MessageIcon icon, const QString& title)

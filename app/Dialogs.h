@@ -24,6 +24,14 @@ constexpr MessageIcon IconFor(Severity severity)
 // "Varelio", the title of the program's message boxes and save dialog.
 QString MessageTitle();
 
+class Dialogs;
+
+// A problem's message box (words::ProblemMessage): its text, the icon of its
+// severity, titled "Varelio". file names the reading file: the one that
+// cannot be read or is refused, or the one that filled the form a check
+// refuses. Moving the focus is the input window's (InputWindow::showProblem).
+void ShowProblem(Dialogs& dialogs, QWidget* parent, const Problem& problem, const QString& file = {});
+
 struct FileRequest {
     QString title;
     QString filter;          // Qt form, e.g. "Varelio (*.vrl)"

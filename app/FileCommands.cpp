@@ -3,10 +3,9 @@
 #include "app/FileWriting.h"
 #include "app/PictureExport.h"
 #include "app/Printing.h"
-#include "app/Wording.h"
-#include "formats/MatchText.h"
 #include "formats/ReadingFile.h"
-#include "formats/TextExport.h"
+#include "words/MatchText.h"
+#include "words/TextExport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -121,7 +120,7 @@ bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading
                                            lastSavedFileName);
     if (path.isEmpty())
         return false;
-    return WriteOrReport(path, ComposeTextExport(reading), dialogs, parent);
+    return WriteOrReport(path, words::ComposeTextExport(reading), dialogs, parent);
 }
 
 QString ExportMatchAsText(QWidget* parent, Dialogs& dialogs, const Reading& bride, const Reading& groom,
@@ -130,7 +129,7 @@ QString ExportMatchAsText(QWidget* parent, Dialogs& dialogs, const Reading& brid
     const QString path = AskSharedSaveName(parent, dialogs, FileCommandWords::tr("Export Match As Text"),
                                            FileCommandWords::tr("Text (*.txt)"), QStringLiteral("txt"),
                                            lastSavedFileName);
-    if (path.isEmpty() || !WriteOrReport(path, ComposeMatchText(bride, groom, match), dialogs, parent))
+    if (path.isEmpty() || !WriteOrReport(path, words::ComposeMatchText(bride, groom, match), dialogs, parent))
         return {};
     return path;
 }

@@ -39,13 +39,13 @@ bool OpenSavedReading(QWidget* parent, Dialogs& dialogs, FormValues& form, QStri
 // "varelio FILE.vrl"), with the same refusals and messages.
 bool OpenReadingAt(QWidget* parent, Dialogs& dialogs, const QString& path, FormValues& form);
 
-// "&Export Chart As Text": the bytes of ComposeTextExport, written whole or
+// "&Export Chart As Text": the bytes of words::ComposeTextExport, written whole or
 // not at all (a failure is reported). Returns true when a file was written.
 bool ExportChartAsText(QWidget* parent, Dialogs& dialogs, const Reading& reading,
                        QString& lastSavedFileName);
 
-// The match window's "Export As &Text": the bytes of ComposeMatchText (UTF-8,
-// formats/MatchText.h), written whole or not at all; the dialog offers
+// The match window's "Export As &Text": the bytes of words::ComposeMatchText (UTF-8,
+// words/MatchText.h), written whole or not at all; the dialog offers
 // lastSavedFileName with ".txt" and stores the choice. Returns the written
 // path, or empty.
 QString ExportMatchAsText(QWidget* parent, Dialogs& dialogs, const Reading& bride, const Reading& groom,

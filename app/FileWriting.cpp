@@ -1,6 +1,7 @@
 #include "app/FileWriting.h"
 
-#include "app/Wording.h"
+#include "words/Problems.h"
+#include "words/Translated.h"
 #include "formats/WholeFile.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,7 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* error)
     const Result<void> written = varelio::WriteWholeFile(QFile::encodeName(path).toStdString(),
                                                          std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
     if (!written && error)
-        *error = ProblemText(written.problem(), path);
+        *error = words::ProblemMessage(words::Translated(), written.problem(), path.toStdString());
     return written.ok();
 }
 

@@ -19,7 +19,7 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* error = 
 
 // The message box for a file that could not be written: title "Varelio",
 // error icon, the file's path and the reason. (One that could not be read is
-// a problem of the reading file: app/Wording.h.)
+// a problem of the reading file: words/Problems.h.)
 void ShowWriteFailure(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& reason);
 
 }  // namespace varelio::app

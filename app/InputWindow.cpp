@@ -7,11 +7,13 @@
 #include "app/ScreenFit.h"
 #include "app/Shortcuts.h"
 #include "app/WebLinks.h"
-#include "app/Wording.h"
 #include "VarelioVersion.h"
 #include "form/TimeZones.h"
 #include "places/AsciiForm.h"
 #include "places/PlaceEntry.h"
+#include "words/Names.h"
+#include "words/Translated.h"
+#include "words/ZoneNotes.h"
 
 #include <algorithm>
 
@@ -395,8 +397,9 @@ QWidget* InputWindow::buildBirthGroup()
 
     monthList_ = MakeList("cboMonth", group);
     const ListRange months = RangeOf(FormList::Month);
+    const words::Translated say;
     for (int month = months.firstValue; month <= months.lastValue(); ++month)
-        monthList_->addItem(MonthName(month));
+        monthList_->addItem(words::NamedFromOne(say, words::kMonthNames, month));
     dayList_ = MakeNumberList("cboDate", group);
     FillNumbers(dayList_, FormList::Day);
     yearList_ = MakeNumberList("cboYear", group);
@@ -809,15 +812,15 @@ void InputWindow::updatePlaceNote()
         return;
     }
     if (fieldsHoldEnteredPlace()) {
-        showNote(ZoneNoteText(enteredNote_), enteredNote_.warning());
+        showNote(words::ZoneNoteText(words::Translated(), enteredNote_), enteredNote_.warning());
         return;
     }
     if (!cityNamesEnteredPlace()) {
-        showNote(PlaceClearedText(FromStd(enteredPlace_->Label())), true);
+        showNote(words::PlaceClearedText(words::Translated(), enteredPlace_->Label()), true);
         return;
     }
     const ZoneNote note = placeNote();
-    showNote(ZoneNoteByHandText(note.kind == ZoneNote::Kind::None ? enteredNote_ : note),
+    showNote(words::ZoneNoteByHandText(words::Translated(), note.kind == ZoneNote::Kind::None ? enteredNote_ : note),
              note.kind != ZoneNote::Kind::None && note.warning());
 }
 

@@ -4,7 +4,9 @@
 #include "app/HelpWindow.h"
 #include "app/Printing.h"
 #include "app/ScreenFit.h"
-#include "app/Wording.h"
+#include "words/Match.h"
+#include "words/Problems.h"
+#include "words/Translated.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -20,6 +22,8 @@
 #include <algorithm>
 
 namespace varelio::app {
+
+using namespace words;
 
 namespace {
 
@@ -103,9 +107,10 @@ QString Key(MatchSide side)
 
 void AddSide(QGridLayout& grid, int column, MatchSide side, const std::optional<Reading>& reading, QWidget* parent)
 {
+    const Translated say;
     const QString key = Key(side);
     int row = 0;
-    grid.addWidget(Line(parent, SideName(side), QStringLiteral("lbl%1").arg(key), true, 1), row++, column);
+    grid.addWidget(Line(parent, SideName(say, side), QStringLiteral("lbl%1").arg(key), true, 1), row++, column);
     if (!reading) {
         grid.addWidget(Line(parent, MatchWindow::tr("Not chosen yet"), QStringLiteral("lbl%1Name").arg(key)), row++,
                        column);
@@ -113,12 +118,14 @@ void AddSide(QGridLayout& grid, int column, MatchSide side, const std::optional<
     }
     grid.addWidget(Line(parent, QString::fromStdString(reading->birthData.name), QStringLiteral("lbl%1Name").arg(key), true),
                    row++, column);
-    grid.addWidget(Line(parent, BirthLine(reading->birthData), QStringLiteral("lbl%1Birth").arg(key)), row++, column);
-    grid.addWidget(Line(parent, MoonLine(reading->chartState.bodies[kMoon]), QStringLiteral("lbl%1Moon").arg(key)),
+    grid.addWidget(Line(parent, BirthLine(say, reading->birthData), QStringLiteral("lbl%1Birth").arg(key)), row++,
+                   column);
+    grid.addWidget(Line(parent, MoonLine(say, reading->chartState.bodies[kMoon]), QStringLiteral("lbl%1Moon").arg(key)),
                    row++, column);
     for (std::size_t r = 0; r < reading->evaluations.size(); ++r) {
         QLabel* verdict =
-            Line(parent, VerdictLine(reading->evaluations[r].verdict), QStringLiteral("lbl%1Verdict%2").arg(key).arg(r));
+            Line(parent, VerdictLine(say, reading->evaluations[r].verdict),
+                 QStringLiteral("lbl%1Verdict%2").arg(key).arg(r));
         verdict->setToolTip(PercentTerm());
         grid.addWidget(verdict, row++, column);
     }
@@ -126,6 +133,7 @@ void AddSide(QGridLayout& grid, int column, MatchSide side, const std::optional<
 
 void AddAshtakoota(QVBoxLayout& column, const Ashtakoota& a, QWidget* parent)
 {
+    const Translated say;
     auto* table = new QGridLayout;
     table->setHorizontalSpacing(16);
     table->setVerticalSpacing(4);
@@ -136,9 +144,10 @@ void AddAshtakoota(QVBoxLayout& column, const Ashtakoota& a, QWidget* parent)
     for (std::size_t k = 0; k < a.kootas.size(); ++k) {
         const KootaScore& score = a.kootas[k];
         const int row = static_cast<int>(k) + 1;
-        QLabel* name = Line(parent, KootaName(score.koota), QStringLiteral("lblKoota%1").arg(k));
-        QLabel* points = Line(parent, PointsText(score.points, score.maximum), QStringLiteral("lblPoints%1").arg(k));
-        QLabel* reason = Line(parent, KootaReasonText(a, score.koota), QStringLiteral("lblReason%1").arg(k));
+        QLabel* name = Line(parent, Named(say, kKootaNames, score.koota), QStringLiteral("lblKoota%1").arg(k));
+        QLabel* points =
+            Line(parent, PointsText(say, score.points, score.maximum), QStringLiteral("lblPoints%1").arg(k));
+        QLabel* reason = Line(parent, KootaReasonText(say, a, score.koota), QStringLiteral("lblReason%1").arg(k));
         for (QLabel* cell : {name, points, reason})
             cell->setToolTip(KootaTerm(score.koota));
         table->addWidget(name, row, 0);
@@ -146,13 +155,14 @@ void AddAshtakoota(QVBoxLayout& column, const Ashtakoota& a, QWidget* parent)
         table->addWidget(reason, row, 2);
     }
     column.addLayout(table);
-    column.addWidget(Line(parent, TotalLine(a), QStringLiteral("lblTotal"), true, 1));
-    column.addWidget(Heading(parent, MatchWindow::tr("Doshas")));
+    column.addWidget(Line(parent, TotalLine(say, a), QStringLiteral("lblTotal"), true, 1));
+    column.addWidget(Heading(parent, HeadingText(say, MatchHeading::Doshas)));
     if (a.doshaCount == 0)
-        column.addWidget(Line(parent, MatchWindow::tr("No dosha found"), QStringLiteral("lblDosha0")));
+        column.addWidget(Line(parent, HeadingText(say, MatchHeading::NoDosha), QStringLiteral("lblDosha0")));
     for (int d = 0; d < a.doshaCount; ++d) {
         column.addWidget(
-            Line(parent, DoshaLine(a.doshas[static_cast<std::size_t>(d)], a), QStringLiteral("lblDosha%1").arg(d)));
+            Line(parent, DoshaLine(say, a.doshas[static_cast<std::size_t>(d)], a),
+                 QStringLiteral("lblDosha%1").arg(d)));
     }
 }
 
@@ -176,16 +186,18 @@ MatchSheet::MatchSheet(QWidget* parent) : QWidget(parent)
 void MatchSheet::fill(const std::optional<Reading>& bride, const std::optional<Reading>& groom,
                       const std::optional<Match>& match)
 {
+    const Translated say;
     delete content_;
     content_ = new QWidget(this);
     layout()->addWidget(content_);
     auto* column = new QVBoxLayout(content_);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
-    column->addWidget(Line(content_, MatchWindow::tr("Match of Two Readings"), QStringLiteral("lblTitle"), true, 5));
+    column->addWidget(Line(content_, HeadingText(say, MatchHeading::Title), QStringLiteral("lblTitle"), true, 5));
     if (match) {
         // The conclusion first, as a family reads it.
-        QLabel* conclusion = Line(content_, ConclusionLine(match->conclusion), QStringLiteral("lblConclusion"), true, 1);
+        QLabel* conclusion =
+            Line(content_, ConclusionLine(say, match->conclusion), QStringLiteral("lblConclusion"), true, 1);
         conclusion->setContentsMargins(0, 4, 0, 8);
         conclusion->setToolTip(MatchWindow::tr("Below 18 of 36 a match is not recommended, and a Nadi or a Bhakoot "
                                                "dosha that no exception lifts makes it not recommended whatever the "
@@ -206,20 +218,24 @@ void MatchSheet::fill(const std::optional<Reading>& bride, const std::optional<R
         column->addWidget(Heading(content_, MatchWindow::tr("Choose the bride's and the groom's readings to match them.")));
     } else {
         const ManglikComparison& manglik = match->manglik;
-        column->addWidget(Heading(content_, MatchWindow::tr("Manglik against Manglik")));
-        column->addWidget(Line(content_, OverallLine(manglik), QStringLiteral("lblOverall"), true));
-        column->addWidget(Line(content_, ManglikCountedLine(), QStringLiteral("lblManglikCounted")));
-        column->addWidget(Line(content_, StandingLine(MatchSide::Bride, manglik.bride), QStringLiteral("lblBrideStanding")));
-        column->addWidget(Line(content_, StandingLine(MatchSide::Groom, manglik.groom), QStringLiteral("lblGroomStanding")));
+        column->addWidget(Heading(content_, HeadingText(say, MatchHeading::Manglik)));
+        column->addWidget(Line(content_, OverallLine(say, manglik), QStringLiteral("lblOverall"), true));
+        column->addWidget(
+            Line(content_, HeadingText(say, MatchHeading::ManglikCounted), QStringLiteral("lblManglikCounted")));
+        column->addWidget(
+            Line(content_, StandingLine(say, MatchSide::Bride, manglik.bride), QStringLiteral("lblBrideStanding")));
+        column->addWidget(
+            Line(content_, StandingLine(say, MatchSide::Groom, manglik.groom), QStringLiteral("lblGroomStanding")));
         for (std::size_t r = 0; r < manglik.references.size(); ++r) {
             column->addWidget(
-                Line(content_, ComparisonLine(manglik.references[r]), QStringLiteral("lblComparison%1").arg(r)));
+                Line(content_, ComparisonLine(say, manglik.references[r]),
+                     QStringLiteral("lblComparison%1").arg(r)));
         }
-        column->addWidget(Heading(content_, MatchWindow::tr("Ashtakoota (Guna Milan)")));
+        column->addWidget(Heading(content_, HeadingText(say, MatchHeading::Ashtakoota)));
         if (match->ashtakoota) {
             AddAshtakoota(*column, *match->ashtakoota, content_);
         } else {
-            column->addWidget(Line(content_, MatchWindow::tr("The Ashtakoota needs both Moons' signs and nakshatras."),
+            column->addWidget(Line(content_, HeadingText(say, MatchHeading::NoAshtakoota),
                                    QStringLiteral("lblTotal")));
         }
     }
@@ -323,7 +339,7 @@ QWidget* MatchWindow::buildSide(MatchSide side)
 {
     const bool bride = side == MatchSide::Bride;
     const QString key = Key(side);
-    auto* group = new QGroupBox(SideName(side), this);
+    auto* group = new QGroupBox(SideName(Translated(), side), this);
     group->setObjectName(QStringLiteral("grp%1").arg(key));
     auto* row = new QHBoxLayout(group);
     // Each side's own keys: the bride's buttons underline the first letter, the groom's a later one.
@@ -377,7 +393,7 @@ void MatchWindow::openSavedReading(MatchSide side)
     Reading computed;
     const Result<void> result = ComputeReadingFromForm(form, true, computed);
     if (!result) {
-        const QString reason = ProblemText(result.problem(), path);
+        const QString reason = ProblemMessage(Translated(), result.problem(), path.toStdString());
         dialogs_.message(this,
                          side == MatchSide::Bride ? tr("The bride's reading cannot be computed: %1").arg(reason)
                                                   : tr("The groom's reading cannot be computed: %1").arg(reason),

@@ -3,7 +3,7 @@
 // birth entered in the input window (the application answers those two
 // requests); the window computes the match (matching/) and shows it on a
 // page, MatchSheet, which is also what Save As PDF and Print put on paper
-// and which Export As Text writes as formats/MatchText. A match is no
+// and which Export As Text writes as words/MatchText. A match is no
 // reading: nothing of the reading file changes. Escape closes the window.
 #pragma once
 

@@ -2,13 +2,17 @@
 
 #include "app/Colours.h"
 #include "app/ReadingChart.h"
-#include "app/Twips.h"
-#include "app/Wording.h"
 #include "drawing/ChartContent.h"
+#include "words/Reading.h"
+#include "words/Translated.h"
+#include "words/ZoneNotes.h"
 #include "VarelioVersion.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <vector>
@@ -18,26 +22,42 @@ namespace varelio::app {
 namespace {
 
 const QColor kGreen(0, 128, 0);
-
-// The positions list Rahu, Ketu and the ascendant below the seven planets, so
-// the frames along the top are three rows taller than the layout's 1900
-// twips, and the chart and the interpretation below them start lower by as
-// much.
-constexpr int kRowTwips = 225;
-constexpr int kPositionRows = kKetu + 2;  // Sun to Ketu, then the ascendant
-constexpr int kTopFramesTwips = 1900 + (kPositionRows - 7) * kRowTwips;
-constexpr int kLowerTopTwips = kTopFramesTwips + 95;
 const QColor kMagenta(223, 38, 140);
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+// The view's measures in pixels of a 96 dpi screen, each a least size: a
+// longer text (a translation) widens its column, frame and the view, and a
+// sentence that wraps onto more lines lengthens its frame.
+constexpr int kRow = 15;           // a row of the positions and the details
+constexpr int kFrameGap = 7;       // between the frames along the top
+constexpr int kTopFramesHeight = 172;
+constexpr int kBelowTopFrames = 6;  // down to the chart and the interpretation
+constexpr int kChartGap = 11;       // from the chart to the interpretation
+constexpr int kInset = 8;           // a frame's rows from its left edge
+constexpr int kRightInset = 4;
+constexpr int kNameColumn = 110;    // the positions' and the details' captions
+constexpr int kColumnGap = 1;
+constexpr int kPositionColumn = 70;
+constexpr int kDetailColumn = 120;
+constexpr int kPersonalColumn = 255;
+constexpr int kInterpretationWidth = 350;
+constexpr int kInterpretationHeight = 356;
+constexpr int kVerdictBoxHeight = 73;
+constexpr int kVerdictRowPitch = 16;
+constexpr int kVerdictBoxGap = 7;
+constexpr int kLineWidth = 333;    // a sentence under the boxes, wrapped to this
+constexpr int kLineLeading = 2;    // below a sentence, as the rows above have it
+constexpr int kVerdictBoxTop = 24;  // the first verdict's box, from the frame's top
+constexpr int kNoteTop = 240;      // the closing note, from the frame's top
+constexpr int kNoteGap = 2;        // at least, above the note
+constexpr int kNoteHeight = 29;
+constexpr int kRoomUnderNote = 8;
 
-QLabel* MakeLabel(const QString& name, const QString& text, const QRect& place, QWidget* parent)
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     if (!name.isEmpty())
         label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
     return label;
 }
 
@@ -49,58 +69,63 @@ void SetTextColour(QWidget* widget, const QColor& colour)
     widget->setPalette(colours);
 }
 
-QGroupBox* MakeFrame(const QString& name, const QString& caption, const QRect& place, QWidget* parent)
+QGroupBox* MakeFrame(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
-    frame->setGeometry(place);
+    frame->ensurePolished();
     return frame;
 }
 
-// The layout puts a frame's first row 240 twips below its top edge, less than
-// the title and border of the group box take in this font and style, so the
-// first row would sit on the line. The rows move down together by what the
-// title needs and keep their spacing.
-void KeepRowsBelowTitle(QGroupBox& frame)
+// A layout's margins that put its contents these distances from the frame's
+// edges (the top below the title), whatever room the style's frame takes.
+void PlaceInFrame(QLayout& layout, const QGroupBox& frame, int left, int top, int right, int bottom)
 {
-    const QList<QWidget*> rows = frame.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    if (rows.isEmpty())
-        return;
-    int firstTop = rows.front()->y();
-    for (const QWidget* row : rows)
-        firstTop = std::min(firstTop, row->y());
-    const int shift = frame.contentsRect().top() - firstTop;
-    if (shift <= 0)
-        return;
-    for (QWidget* row : rows)
-        row->move(row->x(), row->y() + shift);
+    const QMargins taken = frame.contentsMargins();
+    layout.setContentsMargins(std::max(0, left - taken.left()), std::max(0, top - taken.top()),
+                              std::max(0, right - taken.right()), std::max(0, bottom - taken.bottom()));
 }
 
-// Stacks the lines from top down, each wrapped to width, so that every
-// sentence shows whole; returns the bottom of the last.
-int StackLines(const std::vector<QLabel*>& lines, int left, int top, int width)
+// At least the layout's size, more where its contents need it: a least size
+// set on a widget stands in for the one its contents ask.
+void AtLeast(QWidget& widget, const QSize& size)
 {
-    int y = top;
-    for (QLabel* line : lines) {
-        // A line of one row is as tall as the verdicts' rows above it.
-        const int leading = std::max(0, Px(225) - QFontMetrics(line->font()).height());
-        const int height = line->heightForWidth(width) + leading;
-        line->setGeometry(left, y, width, height);
-        y += height;
-    }
-    return y;
+    widget.setMinimumSize(size.expandedTo(widget.minimumSizeHint()));
 }
 
-// "Date of Birth: March 7, 1985"
-QString DateOfBirthText(const BirthData& birth)
+// Rows of a caption and its value, one under the other, below the frame's title.
+QGridLayout* RowsIn(QGroupBox& frame, int valueWidth)
 {
-    return ReadingView::tr("Date of Birth: %1 %2, %3")
-        .arg(MonthName(birth.month), QString::number(birth.day), QString::number(birth.year));
+    auto* rows = new QGridLayout(&frame);
+    PlaceInFrame(*rows, frame, kInset, 0, kRightInset, 0);
+    rows->setHorizontalSpacing(kColumnGap);
+    rows->setVerticalSpacing(0);
+    rows->setColumnMinimumWidth(0, kNameColumn);
+    rows->setColumnMinimumWidth(1, valueWidth);
+    return rows;
 }
 
-QString TimeOfBirthText(const BirthData& birth)
+// At least a row's height, taller for a taller script. Least sizes go on the
+// layouts, not on the labels, whose own would then no longer count.
+void AddRow(QGridLayout& rows, QLabel* caption, QLabel* value = nullptr)
 {
-    return ReadingView::tr("Time of Birth: %1 HH %2 MM ").arg(birth.hour).arg(birth.minute);
+    const int row = rows.count() == 0 ? 0 : rows.rowCount();
+    rows.setRowMinimumHeight(row, kRow);
+    rows.addWidget(caption, row, 0);
+    if (value)
+        rows.addWidget(value, row, 1);
+}
+
+// A sentence that wraps to the frame's width, in its colour, with the rows'
+// leading below it.
+QLabel* WrappedLine(const QString& name, const QString& text, const QColor& colour, QWidget* parent)
+{
+    QLabel* line = MakeLabel(name, text, parent);
+    SetTextColour(line, colour);
+    line->setWordWrap(true);
+    line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    line->setContentsMargins(0, 0, 0, kLineLeading);
+    return line;
 }
 
 }  // namespace
@@ -118,101 +143,139 @@ ReadingView::ReadingView(const Reading& reading, const ZoneNote& placeNote, cons
     setWindowTitle(tr("Varelio v%1").arg(QStringLiteral(VARELIO_VERSION)));
     setFont(drawing::ReadingFont());
 
-    buildPositions(reading.chartState);
-    buildVedicDetails(reading.summary);
-    buildPersonalDetails(reading.birthData);
-    chart_ = new ReadingChart(this);
-    chart_->move(0, Px(kLowerTopTwips));
-    setChartChoice(choice);
-    buildInterpretation(reading, placeNote);
-    for (QGroupBox* frame : findChildren<QGroupBox*>())
-        KeepRowsBelowTitle(*frame);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(kBelowTopFrames);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(kFrameGap);
+    for (QGroupBox* frame : {buildPositions(reading.chartState), buildVedicDetails(reading.chartState),
+                             buildPersonalDetails(reading.birthData)}) {
+        AtLeast(*frame, QSize(0, kTopFramesHeight));
+        top->addWidget(frame, 0, Qt::AlignTop);
+    }
+    page->addLayout(top);
 
-    // The interpretation frame may have grown below the layout's bottom.
-    const int frameBottom = findChild<QGroupBox*>(QStringLiteral("Frame1_0"))->geometry().bottom();
-    setFixedSize(Px(10750), std::max(Px(kLowerTopTwips + 5355), frameBottom + 2));
+    auto* lower = new QHBoxLayout;
+    lower->setSpacing(kChartGap);
+    chart_ = new ReadingChart(this);
+    setChartChoice(choice);
+    lower->addWidget(chart_, 0, Qt::AlignTop);
+    lower->addWidget(buildInterpretation(reading, placeNote), 1, Qt::AlignTop);
+    page->addLayout(lower);
+    page->addStretch(1);
+
+    // As large as its texts need at the least width they leave it, and no
+    // larger: the window scrolls round it. Measured in the fonts the style
+    // gives them.
+    ensurePolished();
+    page->activate();
+    const int width = page->totalMinimumSize().width();
+    setFixedSize(width, page->hasHeightForWidth() ? page->totalHeightForWidth(width) : page->totalSizeHint().height());
+    // Laid out at once, shown or not (a hidden widget's layout waits for it to
+    // show): the PDF and the tests read views never shown. Each frame after
+    // the one it stands in.
+    page->setGeometry(rect());
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (QLayout* layout = child->layout())
+            layout->setGeometry(child->contentsRect());
+    }
 }
 
 void ReadingView::setChartChoice(const ChartChoice& choice)
 {
     choice_ = choice;
-    chart_->setChart(drawing::ContentOf(chartState_, choice.chart, ChartName(choice.chart)),
+    const words::Translated say;
+    chart_->setChart(drawing::ContentOf(chartState_, choice.chart, words::ChartName(say, choice.chart),
+                                        words::ChartLabels(say, chartState_)),
                      drawing::ChartLook{choice.style, choice.colour});
 }
 
-void ReadingView::buildPositions(const ChartState& chart)
+QGroupBox* ReadingView::buildPositions(const ChartState& chart)
 {
-    QGroupBox* frame =
-        MakeFrame(QStringLiteral("fraWestern"), tr("Vedic Planetary Position"),
-                  TwipsRect(0, 0, 2895, kTopFramesTwips), this);
-    for (int i = kSun; i < kPositionRows; ++i) {
-        const int top = 240 + kRowTwips * i;
-        MakeLabel(QStringLiteral("PlanetName%1").arg(i), BodyLabel(static_cast<BodyIndex>(i)),
-                  TwipsRect(120, top, 1650, kRowTwips), frame);
+    const words::Translated say;
+    QGroupBox* frame = MakeFrame(QStringLiteral("fraWestern"), tr("Vedic Planetary Position"), this);
+    QGridLayout* rows = RowsIn(*frame, kPositionColumn);
+    // Sun to Ketu, then the ascendant.
+    for (int i = kSun; i <= kAscendant; ++i) {
+        const auto body = static_cast<std::size_t>(i);
+        AddRow(*rows, MakeLabel(QStringLiteral("PlanetName%1").arg(i), say(words::kBodyLabels[body]), frame),
+               MakeLabel(QStringLiteral("Planet%1").arg(i), words::ShortForm(say, chart.bodies[body].longitudeDeg),
+                         frame));
     }
-    for (int i = 0; i < kBodyCount; ++i) {
-        // The midheaven is written too but sits below the frame's edge.
-        const int top = i < kPositionRows ? 240 + kRowTwips * i : kTopFramesTwips + kRowTwips * (i - kPositionRows);
-        MakeLabel(QStringLiteral("Planet%1").arg(i), FromStd(chart.bodyPositionText[i]),
-                  TwipsRect(1785, top, 1050, kRowTwips), frame);
-    }
+    rows->setRowStretch(rows->rowCount(), 1);
+    // The midheaven is written too, as it always was, but not shown: below the frame's edge.
+    QLabel* midheaven = MakeLabel(QStringLiteral("Planet%1").arg(kMidheaven),
+                                  words::ShortForm(say, chart.bodies[kMidheaven].longitudeDeg), frame);
+    midheaven->setGeometry(kInset + kNameColumn + kColumnGap, kTopFramesHeight, kPositionColumn, kRow);
+    midheaven->hide();
+    return frame;
 }
 
-void ReadingView::buildVedicDetails(const ReadingSummary& summary)
+QGroupBox* ReadingView::buildVedicDetails(const ChartState& chart)
 {
-    QGroupBox* frame =
-        MakeFrame(QStringLiteral("fraVedic"), tr("Other Vedic Details"), TwipsRect(3000, 0, 3650, kTopFramesTwips),
-                  this);
+    QGroupBox* frame = MakeFrame(QStringLiteral("fraVedic"), tr("Other Vedic Details"), this);
+    QGridLayout* rows = RowsIn(*frame, kDetailColumn);
     struct Row {
         QString caption;
         const char* valueName;
-        const std::string& value;
+        QString value;
     };
-    const Row rows[] = {
-        {tr("Ayanamsa"), "lblAyanamsha", summary.ayanamsaDisplay},
-        {tr("Lagna / Asc"), "lblLagna", summary.lagnaSignName},
-        {tr("Rashi/Moon Sign"), "lblRashi", summary.rashiDisplay},
-        {tr("Nakshatra"), "lblNakshatra", summary.nakshatraDisplay},
-        {tr("Pada"), "lblPada", summary.nakshatraPada},
-        {tr("Lord"), "lblLord", summary.nakshatraLord},
+    const words::Translated say;
+    const Row details[] = {
+        {tr("Ayanamsa"), "lblAyanamsha", words::AyanamsaText(say, chart)},
+        {tr("Lagna / Asc"), "lblLagna", words::LagnaName(say, chart)},
+        {tr("Rashi/Moon Sign"), "lblRashi", words::RashiName(say, chart)},
+        {tr("Nakshatra"), "lblNakshatra", words::NakshatraName(say, chart)},
+        {tr("Pada"), "lblPada", words::PadaText(say, chart)},
+        {tr("Lord"), "lblLord", words::NakshatraLord(say, chart)},
     };
-    for (int k = 0; k < 6; ++k) {
-        const int top = 240 + 225 * k;
-        MakeLabel(QString(), rows[k].caption, TwipsRect(120, top, 1650, 225), frame);
-        MakeLabel(QLatin1String(rows[k].valueName), FromStd(rows[k].value), TwipsRect(1785, top, 1800, 225), frame);
-    }
+    for (const Row& row : details)
+        AddRow(*rows, MakeLabel(QString(), row.caption, frame), MakeLabel(QLatin1String(row.valueName), row.value, frame));
+    rows->setRowStretch(rows->rowCount(), 1);
+    return frame;
 }
 
-void ReadingView::buildPersonalDetails(const BirthData& birth)
+QGroupBox* ReadingView::buildPersonalDetails(const BirthData& birth)
 {
-    QGroupBox* frame =
-        MakeFrame(QStringLiteral("Frame2"), tr("Personal Details"), TwipsRect(6750, 0, 4000, kTopFramesTwips), this);
-    const std::pair<const char*, QString> lines[] = {
-        {"lblName", tr("Name: %1").arg(FromStd(birth.name))},
-        {"lblCity", tr("City: %1").arg(FromStd(birth.city))},
-        {"lblState", tr("State: %1").arg(FromStd(birth.state))},
-        {"lblCountry", tr("Country: %1").arg(FromStd(birth.country))},
-        {"lblDOB", DateOfBirthText(birth)},
-        {"lblTOB", TimeOfBirthText(birth)},
-        {"lblLatitude", tr("Latitude: %1 Degree %2 Minute").arg(birth.latDegrees).arg(birth.latMinutes)},
-        {"lblLongitude", tr("Longitude: %1 Degree %2 Minute").arg(birth.lonDegrees).arg(birth.lonMinutes)},
-        {"lblOffset", OffsetUsedText(birth)},
+    QGroupBox* frame = MakeFrame(QStringLiteral("Frame2"), tr("Personal Details"), this);
+    auto* lines = new QGridLayout(frame);
+    PlaceInFrame(*lines, *frame, kInset, 0, kRightInset, 0);
+    lines->setVerticalSpacing(0);
+    lines->setColumnMinimumWidth(0, kPersonalColumn);
+    using words::DetailLine;
+    const words::Translated say;
+    const std::pair<const char*, QString> details[] = {
+        {"lblName", words::DetailText(say, DetailLine::Name, birth)},
+        {"lblCity", words::DetailText(say, DetailLine::City, birth)},
+        {"lblState", words::DetailText(say, DetailLine::State, birth)},
+        {"lblCountry", words::DetailText(say, DetailLine::Country, birth)},
+        {"lblDOB", words::DateOfBirthLine(say, birth)},
+        {"lblTOB", words::DetailText(say, DetailLine::TimeOfBirthShown, birth)},
+        {"lblLatitude", words::DetailText(say, DetailLine::Latitude, birth)},
+        {"lblLongitude", words::DetailText(say, DetailLine::Longitude, birth)},
+        {"lblOffset", words::OffsetUsedText(say, birth)},
     };
-    // Nine lines share the frame that eight had: a little closer, each as tall
-    // as its font, so a line's box reaches into the next but no letter does.
-    constexpr int kLineTwips = 170;
-    int k = 0;
-    for (const auto& [name, text] : lines) {
-        QLabel* line = MakeLabel(QLatin1String(name), text, TwipsRect(120, 240 + kLineTwips * k, 3820, 0), frame);
-        line->resize(line->width(), std::max(Px(kLineTwips), line->fontMetrics().height()));
-        ++k;
-    }
+    // Nine lines, each as tall as its font, one under the other.
+    for (const auto& [name, text] : details)
+        lines->addWidget(MakeLabel(QLatin1String(name), text, frame), lines->count(), 0);
+    lines->setRowStretch(lines->count(), 1);
+    return frame;
 }
 
-void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& placeNote)
+QGroupBox* ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& placeNote)
 {
-    QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), tr("Manglik Interpretation"),
-                                 TwipsRect(5500, kLowerTopTwips, 5250, 5340), this);
+    const words::Translated say;
+    QGroupBox* outer = MakeFrame(QStringLiteral("Frame1_0"), tr("Manglik Interpretation"), this);
+    // The boxes start below the frame's title, the closing note lower still,
+    // at its place while the lines above leave room for it.
+    auto* column = new QGridLayout(outer);
+    PlaceInFrame(*column, *outer, kInset, kVerdictBoxTop, kInterpretationWidth - kInset - kLineWidth, kRoomUnderNote);
+    column->setVerticalSpacing(kNoteGap);
+    auto* aboveNote = new QVBoxLayout;
+    aboveNote->setSpacing(0);
+    column->addLayout(aboveNote, 0, 0);
+    column->setRowMinimumHeight(0, kNoteTop - kVerdictBoxTop - kNoteGap);
+
     struct Shown {
         ManglikReference reference;
         const char* name;
@@ -221,45 +284,44 @@ void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& pl
     };
     const Shown shown[] = {{ManglikReference::Lagna, "Frame1_1", tr("Ascendant (Lagna)"), kPurple},
                            {ManglikReference::Moon, "Frame1_2", tr("Moon Sign (Rashi)"), kMagenta}};
-    const QRect noteRect = TwipsRect(120, 3600, 4995, 435);
-    auto wrappedLine = [&](const QString& name, const QString& text, const QColor& colour) {
-        QLabel* line = MakeLabel(name, text, QRect(), outer);
-        SetTextColour(line, colour);
-        line->setWordWrap(true);
-        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return line;
-    };
 
-    // The boxes at their places; a cancellation line under the Lagna's moves
-    // the Moon's down by as much.
-    int boxTop = Px(360);
-    const int boxGap = Px(1560) - Px(360) - Px(1095);
-    int below = 0;  // the bottom of the Moon's box, or of its cancellation line
+    // The verdicts' boxes, the first cancellation rule under a box whose dosha
+    // is cancelled.
     for (int f = 0; f < 2; ++f) {
-        QGroupBox* inner = MakeFrame(QLatin1String(shown[f].name), shown[f].caption,
-                                     QRect(Px(120), boxTop, Px(5000), Px(1095)), outer);
+        QGroupBox* inner = MakeFrame(QLatin1String(shown[f].name), shown[f].caption, outer);
         SetTextColour(inner, shown[f].colour);
+
+        auto* results = new QGridLayout(inner);
+        PlaceInFrame(*results, *inner, kInset, 0, kInset, 0);
+        results->setVerticalSpacing(kVerdictRowPitch - kRow);
         const ManglikVerdict& verdict = reading.of(shown[f].reference).verdict;
-        const std::array<QString, 3> captions = VerdictCaptions(verdict);
+        const std::array<QString, 3> captions = words::VerdictCaptions(say, verdict);
         for (int line = 0; line < 3; ++line) {
-            QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(f * 3 + line), captions[line],
-                                       TwipsRect(120, 240 + 240 * line, 4760, 225), inner);
+            QLabel* result = MakeLabel(QStringLiteral("lblResult%1").arg(f * 3 + line), captions[line], inner);
             SetTextColour(result, kOrange);
+            result->setWordWrap(true);
+            AddRow(*results, result);
         }
-        below = inner->geometry().bottom() + 1;
+        results->setRowStretch(results->rowCount(), 1);
+        AtLeast(*inner, QSize(0, kVerdictBoxHeight));
+        if (f == 1)
+            aboveNote->addSpacing(kVerdictBoxGap);
+        aboveNote->addWidget(inner);
         if (verdict.cancellation) {
-            QLabel* cancelled = wrappedLine(QStringLiteral("lblCancelled%1").arg(f),
-                                            CancellationLine(*verdict.cancellation, shown[f].reference),
-                                            shown[f].colour);
-            below = StackLines({cancelled}, noteRect.left(), below + Px(30), noteRect.width());
+            aboveNote->addSpacing(2);
+            aboveNote->addWidget(WrappedLine(QStringLiteral("lblCancelled%1").arg(f),
+                                             words::CancellationLine(say, *verdict.cancellation, shown[f].reference),
+                                             shown[f].colour, outer));
         }
-        boxTop = std::max(Px(1560), below + boxGap);
     }
+    aboveNote->addSpacing(3);
 
     // The birth times over which each verdict holds, a warning where Mars's
     // error may turn the verdict or a birth a few minutes off gets the other,
     // and why ends that Mars near a sign's edge leaves approximate are so.
-    std::vector<QLabel*> lines;
+    const auto addLine = [&](const QString& name, const QString& text, const QColor& colour) {
+        aboveNote->addWidget(WrappedLine(name, text, colour, outer));
+    };
     std::array<bool, 2> nearEdgeMarks{};  // earlier, later
     for (int r = 0; r < 2; ++r) {
         const ManglikReference reference = shown[r].reference;
@@ -267,51 +329,49 @@ void ReadingView::buildInterpretation(const Reading& reading, const ZoneNote& pl
         if (!evaluation.window)
             continue;
         const ReferenceWindow& window = *evaluation.window;
-        lines.push_back(wrappedLine(QStringLiteral("lblWindow%1").arg(r), WindowLine(reference, window),
-                                    shown[r].colour));
+        addLine(QStringLiteral("lblWindow%1").arg(r), words::WindowLine(say, reference, window), shown[r].colour);
         for (std::size_t side = 0; side < 2; ++side) {
             const WindowEnd& end = side == 0 ? window.from : window.to;
             nearEdgeMarks[side] = nearEdgeMarks[side] || (end.approximate && end.setBy != WindowEndCause::Mars);
         }
         if (window.verdictMayDiffer) {
-            lines.push_back(wrappedLine(QStringLiteral("lblMarsVerdict%1").arg(r),
-                                        VerdictMayDifferLine(reference, !evaluation.verdict.manglik), kErrorColour));
+            addLine(QStringLiteral("lblMarsVerdict%1").arg(r),
+                    words::VerdictMayDifferLine(say, reference, !evaluation.verdict.manglik), kErrorColour);
         }
         if (const std::optional<TimeWarning> warning = NearbyVerdictChange(window)) {
-            lines.push_back(wrappedLine(QStringLiteral("lblWarning%1").arg(r), TimeWarningLine(reference, *warning),
-                                        kErrorColour));
+            addLine(QStringLiteral("lblWarning%1").arg(r), words::TimeWarningLine(say, reference, *warning),
+                    kErrorColour);
         }
     }
     const MarsNearEdge& near = reading.marsNearEdge;
     if (near.atEnteredTime() && (nearEdgeMarks[0] || nearEdgeMarks[1])) {
-        lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge"), MarsNearEdgeLine(*near.before, false), kErrorColour));
+        addLine(QStringLiteral("lblMarsEdge"), words::MarsNearEdgeLine(say, *near.before, false), kErrorColour);
     } else {
         for (std::size_t side = 0; side < 2; ++side) {
             const std::optional<NearEdgeMinute>& at = side == 0 ? near.before : near.after;
             if (nearEdgeMarks[side] && at) {
-                lines.push_back(wrappedLine(QStringLiteral("lblMarsEdge%1").arg(side), MarsNearEdgeLine(*at, side == 1),
-                                            kErrorColour));
+                addLine(QStringLiteral("lblMarsEdge%1").arg(side), words::MarsNearEdgeLine(say, *at, side == 1),
+                        kErrorColour);
             }
         }
     }
     // The place's offset taken only roughly, or a clock time that never was or
     // came twice: the verdicts may be off.
     if (placeNote.warning())
-        lines.push_back(wrappedLine(QStringLiteral("lblZoneWarning"), ZoneNoteText(placeNote), kErrorColour));
-    const int linesBottom = StackLines(lines, noteRect.left(), below + Px(45), noteRect.width());
+        addLine(QStringLiteral("lblZoneWarning"), words::ZoneNoteText(say, placeNote), kErrorColour);
 
-    // The note below them, at its place while they leave room; the frame
-    // keeps the room under the note that the layout gives it, once grown.
-    QLabel* note = MakeLabel(QStringLiteral("lblResult6"),
-                             tr("P.S. Please consult an astrologer for further detailed consultations for solving of "
-                                "Mangal Dosha."),
-                             noteRect.translated(0, std::max(0, linesBottom + Px(30) - noteRect.top())), outer);
-    note->setWordWrap(true);
-    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetTextColour(note, kGreen);
-    const int roomUnderNote = Px(120);
-    if (note->geometry().bottom() + roomUnderNote > outer->height())
-        outer->resize(outer->width(), note->geometry().bottom() + roomUnderNote);
+    aboveNote->addStretch(1);
+
+    QLabel* note = WrappedLine(QStringLiteral("lblResult6"),
+                               tr("P.S. Please consult an astrologer for further detailed consultations for solving of "
+                                  "Mangal Dosha."),
+                               kGreen, outer);
+    note->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(note, 1, 0);
+    column->setRowMinimumHeight(1, kNoteHeight);
+    column->setRowStretch(2, 1);
+    AtLeast(*outer, QSize(kInterpretationWidth, kInterpretationHeight));
+    return outer;
 }
 
 }  // namespace varelio::app

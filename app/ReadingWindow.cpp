@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -40,6 +41,16 @@ QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, bool ch
     action->setCheckable(checkable);
     action->setChecked(checked);
     return action;
+}
+
+// The width a button's caption needs: the text and the style's margins round
+// it, without the least width the style gives every captioned button.
+int CaptionWidth(const QPushButton& button)
+{
+    QStyleOptionButton uncaptioned;
+    uncaptioned.initFrom(&button);
+    const QSize caption = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+    return button.style()->sizeFromContents(QStyle::CT_PushButton, &uncaptioned, caption, &button).width();
 }
 
 QWidget* MakeBand(const char* name, int heightTwips, QWidget* parent)
@@ -279,7 +290,7 @@ QWidget* ReadingWindow::buildHeadingBand()
     QPalette colours = heading->palette();
     colours.setColor(QPalette::WindowText, kOrange);
     heading->setPalette(colours);
-    heading->setFixedHeight(Px(435));
+    heading->setMinimumHeight(Px(435));
 
     auto* centred = new QHBoxLayout(band);
     centred->setContentsMargins(0, 0, 0, 0);
@@ -300,7 +311,8 @@ QWidget* ReadingWindow::buildButtonBand()
     auto add = [band, row](const char* name, const QString& caption, int widthTwips) {
         auto* button = new QPushButton(caption, band);
         button->setObjectName(QLatin1String(name));
-        button->setFixedSize(Px(widthTwips), Px(kHeight));
+        // The layout's size, wider for a longer caption (a translation).
+        button->setFixedSize(std::max(Px(widthTwips), CaptionWidth(*button)), Px(kHeight));
         row->addWidget(button);
         return button;
     };

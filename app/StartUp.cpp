@@ -86,17 +86,26 @@ bool PrepareApplication()
 
 QStringList TranslationFolders()
 {
-    return {QStringLiteral(":/varelio/translations"),
-            QCoreApplication::applicationDirPath() + QStringLiteral("/../share/varelio/translations")};
+    return {QStringLiteral(":/varelio/translations")};
 }
 
 QTranslator* LoadTranslation(const QLocale& locale, const QStringList& folders)
 {
+    const auto load = [&folders](QTranslator& translator, const QLocale& language) {
+        return std::any_of(folders.begin(), folders.end(), [&](const QString& folder) {
+            return translator.load(language, QStringLiteral("varelio"), QStringLiteral("_"), folder);
+        });
+    };
+    // English's counted forms ("1 minute", "2 minutes") under every language:
+    // the last translator installed is asked first, so an entry a translation
+    // lacks still reads as English.
+    auto english = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (load(*english, QLocale(QLocale::English)))
+        QCoreApplication::installTranslator(english.release());
+    if (locale.language() == QLocale::English)
+        return nullptr;
     auto own = std::make_unique<QTranslator>(QCoreApplication::instance());
-    const auto found = std::find_if(folders.begin(), folders.end(), [&](const QString& folder) {
-        return own->load(locale, QStringLiteral("varelio"), QStringLiteral("_"), folder);
-    });
-    if (found == folders.end())
+    if (!load(*own, locale))
         return nullptr;
     QCoreApplication::installTranslator(own.get());
     // Qt's message box buttons and file dialogs then speak the same language;

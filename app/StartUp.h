@@ -26,17 +26,17 @@ void AnswerWithoutWindows(int& argc, char** argv);
 // the program runs without it.
 bool PrepareApplication();
 
-// Where the program's translations are looked for: compiled in under
-// ":/varelio/translations", or installed in share/varelio/translations beside
-// the program's bin folder.
+// Where the program's translations are: compiled in, under
+// ":/varelio/translations" (translations/CMakeLists.txt).
 QStringList TranslationFolders();
 
-// Once the QApplication exists, before any window: installs the program's
-// translation for the locale's languages, varelio_<language>.qm from the
-// first of folders that has one (QTranslator's search: "varelio_hi_IN.qm",
-// then "varelio_hi.qm"), and with it Qt's own words in that language where
-// Qt's translations are installed. Returns the program's translator, owned by
-// the application, or null when there is none and the words stay English.
+// Once the QApplication exists, before any window: installs English's
+// counted forms (varelio_en.qm) and the program's translation for the
+// locale's language, varelio_<language>.qm from the first of folders that has
+// one (QTranslator's search: "varelio_hi_IN.qm", then "varelio_hi.qm"), and
+// with it Qt's own words in that language where Qt's translations are
+// installed. Returns the program's translator, owned by the application, or
+// null for English or when there is none and the words stay English.
 QTranslator* LoadTranslation(const QLocale& locale = QLocale(), const QStringList& folders = TranslationFolders());
 
 // The reading file to open at start ("varelio FILE.vrl", as the desktop entry

@@ -1,6 +1,6 @@
 #include "astro/Positions.h"
 
-#include "astro/AngleText.h"
+#include "astro/AngleCut.h"
 #include "astro/Nakshatras.h"
 
 #include <algorithm>

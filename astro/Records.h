@@ -1,13 +1,12 @@
-// The three records of one reading: the birth details as entered, everything
-// the engine computes, and the driver's display values. The application owns
-// one of each; engine steps take them by reference.
+// The records of one reading: the birth details as entered and everything the
+// engine computes, as numbers. The application owns one of each; engine steps
+// take them by reference.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace varelio {
 
@@ -40,35 +39,14 @@ struct BirthData {
     std::optional<std::int32_t> utcOffsetSeconds;
 };
 
-struct ReadingSummary {
-    std::string ayanamsaDisplay;
-    std::string lagnaAbbreviation;
-    std::string lagnaSignName;
-    std::string nakshatraDisplay;
-    std::string rashiDisplay;
-    std::string nakshatraLord;
-    std::string nakshatraPada;
-};
-
 // Body order of every body table.
 enum BodyIndex : int {
     kSun = 0, kMoon, kMercury, kVenus, kMars, kJupiter, kSaturn,
     kRahu, kKetu, kAscendant, kMidheaven,
 };
-inline constexpr int kBodyCount = 11;     // Sun .. Midheaven
-inline constexpr int kBodyTableSlots = 12; // slot 11 always stays empty
+inline constexpr int kBodyCount = 11;  // Sun .. Midheaven
 
-// The bodies' names in body order, as the position table shows them.
-inline constexpr std::array<std::string_view, kBodyCount> kBodyNamesEnglish{
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant", "Midheaven",
-};
-inline constexpr std::array<std::string_view, kBodyCount> kBodyNamesSanskrit{
-    "Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru", "Shani", "Rahu", "Ketu", "Ascendant", "Midheaven",
-};
-
-using BodyTable = std::array<std::string, kBodyTableSlots>;
-
-// One body's place as numbers; every position text is formatted from these.
+// One body's place as numbers; every position text is written from these.
 struct BodyPosition {
     double longitudeDeg = 0;  // sidereal, 0 to 360
     int sign = 0;             // 1 Aries .. 12 Pisces, reckoned from the cut whole degrees; 0: none
@@ -86,18 +64,6 @@ struct ChartState {
     double localSiderealTime = 0;  // degrees
     double obliquity = 0;          // degrees
     double ayanamsa = 0;           // degrees, negative
-
-    // The texts, all formatted from the numbers above (FormatChartTexts).
-    BodyTable bodyNames;
-    BodyTable bodyNamesSanskrit;  // with the retrograde mark
-    BodyTable bodyPositionText;   // short form, e.g. "16 Gem 21"
-    std::string ascendantText;    // long form
-    std::string midheavenText;    // long form
-    std::string ayanamsaText;     // signed form, begins with "-"
-    std::string moonPositionText; // long form
-    std::string moonNakshatraName;
-    std::string moonRashiName;
-    std::string moonSignName;
 };
 
 }  // namespace varelio

@@ -1,8 +1,8 @@
 // A whole reading for the Delhi birth of 2000 January 1, 17:30 (engine,
-// retrograde lookup, summary, chart cells, both Manglik verdicts), and the
-// Manglik pieces on their own; every floor birth's reading in turn.
+// retrograde lookup, the Manglik verdicts and their windows, the dasha balance
+// and the Panchang), and the Manglik pieces on their own; every floor birth's
+// reading in turn.
 #include "manglik/Manglik.h"
-#include "reading/ChartCells.h"
 #include "reading/Reading.h"
 #include "floor/FloorBirths.h"
 #include "tests/support/Births.h"
@@ -57,16 +57,6 @@ void BM_BothManglikVerdicts(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BothManglikVerdicts);
-
-void BM_RasiChartCells(benchmark::State& state) {
-    varelio::Reading reading = DelhiReading();
-    varelio::ComputeReading(reading);
-    for (auto _ : state) {
-        auto cells = varelio::RasiChartCells(reading.chartState);
-        benchmark::DoNotOptimize(cells[0].data());
-    }
-}
-BENCHMARK(BM_RasiChartCells);
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 // The birth-time window of both verdicts (Lagna and Moon) on its own: what a
 // whole reading spends on it, once the chart of the entered time is there.
-#include "astro/ChartTexts.h"
+#include "astro/Chart.h"
 #include "reading/VerdictWindow.h"
 #include "tests/support/Births.h"
 

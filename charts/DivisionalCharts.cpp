@@ -1,6 +1,6 @@
 #include "charts/DivisionalCharts.h"
 
-#include "astro/AngleText.h"
+#include "astro/AngleCut.h"
 #include "astro/Signs.h"
 #include "manglik/Manglik.h"
 

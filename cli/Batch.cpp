@@ -5,6 +5,7 @@
 #include "form/Form.h"
 #include "formats/Utf8.h"
 #include "reading/Reading.h"
+#include "words/EnglishTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -114,8 +115,8 @@ char* Text(char* at, std::string_view text) {
 
 char* Number(char* at, long value) { return std::to_chars(at, at + 24, value).ptr; }
 
-// A dosha's percentage as DoshaPercentText writes it, without the sign: its
-// shortest digits, which for a whole percentage are the integer's.
+// A dosha's percentage as the verdict's caption writes it, without the
+// sign: its shortest digits, which for a whole percentage are the integer's.
 char* Percent(char* at, double percent) {
     if (percent == std::trunc(percent) && std::fabs(percent) < 1e15) return Number(at, static_cast<long>(percent));
     return std::to_chars(at, at + 32, percent).ptr;
@@ -125,15 +126,18 @@ char* Percent(char* at, double percent) {
 // fields, and enough for the numbers and words around them.
 void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     const BirthData& b = reading.birthData;
-    const ReadingSummary& s = reading.summary;
-    const std::string* const summary[] = {&s.lagnaSignName, &s.rashiDisplay, &s.nakshatraDisplay, &s.nakshatraLord,
-                                          &s.nakshatraPada};
+    const words::EnglishSummary s = words::SummaryInEnglish(reading.chartState);
+    const std::string_view summary[] = {s.lagnaName, s.rashi, s.nakshatra, s.nakshatraLord, s.pada.view()};
+    std::array<words::PositionText, kBodyCount> positions;
+    for (std::size_t body = 0; body < positions.size(); ++body) {
+        positions[body] = words::ShortForm(reading.chartState.bodies[body].longitudeDeg);
+    }
     std::string escapedName;
     const std::string_view name = CsvSafeText(b.name, escapedName);
     constexpr std::size_t kRoomBesideTexts = 384;
     std::size_t room = kRoomBesideTexts + CsvFieldRoom(name);
-    for (const std::string& text : reading.chartState.bodyPositionText) room += CsvFieldRoom(text);
-    for (const std::string* text : summary) room += CsvFieldRoom(*text);
+    for (const words::PositionText& text : positions) room += CsvFieldRoom(text);
+    for (const std::string_view text : summary) room += CsvFieldRoom(text);
 
     const std::size_t used = out.size();
     out.resize(used + room);
@@ -153,11 +157,11 @@ void AppendCsvRow(long row, const Reading& reading, std::string& out) {
     at = TwoDigits(at, b.minute);
     for (int body = 0; body < kBodyCount; ++body) {
         *at++ = ',';
-        at = WriteCsvField(at, reading.chartState.bodyPositionText[static_cast<std::size_t>(body)]);
+        at = WriteCsvField(at, positions[static_cast<std::size_t>(body)]);
     }
-    for (const std::string* text : summary) {
+    for (const std::string_view text : summary) {
         *at++ = ',';
-        at = WriteCsvField(at, *text);
+        at = WriteCsvField(at, text);
     }
     for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
         const ManglikVerdict& verdict = reading.of(reference).verdict;

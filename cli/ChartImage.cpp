@@ -1,6 +1,7 @@
 #include "cli/ChartImage.h"
 
-#include "formats/English.h"
+#include "words/English.h"
+#include "words/Reading.h"
 
 #include <QCoreApplication>
 
@@ -33,9 +34,10 @@ ChartImageData ChartImageOf(const ChartImageRequest& request, const Reading& rea
     ChartImageData data;
     data.png = request.png;
     data.style = static_cast<int>(request.style);
-    data.title = english::ChartName(request.chart);
+    const words::English english;
+    data.title = words::ChartName(english, request.chart);
     data.signs = SignsInChart(request.chart, reading.chartState);
-    for (std::size_t b = 0; b < data.retrograde.size(); ++b) data.retrograde[b] = reading.chartState.bodies[b].retrograde;
+    data.labels = words::ChartLabels(english, reading.chartState);
     return data;
 }
 

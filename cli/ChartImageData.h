@@ -17,8 +17,8 @@ struct ChartImageData {
     bool png = false;    // else SVG
     int style = 0;       // ChartImageStyle
     std::string title;   // "Navamsa (D9)"
-    std::array<int, kBodyCount> signs{};          // 1 to 12 by body, 0: none
-    std::array<bool, kBodyCount> retrograde{};
+    std::array<int, kBodyCount> signs{};  // 1 to 12 by body, 0: none
+    std::array<std::string, kBodyCount> labels;  // each body's line in its cell, drawing::ChartContent's
 };
 
 }  // namespace varelio::cli

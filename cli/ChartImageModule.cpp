@@ -19,7 +19,8 @@ bool varelio_draw_chart_image(const varelio::cli::ChartImageData* data, std::str
     ChartContent content;
     content.title = QString::fromStdString(data->title);
     content.signs = data->signs;
-    content.retrograde = data->retrograde;
+    for (std::size_t b = 0; b < content.labels.size(); ++b)
+        content.labels[b] = QString::fromStdString(data->labels[b]);
     const std::optional<QByteArray> picture =
         ChartPicture(data->png ? PictureFormat::Png : PictureFormat::Svg, content,
                      ChartLook{static_cast<ChartStyle>(data->style), false});

@@ -2,9 +2,10 @@
 
 #include "cli/BirthOptions.h"
 
-#include "formats/English.h"
 #include "formats/ReadingFile.h"
 #include "formats/Utf8.h"
+#include "words/English.h"
+#include "words/ZoneNotes.h"
 #include "VarelioVersion.h"
 
 #include <QCommandLineParser>
@@ -245,7 +246,7 @@ std::optional<Failure> ApplyPlace(const QCommandLineParser& parser, PlaceFinder&
         choice.zone.note.exactOffsetEntered = false;
     } else if (!choice.zone.found && ValidateForm(command.form, true).ok()) {
         // An impossible date is left to the form's own check and message.
-        return Stop(english::ZoneNoteText(choice.zone.note) + "; give --zone");
+        return Stop(words::ZoneNoteText(words::English(), choice.zone.note) + "; give --zone");
     }
     command.place = std::move(choice);
     return std::nullopt;

@@ -3,11 +3,13 @@
 #include "cli/Batch.h"
 #include "cli/BirthOptions.h"
 #include "cli/JsonWriter.h"
-#include "formats/English.h"
-#include "formats/MatchText.h"
-#include "formats/TextExport.h"
 #include "formats/WholeFile.h"
 #include "matching/Match.h"
+#include "words/English.h"
+#include "words/MatchText.h"
+#include "words/Problems.h"
+#include "words/TextExport.h"
+#include "words/ZoneNotes.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -89,7 +91,7 @@ CompanionRun RunMatch(const CommandLine& command) {
     const Match match = MatchReadings(bride, groom);
     CompanionRun run;
     if (command.format == OutputFormat::Text) {
-        run.out = ComposeMatchText(bride, groom, match);
+        run.out = words::ComposeMatchText(bride, groom, match);
     } else {
         AppendMatchJson(bride, groom, match, run.out);
     }
@@ -136,7 +138,7 @@ CompanionRun RunCompanion(const CommandLine& command, const ChartImageDrawer& dr
         } else if (!drawer(ChartImageOf(*command.chartImage, reading), picture)) {
             reason = "the chart could not be drawn";
         } else if (const Result<void> written = WriteWholeFile(command.chartImage->path, picture); !written) {
-            reason = english::ProblemText(written.problem());
+            reason = words::ProblemReason(words::English(), written.problem());
         }
         if (!reason.empty()) {
             return Refused(Stop("could not write '" + Printable(command.chartImage->path) + "': " + reason,
@@ -145,10 +147,10 @@ CompanionRun RunCompanion(const CommandLine& command, const ChartImageDrawer& dr
     }
     // A place's zone that no row gives exactly is worth a word whatever the format.
     if (command.place && command.place->zone.note.warning()) {
-        run.err = ProgramLine(english::ZoneNoteText(command.place->zone.note));
+        run.err = ProgramLine(words::ZoneNoteText(words::English(), command.place->zone.note));
     }
     if (command.format == OutputFormat::Text) {
-        run.out = ComposeTextExport(reading, TextEncoding::Utf8);
+        run.out = words::ComposeTextExport(reading, words::TextEncoding::Utf8);
     } else {
         const int depth = command.dashaDepth > 0 ? command.dashaDepth : kReadingDashaDepth;
         if (command.place) {

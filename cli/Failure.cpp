@@ -1,7 +1,8 @@
 #include "cli/Failure.h"
 
 #include "cli/BirthOptions.h"
-#include "formats/English.h"
+#include "words/English.h"
+#include "words/Problems.h"
 
 namespace varelio::cli {
 
@@ -43,7 +44,7 @@ bool IsFileProblem(ProblemCode code) {
 
 // A saved reading that cannot be used, named: "cannot read '<path>': <reason>".
 std::string FileRefused(const Problem& problem, std::string_view path) {
-    return "cannot read '" + Printable(path) + "': " + english::ProblemText(problem);
+    return "cannot read '" + Printable(path) + "': " + words::ProblemReason(words::English(), problem);
 }
 
 }  // namespace
@@ -51,7 +52,7 @@ std::string FileRefused(const Problem& problem, std::string_view path) {
 Failure Refuse(const Problem& problem, std::string_view path) {
     if (IsFileProblem(problem.code)) return Stop(FileRefused(problem, path));
     // The form's checks: the window's message alone, as it shows it.
-    return {english::ProblemText(problem) + "\n", kExitRefused};
+    return {words::ProblemReason(words::English(), problem) + "\n", kExitRefused};
 }
 
 std::string ProgramLine(std::string_view text) { return "varelio-cli: " + std::string(text) + "\n"; }
@@ -64,7 +65,7 @@ Failure Stop(std::string_view problem, int exitCode) { return {ProgramLine(probl
 
 Failure SideRefused(std::string_view side, const Problem& problem, std::string_view path) {
     const std::string reason =
-        IsFileProblem(problem.code) ? FileRefused(problem, path) : english::ProblemText(problem);
+        IsFileProblem(problem.code) ? FileRefused(problem, path) : words::ProblemReason(words::English(), problem);
     return Stop(std::string(side) + ": " + reason);
 }
 
@@ -72,7 +73,7 @@ std::string RowRefused(long row, std::string_view reason) {
     return ProgramLine("row " + std::to_string(row) + ": " + std::string(reason));
 }
 
-std::string RowRefused(long row, const Problem& problem) { return RowRefused(row, english::ProblemText(problem)); }
+std::string RowRefused(long row, const Problem& problem) { return RowRefused(row, words::ProblemReason(words::English(), problem)); }
 
 std::string RowRefused(const CsvRecords::Record& record) {
     // A record that runs over several lines names them all: a quote gone

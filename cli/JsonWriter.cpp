@@ -3,10 +3,13 @@
 #include "astro/TimeScales.h"
 #include "charts/DivisionalCharts.h"
 #include "cli/KundliKeys.h"
-#include "formats/English.h"
 #include "formats/Utf8.h"
 #include "matching/Ashtakoota.h"
 #include "retro/Retrogrades.h"
+#include "words/English.h"
+#include "words/EnglishTexts.h"
+#include "words/Match.h"
+#include "words/ZoneNotes.h"
 
 #include <algorithm>
 #include <array>
@@ -543,7 +546,7 @@ struct BodyKey {
 constexpr std::array<BodyKey, kBodyCount> SortedBodyKeys() {
     std::array<BodyKey, kBodyCount> keys{};
     for (std::size_t b = 0; b < keys.size(); ++b) {
-        const std::string_view english = kBodyNamesEnglish[b];
+        const std::string_view english = words::kBodyNamesInEnglish[b];
         keys[b].body = static_cast<BodyIndex>(b);
         keys[b].name.size = english.size();
         for (std::size_t i = 0; i < english.size(); ++i) {
@@ -562,7 +565,9 @@ constexpr std::array<BodyIndex, kRetrogradeCount> SortedRetrogradePlanets() {
     std::array<BodyIndex, kRetrogradeCount> planets{};
     for (int k = 0; k < kRetrogradeCount; ++k) planets[static_cast<std::size_t>(k)] = static_cast<BodyIndex>(kMercury + k);
     std::sort(planets.begin(), planets.end(),
-              [](BodyIndex a, BodyIndex b) { return kBodyNamesEnglish[a] < kBodyNamesEnglish[b]; });
+              [](BodyIndex a, BodyIndex b) {
+                  return words::kBodyNamesInEnglish[a] < words::kBodyNamesInEnglish[b];
+              });
     return planets;
 }
 constexpr std::array<BodyIndex, kRetrogradeCount> kRetrogradePlanets = SortedRetrogradePlanets();
@@ -600,8 +605,9 @@ struct VerdictWords {
 };
 
 VerdictWords WordVerdict(const ManglikVerdict& verdict) {
-    return {verdict, english::VerdictCaptions(verdict),
-            verdict.known() ? DoshaPercentText(verdict.doshaPercent) : std::string()};
+    const words::English english;
+    return {verdict, words::VerdictCaptions(english, verdict),
+            verdict.known() ? words::PercentText(english, verdict.doshaPercent) : std::string()};
 }
 
 // The words of the verdict each reference and house gives, made once, as a
@@ -610,7 +616,7 @@ VerdictWords WordVerdict(const ManglikVerdict& verdict) {
 const VerdictWords& WordsOf(const ManglikVerdict& verdict, std::optional<VerdictWords>& fresh) {
     using Table = std::array<std::array<VerdictWords, kHouseCount + 1>, kManglikReferences.size()>;
     static const Table table = [] {
-        Table words;
+        Table all;
         for (const ManglikReference reference : kManglikReferences) {
             for (int house = 0; house <= kHouseCount; ++house) {
                 ManglikVerdict made;
@@ -620,10 +626,10 @@ const VerdictWords& WordsOf(const ManglikVerdict& verdict, std::optional<Verdict
                     made.doshaPercent = dosha->percent;
                     made.manglik = dosha->manglik;
                 }
-                words[static_cast<std::size_t>(reference)][static_cast<std::size_t>(house)] = WordVerdict(made);
+                all[static_cast<std::size_t>(reference)][static_cast<std::size_t>(house)] = WordVerdict(made);
             }
         }
-        return words;
+        return all;
     }();
     if (verdict.house >= 0 && verdict.house <= kHouseCount) {
         const VerdictWords& made =
@@ -633,7 +639,7 @@ const VerdictWords& WordsOf(const ManglikVerdict& verdict, std::optional<Verdict
     return fresh.emplace(WordVerdict(verdict));
 }
 
-// ClockText of a minute of the day (0 to 1439, as the window's are): "HH:MM".
+// A minute of the day (0 to 1439, as the window's are) as "HH:MM".
 struct ClockDigits {
     std::array<char, 5> chars{};
     std::string_view view() const { return {chars.data(), chars.size()}; }
@@ -662,7 +668,9 @@ struct ReadingWords {
             const auto i = static_cast<std::size_t>(reference);
             const ManglikVerdict& verdict = r.of(reference).verdict;
             verdicts[i] = &WordsOf(verdict, fresh[i]);
-            if (verdict.cancellation) reasons[i] = english::CancellationReason(*verdict.cancellation, reference);
+            if (verdict.cancellation) {
+                reasons[i] = words::CancellationReason(words::English(), *verdict.cancellation, reference);
+            }
         }
     }
     const VerdictWords& of(ManglikReference reference) const { return *verdicts[static_cast<std::size_t>(reference)]; }
@@ -700,16 +708,16 @@ template <JsonLayout L>
 }
 
 template <JsonLayout L>
-[[gnu::always_inline]] inline void WriteBodies(Writer<L>& w, const ChartState& chart, const ReadingWords& words) {
+[[gnu::always_inline]] inline void WriteBodies(Writer<L>& w, const ChartState& chart, const ReadingWords& worded) {
     w.Open('{');
     for (const BodyKey& key : kBodyKeys) {
         const BodyPosition& body = chart.bodies[key.body];
         w.Key(key.name);
         w.Open('{');
         switch (key.body) {
-            case kAscendant: w.Member("longitude", words.ascendant); break;
-            case kMidheaven: w.Member("longitude", words.midheaven); break;
-            case kMoon: w.Member("longitude", words.moon); break;
+            case kAscendant: w.Member("longitude", worded.ascendant); break;
+            case kMidheaven: w.Member("longitude", worded.midheaven); break;
+            case kMoon: w.Member("longitude", worded.moon); break;
             default: w.Member("longitude", body.longitudeDeg);
         }
         w.Member("nakshatra", Known(body.nakshatra));
@@ -741,13 +749,13 @@ template <JsonLayout L>
 
 template <JsonLayout L>
 [[gnu::always_inline]] inline void WriteCancellation(Writer<L>& w, const ManglikVerdict& verdict,
-                                                     const ReadingWords& words) {
+                                                     const ReadingWords& worded) {
     if (!verdict.cancellation) {
         w.Null();
         return;
     }
     w.Open('{');
-    w.Member("reason", words.reason(verdict.reference));
+    w.Member("reason", worded.reason(verdict.reference));
     w.Member("rule", static_cast<int>(verdict.cancellation->rule));
     w.Close('}');
 }
@@ -817,11 +825,11 @@ std::optional<int> MinutesAway(const std::optional<NearEdgeMinute>& near) {
 
 template <JsonLayout L>
 [[gnu::always_inline]] inline void WriteVerdict(Writer<L>& w, const ManglikVerdict& verdict,
-                                                const ReadingWords& words) {
+                                                const ReadingWords& worded) {
     const bool known = verdict.known();
     w.Open('{');
     w.Key("cancellation");
-    WriteCancellation(w, verdict, words);
+    WriteCancellation(w, verdict, worded);
     w.Member("dosha", known ? std::optional<double>(verdict.doshaPercent) : std::nullopt);
     w.Member("house", Known(verdict.house));
     w.Member("manglik", known ? std::optional<bool>(verdict.manglik) : std::nullopt);
@@ -830,11 +838,11 @@ template <JsonLayout L>
 
 // The verdicts from Lagna, Moon and Venus, keyed by reference.
 template <JsonLayout L>
-void WriteVerdicts(Writer<L>& w, const Reading& r, const ReadingWords& words) {
+void WriteVerdicts(Writer<L>& w, const Reading& r, const ReadingWords& worded) {
     w.Open('{');
     for (const ManglikReference reference : kManglikReferences) {
         w.Key(kReferenceKeys[static_cast<std::size_t>(reference)]);
-        WriteVerdict(w, r.of(reference).verdict, words);
+        WriteVerdict(w, r.of(reference).verdict, worded);
     }
     w.Close('}');
 }
@@ -942,7 +950,7 @@ template <JsonLayout L>
     w.Member("dst", known(zone.choice.dst));
     w.Member("latitude", place.latitudeDegrees);
     w.Member("longitude", place.longitudeDegrees);
-    w.Member("note", english::ZoneNoteText(zone.note));
+    w.Member("note", words::ZoneNoteText(words::English(), zone.note));
     w.Member("offsetMinutes", known(static_cast<int>(std::lround(zone.facts.utcOffsetSeconds / 60.0))));
     w.Member("state", place.state);
     w.Member("warning", zone.note.warning());
@@ -970,41 +978,62 @@ std::string_view OffsetSource(const BirthData& birth, const ZoneEntry* zone) {
 // these ASCII names is byte order.
 template <JsonLayout L>
 void WriteReading(std::string& out, const Reading& r, const Place* place, const ZoneEntry* zone, int dashaDepth) {
-    const ReadingWords words(r);
+    const ReadingWords worded(r);
     const ChartState& c = r.chartState;
-    const ReadingSummary& s = r.summary;
+    const words::EnglishSummary s = words::SummaryInEnglish(c);
+    const BodyPosition& moonPosition = c.bodies[kMoon];
     const ManglikVerdict& lagna = r.of(ManglikReference::Lagna).verdict;
     const ManglikVerdict& moon = r.of(ManglikReference::Moon).verdict;
     const ManglikVerdict& venus = r.of(ManglikReference::Venus).verdict;
-    const VerdictWords& venusWords = words.of(ManglikReference::Venus);
+    const VerdictWords& venusWords = worded.of(ManglikReference::Venus);
 
     Writer<L> w(out);
     w.Open('{');
-    w.Member("ascendant", words.ascendant);
-    w.Member("ascendantText", c.ascendantText);
+    w.Member("ascendant", worded.ascendant);
+    w.Member("ascendantText", words::LongForm(c.bodies[kAscendant].longitudeDeg).view());
     w.Member("ayanamsa", c.ayanamsa);
-    w.Member("ayanamsaText", c.ayanamsaText);
+    w.Member("ayanamsaText", words::SignedForm(c.ayanamsa).view());
     w.Key("birthData");
     WriteBirthData(w, r.birthData);
     w.Key("bodies");
-    WriteBodies(w, c, words);
+    WriteBodies(w, c, worded);
     w.Key("bodyNames");
-    w.TextArray(c.bodyNames, kBodyCount);
+    w.Open('[');
+    for (const std::string_view name : words::kBodyNamesInEnglish) {
+        w.Element();
+        w.Value(name);
+    }
+    w.Close(']');
     w.Key("bodyNamesSanskrit");
-    w.TextArray(c.bodyNamesSanskrit, kBodyCount);
+    w.Open('[');
+    for (int b = 0; b < kBodyCount; ++b) {
+        w.Element();
+        w.Value(words::SanskritNameInEnglish(static_cast<BodyIndex>(b), c.bodies[static_cast<std::size_t>(b)].retrograde));
+    }
+    w.Close(']');
     w.Key("bodyPositionText");
-    w.TextArray(c.bodyPositionText, kBodyCount);
+    w.Open('[');
+    for (const BodyPosition& body : c.bodies) {
+        w.Element();
+        w.Value(words::ShortForm(body.longitudeDeg).view());
+    }
+    w.Close(']');
     // Beside the Lagna's and the Moon's verdicts, where there is a dosha to cancel.
     w.Key("cancellation");
     w.Open('{');
     w.Key("lagna");
-    WriteCancellation(w, lagna, words);
+    WriteCancellation(w, lagna, worded);
     w.Key("moon");
-    WriteCancellation(w, moon, words);
+    WriteCancellation(w, moon, worded);
     w.Close('}');
     w.Member("centuries1900", c.centuries1900);
     w.Key("chart");
-    w.TextArray(r.chartCells, r.chartCells.size());
+    w.Open('[');
+    for (const words::CellText& cell : words::ChartCellsInEnglish(c)) {
+        w.Element();
+        w.Value(cell.view());
+    }
+    w.Close(']');
     w.Key("dasha");
     WriteDasha(w, r, dashaDepth);
     w.Member("julianDayNumber", c.julianDayNumber);
@@ -1012,7 +1041,7 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Key("manglik");
     w.Open('[');
     for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
-        for (const std::string& caption : words.of(reference).captions) {
+        for (const std::string& caption : worded.of(reference).captions) {
             w.Element();
             w.Value(caption);
         }
@@ -1024,13 +1053,13 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     w.Member("percentage", venus.known() ? std::optional<std::string_view>(venusWords.percentage) : std::nullopt);
     w.Member("verdict", venusWords.captions[2]);
     w.Close('}');
-    w.Member("midheaven", words.midheaven);
-    w.Member("midheavenText", c.midheavenText);
-    w.Member("moonLongitude", words.moon);
-    w.Member("moonNakshatraName", c.moonNakshatraName);
-    w.Member("moonPositionText", c.moonPositionText);
-    w.Member("moonRashiName", c.moonRashiName);
-    w.Member("moonSignName", c.moonSignName);
+    w.Member("midheaven", worded.midheaven);
+    w.Member("midheavenText", words::LongForm(c.bodies[kMidheaven].longitudeDeg).view());
+    w.Member("moonLongitude", worded.moon);
+    w.Member("moonNakshatraName", s.nakshatra);
+    w.Member("moonPositionText", words::LongForm(moonPosition.longitudeDeg).view());
+    w.Member("moonRashiName", s.rashi);
+    w.Member("moonSignName", words::EnglishFromOne(words::kSignNamesInEnglish, moonPosition.sign));
     w.Member("obliquity", c.obliquity);
     w.Key("offsetUsed");
     w.Open('{');
@@ -1045,17 +1074,19 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     }
     w.Key("retrograde");
     w.Open('{');
-    for (const BodyIndex planet : kRetrogradePlanets) w.Member(kBodyNamesEnglish[planet], c.bodies[planet].retrograde);
+    for (const BodyIndex planet : kRetrogradePlanets) {
+        w.Member(words::kBodyNamesInEnglish[planet], c.bodies[planet].retrograde);
+    }
     w.Close('}');
     w.Key("summary");
     w.Open('{');
-    w.Member("ayanamsaDisplay", s.ayanamsaDisplay);
+    w.Member("ayanamsaDisplay", s.ayanamsa.view());
     w.Member("lagnaAbbreviation", s.lagnaAbbreviation);
-    w.Member("lagnaSignName", s.lagnaSignName);
-    w.Member("nakshatraDisplay", s.nakshatraDisplay);
+    w.Member("lagnaSignName", s.lagnaName);
+    w.Member("nakshatraDisplay", s.nakshatra);
     w.Member("nakshatraLord", s.nakshatraLord);
-    w.Member("nakshatraPada", s.nakshatraPada);
-    w.Member("rashiDisplay", s.rashiDisplay);
+    w.Member("nakshatraPada", s.pada.view());
+    w.Member("rashiDisplay", s.rashi);
     w.Close('}');
     w.Key("traits");
     WriteTraits(w, c.bodies[kMoon]);
@@ -1077,7 +1108,7 @@ void WriteReading(std::string& out, const Reading& r, const Place* place, const 
     WriteWindow(w, r.of(ManglikReference::Moon).window);
     w.Close('}');
     w.Key("verdicts");
-    WriteVerdicts(w, r, words);
+    WriteVerdicts(w, r, worded);
     w.Close('}');
     w.End();
 }
@@ -1100,7 +1131,7 @@ std::optional<std::string_view> SideCode(const std::optional<MatchSide>& side) {
 }
 
 void WriteMatchSide(Writer<JsonLayout::Indented>& w, const Reading& r) {
-    const ReadingWords words(r);
+    const ReadingWords worded(r);
     const BodyPosition& moon = r.chartState.bodies[kMoon];
     w.Open('{');
     w.Key("birthData");
@@ -1110,11 +1141,11 @@ void WriteMatchSide(Writer<JsonLayout::Indented>& w, const Reading& r) {
     w.Member("nakshatra", Known(moon.nakshatra));
     w.Member("pada", Known(moon.pada));
     w.Member("sign", Known(moon.sign));
-    w.Member("text", english::MoonLine(moon));
+    w.Member("text", words::MoonLine(words::English(), moon));
     w.Close('}');
     w.Member("name", r.birthData.name);
     w.Key("verdicts");
-    WriteVerdicts(w, r, words);
+    WriteVerdicts(w, r, worded);
     w.Close('}');
 }
 
@@ -1124,14 +1155,14 @@ void WritePerson(Writer<JsonLayout::Indented>& w, MatchSide side, const PersonMa
     w.Member("fromMoon", person.fromMoon);
     w.Member("standing", Code(kStandingCodes, person.standing));
     w.Member("standingReferences", person.standingReferences);
-    w.Member("text", english::StandingLine(side, person));
+    w.Member("text", words::StandingLine(words::English(), side, person));
     w.Close('}');
 }
 
 void WriteCancelled(Writer<JsonLayout::Indented>& w, const Cancellation& cancellation, ManglikReference reference,
                     MatchSide side) {
     w.Open('{');
-    w.Member("reason", english::CancellationReason(cancellation, reference));
+    w.Member("reason", words::CancellationReason(words::English(), cancellation, reference));
     w.Member("rule", static_cast<int>(cancellation.rule));
     w.Member("side", SideCode(side));
     w.Close('}');
@@ -1161,7 +1192,7 @@ void WriteReferenceComparison(Writer<JsonLayout::Indented>& w, const ReferenceCo
     w.Close(']');
     w.Member("counted", IsCounted(one.reference));
     w.Member("side", SideCode(one.side));
-    w.Member("text", english::ComparisonLine(one));
+    w.Member("text", words::ComparisonLine(words::English(), one));
     w.Close('}');
 }
 
@@ -1178,9 +1209,9 @@ void WriteComparison(Writer<JsonLayout::Indented>& w, const ManglikComparison& c
     w.Key("overall");
     w.Open('{');
     w.Member("balance", Code(kBalanceCodes, c.overall));
-    w.Member("note", english::HeadingText(english::MatchHeading::ManglikCounted));
+    w.Member("note", words::HeadingText(words::English(), words::MatchHeading::ManglikCounted));
     w.Member("side", SideCode(c.overallSide));
-    w.Member("text", english::OverallLine(c));
+    w.Member("text", words::OverallLine(words::English(), c));
     w.Close('}');
     w.Key("venus");
     WriteReferenceComparison(w, c.of(ManglikReference::Venus));
@@ -1196,19 +1227,19 @@ void WriteConclusion(Writer<JsonLayout::Indented>& w, const MatchConclusion& c) 
     if (c.manglikStands()) {
         w.Element();
         w.Open('{');
-        w.Member("name", english::ManglikDoshaName());
+        w.Member("name", std::string_view(words::kManglikDoshaName.text));
         w.Member("side", SideCode(c.manglikSide));
         w.Close('}');
     }
     for (int i = 0; i < c.standingCount; ++i) {
         w.Element();
         w.Open('{');
-        w.Member("name", english::DoshaName(c.standing[static_cast<std::size_t>(i)]));
+        w.Member("name", std::string_view(words::kDoshaNames[static_cast<std::size_t>(c.standing[static_cast<std::size_t>(i)])].text));
         w.Member("side", std::nullopt);
         w.Close('}');
     }
     w.Close(']');
-    w.Member("text", english::ConclusionLine(c));
+    w.Member("text", words::ConclusionLine(words::English(), c));
     w.Close('}');
 }
 
@@ -1224,14 +1255,14 @@ void WriteDoshas(Writer<JsonLayout::Indented>& w, const Ashtakoota* a) {
             if (!finding.liftedBy(e)) continue;
             w.Element();
             w.Open('{');
-            w.Member("reason", english::DoshaExceptionText(e, *a));
+            w.Member("reason", words::DoshaExceptionText(words::English(), e, *a));
             w.Member("rule", Code(kExceptionCodes, e));
             w.Close('}');
         }
         w.Close(']');
         w.Member("lifted", finding.lifted());
-        w.Member("name", english::DoshaName(finding.dosha));
-        w.Member("text", english::DoshaLine(finding, *a));
+        w.Member("name", std::string_view(words::kDoshaNames[static_cast<std::size_t>(finding.dosha)].text));
+        w.Member("text", words::DoshaLine(words::English(), finding, *a));
         w.Close('}');
     }
     w.Close(']');
@@ -1241,7 +1272,7 @@ void WriteMatch(std::string& out, const Reading& bride, const Reading& groom, co
     const Ashtakoota* a = match.ashtakoota ? &*match.ashtakoota : nullptr;
     Writer<JsonLayout::Indented> w(out);
     w.Open('{');
-    w.Member("band", a ? std::optional<std::string_view>(english::BandName(a->band)) : std::nullopt);
+    w.Member("band", a ? std::optional<std::string_view>(words::kBandNames[static_cast<std::size_t>(a->band)].text) : std::nullopt);
     w.Key("bride");
     WriteMatchSide(w, bride);
     w.Key("comparison");
@@ -1259,9 +1290,9 @@ void WriteMatch(std::string& out, const Reading& bride, const Reading& groom, co
         w.Element();
         w.Open('{');
         w.Member("max", score.maximum);
-        w.Member("name", english::KootaName(score.koota));
+        w.Member("name", std::string_view(words::kKootaNames[static_cast<std::size_t>(score.koota)].text));
         w.Member("points", score.points);
-        w.Member("reason", english::KootaReasonText(*a, score.koota));
+        w.Member("reason", words::KootaReasonText(words::English(), *a, score.koota));
         w.Close('}');
     }
     w.Close(']');

@@ -7,6 +7,7 @@
 #include "kundli/Panchang.h"
 #include "kundli/Vimshottari.h"
 #include "matching/KootaTables.h"
+#include "words/EnglishTexts.h"
 
 #include <array>
 #include <cstddef>
@@ -28,7 +29,7 @@ struct LowerName {
 inline constexpr std::array<LowerName, kDashaLordCount> kLordKeys = [] {
     std::array<LowerName, kDashaLordCount> lowered{};
     for (std::size_t i = 0; i < lowered.size(); ++i) {
-        for (const char c : kBodyNamesEnglish[kDashaLords[i].body]) {
+        for (const char c : words::kBodyNamesInEnglish[kDashaLords[i].body]) {
             lowered[i].chars[lowered[i].size++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         }
     }

@@ -2,14 +2,10 @@
 
 namespace varelio::drawing {
 
-ChartContent ContentOf(const ChartState& state, DivisionalChart chart, const QString& title)
+ChartContent ContentOf(const ChartState& state, DivisionalChart chart, const QString& title,
+                       const std::array<QString, kBodyCount>& labels)
 {
-    ChartContent content;
-    content.title = title;
-    content.signs = SignsInChart(chart, state);
-    for (std::size_t b = 0; b < state.bodies.size(); ++b)
-        content.retrograde[b] = state.bodies[b].retrograde;
-    return content;
+    return {title, SignsInChart(chart, state), labels};
 }
 
 }  // namespace varelio::drawing

@@ -5,8 +5,9 @@
 
 namespace varelio::drawing {
 
-// The bodies' signs in the chart, from the reading's longitudes, their
-// retrograde marks and the title the caller words.
-ChartContent ContentOf(const ChartState& state, DivisionalChart chart, const QString& title);
+// The bodies' signs in the chart, from the reading's longitudes, with the
+// title and the bodies' labels the caller words.
+ChartContent ContentOf(const ChartState& state, DivisionalChart chart, const QString& title,
+                       const std::array<QString, kBodyCount>& labels);
 
 }  // namespace varelio::drawing

@@ -1,8 +1,6 @@
 #include "drawing/ChartDrawing.h"
 
-#include "astro/ChartTexts.h"
 #include "manglik/Manglik.h"
-#include "reading/ChartCells.h"
 
 #include <QFontMetrics>
 #include <QLineF>
@@ -53,11 +51,6 @@ constexpr int kNorthLeft = (kWidth - 1 - kNorthSide) / 2;
 // A North or East Indian sign's number is drawn this far from its cell's
 // first corner, towards the cell's middle.
 constexpr qreal kNumberInset = 14;
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // ---- South Indian: today's layout, laid down in twips. ----
 
@@ -267,14 +260,10 @@ std::vector<CellEntry> CellEntries(const ChartContent& content, int sign)
     if (sign < 1)
         return entries;
     if (content.signs[kAscendant] == sign)
-        entries.push_back({FromView(kAscendantMark), kAscendant});
+        entries.push_back({content.labels[kAscendant], kAscendant});
     for (int b = kSun; b <= kKetu; ++b) {
-        if (content.signs[static_cast<std::size_t>(b)] != sign)
-            continue;
-        QString text = FromView(kBodyNamesSanskrit[static_cast<std::size_t>(b)]);
-        if (content.retrograde[static_cast<std::size_t>(b)])
-            text += FromView(kRetrogradeMark);
-        entries.push_back({text, static_cast<BodyIndex>(b)});
+        if (content.signs[static_cast<std::size_t>(b)] == sign)
+            entries.push_back({content.labels[static_cast<std::size_t>(b)], static_cast<BodyIndex>(b)});
     }
     return entries;
 }

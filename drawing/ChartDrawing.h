@@ -25,12 +25,13 @@ namespace varelio::drawing {
 enum class ChartStyle { South, North, East };
 
 // What one chart shows: the sign 1 to 12 (0: none) each body stands in, the
-// ascendant's at kAscendant (the midheaven is not drawn), which bodies are
-// retrograde, and what the chart is called ("Navamsa (D9)").
+// ascendant's at kAscendant (the midheaven is not drawn), what each body's
+// line in its cell says ("Surya", "Shani (R) ", "Asc" for the ascendant) and
+// what the chart is called ("Navamsa (D9)"), worded by the caller.
 struct ChartContent {
     QString title;
     ChartSigns signs{};
-    std::array<bool, kBodyCount> retrograde{};
+    std::array<QString, kBodyCount> labels;
 };
 
 // The style and whether the chart is in colour: a colour per body and the
@@ -48,9 +49,8 @@ inline constexpr QSize kChartSize(356, 357);
 // the reading view's and the chart's wherever it is drawn.
 QFont ReadingFont();
 
-// The lines a sign's cell lists: "Asc" first where the ascendant stands, then
-// the Sanskrit names of the Sun .. Ketu in it, each with its retrograde mark,
-// in body order.
+// The lines a sign's cell lists: the ascendant's label first where it
+// stands, then the labels of the Sun .. Ketu in it, in body order.
 QStringList CellLines(const ChartContent& content, int sign);
 
 // The region in which the style draws a sign (1 to 12), in the coordinates of

@@ -18,15 +18,14 @@ namespace varelio {
 // A city's own clock, kept after its country's standard time began.
 struct CityClock {
     std::uint32_t geonameId;   // the city's GeoNames id
-    std::string_view city;     // GeoNames' English name of it
-    std::string_view clock;    // the clock's English name
+    std::string_view city;     // GeoNames' English name of it; the clock's name is a word (words/Names.h)
     int offsetSeconds;         // east of universal time
     int lastYear;              // given up in this year; the sources name no day
 };
 
 inline constexpr std::array<CityClock, 2> kCityClocks{{
-    {1275339, "Mumbai", "Bombay Time", 4 * 3600 + 51 * 60, 1955},
-    {1275004, "Kolkata", "Calcutta Time", 5 * 3600 + 53 * 60 + 20, 1948},
+    {1275339, "Mumbai", 4 * 3600 + 51 * 60, 1955},
+    {1275004, "Kolkata", 5 * 3600 + 53 * 60 + 20, 1948},
 }};
 
 // The day a country's standard time began, where the tz database has a city's

@@ -1,6 +1,6 @@
 #include "form/Form.h"
 
-#include "astro/AngleText.h"
+#include "astro/Blanks.h"
 #include "form/ZoneChoice.h"
 
 #include <cstdlib>

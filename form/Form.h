@@ -39,15 +39,6 @@ constexpr ListRange RangeOf(FormList list) {
     return {0, 0};
 }
 
-inline constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March", "April", "May", "June",
-    "July", "August", "September", "October", "November", "December"};
-
-// The English name of month 1 to 12; empty outside.
-constexpr std::string_view MonthName(int month) {
-    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : std::string_view();
-}
-
 // The degree and minute fields take at most this many characters.
 inline constexpr int kNumberFieldLength = 3;
 

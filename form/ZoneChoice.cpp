@@ -1,6 +1,6 @@
 #include "form/ZoneChoice.h"
 
-#include "astro/AngleText.h"
+#include "astro/Blanks.h"
 #include "form/TimeZones.h"
 
 #include <cmath>

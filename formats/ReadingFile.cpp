@@ -1,6 +1,6 @@
 #include "formats/ReadingFile.h"
 
-#include "astro/AngleText.h"
+#include "astro/Blanks.h"
 #include "formats/Cp1252.h"
 #include "formats/Utf8.h"
 #include "form/ZoneChoice.h"

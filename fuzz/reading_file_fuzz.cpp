@@ -3,7 +3,7 @@
 // crafted file that upsets anything downstream shows up.
 #include "form/Form.h"
 #include "formats/ReadingFile.h"
-#include "formats/TextExport.h"
+#include "words/TextExport.h"
 #include "reading/Reading.h"
 
 #include <cstddef>
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     varelio::ApplyReadingLines(varelio::DecodeReadingFile(bytes), form);
     varelio::Reading reading;
     if (!varelio::ComputeReadingFromForm(form, true, reading)) return 0;
-    (void)varelio::ComposeTextExport(reading);
+    (void)varelio::words::ComposeTextExport(reading);
     // What was opened must save again, or be refused with a field named.
     const auto saved = varelio::ComposeReadingFile(reading.birthData, form.zoneIndex);
     if (!saved && saved.problem().detail.empty()) __builtin_trap();

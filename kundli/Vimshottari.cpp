@@ -15,7 +15,7 @@ namespace {
 // lord's place in kDashaLords is the nakshatra's index modulo nine.
 constexpr bool LordsFollowNakshatras() {
     for (int n = 0; n < kNakshatraCount; ++n) {
-        if (kNakshatras[static_cast<std::size_t>(n)].lord != kDashaLords[static_cast<std::size_t>(n % kDashaLordCount)].body) {
+        if (kNakshatraLords[static_cast<std::size_t>(n)] != kDashaLords[static_cast<std::size_t>(n % kDashaLordCount)].body) {
             return false;
         }
     }

@@ -1,10 +1,9 @@
 #include "manglik/Manglik.h"
 
-#include "astro/AngleText.h"
+#include "astro/AngleCut.h"
 #include "astro/Signs.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 
 namespace varelio {
@@ -42,7 +41,7 @@ std::optional<Cancellation> MoonInCancerOrLeo(int moonSign) {
 }
 
 std::optional<Cancellation> LordInKendraOrTrikona(const ChartState& chart, int referenceSign) {
-    const BodyIndex lord = kSignNames[static_cast<std::size_t>(referenceSign - 1)].lord;
+    const BodyIndex lord = SignLord(referenceSign);
     const int house = HouseFrom(referenceSign, SignOf(chart, lord));
     constexpr int kGoodHouses[] = {1, 4, 5, 7, 9, 10};
     if (std::find(std::begin(kGoodHouses), std::end(kGoodHouses), house) == std::end(kGoodHouses)) {
@@ -104,12 +103,6 @@ std::optional<HouseDosha> DoshaOfHouse(int house) {
         case 3: case 5: case 6: case 9: case 10: case 11: return HouseDosha{0, false};
         default: return std::nullopt;
     }
-}
-
-std::string DoshaPercentText(double percent) {
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, percent).ptr;
-    return std::string(digits, end) + "%";
 }
 
 std::optional<Cancellation> FirstCancellation(ManglikReference reference, const ChartState& chart) {

@@ -8,7 +8,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 
 namespace varelio {
 
@@ -46,10 +45,6 @@ struct HouseDosha {
     bool manglik = false;
 };
 std::optional<HouseDosha> DoshaOfHouse(int house);
-
-// The weight as the tradition this program follows writes it: "50%",
-// "0.0625%" (shortest digits that read back to the number).
-std::string DoshaPercentText(double percent);
 
 enum class CancellationRule {
     MarsInLeoOrAquarius = 1,   // sign: Mars's

@@ -155,7 +155,7 @@ std::optional<MoonTraits> TraitsOfMoon(const BodyPosition& moon, const Ashtakoot
     traits.yoni = star.yoni;
     traits.gana = star.gana;
     traits.nadi = star.nadi;
-    traits.signLord = kSignNames[static_cast<std::size_t>(moon.sign - 1)].lord;
+    traits.signLord = SignLord(moon.sign);
     return traits;
 }
 

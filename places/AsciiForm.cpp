@@ -1,6 +1,6 @@
 #include "places/AsciiForm.h"
 
-#include "astro/AngleText.h"
+#include "astro/Blanks.h"
 #include "formats/ReadingFile.h"
 
 #include <QList>

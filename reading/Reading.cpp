@@ -1,27 +1,20 @@
 #include "reading/Reading.h"
 
 #include "astro/Angles.h"
-#include "astro/ChartTexts.h"
 #include "astro/Moon.h"
 #include "astro/Planets.h"
 #include "astro/TimeScales.h"
-#include "reading/ChartCells.h"
-#include "reading/Summary.h"
 #include "retro/Retrogrades.h"
 
 namespace varelio {
 
 void ComputeReading(Reading& reading) {
-    // Every number and text of the chart is written below, so a reading
-    // computed again keeps its strings' room.
+    // Every number of the chart is written below.
     ChartState& chart = reading.chartState;
     ComputeAngles(reading.birthData, chart);
     ComputeMoon(reading.birthData, chart);
     ComputePlanets(reading.birthData, chart);
     MarkRetrogrades(reading.birthData, chart);
-    FormatChartTexts(chart);
-    reading.summary = DeriveSummary(chart);
-    FillRasiChartCells(chart, reading.chartCells);
 
     const VerdictWindow window = ComputeVerdictWindow(reading.birthData, chart);
     for (const ManglikReference reference : kManglikReferences) {

@@ -1,6 +1,7 @@
-// One whole reading from BirthData: engine, retrograde marks, texts, summary,
-// Rasi chart cells, the Manglik verdicts and their birth-time windows, in the
-// driver's order; then the dasha balance and the birth's Panchang.
+// One whole reading from BirthData: engine, retrograde marks, the Manglik
+// verdicts and their birth-time windows, in the driver's order; then the
+// dasha balance and the birth's Panchang. Numbers and codes only: the words of
+// a reading are the edges' (words/).
 #pragma once
 
 #include "astro/Records.h"
@@ -12,7 +13,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 
 namespace varelio {
 
@@ -26,8 +26,6 @@ struct Evaluation {
 struct Reading {
     BirthData birthData;
     ChartState chartState;
-    ReadingSummary summary;
-    std::array<std::string, kSignCount> chartCells;  // sign cells, Aries first
     std::array<Evaluation, kManglikReferences.size()> evaluations;  // Lagna, Moon, Venus
     // Whole arc-minutes (cut) from Mars to the nearer edge of its sign.
     int marsToBoundary = 0;
@@ -47,9 +45,9 @@ struct Reading {
 };
 
 // Runs every step after the form has been copied into reading.birthData:
-// ComputeAngles, ComputeMoon, ComputePlanets, MarkRetrogrades, the texts, the
-// summary, the chart cells, EvaluateManglik from the ascendant, the Moon and
-// Venus, the verdicts' birth-time windows, the dasha balance and the Panchang.
+// ComputeAngles, ComputeMoon, ComputePlanets, MarkRetrogrades, EvaluateManglik
+// from the ascendant, the Moon and Venus, the verdicts' birth-time windows,
+// the dasha balance and the Panchang.
 void ComputeReading(Reading& reading);
 
 }  // namespace varelio

@@ -1,6 +1,6 @@
 #include "reading/VerdictWindow.h"
 
-#include "astro/AngleText.h"
+#include "astro/AngleCut.h"
 #include "astro/Angles.h"
 #include "astro/Moon.h"
 #include "astro/Planets.h"
@@ -602,11 +602,6 @@ WindowSpread SpreadOf(int uncertaintyMinutes) {
         return {WindowSpread::Unit::Hours, (uncertaintyMinutes + kHour / 2) / kHour};
     }
     return {WindowSpread::Unit::Days, (uncertaintyMinutes + kDay / 2) / kDay};
-}
-
-std::string ClockText(int minuteOfDay) {
-    const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-    return twoDigits(minuteOfDay / 60) + ":" + twoDigits(minuteOfDay % 60);
 }
 
 std::optional<TimeWarning> NearbyVerdictChange(const ReferenceWindow& window) {

@@ -9,7 +9,6 @@
 #include "astro/Records.h"
 
 #include <optional>
-#include <string>
 
 namespace varelio {
 
@@ -96,9 +95,6 @@ struct WindowSpread {
     int count = 0;
 };
 WindowSpread SpreadOf(int uncertaintyMinutes);
-
-// "HH:MM" of a minute from midnight.
-std::string ClockText(int minuteOfDay);
 
 // A birth with the other verdict within kTimeWarningMinutes on a side where
 // the house of Mars does not change before (the nearer side first, later on a

@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # The charts' pictures: SVG written through QSvgGenerator.
   qt6-svg-dev
+  # The translations: lupdate and lrelease, and Qt's CMake functions for them.
+  qt6-l10n-tools qt6-tools-dev
   fonts-dejavu-core
   # The place finder: libgeonames' header to build, its library and city
   # data and the tz database at run time (the program starts without them).

@@ -1,7 +1,7 @@
 // Records the libm calls of the floor births' readings (FloorBirths.h), each
 // call with its arguments, for the floor benchmark to replay: the whole
 // reading (ComputeReading) into libm-calls-reading.bin and the engine alone
-// (ComputeChart and DeriveSummary, as BM_EngineRun) into
+// (ComputeChart, as BM_EngineRun) into
 // libm-calls-engine.bin, in the directory given.
 //
 // Linked with --wrap for every function in VARELIO_LIBM_FUNCTIONS, so every
@@ -10,9 +10,8 @@
 #include "FloorBirths.h"
 #include "LibmCalls.h"
 
-#include "astro/ChartTexts.h"
+#include "astro/Chart.h"
 #include "reading/Reading.h"
-#include "reading/Summary.h"
 
 #include <cmath>
 #include <cstdio>
@@ -106,8 +105,6 @@ int main(int argc, char** argv) {
                                }) &&
                     RecordEach(directory + "/libm-calls-engine.bin", [&](const BirthData& birth) {
                         ComputeChart(birth, chart);
-                        const ReadingSummary summary = DeriveSummary(chart);
-                        static_cast<void>(summary);
                     });
     return ok ? 0 : 1;
 }

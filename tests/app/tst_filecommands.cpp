@@ -7,7 +7,7 @@
 #include "app/ReadingView.h"
 #include "form/Form.h"
 #include "formats/ReadingFile.h"
-#include "formats/TextExport.h"
+#include "words/TextExport.h"
 
 #include <QDir>
 #include <QFile>
@@ -384,7 +384,7 @@ private slots:
         QCOMPARE(request.defaultSuffix, QStringLiteral("txt"));
         QVERIFY(request.confirmOverwrite);
         QCOMPARE(lastSaved, exportPath);
-        QCOMPARE(ReadAll(exportPath), Bytes(ComposeTextExport(reading)));
+        QCOMPARE(ReadAll(exportPath), Bytes(words::ComposeTextExport(reading)));
         QVERIFY(ReadAll(exportPath).contains("Date of Birth: March 7, 1985\r\n"));
 
         // Cancelled: the name stays, nothing changes.
@@ -416,7 +416,7 @@ private slots:
         QVERIFY(SaveReading(nullptr, dialogs, reading, 34, lastSaved));
         QCOMPARE(dialogs.fileRequests[2].initialName, readingPath);
         QCOMPARE(ReadAll(readingPath), saved);
-        QCOMPARE(ReadAll(textPath), Bytes(ComposeTextExport(reading)));
+        QCOMPARE(ReadAll(textPath), Bytes(words::ComposeTextExport(reading)));
 
         // Any other name keeps its base: only the last ending of the file name changes.
         const std::pair<const char*, const char*> offers[] = {

@@ -6,7 +6,7 @@
 #include "app/FileCommands.h"
 #include "app/ReadingView.h"
 #include "app/StartUp.h"
-#include "formats/TextExport.h"
+#include "words/TextExport.h"
 #include "tests/support/SampleBirths.h"
 
 #include <QApplication>
@@ -74,7 +74,7 @@ private slots:
         QFETCH(QString, scenario);
         QFETCH(QString, fileName);
         // The text, like any picture of the reading, is larger than the limit.
-        QVERIFY(ComposeTextExport(SampleReading()).size() > kLimitBytes);
+        QVERIFY(words::ComposeTextExport(SampleReading()).size() > kLimitBytes);
 
         QTemporaryDir dir;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -5,7 +5,7 @@
 #include "AppTestSupport.h"
 
 #include "VarelioVersion.h"
-#include "formats/English.h"
+#include "words/Problems.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -346,7 +346,7 @@ void InputWindowTest::eachProblemShowsItsWordsIconAndFocus()
 
         input().showProblem(problem);
         // The companion's words for the same problem.
-        const QString text = QString::fromStdString(english::ProblemText(problem));
+        const QString text = QString::fromStdString(words::ProblemReason(words::English(), problem));
         QCOMPARE(messages().size(), 1);
         QCOMPARE(messages()[0].text, text);
         QCOMPARE(messages()[0].icon,

@@ -9,10 +9,9 @@
 #include "app/HelpWindow.h"
 #include "app/MatchWindow.h"
 #include "app/Printing.h"
-#include "app/Wording.h"
-#include "formats/English.h"
-#include "formats/MatchText.h"
 #include "formats/ReadingFile.h"
+#include "words/MatchText.h"
+#include "words/Translated.h"
 
 #include <QAction>
 #include <QFile>
@@ -61,18 +60,20 @@ QString Text(QWidget& window, const QString& name)
 // What the sheet shows of the match against the core's own match, word for word.
 void CompareSheet(MatchWindow& window, const Match& expected)
 {
+    using namespace words;
+    const Translated say;
     QVERIFY(window.match().has_value());
     const Ashtakoota& a = expected.ashtakoota.value();
     for (std::size_t k = 0; k < a.kootas.size(); ++k) {
-        QCOMPARE(Text(window, QStringLiteral("lblPoints%1").arg(k)), PointsText(a.kootas[k].points, a.kootas[k].maximum));
-        QCOMPARE(Text(window, QStringLiteral("lblReason%1").arg(k)), KootaReasonText(a, a.kootas[k].koota));
+        QCOMPARE(Text(window, QStringLiteral("lblPoints%1").arg(k)), PointsText(say, a.kootas[k].points, a.kootas[k].maximum));
+        QCOMPARE(Text(window, QStringLiteral("lblReason%1").arg(k)), KootaReasonText(say, a, a.kootas[k].koota));
     }
-    QCOMPARE(Text(window, QStringLiteral("lblTotal")), TotalLine(a));
-    QCOMPARE(Text(window, QStringLiteral("lblConclusion")), ConclusionLine(expected.conclusion));
-    QCOMPARE(Text(window, QStringLiteral("lblOverall")), OverallLine(expected.manglik));
-    QCOMPARE(Text(window, QStringLiteral("lblManglikCounted")), ManglikCountedLine());
+    QCOMPARE(Text(window, QStringLiteral("lblTotal")), TotalLine(say, a));
+    QCOMPARE(Text(window, QStringLiteral("lblConclusion")), ConclusionLine(say, expected.conclusion));
+    QCOMPARE(Text(window, QStringLiteral("lblOverall")), OverallLine(say, expected.manglik));
+    QCOMPARE(Text(window, QStringLiteral("lblManglikCounted")), HeadingText(say, MatchHeading::ManglikCounted));
     for (std::size_t r = 0; r < expected.manglik.references.size(); ++r)
-        QCOMPARE(Text(window, QStringLiteral("lblComparison%1").arg(r)), ComparisonLine(expected.manglik.references[r]));
+        QCOMPARE(Text(window, QStringLiteral("lblComparison%1").arg(r)), ComparisonLine(say, expected.manglik.references[r]));
 }
 
 QString PdfText(const QString& path)
@@ -140,10 +141,10 @@ void MatchWindowTest::sidesFromTheCurrentAndASavedReading()
     CompareSheet(*window, MatchReadings(bride, groom));
     QVERIFY(Child<QLabel>(*window, QStringLiteral("lblTotal"))->isVisible());
     QCOMPARE(Text(*window, QStringLiteral("lblGroomName")), QStringLiteral("Ravi Kumar"));
-    QCOMPARE(Text(*window, QStringLiteral("lblGroomMoon")), MoonLine(groom.chartState.bodies[kMoon]));
-    QCOMPARE(Text(*window, QStringLiteral("lblBrideBirth")), BirthLine(bride.birthData));
+    QCOMPARE(Text(*window, QStringLiteral("lblGroomMoon")), words::MoonLine(words::Translated(), groom.chartState.bodies[kMoon]));
+    QCOMPARE(Text(*window, QStringLiteral("lblBrideBirth")), words::BirthLine(words::Translated(), bride.birthData));
     for (std::size_t r = 0; r < 3; ++r)
-        QCOMPARE(Text(*window, QStringLiteral("lblBrideVerdict%1").arg(r)), VerdictLine(bride.evaluations[r].verdict));
+        QCOMPARE(Text(*window, QStringLiteral("lblBrideVerdict%1").arg(r)), words::VerdictLine(words::Translated(), bride.evaluations[r].verdict));
     QVERIFY(Child<QPushButton>(*window, QStringLiteral("cmdSaveAsPDF"))->isEnabled());
 }
 
@@ -216,7 +217,7 @@ void MatchWindowTest::textFileAndPdfOfTheMatch()
     Child<QPushButton>(window, QStringLiteral("cmdExport"))->click();
     QFile text(dir.filePath(QStringLiteral("match.txt")));
     QVERIFY(text.open(QIODevice::ReadOnly));
-    QCOMPARE(text.readAll().toStdString(), ComposeMatchText(bride, groom, *window.match()));
+    QCOMPARE(text.readAll().toStdString(), words::ComposeMatchText(bride, groom, *window.match()));
 
     // The PDF offers the text file's name with its own ending.
     dialogs.acceptNextOffer();
@@ -227,9 +228,9 @@ void MatchWindowTest::textFileAndPdfOfTheMatch()
     const QString words = PdfText(pdf).simplified();
     // The page is the sheet the first test reads line by line; here, that it reaches the paper.
     const QStringList expected = {QStringLiteral("Asha Rao"), QStringLiteral("Ravi Kumar"),
-                                  QString::fromStdString(english::ConclusionLine(window.match()->conclusion)),
-                                  QString::fromStdString(english::TotalLine(*window.match()->ashtakoota)),
-                                  QString::fromStdString(english::OverallLine(window.match()->manglik))};
+                                  QString::fromStdString(words::ConclusionLine(words::English(), window.match()->conclusion)),
+                                  QString::fromStdString(words::TotalLine(words::English(), *window.match()->ashtakoota)),
+                                  QString::fromStdString(words::OverallLine(words::English(), window.match()->manglik))};
     for (const QString& word : expected)
         QVERIFY2(words.contains(word), qPrintable(word + QStringLiteral(" not in: ") + words));
 

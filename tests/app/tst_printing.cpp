@@ -5,7 +5,7 @@
 #include "app/Printing.h"
 #include "app/ReadingView.h"
 #include "ScriptedDialogs.h"
-#include "formats/English.h"
+#include "words/Reading.h"
 #include "tests/support/SampleBirths.h"
 
 #include <QFile>
@@ -217,7 +217,7 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Name: ") + QString::fromStdString(reading.birthData.name)),
                  qPrintable(text));
         for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
-            const QString verdict = QString::fromStdString(english::VerdictCaptions(reading.of(reference).verdict)[2]);
+            const QString verdict = QString::fromStdString(words::VerdictCaptions(words::English(), reading.of(reference).verdict)[2]);
             QVERIFY(verdict.startsWith(QLatin1String("The person is ")));
             QVERIFY2(text.count(verdict) >= 1, qPrintable(verdict + QStringLiteral(" in\n") + text));
         }

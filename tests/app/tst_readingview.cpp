@@ -9,8 +9,8 @@
 
 #include "app/Colours.h"
 #include "app/ReadingView.h"
-#include "app/Wording.h"
-#include "formats/English.h"
+#include "words/Reading.h"
+#include "words/ZoneNotes.h"
 #include "reading/VerdictWindow.h"
 
 #include <QGroupBox>
@@ -82,27 +82,28 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
 
     // Each line's sentence as the companion words it, and the text export's
     // reason under "Dosha cancelled: ".
-    const auto english = [&](const QString& name) -> std::string {
+    const words::English english;
+    const auto said = [&](const QString& name) -> std::string {
         const ManglikReference reference = name.endsWith('0') ? ManglikReference::Lagna : ManglikReference::Moon;
         const Evaluation& evaluation = reading.of(reference);
         const MarsNearEdge& near = reading.marsNearEdge;
         if (name.startsWith(QLatin1String("lblCancelled")))
-            return "Dosha cancelled: " + english::CancellationReason(*evaluation.verdict.cancellation, reference);
+            return words::CancellationLine(english, *evaluation.verdict.cancellation, reference);
         if (name.startsWith(QLatin1String("lblWindow")))
-            return std::string(english::ReferenceName(reference)) + ": " + english::WindowText(*evaluation.window);
+            return words::WindowLine(english, reference, *evaluation.window);
         if (name.startsWith(QLatin1String("lblMarsVerdict")))
-            return english::VerdictMayDifferText(reference, !evaluation.verdict.manglik);
+            return words::VerdictMayDifferLine(english, reference, !evaluation.verdict.manglik);
         if (name.startsWith(QLatin1String("lblWarning")))
-            return english::TimeWarningText(*NearbyVerdictChange(*evaluation.window), reference);
+            return words::TimeWarningLine(english, reference, *NearbyVerdictChange(*evaluation.window));
         if (name == QLatin1String("lblMarsEdge1"))
-            return english::MarsNearEdgeText(*near.after, true);
+            return words::MarsNearEdgeLine(english, *near.after, true);
         if (name.startsWith(QLatin1String("lblMarsEdge")))
-            return english::MarsNearEdgeText(*near.before, false);
-        return ZoneNoteText(placeNote).toStdString();
+            return words::MarsNearEdgeLine(english, *near.before, false);
+        return words::ZoneNoteText(english, placeNote);
     };
     QStringList expected;
     for (const QString& name : lines)
-        expected << QString::fromStdString(english(name));
+        expected << QString::fromStdString(said(name));
     QCOMPARE(expected.size(), lines.size());
 
     // Each whole, in the reading's font, top down: the Lagna's cancellation
@@ -134,7 +135,8 @@ void ReadingViewTest::interpretationSaysWhatTheCompanionSays()
     // The captions stay as they are, cancelled or not.
     for (int i = 0; i < 6; ++i)
         QCOMPARE(view.findChild<QLabel*>(QStringLiteral("lblResult%1").arg(i))->text(),
-                 VerdictCaptions(reading.of(i < 3 ? ManglikReference::Lagna : ManglikReference::Moon).verdict)[i % 3]);
+                 QString::fromStdString(words::VerdictCaptions(
+                     english, reading.of(i < 3 ? ManglikReference::Lagna : ManglikReference::Moon).verdict)[i % 3]));
     // The frame holds it all, and the view the frame; the layout's size
     // until the lines need more.
     QWidget* interpretation = view.findChild<QGroupBox*>(QStringLiteral("Frame1_0"));

@@ -9,7 +9,8 @@
 #include "app/ReadingChart.h"
 #include "app/ReadingView.h"
 #include "app/ScreenFit.h"
-#include "app/Wording.h"
+#include "words/Reading.h"
+#include "words/Translated.h"
 #include "drawing/ChartContent.h"
 #include "VarelioVersion.h"
 
@@ -66,8 +67,10 @@ QImage Expected(const Reading& reading, const ChartChoice& choice, const QWidget
 {
     QImage image(chart.size(), QImage::Format_RGB32);
     QPainter painter(&image);
+    const words::Translated say;
     drawing::DrawChart(painter, QRectF(image.rect()),
-                       drawing::ContentOf(reading.chartState, choice.chart, ChartName(choice.chart)),
+                       drawing::ContentOf(reading.chartState, choice.chart, words::ChartName(say, choice.chart),
+                                          words::ChartLabels(say, reading.chartState)),
                        drawing::ChartLook{choice.style, choice.colour}, chart.font());
     return image;
 }

@@ -1,6 +1,5 @@
 #include "astro/Angles.h"
 
-#include "astro/AngleText.h"
 #include "tests/support/Births.h"
 
 #include <gtest/gtest.h>

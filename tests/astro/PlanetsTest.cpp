@@ -1,14 +1,15 @@
 #include "astro/Planets.h"
 
-#include "astro/AngleText.h"
+#include "astro/AngleCut.h"
 #include "astro/Angles.h"
-#include "astro/ChartTexts.h"
+#include "astro/Chart.h"
 #include "astro/Moon.h"
 #include "astro/Signs.h"
 #include "tests/support/Births.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <string>
@@ -112,9 +113,15 @@ TEST(ComputeChart, DelhiMillennium) {
     EXPECT_NEAR(chart.centuries1900, 1.0, 1e-15);
     EXPECT_NEAR(chart.localSiderealTime, 357.6775, 5e-5);
     EXPECT_NEAR(chart.ayanamsa, -23.86183, 5e-6);
-    EXPECT_EQ(chart.ayanamsaText, "-23\u00B0 51' 42\"");
-    EXPECT_EQ(chart.ascendantText, "16\u00B0 21' 0\" Gem");
-    EXPECT_EQ(chart.midheavenText, "3\u00B0 36' 25\" Pis");
+    // Cut to whole degrees, minutes and seconds, as the position texts have them.
+    using Cut = std::array<long long, 3>;
+    const auto cut = [](double degrees) {
+        const CutAngle c = CutDegrees(degrees);
+        return Cut{c.wholeDegrees, c.minutes, c.seconds};
+    };
+    EXPECT_EQ(cut(chart.ayanamsa), (Cut{23, 51, 42}));
+    EXPECT_EQ(cut(chart.bodies[kAscendant].longitudeDeg), (Cut{60 + 16, 21, 0}));   // 16 Gem 21
+    EXPECT_EQ(cut(chart.bodies[kMidheaven].longitudeDeg), (Cut{330 + 3, 36, 25}));  // 03 Pis 36
     const TropicalAngles tropical = TropicalAnglesAt(chart.universalTime, chart.centuries1900,
                                                      ObserverLongitude(birth), ObserverLatitude(birth));
     EXPECT_NEAR(tropical.ascendant, 100.2120, 5e-5);
@@ -122,38 +129,19 @@ TEST(ComputeChart, DelhiMillennium) {
     EXPECT_NEAR(chart.bodies[kAscendant].longitudeDeg, tropical.ascendant + chart.ayanamsa, 1e-12);
 
     EXPECT_NEAR(chart.bodies[kMoon].longitudeDeg, 199.4624, 5e-5);
-    EXPECT_EQ(chart.moonPositionText, "19\u00B0 27' 44\" Lib");
-    EXPECT_EQ(chart.moonNakshatraName, "Swati");
-    EXPECT_EQ(chart.moonRashiName, "Thula");
-    EXPECT_EQ(chart.moonSignName, "Libra");
-
-    const char* expected[kBodyTableSlots] = {
-        "16 Sag 31", "19 Lib 27", "08 Sag 02", "07 Sco 42", "04 Aqu 07", "01 Ari 29",
-        "16 Ari 21", "11 Can 10", "11 Cap 10", "16 Gem 21", "03 Pis 36", "",
-    };
-    const char* english[kBodyTableSlots] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter",
-                                            "Saturn", "Rahu", "Ketu", "Ascendant", "Midheaven", ""};
-    const char* sanskrit[kBodyTableSlots] = {"Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru",
-                                             "Shani", "Rahu", "Ketu", "Ascendant", "Midheaven", ""};
-    for (std::size_t k = 0; k < kBodyTableSlots; ++k) {
-        EXPECT_EQ(chart.bodyPositionText[k], expected[k]) << "body " << k;
-        EXPECT_EQ(chart.bodyNames[k], english[k]) << "body " << k;
-        EXPECT_EQ(chart.bodyNamesSanskrit[k], sanskrit[k]) << "body " << k;
+    EXPECT_EQ(cut(chart.bodies[kMoon].longitudeDeg), (Cut{180 + 19, 27, 44}));  // 19 Lib 27: Swati
+    EXPECT_EQ(chart.bodies[kMoon].nakshatra, 15);
+    // Sun to Ketu: whole degrees and minutes, 16 Sag 31 .. 11 Cap 10.
+    const std::array<std::array<long long, 2>, kKetu + 1> expected{{
+        {240 + 16, 31}, {180 + 19, 27}, {240 + 8, 2}, {210 + 7, 42}, {300 + 4, 7}, {1, 29}, {16, 21}, {90 + 11, 10},
+        {270 + 11, 10},
+    }};
+    for (int k = kSun; k <= kKetu; ++k) {
+        const Cut c = cut(chart.bodies[static_cast<std::size_t>(k)].longitudeDeg);
+        EXPECT_EQ((std::array<long long, 2>{c[0], c[1]}), expected[static_cast<std::size_t>(k)]) << "body " << k;
     }
     EXPECT_NEAR(RahuLongitude(0.0, chart.ayanamsa), 125.04452 + chart.ayanamsa, 1e-9);
-    EXPECT_EQ(FormatLongForm(chart.bodies[kSun].longitudeDeg), "16\u00B0 31' 4\" Sag");
-}
-
-TEST(FormatChartTexts, MarksFollowTheFlagsAndStaleTextsGo) {
-    ChartState chart;
-    ComputeChart(samples::BirthOf(samples::kDelhi2000), chart);
-    chart.bodyNamesSanskrit[kMars] = "Mangala (R) ";
-    chart.bodyPositionText[11] = "left over";
-    chart.bodies[kSaturn].retrograde = true;
-    FormatChartTexts(chart);
-    EXPECT_EQ(chart.bodyNamesSanskrit[kMars], "Mangala");
-    EXPECT_EQ(chart.bodyNamesSanskrit[kSaturn], "Shani (R) ");
-    EXPECT_EQ(chart.bodyPositionText[11], "");
+    EXPECT_EQ(cut(chart.bodies[kSun].longitudeDeg), (Cut{240 + 16, 31, 4}));
 }
 
 // The numbers the birth-time window reads must be the very values the chart
@@ -198,28 +186,19 @@ TEST(RahuLongitude, KetuOppositeOverManyYears) {
             birth.month = static_cast<std::int16_t>(month);
             ChartState chart;
             ComputeChart(birth, chart);
-            const std::string& rahu = chart.bodyPositionText[kRahu];
-            const std::string& ketu = chart.bodyPositionText[kKetu];
-            ASSERT_EQ(rahu.size(), 9u) << rahu;
-            ASSERT_EQ(ketu.size(), 9u) << ketu;
-            EXPECT_EQ(rahu.substr(0, 2), ketu.substr(0, 2)) << rahu << " / " << ketu;
-            EXPECT_EQ(rahu.substr(7), ketu.substr(7)) << rahu << " / " << ketu;
-            EXPECT_EQ((chart.bodies[kRahu].sign + 5) % 12 + 1, chart.bodies[kKetu].sign) << rahu << " / " << ketu;
+            const CutAngle rahu = CutDegrees(chart.bodies[kRahu].longitudeDeg);
+            const CutAngle ketu = CutDegrees(chart.bodies[kKetu].longitudeDeg);
+            // The same degrees within the sign and minutes, the opposite sign.
+            EXPECT_EQ(rahu.wholeDegrees % 30, ketu.wholeDegrees % 30) << year << "-" << month;
+            EXPECT_EQ(rahu.minutes, ketu.minutes) << year << "-" << month;
+            EXPECT_EQ((chart.bodies[kRahu].sign + 5) % 12 + 1, chart.bodies[kKetu].sign) << year << "-" << month;
         }
     }
 }
 
-bool IsShortForm(const std::string& text) {
-    if (text.size() != 9 || text[2] != ' ' || text[6] != ' ') return false;
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    bool known = false;
-    for (int s = 0; s < 12; ++s) known = known || text.substr(3, 3) == SignAbbreviation(s);
-    return known && digit(text[0]) && digit(text[1]) && digit(text[7]) && digit(text[8]);
-}
-
 // The form checks no ranges: three-digit degrees and minutes, hour 24, the
 // poles and zones from one end of the list to the other must still give
-// eleven well-formed positions.
+// eleven positions with a sign.
 TEST(ComputePlanets, UncheckedFormValuesStayWellFormed) {
     const int degrees[] = {0, 45, 90, 180, 999};
     const int minutes[] = {0, 59, 999};
@@ -244,9 +223,9 @@ TEST(ComputePlanets, UncheckedFormValuesStayWellFormed) {
                     // Exactly 360 degrees is the one position without a sign.
                     const bool fullTurn = chart.bodies[static_cast<std::size_t>(k)].longitudeDeg == 360.0;
                     if (fullTurn) continue;
-                    EXPECT_TRUE(IsShortForm(chart.bodyPositionText[static_cast<std::size_t>(k)]))
-                        << "body " << k << " \"" << chart.bodyPositionText[static_cast<std::size_t>(k)]
-                        << "\" zone " << zone.hours << ":" << zone.minutes << " deg " << d << " min " << m;
+                    const int sign = chart.bodies[static_cast<std::size_t>(k)].sign;
+                    EXPECT_TRUE(sign >= 1 && sign <= 12)
+                        << "body " << k << " sign " << sign << " zone " << zone.hours << ":" << zone.minutes << " deg " << d << " min " << m;
                 }
             }
         }

@@ -5,12 +5,12 @@
 #include "cli/Companion.h"
 #include "cli/Csv.h"
 #include "cli/JsonWriter.h"
-#include "astro/ChartTexts.h"
 #include "astro/Nakshatras.h"
 #include "astro/Signs.h"
 #include "form/Form.h"
-#include "formats/English.h"
 #include "reading/Reading.h"
+#include "words/EnglishTexts.h"
+#include "words/Reading.h"
 
 #include "CliSupport.h"
 
@@ -267,14 +267,14 @@ TEST_F(Batch, BodiesAndVerdictsAgreeWithTheTexts) {
             const QJsonObject body = bodies[name.toLower()].toObject();
             // "16 Gem 21": the sign's abbreviation.
             const std::string abbreviation = json["bodyPositionText"][b].toString().mid(3, 3).toStdString();
-            EXPECT_EQ(SignAbbreviation(body["sign"].toInt() - 1), abbreviation) << name.toStdString();
-            EXPECT_EQ(body["retrograde"].toBool(),
-                      json["bodyNamesSanskrit"][b].toString().endsWith(QString::fromUtf8(kRetrogradeMark.data())))
+            EXPECT_EQ(words::EnglishFromOne(words::kSignAbbreviationsInEnglish, body["sign"].toInt()), abbreviation)
+                << name.toStdString();
+            EXPECT_EQ(body["retrograde"].toBool(), json["bodyNamesSanskrit"][b].toString().endsWith(" (R) "))
                 << name.toStdString();
         }
         const int moonNakshatra = bodies["moon"]["nakshatra"].toInt();
         ASSERT_TRUE(moonNakshatra >= 1 && moonNakshatra <= kNakshatraCount);
-        EXPECT_EQ(kNakshatras[static_cast<std::size_t>(moonNakshatra - 1)].name,
+        EXPECT_EQ(words::EnglishFromOne(words::kNakshatraNamesInEnglish, moonNakshatra),
                   json["moonNakshatraName"].toString().toStdString());
         EXPECT_EQ(bodies["ascendant"]["longitude"], json["ascendant"]);
         EXPECT_EQ(bodies["midheaven"]["longitude"], json["midheaven"]);
@@ -332,17 +332,18 @@ TEST_F(Batch, CsvOutputHasAHeaderAndOneRowPerGoodBirth) {
         std::snprintf(time, sizeof time, "%02d:%02d", b.hour, b.minute);
         EXPECT_EQ(field(2), date);
         EXPECT_EQ(field(3), time);
+        const words::English english;
         for (std::size_t body = 0; body < 11; ++body) {
-            EXPECT_EQ(field(4 + body), reading.chartState.bodyPositionText[body]);
+            EXPECT_EQ(field(4 + body), words::ShortForm(english, reading.chartState.bodies[body].longitudeDeg));
         }
-        EXPECT_EQ(field(15), reading.summary.lagnaSignName);
-        EXPECT_EQ(field(16), reading.summary.rashiDisplay);
-        EXPECT_EQ(field(17), reading.summary.nakshatraDisplay);
+        EXPECT_EQ(field(15), words::LagnaName(english, reading.chartState));
+        EXPECT_EQ(field(16), words::RashiName(english, reading.chartState));
+        EXPECT_EQ(field(17), words::NakshatraName(english, reading.chartState));
         for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
             const std::size_t at = 20 + 4 * static_cast<std::size_t>(reference);
             const ManglikVerdict& verdict = reading.of(reference).verdict;
-            const auto captions = english::VerdictCaptions(verdict);
-            EXPECT_EQ(captions[0], "Position of Mars from " + std::string(english::ReferenceName(reference)) + " is " +
+            const auto captions = words::VerdictCaptions(english, verdict);
+            EXPECT_EQ(captions[0], "Position of Mars from " + words::ReferenceName(english, reference) + " is " +
                                        field(at));
             EXPECT_EQ(captions[1], "Percentage of Mangala dosha is " + field(at + 1) + "%");
             EXPECT_EQ(field(at + 2), verdict.manglik ? "yes" : "no");
@@ -355,7 +356,7 @@ TEST_F(Batch, CsvOutputHasAHeaderAndOneRowPerGoodBirth) {
                       reading.chartState.bodies[static_cast<std::size_t>(planet)].retrograde ? "yes" : "no");
         }
         // The mahadasha at birth is the lord of the Moon's nakshatra.
-        EXPECT_EQ(QString::fromStdString(field(33)), QString::fromStdString(reading.summary.nakshatraLord).toLower());
+        EXPECT_EQ(QString::fromStdString(field(33)), QString::fromStdString(words::NakshatraLord(words::English(), reading.chartState)).toLower());
         const YearsMonthsDays balance = ToYearsMonthsDays(BalanceYears(reading.dashaBalance));
         EXPECT_EQ(field(34) + " " + field(35) + " " + field(36),
                   std::to_string(balance.years) + " " + std::to_string(balance.months) + " " +

@@ -1,10 +1,11 @@
 #include "cli/Companion.h"
 #include "charts/DivisionalCharts.h"
 #include "form/Form.h"
-#include "formats/English.h"
 #include "formats/ReadingFile.h"
-#include "formats/TextExport.h"
 #include "reading/Reading.h"
+#include "words/EnglishTexts.h"
+#include "words/Reading.h"
+#include "words/TextExport.h"
 
 #include "CliSupport.h"
 #include "tests/support/SampleBirths.h"
@@ -43,7 +44,7 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
     const QJsonObject json = ParseJson(run.out);
     const Reading reading = ReadingOf(DelhiForm());
     const ChartState& c = reading.chartState;
-    const ReadingSummary& s = reading.summary;
+    const words::English english;
 
     // Readers depend on these names: none renamed, none missing, none extra.
     QStringList expectedKeys = {
@@ -67,29 +68,42 @@ TEST(Companion, JsonCarriesEveryKeyWithTheReadingsValues) {
         {"moonLongitude", c.bodies[kMoon].longitudeDeg}};
     for (const auto& [key, value] : numbers) EXPECT_EQ(json[key].toDouble(-1e9), value) << key;  // shortest round trip
 
+    // The catalogue's English of the reading's numbers.
     const std::pair<QJsonValue, std::string> texts[] = {
-        {json["ayanamsaText"], c.ayanamsaText}, {json["ascendantText"], c.ascendantText},
-        {json["midheavenText"], c.midheavenText}, {json["moonPositionText"], c.moonPositionText},
-        {json["moonNakshatraName"], c.moonNakshatraName}, {json["moonRashiName"], c.moonRashiName},
-        {json["moonSignName"], c.moonSignName}, {json["summary"]["ayanamsaDisplay"], s.ayanamsaDisplay},
-        {json["summary"]["lagnaAbbreviation"], s.lagnaAbbreviation}, {json["summary"]["lagnaSignName"], s.lagnaSignName},
-        {json["summary"]["nakshatraDisplay"], s.nakshatraDisplay}, {json["summary"]["rashiDisplay"], s.rashiDisplay},
-        {json["summary"]["nakshatraLord"], s.nakshatraLord}, {json["summary"]["nakshatraPada"], s.nakshatraPada}};
+        {json["ayanamsaText"], words::SignedForm(english, c.ayanamsa)},
+        {json["ascendantText"], words::LongForm(english, c.bodies[kAscendant].longitudeDeg)},
+        {json["midheavenText"], words::LongForm(english, c.bodies[kMidheaven].longitudeDeg)},
+        {json["moonPositionText"], words::LongForm(english, c.bodies[kMoon].longitudeDeg)},
+        {json["moonNakshatraName"], words::NakshatraName(english, c)}, {json["moonRashiName"], words::RashiName(english, c)},
+        {json["moonSignName"], "Libra"}, {json["summary"]["ayanamsaDisplay"], words::AyanamsaText(english, c)},
+        {json["summary"]["lagnaAbbreviation"], "Gem"}, {json["summary"]["lagnaSignName"], words::LagnaName(english, c)},
+        {json["summary"]["nakshatraDisplay"], words::NakshatraName(english, c)},
+        {json["summary"]["rashiDisplay"], words::RashiName(english, c)},
+        {json["summary"]["nakshatraLord"], words::NakshatraLord(english, c)},
+        {json["summary"]["nakshatraPada"], words::PadaText(english, c)}};
     for (std::size_t i = 0; i < std::size(texts); ++i) EXPECT_EQ(Str(texts[i].first), texts[i].second) << "text " << i;
 
-    ExpectTexts(json, "bodyNames", c.bodyNames, 11);
-    ExpectTexts(json, "bodyNamesSanskrit", c.bodyNamesSanskrit, 11);
-    ExpectTexts(json, "bodyPositionText", c.bodyPositionText, 11);
-    ExpectTexts(json, "chart", reading.chartCells, 12);
+    std::vector<std::string> names, sanskrit, positions, cells;
+    for (int b = 0; b < kBodyCount; ++b) {
+        const BodyPosition& body = c.bodies[static_cast<std::size_t>(b)];
+        names.push_back(words::kBodyNames[static_cast<std::size_t>(b)].text);
+        sanskrit.push_back(b > kKetu ? names.back() : words::ChartLabel(english, static_cast<BodyIndex>(b), body.retrograde));
+        positions.push_back(words::ShortForm(english, body.longitudeDeg));
+    }
+    for (const words::CellText& cell : words::ChartCellsInEnglish(c)) cells.push_back(cell.str());
+    ExpectTexts(json, "bodyNames", names, 11);
+    ExpectTexts(json, "bodyNamesSanskrit", sanskrit, 11);
+    ExpectTexts(json, "bodyPositionText", positions, 11);
+    ExpectTexts(json, "chart", cells, 12);
     std::vector<std::string> captions;
     for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
-        for (const std::string& line : english::VerdictCaptions(reading.of(reference).verdict)) captions.push_back(line);
+        for (const std::string& line : words::VerdictCaptions(english, reading.of(reference).verdict)) captions.push_back(line);
     }
     ExpectTexts(json, "manglik", captions, 6);
 
     EXPECT_EQ(json["retrograde"].toObject().size(), 5);
     for (int planet = kMercury; planet <= kSaturn; ++planet) {
-        const QString name = QString::fromUtf8(kBodyNamesEnglish[planet].data());
+        const QString name = QString::fromUtf8(words::kBodyNames[static_cast<std::size_t>(planet)].text);
         EXPECT_EQ(json["retrograde"][name], QJsonValue(c.bodies[planet].retrograde)) << name.toStdString();
     }
 
@@ -159,7 +173,7 @@ TEST(Companion, VargasGiveEveryBodysSignInTheSevenCharts) {
             ASSERT_EQ(signs.size(), kBodyCount - 1) << division.parts;  // all but the midheaven
             for (int body = 0; body < kBodyCount; ++body) {
                 if (body == kMidheaven) continue;
-                const QString key = QString::fromUtf8(kBodyNamesEnglish[body].data()).toLower();
+                const QString key = QString::fromUtf8(words::kBodyNames[static_cast<std::size_t>(body)].text).toLower();
                 EXPECT_EQ(signs[key].toInt(), SignsInChart(division.chart, chart)[body])
                     << "D" << division.parts << " " << key.toStdString();
             }
@@ -182,13 +196,13 @@ TEST(Companion, VerdictKeysThroughTheDay) {
         SCOPED_TRACE("hour " + std::to_string(hour));
 
         for (const ManglikReference reference : {ManglikReference::Lagna, ManglikReference::Moon}) {
-            const QString key = QString::fromUtf8(english::ReferenceName(reference).data()).toLower();
+            const QString key = QString::fromStdString(words::ReferenceName(words::English(), reference)).toLower();
             const Evaluation& evaluation = reading.of(reference);
             const QJsonValue value = json["cancellation"][key];
             ASSERT_EQ(value.isNull(), !evaluation.verdict.cancellation) << key.toStdString();
             if (const auto& cancellation = evaluation.verdict.cancellation) {
                 EXPECT_EQ(value["rule"].toInt(), static_cast<int>(cancellation->rule));
-                EXPECT_EQ(Str(value["reason"]), english::CancellationReason(*cancellation, reference));
+                EXPECT_EQ(Str(value["reason"]), words::CancellationReason(words::English(), *cancellation, reference));
             }
             shown += evaluation.verdict.cancellation.has_value();
             withheld += !evaluation.verdict.manglik && FirstCancellation(reference, reading.chartState).has_value();
@@ -206,7 +220,7 @@ TEST(Companion, VerdictKeysThroughTheDay) {
             for (const Side& side : {Side{"from", "before", expected.from}, Side{"to", "after", expected.to}}) {
                 constexpr const char* kCauses[] = {"ascendant", "moon", "mars", "limit"};
                 const WindowEnd& end = side.end;
-                EXPECT_EQ(Str(w[side.key]), ClockText(end.minute));
+                EXPECT_EQ(Str(w[side.key]), words::English().Clock(end.minute));
                 EXPECT_EQ(w[QString(side.key) + "Day"], QJsonValue(end.day));
                 EXPECT_EQ(w["capped"][side.key], QJsonValue(end.setBy == WindowEndCause::Limit));
                 EXPECT_EQ(w["approximate"][side.key], QJsonValue(end.approximate));
@@ -226,8 +240,8 @@ TEST(Companion, VerdictKeysThroughTheDay) {
         const QJsonObject fromVenus = json["manglikFromVenus"].toObject();
         EXPECT_EQ(fromVenus.keys(), (QStringList{"house", "percentage", "verdict"}));
         EXPECT_EQ(fromVenus["house"], QJsonValue(venus.house));
-        EXPECT_EQ(Str(fromVenus["percentage"]), DoshaPercentText(venus.doshaPercent));
-        EXPECT_EQ(Str(fromVenus["verdict"]), english::VerdictCaptions(venus)[2]);
+        EXPECT_EQ(Str(fromVenus["percentage"]), words::PercentText(words::English(), venus.doshaPercent));
+        EXPECT_EQ(Str(fromVenus["verdict"]), words::VerdictCaptions(words::English(), venus)[2]);
     }
     EXPECT_GT(shown, 0);
     EXPECT_GT(withheld, 0);
@@ -354,7 +368,7 @@ TEST(Companion, TextFormatIsTheExportFileInUtf8) {
     const CompanionRun run = RunCompanion(DelhiWith("--name", "Jos\u00e9 Bh\u0101rat") << "--format" << "text");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Reading reading = ReadingOf(samples::DelhiForm("Jos\u00e9 Bh\u0101rat"));
-    EXPECT_EQ(run.out, ComposeTextExport(reading, TextEncoding::Utf8));  // the encodings: the export's tests
+    EXPECT_EQ(run.out, words::ComposeTextExport(reading, words::TextEncoding::Utf8));  // the encodings: the export's tests
     std::size_t lines = 0;
     for (std::size_t at = run.out.find("\r\n"); at != std::string::npos; at = run.out.find("\r\n", at + 2)) ++lines;
     EXPECT_EQ(lines, 41u);

@@ -4,9 +4,9 @@
 // exit code 2.
 #include "cli/Companion.h"
 #include "cli/JsonWriter.h"
-#include "formats/English.h"
-#include "formats/MatchText.h"
 #include "formats/ReadingFile.h"
+#include "words/English.h"
+#include "words/MatchText.h"
 
 #include "CliSupport.h"
 #include "tests/support/Births.h"
@@ -73,19 +73,19 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
     const QJsonObject json = ParseJson(run.out);
     EXPECT_EQ(json.keys(),
               (QStringList{"band", "bride", "comparison", "conclusion", "doshas", "groom", "kootas", "maximum", "total"}));
-    EXPECT_EQ(json["conclusion"]["text"].toString().toStdString(), english::ConclusionLine(expected.conclusion));
+    EXPECT_EQ(json["conclusion"]["text"].toString().toStdString(), words::ConclusionLine(words::English(), expected.conclusion));
     EXPECT_EQ(json["conclusion"]["recommended"], QJsonValue(true));
     const QJsonArray kootas = json["kootas"].toArray();
     ASSERT_EQ(kootas.size(), kKootaCount);
     for (std::size_t k = 0; k < a.kootas.size(); ++k) {
         const QJsonObject koota = kootas[static_cast<qsizetype>(k)].toObject();
         EXPECT_EQ(koota.keys(), (QStringList{"max", "name", "points", "reason"}));
-        EXPECT_EQ(koota["name"].toString().toStdString(), english::KootaName(kKootas[k]));
+        EXPECT_EQ(koota["name"].toString().toStdString(), words::kKootaNames[k].text);
         EXPECT_EQ(koota["points"].toDouble(), a.kootas[k].points) << k;
         EXPECT_EQ(koota["max"].toDouble(), a.kootas[k].maximum) << k;
     }
     EXPECT_EQ(json["total"].toDouble(), a.total);
-    EXPECT_EQ(json["band"].toString().toStdString(), english::BandName(a.band));
+    EXPECT_EQ(json["band"].toString().toStdString(), words::kBandNames[static_cast<std::size_t>(a.band)].text);
     const QJsonArray doshas = json["doshas"].toArray();
     ASSERT_EQ(doshas.size(), a.doshaCount);
     EXPECT_EQ(doshas[0]["name"].toString(), "Nadi dosha");
@@ -103,7 +103,7 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
     const QJsonObject comparison = json["comparison"].toObject();
     EXPECT_EQ(comparison["overall"]["balance"].toString(), "neither");
     EXPECT_TRUE(comparison["overall"]["side"].isNull());
-    EXPECT_EQ(comparison["overall"]["text"].toString().toStdString(), english::OverallLine(expected.manglik));
+    EXPECT_EQ(comparison["overall"]["text"].toString().toStdString(), words::OverallLine(words::English(), expected.manglik));
     EXPECT_EQ(comparison["lagna"]["balance"].toString(), "neither");
     EXPECT_EQ(comparison["lagna"]["cancellation"]["side"].toString(), "groom");
     EXPECT_EQ(comparison["lagna"]["cancelled"].toArray().size(), 1);
@@ -115,7 +115,7 @@ TEST_F(Match, SavedReadingsGiveTheCoresMatch) {
 
     // The text is the match's file; the options give what the files give.
     EXPECT_EQ(RunCompanion({"varelio-cli", "--match", brideFile, groomFile, "--format", "text"}).out,
-              ComposeMatchText(bride, groom, expected));
+              words::ComposeMatchText(bride, groom, expected));
     const QStringList groomArgs = {"varelio-cli", "--name", "Ravi Kumar", "--day", "11", "--month", "3", "--year", "1985",
                                    "--hour", "9", "--minute", "5", "--zone", "34", "--lat-deg", "18", "--lat-min", "58",
                                    "--lon-deg", "72", "--lon-min", "50", "--city", "Mumbai", "--state", "Maharashtra",

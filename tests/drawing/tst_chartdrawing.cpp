@@ -77,11 +77,21 @@ QString SignsRound(ChartStyle style, int ascendant, bool clockwise)
     return words.join(QLatin1Char(' '));
 }
 
+// A body's line as the windows word it, marked when retrograde.
+QString Label(int body, bool retrograde = false)
+{
+    static const char* const kNames[] = {"Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru",
+                                         "Shani", "Rahu", "Ketu", "Asc", ""};
+    return QLatin1String(kNames[body]) + (retrograde ? QStringLiteral(" (R) ") : QString());
+}
+
 ChartContent With(BodyIndex body, int sign, int ascendant)
 {
     ChartContent content;
     content.signs[kAscendant] = ascendant;
     content.signs[body] = sign;
+    for (int b = kSun; b < kBodyCount; ++b)
+        content.labels[static_cast<std::size_t>(b)] = Label(b);
     return content;
 }
 
@@ -169,7 +179,7 @@ void ChartDrawingTest::cellsListTheAscendantFirstAndMarkRetrogrades()
     ChartContent content = With(kSaturn, 3, 3);
     content.signs[kJupiter] = 3;
     content.signs[kMidheaven] = 3;  // never drawn
-    content.retrograde[kSaturn] = true;
+    content.labels[kSaturn] = Label(kSaturn, true);
     QCOMPARE(CellLines(content, 3), (QStringList{"Asc", "Guru", "Shani (R) "}));
     QCOMPARE(CellLines(content, 4), QStringList());
 }
@@ -207,7 +217,7 @@ void ChartDrawingTest::linesKeepClearOfTheCellsEdgesAndNumber()
     for (ChartContent& chart : charts) {
         for (int body = kSun; body <= kAscendant; ++body) {
             chart.signs[body] = anySign(random);
-            chart.retrograde[body] = coin(random) == 0;
+            chart.labels[body] = Label(body, coin(random) == 0);
         }
         for (BodyIndex inner : {kMercury, kVenus})
             chart.signs[inner] = (chart.signs[kSun] + near(random) + 11) % 12 + 1;
@@ -217,7 +227,7 @@ void ChartDrawingTest::linesKeepClearOfTheCellsEdgesAndNumber()
         ChartContent crowded = With(kSun, sign, 1);
         for (int body = kMoon; body <= kJupiter; ++body) {
             crowded.signs[body] = sign;
-            crowded.retrograde[body] = true;
+            crowded.labels[body] = Label(body, true);
         }
         charts.push_back(crowded);
     }

@@ -113,7 +113,7 @@ TEST(Mahadashas, TileTheYearsAndEveryLevelFillsItsParent) {
         const double moonDeg = longitude(random);
         const double birth = day(random);
         const DashaBalance balance = DashaBalanceAt(moonDeg);
-        EXPECT_EQ(kDashaLords[balance.lord].body, kNakshatras[PositionAt(moonDeg).nakshatra - 1].lord);
+        EXPECT_EQ(kDashaLords[balance.lord].body, kNakshatraLords[static_cast<std::size_t>(PositionAt(moonDeg).nakshatra - 1)]);
 
         const DashaPeriods mahadashas = Mahadashas(balance, birth);
         ExpectTiled(mahadashas, birth, birth + kDashaCycleYears * kDashaYearDays, "mahadashas");

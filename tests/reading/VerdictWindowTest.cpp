@@ -1,7 +1,7 @@
 #include "reading/VerdictWindow.h"
 
-#include "astro/AngleText.h"
-#include "astro/ChartTexts.h"
+#include "astro/AngleCut.h"
+#include "astro/Chart.h"
 #include "astro/Angles.h"
 #include "astro/Moon.h"
 #include "astro/Planets.h"
@@ -165,7 +165,8 @@ int EngineMarsSign(const BirthData& birth) { return SignsAt(birth).mars; }
 
 std::string Show(const WindowEnd& end) {
     constexpr const char* kCauses[] = {"ascendant", "moon", "mars", "limit"};
-    return ClockText(end.minute) + " (" + std::to_string(end.day) + ") set by " +
+    return std::to_string(end.minute / 60) + ":" + std::to_string(end.minute % 60) + " (" + std::to_string(end.day) +
+           ") set by " +
            kCauses[static_cast<int>(end.setBy)] + ", change " +
            (end.minutesToChange ? std::to_string(*end.minutesToChange) : std::string("none")) + " to house " +
            std::to_string(end.house) + (end.houseChangesFirst ? ", house changes first" : "") +
@@ -327,7 +328,7 @@ TEST(VerdictWindow, AnEndSetByMarsIsGivenOrTakenItsError) {
 
 TEST(VerdictWindow, MarsToBoundaryIsTheTextsDistanceToTheNearerSignEdge) {
     struct Case {
-        int degrees, minutes;  // Mars's text within its sign
+        int degrees, minutes;  // Mars's place within its sign, cut
         int expected;
     };
     const Case cases[] = {{0, 20, 20}, {29, 45, 14}, {10, 0, 600}};
@@ -337,11 +338,11 @@ TEST(VerdictWindow, MarsToBoundaryIsTheTextsDistanceToTheNearerSignEdge) {
         for (int step = 0; step < 200 * 72 && !found; ++step) {
             const BirthData birth = Shifted(samples::MakeBirth(2000, 1, 1, 0, 0), 20 * step);
             const ChartState chart = ChartOf(birth);
-            const std::string& mars = chart.bodyPositionText[kMars];
-            if (std::stoi(mars.substr(0, 2)) != c.degrees || std::stoi(mars.substr(7)) != c.minutes) continue;
+            const CutAngle mars = CutDegrees(chart.bodies[kMars].longitudeDeg);
+            if (mars.wholeDegrees % 30 != c.degrees || mars.minutes != c.minutes) continue;
             found = true;
-            EXPECT_EQ(ComputeVerdictWindow(birth, chart).marsToBoundary, c.expected) << "Mars " << mars << ", "
-                                                                                     << Describe(birth);
+            EXPECT_EQ(ComputeVerdictWindow(birth, chart).marsToBoundary, c.expected)
+                << "Mars " << mars.wholeDegrees << " deg " << mars.minutes << "', " << Describe(birth);
         }
         EXPECT_TRUE(found) << "no birth with Mars at " << c.degrees << " deg " << c.minutes << "'";
     }

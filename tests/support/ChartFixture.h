@@ -1,8 +1,7 @@
-// A ChartState built from sidereal longitudes, its numbers and texts filled in
-// as the engine fills them, for tests that do not run the engine.
+// A ChartState built from sidereal longitudes, its numbers filled in as the
+// engine fills them, for tests that do not run the engine.
 #pragma once
 
-#include "astro/ChartTexts.h"
 #include "astro/Positions.h"
 #include "astro/Signs.h"
 
@@ -21,7 +20,6 @@ inline constexpr double kNoSign = 360.0;
 inline ChartState MakeChart(const Positions& longitudes) {
     ChartState chart;
     for (std::size_t b = 0; b < longitudes.size(); ++b) chart.bodies[b] = PositionAt(longitudes[b]);
-    FormatChartTexts(chart);
     return chart;
 }
 

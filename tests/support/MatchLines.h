@@ -1,4 +1,4 @@
-// Reads the match's text file (formats/MatchText) back from its words alone,
+// Reads the match's text file (words/MatchText) back from its words alone,
 // as a family reads it, and finds every pair of lines that disagree: a
 // verdict line against the reference line that compares it, a reference line
 // against a person's standing, the overall line and the conclusion, and the
