@@ -57,7 +57,8 @@ constexpr std::array<LunarTerm, 25> kLongitudeTerms{{
 // The largest multiple of each argument the terms take.
 constexpr int MaxMultiple(int LunarTerm::*argument) {
     int most = 0;
-    for (const LunarTerm& term : kLongitudeTerms) most = std::max(most, std::abs(term.*argument));
+    // std::abs is constexpr only from C++23; clang's library keeps to that.
+    for (const LunarTerm& term : kLongitudeTerms) most = std::max(most, term.*argument < 0 ? -(term.*argument) : term.*argument);
     return most;
 }
 
