@@ -638,7 +638,9 @@ TEST_F(Batch, WorkersThatCannotStartLeaveItToFewer) {
 // awaited: the rows in hand are finished, the output ends on a whole line,
 // and the exit code (130, 143) and standard error say how far it came.
 TEST_F(Batch, SignalsStopItOnAWholeLine) {
-    const std::string text = BatchText(Births(20000));
+    // Enough rows that a loaded machine cannot finish them all between the
+    // header and the signal.
+    const std::string text = BatchText(Births(200000));
     const QString file = Write(text);
     const std::string whole = RunCompanion({"varelio-cli", "--batch", file, "--format", "csv"}).out;
     for (const int signal : {SIGINT, SIGTERM}) {
